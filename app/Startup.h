@@ -1,0 +1,5 @@
+#pragma once
+
+// Initialises the library and loads the gallery's two packages from the working directory;
+// runs before the application object exists.
+void loadGalleryPackages();

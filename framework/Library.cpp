@@ -1,0 +1,65 @@
+#include "framework/Library.h"
+
+#include "theme/ThemeManager.h"
+
+#include <unistd.h>
+
+namespace VelQtLib {
+
+namespace {
+
+bool initialised = false;
+bool designMode = false;
+
+// The running executable's path, cut to 255 bytes as the platform's module path call does.
+QString executablePath()
+{
+    char buffer[256] = {};
+    const ssize_t n = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
+    return n > 0 ? QString::fromUtf8(buffer, int(n)) : QString();
+}
+
+} // namespace
+
+bool isDesignToolPath(const QString& path)
+{
+    return path.contains(QLatin1String("TessarkQtEmulator"))
+        || path.contains(QLatin1String("LayoutForgeQt"));
+}
+
+void Init()
+{
+    if (initialised)
+        return;
+    if (isDesignToolPath(executablePath()))
+        designMode = true;
+    CThemeManager::instance().createBuiltInImages();
+    initialised = true;
+}
+
+bool LoadAppPackage(const QString& path)
+{
+    return initialised && CThemeManager::instance().loadAppPackage(path);
+}
+
+bool LoadThemePackage(const char* path)
+{
+    return initialised && CThemeManager::instance().loadThemePackage(QString::fromUtf8(path));
+}
+
+bool IsDesignMode()
+{
+    return designMode;
+}
+
+bool GetImageStyle(const char* name, ImageStyle& out)
+{
+    return CThemeManager::instance().getImageStyle(QString::fromUtf8(name), out);
+}
+
+bool GetTextStyle(const char* name, TextStyle& out)
+{
+    return CThemeManager::instance().getTextStyle(QString::fromUtf8(name), out);
+}
+
+} // namespace VelQtLib

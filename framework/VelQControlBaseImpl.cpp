@@ -1,0 +1,151 @@
+#include "framework/VelQControlBaseImpl.h"
+
+#include "theme/Json.h"
+#include "theme/ThemeManager.h"
+
+#include <QPainter>
+#include <QVariant>
+#include <QWidget>
+
+namespace VelQtLib {
+
+namespace {
+
+AttrValue attrValue(const ::Json::Value& v)
+{
+    switch (v.type()) {
+    case ::Json::booleanValue:
+        return v.asBool();
+    case ::Json::stringValue: {
+        const std::string s = v.asString();
+        return QString::fromUtf8(s.data(), int(s.size()));
+    }
+    case ::Json::intValue:
+    case ::Json::uintValue:
+    case ::Json::realValue:
+        if (v.isInt())
+            return v.asInt();
+        if (v.isUInt())
+            return v.asUInt();
+        return v.asDouble();
+    case ::Json::arrayValue: {
+        if (v.empty() || !v[0].isString())
+            return std::monostate();
+        QStringList list;
+        for (const ::Json::Value& item : v) {
+            QString s;
+            Json::toUtf8(item, s);
+            list.append(s);
+        }
+        return list;
+    }
+    default:
+        return std::monostate();
+    }
+}
+
+} // namespace
+
+VelQControlBaseImpl::VelQControlBaseImpl(QWidget* owner, const QString& typeName)
+    : typeName(typeName)
+    , owner(owner)
+{
+    if (owner)
+        owner->setProperty("impl", QVariant::fromValue(static_cast<void*>(this)));
+    applyTheme();
+}
+
+VelQControlBaseImpl::~VelQControlBaseImpl() = default;
+
+void VelQControlBaseImpl::applyTheme()
+{
+    const QString key = themeName.isEmpty() ? typeName : themeName;
+    CThemeManager& manager = CThemeManager::instance();
+    const ::Json::Value* element = manager.findThemeElement(key.toStdString());
+    if (!element)
+        return;
+    manager.setUseThemePackage(true);
+    parseAttributes(element);
+    if (owner)
+        owner->update();
+}
+
+void VelQControlBaseImpl::onPaint()
+{
+    if (!owner)
+        return;
+    if (!owner->isEnabled())
+        state = Disabled;
+    else if (state == Disabled)
+        state = Normal;
+    QPainter painter(owner);
+    draw(&painter, QRect(0, 0, owner->width(), owner->height()));
+}
+
+void VelQControlBaseImpl::draw(QPainter*, const QRect&) { }
+
+bool VelQControlBaseImpl::parseAttributes(const ::Json::Value*& json)
+{
+    if (!json)
+        return false;
+    const ::Json::Value* attr = Json::objectMember(*json, "attr");
+    if (!attr)
+        return true;
+    for (auto it = attr->begin(); it != attr->end(); ++it)
+        attributes[it.name()] = attrValue(*it);
+    if (const ::Json::Value* name = Json::member(*json, "theme"); name && name->isString()) {
+        CThemeManager& manager = CThemeManager::instance();
+        if (const ::Json::Value* element = manager.findThemeElement(name->asString())) {
+            json = element;
+            manager.setUseThemePackage(true);
+        }
+    }
+    return true;
+}
+
+void VelQControlBaseImpl::fillSamples() { }
+
+void VelQControlBaseImpl::setState(int newState)
+{
+    if (state == newState)
+        return;
+    state = newState;
+    if (owner)
+        owner->repaint();
+}
+
+void VelQControlBaseImpl::onMousePress(QMouseEvent*)
+{
+    state = Pressed;
+    if (owner)
+        owner->repaint();
+}
+
+void VelQControlBaseImpl::onMouseRelease(QMouseEvent*)
+{
+    state = hovered ? Hover : Normal;
+    if (owner)
+        owner->repaint();
+}
+
+void VelQControlBaseImpl::onEnter(QEvent*)
+{
+    hovered = true;
+    state = Hover;
+    if (owner)
+        owner->repaint();
+}
+
+void VelQControlBaseImpl::onLeave(QEvent*)
+{
+    hovered = false;
+    state = owner && !owner->isEnabled() ? Disabled : Normal;
+    if (owner)
+        owner->repaint();
+}
+
+void VelQControlBaseImpl::onMouseMove(QMouseEvent*) { }
+
+void VelQControlBaseImpl::onMouseDoubleClick(QMouseEvent*) { }
+
+} // namespace VelQtLib

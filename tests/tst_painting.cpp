@@ -1,0 +1,394 @@
+#include "support/TestSupport.h"
+
+#include <VelQtLib.h>
+
+#include <QPainter>
+#include <QtTest>
+
+using namespace VelQtLib;
+
+namespace {
+
+const QColor cornerTL(255, 0, 0), cornerTR(0, 255, 0), cornerBL(0, 0, 255), cornerBR(255, 255, 0);
+const QColor bandT(0, 255, 255), bandB(255, 0, 255), bandL(128, 0, 0), bandR(0, 128, 0);
+const QColor centreA(0, 0, 128), centreB(128, 128, 0);
+const QColor transparent(0, 0, 0, 0);
+
+// A 30 × 30 image with 10-pixel slices: each corner, band and centre half its own colour.
+QImage nineSliceSource(int width = 30)
+{
+    QImage image(width, 30, QImage::Format_ARGB32);
+    QPainter p(&image);
+    const int r = width - 10;
+    p.fillRect(0, 0, 10, 10, cornerTL);
+    p.fillRect(r, 0, 10, 10, cornerTR);
+    p.fillRect(0, 20, 10, 10, cornerBL);
+    p.fillRect(r, 20, 10, 10, cornerBR);
+    p.fillRect(10, 0, r - 10, 10, bandT);
+    p.fillRect(10, 20, r - 10, 10, bandB);
+    p.fillRect(0, 10, 10, 10, bandL);
+    p.fillRect(r, 10, 10, 10, bandR);
+    p.fillRect(10, 10, (r - 10) / 2, 10, centreA);
+    p.fillRect(10 + (r - 10) / 2, 10, (r - 10) - (r - 10) / 2, 10, centreB);
+    return image;
+}
+
+QImage canvas(int w, int h)
+{
+    QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    return image;
+}
+
+NineSlice slice(const QString& path)
+{
+    NineSlice s;
+    s.image = path;
+    s.sliceLeft = s.sliceRight = s.sliceTop = s.sliceBottom = 10;
+    return s;
+}
+
+// The smallest rectangle holding every pixel that is not fully transparent.
+QRect inked(const QImage& image)
+{
+    QRect r;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(image.pixel(x, y)) > 0)
+                r |= QRect(x, y, 1, 1);
+    return r;
+}
+
+} // namespace
+
+class tst_Painting : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        TestSupport::installStrictMessageHandler();
+        Init();
+        QImage tall(20, 40, QImage::Format_ARGB32);
+        tall.fill(QColor(10, 20, 30));
+        const QString path = TestSupport::scratchPath(QStringLiteral("painting.data"));
+        TestSupport::writeArchive(path,
+            {{"style.json", R"({"style": []})"},
+                {"images/nine.png", TestSupport::png(nineSliceSource())},
+                {"images/narrow.png", TestSupport::png(nineSliceSource(20))},
+                {"images/nine28.png", TestSupport::png(nineSliceSource(28))},
+                {"images/wide50.png", TestSupport::png(TestSupport::solid(50, 8, Qt::red))},
+                {"images/tall.png", TestSupport::png(tall)}});
+        QVERIFY(LoadAppPackage(path));
+    }
+
+    void nineSliceStretched()
+    {
+        QImage image = canvas(100, 40);
+        QPainter p(&image);
+        VelQControlBaseImpl::drawNineSlice(
+            &p, slice(QStringLiteral("images/nine.png")), 0, 0, 100, 40);
+        p.end();
+        QCOMPARE_PIXEL(image, 0, 0, cornerTL);
+        QCOMPARE_PIXEL(image, 9, 9, cornerTL);
+        QCOMPARE_PIXEL(image, 90, 0, cornerTR);
+        QCOMPARE_PIXEL(image, 0, 30, cornerBL);
+        QCOMPARE_PIXEL(image, 99, 39, cornerBR);
+        QCOMPARE_PIXEL(image, 50, 5, bandT);
+        QCOMPARE_PIXEL(image, 50, 35, bandB);
+        QCOMPARE_PIXEL(image, 5, 20, bandL);
+        QCOMPARE_PIXEL(image, 95, 20, bandR);
+        // The 10 × 10 centre (two halves) stretched to 80 × 20: the halves meet at x = 50.
+        QCOMPARE_PIXEL(image, 12, 12, centreA);
+        QCOMPARE_PIXEL(image, 47, 27, centreA);
+        QCOMPARE_PIXEL(image, 53, 12, centreB);
+        QCOMPARE_PIXEL(image, 87, 27, centreB);
+    }
+
+    void nineSliceTiledCentre()
+    {
+        NineSlice s = slice(QStringLiteral("images/nine.png"));
+        s.repeatCenter = true;
+        QImage image = canvas(100, 40);
+        QPainter p(&image);
+        VelQControlBaseImpl::drawNineSlice(&p, s, 0, 0, 100, 40);
+        p.end();
+        // 8 columns by 2 rows of 10 × 10 tiles: every tile repeats both halves.
+        for (int tile = 0; tile < 8; ++tile) {
+            QCOMPARE_PIXEL(image, 10 + tile * 10 + 2, 12, centreA);
+            QCOMPARE_PIXEL(image, 10 + tile * 10 + 7, 27, centreB);
+        }
+    }
+
+    void nineSliceTilesClipToCentre()
+    {
+        NineSlice s = slice(QStringLiteral("images/nine28.png"));
+        s.repeatCenter = true;
+        QImage image = canvas(50, 30);
+        QPainter p(&image);
+        // A 30-wide centre over an 8-wide source centre: ceil(30 / 8) = 4 tiles, the last clipped.
+        VelQControlBaseImpl::drawNineSlice(&p, s, 0, 0, 50, 30);
+        p.end();
+        QCOMPARE_PIXEL(image, 35, 15, centreA);
+        QCOMPARE_PIXEL(image, 39, 15, centreB);
+        QCOMPARE_PIXEL(image, 40, 15, bandR);
+    }
+
+    void nineSliceTooNarrow()
+    {
+        QImage image = canvas(12, 40);
+        QPainter p(&image);
+        VelQControlBaseImpl::drawNineSlice(
+            &p, slice(QStringLiteral("images/nine.png")), 0, 0, 12, 40);
+        p.end();
+        // The right band starts at the left band's last column, x = 9.
+        QCOMPARE_PIXEL(image, 5, 20, bandL);
+        QCOMPARE_PIXEL(image, 8, 20, bandL);
+        QCOMPARE_PIXEL(image, 9, 20, bandR);
+        QCOMPARE_PIXEL(image, 11, 20, bandR);
+    }
+
+    void nineSliceImageOnlyAsWideAsItsBands()
+    {
+        QImage image = canvas(60, 40);
+        QPainter p(&image);
+        VelQControlBaseImpl::drawNineSlice(
+            &p, slice(QStringLiteral("images/narrow.png")), 0, 0, 60, 40);
+        p.end();
+        QCOMPARE_PIXEL(image, 30, 5, transparent);
+        QCOMPARE_PIXEL(image, 30, 20, transparent);
+        QCOMPARE_PIXEL(image, 0, 0, cornerTL);
+        QCOMPARE_PIXEL(image, 55, 20, bandR);
+        QCOMPARE_PIXEL(image, 5, 20, bandL);
+    }
+
+    void nineSliceWithHugeMargins()
+    {
+        NineSlice s = slice(QStringLiteral("images/nine.png"));
+        s.sliceLeft = s.sliceRight = s.sliceTop = s.sliceBottom = 1000;
+        QImage image = canvas(80, 80);
+        QPainter p(&image);
+        VelQControlBaseImpl::drawNineSlice(&p, s, 20, 20, 40, 40);
+        p.end();
+        // Only the corners have valid rectangles; what they show stays inside the target.
+        QVERIFY(QRect(20, 20, 40, 40).contains(inked(image)));
+    }
+
+    void alignedImage_data()
+    {
+        QTest::addColumn<int>("hAlign");
+        QTest::addColumn<int>("vAlign");
+        QTest::addColumn<QPoint>("topLeft");
+        // The 20 × 40 image in the box (10, 10, 45, 60), with dx 1 and dy 2.
+        QTest::newRow("left top") << 0 << 0 << QPoint(11, 12);
+        QTest::newRow("centre centre") << 1 << 1 << QPoint(10 + 12 + 1, 10 + 10 + 2);
+        QTest::newRow("right bottom") << 2 << 2 << QPoint(10 + 25 + 1, 10 + 20 + 2);
+        QTest::newRow("out of range means origin") << 7 << 9 << QPoint(1, 2);
+    }
+
+    void alignedImage()
+    {
+        QFETCH(int, hAlign);
+        QFETCH(int, vAlign);
+        QFETCH(QPoint, topLeft);
+        QImage image = canvas(100, 100);
+        QPainter p(&image);
+        VelQControlBaseImpl::drawAlignedImage(&p, QStringLiteral("images/tall.png"),
+            ImageOffset {1, 2, hAlign, vAlign}, 10, 10, 45, 60, false);
+        p.end();
+        QCOMPARE(inked(image), QRect(topLeft, QSize(20, 40)));
+    }
+
+    void alignedImageWiderThanBox()
+    {
+        QImage image = canvas(100, 20);
+        QPainter p(&image);
+        VelQControlBaseImpl::drawAlignedImage(&p, QStringLiteral("images/wide50.png"),
+            ImageOffset {0, 0, 1, 0}, 10, 0, 45, 20, false);
+        p.end();
+        // (45 - 50) / 2 truncates to -2.
+        QCOMPARE(inked(image).left(), 8);
+    }
+
+    void alignedIconUsesRequestedSize()
+    {
+        QImage image = canvas(100, 100);
+        QPainter p(&image);
+        const QIcon icon(QPixmap::fromImage(TestSupport::solid(16, 16, Qt::blue)));
+        VelQControlBaseImpl::drawAlignedIcon(
+            &p, icon, QSize(16, 16), ImageOffset {0, 0, 1, 1}, QRect(0, 0, 20, 40));
+        p.end();
+        QCOMPARE(inked(image), QRect(2, 12, 16, 16));
+    }
+
+    void frame_data()
+    {
+        QTest::addColumn<bool>("border");
+        QTest::addColumn<bool>("allSides");
+        QTest::addColumn<QColor>("topLeft");
+        QTest::addColumn<QColor>("bottomRight");
+        QTest::addColumn<QColor>("leftMiddle");
+        QTest::newRow("box with border")
+            << true << true << QColor(Qt::blue) << QColor(Qt::blue) << QColor(Qt::blue);
+        QTest::newRow("box without border")
+            << false << true << QColor(Qt::red) << QColor(Qt::red) << QColor(Qt::red);
+        QTest::newRow("only bottom and top")
+            << true << false << QColor(Qt::blue) << QColor(Qt::blue) << QColor(Qt::red);
+    }
+
+    void frame()
+    {
+        QFETCH(bool, border);
+        QFETCH(bool, allSides);
+        QFETCH(QColor, topLeft);
+        QFETCH(QColor, bottomRight);
+        QFETCH(QColor, leftMiddle);
+        ImageStyle s;
+        s.color = Qt::red;
+        s.borderColor = Qt::blue;
+        s.borderSize = 1;
+        s.border = border;
+        s.leftBorder = s.rightBorder = allSides;
+        QImage image = canvas(40, 20);
+        QPainter p(&image);
+        VelQControlBaseImpl::drawImageStyle(&p, s, 0, 0, 40, 20);
+        p.end();
+        QCOMPARE_PIXEL(image, 0, 0, topLeft);
+        QCOMPARE_PIXEL(image, 39, 19, bottomRight);
+        QCOMPARE_PIXEL(image, 0, 10, leftMiddle);
+        QCOMPARE_PIXEL(image, 20, 10, QColor(Qt::red));
+    }
+
+    void roundedFrameFillsWithinCorners()
+    {
+        ImageStyle s;
+        s.color = Qt::red;
+        s.round = 8;
+        QImage image = canvas(40, 40);
+        QPainter p(&image);
+        VelQControlBaseImpl::drawImageStyle(&p, s, 0, 0, 40, 40);
+        p.end();
+        QCOMPARE_PIXEL(image, 0, 0, transparent);
+        QCOMPARE_PIXEL(image, 20, 20, QColor(Qt::red));
+        QCOMPARE_PIXEL(image, 20, 0, QColor(Qt::red));
+    }
+
+    void gradientFill()
+    {
+        ImageStyle s;
+        s.color = Qt::black;
+        s.gradientColor = Qt::white;
+        s.gradient = true;
+        QImage image = canvas(101, 10);
+        QPainter p(&image);
+        VelQControlBaseImpl::drawImageStyle(&p, s, 0, 0, 101, 10);
+        p.end();
+        QVERIFY(qRed(image.pixel(2, 5)) < 20);
+        QVERIFY(qRed(image.pixel(98, 5)) > 235);
+        QVERIFY(qAbs(qRed(image.pixel(50, 5)) - 128) < 12);
+    }
+
+    void invalidStylePaintsNothing()
+    {
+        ImageStyle s;
+        s.valid = false;
+        QImage image = canvas(10, 10);
+        QPainter p(&image);
+        VelQControlBaseImpl::drawImageStyle(&p, s, 0, 0, 10, 10);
+        p.end();
+        QCOMPARE(inked(image), QRect());
+    }
+
+    void imageStylePaintsImageOrBox()
+    {
+        ImageStyle s;
+        s.color = Qt::red;
+        s.noImage = false;
+        s.image = QStringLiteral("images/nine.png");
+        s.sliceLeft = s.sliceRight = s.sliceTop = s.sliceBottom = 10;
+        QImage image = canvas(40, 40);
+        QPainter p(&image);
+        VelQControlBaseImpl::drawImageStyle(&p, s, 0, 0, 40, 40);
+        p.end();
+        QCOMPARE_PIXEL(image, 0, 0, cornerTL);
+    }
+
+    void textElidesUnlessModeIsThree()
+    {
+        TextStyle ts;
+        ts.family = QStringLiteral("DejaVu Sans");
+        ts.color = Qt::black;
+        ts.vAlign = 0;
+        const QString text = QStringLiteral("several words that never fit on a single line");
+        QImage elided = canvas(80, 60);
+        QPainter p(&elided);
+        VelQControlBaseImpl::drawStyledText(&p, text, ts, 0, 0, 80, 60, true);
+        p.end();
+        QVERIFY(inked(elided).bottom() < 20);
+
+        ts.elideMode = Qt::ElideNone;
+        QImage wrapped = canvas(80, 60);
+        QPainter q(&wrapped);
+        VelQControlBaseImpl::drawStyledText(&q, text, ts, 0, 0, 80, 60, true);
+        q.end();
+        QVERIFY(inked(wrapped).bottom() > 25);
+    }
+
+    void textBottomAlignWithOffset()
+    {
+        TextStyle ts;
+        ts.family = QStringLiteral("DejaVu Sans");
+        ts.color = Qt::black;
+        ts.vAlign = 2;
+        ts.offsetY = 3;
+        QImage image = canvas(100, 40);
+        QPainter p(&image);
+        // The box becomes (0, 3, 100, 23): the text sits on row 25, below the 20-pixel rect.
+        VelQControlBaseImpl::drawStyledText(&p, QStringLiteral("Hg"), ts, 0, 0, 100, 20, true);
+        p.end();
+        QVERIFY(inked(image).bottom() > 20);
+        QVERIFY(inked(image).bottom() <= 26);
+    }
+
+    void textColourAndOffset()
+    {
+        TextStyle ts;
+        ts.family = QStringLiteral("DejaVu Sans");
+        ts.color = QColor(0, 0, 255);
+        ts.offsetX = 30;
+        ts.size = 20;
+        QImage image = canvas(100, 30);
+        QPainter p(&image);
+        VelQControlBaseImpl::drawStyledText(&p, QStringLiteral("IIII"), ts, 0, 0, 100, 30, true);
+        p.end();
+        QVERIFY(inked(image).left() >= 30);
+        const QRect ink = inked(image);
+        bool blue = false;
+        for (int x = ink.left(); x <= ink.right() && !blue; ++x)
+            blue = TestSupport::near(image.pixel(x, ink.center().y()), QColor(0, 0, 255), 10);
+        QVERIFY(blue);
+    }
+
+    void verticalText()
+    {
+        TextStyle ts;
+        ts.family = QStringLiteral("DejaVu Sans");
+        ts.color = Qt::black;
+        ts.hAlign = 0;
+        ts.vAlign = 0;
+        ts.isHor = false;
+        QImage image = canvas(120, 120);
+        QPainter p(&image);
+        VelQControlBaseImpl::drawStyledText(
+            &p, QStringLiteral("Vertical"), ts, QRect(30, 10, 20, 100));
+        p.end();
+        const QRect ink = inked(image);
+        QVERIFY(QRect(30, 10, 20, 100).contains(ink));
+        QVERIFY(ink.height() > 2 * ink.width());
+        // Turned clockwise, the first line hugs the box's right edge.
+        QVERIFY(ink.right() > 40);
+    }
+};
+
+QTEST_MAIN(tst_Painting)
+#include "tst_painting.moc"

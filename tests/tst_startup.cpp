@@ -1,0 +1,85 @@
+#include "support/TestSupport.h"
+
+#include <VelQtLib.h>
+
+#include <QtTest>
+
+#include <cstdio>
+
+using namespace VelQtLib;
+
+class tst_Startup : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { TestSupport::installStrictMessageHandler(); }
+
+    void loadsBeforeInitAreRefused()
+    {
+        const QString path
+            = TestSupport::writeArchive(TestSupport::scratchPath(QStringLiteral("early.data")),
+                {{"style.json", R"({"style": [{"type": 1, "name": "early"}]})"},
+                    {"theme.json", R"({"elements": [{"child": [{"name": "qtbutton"}]}]})"}});
+        QVERIFY(!LoadThemePackage(path.toUtf8().constData()));
+        QVERIFY(!LoadAppPackage(path));
+        QVERIFY(!CThemeManager::instance().themePackage());
+        QVERIFY(CThemeManager::instance().appPackage()->entries.empty());
+        ImageStyle s;
+        QVERIFY(!GetImageStyle("early", s));
+
+        Init();
+        Init();
+        QVERIFY(LoadThemePackage(path.toUtf8().constData()));
+        QVERIFY(CThemeManager::instance().findThemeElement("qtbutton"));
+        QVERIFY(LoadAppPackage(path));
+        QVERIFY(GetImageStyle("early", s));
+        QCOMPARE(CThemeManager::instance().appPackage()->imageCache.size(), 4);
+    }
+
+    void designModeFromExecutablePath_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("design");
+        QTest::newRow("designer folder") << "LayoutForgeQt"
+                                         << "app" << true;
+        QTest::newRow("emulator in file name") << "bin"
+                                               << "myTessarkQtEmulator" << true;
+        QTest::newRow("substring") << "xLayoutForgeQtx"
+                                   << "app" << true;
+        QTest::newRow("other case") << "layoutforgeqt"
+                                    << "app" << false;
+        QTest::newRow("plain") << "bin"
+                               << "app" << false;
+    }
+
+    void designModeFromExecutablePath()
+    {
+        QFETCH(QString, folder);
+        QFETCH(QString, file);
+        QFETCH(bool, design);
+        const QString dir = TestSupport::scratchPath(folder);
+        QDir().mkpath(dir);
+        const QString copy = dir + QLatin1Char('/') + file;
+        QFile::remove(copy);
+        QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), copy));
+        QProcess process;
+        process.start(copy, {QStringLiteral("--print-design-mode")});
+        QVERIFY(process.waitForFinished(30000));
+        QCOMPARE(process.readAllStandardOutput().trimmed(), QByteArray(design ? "1" : "0"));
+    }
+};
+
+int main(int argc, char* argv[])
+{
+    if (argc > 1 && qstrcmp(argv[1], "--print-design-mode") == 0) {
+        Init();
+        std::printf("%d\n", IsDesignMode() ? 1 : 0);
+        return 0;
+    }
+    QApplication app(argc, argv);
+    tst_Startup test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_startup.moc"

@@ -1,0 +1,291 @@
+// The painting operations every control's draw is built from.
+#include "framework/VelQControlBaseImpl.h"
+
+#include "theme/ThemeManager.h"
+
+#include <QFontMetrics>
+#include <QIcon>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QTextOption>
+
+#include <cmath>
+
+namespace VelQtLib {
+
+namespace {
+
+void drawPiece(QPainter* p, const QRect& target, const QImage& image, const QRect& source)
+{
+    if (target.width() > 0 && target.height() > 0 && source.width() > 0 && source.height() > 0)
+        p->drawImage(target, image, source);
+}
+
+// Position of an extent inside a box by alignment 0 start, 1 centre, 2 end; 0 otherwise.
+int alignedPos(int align, int start, int boxExtent, int extent)
+{
+    switch (align) {
+    case 0:
+        return start;
+    case 1:
+        return start + (boxExtent - extent) / 2;
+    case 2:
+        return start + boxExtent - extent;
+    default:
+        return 0;
+    }
+}
+
+void drawSides(QPainter* p, const ImageStyle& s, int x, int y, int w, int h)
+{
+    const int bs = s.borderSize;
+    if (s.bottomBorder)
+        p->drawLine(x, y + h - bs, x + w - bs, y + h - bs);
+    if (s.topBorder)
+        p->drawLine(x, y, x + w - bs, y);
+    if (s.rightBorder)
+        p->drawLine(x + w - bs, y, x + w - bs, y + h - bs);
+    if (s.leftBorder)
+        p->drawLine(x, y, x, y + h - bs);
+}
+
+} // namespace
+
+QFont fontOf(const TextStyle& style)
+{
+    QFont font(style.family);
+    font.setPixelSize(qMax(1, style.size));
+    font.setWeight(style.bold ? QFont::Bold : QFont::Normal);
+    font.setItalic(style.italic);
+    font.setUnderline(style.underline);
+    return font;
+}
+
+Qt::Alignment alignmentOf(const TextStyle& style)
+{
+    static const Qt::Alignment horizontal[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight};
+    static const Qt::Alignment vertical[] = {Qt::AlignTop, Qt::AlignVCenter, Qt::AlignBottom};
+    Qt::Alignment flags;
+    if (style.hAlign >= 0 && style.hAlign <= 2)
+        flags |= horizontal[style.hAlign];
+    if (style.vAlign >= 0 && style.vAlign <= 2)
+        flags |= vertical[style.vAlign];
+    return flags;
+}
+
+void VelQControlBaseImpl::drawImageStyle(
+    QPainter* p, const ImageStyle& s, int x, int y, int w, int h)
+{
+    if (!s.valid)
+        return;
+    if (s.noImage)
+        drawStyleFrame(p, s, x, y, w, h);
+    else
+        drawNineSlice(p, s.nineSlice(), x, y, w, h);
+}
+
+void VelQControlBaseImpl::drawImageStyle(QPainter* p, const ImageStyle& s, const QRect& r)
+{
+    drawImageStyle(p, s, r.x(), r.y(), r.width(), r.height());
+}
+
+void VelQControlBaseImpl::drawStyleFrame(
+    QPainter* p, const ImageStyle& s, int x, int y, int w, int h)
+{
+    const int bs = s.borderSize;
+    p->setPen(QPen(QBrush(s.borderColor), qreal(bs), Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
+    const QRect full(x, y, w, h);
+    QLinearGradient gradient(x, 0, x + w, 0);
+    if (s.gradient) {
+        gradient.setColorAt(0.0, s.color);
+        gradient.setColorAt(1.0, s.gradientColor);
+    }
+    const bool allSides = s.leftBorder && s.topBorder && s.rightBorder && s.bottomBorder;
+    const bool drawBorder = s.border && bs != 0;
+    if (s.round != 0) {
+        const QRect inner(x + bs, y + bs, w - 2 * bs, h - 2 * bs);
+        p->setRenderHint(QPainter::Antialiasing, true);
+        QPainterPath path;
+        path.addRoundedRect(QRectF(full), s.round, s.round, Qt::AbsoluteSize);
+        if (s.gradient) {
+            p->fillPath(path, gradient);
+        } else {
+            p->setBrush(QBrush(s.color));
+            p->fillPath(path, p->brush());
+        }
+        if (!drawBorder)
+            return;
+        if (allSides) {
+            // The outline's radii are roundness percentages, not pixels.
+            const int roundness = qBound(0, s.round, 99);
+            p->drawRoundedRect(QRectF(inner), roundness, roundness, Qt::RelativeSize);
+            return;
+        }
+        drawSides(p, s, x, y, w, h);
+        return;
+    }
+    QRect inner(x, y, w - bs, h - bs);
+    if (s.gradient) {
+        p->fillRect(full, gradient);
+    } else {
+        p->setBrush(QBrush(s.color));
+        p->fillRect(full, p->brush());
+    }
+    if (!drawBorder)
+        return;
+    if (allSides)
+        p->drawRects(&inner, 1);
+    else
+        drawSides(p, s, x, y, w, h);
+}
+
+void VelQControlBaseImpl::drawStyleFrame(QPainter* p, const ImageStyle& s, const QRect& r)
+{
+    drawStyleFrame(p, s, r.x(), r.y(), r.width(), r.height());
+}
+
+void VelQControlBaseImpl::drawNineSlice(QPainter* p, const NineSlice& s, int x, int y, int w, int h)
+{
+    if (w == 0 || h == 0)
+        return;
+    const QImage* img = CThemeManager::instance().getImage(s.image, false);
+    if (!img)
+        return;
+    const QImage& image = *img;
+    const int iw = image.width();
+    const int ih = image.height();
+    const int L = s.sliceLeft;
+    const int R = s.sliceRight;
+    const int T = s.sliceTop;
+    const int B = s.sliceBottom;
+
+    if (T != 0)
+        drawPiece(p, QRect(x + L, y, w - L - R, T), image, QRect(L, 0, iw - L - R, T));
+    if (B != 0 && y + h - B >= 0)
+        drawPiece(p, QRect(x + L, y + h - B, w - L - R, B), image, QRect(L, ih - B, iw - L - R, B));
+    if (L != 0)
+        drawPiece(p, QRect(x, y + T, L, h - T - B), image, QRect(0, T, L, ih - T - B));
+    if (R != 0 && x + w - R >= 0) {
+        const QRect target(x + w - R, y + T, R, h - T - B);
+        const QRect source(iw - R, T, R, ih - T - B);
+        if (L != 0 && x + L - 1 > x + w - R) {
+            // Too narrow for both bands: the right band starts at the left band's last column.
+            p->save();
+            p->setClipRect(QRect(x + L - 1, y + T, R, h - T - B), Qt::IntersectClip);
+            drawPiece(p, target, image, source);
+            p->restore();
+        } else {
+            drawPiece(p, target, image, source);
+        }
+    }
+    if (L != 0 && T != 0)
+        drawPiece(p, QRect(x, y, L, T), image, QRect(0, 0, L, T));
+    if (R != 0 && T != 0)
+        drawPiece(p, QRect(x + w - R, y, R, T), image, QRect(iw - R, 0, R, T));
+    if (L != 0 && B != 0)
+        drawPiece(p, QRect(x, y + h - B, L, B), image, QRect(0, ih - B, L, B));
+    if (R != 0 && B != 0)
+        drawPiece(p, QRect(x + w - R, y + h - B, R, B), image, QRect(iw - R, ih - B, R, B));
+
+    const QRect centre(x + L, y + T, w - L - R, h - T - B);
+    const QRect source(L, T, iw - L - R, ih - T - B);
+    if (centre.width() <= 0 || centre.height() <= 0 || source.width() <= 0 || source.height() <= 0)
+        return;
+    if (!s.repeatCenter) {
+        p->drawImage(centre, image, source);
+        return;
+    }
+    p->save();
+    p->setClipRect(centre, Qt::IntersectClip);
+    const int nx = int(std::ceil(float(centre.width()) / float(source.width())));
+    const int ny = int(std::ceil(float(centre.height()) / float(source.height())));
+    for (int row = 0; row < ny; ++row) {
+        for (int col = 0; col < nx; ++col) {
+            const QPoint at(centre.x() + col * source.width(), centre.y() + row * source.height());
+            p->drawImage(at, image, source);
+        }
+    }
+    p->restore();
+}
+
+void VelQControlBaseImpl::drawNineSlice(QPainter* p, const NineSlice& s, const QRect& r)
+{
+    drawNineSlice(p, s, r.x(), r.y(), r.width(), r.height());
+}
+
+void VelQControlBaseImpl::drawAlignedImage(
+    QPainter* p, const QString& path, const ImageOffset& o, int x, int y, int w, int h, bool gray)
+{
+    const QImage* image = CThemeManager::instance().getImage(path, gray);
+    if (!image || image->width() == 0 || image->height() == 0)
+        return;
+    const int X = alignedPos(o.hAlign, x, w, image->width());
+    const int Y = alignedPos(o.vAlign, y, h, image->height());
+    p->drawImage(QPoint(X + o.dx, Y + o.dy), *image);
+}
+
+void VelQControlBaseImpl::drawAlignedImage(
+    QPainter* p, const QString& path, const ImageOffset& o, const QRect& r, bool gray)
+{
+    drawAlignedImage(p, path, o, r.x(), r.y(), r.width(), r.height(), gray);
+}
+
+void VelQControlBaseImpl::drawAlignedIcon(
+    QPainter* p, const QIcon& icon, const QSize& size, const ImageOffset& o, const QRect& r)
+{
+    if (icon.isNull())
+        return;
+    const QPixmap pixmap = icon.pixmap(size.width(), size.height(), QIcon::Normal, QIcon::Off);
+    const int X = alignedPos(o.hAlign, r.x(), r.width(), size.width());
+    const int Y = alignedPos(o.vAlign, r.y(), r.height(), size.height());
+    p->drawPixmap(QPoint(X + o.dx, Y + o.dy), pixmap);
+}
+
+void VelQControlBaseImpl::drawStyledText(
+    QPainter* p, const QString& text, const TextStyle& ts, int x, int y, int w, int h, bool isHor)
+{
+    QRect box(x + ts.offsetX, y + ts.offsetY, w - ts.offsetX, h - ts.offsetY);
+    p->setBrush(QBrush(ts.color));
+    p->setRenderHint(QPainter::TextAntialiasing, true);
+    if (ts.vAlign == 2) {
+        box.setTop(y + ts.offsetY);
+        box.setHeight(h + ts.offsetY);
+    }
+    const QFont font = fontOf(ts);
+    const QTextOption option(alignmentOf(ts));
+    if (isHor) {
+        p->setPen(ts.color);
+        p->setFont(font);
+        if (ts.elideMode == Qt::ElideNone) {
+            p->drawText(QRectF(box), text, option);
+        } else {
+            const QString shown = QFontMetrics(font).elidedText(text, Qt::ElideRight, w - 2);
+            p->drawText(QRectF(box), shown, option);
+        }
+        return;
+    }
+    if (w <= 0 || h <= 0)
+        return;
+    QImage turned(h, w, QImage::Format_ARGB32);
+    turned.fill(0);
+    {
+        QPainter tp(&turned);
+        tp.setPen(ts.color);
+        tp.setFont(font);
+        tp.drawText(QRectF(0, 0, h, w), text, option);
+    }
+    p->save();
+    p->rotate(90);
+    // Turned a quarter clockwise, the image's top edge lies along the box's right edge.
+    p->drawImage(QPoint(y, -x - w), turned);
+    p->restore();
+}
+
+void VelQControlBaseImpl::drawStyledText(
+    QPainter* p, const QString& text, const TextStyle& ts, const QRect& r)
+{
+    drawStyledText(p, text, ts, r.x(), r.y(), r.width(), r.height(), ts.isHor);
+}
+
+} // namespace VelQtLib

@@ -1,0 +1,147 @@
+#include "theme/ThemeManager.h"
+
+#include "theme/Json.h"
+
+#include <QTextCodec>
+
+namespace VelQtLib {
+
+CThemeManager& CThemeManager::instance()
+{
+    static CThemeManager manager;
+    return manager;
+}
+
+CThemeManager::CThemeManager()
+    : m_appPackage(std::make_unique<CThemePackage>())
+{
+}
+
+CThemeManager::~CThemeManager() = default;
+
+bool CThemeManager::loadAppPackage(const QString& path)
+{
+    m_appPackage->path = path;
+    return m_appPackage->load();
+}
+
+bool CThemeManager::loadThemePackage(const QString& path)
+{
+    m_themePackage.reset();
+    m_themePackage = std::make_unique<CThemePackage>();
+    m_themePackage->path = path;
+    if (!m_themePackage->load())
+        return false;
+    loadThemeElements(*m_themePackage);
+    return true;
+}
+
+void CThemeManager::loadThemeElements(CThemePackage& package)
+{
+    const PackageEntry* entry = package.findByName("theme.json");
+    if (!entry)
+        return;
+    const auto text = entryText(*entry);
+    // A document that does not parse simply has no elements.
+    if (!Json::parse(text.first, text.second, package.root))
+        return;
+    const ::Json::Value* elements = Json::arrayMember(package.root, "elements");
+    if (!elements || elements->empty())
+        return;
+    const ::Json::Value* children = Json::member((*elements)[0], "child");
+    if (!children || !(children->isArray() || children->isObject()))
+        return;
+    for (const ::Json::Value& child : *children) {
+        const std::string name = Json::stringOr(child, "name", std::string());
+        package.themeElements.emplace(name, &child);
+    }
+}
+
+bool CThemeManager::findEntry(
+    const QString& path, const uchar*& data, uint& size, bool& fromTheme) const
+{
+    fromTheme = false;
+    const QByteArray name = packageEntryName(path);
+    const PackageEntry* entry = m_appPackage->findByName(name.constData());
+    if (!entry) {
+        if (!m_themePackage)
+            return false;
+        entry = m_themePackage->findByName(name.constData());
+        if (!entry)
+            return false;
+        fromTheme = true;
+    }
+    data = entry->bytes.get();
+    size = entry->size;
+    return true;
+}
+
+const ::Json::Value* CThemeManager::findThemeElement(const std::string& name) const
+{
+    if (!m_themePackage || m_themePackage->root.isNull())
+        return nullptr;
+    const auto it = m_themePackage->themeElements.find(name);
+    return it == m_themePackage->themeElements.end() ? nullptr : it->second;
+}
+
+const CThemePackage* CThemeManager::stylePackage() const
+{
+    return m_useThemePackage ? m_themePackage.get() : m_appPackage.get();
+}
+
+bool CThemeManager::getImageStyle(const QString& name, ImageStyle& out) const
+{
+    if (name == QLatin1String("empty") || name == QLatin1String("emptyRect")) {
+        out.valid = false;
+        return true;
+    }
+    const CThemePackage* package = stylePackage();
+    if (!package)
+        return false;
+    const auto it = package->imageStyles.constFind(name);
+    if (it == package->imageStyles.constEnd())
+        return false;
+    out = *it;
+    out.valid = true;
+    return true;
+}
+
+bool CThemeManager::getTextStyle(const QString& name, TextStyle& out) const
+{
+    const CThemePackage* package = stylePackage();
+    if (!package)
+        return false;
+    const auto it = package->textStyles.constFind(name);
+    if (it == package->textStyles.constEnd())
+        return false;
+    out = *it;
+    return true;
+}
+
+QString CThemeManager::fromGbk(const char* bytes)
+{
+    static QTextCodec* const codec = QTextCodec::codecForName("GBK");
+    if (!bytes)
+        return QString();
+    return codec ? codec->toUnicode(bytes) : QString::fromUtf8(bytes);
+}
+
+QByteArray packageEntryName(const QString& path)
+{
+    QByteArray name = path.toUtf8();
+    for (char& c : name) {
+        if (c == '\\')
+            c = '/';
+        else if (c >= 'A' && c <= 'Z')
+            c = char(c - 'A' + 'a');
+    }
+    return name;
+}
+
+QString defaultFontFamily()
+{
+    static const QString family = CThemeManager::fromGbk("\xCE\xA2\xC8\xED\xD1\xC5\xBA\xDA");
+    return family;
+}
+
+} // namespace VelQtLib

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "theme/StyleTypes.h"
+#include "theme/ThemePackage.h"
+
+#include <QImage>
+#include <QString>
+#include <json/value.h>
+
+#include <memory>
+#include <string>
+
+namespace VelQtLib {
+
+// The process-wide owner of the application package and the theme package; answers every
+// lookup of entries, theme elements, style records and images.
+class VELQTLIB_EXPORT CThemeManager {
+public:
+    static CThemeManager& instance();
+
+    // Draws the four built-in check and selection marks into the application package's cache.
+    void createBuiltInImages();
+    // Adds an archive to the application package; existing names keep their first values.
+    bool loadAppPackage(const QString& path);
+    // Replaces the theme package (and everything taken from the old one) with a new archive.
+    bool loadThemePackage(const QString& path);
+
+    // Raw bytes of a member, application package first; the bytes stay owned by the package.
+    bool findEntry(const QString& path, const uchar*& data, uint& size, bool& fromTheme) const;
+    // A named element of the theme package's "theme.json", or null.
+    const ::Json::Value* findThemeElement(const std::string& name) const;
+
+    bool getImageStyle(const QString& name, ImageStyle& out) const;
+    bool getTextStyle(const QString& name, TextStyle& out) const;
+    // The decoded image (gray: its disabled look), cached for the manager's life; null if none.
+    QImage* getImage(const QString& path, bool gray);
+
+    // While set, style lookups go to the theme package instead of the application package.
+    bool useThemePackage() const { return m_useThemePackage; }
+    void setUseThemePackage(bool use) { m_useThemePackage = use; }
+
+    CThemePackage* appPackage() const { return m_appPackage.get(); }
+    CThemePackage* themePackage() const { return m_themePackage.get(); }
+
+    // Decodes zero-terminated GBK bytes, the encoding of display texts in packages.
+    static QString fromGbk(const char* bytes);
+
+private:
+    CThemeManager();
+    ~CThemeManager();
+    const CThemePackage* stylePackage() const;
+    QImage* decodeImage(const QString& path, bool& fromTheme) const;
+    void loadThemeElements(CThemePackage& package);
+
+    bool m_useThemePackage = false;
+    std::unique_ptr<CThemePackage> m_appPackage;
+    std::unique_ptr<CThemePackage> m_themePackage;
+
+    Q_DISABLE_COPY(CThemeManager)
+};
+
+// The entry name of a package path: UTF-8 bytes, ASCII letters lower-cased, "/" separators.
+VELQTLIB_EXPORT QByteArray packageEntryName(const QString& path);
+
+} // namespace VelQtLib
