@@ -1,5 +1,6 @@
 #include "framework/Library.h"
 
+#include "framework/ControlFactory.h"
 #include "theme/ThemeManager.h"
 
 #include <unistd.h>
@@ -31,6 +32,7 @@ void Init()
 {
     if (initialised)
         return;
+    registerBuiltInControls();
     if (isDesignToolPath(executablePath()))
         designMode = true;
     CThemeManager::instance().createBuiltInImages();

@@ -117,7 +117,8 @@ void VelQControlBase::parseCommon(const ::Json::Value* json)
 
 void VelQControlBase::applyFixed()
 {
-    owner->setGeometry(numbers[0], numbers[1], numbers[2], numbers[3]);
+    owner->setGeometry(
+        bounded(numbers[0]), bounded(numbers[1]), boundedSize(numbers[2]), boundedSize(numbers[3]));
     owner->setFixedHeight(boundedSize(numbers[3]));
     owner->setFixedWidth(boundedSize(numbers[2]));
 }
@@ -129,7 +130,7 @@ void VelQControlBase::applyLayout()
     const QSize parent = owner->parentWidget()->size();
     switch (layoutType) {
     case LayoutFill:
-        owner->setGeometry(numbers[0], numbers[1],
+        owner->setGeometry(bounded(numbers[0]), bounded(numbers[1]),
             bounded(qint64(parent.width()) - numbers[2] - numbers[0]),
             bounded(qint64(parent.height()) - numbers[3] - numbers[1]));
         break;

@@ -67,8 +67,11 @@ public:
         const ImageOffset& offset, const QRect& r);
     static void drawStyledText(QPainter* painter, const QString& text, const TextStyle& style,
         int x, int y, int w, int h, bool isHor);
+    // Turned by 90 degrees unless the style is horizontal.
     static void drawStyledText(
         QPainter* painter, const QString& text, const TextStyle& style, const QRect& r);
+    static void drawStyledText(
+        QPainter* painter, const QString& text, const TextStyle& style, const QRect& r, bool isHor);
 
     QString typeName;
     QString themeName;

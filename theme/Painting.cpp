@@ -288,4 +288,10 @@ void VelQControlBaseImpl::drawStyledText(
     drawStyledText(p, text, ts, r.x(), r.y(), r.width(), r.height(), ts.isHor);
 }
 
+void VelQControlBaseImpl::drawStyledText(
+    QPainter* p, const QString& text, const TextStyle& ts, const QRect& r, bool isHor)
+{
+    drawStyledText(p, text, ts, r.x(), r.y(), r.width(), r.height(), isHor);
+}
+
 } // namespace VelQtLib

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QColor>
+#include <QEvent>
 #include <QImage>
 #include <QList>
 #include <QPair>
@@ -41,6 +42,12 @@ QImage render(QWidget* widget);
 bool near(QRgb actual, QColor expected, int tolerance = 3);
 // "(r, g, b, a)" for failure messages.
 QByteArray describe(QRgb pixel);
+
+// Sends a mouse event at local (and at global, the mapped local by default) straight to w.
+void sendMouse(QWidget* w, QEvent::Type type, QPoint local, Qt::MouseButton button = Qt::NoButton,
+    Qt::MouseButtons buttons = Qt::NoButton, QPoint global = QPoint(-1000000, -1000000));
+void sendEnter(QWidget* w);
+void sendLeave(QWidget* w);
 
 // Fails the running test on any Qt warning or critical message it did not announce.
 void installStrictMessageHandler();

@@ -1,0 +1,60 @@
+#include "framework/ControlFactory.h"
+
+#include "framework/IVelQControlBase.h"
+#include "theme/ThemeManager.h"
+
+#include <QWidget>
+
+#include <map>
+
+namespace VelQtLib {
+
+namespace {
+
+std::map<std::string, ControlCreator>& creators()
+{
+    static std::map<std::string, ControlCreator> table;
+    return table;
+}
+
+std::set<std::string>& listed()
+{
+    static std::set<std::string> names;
+    return names;
+}
+
+} // namespace
+
+void RegisterControl(const char* typeName, ControlCreator creator, bool isListed)
+{
+    if (!typeName)
+        return;
+    creators()[typeName] = creator;
+    if (isListed)
+        listed().insert(typeName);
+}
+
+QWidget* CreateControl(const char* typeName, const ::Json::Value* element, QWidget* parent)
+{
+    if (!typeName)
+        return nullptr;
+    const auto it = creators().find(typeName);
+    if (it == creators().end() || !it->second)
+        return nullptr;
+    QWidget* widget = it->second();
+    if (!widget)
+        return nullptr;
+    widget->setParent(parent);
+    if (IVelQControlBase* control = dynamic_cast<IVelQControlBase*>(widget)) {
+        CThemeManager::instance().setUseThemePackage(false);
+        control->loadAttributes(element);
+    }
+    return widget;
+}
+
+const std::set<std::string>& ListedControls()
+{
+    return listed();
+}
+
+} // namespace VelQtLib

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "framework/VelQtGlobal.h"
+
+#include <QString>
+#include <json/value.h>
+
+#include <set>
+#include <string>
+
+class QWidget;
+
+namespace VelQtLib {
+
+// Creates a new control widget without parent, or null.
+using ControlCreator = QWidget* (*)();
+
+// Registers (or replaces) the creator of a type name; listed names are also collected.
+VELQTLIB_EXPORT void RegisterControl(const char* typeName, ControlCreator creator, bool listed);
+// Creates a control by type name, parents it and parses element into it; null when unknown.
+VELQTLIB_EXPORT QWidget* CreateControl(
+    const char* typeName, const ::Json::Value* element, QWidget* parent);
+// The registered names whose registration was listed.
+VELQTLIB_EXPORT const std::set<std::string>& ListedControls();
+
+// Registers every control type of the library under its type name and its aliases.
+void registerBuiltInControls();
+
+} // namespace VelQtLib

@@ -1,0 +1,23 @@
+// The control types the library registers at initialisation, in registration order.
+#include "framework/ControlFactory.h"
+
+#include "controls/VelQPushButton.h"
+
+namespace VelQtLib {
+
+namespace {
+
+template<class Control> QWidget* create()
+{
+    return new Control(nullptr);
+}
+
+} // namespace
+
+void registerBuiltInControls()
+{
+    RegisterControl("qtbutton", create<VelQPushButton>, true);
+    RegisterControl("button", create<VelQPushButton>, true);
+}
+
+} // namespace VelQtLib

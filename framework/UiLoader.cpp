@@ -1,0 +1,118 @@
+#include "framework/UiLoader.h"
+
+#include "framework/ControlFactory.h"
+#include "framework/VelQControlBase.h"
+#include "framework/VelQWindow.h"
+#include "theme/Json.h"
+#include "theme/ThemeManager.h"
+
+#include <QFile>
+#include <QWidget>
+
+namespace VelQtLib {
+
+namespace {
+
+QWidget* createElement(const ::Json::Value* element, QWidget* parent, int depth)
+{
+    if (!element)
+        return nullptr;
+    const ::Json::Value* type = Json::member(*element, "type");
+    if (!type || !type->isString())
+        return nullptr;
+    const std::string typeName = type->asString();
+    // Scroll bars are skinned through their scrollable control, never built on their own.
+    if (typeName == "qtscrollbar")
+        return nullptr;
+    QWidget* widget = CreateControl(typeName.c_str(), element, parent);
+    if (!widget)
+        return nullptr;
+    const ::Json::Value* children = Json::arrayMember(*element, "child");
+    if (children && depth < maxDescriptionDepth) {
+        for (const ::Json::Value& child : *children)
+            createElement(&child, widget, depth + 1);
+    }
+    if (IVelQControlBase* control = controlOf(widget))
+        control->fillSamples();
+    return widget;
+}
+
+// The description's bytes: a package entry, else the file on disk.
+QByteArray descriptionText(const QString& name)
+{
+    const uchar* data = nullptr;
+    uint size = 0;
+    bool fromTheme = false;
+    if (CThemeManager::instance().findEntry(name, data, size, fromTheme))
+        return QByteArray(reinterpret_cast<const char*>(data), int(size));
+    QFile file(name);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return file.readAll();
+}
+
+void applyWindowKeys(VelQWindow* window, const ::Json::Value& root)
+{
+    int value = 0;
+    bool flag = false;
+    if (Json::readInt(root, "w", value))
+        window->resize(value, window->height());
+    if (Json::readInt(root, "h", value))
+        window->resize(window->width(), value);
+    if (Json::readBool(root, "trans", flag) && flag) {
+        window->setWindowFlags(window->windowFlags() | Qt::FramelessWindowHint);
+        window->setAttribute(Qt::WA_TranslucentBackground);
+    }
+    if (Json::readBool(root, "drag", flag))
+        window->setDraggable(flag);
+    if (Json::readBool(root, "resize", flag))
+        window->setResizable(flag);
+    if (Json::readInt(root, "minH", value))
+        window->setMinHeight(value);
+    if (Json::readInt(root, "minW", value))
+        window->setMinWidth(value);
+    if (Json::readBool(root, "onlyDragCaption", flag))
+        window->setOnlyDragCaption(flag);
+}
+
+} // namespace
+
+QWidget* CreateFromJson(const ::Json::Value* element, QWidget* parent)
+{
+    return createElement(element, parent, 1);
+}
+
+QWidget* LoadElements(const ::Json::Value* root, QWidget* parent)
+{
+    if (!parent || !root)
+        return nullptr;
+    const ::Json::Value* elements = Json::arrayMember(*root, "elements");
+    if (!elements)
+        return nullptr;
+    QWidget* last = nullptr;
+    for (const ::Json::Value& element : *elements) {
+        last = CreateFromJson(&element, parent);
+        IVelQControlBase* control = controlOf(last);
+        if (control && control->controlBase())
+            control->applyLayout();
+    }
+    return last;
+}
+
+QWidget* LoadWindow(QWidget* window, QString name)
+{
+    if (!name.contains(QLatin1String(".json")))
+        name += QLatin1String(".json");
+    const QByteArray text = descriptionText(name);
+    if (text.isEmpty())
+        return nullptr;
+    const int end = text.indexOf('\0');
+    ::Json::Value root;
+    if (!Json::parse(text.constData(), text.constData() + (end < 0 ? text.size() : end), root))
+        return nullptr;
+    if (auto* skinned = qobject_cast<VelQWindow*>(window))
+        applyWindowKeys(skinned, root);
+    return LoadElements(&root, window);
+}
+
+} // namespace VelQtLib

@@ -1,0 +1,283 @@
+#include "support/TestSupport.h"
+
+#include <VelQtLib.h>
+
+#include <QtTest>
+
+using namespace VelQtLib;
+
+namespace {
+
+::Json::Value parsed(const QByteArray& text)
+{
+    ::Json::Value v;
+    VelQtLib::Json::parse(text.constData(), text.constData() + text.size(), v);
+    return v;
+}
+
+// A control that records when its samples are filled.
+class Probe : public VelQControl<QWidget> {
+public:
+    explicit Probe(QWidget* parent = nullptr)
+        : VelQControl<QWidget>(parent)
+    {
+        setImpl(new VelQControlBaseImpl(this, typeName()));
+    }
+    QString typeName() const override { return QStringLiteral("probe"); }
+    void fillSamples() override
+    {
+        ++samples;
+        childrenAtSamples = findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly).size();
+    }
+    int samples = 0;
+    int childrenAtSamples = -1;
+};
+
+QWidget* createProbe()
+{
+    return new Probe;
+}
+
+int depthOf(QWidget* w)
+{
+    int depth = 0;
+    for (QWidget* child : w->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        depth = qMax(depth, 1 + depthOf(child));
+    return depth;
+}
+
+} // namespace
+
+class tst_UiLoader : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        TestSupport::installStrictMessageHandler();
+        Init();
+        RegisterControl("probe", createProbe, false);
+        const QByteArray box = R"({"type": 1, "name": "%1", "drawImg": false, "clr": "%2"})";
+        const QString app = TestSupport::writeArchive(
+            TestSupport::scratchPath(QStringLiteral("app.data")),
+            {{"style.json",
+                 R"({"style": [{"type": 1, "name": "own", "drawImg": false, "clr": "ff0000ff"}]})"},
+                {"main.json", R"({"w": 321, "elements": [{"type": "button", "name": "fromApp"}]})"},
+                {"broken.json", R"({"elements": [ {"type": "button"} )"}});
+        QVERIFY(LoadAppPackage(app));
+        const QString theme = TestSupport::writeArchive(
+            TestSupport::scratchPath(QStringLiteral("theme.data")),
+            {{"style.json",
+                 R"({"style": [{"type": 1, "name": "themed", "drawImg": false, "clr": "ff00ff00"}]})"},
+                {"theme.json", R"({"elements": [{"child": [
+                 {"name": "greenButton", "style": [["themed", 0, 0]], "attr": {"txtX": 9}}]}]})"},
+                {"layouts/second.json",
+                    R"({"elements": [{"type": "qtbutton", "name": "fromTheme"}]})"}});
+        QVERIFY(LoadThemePackage(theme.toUtf8().constData()));
+    }
+
+    void typeNames_data()
+    {
+        QTest::addColumn<QByteArray>("type");
+        QTest::addColumn<QByteArray>("className");
+        QTest::newRow("qtbutton") << QByteArray("qtbutton")
+                                  << QByteArray("VelQtLib::VelQPushButton");
+        QTest::newRow("alias button")
+            << QByteArray("button") << QByteArray("VelQtLib::VelQPushButton");
+        QTest::newRow("case differs") << QByteArray("QtButton") << QByteArray();
+        QTest::newRow("unknown") << QByteArray("nothing") << QByteArray();
+        QTest::newRow("scroll bar") << QByteArray("qtscrollbar") << QByteArray();
+    }
+
+    void typeNames()
+    {
+        QFETCH(QByteArray, type);
+        QFETCH(QByteArray, className);
+        QWidget parent;
+        const ::Json::Value element = parsed(R"({"type": ")" + type + R"("})");
+        QWidget* w = CreateFromJson(&element, &parent);
+        QCOMPARE(w ? QByteArray(w->metaObject()->className()) : QByteArray(), className);
+        if (w)
+            QCOMPARE(w->parentWidget(), &parent);
+    }
+
+    void skippedElementsTakeTheirSubtree_data()
+    {
+        QTest::addColumn<QByteArray>("type");
+        QTest::newRow("scroll bar") << QByteArray(R"("qtscrollbar")");
+        QTest::newRow("number") << QByteArray("5");
+        QTest::newRow("object") << QByteArray("{}");
+        QTest::newRow("unknown") << QByteArray(R"("qtnothing")");
+    }
+
+    void skippedElementsTakeTheirSubtree()
+    {
+        QFETCH(QByteArray, type);
+        QWidget parent;
+        const ::Json::Value root = parsed(R"({"elements": [{"type": )" + type
+            + R"(, "child": [{"type": "button", "name": "inner"}]}, {"type": "button", "name": "next"}]})");
+        QWidget* last = LoadElements(&root, &parent);
+        QVERIFY(!parent.findChild<QWidget*>(QStringLiteral("inner")));
+        QVERIFY(parent.findChild<QWidget*>(QStringLiteral("next")));
+        QCOMPARE(last, parent.findChild<QWidget*>(QStringLiteral("next")));
+    }
+
+    void lastElementDecidesTheResult()
+    {
+        QWidget parent;
+        const ::Json::Value root = parsed(R"({"elements": [{"type": "button"}, {"type": 1}]})");
+        QVERIFY(!LoadElements(&root, &parent));
+        QCOMPARE(parent.findChildren<VelQPushButton*>().size(), 1);
+        QVERIFY(!LoadElements(&root, nullptr));
+        const ::Json::Value none = parsed(R"({"element": []})");
+        QVERIFY(!LoadElements(&none, &parent));
+    }
+
+    void samplesAfterChildren_data()
+    {
+        QTest::addColumn<QByteArray>("children");
+        QTest::addColumn<int>("count");
+        QTest::newRow("no child key") << QByteArray() << 0;
+        QTest::newRow("empty child array") << QByteArray(R"(, "child": [])") << 0;
+        QTest::newRow("two children")
+            << QByteArray(R"(, "child": [{"type": "button"}, {"type": "probe"}])") << 2;
+        QTest::newRow("child not an array") << QByteArray(R"(, "child": {"type": "button"})") << 0;
+    }
+
+    void samplesAfterChildren()
+    {
+        QFETCH(QByteArray, children);
+        QFETCH(int, count);
+        QWidget parent;
+        const ::Json::Value element = parsed(R"({"type": "probe")" + children + "}");
+        auto* probe = static_cast<Probe*>(CreateFromJson(&element, &parent));
+        QVERIFY(probe);
+        QCOMPARE(probe->samples, 1);
+        QCOMPARE(probe->childrenAtSamples, count);
+    }
+
+    void nestingIsCapped()
+    {
+        QByteArray json = R"({"type": "probe"})";
+        for (int i = 1; i < 300; ++i)
+            json = R"({"type": "probe", "child": [)" + json + "]}";
+        const ::Json::Value element = parsed(json);
+        QWidget parent;
+        QWidget* top = CreateFromJson(&element, &parent);
+        QVERIFY(top);
+        QCOMPARE(1 + depthOf(top), maxDescriptionDepth);
+    }
+
+    void badValuesAreIgnored()
+    {
+        QWidget parent;
+        const ::Json::Value root = parsed(R"({"elements": [
+            {"type": "button", "name": "a", "x": "ten", "w": 1e300, "enable": "no",
+             "style": "face", "attr": {"text": ["x"], "extWidth": {}, "isExtBtn": "true"}},
+            {"type": "button", "name": "b", "style": [["own", "zero", 0]], "layout": [1, 2],
+             "attr": [], "child": 7},
+            {"type": "button", "name": "c", "layout": {"type": "anchor", "x": []}}]})");
+        LoadElements(&root, &parent);
+        QCOMPARE(parent.findChildren<VelQPushButton*>().size(), 3);
+        QVERIFY(parent.findChild<QWidget*>(QStringLiteral("a"))->isEnabled());
+    }
+
+    void windowRootKeys()
+    {
+        VelQWindow window;
+        const QSize before = window.size();
+        QWidget* last = LoadWindow(&window, QStringLiteral("main"));
+        QVERIFY(last);
+        QCOMPARE(last->objectName(), QStringLiteral("fromApp"));
+        QCOMPARE(window.width(), 321);
+        QCOMPARE(window.height(), before.height());
+
+        VelQWindow second;
+        QVERIFY(LoadWindow(&second, QStringLiteral("main.json")));
+        QVERIFY(second.findChild<QWidget*>(QStringLiteral("fromApp")));
+    }
+
+    void windowFlags()
+    {
+        const QString path = TestSupport::scratchPath(QStringLiteral("flags.json"));
+        TestSupport::writeFile(
+            path, R"({"w": 500, "h": 450, "trans": true, "drag": false, "resize": true,
+            "minW": 300, "minH": 200, "onlyDragCaption": true, "elements": []})");
+        VelQWindow window;
+        LoadWindow(&window, path);
+        QCOMPARE(window.size(), QSize(500, 450));
+        QVERIFY(window.windowFlags() & Qt::FramelessWindowHint);
+        QVERIFY(window.testAttribute(Qt::WA_TranslucentBackground));
+        QVERIFY(window.testAttribute(Qt::WA_MouseTracking));
+
+        TestSupport::writeFile(path, R"({"trans": false, "resize": false, "elements": []})");
+        VelQWindow framed;
+        LoadWindow(&framed, path);
+        QVERIFY(!(framed.windowFlags() & Qt::FramelessWindowHint));
+        QVERIFY(!framed.testAttribute(Qt::WA_MouseTracking));
+    }
+
+    void plainWidgetIgnoresRootKeys()
+    {
+        QWidget plain;
+        plain.resize(100, 100);
+        QVERIFY(LoadWindow(&plain, QStringLiteral("main")));
+        QCOMPARE(plain.width(), 100);
+        QVERIFY(plain.findChild<QWidget*>(QStringLiteral("fromApp")));
+    }
+
+    void descriptionSources()
+    {
+        QWidget target;
+        QVERIFY(LoadWindow(&target, QStringLiteral("Layouts\\Second")));
+        QVERIFY(target.findChild<QWidget*>(QStringLiteral("fromTheme")));
+        QVERIFY(!LoadWindow(&target, QStringLiteral("broken")));
+        QVERIFY(!LoadWindow(&target, QStringLiteral("absent")));
+        const QString empty = TestSupport::scratchPath(QStringLiteral("empty.json"));
+        TestSupport::writeFile(empty, QByteArray());
+        QVERIFY(!LoadWindow(&target, empty));
+        const QString nul = TestSupport::scratchPath(QStringLiteral("nul.json"));
+        TestSupport::writeFile(nul,
+            QByteArray(R"({"elements": [{"type": "button", "name": "n"}]})") + '\0' + "garbage");
+        QVERIFY(LoadWindow(&target, nul));
+    }
+
+    void themeKeyNeedsAttr()
+    {
+        QWidget parent;
+        const ::Json::Value root = parsed(R"({"elements": [
+            {"type": "button", "name": "redirected", "theme": "greenButton", "style": [["own", 0, 0]], "attr": {}, "w": 40, "h": 20},
+            {"type": "button", "name": "own", "theme": "greenButton", "style": [["own", 0, 0]], "w": 40, "h": 20}]})");
+        LoadElements(&root, &parent);
+        const QImage redirected
+            = TestSupport::render(parent.findChild<QWidget*>(QStringLiteral("redirected")));
+        const QImage own = TestSupport::render(parent.findChild<QWidget*>(QStringLiteral("own")));
+        QCOMPARE_PIXEL(redirected, 20, 10, QColor(0, 255, 0));
+        QCOMPARE_PIXEL(own, 20, 10, QColor(0, 0, 255));
+    }
+
+    void factoryClearsTheThemeFlag()
+    {
+        CThemeManager::instance().setUseThemePackage(true);
+        QWidget parent;
+        const ::Json::Value element
+            = parsed(R"({"type": "button", "style": [["own", 0, 0]], "w": 40, "h": 20})");
+        QWidget* w = CreateFromJson(&element, &parent);
+        QVERIFY(!CThemeManager::instance().useThemePackage());
+        QCOMPARE_PIXEL(TestSupport::render(w), 20, 10, QColor(0, 0, 255));
+    }
+
+    void registration()
+    {
+        RegisterControl("probe2", createProbe, true);
+        QVERIFY(ListedControls().count("probe2"));
+        QVERIFY(!ListedControls().count("probe"));
+        QVERIFY(ListedControls().count("button"));
+        RegisterControl("probe2", nullptr, false);
+        QVERIFY(!CreateControl("probe2", nullptr, nullptr));
+        QVERIFY(!CreateControl(nullptr, nullptr, nullptr));
+    }
+};
+
+QTEST_MAIN(tst_UiLoader)
+#include "tst_uiloader.moc"

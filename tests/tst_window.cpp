@@ -1,0 +1,266 @@
+#include "support/TestSupport.h"
+
+#include <VelQtLib.h>
+#include <framework/VelQWindow_p.h>
+
+#include <QScreen>
+#include <QtTest>
+
+using namespace VelQtLib;
+using TestSupport::sendMouse;
+
+namespace {
+
+// A shown window of 600 × 500 at (100, 100) of the screen.
+std::unique_ptr<VelQWindow> window(bool resizable)
+{
+    auto w = std::make_unique<VelQWindow>();
+    w->setWindowFlags(w->windowFlags() | Qt::FramelessWindowHint);
+    w->setResizable(resizable);
+    w->setGeometry(100, 100, 600, 500);
+    w->show();
+    return w;
+}
+
+void press(VelQWindow* w, QPoint local, Qt::MouseButton button = Qt::LeftButton)
+{
+    sendMouse(w, QEvent::MouseButtonPress, local, button, button, w->geometry().topLeft() + local);
+}
+
+void moveTo(VelQWindow* w, QPoint global, Qt::MouseButtons buttons = Qt::LeftButton)
+{
+    sendMouse(
+        w, QEvent::MouseMove, global - w->geometry().topLeft(), Qt::NoButton, buttons, global);
+}
+
+void release(VelQWindow* w, QPoint global)
+{
+    sendMouse(w, QEvent::MouseButtonRelease, global - w->geometry().topLeft(), Qt::LeftButton,
+        Qt::NoButton, global);
+}
+
+} // namespace
+
+class tst_Window : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        TestSupport::installStrictMessageHandler();
+        Init();
+    }
+
+    void defaults()
+    {
+        VelQWindow w;
+        VelQWindowImpl* d = w.impl();
+        QCOMPARE(d->typeName, QStringLiteral("VelWindow"));
+        QCOMPARE(d->resizeEdge, -1);
+        QVERIFY(!d->resizable);
+        QVERIFY(d->draggable);
+        QCOMPARE(d->resizeMargin, 4);
+        QCOMPARE(d->minWidth, 400);
+        QCOMPARE(d->minHeight, 400);
+        QCOMPARE(d->captionHeight, 40);
+        QVERIFY(w.eventLoop());
+        QCOMPARE(w.eventLoop()->parent(), &w);
+        QVERIFY(!dynamic_cast<IVelQControlBase*>(static_cast<QWidget*>(&w)));
+    }
+
+    void captionDrag_data()
+    {
+        QTest::addColumn<QPoint>("at");
+        QTest::addColumn<int>("button");
+        QTest::addColumn<bool>("moves");
+        QTest::newRow("inside caption") << QPoint(300, 39) << int(Qt::LeftButton) << true;
+        QTest::newRow("below caption") << QPoint(300, 40) << int(Qt::LeftButton) << false;
+        QTest::newRow("right button") << QPoint(300, 10) << int(Qt::RightButton) << false;
+    }
+
+    void captionDrag()
+    {
+        QFETCH(QPoint, at);
+        QFETCH(int, button);
+        QFETCH(bool, moves);
+        auto w = window(false);
+        const QPoint start = w->pos();
+        press(w.get(), at, Qt::MouseButton(button));
+        const QPoint global = QPoint(100, 100) + at;
+        moveTo(w.get(), global + QPoint(30, 20), Qt::MouseButtons(button));
+        moveTo(w.get(), global + QPoint(50, 25), Qt::MouseButtons(button));
+        release(w.get(), global + QPoint(50, 25));
+        QCOMPARE(w->pos(), moves ? start + QPoint(50, 25) : start);
+        QVERIFY(!w->impl()->dragging);
+    }
+
+    void notDraggable()
+    {
+        auto w = window(false);
+        w->setDraggable(false);
+        press(w.get(), QPoint(300, 10));
+        moveTo(w.get(), QPoint(500, 200));
+        QCOMPARE(w->pos(), QPoint(100, 100));
+    }
+
+    void pressPicksEdge_data()
+    {
+        QTest::addColumn<QPoint>("at");
+        QTest::addColumn<int>("edge");
+        QTest::newRow("top-left") << QPoint(2, 2) << 6;
+        QTest::newRow("left") << QPoint(2, 100) << 0;
+        QTest::newRow("bottom-right") << QPoint(597, 497) << 4;
+        QTest::newRow("top-right") << QPoint(597, 2) << 5;
+        QTest::newRow("bottom-left") << QPoint(2, 497) << 7;
+        QTest::newRow("right") << QPoint(597, 200) << 1;
+        QTest::newRow("top") << QPoint(300, 3) << 2;
+        QTest::newRow("bottom") << QPoint(300, 497) << 3;
+        QTest::newRow("inside") << QPoint(300, 300) << -1;
+        QTest::newRow("margin boundary") << QPoint(4, 300) << -1;
+    }
+
+    void pressPicksEdge()
+    {
+        QFETCH(QPoint, at);
+        QFETCH(int, edge);
+        auto w = window(true);
+        press(w.get(), at);
+        QCOMPARE(w->impl()->resizeEdge, edge);
+    }
+
+    void resizeByEdges_data()
+    {
+        QTest::addColumn<QPoint>("at");
+        QTest::addColumn<QPoint>("delta");
+        QTest::addColumn<QRect>("geometry");
+        QTest::newRow("right grows")
+            << QPoint(598, 200) << QPoint(40, 0) << QRect(100, 100, 640, 500);
+        QTest::newRow("bottom shrinks")
+            << QPoint(300, 498) << QPoint(0, -60) << QRect(100, 100, 600, 440);
+        QTest::newRow("left grows and moves")
+            << QPoint(1, 200) << QPoint(-30, 0) << QRect(70, 100, 630, 500);
+        QTest::newRow("top-left") << QPoint(1, 1) << QPoint(10, 20) << QRect(110, 120, 590, 480);
+        QTest::newRow("left stops at minimum")
+            << QPoint(1, 200) << QPoint(201, 0) << QRect(100, 100, 400, 500);
+        QTest::newRow("right stops at minimum")
+            << QPoint(598, 200) << QPoint(-300, 0) << QRect(100, 100, 400, 500);
+        QTest::newRow("top stops at minimum")
+            << QPoint(300, 1) << QPoint(0, 150) << QRect(100, 100, 600, 400);
+    }
+
+    void resizeByEdges()
+    {
+        QFETCH(QPoint, at);
+        QFETCH(QPoint, delta);
+        QFETCH(QRect, geometry);
+        auto w = window(true);
+        press(w.get(), at);
+        moveTo(w.get(), QPoint(100, 100) + at + delta);
+        release(w.get(), QPoint(100, 100) + at + delta);
+        QCOMPARE(w->geometry(), geometry);
+        QCOMPARE(w->impl()->resizeEdge, -1);
+    }
+
+    void minimumHoldsThenResumes()
+    {
+        auto w = window(true);
+        press(w.get(), QPoint(1, 200));
+        // 199 pixels to the right is still 401 wide; 2 more would be 399.
+        moveTo(w.get(), QPoint(101 + 199, 300));
+        QCOMPARE(w->geometry(), QRect(299, 100, 401, 500));
+        moveTo(w.get(), QPoint(101 + 201, 300));
+        QCOMPARE(w->geometry(), QRect(299, 100, 400, 500));
+        // lastGlobalPos stayed at 300: moving back out regrows from there.
+        moveTo(w.get(), QPoint(290, 300));
+        QCOMPARE(w->geometry(), QRect(289, 100, 410, 500));
+    }
+
+    void cursors_data()
+    {
+        QTest::addColumn<QPoint>("at");
+        QTest::addColumn<int>("shape");
+        QTest::newRow("top-left corner") << QPoint(1, 1) << int(Qt::SizeFDiagCursor);
+        QTest::newRow("bottom-right corner") << QPoint(598, 498) << int(Qt::SizeFDiagCursor);
+        QTest::newRow("top-right corner") << QPoint(598, 1) << int(Qt::SizeBDiagCursor);
+        QTest::newRow("left band") << QPoint(1, 250) << int(Qt::SizeHorCursor);
+        QTest::newRow("bottom band") << QPoint(250, 498) << int(Qt::SizeVerCursor);
+    }
+
+    void cursors()
+    {
+        QFETCH(QPoint, at);
+        QFETCH(int, shape);
+        auto w = window(true);
+        QVERIFY(w->testAttribute(Qt::WA_MouseTracking));
+        moveTo(w.get(), QPoint(100, 100) + at, Qt::NoButton);
+        QCOMPARE(int(w->cursor().shape()), shape);
+        moveTo(w.get(), QPoint(400, 400), Qt::NoButton);
+        QCOMPARE(w->cursor().shape(), Qt::ArrowCursor);
+        QVERIFY(!w->impl()->cursorChanged);
+    }
+
+    void notResizableMeansNoCursorsOrResizes()
+    {
+        auto w = window(false);
+        QVERIFY(!w->testAttribute(Qt::WA_MouseTracking));
+        moveTo(w.get(), QPoint(101, 101), Qt::NoButton);
+        QCOMPARE(w->cursor().shape(), Qt::ArrowCursor);
+        press(w.get(), QPoint(597, 200));
+        QCOMPARE(w->impl()->resizeEdge, -1);
+    }
+
+    void maximisedIgnoresEdges()
+    {
+        auto w = window(true);
+        w->showMaximized();
+        QTRY_VERIFY(w->isMaximized());
+        press(w.get(), QPoint(1, 200));
+        QCOMPARE(w->impl()->resizeEdge, -1);
+    }
+
+    void childrenFollowResizes()
+    {
+        auto w = window(false);
+        VelQPushButton child(w.get());
+        const int fill[4] = {10, 10, 10, 10};
+        child.setFillLayout(fill);
+        w->resize(300, 200);
+        QCOMPARE(child.geometry(), QRect(10, 10, 280, 180));
+        w->resize(500, 300);
+        QCOMPARE(child.geometry(), QRect(10, 10, 480, 280));
+    }
+
+    void centred()
+    {
+        VelQWindow w;
+        w.resize(301, 200);
+        w.centerOnScreen();
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        QCOMPARE(w.pos(), QPoint((screen.width() - 301) / 2, (screen.height() - 200) / 2));
+    }
+
+    void closeEndsItsEventLoop()
+    {
+        auto w = window(false);
+        QTimer::singleShot(0, w.get(), [&] { w->close(); });
+        QTimer::singleShot(5000, w->eventLoop(), [&] { w->eventLoop()->exit(7); });
+        QCOMPARE(w->eventLoop()->exec(), 0);
+    }
+
+    void paintsItsBackgroundOnlyWhenAsked()
+    {
+        VelQWindow w;
+        w.resize(50, 50);
+        ImageStyle frame;
+        frame.color = QColor(10, 200, 30);
+        w.setFrame(frame);
+        QImage image = TestSupport::render(&w);
+        QVERIFY(!TestSupport::near(image.pixel(25, 25), frame.color));
+        w.setPaintBackground(true);
+        image = TestSupport::render(&w);
+        QCOMPARE_PIXEL(image, 25, 25, frame.color);
+    }
+};
+
+QTEST_MAIN(tst_Window)
+#include "tst_window.moc"
