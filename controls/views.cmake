@@ -1,0 +1,3 @@
+# List, list view, table view, tree view, combo box, menu bar and menu.
+set(VELQT_VIEW_SOURCES
+)
