@@ -1,3 +1,5 @@
 # List, list view, table view, tree view, combo box, menu bar and menu.
 set(VELQT_VIEW_SOURCES
+    controls/ItemViewSupport.h controls/ItemViewSupport.cpp
+    controls/VelQList.h controls/VelQList_p.h controls/VelQList.cpp
 )

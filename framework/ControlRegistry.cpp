@@ -1,6 +1,7 @@
 // The control types the library registers at initialisation, in registration order.
 #include "framework/ControlFactory.h"
 
+#include "controls/VelQList.h"
 #include "controls/VelQPushButton.h"
 
 namespace VelQtLib {
@@ -17,7 +18,9 @@ template<class Control> QWidget* create()
 void registerBuiltInControls()
 {
     RegisterControl("qtbutton", create<VelQPushButton>, true);
+    RegisterControl("qtlist", create<VelQList>, true);
     RegisterControl("button", create<VelQPushButton>, true);
+    RegisterControl("list", create<VelQList>, true);
 }
 
 } // namespace VelQtLib
