@@ -2,4 +2,5 @@
 set(VELQT_VIEW_SOURCES
     controls/ItemViewSupport.h controls/ItemViewSupport.cpp
     controls/VelQList.h controls/VelQList_p.h controls/VelQList.cpp
+    controls/VelQTreeView.h controls/VelQTreeView_p.h controls/VelQTreeView.cpp
 )

@@ -3,6 +3,7 @@
 
 #include "controls/VelQList.h"
 #include "controls/VelQPushButton.h"
+#include "controls/VelQTreeView.h"
 
 namespace VelQtLib {
 
@@ -19,8 +20,10 @@ void registerBuiltInControls()
 {
     RegisterControl("qtbutton", create<VelQPushButton>, true);
     RegisterControl("qtlist", create<VelQList>, true);
+    RegisterControl("qttree", create<VelQTreeView>, true);
     RegisterControl("button", create<VelQPushButton>, true);
     RegisterControl("list", create<VelQList>, true);
+    RegisterControl("tree", create<VelQTreeView>, true);
 }
 
 } // namespace VelQtLib
