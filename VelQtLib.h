@@ -1,6 +1,7 @@
 #pragma once
 
 // Everything a program needs to use the skinned-control library.
+#include "controls/VelQComboBox.h"
 #include "controls/VelQList.h"
 #include "controls/VelQPushButton.h"
 #include "controls/VelQScrollBar.h"

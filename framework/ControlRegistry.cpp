@@ -1,6 +1,7 @@
 // The control types the library registers at initialisation, in registration order.
 #include "framework/ControlFactory.h"
 
+#include "controls/VelQComboBox.h"
 #include "controls/VelQList.h"
 #include "controls/VelQPushButton.h"
 #include "controls/VelQTreeView.h"
@@ -19,9 +20,11 @@ template<class Control> QWidget* create()
 void registerBuiltInControls()
 {
     RegisterControl("qtbutton", create<VelQPushButton>, true);
+    RegisterControl("qtcombobox", create<VelQComboBox>, true);
     RegisterControl("qtlist", create<VelQList>, true);
     RegisterControl("qttree", create<VelQTreeView>, true);
     RegisterControl("button", create<VelQPushButton>, true);
+    RegisterControl("combobox", create<VelQComboBox>, true);
     RegisterControl("list", create<VelQList>, true);
     RegisterControl("tree", create<VelQTreeView>, true);
 }
