@@ -3,6 +3,8 @@
 // Everything a program needs to use the skinned-control library.
 #include "controls/VelQComboBox.h"
 #include "controls/VelQList.h"
+#include "controls/VelQMenu.h"
+#include "controls/VelQMenuBar.h"
 #include "controls/VelQPushButton.h"
 #include "controls/VelQScrollBar.h"
 #include "controls/VelQTreeView.h"

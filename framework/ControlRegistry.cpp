@@ -3,6 +3,7 @@
 
 #include "controls/VelQComboBox.h"
 #include "controls/VelQList.h"
+#include "controls/VelQMenuBar.h"
 #include "controls/VelQPushButton.h"
 #include "controls/VelQTreeView.h"
 
@@ -20,10 +21,12 @@ template<class Control> QWidget* create()
 void registerBuiltInControls()
 {
     RegisterControl("qtbutton", create<VelQPushButton>, true);
+    RegisterControl("qtmenubar", create<VelQMenuBar>, true);
     RegisterControl("qtcombobox", create<VelQComboBox>, true);
     RegisterControl("qtlist", create<VelQList>, true);
     RegisterControl("qttree", create<VelQTreeView>, true);
     RegisterControl("button", create<VelQPushButton>, true);
+    RegisterControl("menubar", create<VelQMenuBar>, true);
     RegisterControl("combobox", create<VelQComboBox>, true);
     RegisterControl("list", create<VelQList>, true);
     RegisterControl("tree", create<VelQTreeView>, true);
