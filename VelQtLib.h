@@ -1,6 +1,9 @@
 #pragma once
 
 // Everything a program needs to use the skinned-control library.
+#include "controls/VelQContainer.h"
+#include "controls/VelQLabel.h"
+#include "controls/VelQLabelEx.h"
 #include "controls/VelQPushButton.h"
 #include "controls/VelQScrollBar.h"
 #include "framework/AttrReader.h"

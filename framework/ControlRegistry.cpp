@@ -1,6 +1,9 @@
 // The control types the library registers at initialisation, in registration order.
 #include "framework/ControlFactory.h"
 
+#include "controls/VelQContainer.h"
+#include "controls/VelQLabel.h"
+#include "controls/VelQLabelEx.h"
 #include "controls/VelQPushButton.h"
 
 namespace VelQtLib {
@@ -16,8 +19,13 @@ template<class Control> QWidget* create()
 
 void registerBuiltInControls()
 {
+    RegisterControl("qtcontainer", create<VelQContainer>, true);
     RegisterControl("qtbutton", create<VelQPushButton>, true);
+    RegisterControl("qtlabel", create<VelQLabel>, true);
+    RegisterControl("qtlabelex", create<VelQLabelEx>, true);
+    RegisterControl("container", create<VelQContainer>, true);
     RegisterControl("button", create<VelQPushButton>, true);
+    RegisterControl("label", create<VelQLabel>, true);
 }
 
 } // namespace VelQtLib
