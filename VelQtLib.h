@@ -1,6 +1,7 @@
 #pragma once
 
 // Everything a program needs to use the skinned-control library.
+#include "controls/VelQCheckBox.h"
 #include "controls/VelQContainer.h"
 #include "controls/VelQLabel.h"
 #include "controls/VelQLabelEx.h"

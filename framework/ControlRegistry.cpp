@@ -1,6 +1,7 @@
 // The control types the library registers at initialisation, in registration order.
 #include "framework/ControlFactory.h"
 
+#include "controls/VelQCheckBox.h"
 #include "controls/VelQContainer.h"
 #include "controls/VelQLabel.h"
 #include "controls/VelQLabelEx.h"
@@ -22,10 +23,12 @@ void registerBuiltInControls()
     RegisterControl("qtcontainer", create<VelQContainer>, true);
     RegisterControl("qtbutton", create<VelQPushButton>, true);
     RegisterControl("qtlabel", create<VelQLabel>, true);
+    RegisterControl("qtcheckbox", create<VelQCheckBox>, true);
     RegisterControl("qtlabelex", create<VelQLabelEx>, true);
     RegisterControl("container", create<VelQContainer>, true);
     RegisterControl("button", create<VelQPushButton>, true);
     RegisterControl("label", create<VelQLabel>, true);
+    RegisterControl("checkbox", create<VelQCheckBox>, true);
 }
 
 } // namespace VelQtLib
