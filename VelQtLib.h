@@ -6,6 +6,7 @@
 #include "controls/VelQLabel.h"
 #include "controls/VelQLabelEx.h"
 #include "controls/VelQPushButton.h"
+#include "controls/VelQRadioButton.h"
 #include "controls/VelQScrollBar.h"
 #include "framework/AttrReader.h"
 #include "framework/ControlFactory.h"

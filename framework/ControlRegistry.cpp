@@ -6,6 +6,7 @@
 #include "controls/VelQLabel.h"
 #include "controls/VelQLabelEx.h"
 #include "controls/VelQPushButton.h"
+#include "controls/VelQRadioButton.h"
 
 namespace VelQtLib {
 
@@ -24,11 +25,14 @@ void registerBuiltInControls()
     RegisterControl("qtbutton", create<VelQPushButton>, true);
     RegisterControl("qtlabel", create<VelQLabel>, true);
     RegisterControl("qtcheckbox", create<VelQCheckBox>, true);
+    RegisterControl("qtradiobox", create<VelQRadioButton>, true);
     RegisterControl("qtlabelex", create<VelQLabelEx>, true);
     RegisterControl("container", create<VelQContainer>, true);
     RegisterControl("button", create<VelQPushButton>, true);
     RegisterControl("label", create<VelQLabel>, true);
     RegisterControl("checkbox", create<VelQCheckBox>, true);
+    RegisterControl("radio", create<VelQRadioButton>, true);
+    RegisterControl("radiobox", create<VelQRadioButton>, true);
 }
 
 } // namespace VelQtLib
