@@ -1,11 +1,16 @@
 #pragma once
 
 // Everything a program needs to use the skinned-control library.
+#include "controls/VelQCheckBox.h"
 #include "controls/VelQComboBox.h"
+#include "controls/VelQContainer.h"
+#include "controls/VelQLabel.h"
+#include "controls/VelQLabelEx.h"
 #include "controls/VelQList.h"
 #include "controls/VelQMenu.h"
 #include "controls/VelQMenuBar.h"
 #include "controls/VelQPushButton.h"
+#include "controls/VelQRadioButton.h"
 #include "controls/VelQScrollBar.h"
 #include "controls/VelQTreeView.h"
 #include "framework/AttrReader.h"
