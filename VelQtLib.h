@@ -12,6 +12,7 @@
 #include "controls/VelQPushButton.h"
 #include "controls/VelQRadioButton.h"
 #include "controls/VelQScrollBar.h"
+#include "controls/VelQTableView.h"
 #include "controls/VelQTreeView.h"
 #include "framework/AttrReader.h"
 #include "framework/ControlFactory.h"

@@ -6,4 +6,5 @@ set(VELQT_VIEW_SOURCES
     controls/VelQComboBox.h controls/VelQComboBox_p.h controls/VelQComboBox.cpp
     controls/VelQList.h controls/VelQList_p.h controls/VelQList.cpp
     controls/VelQTreeView.h controls/VelQTreeView_p.h controls/VelQTreeView.cpp
+    controls/VelQTableView.h controls/VelQTableView_p.h controls/VelQTableView.cpp
 )

@@ -10,6 +10,7 @@
 #include "controls/VelQMenuBar.h"
 #include "controls/VelQPushButton.h"
 #include "controls/VelQRadioButton.h"
+#include "controls/VelQTableView.h"
 #include "controls/VelQTreeView.h"
 
 namespace VelQtLib {
@@ -34,6 +35,7 @@ void registerBuiltInControls()
     RegisterControl("qtcombobox", create<VelQComboBox>, true);
     RegisterControl("qtlist", create<VelQList>, true);
     RegisterControl("qttree", create<VelQTreeView>, true);
+    RegisterControl("qtdatagrid", create<VelQTableView>, true);
     RegisterControl("qtlabelex", create<VelQLabelEx>, true);
     RegisterControl("container", create<VelQContainer>, true);
     RegisterControl("button", create<VelQPushButton>, true);
@@ -45,6 +47,7 @@ void registerBuiltInControls()
     RegisterControl("combobox", create<VelQComboBox>, true);
     RegisterControl("list", create<VelQList>, true);
     RegisterControl("tree", create<VelQTreeView>, true);
+    RegisterControl("datagrid", create<VelQTableView>, true);
 }
 
 } // namespace VelQtLib
