@@ -7,6 +7,7 @@
 #include "controls/VelQLabel.h"
 #include "controls/VelQLabelEx.h"
 #include "controls/VelQList.h"
+#include "controls/VelQListView.h"
 #include "controls/VelQMenu.h"
 #include "controls/VelQMenuBar.h"
 #include "controls/VelQPushButton.h"

@@ -7,6 +7,7 @@
 #include "controls/VelQLabel.h"
 #include "controls/VelQLabelEx.h"
 #include "controls/VelQList.h"
+#include "controls/VelQListView.h"
 #include "controls/VelQMenuBar.h"
 #include "controls/VelQPushButton.h"
 #include "controls/VelQRadioButton.h"
@@ -31,6 +32,7 @@ void registerBuiltInControls()
     RegisterControl("qtmenubar", create<VelQMenuBar>, true);
     RegisterControl("qtlabel", create<VelQLabel>, true);
     RegisterControl("qtcheckbox", create<VelQCheckBox>, true);
+    RegisterControl("qtlistview", create<VelQListView>, false);
     RegisterControl("qtradiobox", create<VelQRadioButton>, true);
     RegisterControl("qtcombobox", create<VelQComboBox>, true);
     RegisterControl("qtlist", create<VelQList>, true);
@@ -42,9 +44,11 @@ void registerBuiltInControls()
     RegisterControl("menubar", create<VelQMenuBar>, true);
     RegisterControl("label", create<VelQLabel>, true);
     RegisterControl("checkbox", create<VelQCheckBox>, true);
+    RegisterControl("listview", create<VelQListView>, false);
     RegisterControl("radio", create<VelQRadioButton>, true);
     RegisterControl("radiobox", create<VelQRadioButton>, true);
     RegisterControl("combobox", create<VelQComboBox>, true);
+    RegisterControl("templateList", create<VelQListView>, true);
     RegisterControl("list", create<VelQList>, true);
     RegisterControl("tree", create<VelQTreeView>, true);
     RegisterControl("datagrid", create<VelQTableView>, true);
