@@ -209,7 +209,10 @@ VelQControlBaseImpl* VelQListViewItemDelegate::controlAt(int row, const QPoint& 
 bool VelQListViewItemDelegate::editorEvent(QEvent* event, QAbstractItemModel* model,
     const QStyleOptionViewItem& option, const QModelIndex& index)
 {
-    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseMove) {
+    // The controls went with a template deleted elsewhere.
+    const bool stamped = m_impl->itemTemplate && !controls.isEmpty();
+    if (stamped
+        && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseMove)) {
         const QPoint pos = static_cast<QMouseEvent*>(event)->pos();
         VelQControlBaseImpl* hit
             = option.rect.contains(pos) ? controlAt(index.row(), pos) : nullptr;

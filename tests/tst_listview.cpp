@@ -270,6 +270,22 @@ private slots:
         QCOMPARE(spy.count(), 0);
     }
 
+    void deletedTemplateIsHarmless()
+    {
+        Built b = build();
+        b.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(b.window.get()));
+        auto* d = static_cast<VelQListViewImpl*>(b.view->impl());
+        QTRY_VERIFY(!d->controlRects.isEmpty());
+        delete b.view->findChild<VelQContainer*>(QStringLiteral("template"));
+        QSignalSpy spy(b.view, &VelQListView::pressCtrl);
+        const QPoint onRight = rowRect(b.view, 1).topLeft() + QPoint(230, 10);
+        QTest::mouseMove(b.view->viewport(), onRight);
+        QTest::mouseClick(b.view->viewport(), Qt::LeftButton, Qt::NoModifier, onRight);
+        QCOMPARE(spy.count(), 0);
+        TestSupport::render(b.view);
+    }
+
     void controlUnderTheMouseShowsHover()
     {
         Built b = build();
