@@ -1,9 +1,12 @@
 #pragma once
 
 // Everything a program needs to use the skinned-control library.
+#include "controls/VelQProgressBar.h"
 #include "controls/VelQPushButton.h"
 #include "controls/VelQScrollBar.h"
+#include "controls/VelQSlider.h"
 #include "framework/AttrReader.h"
+#include "framework/CScrollBarStyle.h"
 #include "framework/ControlFactory.h"
 #include "framework/IVelQControlBase.h"
 #include "framework/Library.h"
