@@ -3,11 +3,13 @@
 // Everything a program needs to use the skinned-control library.
 #include "controls/VelQCheckBox.h"
 #include "controls/VelQContainer.h"
+#include "controls/VelQGroupBox.h"
 #include "controls/VelQLabel.h"
 #include "controls/VelQLabelEx.h"
 #include "controls/VelQPushButton.h"
 #include "controls/VelQRadioButton.h"
 #include "controls/VelQScrollBar.h"
+#include "controls/VelQSwitch.h"
 #include "framework/AttrReader.h"
 #include "framework/ControlFactory.h"
 #include "framework/IVelQControlBase.h"

@@ -3,10 +3,12 @@
 
 #include "controls/VelQCheckBox.h"
 #include "controls/VelQContainer.h"
+#include "controls/VelQGroupBox.h"
 #include "controls/VelQLabel.h"
 #include "controls/VelQLabelEx.h"
 #include "controls/VelQPushButton.h"
 #include "controls/VelQRadioButton.h"
+#include "controls/VelQSwitch.h"
 
 namespace VelQtLib {
 
@@ -26,6 +28,8 @@ void registerBuiltInControls()
     RegisterControl("qtlabel", create<VelQLabel>, true);
     RegisterControl("qtcheckbox", create<VelQCheckBox>, true);
     RegisterControl("qtradiobox", create<VelQRadioButton>, true);
+    RegisterControl("qtgroupbox", create<VelQGroupBox>, true);
+    RegisterControl("qtswitch", create<VelQSwitch>, true);
     RegisterControl("qtlabelex", create<VelQLabelEx>, true);
     RegisterControl("container", create<VelQContainer>, true);
     RegisterControl("button", create<VelQPushButton>, true);
@@ -33,6 +37,8 @@ void registerBuiltInControls()
     RegisterControl("checkbox", create<VelQCheckBox>, true);
     RegisterControl("radio", create<VelQRadioButton>, true);
     RegisterControl("radiobox", create<VelQRadioButton>, true);
+    RegisterControl("groupbox", create<VelQGroupBox>, true);
+    RegisterControl("switch", create<VelQSwitch>, true);
 }
 
 } // namespace VelQtLib
