@@ -87,6 +87,11 @@ void VelQContainer::setBackgroundStyle(const ImageStyle& style)
 void VelQContainer::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
+    layoutChildren();
+}
+
+void VelQContainer::layoutChildren()
+{
     applyLayout();
     if (d()->childLayout == Free)
         return;

@@ -322,6 +322,24 @@ private slots:
         delete page;
     }
 
+    void hiddenContainerArrangesOnRequest()
+    {
+        // A hidden container, as an item view's row template is, gets no resize events.
+        VelQContainer container(&host);
+        container.hide();
+        const QList<QWidget*> widgets = addChildren(&container, QStringLiteral("a50x20 a30x20"));
+        const ::Json::Value json
+            = parsed(R"({"w": 200, "h": 30, "attr": {"childLayout": 0, "space": 2}})");
+        container.loadAttributes(&json);
+        container.hide();
+        container.applyLayout();
+        QCOMPARE(container.size(), QSize(200, 30));
+        QCOMPARE(widgets[1]->pos(), QPoint(3, 4));
+        container.layoutChildren();
+        QCOMPARE(widgets[0]->pos(), QPoint(2, 4));
+        QCOMPARE(widgets[1]->pos(), QPoint(54, 4));
+    }
+
     void basics()
     {
         VelQContainer container;
