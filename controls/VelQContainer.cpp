@@ -3,6 +3,7 @@
 #include "framework/AttrReader.h"
 #include "framework/StyleSlots.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace VelQtLib {
