@@ -3,6 +3,7 @@
 // Everything a program needs to use the skinned-control library.
 #include "controls/VelQCheckBox.h"
 #include "controls/VelQContainer.h"
+#include "controls/VelQGroupBox.h"
 #include "controls/VelQLabel.h"
 #include "controls/VelQLabelEx.h"
 #include "controls/VelQProgressBar.h"
@@ -10,6 +11,7 @@
 #include "controls/VelQRadioButton.h"
 #include "controls/VelQScrollBar.h"
 #include "controls/VelQSlider.h"
+#include "controls/VelQSwitch.h"
 #include "framework/AttrReader.h"
 #include "framework/CScrollBarStyle.h"
 #include "framework/ControlFactory.h"

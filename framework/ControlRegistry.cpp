@@ -3,6 +3,7 @@
 
 #include "controls/VelQCheckBox.h"
 #include "controls/VelQContainer.h"
+#include "controls/VelQGroupBox.h"
 #include "controls/VelQLabel.h"
 #include "controls/VelQLabelEx.h"
 #include "controls/VelQProgressBar.h"
@@ -10,6 +11,7 @@
 #include "controls/VelQRadioButton.h"
 #include "controls/VelQScrollBar.h"
 #include "controls/VelQSlider.h"
+#include "controls/VelQSwitch.h"
 
 namespace VelQtLib {
 
@@ -31,6 +33,8 @@ void registerBuiltInControls()
     RegisterControl("qtprogressbar", create<VelQProgressBar>, true);
     RegisterControl("qtradiobox", create<VelQRadioButton>, true);
     RegisterControl("qtslider", create<VelQSlider>, true);
+    RegisterControl("qtgroupbox", create<VelQGroupBox>, true);
+    RegisterControl("qtswitch", create<VelQSwitch>, true);
     RegisterControl("qtscrollbar", create<VelQScrollBar>, true);
     RegisterControl("qtlabelex", create<VelQLabelEx>, true);
     RegisterControl("container", create<VelQContainer>, true);
@@ -41,6 +45,8 @@ void registerBuiltInControls()
     RegisterControl("radio", create<VelQRadioButton>, true);
     RegisterControl("radiobox", create<VelQRadioButton>, true);
     RegisterControl("slider", create<VelQSlider>, true);
+    RegisterControl("groupbox", create<VelQGroupBox>, true);
+    RegisterControl("switch", create<VelQSwitch>, true);
 }
 
 } // namespace VelQtLib
