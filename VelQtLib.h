@@ -1,10 +1,14 @@
 #pragma once
 
 // Everything a program needs to use the skinned-control library.
+#include "controls/VelQLCDNumber.h"
+#include "controls/VelQLineEdit.h"
 #include "controls/VelQProgressBar.h"
 #include "controls/VelQPushButton.h"
 #include "controls/VelQScrollBar.h"
 #include "controls/VelQSlider.h"
+#include "controls/VelQSpinBox.h"
+#include "controls/VelQTextEdit.h"
 #include "framework/AttrReader.h"
 #include "framework/CScrollBarStyle.h"
 #include "framework/ControlFactory.h"
