@@ -1,10 +1,15 @@
 #pragma once
 
 // Everything a program needs to use the skinned-control library.
+#include "controls/VelQCheckBox.h"
+#include "controls/VelQContainer.h"
 #include "controls/VelQLCDNumber.h"
+#include "controls/VelQLabel.h"
+#include "controls/VelQLabelEx.h"
 #include "controls/VelQLineEdit.h"
 #include "controls/VelQProgressBar.h"
 #include "controls/VelQPushButton.h"
+#include "controls/VelQRadioButton.h"
 #include "controls/VelQScrollBar.h"
 #include "controls/VelQSlider.h"
 #include "controls/VelQSpinBox.h"

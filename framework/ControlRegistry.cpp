@@ -1,10 +1,15 @@
 // The control types the library registers at initialisation, in registration order.
 #include "framework/ControlFactory.h"
 
+#include "controls/VelQCheckBox.h"
+#include "controls/VelQContainer.h"
 #include "controls/VelQLCDNumber.h"
+#include "controls/VelQLabel.h"
+#include "controls/VelQLabelEx.h"
 #include "controls/VelQLineEdit.h"
 #include "controls/VelQProgressBar.h"
 #include "controls/VelQPushButton.h"
+#include "controls/VelQRadioButton.h"
 #include "controls/VelQScrollBar.h"
 #include "controls/VelQSlider.h"
 #include "controls/VelQSpinBox.h"
@@ -23,16 +28,26 @@ template<class Control> QWidget* create()
 
 void registerBuiltInControls()
 {
+    RegisterControl("qtcontainer", create<VelQContainer>, true);
     RegisterControl("qtbutton", create<VelQPushButton>, true);
+    RegisterControl("qtlabel", create<VelQLabel>, true);
+    RegisterControl("qtcheckbox", create<VelQCheckBox>, true);
     RegisterControl("qtprogressbar", create<VelQProgressBar>, true);
+    RegisterControl("qtradiobox", create<VelQRadioButton>, true);
     RegisterControl("qtslider", create<VelQSlider>, true);
     RegisterControl("qtdedit", create<VelQLineEdit>, true);
     RegisterControl("qtlcdnumber", create<VelQLCDNumber>, true);
     RegisterControl("qtspinbox", create<VelQSpinBox>, true);
     RegisterControl("qtscrollbar", create<VelQScrollBar>, true);
     RegisterControl("qttext", create<VelQTextEdit>, true);
+    RegisterControl("qtlabelex", create<VelQLabelEx>, true);
+    RegisterControl("container", create<VelQContainer>, true);
     RegisterControl("button", create<VelQPushButton>, true);
+    RegisterControl("label", create<VelQLabel>, true);
+    RegisterControl("checkbox", create<VelQCheckBox>, true);
     RegisterControl("progressbar", create<VelQProgressBar>, true);
+    RegisterControl("radio", create<VelQRadioButton>, true);
+    RegisterControl("radiobox", create<VelQRadioButton>, true);
     RegisterControl("slider", create<VelQSlider>, true);
     RegisterControl("dedit", create<VelQLineEdit>, true);
     RegisterControl("spinbox", create<VelQSpinBox>, true);
