@@ -4,14 +4,18 @@
 #include "controls/VelQCheckBox.h"
 #include "controls/VelQContainer.h"
 #include "controls/VelQGroupBox.h"
+#include "controls/VelQLCDNumber.h"
 #include "controls/VelQLabel.h"
 #include "controls/VelQLabelEx.h"
+#include "controls/VelQLineEdit.h"
 #include "controls/VelQProgressBar.h"
 #include "controls/VelQPushButton.h"
 #include "controls/VelQRadioButton.h"
 #include "controls/VelQScrollBar.h"
 #include "controls/VelQSlider.h"
+#include "controls/VelQSpinBox.h"
 #include "controls/VelQSwitch.h"
+#include "controls/VelQTextEdit.h"
 
 namespace VelQtLib {
 
@@ -33,9 +37,13 @@ void registerBuiltInControls()
     RegisterControl("qtprogressbar", create<VelQProgressBar>, true);
     RegisterControl("qtradiobox", create<VelQRadioButton>, true);
     RegisterControl("qtslider", create<VelQSlider>, true);
+    RegisterControl("qtdedit", create<VelQLineEdit>, true);
     RegisterControl("qtgroupbox", create<VelQGroupBox>, true);
+    RegisterControl("qtlcdnumber", create<VelQLCDNumber>, true);
+    RegisterControl("qtspinbox", create<VelQSpinBox>, true);
     RegisterControl("qtswitch", create<VelQSwitch>, true);
     RegisterControl("qtscrollbar", create<VelQScrollBar>, true);
+    RegisterControl("qttext", create<VelQTextEdit>, true);
     RegisterControl("qtlabelex", create<VelQLabelEx>, true);
     RegisterControl("container", create<VelQContainer>, true);
     RegisterControl("button", create<VelQPushButton>, true);
@@ -45,7 +53,10 @@ void registerBuiltInControls()
     RegisterControl("radio", create<VelQRadioButton>, true);
     RegisterControl("radiobox", create<VelQRadioButton>, true);
     RegisterControl("slider", create<VelQSlider>, true);
+    RegisterControl("dedit", create<VelQLineEdit>, true);
     RegisterControl("groupbox", create<VelQGroupBox>, true);
+    RegisterControl("spinbox", create<VelQSpinBox>, true);
+    RegisterControl("dnumedit", create<VelQSpinBox>, true);
     RegisterControl("switch", create<VelQSwitch>, true);
 }
 
