@@ -1,6 +1,7 @@
 #pragma once
 
 // Everything a program needs to use the skinned-control library.
+#include "controls/VelQImage.h"
 #include "controls/VelQPushButton.h"
 #include "controls/VelQScrollBar.h"
 #include "framework/AttrReader.h"

@@ -1,6 +1,7 @@
 // The control types the library registers at initialisation, in registration order.
 #include "framework/ControlFactory.h"
 
+#include "controls/VelQImage.h"
 #include "controls/VelQPushButton.h"
 
 namespace VelQtLib {
@@ -16,7 +17,10 @@ template<class Control> QWidget* create()
 
 void registerBuiltInControls()
 {
+    RegisterControl("qtpicture", create<VelQImage>, true);
     RegisterControl("qtbutton", create<VelQPushButton>, true);
+    RegisterControl("picture", create<VelQImage>, true);
+    RegisterControl("image", create<VelQImage>, true);
     RegisterControl("button", create<VelQPushButton>, true);
 }
 
