@@ -4,6 +4,7 @@
 #include "controls/VelQImage.h"
 #include "controls/VelQPushButton.h"
 #include "controls/VelQScrollBar.h"
+#include "controls/VelQTabWidget.h"
 #include "framework/AttrReader.h"
 #include "framework/ControlFactory.h"
 #include "framework/IVelQControlBase.h"

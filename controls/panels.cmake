@@ -1,4 +1,5 @@
 # Picture, tab widget, canvas, scroll view and splitter.
 set(VELQT_PANEL_SOURCES
     controls/VelQImage.h controls/VelQImage_p.h controls/VelQImage.cpp
+    controls/VelQTabWidget.h controls/VelQTabWidget_p.h controls/VelQTabWidget.cpp
 )

@@ -3,6 +3,7 @@
 
 #include "controls/VelQImage.h"
 #include "controls/VelQPushButton.h"
+#include "controls/VelQTabWidget.h"
 
 namespace VelQtLib {
 
@@ -19,9 +20,11 @@ void registerBuiltInControls()
 {
     RegisterControl("qtpicture", create<VelQImage>, true);
     RegisterControl("qtbutton", create<VelQPushButton>, true);
+    RegisterControl("qttab", create<VelQTabWidget>, true);
     RegisterControl("picture", create<VelQImage>, true);
     RegisterControl("image", create<VelQImage>, true);
     RegisterControl("button", create<VelQPushButton>, true);
+    RegisterControl("tab", create<VelQTabWidget>, true);
 }
 
 } // namespace VelQtLib
