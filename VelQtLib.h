@@ -1,9 +1,11 @@
 #pragma once
 
 // Everything a program needs to use the skinned-control library.
+#include "controls/VelQCanvas.h"
 #include "controls/VelQImage.h"
 #include "controls/VelQPushButton.h"
 #include "controls/VelQScrollBar.h"
+#include "controls/VelQSplitter.h"
 #include "controls/VelQTabWidget.h"
 #include "framework/AttrReader.h"
 #include "framework/ControlFactory.h"

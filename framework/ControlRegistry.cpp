@@ -1,8 +1,10 @@
 // The control types the library registers at initialisation, in registration order.
 #include "framework/ControlFactory.h"
 
+#include "controls/VelQCanvas.h"
 #include "controls/VelQImage.h"
 #include "controls/VelQPushButton.h"
+#include "controls/VelQSplitter.h"
 #include "controls/VelQTabWidget.h"
 
 namespace VelQtLib {
@@ -21,10 +23,13 @@ void registerBuiltInControls()
     RegisterControl("qtpicture", create<VelQImage>, true);
     RegisterControl("qtbutton", create<VelQPushButton>, true);
     RegisterControl("qttab", create<VelQTabWidget>, true);
+    RegisterControl("qtsplitter", create<VelQSplitter>, true);
+    RegisterControl("canvas", create<VelQCanvas>, true);
     RegisterControl("picture", create<VelQImage>, true);
     RegisterControl("image", create<VelQImage>, true);
     RegisterControl("button", create<VelQPushButton>, true);
     RegisterControl("tab", create<VelQTabWidget>, true);
+    RegisterControl("splitter", create<VelQSplitter>, true);
 }
 
 } // namespace VelQtLib
