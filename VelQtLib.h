@@ -2,7 +2,10 @@
 
 // Everything a program needs to use the skinned-control library.
 #include "controls/VelQCanvas.h"
+#include "controls/VelQContainer.h"
 #include "controls/VelQImage.h"
+#include "controls/VelQLabel.h"
+#include "controls/VelQLabelEx.h"
 #include "controls/VelQPushButton.h"
 #include "controls/VelQScrollBar.h"
 #include "controls/VelQSplitter.h"
