@@ -8,6 +8,7 @@
 #include "controls/VelQLabelEx.h"
 #include "controls/VelQPushButton.h"
 #include "controls/VelQScrollBar.h"
+#include "controls/VelQScrollView.h"
 #include "controls/VelQSplitter.h"
 #include "controls/VelQTabWidget.h"
 #include "framework/AttrReader.h"

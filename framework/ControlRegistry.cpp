@@ -7,6 +7,7 @@
 #include "controls/VelQLabel.h"
 #include "controls/VelQLabelEx.h"
 #include "controls/VelQPushButton.h"
+#include "controls/VelQScrollView.h"
 #include "controls/VelQSplitter.h"
 #include "controls/VelQTabWidget.h"
 
@@ -29,9 +30,11 @@ void registerBuiltInControls()
     RegisterControl("qtlabel", create<VelQLabel>, true);
     RegisterControl("qttab", create<VelQTabWidget>, true);
     RegisterControl("qtsplitter", create<VelQSplitter>, true);
+    RegisterControl("qtscrollview", create<VelQScrollView>, true);
     RegisterControl("qtlabelex", create<VelQLabelEx>, true);
     RegisterControl("canvas", create<VelQCanvas>, true);
     RegisterControl("container", create<VelQContainer>, true);
+    RegisterControl("scrollview", create<VelQScrollView>, true);
     RegisterControl("picture", create<VelQImage>, true);
     RegisterControl("image", create<VelQImage>, true);
     RegisterControl("button", create<VelQPushButton>, true);
