@@ -1,9 +1,11 @@
 #pragma once
 
 // Everything a program needs to use the skinned-control library.
+#include "controls/VelQCanvas.h"
 #include "controls/VelQCheckBox.h"
 #include "controls/VelQContainer.h"
 #include "controls/VelQGroupBox.h"
+#include "controls/VelQImage.h"
 #include "controls/VelQLCDNumber.h"
 #include "controls/VelQLabel.h"
 #include "controls/VelQLabelEx.h"
@@ -12,9 +14,12 @@
 #include "controls/VelQPushButton.h"
 #include "controls/VelQRadioButton.h"
 #include "controls/VelQScrollBar.h"
+#include "controls/VelQScrollView.h"
 #include "controls/VelQSlider.h"
 #include "controls/VelQSpinBox.h"
+#include "controls/VelQSplitter.h"
 #include "controls/VelQSwitch.h"
+#include "controls/VelQTabWidget.h"
 #include "controls/VelQTextEdit.h"
 #include "framework/AttrReader.h"
 #include "framework/CScrollBarStyle.h"
