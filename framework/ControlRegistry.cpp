@@ -2,12 +2,17 @@
 #include "framework/ControlFactory.h"
 
 #include "controls/VelQCanvas.h"
+#include "controls/VelQCheckBox.h"
 #include "controls/VelQContainer.h"
 #include "controls/VelQImage.h"
 #include "controls/VelQLabel.h"
 #include "controls/VelQLabelEx.h"
+#include "controls/VelQProgressBar.h"
 #include "controls/VelQPushButton.h"
+#include "controls/VelQRadioButton.h"
+#include "controls/VelQScrollBar.h"
 #include "controls/VelQScrollView.h"
+#include "controls/VelQSlider.h"
 #include "controls/VelQSplitter.h"
 #include "controls/VelQTabWidget.h"
 
@@ -28,9 +33,14 @@ void registerBuiltInControls()
     RegisterControl("qtpicture", create<VelQImage>, true);
     RegisterControl("qtbutton", create<VelQPushButton>, true);
     RegisterControl("qtlabel", create<VelQLabel>, true);
+    RegisterControl("qtcheckbox", create<VelQCheckBox>, true);
+    RegisterControl("qtprogressbar", create<VelQProgressBar>, true);
+    RegisterControl("qtradiobox", create<VelQRadioButton>, true);
+    RegisterControl("qtslider", create<VelQSlider>, true);
     RegisterControl("qttab", create<VelQTabWidget>, true);
     RegisterControl("qtsplitter", create<VelQSplitter>, true);
     RegisterControl("qtscrollview", create<VelQScrollView>, true);
+    RegisterControl("qtscrollbar", create<VelQScrollBar>, true);
     RegisterControl("qtlabelex", create<VelQLabelEx>, true);
     RegisterControl("canvas", create<VelQCanvas>, true);
     RegisterControl("container", create<VelQContainer>, true);
@@ -39,6 +49,11 @@ void registerBuiltInControls()
     RegisterControl("image", create<VelQImage>, true);
     RegisterControl("button", create<VelQPushButton>, true);
     RegisterControl("label", create<VelQLabel>, true);
+    RegisterControl("checkbox", create<VelQCheckBox>, true);
+    RegisterControl("progressbar", create<VelQProgressBar>, true);
+    RegisterControl("radio", create<VelQRadioButton>, true);
+    RegisterControl("radiobox", create<VelQRadioButton>, true);
+    RegisterControl("slider", create<VelQSlider>, true);
     RegisterControl("tab", create<VelQTabWidget>, true);
     RegisterControl("splitter", create<VelQSplitter>, true);
 }
