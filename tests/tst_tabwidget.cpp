@@ -108,22 +108,6 @@ private slots:
         QVERIFY(tabs->testAttribute(Qt::WA_MouseTracking));
     }
 
-    void defaults()
-    {
-        VelQTabWidget tabs(&host);
-        auto* d = static_cast<VelQTabWidgetImpl*>(tabs.impl());
-        QVERIFY(d->hasIcon);
-        QVERIFY(d->showText);
-        QCOMPARE(d->currentIndex, 0);
-        QCOMPARE(d->hoverIndex, -1);
-        QCOMPARE(d->itemSpace, 0);
-        QVERIFY(!d->vertical);
-        QCOMPARE(d->itemSize, 50);
-        QCOMPARE(d->iconOffset.hAlign, 1);
-        QCOMPARE(d->iconOffset.vAlign, 1);
-        QCOMPARE(tabs.count(), 0);
-    }
-
     void itemRects_data()
     {
         QTest::addColumn<bool>("vertical");
