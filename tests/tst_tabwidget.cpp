@@ -6,6 +6,7 @@
 #include <QtTest>
 
 using namespace VelQtLib;
+using TestSupport::parsed;
 using TestSupport::sendMouse;
 
 namespace {
@@ -13,13 +14,6 @@ namespace {
 const QColor backBlue(0, 0, 255), normalGreen(0, 200, 0), hoverRed(200, 0, 0),
     currentMagenta(255, 0, 255), iconCyan(0, 255, 255), selectedYellow(255, 255, 0),
     textWhite(255, 255, 255);
-
-::Json::Value parsed(const QByteArray& text)
-{
-    ::Json::Value v;
-    VelQtLib::Json::parse(text.constData(), text.constData() + text.size(), v);
-    return v;
-}
 
 QByteArray box(const char* name, QColor c)
 {
