@@ -10,19 +10,13 @@
 #include <QtTest>
 
 using namespace VelQtLib;
+using TestSupport::parsed;
 
 Q_DECLARE_METATYPE(TextPosition)
 
 namespace {
 
 const QColor red(255, 0, 0), highlight(155, 202, 239);
-
-::Json::Value parsed(const QByteArray& text)
-{
-    ::Json::Value v;
-    VelQtLib::Json::parse(text.constData(), text.constData() + text.size(), v);
-    return v;
-}
 
 VelQLabelImpl* implOf(VelQLabel& label)
 {
@@ -217,6 +211,9 @@ private slots:
         label.loadAttributes(&json);
         label.resize(400, 30);
         QCOMPARE(label.text(), caption);
+        // Signals connected by name reach the label's own setText, which keeps the full text.
+        QVERIFY(QMetaObject::invokeMethod(&label, "setText", Q_ARG(QString, QStringLiteral("b"))));
+        QCOMPARE(implOf(label)->text, QStringLiteral("b"));
     }
 
     void labelForwardsNoEvents()

@@ -2,6 +2,7 @@
 
 #include <VelQtLib.h>
 
+#include <QProxyStyle>
 #include <QtTest>
 
 #include <cstdio>
@@ -68,6 +69,16 @@ private slots:
         QVERIFY(process.waitForFinished(30000));
         QCOMPARE(process.readAllStandardOutput().trimmed(), QByteArray(design ? "1" : "0"));
     }
+
+    void styleInstalledBeforeTheApplication()
+    {
+        QProcess process;
+        process.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--print-style")});
+        QVERIFY(process.waitForFinished(30000));
+        // The proxy wraps the platform's own style, even though it came before the application.
+        QCOMPARE(process.readAllStandardOutput().trimmed(),
+            QByteArray("VelQtLib::CScrollBarStyle QFusionStyle"));
+    }
 };
 
 int main(int argc, char* argv[])
@@ -75,6 +86,14 @@ int main(int argc, char* argv[])
     if (argc > 1 && qstrcmp(argv[1], "--print-design-mode") == 0) {
         Init();
         std::printf("%d\n", IsDesignMode() ? 1 : 0);
+        return 0;
+    }
+    if (argc > 1 && qstrcmp(argv[1], "--print-style") == 0) {
+        Init();
+        QApplication app(argc, argv);
+        const auto* proxy = qobject_cast<QProxyStyle*>(QApplication::style());
+        std::printf("%s %s\n", QApplication::style()->metaObject()->className(),
+            proxy ? proxy->baseStyle()->metaObject()->className() : "");
         return 0;
     }
     QApplication app(argc, argv);
