@@ -8,6 +8,7 @@
 #include <QtTest>
 
 using namespace VelQtLib;
+using TestSupport::parsed;
 using TestSupport::sendMouse;
 
 namespace {
@@ -16,13 +17,6 @@ const QColor face0(0, 200, 0), face1(200, 0, 0), face2(255, 0, 255), face3(90, 9
     button0(0, 0, 200), button1(0, 120, 120), listBack(40, 40, 40), row0(10, 100, 10),
     row1(230, 30, 30), row2(30, 30, 230), textColour(255, 255, 255), textHover(255, 255, 0),
     arrow(255, 128, 0), hotArrow(0, 255, 0), iconColour(128, 0, 128);
-
-::Json::Value parsed(const QByteArray& text)
-{
-    ::Json::Value v;
-    VelQtLib::Json::parse(text.constData(), text.constData() + text.size(), v);
-    return v;
-}
 
 QByteArray box(const char* name, QColor c)
 {

@@ -6,19 +6,13 @@
 #include <QtTest>
 
 using namespace VelQtLib;
+using TestSupport::parsed;
 
 namespace {
 
 const QColor listBack(0, 0, 255), rowNormal(0, 200, 0), rowHover(200, 0, 0),
     rowSelected(255, 0, 255), rowSpare(90, 90, 90), textNormal(255, 255, 255),
     textHover(255, 255, 0), textSelected(0, 255, 255), iconColour(255, 128, 0);
-
-::Json::Value parsed(const QByteArray& text)
-{
-    ::Json::Value v;
-    VelQtLib::Json::parse(text.constData(), text.constData() + text.size(), v);
-    return v;
-}
 
 QByteArray box(const char* name, QColor c)
 {

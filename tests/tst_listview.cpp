@@ -7,19 +7,13 @@
 #include <QtTest>
 
 using namespace VelQtLib;
+using TestSupport::parsed;
 
 namespace {
 
 const QColor viewBack(0, 0, 255), row0(0, 200, 0), row1(200, 0, 0), row2(255, 0, 255),
     spare(90, 90, 90), buttonA(255, 255, 0), buttonB(0, 255, 255), buttonC(255, 128, 0),
     buttonHot(255, 255, 255);
-
-::Json::Value parsed(const QByteArray& text)
-{
-    ::Json::Value v;
-    VelQtLib::Json::parse(text.constData(), text.constData() + text.size(), v);
-    return v;
-}
 
 QByteArray box(const char* name, QColor c)
 {

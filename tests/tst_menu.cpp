@@ -7,6 +7,7 @@
 #include <QtTest>
 
 using namespace VelQtLib;
+using TestSupport::parsed;
 using TestSupport::sendMouse;
 
 namespace {
@@ -14,13 +15,6 @@ namespace {
 const QColor menuBack(0, 0, 255), entry0(0, 200, 0), entry1(200, 0, 0), entry2(255, 0, 255),
     entry3(90, 90, 90), text0(255, 255, 255), text1(255, 255, 0), iconColour(255, 128, 0),
     arrowGrey(0xcc, 0xcc, 0xcc);
-
-::Json::Value parsed(const QByteArray& text)
-{
-    ::Json::Value v;
-    VelQtLib::Json::parse(text.constData(), text.constData() + text.size(), v);
-    return v;
-}
 
 QByteArray box(const char* name, QColor c)
 {

@@ -7,6 +7,7 @@
 #include <QtTest>
 
 using namespace VelQtLib;
+using TestSupport::parsed;
 using TestSupport::sendMouse;
 
 namespace {
@@ -15,13 +16,6 @@ const QColor tableBack(0, 0, 255), cell0(0, 200, 0), cell1(200, 0, 0), cell2(255
     spare(90, 90, 90), header0(40, 40, 40), text0(255, 255, 255), text1(255, 255, 0),
     text2(0, 255, 255), headerText(255, 128, 0), onColour(255, 255, 128), offColour(128, 0, 255),
     pictureColour(0, 128, 128), stampFace(10, 20, 30), stampHover(250, 100, 10);
-
-::Json::Value parsed(const QByteArray& text)
-{
-    ::Json::Value v;
-    VelQtLib::Json::parse(text.constData(), text.constData() + text.size(), v);
-    return v;
-}
 
 QByteArray box(const char* name, QColor c)
 {

@@ -5,17 +5,7 @@
 #include <QtTest>
 
 using namespace VelQtLib;
-
-namespace {
-
-::Json::Value parsed(const QByteArray& text)
-{
-    ::Json::Value v;
-    VelQtLib::Json::parse(text.constData(), text.constData() + text.size(), v);
-    return v;
-}
-
-} // namespace
+using TestSupport::parsed;
 
 // Design-mode sample items of the views: present only when the program runs inside the
 // designer or the emulator. The second case runs this program again from such a path.
