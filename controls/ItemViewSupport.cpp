@@ -51,14 +51,12 @@ void trackRowHover(QAbstractItemView* view)
     view->viewport()->setAttribute(Qt::WA_Hover);
 }
 
-void readViewScrollBars(const ::Json::Value& element, QAbstractScrollArea* view,
-    const std::function<void(const ScrollBarChild&, VelQScrollBar*, VelQScrollBar*)>& rule)
+void readViewScrollBars(
+    const ::Json::Value& element, QAbstractScrollArea* view, const ScrollBarRule& rule)
 {
     // Qt deletes a replaced bar, so the bars are looked up at every read.
-    auto* horizontal = qobject_cast<VelQScrollBar*>(view->horizontalScrollBar());
-    auto* vertical = qobject_cast<VelQScrollBar*>(view->verticalScrollBar());
-    readScrollBarChildren(element, horizontal, vertical,
-        [&](const ScrollBarChild& child) { rule(child, horizontal, vertical); });
+    readScrollBarChildren(element, qobject_cast<VelQScrollBar*>(view->horizontalScrollBar()),
+        qobject_cast<VelQScrollBar*>(view->verticalScrollBar()), rule);
 }
 
 void readMultiSelect(const AttrReader& attr, QAbstractItemView* view)

@@ -66,9 +66,8 @@ void installSkinnedScrollBars(QAbstractScrollArea* view);
 void trackRowHover(QAbstractItemView* view);
 // Applies the scroll-bar children of element to the bars the view holds now (a program may
 // have installed its own); rule builds the control's style sheets.
-void readViewScrollBars(const ::Json::Value& element, QAbstractScrollArea* view,
-    const std::function<void(
-        const ScrollBarChild&, VelQScrollBar* horizontal, VelQScrollBar* vertical)>& rule);
+void readViewScrollBars(
+    const ::Json::Value& element, QAbstractScrollArea* view, const ScrollBarRule& rule);
 // "multiselect": true gives extended selection, false single selection.
 void readMultiSelect(const AttrReader& attr, QAbstractItemView* view);
 // Paints a viewport's background on a fresh painter, under the rows the view paints next.

@@ -63,11 +63,7 @@ bool VelQListImpl::parseAttributes(const ::Json::Value*& json)
         if (attr.read("itemHeight", itemHeight))
             list()->doItemsLayout();
     }
-    readViewScrollBars(*json, list(),
-        [](const ScrollBarChild& child, VelQScrollBar* horizontal, VelQScrollBar* vertical) {
-            const int t = child.thickness;
-            setScrollBarSheet(horizontal, vertical, scrollBarLongSheet(t, t, t));
-        });
+    readViewScrollBars(*json, list(), thicknessLongSheetRule);
     list()->viewport()->update();
     return result;
 }

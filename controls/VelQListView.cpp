@@ -113,17 +113,16 @@ bool VelQListViewImpl::parseAttributes(const ::Json::Value*& json)
         if (attr.read("itemMode", value))
             view()->setViewMode(value != 0 ? QListView::IconMode : QListView::ListMode);
     }
-    readViewScrollBars(*json, view(),
-        [](const ScrollBarChild& child, VelQScrollBar* horizontal, VelQScrollBar* vertical) {
-            if (child.arrowSize) {
-                child.bar->setStyleSheet(scrollBarArrowSheet(
-                    child.horizontal ? Qt::Horizontal : Qt::Vertical, *child.arrowSize));
-            }
-            if (!child.horizontal) {
-                setScrollBarSheet(
-                    horizontal, vertical, scrollBarShortSheet(child.thickness, child.thickness));
-            }
-        });
+    readViewScrollBars(*json, view(), [](const ScrollBarChild& child) {
+        if (child.arrowSize) {
+            child.bar->setStyleSheet(scrollBarArrowSheet(
+                child.horizontal ? Qt::Horizontal : Qt::Vertical, *child.arrowSize));
+        }
+        if (!child.horizontal) {
+            setScrollBarSheet(child.horizontalBar, child.verticalBar,
+                scrollBarShortSheet(child.thickness, child.thickness));
+        }
+    });
     view()->doItemsLayout();
     return result;
 }

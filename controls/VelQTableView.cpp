@@ -182,14 +182,13 @@ bool VelQTableViewImpl::parseAttributes(const ::Json::Value*& json)
         if (attr.readUtf8("uncheckImg", path))
             table()->setCheckImage(false, path);
     }
-    readViewScrollBars(*json, table(),
-        [this](const ScrollBarChild& child, VelQScrollBar* horizontal, VelQScrollBar* vertical) {
-            if (child.arrowSize)
-                arrowSize = *child.arrowSize;
-            barThickness = child.thickness;
-            setScrollBarSheet(
-                horizontal, vertical, scrollBarLongSheet(barThickness, barThickness, arrowSize));
-        });
+    readViewScrollBars(*json, table(), [this](const ScrollBarChild& child) {
+        if (child.arrowSize)
+            arrowSize = *child.arrowSize;
+        barThickness = child.thickness;
+        setScrollBarSheet(child.horizontalBar, child.verticalBar,
+            scrollBarLongSheet(barThickness, barThickness, arrowSize));
+    });
     table()->viewport()->update();
     return result;
 }

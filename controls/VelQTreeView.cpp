@@ -84,14 +84,13 @@ bool VelQTreeViewImpl::parseAttributes(const ::Json::Value*& json)
         .imageGroup(2, itemStyles)
         .textGroup(6, itemTextStyles)
         .read(*json);
-    readViewScrollBars(*json, tree(),
-        [this](const ScrollBarChild& child, VelQScrollBar* horizontal, VelQScrollBar* vertical) {
-            if (child.arrowSize)
-                arrowSize = *child.arrowSize;
-            barThickness = child.thickness;
-            setScrollBarSheet(
-                horizontal, vertical, scrollBarShortSheetTrailingBlank(barThickness, barThickness));
-        });
+    readViewScrollBars(*json, tree(), [this](const ScrollBarChild& child) {
+        if (child.arrowSize)
+            arrowSize = *child.arrowSize;
+        barThickness = child.thickness;
+        setScrollBarSheet(child.horizontalBar, child.verticalBar,
+            scrollBarShortSheetTrailingBlank(barThickness, barThickness));
+    });
     if (const AttrReader attr(json); attr && attr.read("itemHeight", itemHeight))
         tree()->doItemsLayout();
     tree()->viewport()->update();
