@@ -8,10 +8,6 @@
 #include <QAbstractItemView>
 #include <QVector>
 
-#include <functional>
-
-class QStyleOptionViewItem;
-
 namespace VelQtLib {
 
 class AttrReader;

@@ -169,12 +169,8 @@ void VelQListViewItemDelegate::paint(
     const QRect row = option.rect;
     painter->save();
     if (auto* root = qobject_cast<VelQContainer*>(itemTemplate)) {
-        int look = 0;
-        if (option.state & QStyle::State_Selected)
-            look = 2;
-        else if (option.state & QStyle::State_MouseOver)
-            look = 1;
-        root->setBackgroundStyle(m_impl->itemStyles[look]);
+        root->setBackgroundStyle(
+            m_impl->itemStyles[rowState(option.state, RowPriority::SelectedWins)]);
     }
     const QPoint cursor = m_impl->view()->viewport()->mapFromGlobal(QCursor::pos());
     controls.first()->draw(painter, row);

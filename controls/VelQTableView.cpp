@@ -233,11 +233,11 @@ void VelQTableViewitemDelegate::paint(
         imageRect = QRect(textRect.topLeft(), QSize(image->width() + 10, textRect.height()));
         textRect.setLeft(textRect.left() + 10 + image->width());
     }
-    int look = 0;
-    if (option.state & QStyle::State_Selected)
-        look = 2;
-    else if ((option.state & QStyle::State_MouseOver) || index.row() == m_impl->hoverRow)
-        look = 1;
+    // The hover look spans the whole row under the mouse.
+    QStyle::State state = option.state;
+    if (index.row() == m_impl->hoverRow)
+        state |= QStyle::State_MouseOver;
+    const int look = rowState(state, RowPriority::SelectedWins);
     VelQControlBaseImpl::drawImageStyle(painter, m_impl->itemStyles[look], cell);
     VelQControlBaseImpl::drawStyledText(painter, index.data(Qt::DisplayRole).toString(),
         m_impl->itemTextStyles[look], textRect, true);
