@@ -405,6 +405,18 @@ private slots:
         QCOMPARE(list->count(), 0);
     }
 
+    void hugeRowsAreHarmless()
+    {
+        auto list
+            = skinnedList(&host, R"({"w": 200, "h": 100, "attr": {"itemHeight": 2147483647}})");
+        list->addItems({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")});
+        host.show();
+        TestSupport::render(list.get());
+        list->verticalScrollBar()->setValue(list->verticalScrollBar()->maximum());
+        TestSupport::render(list.get());
+        host.hide();
+    }
+
     void badInputIsHarmless()
     {
         auto list = skinnedList(&host, R"({"style": 5, "child": [5, "x", {"type": 7},
