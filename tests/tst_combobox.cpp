@@ -117,13 +117,6 @@ private slots:
         auto* list = qobject_cast<VelQComboList*>(combo.view());
         QVERIFY(list);
         QVERIFY(qobject_cast<VelQComboItemDelegate*>(list->itemDelegate()));
-        QCOMPARE(list->frameStyle(), 0);
-        QCOMPARE(
-            list->viewport()->styleSheet(), QStringLiteral("background-color: rgba(0, 0, 0, 0);"));
-        auto* d = static_cast<VelQComboBoxImpl*>(combo.impl());
-        QCOMPARE(d->itemHeight, 25);
-        for (const QString& path : d->btnIcons)
-            QVERIFY(path.isEmpty());
     }
 
     void boxLooks_data()

@@ -97,20 +97,12 @@ private slots:
     {
         VelQList list(&host);
         QCOMPARE(list.typeName(), QStringLiteral("qtlist"));
-        QCOMPARE(list.property("impl").value<void*>(), static_cast<void*>(list.impl()));
         QVERIFY(qobject_cast<VelQListItemDelegate*>(list.itemDelegate()));
-        QVERIFY(qobject_cast<VelQScrollBar*>(list.verticalScrollBar()));
-        QVERIFY(qobject_cast<VelQScrollBar*>(list.horizontalScrollBar()));
-        QCOMPARE(list.verticalScrollBar()->orientation(), Qt::Vertical);
-        QCOMPARE(list.horizontalScrollBar()->orientation(), Qt::Horizontal);
-        QCOMPARE(list.frameStyle(), 0);
-        QVERIFY(list.testAttribute(Qt::WA_MouseTracking));
-        QCOMPARE(list.verticalScrollMode(), QAbstractItemView::ScrollPerPixel);
-        QCOMPARE(list.horizontalScrollMode(), QAbstractItemView::ScrollPerPixel);
         QCOMPARE(
-            list.viewport()->styleSheet(), QStringLiteral("background-color: rgba(0, 0, 0, 0);"));
-        auto* d = static_cast<VelQListImpl*>(list.impl());
-        QCOMPARE(d->itemHeight, 20);
+            qobject_cast<VelQScrollBar*>(list.verticalScrollBar())->orientation(), Qt::Vertical);
+        QCOMPARE(qobject_cast<VelQScrollBar*>(list.horizontalScrollBar())->orientation(),
+            Qt::Horizontal);
+        QCOMPARE(list.verticalScrollMode(), QAbstractItemView::ScrollPerPixel);
     }
 
     void rowLooks_data()

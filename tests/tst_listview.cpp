@@ -108,21 +108,8 @@ private slots:
         QCOMPARE(view.typeName(), QStringLiteral("qtlistview"));
         QVERIFY(qobject_cast<VelQListViewItemDelegate*>(view.itemDelegate()));
         QVERIFY(qobject_cast<VelQScrollBar*>(view.verticalScrollBar()));
-        QVERIFY(qobject_cast<VelQScrollBar*>(view.horizontalScrollBar()));
-        QCOMPARE(view.frameStyle(), 0);
-        // No role of its own: the viewport no longer fills with the Base colour.
-        QVERIFY(view.viewport()->backgroundRole() != QPalette::Base);
-        QCOMPARE(view.styleSheet(), QStringLiteral("background-color: rgba(0, 0, 0, 0);"));
         QCOMPARE(view.editTriggers(), QAbstractItemView::NoEditTriggers);
         QCOMPARE(view.spacing(), 1);
-        QVERIFY(view.testAttribute(Qt::WA_MouseTracking));
-        QCOMPARE(view.verticalScrollMode(), QAbstractItemView::ScrollPerPixel);
-        auto* d = static_cast<VelQListViewImpl*>(view.impl());
-        QCOMPARE(d->itemHeight, 20);
-        QCOMPARE(d->itemWidth, 20);
-        QVERIFY(!d->itemTemplate);
-        for (const ImageStyle& style : d->itemStyles)
-            QVERIFY(!style.valid);
     }
 
     void withoutTemplateRowsStayEmpty()
@@ -325,14 +312,6 @@ private slots:
         option.rect = QRect(0, 0, 77, 5);
         const QSize hint = view.itemDelegate()->sizeHint(option, model.index(0, 0));
         QCOMPARE(hint, size.width() < 0 ? QSize(77, size.height()) : size);
-    }
-
-    void spacing()
-    {
-        VelQListView view;
-        const ::Json::Value json = parsed(R"({"attr": {"spacing": 6}})");
-        view.loadAttributes(&json);
-        QCOMPARE(view.spacing(), 6);
     }
 
     void styleSlots_data()

@@ -116,9 +116,6 @@ private slots:
         VelQMenuBar bar(&host);
         QCOMPARE(bar.typeName(), QStringLiteral("qtmenubar"));
         QVERIFY(bar.testAttribute(Qt::WA_MouseTracking));
-        auto* d = static_cast<VelQMenuBarImpl*>(bar.impl());
-        QCOMPARE(d->hoverIndex, -1);
-        QCOMPARE(d->pressedIndex, -1);
     }
 
     void barHover()
@@ -257,12 +254,9 @@ private slots:
         VelQMenu plain(&host);
         QVERIFY(plain.windowFlags() & Qt::FramelessWindowHint);
         QVERIFY(plain.testAttribute(Qt::WA_TranslucentBackground));
-        QCOMPARE(plain.typeName(), QStringLiteral("qtmenu"));
         VelQMenu titled(QStringLiteral("Title"), &host);
         QCOMPARE(titled.title(), QStringLiteral("Title"));
         QVERIFY(!titled.testAttribute(Qt::WA_TranslucentBackground));
-        QCOMPARE(implOf(&titled)->iconColumn, 0);
-        QCOMPARE(implOf(&titled)->hoverIndex, -1);
     }
 
     void menuLooks()
@@ -456,14 +450,12 @@ private slots:
         QVERIFY(menu.impl()->parseAttributes(none));
     }
 
-    void settersDoNotRepaint()
+    void statesOutOfRangeAreIgnored()
     {
         VelQMenu menu;
-        menu.setItemStyle(7, fill(entry3));
+        menu.setItemStyle(4, fill(entry3));
         menu.setItemStyle(-1, fill(entry3));
         menu.setItemTextStyle(4, TextStyle());
-        menu.setIconColumn(24);
-        QCOMPARE(implOf(&menu)->iconColumn, 24);
         for (const ImageStyle& s : implOf(&menu)->itemStyles)
             QCOMPARE(s.color, QColor(Qt::white));
     }

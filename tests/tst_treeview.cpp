@@ -125,19 +125,8 @@ private slots:
         QVERIFY(qobject_cast<VelQTreeViewport*>(tree.viewport()));
         QVERIFY(qobject_cast<VelQScrollBar*>(tree.verticalScrollBar()));
         QVERIFY(qobject_cast<VelQScrollBar*>(tree.horizontalScrollBar()));
-        QCOMPARE(tree.verticalScrollBar()->orientation(), Qt::Vertical);
         QCOMPARE(tree.editTriggers(), QAbstractItemView::NoEditTriggers);
         QCOMPARE(tree.selectionBehavior(), QAbstractItemView::SelectRows);
-        QCOMPARE(tree.selectionMode(), QAbstractItemView::SingleSelection);
-        QVERIFY(tree.expandsOnDoubleClick());
-        QVERIFY(tree.testAttribute(Qt::WA_MouseTracking));
-        QCOMPARE(tree.verticalScrollMode(), QAbstractItemView::ScrollPerPixel);
-        QCOMPARE(tree.horizontalScrollMode(), QAbstractItemView::ScrollPerPixel);
-        QCOMPARE(tree.styleSheet(), QStringLiteral("background-color: rgba(0, 0, 0, 0);"));
-        auto* d = static_cast<VelQTreeViewImpl*>(tree.impl());
-        QCOMPARE(d->barThickness, 23);
-        QCOMPARE(d->arrowSize, 23);
-        QCOMPARE(d->itemHeight, 0);
     }
 
     void itemLooks_data()
