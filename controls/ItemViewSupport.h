@@ -12,6 +12,9 @@ namespace VelQtLib {
 
 class AttrReader;
 
+// Paints a viewport's background on a fresh painter, under the rows the view paints next.
+void paintViewportBackground(QWidget* viewport, const ImageStyle& background);
+
 // An item view made a skinned control. Its rows are painted by its delegate and its viewport
 // background by an event filter, so paint events stay the Qt view's own (they arrive for the
 // viewport, where the implementation cannot open a painter on the view), and mouse, enter and
@@ -21,12 +24,40 @@ public:
     using VelQControl<View>::VelQControl;
 
 protected:
+    // Paints background (owned by the implementation object) under the rows at every paint of
+    // the current viewport.
+    void paintViewportWith(const ImageStyle* background)
+    {
+        m_viewportBackground = background;
+        this->viewport()->installEventFilter(this);
+    }
+    // Lets the implementation object's draw paint the view's own surface, around the viewport;
+    // the viewport's paint events reach paintEvent instead.
+    void paintOwnSurface() { m_paintSurface = true; }
+    bool event(QEvent* event) override
+    {
+        if (m_paintSurface && event->type() == QEvent::Paint && this->impl())
+            this->impl()->onPaint();
+        return View::event(event);
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (m_viewportBackground && watched == this->viewport() && event->type() == QEvent::Paint) {
+            paintViewportBackground(this->viewport(), *m_viewportBackground);
+            return false;
+        }
+        return View::eventFilter(watched, event);
+    }
     void paintEvent(QPaintEvent* e) override { View::paintEvent(e); }
     void mousePressEvent(QMouseEvent* e) override { View::mousePressEvent(e); }
     void mouseReleaseEvent(QMouseEvent* e) override { View::mouseReleaseEvent(e); }
     void mouseMoveEvent(QMouseEvent* e) override { View::mouseMoveEvent(e); }
     void enterEvent(QEvent* e) override { View::enterEvent(e); }
     void leaveEvent(QEvent* e) override { View::leaveEvent(e); }
+
+private:
+    const ImageStyle* m_viewportBackground = nullptr;
+    bool m_paintSurface = false;
 };
 
 // A plain widget painted with a view's background record: a corner or a viewport.
@@ -66,9 +97,6 @@ void readViewScrollBars(
     const ::Json::Value& element, QAbstractScrollArea* view, const ScrollBarRule& rule);
 // "multiselect": true gives extended selection, false single selection.
 void readMultiSelect(const AttrReader& attr, QAbstractItemView* view);
-// Paints a viewport's background on a fresh painter, under the rows the view paints next.
-void paintViewportBackground(QWidget* viewport, const ImageStyle& background);
-
 // Paints the text of an item (its lowest role's value) with the icon held by its second role,
 // the icon sized by the row's height.
 void paintTextRow(

@@ -33,11 +33,6 @@ VelQComboBox::VelQComboBox(QWidget* parent)
 
 VelQComboBox::~VelQComboBox() = default;
 
-VelQComboBoxImpl* VelQComboBox::d() const
-{
-    return static_cast<VelQComboBoxImpl*>(const_cast<VelQComboBox*>(this)->impl());
-}
-
 bool VelQComboBox::event(QEvent* event)
 {
     // A box made editable after its description was read gets the clear line edit too.

@@ -23,7 +23,6 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
-    VelQComboBoxImpl* d() const;
     Q_DISABLE_COPY(VelQComboBox)
 };
 

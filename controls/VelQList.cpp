@@ -4,7 +4,6 @@
 #include "framework/Library.h"
 #include "framework/StyleSlots.h"
 
-#include <QEvent>
 #include <QPainter>
 
 namespace VelQtLib {
@@ -18,7 +17,7 @@ VelQList::VelQList(QWidget* parent)
     installSkinnedScrollBars(this);
     setFrameStyle(0);
     viewport()->setStyleSheet(QStringLiteral("background-color: rgba(0, 0, 0, 0);"));
-    viewport()->installEventFilter(this);
+    paintViewportWith(&impl->background);
     trackRowHover(this);
     setAttribute(Qt::WA_MouseTracking);
     setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
@@ -28,20 +27,6 @@ VelQList::VelQList(QWidget* parent)
 }
 
 VelQList::~VelQList() = default;
-
-VelQListImpl* VelQList::d() const
-{
-    return static_cast<VelQListImpl*>(const_cast<VelQList*>(this)->impl());
-}
-
-bool VelQList::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == viewport() && event->type() == QEvent::Paint) {
-        paintViewportBackground(viewport(), d()->background);
-        return false;
-    }
-    return QAbstractItemView::eventFilter(watched, event);
-}
 
 VelQListImpl::VelQListImpl(VelQList* owner)
     : VelQControlBaseImpl(owner, owner->typeName())

@@ -18,11 +18,7 @@ public:
 
     QString typeName() const override { return QStringLiteral("qtlist"); }
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
-    VelQListImpl* d() const;
     Q_DISABLE_COPY(VelQList)
 };
 

@@ -22,7 +22,7 @@ VelQListView::VelQListView(QWidget* parent)
     setFrameStyle(0);
     viewport()->setBackgroundRole(QPalette::NoRole);
     setStyleSheet(QStringLiteral("background-color: rgba(0, 0, 0, 0);"));
-    viewport()->installEventFilter(this);
+    paintViewportWith(&impl->background);
     trackRowHover(this);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSpacing(1);
@@ -48,15 +48,6 @@ void VelQListView::setFillCallback(FillCallback callback)
 {
     d()->fillCallback = callback;
     viewport()->update();
-}
-
-bool VelQListView::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == viewport() && event->type() == QEvent::Paint) {
-        paintViewportBackground(viewport(), d()->background);
-        return false;
-    }
-    return QAbstractItemView::eventFilter(watched, event);
 }
 
 void VelQListView::resizeEvent(QResizeEvent* event)

@@ -33,7 +33,6 @@ signals:
     void pressCtrl(QWidget* pWidget, QModelIndex index);
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
 

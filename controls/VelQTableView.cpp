@@ -53,7 +53,8 @@ VelQTableView::VelQTableView(QWidget* parent)
     setSelectionMode(QAbstractItemView::SingleSelection);
     setFrameStyle(0);
     viewport()->setStyleSheet(QStringLiteral("background-color: rgba(0, 0, 0, 0);"));
-    viewport()->installEventFilter(this);
+    paintViewportWith(&impl->background);
+    paintOwnSurface();
     trackRowHover(this);
     setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
@@ -98,23 +99,6 @@ void VelQTableView::setCheckStyle(bool on)
 void VelQTableView::setItemHeight(int height)
 {
     d()->itemHeight = height;
-}
-
-bool VelQTableView::event(QEvent* event)
-{
-    // The view's own surface; the viewport's paint events reach paintEvent instead.
-    if (event->type() == QEvent::Paint)
-        d()->onPaint();
-    return VelQItemView<QTableView>::event(event);
-}
-
-bool VelQTableView::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == viewport() && event->type() == QEvent::Paint) {
-        paintViewportBackground(viewport(), d()->background);
-        return false;
-    }
-    return QAbstractItemView::eventFilter(watched, event);
 }
 
 void VelQTableView::leaveEvent(QEvent* event)

@@ -33,8 +33,6 @@ signals:
     void headerCheckedChanged(bool checked);
 
 protected:
-    bool event(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void leaveEvent(QEvent* event) override;
 
 private:

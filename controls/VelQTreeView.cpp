@@ -4,7 +4,6 @@
 #include "framework/Library.h"
 #include "framework/StyleSlots.h"
 
-#include <QEvent>
 #include <QPainter>
 #include <QStandardItemModel>
 
@@ -30,7 +29,8 @@ VelQTreeView::VelQTreeView(QWidget* parent)
     installSkinnedScrollBars(this);
     setItemDelegate(delegate);
     setStyleSheet(QStringLiteral("background-color: rgba(0, 0, 0, 0);"));
-    viewport()->installEventFilter(this);
+    paintViewportWith(&impl->background);
+    paintOwnSurface();
     trackRowHover(this);
     setExpandsOnDoubleClick(true);
     setAttribute(Qt::WA_MouseTracking);
@@ -41,28 +41,6 @@ VelQTreeView::VelQTreeView(QWidget* parent)
 }
 
 VelQTreeView::~VelQTreeView() = default;
-
-VelQTreeViewImpl* VelQTreeView::d() const
-{
-    return static_cast<VelQTreeViewImpl*>(const_cast<VelQTreeView*>(this)->impl());
-}
-
-bool VelQTreeView::event(QEvent* event)
-{
-    // The view's own surface; the viewport's paint events reach paintEvent instead.
-    if (event->type() == QEvent::Paint)
-        d()->onPaint();
-    return VelQItemView<QTreeView>::event(event);
-}
-
-bool VelQTreeView::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == viewport() && event->type() == QEvent::Paint) {
-        paintViewportBackground(viewport(), d()->background);
-        return false;
-    }
-    return QAbstractItemView::eventFilter(watched, event);
-}
 
 VelQTreeViewImpl::VelQTreeViewImpl(VelQTreeView* owner)
     : VelQControlBaseImpl(owner, owner->typeName())

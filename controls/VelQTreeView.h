@@ -19,12 +19,7 @@ public:
 
     QString typeName() const override { return QStringLiteral("qttree"); }
 
-protected:
-    bool event(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
-    VelQTreeViewImpl* d() const;
     Q_DISABLE_COPY(VelQTreeView)
 };
 

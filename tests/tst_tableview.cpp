@@ -412,6 +412,15 @@ private slots:
         delete stamp;
     }
 
+    void ownSurfaceShowsTheBackground()
+    {
+        auto table = skinnedTable(&host, R"({"w": 100, "h": 100, "style": [["back", 0, 0]]})");
+        table->viewport()->hide();
+        table->horizontalHeader()->hide();
+        const QImage image = TestSupport::render(table.get());
+        QCOMPARE_PIXEL(image, 50, 50, tableBack);
+    }
+
     void styleSlots_data()
     {
         QTest::addColumn<QByteArray>("style");

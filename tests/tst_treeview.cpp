@@ -232,6 +232,15 @@ private slots:
         host.hide();
     }
 
+    void ownSurfaceShowsTheBackground()
+    {
+        auto tree = skinnedTree(&host, R"({"w": 100, "h": 100, "style": [["back", 0, 0]]})");
+        // Only where nothing covers the view does its own surface show.
+        tree->viewport()->hide();
+        const QImage image = TestSupport::render(tree.get());
+        QCOMPARE_PIXEL(image, 50, 50, treeBack);
+    }
+
     void styleSlots_data()
     {
         QTest::addColumn<QByteArray>("style");
