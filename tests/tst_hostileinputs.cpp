@@ -1,0 +1,333 @@
+// Broken and hostile packages, style records and descriptions that reach across subsystems:
+// each must load what is sound, skip the rest, stay within time and memory, and never crash.
+#include "support/TestSupport.h"
+
+#include <VelQtLib.h>
+
+#include <QElapsedTimer>
+#include <QtEndian>
+#include <QtTest>
+
+#include <zlib.h>
+
+using namespace VelQtLib;
+using TestSupport::Member;
+
+namespace {
+
+const QByteArray minimalStyle = R"({"style": [{"type": 1, "name": "bg", "clr": "ff112233"}]})";
+
+// A stored ZIP: one local header and data for "bomb0000", central entries that all point at
+// it under other names of the same length, and the end record. The declared CRC is wrong, so
+// every entry inflates in full and then fails its check.
+QByteArray overlappingArchive(int entries, const QByteArray& payload)
+{
+    QByteArray compressed(int(compressBound(uLong(payload.size()))), '\0');
+    z_stream z {};
+    deflateInit2(&z, Z_BEST_COMPRESSION, Z_DEFLATED, -MAX_WBITS, 9, Z_DEFAULT_STRATEGY);
+    z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(payload.constData()));
+    z.avail_in = uInt(payload.size());
+    z.next_out = reinterpret_cast<Bytef*>(compressed.data());
+    z.avail_out = uInt(compressed.size());
+    deflate(&z, Z_FINISH);
+    compressed.resize(int(z.total_out));
+    deflateEnd(&z);
+
+    auto u16 = [](QByteArray& a, quint16 v) {
+        char b[2];
+        qToLittleEndian(v, b);
+        a.append(b, 2);
+    };
+    auto u32 = [](QByteArray& a, quint32 v) {
+        char b[4];
+        qToLittleEndian(v, b);
+        a.append(b, 4);
+    };
+    const quint32 badCrc = 0x12345678;
+    QByteArray zip;
+    u32(zip, 0x04034b50);
+    u16(zip, 20);
+    u16(zip, 0);
+    u16(zip, 8);
+    u32(zip, 0);
+    u32(zip, badCrc);
+    u32(zip, quint32(compressed.size()));
+    u32(zip, quint32(payload.size()));
+    u16(zip, 8);
+    u16(zip, 0);
+    zip += "bomb0000";
+    zip += compressed;
+    const quint32 centralStart = quint32(zip.size());
+    for (int i = 0; i < entries; ++i) {
+        u32(zip, 0x02014b50);
+        u16(zip, 20);
+        u16(zip, 20);
+        u16(zip, 0);
+        u16(zip, 8);
+        u32(zip, 0);
+        u32(zip, badCrc);
+        u32(zip, quint32(compressed.size()));
+        u32(zip, quint32(payload.size()));
+        u16(zip, 8);
+        u16(zip, 0);
+        u16(zip, 0);
+        u16(zip, 0);
+        u16(zip, 0);
+        u32(zip, 0);
+        u32(zip, 0);
+        zip += QByteArray("bomb") + QByteArray::number(i).rightJustified(4, '0');
+    }
+    const quint32 centralSize = quint32(zip.size()) - centralStart;
+    u32(zip, 0x06054b50);
+    u16(zip, 0);
+    u16(zip, 0);
+    u16(zip, quint16(entries));
+    u16(zip, quint16(entries));
+    u32(zip, centralSize);
+    u32(zip, centralStart);
+    u16(zip, 0);
+    return zip;
+}
+
+std::unique_ptr<CThemePackage> loadBytes(const QString& name, const QByteArray& bytes, bool* ok)
+{
+    const QString path = TestSupport::scratchPath(name);
+    TestSupport::writeFile(path, bytes);
+    auto package = std::make_unique<CThemePackage>();
+    package->path = path;
+    *ok = package->load();
+    return package;
+}
+
+QString themeWith(const QString& name, const QByteArray& style, const QByteArray& main)
+{
+    return TestSupport::writeArchive(TestSupport::scratchPath(name),
+        {{"style.json", style}, {"theme.json", main}, {"main.json", main}});
+}
+
+// A theme whose style records, window root keys, elements of every registered type and every
+// "attr" key the controls read all hold one wrongly typed value; expected counts the elements
+// that must still be built.
+QString wrongTypeTheme(const QByteArray& value, int& expected)
+{
+    const QByteArray styleKeys[] = {"drawImg", "clr", "borderclr", "round", "borderSize", "border",
+        "leftBorder", "topBorder", "rightBorder", "bottomBorder", "img", "margin", "repeatLeft",
+        "repeatRight", "repeatTop", "repeatBottom", "repeatCenter", "bold", "italic", "size",
+        "underline", "family", "x", "y", "isHor", "hor", "ver"};
+    QByteArray style = R"({"style": [)";
+    for (const char* type : {"1", "2", "null"}) {
+        style += QByteArray(type[0] == '1' ? "" : ",") + R"({"type": )" + type + R"(, "name": )"
+            + value;
+        for (const QByteArray& key : styleKeys)
+            style += ", \"" + key + "\": " + value;
+        style += "}";
+    }
+    style += R"(, )" + value + "]}";
+
+    const QByteArray elementKeys[]
+        = {"name", "tooltip", "visibility", "enable", "x", "y", "w", "h", "theme", "style"};
+    const QByteArray layoutKeys[] = {"type", "x", "y", "r", "b", "hor", "ver", "wType", "hType"};
+    const QByteArray attrKeys[] = {"text", "tip", "theme", "iconPath", "hotIconPath", "siconPath",
+        "sHotIconPath", "disableIconPath", "disableSIconPath", "extIconPath", "extHotIconPath",
+        "path", "upicon", "downicon", "thumbicon", "showIcon", "showText", "hasIcon", "isExtBtn",
+        "extWidth", "iconHor", "iconVer", "iconX", "iconY", "txtX", "txtY", "min", "max", "val",
+        "on", "speed", "space", "itemSize", "itemSpace", "childLayout", "digitCount", "isHor",
+        "ispassord", "pushlike", "shortcut", "size", "hor", "margin", "fill", "color",
+        "channelSize", "thumbW", "thumbH", "leftText", "rightText", "leftMargin", "topMargin",
+        "rightMargin", "bottomMargin"};
+    QByteArray layout = "{";
+    for (const QByteArray& key : layoutKeys)
+        layout += QByteArray(layout.size() > 1 ? ", " : "") + "\"" + key + "\": " + value;
+    layout += "}";
+    QByteArray attr = "{";
+    for (const QByteArray& key : attrKeys)
+        attr += QByteArray(attr.size() > 1 ? ", " : "") + "\"" + key + "\": " + value;
+    attr += "}";
+
+    expected = 0;
+    QByteArray elements;
+    for (const std::string& type : ListedControls()) {
+        QByteArray element = R"({"type": ")" + QByteArray::fromStdString(type) + "\"";
+        for (const QByteArray& key : elementKeys)
+            element += ", \"" + key + "\": " + value;
+        element += ", \"layout\": " + layout + ", \"attr\": " + attr;
+        // A scroll-bar child entry with the same values.
+        element += R"(, "child": [{"type": "scrollbar", "w": )" + value + R"(, "attr": )" + attr
+            + R"(, "style": )" + value + "}]}";
+        elements += (elements.isEmpty() ? "" : ", ") + element;
+        if (type != "qtscrollbar")
+            ++expected;
+    }
+    QByteArray root = "{";
+    for (const char* key : {"w", "h", "trans", "drag", "resize", "minH", "minW", "onlyDragCaption"})
+        root += "\"" + QByteArray(key) + "\": " + value + ", ";
+    root += R"("elements": [)" + elements + "]}";
+
+    return themeWith(QStringLiteral("types.data"), style, root);
+}
+
+} // namespace
+
+class tst_HostileInputs : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        TestSupport::installStrictMessageHandler();
+        Init();
+    }
+
+    void overlappingMembersAreBounded()
+    {
+        // 4000 names for one 64 MiB member: unbounded, reading them would inflate 250 GiB.
+        const QByteArray archive
+            = overlappingArchive(4000, QByteArray(int(CThemePackage::maxEntrySize), '\0'));
+        QVERIFY(archive.size() < 2 << 20);
+        QElapsedTimer timer;
+        timer.start();
+        bool ok = true;
+        auto package = loadBytes(QStringLiteral("bomb.data"), archive, &ok);
+        QVERIFY(!ok);
+        QVERIFY(package->entries.empty());
+        QVERIFY2(timer.elapsed() < 60000, qPrintable(QString::number(timer.elapsed())));
+    }
+
+    void missingEndRecord()
+    {
+        const QString path
+            = TestSupport::writeArchive(TestSupport::scratchPath(QStringLiteral("eocd.data")),
+                {{"style.json", minimalStyle}, {"a.txt", "payload"}});
+        QByteArray archive = TestSupport::readFile(path);
+        const int end = archive.lastIndexOf(QByteArray("PK\x05\x06", 4));
+        QVERIFY(end > 0);
+        bool ok = true;
+        auto package = loadBytes(QStringLiteral("noeocd.data"), archive.left(end), &ok);
+        QVERIFY(!ok);
+        QVERIFY(package->entries.empty());
+    }
+
+    void deeplyNestedDescription()
+    {
+        const QByteArray deep = QByteArray(100000, '[') + QByteArray(100000, ']');
+        QVERIFY(LoadThemePackage(themeWith(
+            QStringLiteral("deep.data"), minimalStyle, QByteArray(R"({"elements": )") + deep + "}")
+                                     .toUtf8()
+                                     .constData()));
+        VelQWindow window;
+        QVERIFY(!LoadWindow(&window, QStringLiteral("main")));
+        QVERIFY(window.findChildren<QWidget*>().isEmpty());
+    }
+
+    void duplicateKeysKeepTheLast()
+    {
+        QVERIFY(LoadThemePackage(themeWith(QStringLiteral("dup.data"),
+            R"({"style": [{"type": 1, "name": "a", "clr": "ff000000", "clr": "ffff0000"}]})",
+            R"({"elements": [{"type": "qtlabel", "name": "first", "name": "second"}]})")
+                                     .toUtf8()
+                                     .constData()));
+        CThemeManager::instance().setUseThemePackage(true);
+        ImageStyle style;
+        QVERIFY(CThemeManager::instance().getImageStyle(QStringLiteral("a"), style));
+        CThemeManager::instance().setUseThemePackage(false);
+        QCOMPARE(style.color, QColor(Qt::red));
+        VelQWindow window;
+        QVERIFY(LoadWindow(&window, QStringLiteral("main")));
+        QVERIFY(window.findChild<QWidget*>(QStringLiteral("second")));
+    }
+
+    void embeddedNulBytes()
+    {
+        // The description's text ends at its first zero byte; what follows is never read.
+        QVERIFY(LoadThemePackage(themeWith(QStringLiteral("nul.data"),
+            QByteArray(R"({"style": [{"type": 1, "name": "x\u0000y", "clr": "ff00ff00"}]})"),
+            QByteArray(R"({"elements": [{"type": "qtlabel", "name": "a\u0000b",
+                "attr": {"text": "shown\u0000hidden"}}]})")
+                + QByteArray(1, '\0') + "{ not json")
+                                     .toUtf8()
+                                     .constData()));
+        CThemeManager& manager = CThemeManager::instance();
+        manager.setUseThemePackage(true);
+        ImageStyle style;
+        QVERIFY(manager.getImageStyle(QString::fromUtf8("x\0y", 3), style));
+        QVERIFY(!GetImageStyle("x", style));
+        manager.setUseThemePackage(false);
+        VelQWindow window;
+        QVERIFY(LoadWindow(&window, QStringLiteral("main")));
+        auto* label = window.findChild<VelQLabel*>(QString::fromUtf8("a\0b", 3));
+        QVERIFY(label);
+        // Display texts are zero-terminated GBK strings.
+        QCOMPARE(label->text(), QStringLiteral("shown"));
+    }
+
+    void manySiblingsAreCapped()
+    {
+        // Each sibling costs some 20 bytes of JSON and a whole widget: without a cap a 64 MiB
+        // member would build millions of them.
+        QByteArray elements = "[";
+        for (int i = 0; i < 100000; ++i)
+            elements += i ? R"(,{"type": "canvas"})" : R"({"type": "canvas", "name": "first"})";
+        elements += R"(,{"type": "canvas", "name": "last"}])";
+        QVERIFY(LoadThemePackage(themeWith(
+            QStringLiteral("siblings.data"), minimalStyle, R"({"elements": )" + elements + "}")
+                                     .toUtf8()
+                                     .constData()));
+        VelQWindow window;
+        QVERIFY(!LoadWindow(&window, QStringLiteral("main")));
+        QCOMPARE(window.findChildren<VelQCanvas*>().size(), maxDescriptionControls);
+        QVERIFY(window.findChild<VelQCanvas*>(QStringLiteral("first")));
+        QVERIFY(!window.findChild<VelQCanvas*>(QStringLiteral("last")));
+    }
+
+    void capCountsNestedControls()
+    {
+        // Children count against the same budget as their parents.
+        QByteArray children = "[";
+        for (int i = 0; i < maxDescriptionControls; ++i)
+            children += i ? R"(,{"type": "canvas"})" : R"({"type": "canvas"})";
+        children += "]";
+        const ::Json::Value root = TestSupport::parsed(R"({"elements": [{"type": "canvas",
+            "child": )"
+            + children + R"(}, {"type": "canvas", "name": "after"}]})");
+        QWidget parent;
+        LoadElements(&root, &parent);
+        QCOMPARE(parent.findChildren<VelQCanvas*>().size(), maxDescriptionControls);
+        QVERIFY(!parent.findChild<VelQCanvas*>(QStringLiteral("after")));
+    }
+
+    void wrongTypesForEveryKeyKind_data()
+    {
+        QTest::addColumn<QByteArray>("value");
+        QTest::newRow("null") << QByteArray("null");
+        QTest::newRow("bool") << QByteArray("true");
+        QTest::newRow("negative") << QByteArray("-1");
+        QTest::newRow("1e300") << QByteArray("1e300");
+        QTest::newRow("2^32") << QByteArray("4294967296");
+        QTest::newRow("-2^63") << QByteArray("-9223372036854775808");
+        QTest::newRow("string") << QByteArray("\"text\"");
+        QTest::newRow("empty array") << QByteArray("[]");
+        QTest::newRow("array of junk") << QByteArray(R"([[1, "a", null], {}, -5])");
+        QTest::newRow("object") << QByteArray(R"({"type": "x", "x": {}, "0": []})");
+    }
+
+    void wrongTypesForEveryKeyKind()
+    {
+        QFETCH(QByteArray, value);
+        int expected = 0;
+        QVERIFY(LoadThemePackage(wrongTypeTheme(value, expected).toUtf8().constData()));
+        VelQWindow window;
+        LoadWindow(&window, QStringLiteral("main"));
+        int built = 0;
+        for (QObject* child : window.children())
+            built += controlOf(child) != nullptr;
+        QCOMPARE(built, expected);
+        window.show();
+        window.resize(300, 200);
+        TestSupport::render(&window);
+        window.setEnabled(false);
+        TestSupport::render(&window);
+    }
+};
+
+QTEST_MAIN(tst_HostileInputs)
+#include "tst_hostileinputs.moc"
