@@ -5,10 +5,15 @@
 #include <VelQtLib.h>
 
 #include <QElapsedTimer>
+#include <QIcon>
+#include <QPainter>
 #include <QtEndian>
 #include <QtTest>
 
+#include <sys/resource.h>
 #include <zlib.h>
+
+#include <limits>
 
 using namespace VelQtLib;
 using TestSupport::Member;
@@ -176,6 +181,89 @@ private slots:
     {
         TestSupport::installStrictMessageHandler();
         Init();
+    }
+
+    // First, while the process's peak memory is still low enough to show a huge allocation.
+    void verticalTextInAHugeBoxStaysSmall()
+    {
+        TextStyle style;
+        style.isHor = false;
+        style.color = Qt::magenta;
+        style.size = 40;
+        style.hAlign = 0;
+        style.vAlign = 0;
+        QImage canvas(60, 60, QImage::Format_ARGB32);
+        canvas.fill(Qt::white);
+        rusage before {};
+        getrusage(RUSAGE_SELF, &before);
+        {
+            QPainter painter(&canvas);
+            // A 20000 x 20000 box would once have needed a 1.6 GB image per paint.
+            VelQControlBaseImpl::drawStyledText(
+                &painter, QStringLiteral("WWW"), style, QRect(-19950, 0, 20000, 20000), false);
+        }
+        rusage after {};
+        getrusage(RUSAGE_SELF, &after);
+        QVERIFY2(after.ru_maxrss - before.ru_maxrss < 100 * 1024,
+            qPrintable(QString::number(after.ru_maxrss - before.ru_maxrss)));
+        // The text's first line runs down the box's right edge, inside the canvas.
+        bool inked = false;
+        for (int y = 0; y < 60 && !inked; ++y) {
+            for (int x = 0; x < 50 && !inked; ++x)
+                inked = TestSupport::near(canvas.pixel(x, y), Qt::magenta, 80);
+        }
+        QVERIFY(inked);
+    }
+
+    void paintersTakeAnyInt_data()
+    {
+        QTest::addColumn<int>("value");
+        QTest::newRow("INT_MAX") << std::numeric_limits<int>::max();
+        QTest::newRow("INT_MIN") << std::numeric_limits<int>::min();
+        QTest::newRow("2^24") << (1 << 24);
+        QTest::newRow("-1") << -1;
+    }
+
+    // Every number a painter reads from a record or its caller at one extreme.
+    void paintersTakeAnyInt()
+    {
+        QFETCH(int, value);
+        QVERIFY(LoadThemePackage(
+            TestSupport::writeArchive(TestSupport::scratchPath(QStringLiteral("ints.data")),
+                {{"style.json", minimalStyle},
+                    {"images/nine.png", TestSupport::png(TestSupport::solid(9, 9, Qt::red))}})
+                .toUtf8()
+                .constData()));
+        ImageStyle box;
+        box.borderSize = box.round = value;
+        box.leftBorder = false;
+        ImageStyle nine;
+        nine.noImage = false;
+        nine.image = QStringLiteral("images/nine.png");
+        nine.sliceLeft = nine.sliceTop = value;
+        nine.sliceRight = nine.sliceBottom = 3;
+        nine.repeatCenter = true;
+        TextStyle text;
+        text.offsetX = text.offsetY = value;
+        text.vAlign = 2;
+        const ImageOffset offset {value, value, 1, 2};
+        QImage canvas(40, 40, QImage::Format_ARGB32);
+        QPainter p(&canvas);
+        // Plain numbers: a QRect itself could not hold the far edge of the second box.
+        const int boxes[][4] = {{0, 0, 40, 40}, {value, value, value, value}, {0, 0, value, 9}};
+        using Impl = VelQControlBaseImpl;
+        for (const auto& b : boxes) {
+            Impl::drawImageStyle(&p, box, b[0], b[1], b[2], b[3]);
+            box.round = 0;
+            Impl::drawImageStyle(&p, box, b[0], b[1], b[2], b[3]);
+            Impl::drawImageStyle(&p, nine, b[0], b[1], b[2], b[3]);
+            for (bool isHor : {true, false})
+                Impl::drawStyledText(
+                    &p, QStringLiteral("text"), text, b[0], b[1], b[2], b[3], isHor);
+            Impl::drawAlignedImage(&p, nine.image, offset, b[0], b[1], b[2], b[3], true);
+        }
+        Impl::drawAlignedIcon(
+            &p, QIcon(QPixmap(4, 4)), QSize(value, 8), offset, QRect(0, 0, 40, 40));
     }
 
     void overlappingMembersAreBounded()
