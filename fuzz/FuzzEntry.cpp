@@ -266,6 +266,11 @@ void setUp()
         new QApplication(argc, argv);
     }
     VelQtLib::Init();
+    // Descriptions look their records up in the application package unless a theme element
+    // redirects them, so the records live there too.
+    static const bool loaded = VelQtLib::LoadAppPackage(writePackage(
+        "app.data", {{"style.json", baseStyle}, {"images/nine.png", nineSlicePng()}}));
+    Q_UNUSED(loaded)
 }
 
 void package(const std::uint8_t* data, std::size_t size)
