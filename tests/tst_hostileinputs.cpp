@@ -11,6 +11,7 @@
 #include <QtTest>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <zlib.h>
 
 #include <limits>
@@ -264,6 +265,25 @@ private slots:
         }
         Impl::drawAlignedIcon(
             &p, QIcon(QPixmap(4, 4)), QSize(value, 8), offset, QRect(0, 0, 40, 40));
+    }
+
+    void imageFallbackReadsOnlyRegularFiles_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::newRow("pipe") << TestSupport::scratchPath(QStringLiteral("pipe.png"));
+        QTest::newRow("endless device") << QStringLiteral("/dev/zero");
+        QTest::newRow("folder") << TestSupport::scratch().path();
+    }
+
+    // A path named by a package that leads to a pipe would block the reader for ever.
+    void imageFallbackReadsOnlyRegularFiles()
+    {
+        QFETCH(QString, path);
+        const QString pipe = TestSupport::scratchPath(QStringLiteral("pipe.png"));
+        if (!QFile::exists(pipe))
+            QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        QVERIFY(!CThemeManager::instance().getImage(path, false));
+        QVERIFY(!CThemeManager::instance().getImage(path, true));
     }
 
     void overlappingMembersAreBounded()

@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QImageReader>
@@ -34,6 +35,9 @@ QImage decodeBytes(const uchar* data, quint32 size)
 
 QImage decodeFile(const QString& fileName)
 {
+    // Paths come from packages: a device or a pipe behind one could block or never end.
+    if (!QFileInfo(fileName).isFile())
+        return QImage();
     QImageReader reader(fileName);
     return readImage(reader);
 }
