@@ -4,6 +4,7 @@
 
 #include <VelQtLib.h>
 
+#include <QBuffer>
 #include <QElapsedTimer>
 #include <QIcon>
 #include <QPainter>
@@ -93,6 +94,60 @@ QByteArray overlappingArchive(int entries, const QByteArray& payload)
     u32(zip, centralStart);
     u16(zip, 0);
     return zip;
+}
+
+// A PNG of width x height transparent pixels, its rows deflated one at a time.
+QByteArray blankPng(quint32 width, quint32 height)
+{
+    auto chunk = [](const char* type, const QByteArray& data) {
+        QByteArray body = QByteArray(type) + data;
+        char length[4];
+        char crc[4];
+        qToBigEndian<quint32>(quint32(data.size()), length);
+        qToBigEndian<quint32>(
+            quint32(crc32(0, reinterpret_cast<const Bytef*>(body.constData()), uInt(body.size()))),
+            crc);
+        return QByteArray(length, 4) + body + QByteArray(crc, 4);
+    };
+    QByteArray header(13, '\0');
+    qToBigEndian<quint32>(width, header.data());
+    qToBigEndian<quint32>(height, header.data() + 4);
+    header[8] = 8;
+    header[9] = 6;
+    const QByteArray row(int(1 + 4 * width), '\0');
+    QByteArray compressed;
+    z_stream z {};
+    deflateInit(&z, Z_BEST_COMPRESSION);
+    char out[1 << 16];
+    for (quint32 y = 0; y <= height; ++y) {
+        const bool last = y == height;
+        z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(row.constData()));
+        z.avail_in = last ? 0 : uInt(row.size());
+        do {
+            z.next_out = reinterpret_cast<Bytef*>(out);
+            z.avail_out = sizeof out;
+            deflate(&z, last ? Z_FINISH : Z_NO_FLUSH);
+            compressed.append(out, int(sizeof out - z.avail_out));
+        } while (z.avail_out == 0);
+    }
+    deflateEnd(&z);
+    return QByteArray("\x89PNG\r\n\x1a\n", 8) + chunk("IHDR", header) + chunk("IDAT", compressed)
+        + chunk("IEND", QByteArray());
+}
+
+// An icon whose directory states 16 x 16 for the one image it holds.
+QByteArray iconHolding(const QByteArray& image)
+{
+    QByteArray icon(22, '\0');
+    auto* d = reinterpret_cast<uchar*>(icon.data());
+    qToLittleEndian<quint16>(1, d + 2);
+    qToLittleEndian<quint16>(1, d + 4);
+    d[6] = d[7] = 16;
+    qToLittleEndian<quint16>(1, d + 10);
+    qToLittleEndian<quint16>(32, d + 12);
+    qToLittleEndian<quint32>(quint32(image.size()), d + 14);
+    qToLittleEndian<quint32>(22, d + 18);
+    return icon + image;
 }
 
 std::unique_ptr<CThemePackage> loadBytes(const QString& name, const QByteArray& bytes, bool* ok)
@@ -284,6 +339,39 @@ private slots:
             QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
         QVERIFY(!CThemeManager::instance().getImage(path, false));
         QVERIFY(!CThemeManager::instance().getImage(path, true));
+    }
+
+    void iconHidingAHugeImage_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("decodes");
+        QBuffer small;
+        small.open(QIODevice::WriteOnly);
+        TestSupport::solid(16, 16, Qt::red).save(&small, "ICO");
+        QTest::newRow("ordinary icon") << small.data() << true;
+        // 9000 x 9000 decodes to 324 MB, past the 256 MiB limit the directory's size hides.
+        QTest::newRow("png inside") << iconHolding(blankPng(9000, 9000)) << false;
+        QByteArray bitmap(40, '\0');
+        qToLittleEndian<quint32>(40, bitmap.data());
+        qToLittleEndian<qint32>(20000, bitmap.data() + 4);
+        qToLittleEndian<qint32>(40000, bitmap.data() + 8);
+        qToLittleEndian<quint16>(1, bitmap.data() + 12);
+        qToLittleEndian<quint16>(32, bitmap.data() + 14);
+        QTest::newRow("bitmap inside") << iconHolding(bitmap) << false;
+    }
+
+    void iconHidingAHugeImage()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, decodes);
+        static int serial = 0;
+        const QString name = QStringLiteral("images/icon%1.ico").arg(++serial);
+        QVERIFY(LoadThemePackage(
+            TestSupport::writeArchive(TestSupport::scratchPath(QStringLiteral("icons.data")),
+                {{"style.json", minimalStyle}, {name.toLatin1(), bytes}})
+                .toUtf8()
+                .constData()));
+        QCOMPARE(CThemeManager::instance().getImage(name, false) != nullptr, decodes);
     }
 
     void overlappingMembersAreBounded()
