@@ -199,8 +199,8 @@ void renderInto(QWidget* w)
     w->render(&canvas);
 }
 
-// Drives every widget of window: user input, every theme element on every control, rendering
-// enabled and disabled, and the window resized around its layouts.
+// Drives every widget of window: user input, the theme elements dealt out over the controls,
+// rendering enabled and disabled, and the window resized around its layouts.
 void exercise(QWidget* window)
 {
     window->show();
@@ -268,8 +268,8 @@ void setUp()
     VelQtLib::Init();
     // Descriptions look their records up in the application package unless a theme element
     // redirects them, so the records live there too.
-    static const bool loaded = VelQtLib::LoadAppPackage(writePackage(
-        "app.data", {{"style.json", baseStyle}, {"images/nine.png", nineSlicePng()}}));
+    static const bool loaded = VelQtLib::LoadAppPackage(
+        writePackage("app.data", {{"style.json", baseStyle}, {"images/nine.png", nineSlicePng()}}));
     Q_UNUSED(loaded)
 }
 

@@ -17,7 +17,7 @@ void package(const std::uint8_t* data, std::size_t size);
 // Bytes as "style.json": parsed, then every record looked up and painted.
 void styles(const std::uint8_t* data, std::size_t size);
 // Bytes as "theme.json" and as the UI description of a window: built, every control driven
-// by the mouse and keys, given every theme element, painted enabled and disabled.
+// by the mouse and keys, given the theme elements in turn, painted enabled and disabled.
 void description(const std::uint8_t* data, std::size_t size);
 // Bytes as an image member, decoded in colour and gray and painted by every image painter.
 void image(const std::uint8_t* data, std::size_t size);
