@@ -19,9 +19,12 @@ namespace {
 // Images whose decoded size would exceed this are refused before decoding.
 constexpr qint64 maxDecodedBytes = 256ll << 20;
 
+// Headers hold any 32-bit numbers; divided rather than multiplied, so nothing overflows.
 bool tooLarge(qint64 width, qint64 height)
 {
-    return qAbs(width) * qAbs(height) * 4 > maxDecodedBytes;
+    const qint64 w = qAbs(width);
+    const qint64 h = qAbs(height);
+    return w != 0 && h > maxDecodedBytes / 4 / w;
 }
 
 // An icon's directory states each image's size, and the reader reports that; the PNG or
