@@ -1,12 +1,20 @@
 // Scrolling and repainting an item view must cost the same per frame whatever the size of its
-// model: only the rows in view are painted, and painting looks nothing up by name.
+// model: only the rows in view are painted, and painting looks nothing up by name. The two
+// sizes of each view take turns, round after round.
+#include "BenchSupport.h"
+
 #include <VelQtLib.h>
 
 #include <QAbstractTableModel>
+#include <QApplication>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <zipwriter/ZipWriter.h>
+
+#include <functional>
+#include <memory>
 
 using namespace VelQtLib;
 
@@ -65,115 +73,141 @@ template<class View> void load(View* view, const char* json)
     view->resize(500, 300);
 }
 
-// Scrolls by one step inside a 3000-pixel window in the middle of the view and paints every
-// visible row again, as one frame of a user scrolling.
-void scrollFrames(QAbstractItemView* view)
-{
-    QScrollBar* bar = view->verticalScrollBar();
-    const int middle = bar->maximum() / 2;
-    const int window = qMin(3000, bar->maximum());
-    const int base = qMax(0, middle - window / 2);
-    int step = 0;
-    QBENCHMARK
+// One frame of a user scrolling: a step inside a 3000-pixel window in the middle of the view,
+// then every visible row painted again.
+class Scroller {
+public:
+    explicit Scroller(QAbstractItemView* view)
+        : m_view(view)
     {
-        step = (step + 37) % qMax(1, window);
-        bar->setValue(base + step);
-        view->viewport()->repaint();
+        QScrollBar* bar = view->verticalScrollBar();
+        m_window = qMax(1, qMin(3000, bar->maximum()));
+        m_base = qMax(0, bar->maximum() / 2 - m_window / 2);
     }
+    void frame()
+    {
+        m_step = (m_step + 37) % m_window;
+        m_view->verticalScrollBar()->setValue(m_base + m_step);
+        m_view->viewport()->repaint();
+    }
+
+private:
+    QAbstractItemView* m_view;
+    int m_window = 1;
+    int m_base = 0;
+    int m_step = 0;
+};
+
+struct Sized {
+    std::unique_ptr<QWidget> owner;
+    std::unique_ptr<GeneratedModel> model;
+    QAbstractItemView* view = nullptr;
+};
+
+Sized makeList(int rows)
+{
+    auto* list = new VelQList;
+    load(list, listSkin);
+    QStringList texts;
+    texts.reserve(rows);
+    for (int i = 0; i < rows; ++i)
+        texts << QStringLiteral("item %1").arg(i);
+    list->addItems(texts);
+    Sized s;
+    s.owner.reset(list);
+    s.view = list;
+    return s;
 }
 
-void addRowCounts()
+template<class View> Sized makeModelView(int rows, int columns, const char* skin)
 {
-    QTest::addColumn<int>("rows");
-    QTest::newRow("100 rows") << 100;
-    QTest::newRow("1000000 rows") << 1000000;
+    auto* view = new View;
+    load(view, skin);
+    Sized s;
+    s.model = std::make_unique<GeneratedModel>(rows, columns);
+    view->setModel(s.model.get());
+    s.owner.reset(view);
+    s.view = view;
+    return s;
+}
+
+Sized makeListView(int rows)
+{
+    auto* window = new QWidget;
+    window->resize(400, 300);
+    ::Json::Value root;
+    VelQtLib::Json::parse(listViewSkin, listViewSkin + qstrlen(listViewSkin), root);
+    LoadElements(&root, window);
+    Sized s;
+    s.owner.reset(window);
+    auto* view = window->findChild<VelQListView*>(QStringLiteral("view"));
+    if (!view)
+        return s;
+    s.model = std::make_unique<GeneratedModel>(rows, 1);
+    view->setModel(s.model.get());
+    s.view = view;
+    return s;
 }
 
 } // namespace
 
-class bench_Views : public QObject {
-    Q_OBJECT
-
-private slots:
-    void initTestCase()
+int main(int argc, char* argv[])
+{
+    Init();
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("bench.data"));
     {
-        Init();
-        QVERIFY(m_dir.isValid());
-        const QString path = m_dir.filePath(QStringLiteral("bench.data"));
         ZipWriter zip(path);
-        QVERIFY(zip.add("style.json", R"({"style": [
+        zip.add("style.json", R"({"style": [
             {"type": 1, "name": "back", "drawImg": false, "clr": "fff6f6f8"},
             {"type": 1, "name": "row", "drawImg": false, "clr": "ffffffff", "border": true,
              "borderclr": "ffdcdce1", "leftBorder": false, "rightBorder": false,
              "topBorder": false},
-            {"type": 2, "name": "text", "family": "DejaVu Sans", "size": 12, "clr": "1f1f24"}]})"));
-        QVERIFY(zip.close());
-        QVERIFY(LoadAppPackage(path));
+            {"type": 2, "name": "text", "family": "DejaVu Sans", "size": 12, "clr": "1f1f24"}]})");
+        if (!zip.close() || !LoadAppPackage(path))
+            return 1;
     }
 
-    void list_data() { addRowCounts(); }
-    void list()
-    {
-        QFETCH(int, rows);
-        VelQList list;
-        load(&list, listSkin);
-        QStringList texts;
-        texts.reserve(rows);
-        for (int i = 0; i < rows; ++i)
-            texts << QStringLiteral("item %1").arg(i);
-        list.addItems(texts);
-        list.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&list));
-        scrollFrames(&list);
+    const QList<QPair<QString, std::function<Sized(int)>>> kinds = {
+        {QStringLiteral("list"), makeList},
+        {QStringLiteral("table"),
+            [](int rows) {
+                return makeModelView<VelQTableView>(rows, 5, tableSkin);
+            }},
+        {QStringLiteral("tree"),
+            [](int rows) {
+                return makeModelView<VelQTreeView>(rows, 1, listSkin);
+            }},
+        {QStringLiteral("list view"), makeListView},
+    };
+    const int framesPerRound = 50;
+    const int roundCount = Bench::rounds(15);
+    for (const auto& [name, make] : kinds) {
+        Sized sizes[2] = {make(100), make(1000000)};
+        QVector<double> samples[2];
+        for (Sized& s : sizes) {
+            if (!s.view)
+                return 1;
+            s.owner->show();
+            if (!QTest::qWaitForWindowExposed(s.owner.get()))
+                return 1;
+        }
+        Scroller scrollers[2] = {Scroller(sizes[0].view), Scroller(sizes[1].view)};
+        for (int round = 0; round < roundCount + 1; ++round) {
+            for (int k = 0; k < 2; ++k) {
+                const int size = (round + k) % 2;
+                const double us
+                    = Bench::microsPerCall(framesPerRound, [&] { scrollers[size].frame(); });
+                if (round > 0)
+                    samples[size] << us;
+            }
+        }
+        const QString section = QStringLiteral("item view %1").arg(name);
+        Bench::printFigure(section, QStringLiteral("100 rows"), samples[0], "us/frame");
+        Bench::printFigure(section, QStringLiteral("1,000,000 rows"), samples[1], "us/frame");
+        Bench::printRatio(
+            section, QStringLiteral("1,000,000 / 100 rows"), samples[1], samples[0], 1.1);
     }
-
-    void table_data() { addRowCounts(); }
-    void table()
-    {
-        QFETCH(int, rows);
-        VelQTableView table;
-        load(&table, tableSkin);
-        GeneratedModel model(rows, 5);
-        table.setModel(&model);
-        table.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&table));
-        scrollFrames(&table);
-    }
-
-    void tree_data() { addRowCounts(); }
-    void tree()
-    {
-        QFETCH(int, rows);
-        VelQTreeView tree;
-        load(&tree, listSkin);
-        GeneratedModel model(rows, 1);
-        tree.setModel(&model);
-        tree.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&tree));
-        scrollFrames(&tree);
-    }
-
-    void listView_data() { addRowCounts(); }
-    void listView()
-    {
-        QFETCH(int, rows);
-        QWidget window;
-        window.resize(400, 300);
-        ::Json::Value root;
-        VelQtLib::Json::parse(listViewSkin, listViewSkin + qstrlen(listViewSkin), root);
-        LoadElements(&root, &window);
-        auto* view = window.findChild<VelQListView*>(QStringLiteral("view"));
-        QVERIFY(view);
-        GeneratedModel model(rows, 1);
-        view->setModel(&model);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        scrollFrames(view);
-    }
-
-private:
-    QTemporaryDir m_dir;
-};
-
-QTEST_MAIN(bench_Views)
-#include "bench_views.moc"
+    return 0;
+}
