@@ -1,9 +1,9 @@
 // The painting operations every control's draw is built from.
 #include "framework/VelQControlBaseImpl.h"
 
+#include "theme/PaintCache.h"
 #include "theme/ThemeManager.h"
 
-#include <QFontMetrics>
 #include <QIcon>
 #include <QLinearGradient>
 #include <QPaintEngine>
@@ -66,6 +66,86 @@ QRect reachableArea(QPainter* p)
     if (p->hasClipping())
         area &= p->clipBoundingRect().toAlignedRect().adjusted(-1, -1, 1, 1);
     return area;
+}
+
+struct Slices {
+    int left;
+    int right;
+    int top;
+    int bottom;
+    bool repeatCenter;
+};
+
+// The nine pieces of a nine-slice image; every piece is skipped when either of its rectangles
+// is empty.
+void drawPieces(QPainter* p, const QImage& image, const Slices& s, int x, int y, int w, int h,
+    bool bottomBand, bool rightBand)
+{
+    const int iw = image.width();
+    const int ih = image.height();
+    const int L = s.left;
+    const int R = s.right;
+    const int T = s.top;
+    const int B = s.bottom;
+
+    if (T != 0)
+        drawPiece(p, QRect(x + L, y, w - L - R, T), image, QRect(L, 0, iw - L - R, T));
+    if (B != 0 && bottomBand)
+        drawPiece(p, QRect(x + L, y + h - B, w - L - R, B), image, QRect(L, ih - B, iw - L - R, B));
+    if (L != 0)
+        drawPiece(p, QRect(x, y + T, L, h - T - B), image, QRect(0, T, L, ih - T - B));
+    if (R != 0 && rightBand) {
+        const QRect target(x + w - R, y + T, R, h - T - B);
+        const QRect source(iw - R, T, R, ih - T - B);
+        if (L != 0 && x + L - 1 > x + w - R) {
+            // Too narrow for both bands: the right band starts at the left band's last column.
+            p->save();
+            p->setClipRect(QRect(x + L - 1, y + T, R, h - T - B), Qt::IntersectClip);
+            drawPiece(p, target, image, source);
+            p->restore();
+        } else {
+            drawPiece(p, target, image, source);
+        }
+    }
+    if (L != 0 && T != 0)
+        drawPiece(p, QRect(x, y, L, T), image, QRect(0, 0, L, T));
+    if (R != 0 && T != 0)
+        drawPiece(p, QRect(x + w - R, y, R, T), image, QRect(iw - R, 0, R, T));
+    if (L != 0 && B != 0)
+        drawPiece(p, QRect(x, y + h - B, L, B), image, QRect(0, ih - B, L, B));
+    if (R != 0 && B != 0)
+        drawPiece(p, QRect(x + w - R, y + h - B, R, B), image, QRect(iw - R, ih - B, R, B));
+
+    const QRect centre(x + L, y + T, w - L - R, h - T - B);
+    const QRect source(L, T, iw - L - R, ih - T - B);
+    if (centre.width() <= 0 || centre.height() <= 0 || source.width() <= 0 || source.height() <= 0)
+        return;
+    if (!s.repeatCenter) {
+        p->drawImage(centre, image, source);
+        return;
+    }
+    p->save();
+    p->setClipRect(centre, Qt::IntersectClip);
+    const int nx = int(std::ceil(float(centre.width()) / float(source.width())));
+    const int ny = int(std::ceil(float(centre.height()) / float(source.height())));
+    for (int row = 0; row < ny; ++row) {
+        for (int col = 0; col < nx; ++col) {
+            const QPoint at(centre.x() + col * source.width(), centre.y() + row * source.height());
+            p->drawImage(at, image, source);
+        }
+    }
+    p->restore();
+}
+
+// A nine-slice image drawn once into an image of its own gives the same pixels when that image
+// is drawn unscaled: only whole-pixel moves, full opacity and plain source-over blending keep
+// that true.
+bool canReuse(QPainter* p)
+{
+    const QTransform& t = p->deviceTransform();
+    return t.type() <= QTransform::TxTranslate && t.dx() == std::floor(t.dx())
+        && t.dy() == std::floor(t.dy()) && p->opacity() == 1.0
+        && p->compositionMode() == QPainter::CompositionMode_SourceOver;
 }
 
 void drawSides(QPainter* p, const ImageStyle& s, int bs, int x, int y, int w, int h)
@@ -191,61 +271,33 @@ void VelQControlBaseImpl::drawNineSlice(QPainter* p, const NineSlice& s, int x, 
     const QImage* img = CThemeManager::instance().getImage(s.image, false);
     if (!img)
         return;
-    const QImage& image = *img;
-    const int iw = image.width();
-    const int ih = image.height();
-    const int L = bounded(s.sliceLeft);
-    const int R = bounded(s.sliceRight);
-    const int T = bounded(s.sliceTop);
-    const int B = bounded(s.sliceBottom);
-
-    if (T != 0)
-        drawPiece(p, QRect(x + L, y, w - L - R, T), image, QRect(L, 0, iw - L - R, T));
-    if (B != 0 && y + h - B >= 0)
-        drawPiece(p, QRect(x + L, y + h - B, w - L - R, B), image, QRect(L, ih - B, iw - L - R, B));
-    if (L != 0)
-        drawPiece(p, QRect(x, y + T, L, h - T - B), image, QRect(0, T, L, ih - T - B));
-    if (R != 0 && x + w - R >= 0) {
-        const QRect target(x + w - R, y + T, R, h - T - B);
-        const QRect source(iw - R, T, R, ih - T - B);
-        if (L != 0 && x + L - 1 > x + w - R) {
-            // Too narrow for both bands: the right band starts at the left band's last column.
-            p->save();
-            p->setClipRect(QRect(x + L - 1, y + T, R, h - T - B), Qt::IntersectClip);
-            drawPiece(p, target, image, source);
-            p->restore();
-        } else {
-            drawPiece(p, target, image, source);
+    const Slices slices {bounded(s.sliceLeft), bounded(s.sliceRight), bounded(s.sliceTop),
+        bounded(s.sliceBottom), s.repeatCenter};
+    // The two outer bands are skipped when they would start left of or above the device.
+    const bool bottomBand = y + h - slices.bottom >= 0;
+    const bool rightBand = x + w - slices.right >= 0;
+    if (canReuse(p)) {
+        PaintCache::NineSliceKey key;
+        key.image = img->cacheKey();
+        key.left = slices.left;
+        key.right = slices.right;
+        key.top = slices.top;
+        key.bottom = slices.bottom;
+        key.width = w;
+        key.height = h;
+        key.repeatCenter = slices.repeatCenter;
+        key.smooth = p->testRenderHint(QPainter::SmoothPixmapTransform);
+        key.bottomBand = bottomBand;
+        key.rightBand = rightBand;
+        const QImage* drawn = PaintCache::nineSlice(key, [&](QPainter* target) {
+            drawPieces(target, *img, slices, 0, 0, w, h, bottomBand, rightBand);
+        });
+        if (drawn) {
+            p->drawImage(QPoint(x, y), *drawn);
+            return;
         }
     }
-    if (L != 0 && T != 0)
-        drawPiece(p, QRect(x, y, L, T), image, QRect(0, 0, L, T));
-    if (R != 0 && T != 0)
-        drawPiece(p, QRect(x + w - R, y, R, T), image, QRect(iw - R, 0, R, T));
-    if (L != 0 && B != 0)
-        drawPiece(p, QRect(x, y + h - B, L, B), image, QRect(0, ih - B, L, B));
-    if (R != 0 && B != 0)
-        drawPiece(p, QRect(x + w - R, y + h - B, R, B), image, QRect(iw - R, ih - B, R, B));
-
-    const QRect centre(x + L, y + T, w - L - R, h - T - B);
-    const QRect source(L, T, iw - L - R, ih - T - B);
-    if (centre.width() <= 0 || centre.height() <= 0 || source.width() <= 0 || source.height() <= 0)
-        return;
-    if (!s.repeatCenter) {
-        p->drawImage(centre, image, source);
-        return;
-    }
-    p->save();
-    p->setClipRect(centre, Qt::IntersectClip);
-    const int nx = int(std::ceil(float(centre.width()) / float(source.width())));
-    const int ny = int(std::ceil(float(centre.height()) / float(source.height())));
-    for (int row = 0; row < ny; ++row) {
-        for (int col = 0; col < nx; ++col) {
-            const QPoint at(centre.x() + col * source.width(), centre.y() + row * source.height());
-            p->drawImage(at, image, source);
-        }
-    }
-    p->restore();
+    drawPieces(p, *img, slices, x, y, w, h, bottomBand, rightBand);
 }
 
 void VelQControlBaseImpl::drawNineSlice(QPainter* p, const NineSlice& s, const QRect& r)
@@ -297,7 +349,7 @@ void VelQControlBaseImpl::drawStyledText(
         box.setTop(y + offsetY);
         box.setHeight(h + offsetY);
     }
-    const QFont font = fontOf(ts);
+    const QFont font = PaintCache::font(ts);
     const QTextOption option(alignmentOf(ts));
     if (isHor) {
         p->setPen(ts.color);
@@ -305,8 +357,7 @@ void VelQControlBaseImpl::drawStyledText(
         if (ts.elideMode == Qt::ElideNone) {
             p->drawText(QRectF(box), text, option);
         } else {
-            const QString shown = QFontMetrics(font).elidedText(text, Qt::ElideRight, w - 2);
-            p->drawText(QRectF(box), shown, option);
+            p->drawText(QRectF(box), PaintCache::elidedRight(text, ts, w - 2), option);
         }
         return;
     }

@@ -1,6 +1,7 @@
 #include "theme/ThemeManager.h"
 
 #include "theme/Json.h"
+#include "theme/PaintCache.h"
 
 #include <QTextCodec>
 
@@ -21,12 +22,14 @@ CThemeManager::~CThemeManager() = default;
 
 bool CThemeManager::loadAppPackage(const QString& path)
 {
+    PaintCache::clear();
     m_appPackage->path = path;
     return m_appPackage->load();
 }
 
 bool CThemeManager::loadThemePackage(const QString& path)
 {
+    PaintCache::clear();
     m_themePackage.reset();
     m_themePackage = std::make_unique<CThemePackage>();
     m_themePackage->path = path;

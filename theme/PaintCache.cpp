@@ -1,0 +1,155 @@
+#include "theme/PaintCache.h"
+
+#include "framework/VelQControlBaseImpl.h"
+
+#include <QCache>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QHash>
+#include <QPainter>
+
+#include <tuple>
+
+namespace VelQtLib::PaintCache {
+
+bool operator==(const NineSliceKey& a, const NineSliceKey& b)
+{
+    return std::tie(a.image, a.left, a.right, a.top, a.bottom, a.width, a.height, a.repeatCenter,
+               a.smooth, a.bottomBand, a.rightBand)
+        == std::tie(b.image, b.left, b.right, b.top, b.bottom, b.width, b.height, b.repeatCenter,
+            b.smooth, b.bottomBand, b.rightBand);
+}
+
+uint qHash(const NineSliceKey& k, uint seed = 0)
+{
+    return ::qHash(k.image, seed) ^ uint(k.left) ^ uint(k.right) << 6 ^ uint(k.top) << 12
+        ^ uint(k.bottom) << 18 ^ uint(k.width) * 2654435761u ^ uint(k.height) * 40503u
+        ^ uint(k.repeatCenter) << 28 ^ uint(k.smooth) << 29 ^ uint(k.bottomBand) << 30
+        ^ uint(k.rightBand) << 31;
+}
+
+namespace {
+
+constexpr int maxFonts = 256;
+constexpr int maxElidedTexts = 2048;
+// Nine-slice images are counted in KiB; one image may take at most a quarter of the whole.
+constexpr int maxNineSliceKiB = 16 * 1024;
+
+struct FontKey {
+    QString family;
+    int size;
+    bool bold;
+    bool italic;
+    bool underline;
+    bool operator==(const FontKey& o) const
+    {
+        return std::tie(family, size, bold, italic, underline)
+            == std::tie(o.family, o.size, o.bold, o.italic, o.underline);
+    }
+};
+
+uint qHash(const FontKey& k, uint seed = 0)
+{
+    return ::qHash(k.family, seed) ^ uint(k.size) ^ (uint(k.bold) << 29) ^ (uint(k.italic) << 30)
+        ^ (uint(k.underline) << 31);
+}
+
+FontKey fontKey(const TextStyle& s)
+{
+    return {s.family, s.size, s.bold, s.italic, s.underline};
+}
+
+struct ElideKey {
+    QString text;
+    FontKey font;
+    int width;
+    bool operator==(const ElideKey& o) const
+    {
+        return width == o.width && text == o.text && font == o.font;
+    }
+};
+
+uint qHash(const ElideKey& k, uint seed = 0)
+{
+    return ::qHash(k.text, seed) ^ qHash(k.font, seed) ^ uint(k.width) * 2654435761u;
+}
+
+struct Caches {
+    QHash<FontKey, QFont> fonts;
+    QCache<ElideKey, QString> elided {maxElidedTexts};
+    QCache<NineSliceKey, QImage> nineSlices {maxNineSliceKiB};
+};
+
+Caches& caches()
+{
+    static Caches instance;
+    static const bool watching = [] {
+        // Fonts added to or removed from the database can change how a family resolves.
+        if (qGuiApp)
+            QObject::connect(qGuiApp, &QGuiApplication::fontDatabaseChanged, qGuiApp, [] {
+                caches().fonts.clear();
+                caches().elided.clear();
+            });
+        return true;
+    }();
+    Q_UNUSED(watching);
+    return instance;
+}
+
+} // namespace
+
+QFont font(const TextStyle& style)
+{
+    QHash<FontKey, QFont>& fonts = caches().fonts;
+    const FontKey key = fontKey(style);
+    auto it = fonts.find(key);
+    if (it != fonts.end())
+        return *it;
+    if (fonts.size() >= maxFonts)
+        fonts.clear();
+    return *fonts.insert(key, fontOf(style));
+}
+
+QString elidedRight(const QString& text, const TextStyle& style, int width)
+{
+    QCache<ElideKey, QString>& elided = caches().elided;
+    ElideKey key {text, fontKey(style), width};
+    if (const QString* known = elided.object(key))
+        return *known;
+    const QString shown = QFontMetrics(font(style)).elidedText(text, Qt::ElideRight, width);
+    elided.insert(std::move(key), new QString(shown));
+    return shown;
+}
+
+const QImage* nineSlice(const NineSliceKey& key, const std::function<void(QPainter*)>& paint)
+{
+    QCache<NineSliceKey, QImage>& images = caches().nineSlices;
+    if (QImage* known = images.object(key))
+        return known;
+    const qint64 kib = (qint64(key.width) * key.height * 4 + 1023) / 1024;
+    if (key.width <= 0 || key.height <= 0 || kib > maxNineSliceKiB / 4)
+        return nullptr;
+    auto* image = new QImage(key.width, key.height, QImage::Format_ARGB32_Premultiplied);
+    if (image->isNull()) {
+        delete image;
+        return nullptr;
+    }
+    image->fill(Qt::transparent);
+    {
+        QPainter painter(image);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, key.smooth);
+        paint(&painter);
+    }
+    images.insert(key, image, int(kib));
+    return image;
+}
+
+void clear()
+{
+    Caches& c = caches();
+    c.fonts.clear();
+    c.elided.clear();
+    c.nineSlices.clear();
+}
+
+} // namespace VelQtLib::PaintCache

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "theme/StyleTypes.h"
+
+#include <QFont>
+#include <QImage>
+#include <QString>
+
+#include <functional>
+
+class QPainter;
+
+// What the painters keep between paints: fonts, shortened texts and nine-slice images drawn at
+// a size. Every key holds all that decides the result, so nothing stale is ever returned; the
+// caches are bounded and emptied when a package is loaded.
+namespace VelQtLib::PaintCache {
+
+// The font of a text style.
+QFont font(const TextStyle& style);
+// text shortened at its right end to fit width in the style's font.
+QString elidedRight(const QString& text, const TextStyle& style, int width);
+
+// What decides the pixels of a nine-slice image drawn at a size.
+struct NineSliceKey {
+    qint64 image = 0; // QImage::cacheKey(): new for every decoded or changed image
+    int left = 0;
+    int right = 0;
+    int top = 0;
+    int bottom = 0;
+    int width = 0;
+    int height = 0;
+    bool repeatCenter = false;
+    bool smooth = false;
+    bool bottomBand = true;
+    bool rightBand = true;
+};
+
+// The nine-slice image of key drawn once by paint into a transparent image of its size; null
+// when it is too large to keep.
+const QImage* nineSlice(const NineSliceKey& key, const std::function<void(QPainter*)>& paint);
+
+// Drops everything kept.
+void clear();
+
+} // namespace VelQtLib::PaintCache
