@@ -25,6 +25,14 @@
 
 #include <zipwriter/ZipWriter.h>
 
+#if __has_include(<valgrind/callgrind.h>)
+#include <valgrind/callgrind.h>
+#else
+#define RUNNING_ON_VALGRIND 0
+#define CALLGRIND_ZERO_STATS
+#define CALLGRIND_DUMP_STATS_AT(label) Q_UNUSED(label)
+#endif
+
 #include <memory>
 
 using namespace VelQtLib;
@@ -296,17 +304,22 @@ int main(int argc, char* argv[])
 
     const int perRound = qEnvironmentVariableIntValue("BENCH_PAINTS") > 0
         ? qEnvironmentVariableIntValue("BENCH_PAINTS")
-        : 200;
-    const int roundCount = Bench::rounds(15);
+        : 500;
+    const int roundCount = Bench::rounds(21);
     // BENCH_SHEET names a PNG that shows every variant as it was last painted, to look at.
     const QString shotPath = qEnvironmentVariable("BENCH_SHEET");
     QImage sheet(3 * 210, 14 * 40, QImage::Format_ARGB32_Premultiplied);
     int sheetRow = 0;
 
+    // BENCH_ONLY limits the run to the controls whose name contains it (for profiling).
+    const QString only = qEnvironmentVariable("BENCH_ONLY");
     for (const ControlCase& c : controlCases()) {
+        if (!QLatin1String(c.name).contains(only))
+            continue;
         ::Json::Value element;
         VelQtLib::Json::parse(c.description, c.description + qstrlen(c.description), element);
-        Variant variants[3] = {{"skinned"}, {"style sheet"}, {"Fusion"}};
+        // The empty widget is the floor: what QWidget::render costs before any painting.
+        Variant variants[4] = {{"skinned"}, {"style sheet"}, {"Fusion"}, {"empty widget"}};
         variants[0].widget = CreateFromJson(&element, &skinHost);
         variants[1].widget = c.plain();
         variants[1].widget->setParent(&sheetHost);
@@ -314,6 +327,7 @@ int main(int argc, char* argv[])
         variants[2].widget = c.plain();
         variants[2].widget->setParent(&fusionHost);
         variants[2].widget->setStyle(fusion);
+        variants[3].widget = new QWidget(&fusionHost);
         for (Variant& v : variants) {
             QFont font(QStringLiteral("DejaVu Sans"));
             font.setPixelSize(13);
@@ -329,24 +343,44 @@ int main(int argc, char* argv[])
         for (const bool hover : {false, true}) {
             for (Variant& v : variants)
                 setHovered(v.widget, hover);
-            QVector<double> samples[3];
+            const QString state = hover ? QStringLiteral("hover") : QStringLiteral("normal");
+            if (RUNNING_ON_VALGRIND) {
+                // Under callgrind each variant's paints become one dump of exact instruction
+                // counts, which tools/run-bench.sh reads: no noise from other processes.
+                for (Variant& v : variants) {
+                    v.target.fill(Qt::transparent);
+                    v.widget->render(&v.target);
+                    CALLGRIND_ZERO_STATS;
+                    for (int i = 0; i < perRound; ++i) {
+                        v.target.fill(Qt::transparent);
+                        v.widget->render(&v.target);
+                    }
+                    const QByteArray label
+                        = QStringLiteral("%1|%2|%3|%4")
+                              .arg(QLatin1String(c.name), state, QLatin1String(v.name))
+                              .arg(perRound)
+                              .toUtf8();
+                    CALLGRIND_DUMP_STATS_AT(label.constData());
+                }
+                continue;
+            }
+            QVector<double> samples[4];
             for (int round = 0; round < roundCount; ++round) {
-                for (int k = 0; k < 3; ++k) {
+                for (int k = 0; k < 4; ++k) {
                     // The order turns each round so that no variant always runs first.
-                    Variant& v = variants[(round + k) % 3];
+                    Variant& v = variants[(round + k) % 4];
                     const double us = Bench::microsPerCall(perRound, [&] {
                         v.target.fill(Qt::transparent);
                         v.widget->render(&v.target);
                     });
-                    samples[(round + k) % 3] << us;
+                    samples[(round + k) % 4] << us;
                 }
             }
-            const QString state = hover ? QStringLiteral("hover") : QStringLiteral("normal");
             const QString section = QStringLiteral("paint %1").arg(QLatin1String(c.name));
-            for (int k = 0; k < 3; ++k) {
+            for (int k = 0; k < 4; ++k) {
                 Bench::printFigure(section, QStringLiteral("%1, %2").arg(variants[k].name, state),
                     samples[k], "us/paint");
-                if (!shotPath.isEmpty()) {
+                if (!shotPath.isEmpty() && k < 3) {
                     QPainter p(&sheet);
                     p.fillRect(QRect(k * 210, sheetRow * 40, 210, 40), Qt::white);
                     p.drawImage(QPoint(k * 210 + 4, sheetRow * 40 + 4), variants[k].target);
