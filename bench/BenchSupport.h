@@ -9,6 +9,14 @@
 #include <QString>
 #include <QVector>
 
+#if __has_include(<valgrind/callgrind.h>)
+#include <valgrind/callgrind.h>
+#else
+#define RUNNING_ON_VALGRIND 0
+#define CALLGRIND_ZERO_STATS
+#define CALLGRIND_DUMP_STATS_AT(label) Q_UNUSED(label)
+#endif
+
 #include <algorithm>
 #include <cstdio>
 #include <functional>
@@ -84,6 +92,23 @@ inline QByteArray pngBytes(const QImage& image)
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "PNG");
     return bytes;
+}
+
+// Under callgrind: the instructions of count calls of body become one dump labelled
+// "section|figure|count", which tools/run-bench.sh reads. Exact, whatever else runs.
+inline void countInstructions(
+    const QString& section, const QString& figure, int count, const std::function<void()>& body)
+{
+    CALLGRIND_ZERO_STATS;
+    for (int i = 0; i < count; ++i)
+        body();
+    const QByteArray label = QStringLiteral("%1|%2|%3").arg(section, figure).arg(count).toUtf8();
+    CALLGRIND_DUMP_STATS_AT(label.constData());
+}
+
+inline bool underCallgrind()
+{
+    return RUNNING_ON_VALGRIND;
 }
 
 // Rounds to run, from BENCH_ROUNDS when set (the quick runs of development).

@@ -148,6 +148,16 @@ int main(int argc, char* argv[])
     }
     const QByteArray nativePath = QFile::encodeName(path);
     RawInflater raw;
+    if (Bench::underCallgrind()) {
+        const QString section = QStringLiteral("package load");
+        Bench::countInstructions(section, QStringLiteral("LoadThemePackage"), 1,
+            [&] { LoadThemePackage(nativePath.constData()); });
+        Bench::countInstructions(
+            section, QStringLiteral("zlib inflate"), 1, [&] { raw.run(path, false); });
+        Bench::countInstructions(
+            section, QStringLiteral("zlib inflate + CRC-32"), 1, [&] { raw.run(path, true); });
+        return 0;
+    }
     QVector<double> samples[3];
     const int roundCount = Bench::rounds(11);
     for (int round = 0; round < roundCount + 1; ++round) {

@@ -25,14 +25,6 @@
 
 #include <zipwriter/ZipWriter.h>
 
-#if __has_include(<valgrind/callgrind.h>)
-#include <valgrind/callgrind.h>
-#else
-#define RUNNING_ON_VALGRIND 0
-#define CALLGRIND_ZERO_STATS
-#define CALLGRIND_DUMP_STATS_AT(label) Q_UNUSED(label)
-#endif
-
 #include <memory>
 
 using namespace VelQtLib;
@@ -344,23 +336,15 @@ int main(int argc, char* argv[])
             for (Variant& v : variants)
                 setHovered(v.widget, hover);
             const QString state = hover ? QStringLiteral("hover") : QStringLiteral("normal");
-            if (RUNNING_ON_VALGRIND) {
-                // Under callgrind each variant's paints become one dump of exact instruction
-                // counts, which tools/run-bench.sh reads: no noise from other processes.
+            if (Bench::underCallgrind()) {
+                // Exact instruction counts, which tools/run-bench.sh reads from the dumps.
                 for (Variant& v : variants) {
-                    v.target.fill(Qt::transparent);
                     v.widget->render(&v.target);
-                    CALLGRIND_ZERO_STATS;
-                    for (int i = 0; i < perRound; ++i) {
-                        v.target.fill(Qt::transparent);
-                        v.widget->render(&v.target);
-                    }
-                    const QByteArray label
-                        = QStringLiteral("%1|%2|%3|%4")
-                              .arg(QLatin1String(c.name), state, QLatin1String(v.name))
-                              .arg(perRound)
-                              .toUtf8();
-                    CALLGRIND_DUMP_STATS_AT(label.constData());
+                    Bench::countInstructions(QLatin1String(c.name) + QLatin1Char('|') + state,
+                        QLatin1String(v.name), perRound, [&] {
+                            v.target.fill(Qt::transparent);
+                            v.widget->render(&v.target);
+                        });
                 }
                 continue;
             }
