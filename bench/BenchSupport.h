@@ -58,6 +58,30 @@ inline double microsPerCall(int count, const std::function<void()>& body)
     return double(timer.nsecsElapsed()) / 1000.0 / count;
 }
 
+// One round of side-by-side timing: the bodies take turns in slices of slice calls until each
+// has run count calls, so that load from other processes falls on all of them alike. Returns
+// the microseconds per call of each body; turn rotates which body leads.
+inline QVector<double> interleaved(
+    const QVector<std::function<void()>>& bodies, int count, int slice, int turn)
+{
+    QVector<qint64> nanoseconds(bodies.size(), 0);
+    const int slices = qMax(1, count / slice);
+    QElapsedTimer timer;
+    for (int n = 0; n < slices; ++n) {
+        for (int k = 0; k < bodies.size(); ++k) {
+            const int b = (k + turn) % bodies.size();
+            timer.start();
+            for (int i = 0; i < slice; ++i)
+                bodies[b]();
+            nanoseconds[b] += timer.nsecsElapsed();
+        }
+    }
+    QVector<double> micros;
+    for (const qint64 ns : nanoseconds)
+        micros << double(ns) / 1000.0 / (slices * slice);
+    return micros;
+}
+
 // One figure: "FIG section label median q1 q3 runs unit", tab-separated.
 inline void printFigure(
     const QString& section, const QString& label, const QVector<double>& samples, const char* unit)

@@ -349,16 +349,16 @@ int main(int argc, char* argv[])
                 continue;
             }
             QVector<double> samples[4];
+            QVector<std::function<void()>> paints;
+            for (Variant& v : variants)
+                paints << [&v] {
+                    v.target.fill(Qt::transparent);
+                    v.widget->render(&v.target);
+                };
             for (int round = 0; round < roundCount; ++round) {
-                for (int k = 0; k < 4; ++k) {
-                    // The order turns each round so that no variant always runs first.
-                    Variant& v = variants[(round + k) % 4];
-                    const double us = Bench::microsPerCall(perRound, [&] {
-                        v.target.fill(Qt::transparent);
-                        v.widget->render(&v.target);
-                    });
-                    samples[(round + k) % 4] << us;
-                }
+                const QVector<double> us = Bench::interleaved(paints, perRound, 10, round);
+                for (int k = 0; k < 4; ++k)
+                    samples[k] << us[k];
             }
             const QString section = QStringLiteral("paint %1").arg(QLatin1String(c.name));
             for (int k = 0; k < 4; ++k) {
