@@ -1,7 +1,103 @@
 #include "Vitrina.h"
 
+#include "pages/Pages.h"
+
+#include <VelQtLib.h>
+
+#include <QDesktopServices>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QUrl>
+
+namespace {
+
+// The project's home page, opened by the help button.
+const char homePage[] = "https://velqtlib.example.org/";
+
+// The navigation buttons of "main", in the order of the pages they show.
+struct Navigation {
+    const char* button;
+    Gallery::PageBuilder build;
+};
+const Navigation navigation[Vitrina::pageCount] = {
+    {"button", nullptr},
+    {"check", nullptr},
+    {"radio", nullptr},
+    {"combo", nullptr},
+    {"edit", nullptr},
+    {"progress", nullptr},
+    {"slider", nullptr},
+    {"menubar", nullptr},
+    {"tableview", nullptr},
+    {"tree", nullptr},
+    {"list", nullptr},
+};
+
+} // namespace
+
 Vitrina::Vitrina(QWidget* parent)
-    : QWidget(parent)
+    : VelQWindow(parent)
 {
-    resize(960, 640);
+    Q_INIT_RESOURCE(vitrina_icons);
+    VelQtLib::LoadWindow(this, QStringLiteral("main"));
+    setResizable(false);
+    centerOnScreen();
+    container = findChild<QWidget*>(QStringLiteral("container"));
+    closeButton = findChild<QPushButton*>(QStringLiteral("close"));
+    minButton = findChild<QPushButton*>(QStringLiteral("min"));
+    helpButton = findChild<QPushButton*>(QStringLiteral("help"));
+    setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
+
+    // Without a container the pages would become windows of their own.
+    if (container) {
+        const Gallery::PageHost host {container, this};
+        for (int i = 0; i < pageCount; ++i) {
+            if (navigation[i].build)
+                pages[i] = navigation[i].build(host);
+        }
+    }
+    for (int i = 0; i < pageCount; ++i) {
+        navButtons[i] = findChild<QRadioButton*>(QLatin1String(navigation[i].button));
+        if (!navButtons[i])
+            continue;
+        connect(navButtons[i], SIGNAL(toggled(bool)), this, SLOT(controlChanged(bool)));
+        navButtons[i]->setProperty("bind_ctrl", QVariant::fromValue<void*>(pages[i]));
+    }
+    for (QPushButton* button : {closeButton, minButton, helpButton}) {
+        if (button)
+            connect(button, SIGNAL(clicked()), this, SLOT(btnClick()));
+    }
+    if (navButtons[0])
+        navButtons[0]->setChecked(true);
+}
+
+void Vitrina::btnClick()
+{
+    const QObject* button = sender();
+    if (!button)
+        return;
+    if (button == closeButton)
+        close();
+    else if (button == minButton)
+        showMinimized();
+    else if (button == helpButton)
+        QDesktopServices::openUrl(QUrl(QString::fromLatin1(homePage)));
+}
+
+void Vitrina::controlChanged(bool)
+{
+    if (container) {
+        const auto children
+            = container->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+        for (QWidget* child : children)
+            child->setVisible(false);
+    }
+    const QObject* button = sender();
+    if (!button)
+        return;
+    QVariant bound = button->property("bind_ctrl");
+    if (bound.convert(QMetaType::VoidStar)) {
+        if (auto* page = static_cast<QWidget*>(bound.value<void*>()))
+            page->setVisible(true);
+    }
 }

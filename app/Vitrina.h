@@ -1,10 +1,30 @@
 #pragma once
 
-#include <QWidget>
+#include <framework/VelQWindow.h>
 
-// The gallery's main window.
-class Vitrina : public QWidget {
+class QPushButton;
+class QRadioButton;
+
+// The gallery's main window: a frameless skinned window built from the description "main",
+// whose navigation column switches between one page per family of controls.
+class Vitrina : public VelQtLib::VelQWindow {
     Q_OBJECT
 public:
     explicit Vitrina(QWidget* parent = nullptr);
+
+    static constexpr int pageCount = 11;
+
+public slots:
+    // Closes, minimises or opens the home page, by the caption button that was clicked.
+    void btnClick();
+    // Shows the page bound to the sending navigation button and hides the others.
+    void controlChanged(bool checked);
+
+private:
+    QWidget* container = nullptr;
+    QPushButton* closeButton = nullptr;
+    QPushButton* minButton = nullptr;
+    QPushButton* helpButton = nullptr;
+    QRadioButton* navButtons[pageCount] = {};
+    QWidget* pages[pageCount] = {};
 };
