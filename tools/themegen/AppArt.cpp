@@ -146,10 +146,12 @@ void radioGlyph(QPainter& p, const QColor& color)
 
 void comboGlyph(QPainter& p, const QColor&)
 {
-    p.drawRoundedRect(QRectF(2.75, 5.75, 14.5, 8.5), 3, 3);
-    const QPointF chevron[] = {{11.5, 9}, {13, 10.6}, {14.5, 9}};
+    // A closed box with its arrow above the list it opens.
+    p.drawRoundedRect(QRectF(2.75, 2.75, 14.5, 6), 2, 2);
+    const QPointF chevron[] = {{12, 5}, {13.5, 6.5}, {15, 5}};
     p.drawPolyline(chevron, 3);
-    p.drawLine(QPointF(5.5, 10), QPointF(8.5, 10));
+    p.drawLine(QPointF(4.5, 12.5), QPointF(15.5, 12.5));
+    p.drawLine(QPointF(4.5, 16), QPointF(12, 16));
 }
 
 void editGlyph(QPainter& p, const QColor&)

@@ -205,13 +205,12 @@ void drawScrollBars(const QString& root)
     }
 }
 
-// Progress bars: 12 × 12 pills, slices 6 at left and right, none at top and bottom, drawn at
-// the bar's height of 12.
+// Progress bars: 14 × 12 pills, slices 6 at left and right (the middle 2 columns stretch),
+// none at top and bottom, drawn at the bar's height of 12.
 void drawProgress(const QString& root)
 {
-    save(face(12, 12, 6, QColor(0xe6, 0xe6, 0xea), QColor()), root,
-        QStringLiteral("images/progress/groove.png"));
-    save(face(12, 12, 6, accent, QColor()), root, QStringLiteral("images/progress/chunk.png"));
+    save(face(14, 12, 6, border, QColor()), root, QStringLiteral("images/progress/groove.png"));
+    save(face(14, 12, 6, accent, QColor()), root, QStringLiteral("images/progress/chunk.png"));
 }
 
 // Sliders: a 4-px channel (8 × 4 pills, slices 2 along the channel) and 20 × 20 thumbs: a
