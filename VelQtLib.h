@@ -1,7 +1,12 @@
 #pragma once
 
 // Everything a program needs to use the skinned-control library.
+#include "controls/VelQCheckBox.h"
+#include "controls/VelQContainer.h"
+#include "controls/VelQLabel.h"
+#include "controls/VelQLabelEx.h"
 #include "controls/VelQPushButton.h"
+#include "controls/VelQRadioButton.h"
 #include "controls/VelQScrollBar.h"
 #include "framework/AttrReader.h"
 #include "framework/ControlFactory.h"

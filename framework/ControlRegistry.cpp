@@ -1,7 +1,12 @@
 // The control types the library registers at initialisation, in registration order.
 #include "framework/ControlFactory.h"
 
+#include "controls/VelQCheckBox.h"
+#include "controls/VelQContainer.h"
+#include "controls/VelQLabel.h"
+#include "controls/VelQLabelEx.h"
 #include "controls/VelQPushButton.h"
+#include "controls/VelQRadioButton.h"
 
 namespace VelQtLib {
 
@@ -16,8 +21,18 @@ template<class Control> QWidget* create()
 
 void registerBuiltInControls()
 {
+    RegisterControl("qtcontainer", create<VelQContainer>, true);
     RegisterControl("qtbutton", create<VelQPushButton>, true);
+    RegisterControl("qtlabel", create<VelQLabel>, true);
+    RegisterControl("qtcheckbox", create<VelQCheckBox>, true);
+    RegisterControl("qtradiobox", create<VelQRadioButton>, true);
+    RegisterControl("qtlabelex", create<VelQLabelEx>, true);
+    RegisterControl("container", create<VelQContainer>, true);
     RegisterControl("button", create<VelQPushButton>, true);
+    RegisterControl("label", create<VelQLabel>, true);
+    RegisterControl("checkbox", create<VelQCheckBox>, true);
+    RegisterControl("radio", create<VelQRadioButton>, true);
+    RegisterControl("radiobox", create<VelQRadioButton>, true);
 }
 
 } // namespace VelQtLib

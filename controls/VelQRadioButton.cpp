@@ -1,0 +1,130 @@
+#include "controls/VelQRadioButton_p.h"
+
+#include "framework/AttrReader.h"
+#include "framework/StyleSlots.h"
+
+namespace VelQtLib {
+
+namespace {
+
+ImageStyle nothing()
+{
+    ImageStyle style;
+    style.valid = false;
+    return style;
+}
+
+// An alignment of -1 leaves the field as it was.
+void readAlignment(const AttrReader& attr, const char* key, int& out)
+{
+    int value = out;
+    if (attr.read(key, value) && value != -1)
+        out = value;
+}
+
+} // namespace
+
+VelQRadioButton::VelQRadioButton(QWidget* parent)
+    : VelQControl<QRadioButton>(parent)
+{
+    setImpl(new VelQRadioButtonImpl(this));
+}
+
+VelQRadioButton::~VelQRadioButton() = default;
+
+VelQRadioButtonImpl* VelQRadioButton::d() const
+{
+    return static_cast<VelQRadioButtonImpl*>(const_cast<VelQRadioButton*>(this)->impl());
+}
+
+bool VelQRadioButton::setUncheckedIcon(const QString& path)
+{
+    d()->iconPath = path;
+    return true;
+}
+
+bool VelQRadioButton::setCheckedIcon(const QString& path)
+{
+    d()->siconPath = path;
+    return true;
+}
+
+void VelQRadioButton::mousePressEvent(QMouseEvent* event)
+{
+    d()->onMousePress(event);
+    QRadioButton::mousePressEvent(event);
+}
+
+void VelQRadioButton::mouseReleaseEvent(QMouseEvent* event)
+{
+    // Qt's click handling checks the button only when released over it, and never unchecks
+    // the checked button of an exclusive set.
+    d()->onMouseRelease(event);
+    QRadioButton::mouseReleaseEvent(event);
+}
+
+VelQRadioButtonImpl::VelQRadioButtonImpl(VelQRadioButton* owner)
+    : VelQControlBaseImpl(owner, owner->typeName())
+    , uncheckedStyles {nothing(), nothing(), nothing(), nothing()}
+{
+}
+
+void VelQRadioButtonImpl::draw(QPainter* painter, const QRect& rect)
+{
+    const bool checked = button()->isChecked();
+    const bool knownState = state >= Normal && state <= Disabled;
+    if (knownState)
+        drawImageStyle(painter, (checked ? checkedStyles : uncheckedStyles)[state], rect);
+    if (showIcon) {
+        const QString& mark = markPath(checked);
+        if (!mark.isEmpty())
+            drawAlignedImage(painter, mark, iconOffset, rect, !owner->isEnabled());
+    }
+    if (showText && knownState) {
+        // The label is not indented: its text style's offset leaves room for the mark.
+        const int label = state == Disabled ? DisabledLabel
+            : checked                       ? CheckedLabel
+                                            : UncheckedLabel;
+        drawStyledText(painter, button()->text(), textStyles[label], rect, true);
+    }
+}
+
+const QString& VelQRadioButtonImpl::markPath(bool checked) const
+{
+    if (checked)
+        return state == Hover && !sHotIconPath.isEmpty() ? sHotIconPath : siconPath;
+    return state == Hover && !hotIconPath.isEmpty() ? hotIconPath : iconPath;
+}
+
+bool VelQRadioButtonImpl::parseAttributes(const ::Json::Value*& json)
+{
+    const bool result = VelQControlBaseImpl::parseAttributes(json);
+    if (!json)
+        return result;
+    StyleSlots()
+        .imageGroup(0, uncheckedStyles)
+        .imageGroup(4, checkedStyles)
+        .text(8, {&textStyles[UncheckedLabel], &textStyles[CheckedLabel]})
+        .text(9, {&textStyles[CheckedLabel], &textStyles[DisabledLabel]})
+        .read(*json);
+    const AttrReader attr(json);
+    if (!attr)
+        return result;
+    attr.read("pushlike", pushlike);
+    attr.read("showIcon", showIcon);
+    attr.read("showText", showText);
+    attr.readUtf8("iconPath", iconPath);
+    attr.readUtf8("hotIconPath", hotIconPath);
+    attr.readUtf8("siconPath", siconPath);
+    attr.readUtf8("sHotIconPath", sHotIconPath);
+    readAlignment(attr, "iconHor", iconOffset.hAlign);
+    readAlignment(attr, "iconVer", iconOffset.vAlign);
+    QString text;
+    attr.readText("text", text);
+    button()->setText(text);
+    attr.read("iconX", iconOffset.dx);
+    attr.read("iconY", iconOffset.dy);
+    return result;
+}
+
+} // namespace VelQtLib

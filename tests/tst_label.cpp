@@ -1,0 +1,412 @@
+#include "support/TestSupport.h"
+
+#include <VelQtLib.h>
+#include <controls/VelQLabelEx_p.h>
+#include <controls/VelQLabel_p.h>
+
+#include <QPainter>
+#include <QTextBlock>
+#include <QTextLayout>
+#include <QtTest>
+
+using namespace VelQtLib;
+
+Q_DECLARE_METATYPE(TextPosition)
+
+namespace {
+
+const QColor red(255, 0, 0), highlight(155, 202, 239);
+
+::Json::Value parsed(const QByteArray& text)
+{
+    ::Json::Value v;
+    VelQtLib::Json::parse(text.constData(), text.constData() + text.size(), v);
+    return v;
+}
+
+VelQLabelImpl* implOf(VelQLabel& label)
+{
+    return static_cast<VelQLabelImpl*>(label.impl());
+}
+
+VelQLabelExImpl* implOf(VelQLabelEx& label)
+{
+    return static_cast<VelQLabelExImpl*>(label.impl());
+}
+
+// The first and last index along one axis of an image whose line holds a pixel close to colour.
+QPair<int, int> extentOf(const QImage& image, QColor colour, int tolerance, bool columns)
+{
+    const int outer = columns ? image.width() : image.height();
+    const int inner = columns ? image.height() : image.width();
+    int first = -1;
+    int last = -1;
+    for (int i = 0; i < outer; ++i) {
+        for (int j = 0; j < inner; ++j) {
+            const QRgb p = columns ? image.pixel(i, j) : image.pixel(j, i);
+            if (TestSupport::near(p, colour, tolerance)) {
+                if (first < 0)
+                    first = i;
+                last = i;
+                break;
+            }
+        }
+    }
+    return {first, last};
+}
+
+QPair<int, int> columnsOf(const QImage& image, QColor colour, int tolerance = 60)
+{
+    return extentOf(image, colour, tolerance, true);
+}
+
+QPair<int, int> rowsOf(const QImage& image, QColor colour, int tolerance = 60)
+{
+    return extentOf(image, colour, tolerance, false);
+}
+
+bool holds(const QImage& image, QColor colour, int tolerance = 3)
+{
+    return columnsOf(image, colour, tolerance).first >= 0;
+}
+
+} // namespace
+
+class tst_Label : public QObject {
+    Q_OBJECT
+
+    QWidget host;
+
+private slots:
+    void initTestCase()
+    {
+        TestSupport::installStrictMessageHandler();
+        Init();
+        const QByteArray style = R"({"style": [
+            {"type": 2, "name": "big", "size": 20, "bold": true, "italic": true, "underline": true,
+             "family": "DejaVu Sans", "clr": "ff0000", "hor": 2, "ver": 0},
+            {"type": 2, "name": "plain", "size": 12, "family": "DejaVu Sans", "clr": "ff0000"},
+            {"type": 2, "name": "small", "size": 8, "clr": "00ff00"}]})";
+        const QString path = TestSupport::writeArchive(
+            TestSupport::scratchPath(QStringLiteral("label.data")), {{"style.json", style}});
+        QVERIFY(LoadAppPackage(path));
+        host.resize(400, 300);
+        host.show();
+    }
+
+    void defaults()
+    {
+        VelQLabel label(&host);
+        QCOMPARE(label.text(), QStringLiteral("label"));
+        QCOMPARE(implOf(label)->text, QStringLiteral("label"));
+        QCOMPARE(label.typeName(), QStringLiteral("qtlabel"));
+        VelQLabelEx rich(&host);
+        QCOMPARE(implOf(rich)->document->toPlainText(), QStringLiteral("label"));
+        QCOMPARE(rich.typeName(), QStringLiteral("qtlabelex"));
+        QVERIFY(rich.toHtml().contains(QStringLiteral("label")));
+        QVERIFY(!implOf(rich)->selectionStart.isValid());
+        QVERIFY(!implOf(rich)->document->parent());
+    }
+
+    void styleApplied()
+    {
+        VelQLabel label(&host);
+        const ::Json::Value json
+            = parsed("{\"style\": [[\"big\", 0, 0], [\"small\", 0, 1]], \"attr\": {\"text\": "
+                     "\"\xC4\xE3\"}}");
+        label.loadAttributes(&json);
+        QCOMPARE(label.text(), QString::fromUtf8("\xE4\xBD\xA0"));
+        QCOMPARE(implOf(label)->text, label.text());
+        QCOMPARE(label.font().pixelSize(), 20);
+        QCOMPARE(label.font().weight(), int(QFont::Bold));
+        QVERIFY(label.font().italic());
+        QVERIFY(label.font().underline());
+        QCOMPARE(label.font().family(), QStringLiteral("DejaVu Sans"));
+        for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+            QCOMPARE(label.palette().color(group, QPalette::WindowText), red);
+        QCOMPARE(label.alignment(), Qt::AlignRight | Qt::AlignTop);
+    }
+
+    void alignment_data()
+    {
+        QTest::addColumn<int>("hor");
+        QTest::addColumn<int>("ver");
+        QTest::addColumn<int>("alignment");
+        QTest::newRow("left top") << 0 << 0 << int(Qt::AlignLeft | Qt::AlignTop);
+        QTest::newRow("centre") << 1 << 1 << int(Qt::AlignCenter);
+        QTest::newRow("right bottom") << 2 << 2 << int(Qt::AlignRight | Qt::AlignBottom);
+        QTest::newRow("no flags") << 5 << -1 << 0;
+    }
+
+    void alignment()
+    {
+        QFETCH(int, hor);
+        QFETCH(int, ver);
+        QFETCH(int, alignment);
+        VelQLabel label(&host);
+        implOf(label)->textStyle.hAlign = hor;
+        implOf(label)->textStyle.vAlign = ver;
+        implOf(label)->textStyle.color = red;
+        implOf(label)->applyStyle();
+        QCOMPARE(int(label.alignment()), alignment);
+        if (alignment == 0)
+            return;
+        label.setGeometry(0, 0, 200, 60);
+        label.setText(QStringLiteral("MMM"));
+        const QImage image = TestSupport::render(&label);
+        const QPair<int, int> cols = columnsOf(image, red);
+        const QPair<int, int> rows = rowsOf(image, red);
+        QVERIFY(cols.first >= 0);
+        const int centreX = (cols.first + cols.second) / 2;
+        const int centreY = (rows.first + rows.second) / 2;
+        QCOMPARE(centreX / 67, hor);
+        QCOMPARE(centreY / 20, ver);
+    }
+
+    void eliding_data()
+    {
+        QTest::addColumn<int>("elideMode");
+        QTest::addColumn<bool>("shortened");
+        QTest::newRow("right (default)") << int(Qt::ElideRight) << true;
+        QTest::newRow("left") << int(Qt::ElideLeft) << true;
+        QTest::newRow("middle") << int(Qt::ElideMiddle) << true;
+        QTest::newRow("none") << int(Qt::ElideNone) << false;
+    }
+
+    void eliding()
+    {
+        QFETCH(int, elideMode);
+        QFETCH(bool, shortened);
+        const QString caption = QStringLiteral("A caption of twenty characters");
+        VelQLabel label(&host);
+        const ::Json::Value json = parsed(R"({"style": [["plain", 0, 0]]})");
+        label.loadAttributes(&json);
+        implOf(label)->textStyle.elideMode = elideMode;
+        label.setGeometry(0, 0, 300, 30);
+        label.setText(caption);
+        label.resize(40, 30);
+        const QChar ellipsis(0x2026);
+        if (!shortened) {
+            QCOMPARE(label.text(), caption);
+            return;
+        }
+        QVERIFY2(label.text().contains(ellipsis), qPrintable(label.text()));
+        QVERIFY(label.text().size() < caption.size());
+        QVERIFY(QFontMetrics(label.font()).horizontalAdvance(label.text()) <= 40);
+        if (elideMode == Qt::ElideRight)
+            QVERIFY(label.text().endsWith(ellipsis));
+        if (elideMode == Qt::ElideLeft)
+            QVERIFY(label.text().startsWith(ellipsis));
+        QCOMPARE(implOf(label)->text, caption);
+        label.resize(400, 30);
+        QCOMPARE(label.text(), caption);
+    }
+
+    void setTextShowsFullTextUntilResize()
+    {
+        VelQLabel label(&host);
+        label.setGeometry(0, 0, 40, 30);
+        label.show();
+        const QString caption = QStringLiteral("A caption of twenty characters");
+        label.setText(caption);
+        QCOMPARE(label.text(), caption);
+        label.resize(41, 30);
+        QVERIFY(label.text() != caption);
+        // A theme applied later keeps the full text, not its shortened form.
+        const ::Json::Value json = parsed(R"({"style": [["plain", 0, 0]], "attr": {}})");
+        label.loadAttributes(&json);
+        label.resize(400, 30);
+        QCOMPARE(label.text(), caption);
+    }
+
+    void labelForwardsNoEvents()
+    {
+        VelQLabel label(&host);
+        label.show();
+        TestSupport::sendEnter(&label);
+        QCOMPARE(label.impl()->state, int(Normal));
+        TestSupport::sendMouse(
+            &label, QEvent::MouseButtonPress, QPoint(2, 2), Qt::LeftButton, Qt::LeftButton);
+        QCOMPARE(label.impl()->state, int(Normal));
+        QVERIFY(!label.impl()->hovered);
+    }
+
+    void labelDrawsIntoRectangle()
+    {
+        VelQLabel label(&host);
+        const ::Json::Value json
+            = parsed(R"({"style": [["plain", 0, 0]], "attr": {"text": "MMMM"}})");
+        label.loadAttributes(&json);
+        QImage image(200, 100, QImage::Format_ARGB32);
+        image.fill(Qt::white);
+        {
+            QPainter painter(&image);
+            label.impl()->draw(&painter, QRect(100, 50, 100, 50));
+        }
+        const QPair<int, int> cols = columnsOf(image, red);
+        const QPair<int, int> rows = rowsOf(image, red);
+        QVERIFY(cols.first >= 100 && cols.first < 110);
+        QVERIFY(rows.first > 55 && rows.second < 95);
+    }
+
+    void fromDescription()
+    {
+        const ::Json::Value root = parsed(R"({"elements": [
+            {"type": "label", "name": "a", "x": 1, "y": 2, "w": 30, "h": 20,
+             "attr": {"text": "A long caption indeed"}},
+            {"type": "qtlabelex", "name": "b", "w": 100, "h": 40, "style": [["plain", 0, 0]],
+             "attr": {"text": "rich"}}]})");
+        LoadElements(&root, &host);
+        auto* label = host.findChild<VelQLabel*>(QStringLiteral("a"));
+        auto* rich = host.findChild<VelQLabelEx*>(QStringLiteral("b"));
+        QVERIFY(label);
+        QVERIFY(rich);
+        QCOMPARE(label->geometry(), QRect(1, 2, 30, 20));
+        QVERIFY(label->text().endsWith(QChar(0x2026)));
+        QCOMPARE(implOf(*rich)->document->toPlainText(), QStringLiteral("rich"));
+        QCOMPARE(implOf(*rich)->document->defaultFont().family(), QStringLiteral("DejaVu Sans"));
+        QCOMPARE(implOf(*rich)->textStyle.color, red);
+        delete label;
+        delete rich;
+    }
+
+    void richLabelPaintsText()
+    {
+        VelQLabelEx rich(&host);
+        rich.setGeometry(0, 0, 120, 40);
+        const ::Json::Value json
+            = parsed(R"({"style": [["plain", 0, 0]], "attr": {"text": "MMM"}})");
+        rich.loadAttributes(&json);
+        const QImage image = TestSupport::render(&rich);
+        QVERIFY(holds(image, red, 60));
+        QVERIFY(!holds(image, highlight));
+    }
+
+    void doubleClickSelectsAll()
+    {
+        VelQLabelEx rich(&host);
+        rich.setGeometry(0, 0, 120, 40);
+        rich.setPlainText(QStringLiteral("Hello world"));
+        rich.show();
+        auto* d = implOf(rich);
+        TestSupport::sendMouse(
+            &rich, QEvent::MouseButtonDblClick, QPoint(10, 10), Qt::LeftButton, Qt::LeftButton);
+        QCOMPARE(d->selectionStart, (TextPosition {0, 0, 0}));
+        QCOMPARE(d->selectionEnd, (TextPosition {1, 0, 11}));
+        QImage image = TestSupport::render(&rich);
+        const QPair<int, int> cols = columnsOf(image, highlight, 3);
+        QCOMPARE(cols.first, 5);
+        QVERIFY(cols.second > 50);
+        // A move over no line ends the selection nowhere, which hides the highlight.
+        rich.setMouseTracking(true);
+        TestSupport::sendMouse(&rich, QEvent::MouseMove, QPoint(100, 38));
+        QVERIFY(!d->selectionEnd.isValid());
+        QVERIFY(!holds(TestSupport::render(&rich), highlight));
+        TestSupport::sendMouse(&rich, QEvent::MouseButtonRelease, QPoint(100, 38), Qt::LeftButton);
+        QVERIFY(!rich.hasMouseTracking());
+    }
+
+    void moveExtendsSelection()
+    {
+        VelQLabelEx rich(&host);
+        rich.setGeometry(0, 0, 200, 40);
+        rich.setPlainText(QStringLiteral("Hello world"));
+        auto* d = implOf(rich);
+        d->setSelection({0, 0, 0}, {0, 0, 1});
+        const TextPosition hit = d->hitTest(QPoint(30, 5));
+        QCOMPARE(hit.block, 0);
+        QCOMPARE(hit.line, 0);
+        QVERIFY(hit.column > 1 && hit.column < 11);
+        TestSupport::sendMouse(
+            &rich, QEvent::MouseMove, QPoint(30, 5), Qt::NoButton, Qt::LeftButton);
+        QCOMPARE(d->selectionEnd, hit);
+        QCOMPARE(d->selectionStart, (TextPosition {0, 0, 0}));
+        // A press keeps the selection.
+        TestSupport::sendMouse(
+            &rich, QEvent::MouseButtonPress, QPoint(2, 2), Qt::LeftButton, Qt::LeftButton);
+        QCOMPARE(d->selectionEnd, hit);
+        d->clearSelection();
+        QVERIFY(!d->selectionStart.isValid());
+        QVERIFY(!d->selectionEnd.isValid());
+    }
+
+    void noTextInteractionIgnoresMouse()
+    {
+        VelQLabelEx rich(&host);
+        rich.setGeometry(0, 0, 120, 40);
+        rich.setTextInteractionFlags(Qt::NoTextInteraction);
+        rich.setMouseTracking(true);
+        auto* d = implOf(rich);
+        TestSupport::sendMouse(
+            &rich, QEvent::MouseButtonDblClick, QPoint(10, 10), Qt::LeftButton, Qt::LeftButton);
+        QVERIFY(!d->selectionStart.isValid());
+        d->setSelection({0, 0, 0}, {0, 0, 2});
+        TestSupport::sendMouse(&rich, QEvent::MouseMove, QPoint(100, 38));
+        QCOMPARE(d->selectionEnd, (TextPosition {0, 0, 2}));
+        TestSupport::sendMouse(&rich, QEvent::MouseButtonRelease, QPoint(10, 10), Qt::LeftButton);
+        QVERIFY(rich.hasMouseTracking());
+    }
+
+    void setSelectionOrder_data()
+    {
+        QTest::addColumn<TextPosition>("a");
+        QTest::addColumn<TextPosition>("b");
+        QTest::addColumn<TextPosition>("start");
+        QTest::newRow("later line first")
+            << TextPosition {0, 2, 5} << TextPosition {0, 1, 9} << TextPosition {0, 1, 9};
+        QTest::newRow("earlier line first, later column")
+            << TextPosition {0, 1, 9} << TextPosition {0, 2, 5} << TextPosition {0, 1, 9};
+        QTest::newRow("same line")
+            << TextPosition {0, 0, 7} << TextPosition {0, 0, 3} << TextPosition {0, 0, 3};
+        QTest::newRow("in order") << TextPosition {0, 0, 1} << TextPosition {0, 0, 3}
+                                  << TextPosition {0, 0, 1};
+    }
+
+    void setSelectionOrder()
+    {
+        QFETCH(TextPosition, a);
+        QFETCH(TextPosition, b);
+        QFETCH(TextPosition, start);
+        VelQLabelEx rich;
+        implOf(rich)->setSelection(a, b);
+        QCOMPARE(implOf(rich)->selectionStart, start);
+        QCOMPARE(implOf(rich)->selectionEnd, start == a ? b : a);
+    }
+
+    void multiLineHighlight()
+    {
+        VelQLabelEx rich(&host);
+        rich.setGeometry(0, 0, 60, 100);
+        rich.setPlainText(QStringLiteral("aaaa bbbb cccc dddd eeee ffff"));
+        auto* d = implOf(rich);
+        // Lines exist once the document is laid out at the label's width.
+        TestSupport::render(&rich);
+        QVERIFY(d->document->firstBlock().layout()->lineCount() >= 3);
+        d->setSelection({0, 2, 0}, {0, 0, 0});
+        const QImage image = TestSupport::render(&rich);
+        const QPair<int, int> rows = rowsOf(image, highlight, 3);
+        QVERIFY(rows.first >= 0);
+        const QTextLine third = d->document->firstBlock().layout()->lineAt(2);
+        // The last line is highlighted up to its start only.
+        QVERIFY(rows.second < int(third.y()) + 5);
+        // An end past the last line draws no highlight and does not crash.
+        d->setSelection({0, 0, 0}, {0, 40, 3});
+        QVERIFY(!holds(TestSupport::render(&rich), highlight));
+    }
+
+    void emptyDocument()
+    {
+        VelQLabelEx rich(&host);
+        rich.setGeometry(0, 0, 60, 30);
+        rich.setPlainText(QString());
+        auto* d = implOf(rich);
+        TestSupport::sendMouse(
+            &rich, QEvent::MouseButtonDblClick, QPoint(1, 1), Qt::LeftButton, Qt::LeftButton);
+        QCOMPARE(d->selectionStart, (TextPosition {0, 0, 0}));
+        QCOMPARE(d->selectionEnd.column, 0);
+        QVERIFY(!holds(TestSupport::render(&rich), highlight));
+    }
+};
+
+QTEST_MAIN(tst_Label)
+#include "tst_label.moc"
