@@ -20,9 +20,9 @@ struct Navigation {
     Gallery::PageBuilder build;
 };
 const Navigation navigation[Vitrina::pageCount] = {
-    {"button", nullptr},
-    {"check", nullptr},
-    {"radio", nullptr},
+    {"button", Gallery::buildButtonPage},
+    {"check", Gallery::buildCheckBoxPage},
+    {"radio", Gallery::buildRadioButtonPage},
     {"combo", nullptr},
     {"edit", nullptr},
     {"progress", nullptr},
@@ -69,6 +69,14 @@ Vitrina::Vitrina(QWidget* parent)
     }
     if (navButtons[0])
         navButtons[0]->setChecked(true);
+}
+
+QStringList Vitrina::pageNames()
+{
+    QStringList names;
+    for (const Navigation& entry : navigation)
+        names << QLatin1String(entry.button);
+    return names;
 }
 
 void Vitrina::btnClick()

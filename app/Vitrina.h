@@ -2,6 +2,8 @@
 
 #include <framework/VelQWindow.h>
 
+#include <QStringList>
+
 class QPushButton;
 class QRadioButton;
 
@@ -13,6 +15,8 @@ public:
     explicit Vitrina(QWidget* parent = nullptr);
 
     static constexpr int pageCount = 11;
+    // The names of the navigation buttons in "main", in the order of their pages.
+    static QStringList pageNames();
 
 public slots:
     // Closes, minimises or opens the home page, by the caption button that was clicked.
