@@ -80,11 +80,12 @@ QRect VelQScrollBar::partRect(QStyle::SubControl part) const
 QSize VelQScrollBar::sizeHint() const
 {
     QSize hint = QScrollBar::sizeHint();
-    if (d()->thicknessOverride != -1) {
+    const VelQScrollBarImpl* impl = d();
+    if (impl && impl->thicknessOverride != -1) {
         if (orientation() == Qt::Horizontal)
-            hint.setHeight(d()->thicknessOverride);
+            hint.setHeight(impl->thicknessOverride);
         else
-            hint.setWidth(d()->thicknessOverride);
+            hint.setWidth(impl->thicknessOverride);
     }
     return hint;
 }

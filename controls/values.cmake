@@ -1,4 +1,9 @@
-# Progress bar, slider, scroll bar, line edit, text edit, spin box and LCD number.
+# Progress bar, slider, scroll bar, line edit, text edit, spin box and LCD number, and the
+# application style that sizes slider handles.
 set(VELQT_VALUE_SOURCES
+    framework/CScrollBarStyle.h framework/CScrollBarStyle.cpp
+    controls/FillLength_p.h
+    controls/VelQProgressBar.h controls/VelQProgressBar_p.h controls/VelQProgressBar.cpp
+    controls/VelQSlider.h controls/VelQSlider_p.h controls/VelQSlider.cpp
     controls/VelQScrollBar.h controls/VelQScrollBar_p.h controls/VelQScrollBar.cpp
 )

@@ -1,7 +1,10 @@
 #include "framework/Library.h"
 
+#include "framework/CScrollBarStyle.h"
 #include "framework/ControlFactory.h"
 #include "theme/ThemeManager.h"
+
+#include <QApplication>
 
 #include <unistd.h>
 
@@ -32,6 +35,7 @@ void Init()
 {
     if (initialised)
         return;
+    QApplication::setStyle(CScrollBarStyle::instance());
     registerBuiltInControls();
     if (isDesignToolPath(executablePath()))
         designMode = true;

@@ -38,7 +38,7 @@ void applyChildStyles(const ::Json::Value& child, VelQScrollBar* bar)
 } // namespace
 
 void readScrollBarChildren(const ::Json::Value& element, VelQScrollBar* horizontal,
-    VelQScrollBar* vertical, const std::function<void(const ScrollBarChild&)>& rule)
+    VelQScrollBar* vertical, const ScrollBarRule& rule)
 {
     const ::Json::Value* children = Json::arrayMember(element, "child");
     if (!children)
@@ -48,6 +48,8 @@ void readScrollBarChildren(const ::Json::Value& element, VelQScrollBar* horizont
             continue;
         const AttrReader attr(&child);
         ScrollBarChild info;
+        info.horizontalBar = horizontal;
+        info.verticalBar = vertical;
         attr.read("hor", info.horizontal);
         info.bar = info.horizontal ? horizontal : vertical;
         if (!info.bar)
@@ -67,6 +69,12 @@ void readScrollBarChildren(const ::Json::Value& element, VelQScrollBar* horizont
             rule(info);
         applyChildStyles(child, info.bar);
     }
+}
+
+void thicknessLongSheetRule(const ScrollBarChild& child)
+{
+    const int t = child.thickness;
+    setScrollBarSheet(child.horizontalBar, child.verticalBar, scrollBarLongSheet(t, t, t));
 }
 
 QString scrollBarLongSheet(int vertical, int horizontal, int arrow)

@@ -68,6 +68,15 @@ private slots:
         QVERIFY(process.waitForFinished(30000));
         QCOMPARE(process.readAllStandardOutput().trimmed(), QByteArray(design ? "1" : "0"));
     }
+
+    void styleInstalledBeforeTheApplication()
+    {
+        QProcess process;
+        process.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--print-style")});
+        QVERIFY(process.waitForFinished(30000));
+        QCOMPARE(
+            process.readAllStandardOutput().trimmed(), QByteArray("VelQtLib::CScrollBarStyle"));
+    }
 };
 
 int main(int argc, char* argv[])
@@ -75,6 +84,12 @@ int main(int argc, char* argv[])
     if (argc > 1 && qstrcmp(argv[1], "--print-design-mode") == 0) {
         Init();
         std::printf("%d\n", IsDesignMode() ? 1 : 0);
+        return 0;
+    }
+    if (argc > 1 && qstrcmp(argv[1], "--print-style") == 0) {
+        Init();
+        QApplication app(argc, argv);
+        std::printf("%s\n", QApplication::style()->metaObject()->className());
         return 0;
     }
     QApplication app(argc, argv);

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "framework/VelQtGlobal.h"
+
+#include <QProxyStyle>
+
+namespace VelQtLib {
+
+// The application style: the platform's style, with QCommonStyle's geometry, and slider
+// handles of skinned sliders at the size their skin gives, so that Qt hit-tests and drags the
+// thumb that is painted.
+class VELQTLIB_EXPORT CScrollBarStyle : public QProxyStyle {
+    Q_OBJECT
+public:
+    // The one instance, created on first use; the application owns it once it is installed.
+    static CScrollBarStyle* instance();
+    ~CScrollBarStyle() override;
+
+    QRect subElementRect(
+        SubElement element, const QStyleOption* option, const QWidget* widget) const override;
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option,
+        SubControl subControl, const QWidget* widget) const override;
+    int pixelMetric(
+        PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override;
+
+private:
+    CScrollBarStyle();
+    Q_DISABLE_COPY(CScrollBarStyle)
+};
+
+} // namespace VelQtLib

@@ -1,0 +1,507 @@
+#include "support/TestSupport.h"
+
+#include <VelQtLib.h>
+#include <controls/VelQScrollBar_p.h>
+
+#include <QtTest>
+
+using namespace VelQtLib;
+using TestSupport::sendMouse;
+
+namespace {
+
+const QColor groove(40, 40, 40), marker(255, 0, 255), iconGreen(0, 255, 0);
+
+// Distinct colours for each part and state: thumb reds, sub-line greens, add-line blues.
+QColor partColour(char part, int state)
+{
+    const int level = 100 + 50 * state;
+    switch (part) {
+    case 't':
+        return QColor(level, 0, 0);
+    case 's':
+        return QColor(0, level, 0);
+    default:
+        return QColor(0, 0, level);
+    }
+}
+
+::Json::Value parsed(const QByteArray& text)
+{
+    ::Json::Value v;
+    VelQtLib::Json::parse(text.constData(), text.constData() + text.size(), v);
+    return v;
+}
+
+QByteArray box(const QByteArray& name, QColor c)
+{
+    return R"({"type": 1, "name": ")" + name + R"(", "drawImg": false, "clr": ")"
+        + QByteArray::number(c.rgba(), 16) + R"("})";
+}
+
+// The style list that gives every part and state its own record.
+QByteArray fullSkin()
+{
+    QByteArray list = R"([["bg", 0, 0])";
+    for (int state = 0; state < 4; ++state) {
+        list += QByteArray(R"(, ["sub%1", 0, %2], ["add%1", 0, %3], ["thumb%1", 0, %4])")
+                    .replace("%1", QByteArray::number(state))
+                    .replace("%2", QByteArray::number(2 + state))
+                    .replace("%3", QByteArray::number(6 + state))
+                    .replace("%4", QByteArray::number(10 + state));
+    }
+    return list + "]";
+}
+
+QImage rendered(QWidget* w)
+{
+    QImage image(w->size(), QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    w->render(&image, QPoint(), QRegion(), QWidget::RenderFlags());
+    return image;
+}
+
+VelQScrollBarImpl* implOf(VelQScrollBar* bar)
+{
+    return static_cast<VelQScrollBarImpl*>(bar->impl());
+}
+
+// A record that paints nothing is not valid; the colour tells the others apart.
+QColor colourOf(const ImageStyle& style)
+{
+    return style.valid ? style.color : QColor();
+}
+
+} // namespace
+
+class tst_ScrollBar : public QObject {
+    Q_OBJECT
+
+    QWidget host;
+
+    // A vertical bar 20 x 200 over 0..100, every part and state skinned.
+    std::unique_ptr<VelQScrollBar> skinnedBar()
+    {
+        auto bar = std::make_unique<VelQScrollBar>(Qt::Vertical, &host);
+        bar->setGeometry(0, 0, 20, 200);
+        bar->setRange(0, 100);
+        bar->setPageStep(20);
+        const ::Json::Value json = parsed(R"({"style": )" + fullSkin() + "}");
+        bar->loadAttributes(&json);
+        return bar;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        TestSupport::installStrictMessageHandler();
+        Init();
+        QByteArray style = R"({"style": [)" + box("bg", groove) + "," + box("x", marker);
+        for (int state = 0; state < 4; ++state) {
+            const QByteArray n = QByteArray::number(state);
+            style += "," + box("thumb" + n, partColour('t', state)) + ","
+                + box("sub" + n, partColour('s', state)) + ","
+                + box("add" + n, partColour('a', state));
+        }
+        style += "]}";
+        QVERIFY(LoadAppPackage(
+            TestSupport::writeArchive(TestSupport::scratchPath(QStringLiteral("scrollbar.data")),
+                {{"style.json", style},
+                    {"dot.png", TestSupport::png(TestSupport::solid(6, 6, iconGreen))}})));
+        host.resize(300, 300);
+    }
+
+    void construction()
+    {
+        VelQScrollBar horizontal;
+        QCOMPARE(horizontal.orientation(), Qt::Horizontal);
+        VelQScrollBar vertical(Qt::Vertical);
+        QCOMPARE(vertical.orientation(), Qt::Vertical);
+        QVERIFY(vertical.hasMouseTracking());
+        QCOMPARE(vertical.typeName(), QStringLiteral("qtscrollbar"));
+        QCOMPARE(vertical.impl()->typeName, QStringLiteral("qtscrollbar"));
+        QVERIFY(vertical.styleSheet().isEmpty());
+        std::unique_ptr<QWidget> made(CreateControl("qtscrollbar", nullptr, nullptr));
+        QVERIFY(qobject_cast<VelQScrollBar*>(made.get()));
+    }
+
+    void partStates_data()
+    {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<int>("thumb");
+        QTest::addColumn<int>("subLine");
+        QTest::addColumn<int>("addLine");
+        // t/s/a/o: move over the thumb, the sub-line, the add-line, outside every part;
+        // T/S/A: press there; D: drag (move with the button held) outside; R/r: release
+        // outside / over the thumb; l: leave.
+        QTest::newRow("hover thumb") << "t" << 1 << 0 << 0;
+        QTest::newRow("hover sub-line") << "ts" << 0 << 1 << 0;
+        QTest::newRow("hover then outside") << "tao" << 0 << 0 << 0;
+        QTest::newRow("press thumb") << "tT" << 2 << 0 << 0;
+        QTest::newRow("drag outside keeps pressed") << "tTD" << 2 << 0 << 0;
+        QTest::newRow("release outside") << "tTDR" << 0 << 0 << 0;
+        QTest::newRow("release over thumb") << "tTr" << 1 << 0 << 0;
+        QTest::newRow("press add-line") << "aA" << 0 << 0 << 2;
+        QTest::newRow("held arrow left") << "aAo" << 0 << 0 << 0;
+        QTest::newRow("leave keeps pressed thumb") << "tTl" << 2 << 0 << 0;
+        QTest::newRow("leave clears hover") << "sl" << 0 << 0 << 0;
+        QTest::newRow("leave clears pressed arrow") << "sSl" << 0 << 0 << 0;
+    }
+
+    void partStates()
+    {
+        QFETCH(QString, steps);
+        QFETCH(int, thumb);
+        QFETCH(int, subLine);
+        QFETCH(int, addLine);
+        auto bar = skinnedBar();
+        host.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&host));
+        VelQScrollBarImpl* d = implOf(bar.get());
+        const auto centre = [&](QStyle::SubControl sc) {
+            return bar->partRect(sc).center();
+        };
+        const QPoint outside(100, 100);
+        for (const QChar step : steps) {
+            const QPoint thumbAt = centre(QStyle::SC_ScrollBarSlider);
+            switch (step.toLatin1()) {
+            case 't':
+                sendMouse(bar.get(), QEvent::MouseMove, thumbAt);
+                break;
+            case 's':
+                sendMouse(bar.get(), QEvent::MouseMove, centre(QStyle::SC_ScrollBarSubLine));
+                break;
+            case 'a':
+                sendMouse(bar.get(), QEvent::MouseMove, centre(QStyle::SC_ScrollBarAddLine));
+                break;
+            case 'o':
+                sendMouse(bar.get(), QEvent::MouseMove, outside);
+                break;
+            case 'T':
+                sendMouse(
+                    bar.get(), QEvent::MouseButtonPress, thumbAt, Qt::LeftButton, Qt::LeftButton);
+                break;
+            case 'S':
+                sendMouse(bar.get(), QEvent::MouseButtonPress, centre(QStyle::SC_ScrollBarSubLine),
+                    Qt::LeftButton, Qt::LeftButton);
+                break;
+            case 'A':
+                sendMouse(bar.get(), QEvent::MouseButtonPress, centre(QStyle::SC_ScrollBarAddLine),
+                    Qt::LeftButton, Qt::LeftButton);
+                break;
+            case 'D':
+                sendMouse(bar.get(), QEvent::MouseMove, outside, Qt::NoButton, Qt::LeftButton);
+                break;
+            case 'R':
+                sendMouse(bar.get(), QEvent::MouseButtonRelease, outside, Qt::LeftButton);
+                break;
+            case 'r':
+                sendMouse(bar.get(), QEvent::MouseButtonRelease, thumbAt, Qt::LeftButton);
+                break;
+            case 'l':
+                TestSupport::sendLeave(bar.get());
+                break;
+            }
+        }
+        QCOMPARE(d->thumbState, thumb);
+        QCOMPARE(d->subLineState, subLine);
+        QCOMPARE(d->addLineState, addLine);
+        // The base state is not the scroll bar's: it never changes.
+        QCOMPARE(d->state, int(Normal));
+        const QImage image = rendered(bar.get());
+        const QPoint t = centre(QStyle::SC_ScrollBarSlider);
+        QCOMPARE_PIXEL(image, t.x(), t.y(), partColour('t', thumb));
+        QCOMPARE_PIXEL(image, 10, 8, partColour('s', subLine));
+        QCOMPARE_PIXEL(image, 10, 192, partColour('a', addLine));
+        sendMouse(bar.get(), QEvent::MouseButtonRelease, outside, Qt::LeftButton);
+        host.hide();
+    }
+
+    void paintsEveryPart()
+    {
+        auto bar = skinnedBar();
+        bar->setValue(50);
+        const ::Json::Value icons = parsed(
+            R"({"attr": {"upicon": "dot.png", "downicon": "dot.png", "thumbicon": "dot.png"}})");
+        bar->loadAttributes(&icons);
+        bar->setEnabled(false);
+        const QImage image = rendered(bar.get());
+        QCOMPARE(bar->impl()->state, int(Normal));
+        const QRect thumb = bar->partRect(QStyle::SC_ScrollBarSlider);
+        QCOMPARE_PIXEL(image, 10, thumb.top() - 2, groove);
+        QCOMPARE_PIXEL(image, 10, thumb.bottom() + 2, groove);
+        QCOMPARE_PIXEL(image, 10, thumb.top() + 1, partColour('t', 0));
+        QCOMPARE_PIXEL(image, 1, 1, partColour('s', 0));
+        QCOMPARE_PIXEL(image, 1, 198, partColour('a', 0));
+        // Icons are centred in their parts and never grayed.
+        const QRect up = bar->partRect(QStyle::SC_ScrollBarSubLine);
+        const QRect upIcon(
+            up.left() + (up.width() - 6) / 2, up.top() + (up.height() - 6) / 2, 6, 6);
+        QCOMPARE_PIXEL(image, upIcon.left(), upIcon.top(), iconGreen);
+        QCOMPARE_PIXEL(image, upIcon.right(), upIcon.bottom(), iconGreen);
+        QCOMPARE_PIXEL(image, upIcon.left() - 1, upIcon.top(), partColour('s', 0));
+        const QRect down = bar->partRect(QStyle::SC_ScrollBarAddLine);
+        QCOMPARE_PIXEL(image, down.center().x(), down.center().y(), iconGreen);
+        QCOMPARE_PIXEL(image, thumb.center().x(), thumb.center().y(), iconGreen);
+    }
+
+    void styleEntries_data()
+    {
+        QTest::addColumn<QByteArray>("style");
+        QTest::addColumn<bool>("child");
+        QTest::addColumn<QString>("expected"); // background, then sub, add, thumb states 0..3
+        const QString untouched = QStringLiteral("b ssss aaaa tttt");
+        QTest::newRow("2 alone") << QByteArray(R"([["x", 0, 2]])") << false
+                                 << QStringLiteral("b xsss aaaa tttt");
+        QTest::newRow("6 styles its group")
+            << QByteArray(R"([["x", 0, 6]])") << false << QStringLiteral("b ssss xxxx tttt");
+        QTest::newRow("10 alone") << QByteArray(R"([["x", 0, 10]])") << false
+                                  << QStringLiteral("b ssss aaaa xttt");
+        QTest::newRow("single states")
+            << QByteArray(R"([["x", 0, 0], ["x", 0, 5], ["x", 0, 7], ["x", 0, 13]])") << false
+            << QStringLiteral("x sssx axaa tttx");
+        QTest::newRow("ignored indexes")
+            << QByteArray(R"([["x", 0, 1], ["x", 0, 14], ["x", 0, -1], ["nothing", 0, 0]])")
+            << false << untouched;
+        QTest::newRow("empty paints nothing")
+            << QByteArray(R"([["empty", 0, 10]])") << false << QStringLiteral("b ssss aaaa -ttt");
+        QTest::newRow("child 2 styles its group")
+            << QByteArray(R"([["x", 0, 2]])") << true << QStringLiteral("b xxxx aaaa tttt");
+        QTest::newRow("child 6 styles its group")
+            << QByteArray(R"([["x", 0, 6]])") << true << QStringLiteral("b ssss xxxx tttt");
+        QTest::newRow("child 10 styles its group")
+            << QByteArray(R"([["x", 0, 10]])") << true << QStringLiteral("b ssss aaaa xxxx");
+        QTest::newRow("child single states")
+            << QByteArray(R"([["x", 0, 0], ["x", 0, 3], ["x", 0, 9], ["x", 0, 12]])") << true
+            << QStringLiteral("x sxss aaax ttxt");
+        QTest::newRow("child ignored indexes")
+            << QByteArray(R"([["x", 0, 1], ["x", 0, 14], ["nothing", 0, 2]])") << true << untouched;
+    }
+
+    void styleEntries()
+    {
+        QFETCH(QByteArray, style);
+        QFETCH(bool, child);
+        QFETCH(QString, expected);
+        auto bar = skinnedBar();
+        if (child) {
+            const ::Json::Value element
+                = parsed(R"({"child": [{"type": "scrollbar", "style": )" + style + "}]}");
+            readScrollBarChildren(element, nullptr, bar.get(), nullptr);
+        } else {
+            const ::Json::Value element = parsed(R"({"style": )" + style + "}");
+            bar->loadAttributes(&element);
+        }
+        VelQScrollBarImpl* d = implOf(bar.get());
+        QString actual;
+        const auto letter = [&](const ImageStyle& s, char own, int state) {
+            const QColor c = colourOf(s);
+            if (!c.isValid())
+                return QLatin1Char('-');
+            if (c == marker)
+                return QLatin1Char('x');
+            return QLatin1Char(c == (own == 'b' ? groove : partColour(own, state)) ? own : '?');
+        };
+        actual += letter(d->background, 'b', 0);
+        const std::pair<char, ImageStyle*> parts[]
+            = {{'s', d->subLineStyles}, {'a', d->addLineStyles}, {'t', d->thumbStyles}};
+        for (const auto& [own, records] : parts) {
+            actual += QLatin1Char(' ');
+            for (int state = 0; state < 4; ++state)
+                actual += letter(records[state], own, state);
+        }
+        QCOMPARE(actual, expected);
+    }
+
+    void hoverShowsDefaultRecordOfState1()
+    {
+        VelQScrollBar bar(Qt::Vertical, &host);
+        bar.setGeometry(0, 0, 20, 200);
+        const ::Json::Value element = parsed(R"({"style": [["x", 0, 2]]})");
+        bar.loadAttributes(&element);
+        QCOMPARE_PIXEL(rendered(&bar), 10, 8, marker);
+        sendMouse(&bar, QEvent::MouseMove, QPoint(10, 8));
+        QCOMPARE_PIXEL(rendered(&bar), 10, 8, QColor(Qt::white));
+    }
+
+    void attrIcons()
+    {
+        auto bar = skinnedBar();
+        VelQScrollBarImpl* d = implOf(bar.get());
+        bar->setThumbIcon(QStringLiteral("dot.png"));
+        const ::Json::Value noAttr = parsed(R"({"style": []})");
+        bar->loadAttributes(&noAttr);
+        QCOMPARE(d->thumbIcon, QStringLiteral("dot.png"));
+        const ::Json::Value withoutThumb = parsed(R"({"attr": {"upicon": "u.png"}})");
+        bar->loadAttributes(&withoutThumb);
+        QCOMPARE(d->thumbIcon, QString());
+        QCOMPARE(d->upIcon, QStringLiteral("u.png"));
+        QCOMPARE(d->downIcon, QString());
+    }
+
+    void setters()
+    {
+        VelQScrollBar bar;
+        VelQScrollBarImpl* d = implOf(&bar);
+        ImageStyle x;
+        x.color = marker;
+        bar.setThumbStyle(4, x);
+        bar.setSubLineStyle(1, x);
+        bar.setAddLineStyle(3, x);
+        bar.setAddLineStyle(7, ImageStyle());
+        bar.setBackgroundStyle(x);
+        for (int state = 0; state < 4; ++state) {
+            QCOMPARE(d->thumbStyles[state].color, marker);
+            QCOMPARE(d->subLineStyles[state].color == marker, state == 1);
+            QCOMPARE(d->addLineStyles[state].color == marker, state == 3);
+        }
+        QCOMPARE(d->background.color, marker);
+        bar.setArrowIcon(true, QStringLiteral("up.png"));
+        bar.setArrowIcon(false, QStringLiteral("down.png"));
+        bar.setThumbIcon(QStringLiteral("thumb.png"));
+        QCOMPARE(d->upIcon, QStringLiteral("up.png"));
+        QCOMPARE(d->downIcon, QStringLiteral("down.png"));
+        QCOMPARE(d->thumbIcon, QStringLiteral("thumb.png"));
+    }
+
+    void thicknessOverride()
+    {
+        VelQScrollBar vertical(Qt::Vertical);
+        VelQScrollBar horizontal(Qt::Horizontal);
+        const QSize v = vertical.sizeHint();
+        implOf(&vertical)->thicknessOverride = 9;
+        implOf(&horizontal)->thicknessOverride = 7;
+        QCOMPARE(vertical.sizeHint(), QSize(9, v.height()));
+        QCOMPARE(horizontal.sizeHint().height(), 7);
+    }
+
+    void scrollingIsQts()
+    {
+        auto bar = skinnedBar();
+        host.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&host));
+        QTest::mouseClick(bar.get(), Qt::LeftButton, Qt::NoModifier, QPoint(10, 192));
+        QCOMPARE(bar->value(), bar->singleStep());
+        QCOMPARE(implOf(bar.get())->addLineState, 1);
+        QTest::mouseClick(bar.get(), Qt::LeftButton, Qt::NoModifier, QPoint(10, 150));
+        QCOMPARE(bar->value(), bar->singleStep() + bar->pageStep());
+        QWheelEvent wheel(QPointF(10, 100), QPointF(bar->mapToGlobal(QPoint(10, 100))), QPoint(),
+            QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(bar.get(), &wheel);
+        QVERIFY(bar->value() > bar->singleStep() + bar->pageStep());
+        host.hide();
+    }
+
+    void childEntries_data()
+    {
+        QTest::addColumn<QByteArray>("children");
+        QTest::addColumn<QString>("calls"); // per rule call: h/v, thickness, arrow size or -
+        QTest::newRow("vertical without w") << QByteArray(R"([{"type": "scrollbar"}])") << "v0-";
+        QTest::newRow("vertical w, horizontal h")
+            << QByteArray(R"([{"type": "scrollbar", "w": 12, "h": 5, "attr": {"size": 9}},
+                {"type": "scrollbar", "w": 4, "h": 7, "attr": {"hor": true}}])")
+            << "v12 9,h7-";
+        QTest::newRow("type substring")
+            << QByteArray(R"([{"type": "myscrollbar2"}, {"type": "qtscrollbar"}])") << "v0-,v0-";
+        QTest::newRow("skipped entries")
+            << QByteArray(R"([{"attr": {"hor": true}}, {"type": "button"}, {"type": 5},
+                {"type": "ScrollBar"}, 7, []])")
+            << "";
+        QTest::newRow("bad values")
+            << QByteArray(R"([{"type": "scrollbar", "w": "wide", "attr": {"hor": "yes",
+                "size": [], "upicon": 3}}])")
+            << "v0-";
+    }
+
+    void childEntries()
+    {
+        QFETCH(QByteArray, children);
+        QFETCH(QString, calls);
+        VelQScrollBar horizontal(Qt::Horizontal);
+        VelQScrollBar vertical(Qt::Vertical);
+        QStringList seen;
+        const ::Json::Value element = parsed(R"({"child": )" + children + "}");
+        readScrollBarChildren(element, &horizontal, &vertical, [&](const ScrollBarChild& c) {
+            QCOMPARE(c.bar, c.horizontal ? &horizontal : &vertical);
+            QCOMPARE(c.horizontalBar, &horizontal);
+            QCOMPARE(c.verticalBar, &vertical);
+            seen << QStringLiteral("%1%2%3")
+                        .arg(c.horizontal ? 'h' : 'v')
+                        .arg(c.thickness)
+                        .arg(c.arrowSize ? QStringLiteral(" %1").arg(*c.arrowSize)
+                                         : QStringLiteral("-"));
+        });
+        QCOMPARE(seen.join(QLatin1Char(',')), calls);
+    }
+
+    void childOrderOfWork()
+    {
+        VelQScrollBar horizontal(Qt::Horizontal);
+        VelQScrollBar vertical(Qt::Vertical);
+        VelQScrollBarImpl* d = implOf(&horizontal);
+        horizontal.setArrowIcon(false, QStringLiteral("kept.png"));
+        const ::Json::Value element = parsed(R"({"child": [
+            {"type": "scrollbar", "h": 11, "attr": {"hor": true, "upicon": "up.png",
+             "thumbicon": "thumb.png"}, "style": [["x", 0, 10]]},
+            {"type": "scrollbar", "attr": {"hor": true, "upicon": "later.png"}}]})");
+        int calls = 0;
+        readScrollBarChildren(element, &horizontal, &vertical, [&](const ScrollBarChild&) {
+            // The icons are set before the rule runs, the style list after it.
+            if (++calls == 1) {
+                QCOMPARE(d->upIcon, QStringLiteral("up.png"));
+                QCOMPARE(d->thumbStyles[0].color, QColor(Qt::white));
+            }
+        });
+        QCOMPARE(calls, 2);
+        QCOMPARE(d->upIcon, QStringLiteral("later.png"));
+        QCOMPARE(d->downIcon, QStringLiteral("kept.png"));
+        QCOMPARE(d->thumbIcon, QStringLiteral("thumb.png"));
+        QCOMPARE(d->thumbStyles[3].color, marker);
+        QCOMPARE(implOf(&vertical)->upIcon, QString());
+    }
+
+    void sheetTexts()
+    {
+        QCOMPARE(scrollBarLongSheet(12, 8, 30),
+            QStringLiteral(
+                "QScrollBar::vertical{ width:12; } QScrollBar::horizontal{ height:8; } "
+                "QScrollBar::add-line:vertical{ width:30px;width:30px; subcontrol-origin:"
+                " margin;} QScrollBar::sub-line:vertical{ width:30px;width:30px;"
+                "subcontrol-origin: margin; }"));
+        QCOMPARE(scrollBarShortSheet(0, 23),
+            QStringLiteral(
+                "QScrollBar::vertical{ width:0; } QScrollBar::horizontal{ height:23; }"));
+        QCOMPARE(scrollBarShortSheetTrailingBlank(5, 6),
+            QStringLiteral(
+                "QScrollBar::vertical{ width:5; } QScrollBar::horizontal{ height:6; } "));
+        QCOMPARE(scrollBarArrowSheet(Qt::Horizontal, 17),
+            QStringLiteral("QScrollBar::add-line{ width:17px;width:17px; } "
+                           "QScrollBar::sub-line{ width:17px;width:17px; }"));
+        QCOMPARE(scrollBarArrowSheet(Qt::Vertical, 4),
+            QStringLiteral("QScrollBar::add-line:vertical{ height:4px;width:4px; } "
+                           "QScrollBar::sub-line:vertical{ height:4px;width:4px; }"));
+    }
+
+    void thicknessLongSheet()
+    {
+        VelQScrollBar horizontal(Qt::Horizontal);
+        VelQScrollBar vertical(Qt::Vertical);
+        const ::Json::Value element = parsed(R"({"child": [
+            {"type": "scrollbar", "w": 14, "attr": {"size": 40}},
+            {"type": "scrollbar", "attr": {"hor": true}}]})");
+        int step = 0;
+        readScrollBarChildren(element, &horizontal, &vertical, [&](const ScrollBarChild& c) {
+            thicknessLongSheetRule(c);
+            const int t = ++step == 1 ? 14 : 0;
+            QCOMPARE(horizontal.styleSheet(), scrollBarLongSheet(t, t, t));
+            QCOMPARE(vertical.styleSheet(), scrollBarLongSheet(t, t, t));
+        });
+        QCOMPARE(step, 2);
+        // The long sheet's thickness of 0 makes both bars 0 thick.
+        QCOMPARE(vertical.sizeHint().width(), 0);
+        QCOMPARE(horizontal.sizeHint().height(), 0);
+    }
+};
+
+QTEST_MAIN(tst_ScrollBar)
+#include "tst_scrollbar.moc"
