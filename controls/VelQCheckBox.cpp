@@ -4,19 +4,15 @@
 #include "framework/StyleSlots.h"
 #include "theme/ThemeManager.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace VelQtLib {
 
 namespace {
 
 const QString builtInUnchecked = QStringLiteral("IDB_UNCHECK");
 const QString builtInChecked = QStringLiteral("IDB_CHECKED");
-
-ImageStyle nothing()
-{
-    ImageStyle style;
-    style.valid = false;
-    return style;
-}
 
 void setStateStyle(ImageStyle (&styles)[4], int index, const ImageStyle& style)
 {
@@ -72,9 +68,12 @@ void VelQCheckBox::setShowText(bool show)
 
 VelQCheckBoxImpl::VelQCheckBoxImpl(VelQCheckBox* owner)
     : VelQControlBaseImpl(owner, owner->typeName())
-    , uncheckedStyles {nothing(), nothing(), nothing(), nothing()}
-    , checkedStyles {nothing(), nothing(), nothing(), nothing()}
 {
+    // No background until the theme gives one.
+    for (ImageStyle* group : {uncheckedStyles, checkedStyles}) {
+        for (int s = Normal; s <= Disabled; ++s)
+            group[s].valid = false;
+    }
 }
 
 void VelQCheckBoxImpl::draw(QPainter* painter, const QRect& rect)

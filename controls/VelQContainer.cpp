@@ -3,6 +3,7 @@
 #include "framework/AttrReader.h"
 #include "framework/StyleSlots.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace VelQtLib {
@@ -87,6 +88,11 @@ void VelQContainer::setBackgroundStyle(const ImageStyle& style)
 void VelQContainer::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
+    layoutChildren();
+}
+
+void VelQContainer::layoutChildren()
+{
     applyLayout();
     if (d()->childLayout == Free)
         return;

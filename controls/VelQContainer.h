@@ -21,6 +21,9 @@ public:
 
     // The background while the container is enabled; takes effect at the next paint.
     void setBackgroundStyle(const ImageStyle& style);
+    // Lays out and arranges the children as every resize does; hidden containers get no
+    // resize events, so whoever sizes one while hidden calls this.
+    void layoutChildren();
 
     QString typeName() const override { return QStringLiteral("qtcontainer"); }
 

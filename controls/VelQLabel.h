@@ -16,10 +16,11 @@ public:
     explicit VelQLabel(QWidget* parent = nullptr);
     ~VelQLabel() override;
 
+    QString typeName() const override { return QStringLiteral("qtlabel"); }
+
+public slots:
     // Shows s in full; the next resize shortens it to the width.
     void setText(const QString& s);
-
-    QString typeName() const override { return QStringLiteral("qtlabel"); }
 
 protected:
     // Qt's own label painting and mouse handling; nothing reaches the implementation.

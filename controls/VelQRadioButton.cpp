@@ -7,13 +7,6 @@ namespace VelQtLib {
 
 namespace {
 
-ImageStyle nothing()
-{
-    ImageStyle style;
-    style.valid = false;
-    return style;
-}
-
 // An alignment of -1 leaves the field as it was.
 void readAlignment(const AttrReader& attr, const char* key, int& out)
 {
@@ -65,8 +58,10 @@ void VelQRadioButton::mouseReleaseEvent(QMouseEvent* event)
 
 VelQRadioButtonImpl::VelQRadioButtonImpl(VelQRadioButton* owner)
     : VelQControlBaseImpl(owner, owner->typeName())
-    , uncheckedStyles {nothing(), nothing(), nothing(), nothing()}
 {
+    // Only the checked look starts with a (white) background.
+    for (ImageStyle& style : uncheckedStyles)
+        style.valid = false;
 }
 
 void VelQRadioButtonImpl::draw(QPainter* painter, const QRect& rect)

@@ -1,3 +1,8 @@
 # Picture, tab widget, canvas, scroll view and splitter.
 set(VELQT_PANEL_SOURCES
+    controls/VelQImage.h controls/VelQImage_p.h controls/VelQImage.cpp
+    controls/VelQTabWidget.h controls/VelQTabWidget_p.h controls/VelQTabWidget.cpp
+    controls/VelQCanvas.h controls/VelQCanvas_p.h controls/VelQCanvas.cpp
+    controls/VelQScrollView.h controls/VelQScrollView_p.h controls/VelQScrollView.cpp
+    controls/VelQSplitter.h controls/VelQSplitter_p.h controls/VelQSplitter.cpp
 )

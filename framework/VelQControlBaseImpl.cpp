@@ -60,6 +60,9 @@ VelQControlBaseImpl::~VelQControlBaseImpl() = default;
 void VelQControlBaseImpl::applyTheme()
 {
     const QString key = themeName.isEmpty() ? typeName : themeName;
+    // Elements without a name are stored under the empty name; they belong to no control.
+    if (key.isEmpty())
+        return;
     CThemeManager& manager = CThemeManager::instance();
     const ::Json::Value* element = manager.findThemeElement(key.toStdString());
     if (!element)

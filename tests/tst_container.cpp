@@ -279,6 +279,67 @@ private slots:
         QCOMPARE_PIXEL(image, 9, 22, QColor(0, 0, 0, 0));
     }
 
+    void holdsEveryControlOfTheFamily()
+    {
+        const ::Json::Value root = parsed(R"({"elements": [{"type": "qtcontainer", "name": "page",
+            "layout": {"type": 1}, "style": [["pink", 0, 0]], "child": [
+              {"type": "label", "name": "label", "x": 10, "y": 10, "w": 80, "h": 20},
+              {"type": "qtlabelex", "name": "rich", "x": 100, "y": 10, "w": 80, "h": 20},
+              {"type": "checkbox", "name": "check", "x": 10, "y": 40, "w": 80, "h": 20},
+              {"type": "radio", "name": "radio", "x": 100, "y": 40, "w": 80, "h": 20},
+              {"type": "radiobox", "name": "radio2", "x": 190, "y": 40, "w": 80, "h": 20},
+              {"type": "qtswitch", "name": "switch", "x": 10, "y": 70, "w": 60, "h": 29},
+              {"type": "groupbox", "name": "group", "x": 100, "y": 70, "w": 150, "h": 100,
+               "attr": {"text": "Group"}, "child": [
+                 {"type": "qtcheckbox", "name": "inner", "x": 10, "y": 20, "w": 80, "h": 20}]},
+              {"type": "container", "name": "row", "x": 10, "y": 180, "w": 300, "h": 40,
+               "attr": {"childLayout": 0, "space": 5}, "child": [
+                 {"type": "qtradiobox", "w": 50, "h": 20}, {"type": "qtlabel", "w": 50, "h": 20}]}
+            ]}]})");
+        auto* page = qobject_cast<VelQContainer*>(LoadElements(&root, &host));
+        QVERIFY(page);
+        QVERIFY(page->findChild<VelQLabel*>(QStringLiteral("label")));
+        QVERIFY(page->findChild<VelQLabelEx*>(QStringLiteral("rich")));
+        QVERIFY(page->findChild<VelQCheckBox*>(QStringLiteral("check")));
+        QVERIFY(page->findChild<VelQRadioButton*>(QStringLiteral("radio")));
+        QVERIFY(page->findChild<VelQRadioButton*>(QStringLiteral("radio2")));
+        QVERIFY(page->findChild<VelQSwitch*>(QStringLiteral("switch")));
+        auto* inner = page->findChild<VelQCheckBox*>(QStringLiteral("inner"));
+        QVERIFY(inner);
+        QCOMPARE(inner->parentWidget()->objectName(), QStringLiteral("group"));
+        QCOMPARE(inner->geometry(), QRect(10, 20, 80, 20));
+        auto* row = page->findChild<VelQContainer*>(QStringLiteral("row"));
+        QVERIFY(row);
+        const QList<QWidget*> cells
+            = row->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+        QCOMPARE(cells.size(), 2);
+        QCOMPARE(cells[0]->pos(), QPoint(5, 0));
+        QCOMPARE(cells[1]->pos(), QPoint(60, 0));
+        const QImage image = TestSupport::render(page);
+        QCOMPARE_PIXEL(image, 5, 5, pink);
+        // The check box shows its built-in mark, vertically centred at its left.
+        QCOMPARE_PIXEL(image, 11, 43, QColor(0xcc, 0xcc, 0xcc));
+        delete page;
+    }
+
+    void hiddenContainerArrangesOnRequest()
+    {
+        // A hidden container, as an item view's row template is, gets no resize events.
+        VelQContainer container(&host);
+        container.hide();
+        const QList<QWidget*> widgets = addChildren(&container, QStringLiteral("a50x20 a30x20"));
+        const ::Json::Value json
+            = parsed(R"({"w": 200, "h": 30, "attr": {"childLayout": 0, "space": 2}})");
+        container.loadAttributes(&json);
+        container.hide();
+        container.applyLayout();
+        QCOMPARE(container.size(), QSize(200, 30));
+        QCOMPARE(widgets[1]->pos(), QPoint(3, 4));
+        container.layoutChildren();
+        QCOMPARE(widgets[0]->pos(), QPoint(2, 4));
+        QCOMPARE(widgets[1]->pos(), QPoint(54, 4));
+    }
+
     void basics()
     {
         VelQContainer container;

@@ -217,6 +217,9 @@ private slots:
         label.loadAttributes(&json);
         label.resize(400, 30);
         QCOMPARE(label.text(), caption);
+        // Signals connected by name reach the label's own setText, which keeps the full text.
+        QVERIFY(QMetaObject::invokeMethod(&label, "setText", Q_ARG(QString, QStringLiteral("b"))));
+        QCOMPARE(implOf(label)->text, QStringLiteral("b"));
     }
 
     void labelForwardsNoEvents()

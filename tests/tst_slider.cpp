@@ -169,6 +169,15 @@ private slots:
             QCOMPARE(style->subControlRect(QStyle::CC_ScrollBar, &barOption, sc, &bar),
                 common->QCommonStyle::subControlRect(QStyle::CC_ScrollBar, &barOption, sc, &bar));
         }
+        QSpinBox spin(&host);
+        spin.setGeometry(0, 0, 80, 24);
+        QStyleOptionSpinBox spinOption;
+        spinOption.initFrom(&spin);
+        spinOption.subControls = QStyle::SC_All;
+        QCOMPARE(
+            style->subControlRect(QStyle::CC_SpinBox, &spinOption, QStyle::SC_SpinBoxUp, &spin),
+            common->QCommonStyle::subControlRect(
+                QStyle::CC_SpinBox, &spinOption, QStyle::SC_SpinBoxUp, &spin));
         QStyleOptionButton button;
         button.rect = QRect(0, 0, 80, 30);
         QCOMPARE(style->subElementRect(QStyle::SE_PushButtonContents, &button, nullptr),

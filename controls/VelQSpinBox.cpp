@@ -1,0 +1,45 @@
+#include "controls/VelQSpinBox_p.h"
+
+namespace VelQtLib {
+
+VelQSpinBox::VelQSpinBox(QWidget* parent)
+    : VelQControl<QSpinBox>(parent)
+{
+    setImpl(new VelQSpinBoxImpl(this));
+    setFrame(false);
+    setStyleSheet(QStringLiteral("background-color: rgba(0, 0, 0, 0);"));
+}
+
+VelQSpinBox::~VelQSpinBox() = default;
+
+void VelQSpinBox::mousePressEvent(QMouseEvent* event)
+{
+    QSpinBox::mousePressEvent(event);
+}
+
+void VelQSpinBox::mouseReleaseEvent(QMouseEvent* event)
+{
+    QSpinBox::mouseReleaseEvent(event);
+}
+
+void VelQSpinBox::mouseMoveEvent(QMouseEvent* event)
+{
+    QSpinBox::mouseMoveEvent(event);
+}
+
+void VelQSpinBox::enterEvent(QEvent* event)
+{
+    QSpinBox::enterEvent(event);
+}
+
+void VelQSpinBox::leaveEvent(QEvent* event)
+{
+    QSpinBox::leaveEvent(event);
+}
+
+VelQSpinBoxImpl::VelQSpinBoxImpl(VelQSpinBox* owner)
+    : VelQControlBaseImpl(owner, owner->typeName())
+{
+}
+
+} // namespace VelQtLib

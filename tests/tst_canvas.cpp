@@ -1,0 +1,100 @@
+#include "support/TestSupport.h"
+
+#include <VelQtLib.h>
+#include <controls/VelQCanvas_p.h>
+
+#include <QtTest>
+
+using namespace VelQtLib;
+
+namespace {
+
+::Json::Value parsed(const QByteArray& text)
+{
+    ::Json::Value v;
+    VelQtLib::Json::parse(text.constData(), text.constData() + text.size(), v);
+    return v;
+}
+
+} // namespace
+
+class tst_Canvas : public QObject {
+    Q_OBJECT
+
+    QWidget host;
+
+private slots:
+    void initTestCase()
+    {
+        TestSupport::installStrictMessageHandler();
+        Init();
+        // Elements named like the canvas's factory key, or not named at all, must not reach it.
+        QVERIFY(LoadThemePackage(TestSupport::writeArchive(
+            TestSupport::scratchPath(QStringLiteral("theme.data")),
+            {{"style.json",
+                 R"({"style": [{"type": 1, "name": "red", "drawImg": false, "clr": "ffff0000"}]})"},
+                {"theme.json", R"({"elements": [{"child": [
+                        {"attr": {"unnamed": 1}}, {"name": "canvas", "attr": {"named": 1}}]}]})"}})
+                                     .toUtf8()
+                                     .constData()));
+        host.resize(300, 200);
+    }
+
+    void factory()
+    {
+        const ::Json::Value json = parsed(R"({"x": 5, "y": 6, "w": 70, "h": 40})");
+        std::unique_ptr<QWidget> w(CreateControl("canvas", &json, &host));
+        auto* canvas = qobject_cast<VelQCanvas*>(w.get());
+        QVERIFY(canvas);
+        QCOMPARE(canvas->typeName(), QStringLiteral("canvas"));
+        QVERIFY(canvas->impl()->typeName.isEmpty());
+        canvas->applyLayout();
+        QCOMPARE(canvas->geometry(), QRect(5, 6, 70, 40));
+    }
+
+    void noThemeElementApplies()
+    {
+        CThemeManager::instance().setUseThemePackage(false);
+        VelQCanvas canvas(&host);
+        QVERIFY(canvas.impl()->attributes.empty());
+        QVERIFY(!CThemeManager::instance().useThemePackage());
+    }
+
+    void greyEverywhere_data()
+    {
+        QTest::addColumn<QByteArray>("description");
+        QTest::addColumn<bool>("enabled");
+        QTest::addColumn<bool>("hovered");
+        QTest::newRow("plain") << QByteArray("{}") << true << false;
+        QTest::newRow("a style list is not painted")
+            << QByteArray(R"({"style": [["red", 0, 0]], "attr": {}})") << true << false;
+        QTest::newRow("disabled") << QByteArray("{}") << false << false;
+        QTest::newRow("hovered") << QByteArray("{}") << true << true;
+    }
+
+    void greyEverywhere()
+    {
+        QFETCH(QByteArray, description);
+        QFETCH(bool, enabled);
+        QFETCH(bool, hovered);
+        VelQCanvas canvas(&host);
+        const ::Json::Value json = parsed(description);
+        canvas.loadAttributes(&json);
+        canvas.setGeometry(0, 0, 64, 48);
+        canvas.setEnabled(enabled);
+        if (hovered)
+            TestSupport::sendEnter(&canvas);
+        QImage image(canvas.size(), QImage::Format_ARGB32);
+        image.fill(Qt::transparent);
+        canvas.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+        const QColor grey(Qt::gray);
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x)
+                QVERIFY2(TestSupport::near(image.pixel(x, y), grey, 0),
+                    TestSupport::describe(image.pixel(x, y)));
+        }
+    }
+};
+
+QTEST_MAIN(tst_Canvas)
+#include "tst_canvas.moc"
