@@ -5,6 +5,7 @@
 #include <VelQtLib.h>
 
 #include <QDesktopServices>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QUrl>
@@ -24,9 +25,9 @@ const Navigation navigation[Vitrina::pageCount] = {
     {"check", Gallery::buildCheckBoxPage},
     {"radio", Gallery::buildRadioButtonPage},
     {"combo", nullptr},
-    {"edit", nullptr},
-    {"progress", nullptr},
-    {"slider", nullptr},
+    {"edit", Gallery::buildEditPage},
+    {"progress", Gallery::buildProgressBarPage},
+    {"slider", Gallery::buildSliderPage},
     {"menubar", nullptr},
     {"tableview", nullptr},
     {"tree", nullptr},
@@ -61,6 +62,7 @@ Vitrina::Vitrina(QWidget* parent)
         if (!navButtons[i])
             continue;
         connect(navButtons[i], SIGNAL(toggled(bool)), this, SLOT(controlChanged(bool)));
+        navButtons[i]->installEventFilter(this);
         navButtons[i]->setProperty("bind_ctrl", QVariant::fromValue<void*>(pages[i]));
     }
     for (QPushButton* button : {closeButton, minButton, helpButton}) {
@@ -90,6 +92,20 @@ void Vitrina::btnClick()
         showMinimized();
     else if (button == helpButton)
         QDesktopServices::openUrl(QUrl(QString::fromLatin1(homePage)));
+}
+
+bool Vitrina::eventFilter(QObject* watched, QEvent* event)
+{
+    // A navigation item is its whole tile: Qt's radio button reacts only where it would draw
+    // its own indicator and text, which this skin paints elsewhere.
+    if (event->type() == QEvent::MouseButtonRelease) {
+        auto* button = qobject_cast<QRadioButton*>(watched);
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (button && button->isEnabled() && mouse->button() == Qt::LeftButton
+            && button->rect().contains(mouse->pos()))
+            button->setChecked(true);
+    }
+    return VelQWindow::eventFilter(watched, event);
 }
 
 void Vitrina::controlChanged(bool)

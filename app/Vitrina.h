@@ -24,6 +24,9 @@ public slots:
     // Shows the page bound to the sending navigation button and hides the others.
     void controlChanged(bool checked);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     QWidget* container = nullptr;
     QPushButton* closeButton = nullptr;

@@ -48,6 +48,7 @@ QVector<PageSpec> pageSpecs()
     const char* button = "VelQtLib::VelQPushButton";
     const char* check = "VelQtLib::VelQCheckBox";
     const char* radio = "VelQtLib::VelQRadioButton";
+    const char* edit = "VelQtLib::VelQLineEdit";
     return {
         {"button", "Button Controls", "Different kinds of buttons, Regular, Disabled with icons",
             {caption("Normal Buttons", 120, 100), {button, {150, 120, 100, 50}, "Button"},
@@ -73,6 +74,21 @@ QVector<PageSpec> pageSpecs()
                 {radio, {300, 180, 60, 53}, "CheckBox"}, {radio, {450, 180, 60, 53}, "Disable"},
                 caption("Icon Text CheckBox", 240, 150), {radio, {150, 240, 80, 60}, "CheckBox"},
                 {radio, {300, 240, 80, 60}, "CheckBox"}, {radio, {450, 240, 80, 60}, "Disable"}}},
+        {"edit", "Edit Controls", "Different kinds of Edit, TextEdit, Spin",
+            {caption("LineEdit", 120, 150), {edit, {150, 120, 150, 40}, ""},
+                caption("Disable", 180, 150), {edit, {150, 180, 150, 40}, "Disable Edit"},
+                caption("Promote LineEdit", 240, 150), {edit, {150, 240, 150, 40}, ""},
+                caption("Password LineEdit", 300, 150), {edit, {150, 300, 150, 40}, ""},
+                caption("Text Edit", 360, 150),
+                {"VelQtLib::VelQTextEdit", {150, 360, 150, 80}, nullptr}}},
+        {"progress", "Progressbar Controls", "Different kinds of Progressbar, Regular, Disabled",
+            {caption("Progressbar (45%)", 120, 150),
+                {"VelQtLib::VelQProgressBar", {150, 130, 150, 12}, nullptr}}},
+        {"slider", "Slider Controls", "Different kinds of Slider, Regular, Disabled",
+            {caption("Horizontal Slider", 120, 150),
+                {"VelQtLib::VelQSlider", {150, 130, 150, 30}, nullptr},
+                {"VelQtLib::VelQLabel", {20, 180, 150, 30}, nullptr},
+                {"VelQtLib::VelQSlider", {150, 190, 30, 150}, nullptr}}},
     };
 }
 
@@ -219,8 +235,8 @@ private slots:
             QVERIFY2(w->findChild<VelQPushButton*>(QLatin1String(name)), name);
         auto* container = w->findChild<VelQContainer*>(QStringLiteral("container"));
         QVERIFY(container);
-        QCOMPARE(
-            container->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly).size(), 3);
+        QCOMPARE(container->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly).size(),
+            pageSpecs().size());
     }
 
     void startsOnButtonPage()
@@ -261,7 +277,7 @@ private slots:
         QWidget* container = w->findChild<QWidget*>(QStringLiteral("container"));
         QCOMPARE(page->parentWidget(), container);
         const auto pages = container->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
-        QCOMPARE(pages.size(), 3);
+        QCOMPARE(pages.size(), pageSpecs().size());
         for (QWidget* other : pages)
             QCOMPARE(other->isVisible(), other == page);
         QCOMPARE(page->geometry(), container->rect());
@@ -294,16 +310,36 @@ private slots:
     void navigationLooks()
     {
         Vitrina* w = gallery();
-        showPage("radio");
+        showPage("slider");
         const QImage shot = w->grab().toImage();
-        for (const char* name : {"radio", "button"}) {
+        for (const char* name : {"slider", "button"}) {
             QRadioButton* button = navigation(name);
             // The selected item's accent marker sits 4 pixels in, half way down.
             const QPoint marker = button->mapTo(w, QPoint(4, button->height() / 2));
             const bool selected = button->isChecked();
-            QCOMPARE(selected, qstrcmp(name, "radio") == 0);
+            QCOMPARE(selected, qstrcmp(name, "slider") == 0);
             QCOMPARE(TestSupport::near(shot.pixel(marker), QColor(0xe8, 0x3a, 0x1d), 8), selected);
         }
+    }
+
+    // A navigation item answers a click anywhere on its tile, not only on Qt's label area.
+    void navigationTileClick_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("short label") << QStringLiteral("slider");
+        QTest::newRow("long label") << QStringLiteral("progress");
+    }
+
+    void navigationTileClick()
+    {
+        QFETCH(QString, name);
+        showPage("button");
+        QRadioButton* button = navigation(name.toLatin1().constData());
+        QTest::mouseClick(
+            button, Qt::LeftButton, {}, QPoint(button->width() - 6, button->height() - 4));
+        QVERIFY(button->isChecked());
+        QVERIFY(boundPage(button)->isVisible());
+        QVERIFY(!boundPage(navigation("button"))->isVisible());
     }
 
     void checkedButtonClickedAgain()
@@ -405,6 +441,34 @@ private slots:
             const QPoint inFace = b->mapTo(w, QPoint(6, b->height() / 2));
             QCOMPARE_PIXEL(shot, inFace.x(), inFace.y(),
                 b->isEnabled() ? QColor(Qt::white) : QColor(0xf2, 0xf2, 0xf4));
+        }
+    }
+
+    void editPage()
+    {
+        QWidget* page = showPage("edit");
+        for (VelQLineEdit* edit : page->findChildren<VelQLineEdit*>()) {
+            QCOMPARE(edit->isEnabled(), edit->y() != 180);
+            QCOMPARE(edit->echoMode() == QLineEdit::Password, edit->y() == 300);
+        }
+        auto* text = page->findChild<VelQTextEdit*>();
+        QVERIFY(text);
+        QVERIFY(qobject_cast<VelQScrollBar*>(text->verticalScrollBar()));
+    }
+
+    void valuesAreSet()
+    {
+        QWidget* progressPage = showPage("progress");
+        auto* progress = progressPage->findChild<VelQProgressBar*>();
+        QVERIFY(progress);
+        QCOMPARE(progress->value(), 45);
+        QWidget* sliderPage = showPage("slider");
+        const auto sliders = sliderPage->findChildren<VelQSlider*>();
+        QCOMPARE(sliders.size(), 2);
+        for (VelQSlider* slider : sliders) {
+            QCOMPARE(slider->value(), 45);
+            QCOMPARE(slider->orientation(),
+                slider->height() > slider->width() ? Qt::Vertical : Qt::Horizontal);
         }
     }
 
