@@ -548,6 +548,21 @@ private slots:
         QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QLatin1String(", "))));
     }
 
+    void closeTurnsAccentUnderMouse()
+    {
+        auto* close = gallery()->findChild<VelQPushButton*>(QStringLiteral("close"));
+        const QPoint glyphCentre(close->width() / 2, close->height() / 2);
+        const QImage normal = TestSupport::render(close);
+        QVERIFY(!TestSupport::near(normal.pixel(4, glyphCentre.y()), QColor(0xe8, 0x3a, 0x1d)));
+        TestSupport::sendEnter(close);
+        const QImage hovered = TestSupport::render(close);
+        QCOMPARE_PIXEL(hovered, 4, glyphCentre.y(), QColor(0xe8, 0x3a, 0x1d));
+        QCOMPARE_PIXEL(hovered, glyphCentre.x(), glyphCentre.y(), QColor(Qt::white));
+        TestSupport::sendLeave(close);
+        QVERIFY(!TestSupport::near(
+            TestSupport::render(close).pixel(4, glyphCentre.y()), QColor(0xe8, 0x3a, 0x1d)));
+    }
+
     void helpOpensHomePage()
     {
         Vitrina* w = gallery();
