@@ -3,6 +3,10 @@
 #include "framework/AttrReader.h"
 #include "framework/StyleSlots.h"
 
+#include <QButtonGroup>
+
+#include <algorithm>
+
 namespace VelQtLib {
 
 namespace {
@@ -50,10 +54,28 @@ void VelQRadioButton::mousePressEvent(QMouseEvent* event)
 
 void VelQRadioButton::mouseReleaseEvent(QMouseEvent* event)
 {
-    // Qt's click handling checks the button only when released over it, and never unchecks
-    // the checked button of an exclusive set.
+    // Every release that reaches a member of an exclusive set checks it, also one dragged off
+    // it; Qt never unchecks the checked member, so its own click after a release over the
+    // button leaves it checked. Anywhere else Qt's click may uncheck, and inverting first would
+    // cancel its toggle.
+    if (inExclusiveSet())
+        setChecked(!isChecked());
     d()->onMouseRelease(event);
     QRadioButton::mouseReleaseEvent(event);
+}
+
+// Whether Qt refuses to uncheck this button once it is checked: an exclusive group, or an
+// auto-exclusive button with auto-exclusive siblings.
+bool VelQRadioButton::inExclusiveSet() const
+{
+    if (group())
+        return group()->exclusive();
+    if (!autoExclusive() || !parentWidget())
+        return false;
+    const QList<QAbstractButton*> buttons = parentWidget()->findChildren<QAbstractButton*>();
+    return std::count_if(buttons.cbegin(), buttons.cend(), [](const QAbstractButton* b) {
+        return b->autoExclusive() && !b->group();
+    }) > 1;
 }
 
 VelQRadioButtonImpl::VelQRadioButtonImpl(VelQRadioButton* owner)

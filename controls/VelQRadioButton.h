@@ -30,6 +30,7 @@ protected:
 
 private:
     VelQRadioButtonImpl* d() const;
+    bool inExclusiveSet() const;
     Q_DISABLE_COPY(VelQRadioButton)
 };
 

@@ -95,14 +95,9 @@ bool VelQScrollViewImpl::parseAttributes(const ::Json::Value*& json)
         if (slot >= 0)
             manager.getImageStyle(name, backgroundStyle);
     });
-    VelQScrollBar* horizontal = bar(Qt::Horizontal);
-    VelQScrollBar* vertical = bar(Qt::Vertical);
     // A child's arrow size would only give its bar a sheet that the thickness sheet replaces at
-    // once, so the thickness alone decides both bars' sheets.
-    readScrollBarChildren(*json, horizontal, vertical, [&](const ScrollBarChild& child) {
-        const int t = child.thickness;
-        setScrollBarSheet(horizontal, vertical, scrollBarLongSheet(t, t, t));
-    });
+    // once, so the scroll view follows the thickness-only rule.
+    readScrollBarChildren(*json, bar(Qt::Horizontal), bar(Qt::Vertical), thicknessLongSheetRule);
     return result;
 }
 

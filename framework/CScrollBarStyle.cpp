@@ -2,7 +2,23 @@
 
 #include "controls/VelQSlider.h"
 
+#include <QCoreApplication>
+#include <QStyleFactory>
+
 namespace VelQtLib {
+
+namespace {
+
+// The platform's default style. Without an application object Qt cannot ask the platform yet
+// and would settle on "Windows" for good; "Fusion" is what it picks here once it can ask.
+QStyle* platformStyle()
+{
+    if (QCoreApplication::instance())
+        return nullptr;
+    return QStyleFactory::create(QStringLiteral("Fusion"));
+}
+
+} // namespace
 
 CScrollBarStyle* CScrollBarStyle::instance()
 {
@@ -12,7 +28,7 @@ CScrollBarStyle* CScrollBarStyle::instance()
 }
 
 CScrollBarStyle::CScrollBarStyle()
-    : QProxyStyle(static_cast<QStyle*>(nullptr))
+    : QProxyStyle(platformStyle())
 {
 }
 

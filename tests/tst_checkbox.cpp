@@ -7,19 +7,13 @@
 #include <QtTest>
 
 using namespace VelQtLib;
+using TestSupport::parsed;
 
 namespace {
 
 const QColor blue(0, 0, 255), yellow(255, 255, 0), green(0, 160, 0), pink(255, 0, 255),
     orange(255, 128, 0), purple(128, 0, 255), red(255, 0, 0), cyan(0, 255, 255),
     textGray(128, 128, 128), none(0, 0, 0, 0);
-
-::Json::Value parsed(const QByteArray& text)
-{
-    ::Json::Value v;
-    VelQtLib::Json::parse(text.constData(), text.constData() + text.size(), v);
-    return v;
-}
 
 QByteArray box(const char* name, QColor c)
 {

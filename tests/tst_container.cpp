@@ -7,17 +7,11 @@
 #include <QtTest>
 
 using namespace VelQtLib;
+using TestSupport::parsed;
 
 namespace {
 
 const QColor pink(255, 0, 255), cyan(0, 255, 255), gray(128, 128, 128);
-
-::Json::Value parsed(const QByteArray& text)
-{
-    ::Json::Value v;
-    VelQtLib::Json::parse(text.constData(), text.constData() + text.size(), v);
-    return v;
-}
 
 QByteArray box(const char* name, QColor c)
 {

@@ -8,18 +8,12 @@
 #include <QtTest>
 
 using namespace VelQtLib;
+using TestSupport::parsed;
 
 namespace {
 
 const QColor black(0, 0, 0), red(255, 0, 0), white(255, 255, 255), none(0, 0, 0, 0),
     pink(255, 0, 255);
-
-::Json::Value parsed(const QByteArray& text)
-{
-    ::Json::Value v;
-    VelQtLib::Json::parse(text.constData(), text.constData() + text.size(), v);
-    return v;
-}
 
 QImage paintedAlone(QWidget* widget)
 {

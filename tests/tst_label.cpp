@@ -10,19 +10,13 @@
 #include <QtTest>
 
 using namespace VelQtLib;
+using TestSupport::parsed;
 
 Q_DECLARE_METATYPE(TextPosition)
 
 namespace {
 
 const QColor red(255, 0, 0), highlight(155, 202, 239);
-
-::Json::Value parsed(const QByteArray& text)
-{
-    ::Json::Value v;
-    VelQtLib::Json::parse(text.constData(), text.constData() + text.size(), v);
-    return v;
-}
 
 VelQLabelImpl* implOf(VelQLabel& label)
 {

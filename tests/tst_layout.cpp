@@ -5,17 +5,7 @@
 #include <QtTest>
 
 using namespace VelQtLib;
-
-namespace {
-
-::Json::Value parsed(const QByteArray& text)
-{
-    ::Json::Value v;
-    VelQtLib::Json::parse(text.constData(), text.constData() + text.size(), v);
-    return v;
-}
-
-} // namespace
+using TestSupport::parsed;
 
 class tst_Layout : public QObject {
     Q_OBJECT

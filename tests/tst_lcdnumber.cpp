@@ -6,17 +6,11 @@
 #include <QtTest>
 
 using namespace VelQtLib;
+using TestSupport::parsed;
 
 namespace {
 
 const QColor panel(40, 40, 40);
-
-::Json::Value parsed(const QByteArray& text)
-{
-    ::Json::Value v;
-    VelQtLib::Json::parse(text.constData(), text.constData() + text.size(), v);
-    return v;
-}
 
 int countNear(const QImage& image, QColor colour)
 {

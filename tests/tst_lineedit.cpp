@@ -8,6 +8,7 @@
 #include <QtTest>
 
 using namespace VelQtLib;
+using TestSupport::parsed;
 
 Q_DECLARE_METATYPE(QMargins)
 
@@ -15,13 +16,6 @@ namespace {
 
 const QColor normalBg(0, 200, 0), hoverBg(200, 0, 0), focusBg(255, 0, 255), disabledBg(90, 90, 90),
     hintRed(255, 0, 0);
-
-::Json::Value parsed(const QByteArray& text)
-{
-    ::Json::Value v;
-    VelQtLib::Json::parse(text.constData(), text.constData() + text.size(), v);
-    return v;
-}
 
 QByteArray box(const char* name, QColor c)
 {

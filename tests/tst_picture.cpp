@@ -6,18 +6,12 @@
 #include <QtTest>
 
 using namespace VelQtLib;
+using TestSupport::parsed;
 
 namespace {
 
 const QColor red(255, 0, 0), green(0, 255, 0), blue(0, 0, 255), magenta(255, 0, 255),
     clear(0, 0, 0, 0);
-
-::Json::Value parsed(const QByteArray& text)
-{
-    ::Json::Value v;
-    VelQtLib::Json::parse(text.constData(), text.constData() + text.size(), v);
-    return v;
-}
 
 // Red, green, blue and magenta quarters, clockwise from the top left, so that any shift or
 // scaling shows on the pixels.

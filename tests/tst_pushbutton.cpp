@@ -6,19 +6,13 @@
 #include <QtTest>
 
 using namespace VelQtLib;
+using TestSupport::parsed;
 using TestSupport::sendMouse;
 
 namespace {
 
 const QColor normalFace(0, 200, 0), hoverFace(200, 0, 0), pressedFace(255, 0, 255),
     disabledFace(90, 90, 90), iconBlue(0, 0, 255), hotYellow(255, 255, 0), extCyan(0, 255, 255);
-
-::Json::Value parsed(const QByteArray& text)
-{
-    ::Json::Value v;
-    VelQtLib::Json::parse(text.constData(), text.constData() + text.size(), v);
-    return v;
-}
 
 QByteArray box(const char* name, QColor c)
 {

@@ -6,6 +6,7 @@
 #include <QtTest>
 
 using namespace VelQtLib;
+using TestSupport::parsed;
 using TestSupport::sendMouse;
 
 namespace {
@@ -24,13 +25,6 @@ QColor partColour(char part, int state)
     default:
         return QColor(0, 0, level);
     }
-}
-
-::Json::Value parsed(const QByteArray& text)
-{
-    ::Json::Value v;
-    VelQtLib::Json::parse(text.constData(), text.constData() + text.size(), v);
-    return v;
 }
 
 QByteArray box(const QByteArray& name, QColor c)

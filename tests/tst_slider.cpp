@@ -7,19 +7,13 @@
 #include <QtTest>
 
 using namespace VelQtLib;
+using TestSupport::parsed;
 using TestSupport::sendMouse;
 
 namespace {
 
 const QColor channelBlue(0, 0, 255), filledCyan(0, 255, 255), thumbYellow(255, 255, 0),
     hoverRed(255, 0, 0), pressedMagenta(255, 0, 255), disabledGray(128, 128, 128);
-
-::Json::Value parsed(const QByteArray& text)
-{
-    ::Json::Value v;
-    VelQtLib::Json::parse(text.constData(), text.constData() + text.size(), v);
-    return v;
-}
 
 QByteArray box(const char* name, QColor c)
 {

@@ -2,6 +2,7 @@
 
 #include <VelQtLib.h>
 
+#include <QProxyStyle>
 #include <QtTest>
 
 #include <cstdio>
@@ -74,8 +75,9 @@ private slots:
         QProcess process;
         process.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--print-style")});
         QVERIFY(process.waitForFinished(30000));
-        QCOMPARE(
-            process.readAllStandardOutput().trimmed(), QByteArray("VelQtLib::CScrollBarStyle"));
+        // The proxy wraps the platform's own style, even though it came before the application.
+        QCOMPARE(process.readAllStandardOutput().trimmed(),
+            QByteArray("VelQtLib::CScrollBarStyle QFusionStyle"));
     }
 };
 
@@ -89,7 +91,9 @@ int main(int argc, char* argv[])
     if (argc > 1 && qstrcmp(argv[1], "--print-style") == 0) {
         Init();
         QApplication app(argc, argv);
-        std::printf("%s\n", QApplication::style()->metaObject()->className());
+        const auto* proxy = qobject_cast<QProxyStyle*>(QApplication::style());
+        std::printf("%s %s\n", QApplication::style()->metaObject()->className(),
+            proxy ? proxy->baseStyle()->metaObject()->className() : "");
         return 0;
     }
     QApplication app(argc, argv);

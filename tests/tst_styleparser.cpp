@@ -7,17 +7,7 @@
 #include <QtTest>
 
 using namespace VelQtLib;
-
-namespace {
-
-::Json::Value parsed(const char* text)
-{
-    ::Json::Value v;
-    VelQtLib::Json::parse(text, text + std::strlen(text), v);
-    return v;
-}
-
-} // namespace
+using TestSupport::parsed;
 
 class tst_StyleParser : public QObject {
     Q_OBJECT

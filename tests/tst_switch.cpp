@@ -7,18 +7,12 @@
 #include <QtTest>
 
 using namespace VelQtLib;
+using TestSupport::parsed;
 
 namespace {
 
 const QColor pink(255, 0, 255), cyan(0, 255, 255), blue(0, 0, 255), yellow(255, 255, 0),
     red(255, 0, 0), green(0, 160, 0);
-
-::Json::Value parsed(const QByteArray& text)
-{
-    ::Json::Value v;
-    VelQtLib::Json::parse(text.constData(), text.constData() + text.size(), v);
-    return v;
-}
 
 QByteArray box(const char* name, QColor c)
 {

@@ -6,6 +6,7 @@
 #include <QtTest>
 
 using namespace VelQtLib;
+using TestSupport::parsed;
 using TestSupport::sendMouse;
 
 namespace {
@@ -13,13 +14,6 @@ namespace {
 const QColor backBlue(0, 0, 255), normalGreen(0, 200, 0), hoverRed(200, 0, 0),
     currentMagenta(255, 0, 255), iconCyan(0, 255, 255), selectedYellow(255, 255, 0),
     textWhite(255, 255, 255);
-
-::Json::Value parsed(const QByteArray& text)
-{
-    ::Json::Value v;
-    VelQtLib::Json::parse(text.constData(), text.constData() + text.size(), v);
-    return v;
-}
 
 QByteArray box(const char* name, QColor c)
 {
@@ -106,22 +100,6 @@ private slots:
         QCOMPARE(tabs->typeName(), QStringLiteral("qttab"));
         QCOMPARE(static_cast<VelQTabWidgetImpl*>(tabs->impl())->itemSize, 70);
         QVERIFY(tabs->testAttribute(Qt::WA_MouseTracking));
-    }
-
-    void defaults()
-    {
-        VelQTabWidget tabs(&host);
-        auto* d = static_cast<VelQTabWidgetImpl*>(tabs.impl());
-        QVERIFY(d->hasIcon);
-        QVERIFY(d->showText);
-        QCOMPARE(d->currentIndex, 0);
-        QCOMPARE(d->hoverIndex, -1);
-        QCOMPARE(d->itemSpace, 0);
-        QVERIFY(!d->vertical);
-        QCOMPARE(d->itemSize, 50);
-        QCOMPARE(d->iconOffset.hAlign, 1);
-        QCOMPARE(d->iconOffset.vAlign, 1);
-        QCOMPARE(tabs.count(), 0);
     }
 
     void itemRects_data()

@@ -7,6 +7,7 @@
 #include <QtTest>
 
 using namespace VelQtLib;
+using TestSupport::parsed;
 
 Q_DECLARE_METATYPE(QMargins)
 
@@ -14,13 +15,6 @@ namespace {
 
 const QColor normalBg(0, 200, 0), hoverBg(200, 0, 0), focusBg(255, 0, 255), disabledBg(90, 90, 90),
     hintRed(255, 0, 0), groove(40, 40, 40), thumbYellow(255, 255, 0), arrowBlue(0, 0, 255);
-
-::Json::Value parsed(const QByteArray& text)
-{
-    ::Json::Value v;
-    VelQtLib::Json::parse(text.constData(), text.constData() + text.size(), v);
-    return v;
-}
 
 QByteArray box(const char* name, QColor c)
 {

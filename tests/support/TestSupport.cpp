@@ -2,6 +2,8 @@
 
 #include "zipwriter/ZipWriter.h"
 
+#include <theme/Json.h>
+
 #include <QBuffer>
 #include <QFile>
 #include <QMouseEvent>
@@ -10,6 +12,13 @@
 #include <QtEndian>
 
 namespace TestSupport {
+
+::Json::Value parsed(const QByteArray& text)
+{
+    ::Json::Value value;
+    VelQtLib::Json::parse(text.constData(), text.constData() + text.size(), value);
+    return value;
+}
 
 QString writeArchive(const QString& path, const QList<Member>& members)
 {

@@ -8,10 +8,14 @@
 #include <QPair>
 #include <QString>
 #include <QTemporaryDir>
+#include <json/value.h>
 
 class QWidget;
 
 namespace TestSupport {
+
+// A JSON document parsed the way the library parses packages and descriptions (null on error).
+::Json::Value parsed(const QByteArray& text);
 
 using Member = QPair<QByteArray, QByteArray>;
 

@@ -19,8 +19,10 @@ bool ZipWriter::add(const QByteArray& name, const QByteArray& data, bool stored)
         return false;
     zip_fileinfo info = {};
     const int method = stored ? 0 : Z_DEFLATED;
+    // A QByteArray never reaches the 4 GiB that would need ZIP64 records.
+    const int zip64 = 0;
     if (zipOpenNewFileInZip64(m_zip, name.constData(), &info, nullptr, 0, nullptr, 0, nullptr,
-            method, Z_DEFAULT_COMPRESSION, data.size() > 0xffffffffLL)
+            method, Z_DEFAULT_COMPRESSION, zip64)
         != ZIP_OK)
         return false;
     const bool written
