@@ -28,7 +28,7 @@ const QColor disabledFill(0xf2, 0xf2, 0xf4);
 const QColor disabledBorder(0xe6, 0xe6, 0xea);
 const QColor selection(0xfd, 0xe7, 0xe2);
 // A pressed neutral face: one step darker than the hover fill.
-const QColor pressedFill(0xeb, 0xeb, 0xef);
+const QColor pressedFill(0xe6, 0xe6, 0xeb);
 // Glyphs that sit on neutral faces without competing with text.
 const QColor glyph(0x8a, 0x8a, 0x95);
 } // namespace Palette

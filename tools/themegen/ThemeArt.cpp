@@ -15,10 +15,11 @@ struct FaceLook {
     QColor border;
 };
 
-// Neutral faces of buttons, combo boxes, tiles and view frames, by state.
+// Neutral faces of buttons, combo boxes and tiles, by state. Hover keeps the white face and
+// strengthens its outline: a grey hover fill would read like the disabled face.
 const FaceLook neutralFaces[] = {
     {"normal", surface, border},
-    {"hover", surface2, borderStrong},
+    {"hover", surface, borderStrong},
     {"pressed", pressedFill, borderStrong},
     {"disabled", disabledFill, disabledBorder},
 };
