@@ -48,6 +48,10 @@ Vitrina::Vitrina(QWidget* parent)
     minButton = findChild<QPushButton*>(QStringLiteral("min"));
     helpButton = findChild<QPushButton*>(QStringLiteral("help"));
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
+    // Text that Qt draws itself (an editable combo box's edit) matches the theme's body size.
+    QFont body = font();
+    body.setPixelSize(13);
+    setFont(body);
 
     // Without a container the pages would become windows of their own.
     if (container) {
