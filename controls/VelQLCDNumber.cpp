@@ -47,8 +47,9 @@ bool VelQLCDNumberImpl::parseAttributes(const ::Json::Value*& json)
     if (!attr)
         return result;
     int digits = 0;
+    // Qt's own range; outside it Qt would clamp the same way, but with a warning.
     if (attr.read("digitCount", digits))
-        lcd()->setDigitCount(digits);
+        lcd()->setDigitCount(qBound(0, digits, 99));
     // 0xAARRGGBB with the alpha ignored; an opaque colour needs the unsigned range.
     unsigned rgb = 0;
     int signedRgb = 0;

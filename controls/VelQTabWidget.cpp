@@ -108,7 +108,8 @@ VelQTabWidgetImpl::VelQTabWidgetImpl(VelQTabWidget* owner)
 
 QRect VelQTabWidgetImpl::itemRect(int index) const
 {
-    const int extent = qMax(0, itemSize);
+    // Kept within widget sizes so that the rectangle's far edge stays in int range.
+    const int extent = qBound(0, itemSize, QWIDGETSIZE_MAX);
     const int start = bounded(qint64(index) * (qint64(extent) + itemSpace));
     if (vertical)
         return QRect(0, start, owner->width(), extent);

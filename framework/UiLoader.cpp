@@ -13,9 +13,10 @@ namespace VelQtLib {
 
 namespace {
 
-QWidget* createElement(const ::Json::Value* element, QWidget* parent, int depth)
+// budget: how many more controls this build may create.
+QWidget* createElement(const ::Json::Value* element, QWidget* parent, int depth, int& budget)
 {
-    if (!element)
+    if (!element || budget <= 0)
         return nullptr;
     const ::Json::Value* type = Json::member(*element, "type");
     if (!type || !type->isString())
@@ -27,10 +28,11 @@ QWidget* createElement(const ::Json::Value* element, QWidget* parent, int depth)
     QWidget* widget = CreateControl(typeName.c_str(), element, parent);
     if (!widget)
         return nullptr;
+    --budget;
     const ::Json::Value* children = Json::arrayMember(*element, "child");
     if (children && depth < maxDescriptionDepth) {
         for (const ::Json::Value& child : *children)
-            createElement(&child, widget, depth + 1);
+            createElement(&child, widget, depth + 1, budget);
     }
     if (IVelQControlBase* control = controlOf(widget))
         control->fillSamples();
@@ -79,7 +81,8 @@ void applyWindowKeys(VelQWindow* window, const ::Json::Value& root)
 
 QWidget* CreateFromJson(const ::Json::Value* element, QWidget* parent)
 {
-    return createElement(element, parent, 1);
+    int budget = maxDescriptionControls;
+    return createElement(element, parent, 1, budget);
 }
 
 QWidget* LoadElements(const ::Json::Value* root, QWidget* parent)
@@ -90,8 +93,9 @@ QWidget* LoadElements(const ::Json::Value* root, QWidget* parent)
     if (!elements)
         return nullptr;
     QWidget* last = nullptr;
+    int budget = maxDescriptionControls;
     for (const ::Json::Value& element : *elements) {
-        last = CreateFromJson(&element, parent);
+        last = createElement(&element, parent, 1, budget);
         IVelQControlBase* control = controlOf(last);
         if (control && control->controlBase())
             control->applyLayout();

@@ -11,6 +11,8 @@ namespace VelQtLib {
 
 // Descriptions nested deeper than this build their first levels only.
 constexpr int maxDescriptionDepth = 256;
+// One description builds at most this many controls; the elements after them are skipped.
+constexpr int maxDescriptionControls = 10000;
 
 // Builds one element and, depth first, its "child" elements; null when it is skipped.
 VELQTLIB_EXPORT QWidget* CreateFromJson(const ::Json::Value* element, QWidget* parent);

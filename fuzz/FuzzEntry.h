@@ -7,17 +7,19 @@
 // Each takes untrusted bytes through one way the library reads third-party data.
 namespace VelQtFuzz {
 
-// Creates the application object on the offscreen platform, silences Qt and initialises the
-// library; safe to call more than once.
+// Initialises the library and, when there is none yet, creates the application object on the
+// offscreen platform with Qt's messages silenced; safe to call more than once.
 void setUp();
 
-// Bytes as a package archive, loaded as a theme package and as a fresh package.
+// Bytes as a package archive, loaded both ways a package loads; then every entry, theme
+// element and style record is looked up, images decoded and descriptions built.
 void package(const std::uint8_t* data, std::size_t size);
 // Bytes as "style.json": parsed, then every record looked up and painted.
 void styles(const std::uint8_t* data, std::size_t size);
-// Bytes as "theme.json" and as the UI description of a window, built and painted.
+// Bytes as "theme.json" and as the UI description of a window: built, every control driven
+// by the mouse and keys, given the theme elements in turn, painted enabled and disabled.
 void description(const std::uint8_t* data, std::size_t size);
-// Bytes as an image member, decoded in colour and gray.
+// Bytes as an image member, decoded in colour and gray and painted by every image painter.
 void image(const std::uint8_t* data, std::size_t size);
 
 } // namespace VelQtFuzz

@@ -6,15 +6,25 @@
 #include <QFontMetrics>
 #include <QIcon>
 #include <QLinearGradient>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QTextOption>
+#include <QWidget>
 
 #include <cmath>
 
 namespace VelQtLib {
 
 namespace {
+
+// Records, attributes and descriptions may hold any int. Coordinates are kept within widget
+// sizes, so that sums of a few of them, and the far edges Qt computes, stay in int range; the
+// parts cut off this way lie far outside any paint device.
+int bounded(int v)
+{
+    return qBound(-QWIDGETSIZE_MAX, v, QWIDGETSIZE_MAX);
+}
 
 void drawPiece(QPainter* p, const QRect& target, const QImage& image, const QRect& source)
 {
@@ -37,9 +47,29 @@ int alignedPos(int align, int start, int boxExtent, int extent)
     }
 }
 
-void drawSides(QPainter* p, const ImageStyle& s, int x, int y, int w, int h)
+// The part of the painter's logical coordinates that can reach its device: the device, the
+// exposed region of a widget being painted and the clip; null when it cannot be told.
+QRect reachableArea(QPainter* p)
 {
-    const int bs = s.borderSize;
+    const QPaintEngine* engine = p->paintEngine();
+    const QPaintDevice* device = engine ? engine->paintDevice() : nullptr;
+    if (!device || device->width() <= 0 || device->height() <= 0)
+        return QRect();
+    QRect area(0, 0, device->width(), device->height());
+    if (!engine->systemClip().isEmpty())
+        area &= engine->systemClip().boundingRect();
+    bool invertible = false;
+    const QTransform toLogical = p->deviceTransform().inverted(&invertible);
+    if (!invertible)
+        return QRect();
+    area = toLogical.mapRect(area).adjusted(-1, -1, 1, 1);
+    if (p->hasClipping())
+        area &= p->clipBoundingRect().toAlignedRect().adjusted(-1, -1, 1, 1);
+    return area;
+}
+
+void drawSides(QPainter* p, const ImageStyle& s, int bs, int x, int y, int w, int h)
+{
     if (s.bottomBorder)
         p->drawLine(x, y + h - bs, x + w - bs, y + h - bs);
     if (s.topBorder)
@@ -93,7 +123,12 @@ void VelQControlBaseImpl::drawImageStyle(QPainter* p, const ImageStyle& s, const
 void VelQControlBaseImpl::drawStyleFrame(
     QPainter* p, const ImageStyle& s, int x, int y, int w, int h)
 {
-    const int bs = s.borderSize;
+    x = bounded(x);
+    y = bounded(y);
+    w = bounded(w);
+    h = bounded(h);
+    const int bs = bounded(s.borderSize);
+    const int round = bounded(s.round);
     p->setPen(QPen(QBrush(s.borderColor), qreal(bs), Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
     const QRect full(x, y, w, h);
     QLinearGradient gradient(x, 0, x + w, 0);
@@ -103,11 +138,11 @@ void VelQControlBaseImpl::drawStyleFrame(
     }
     const bool allSides = s.leftBorder && s.topBorder && s.rightBorder && s.bottomBorder;
     const bool drawBorder = s.border && bs != 0;
-    if (s.round != 0) {
+    if (round != 0) {
         const QRect inner(x + bs, y + bs, w - 2 * bs, h - 2 * bs);
         p->setRenderHint(QPainter::Antialiasing, true);
         QPainterPath path;
-        path.addRoundedRect(QRectF(full), s.round, s.round, Qt::AbsoluteSize);
+        path.addRoundedRect(QRectF(full), round, round, Qt::AbsoluteSize);
         if (s.gradient) {
             p->fillPath(path, gradient);
         } else {
@@ -118,11 +153,11 @@ void VelQControlBaseImpl::drawStyleFrame(
             return;
         if (allSides) {
             // The outline's radii are roundness percentages, not pixels.
-            const int roundness = qBound(0, s.round, 99);
+            const int roundness = qBound(0, round, 99);
             p->drawRoundedRect(QRectF(inner), roundness, roundness, Qt::RelativeSize);
             return;
         }
-        drawSides(p, s, x, y, w, h);
+        drawSides(p, s, bs, x, y, w, h);
         return;
     }
     QRect inner(x, y, w - bs, h - bs);
@@ -137,7 +172,7 @@ void VelQControlBaseImpl::drawStyleFrame(
     if (allSides)
         p->drawRects(&inner, 1);
     else
-        drawSides(p, s, x, y, w, h);
+        drawSides(p, s, bs, x, y, w, h);
 }
 
 void VelQControlBaseImpl::drawStyleFrame(QPainter* p, const ImageStyle& s, const QRect& r)
@@ -149,16 +184,20 @@ void VelQControlBaseImpl::drawNineSlice(QPainter* p, const NineSlice& s, int x, 
 {
     if (w == 0 || h == 0)
         return;
+    x = bounded(x);
+    y = bounded(y);
+    w = bounded(w);
+    h = bounded(h);
     const QImage* img = CThemeManager::instance().getImage(s.image, false);
     if (!img)
         return;
     const QImage& image = *img;
     const int iw = image.width();
     const int ih = image.height();
-    const int L = s.sliceLeft;
-    const int R = s.sliceRight;
-    const int T = s.sliceTop;
-    const int B = s.sliceBottom;
+    const int L = bounded(s.sliceLeft);
+    const int R = bounded(s.sliceRight);
+    const int T = bounded(s.sliceTop);
+    const int B = bounded(s.sliceBottom);
 
     if (T != 0)
         drawPiece(p, QRect(x + L, y, w - L - R, T), image, QRect(L, 0, iw - L - R, T));
@@ -220,9 +259,9 @@ void VelQControlBaseImpl::drawAlignedImage(
     const QImage* image = CThemeManager::instance().getImage(path, gray);
     if (!image || image->width() == 0 || image->height() == 0)
         return;
-    const int X = alignedPos(o.hAlign, x, w, image->width());
-    const int Y = alignedPos(o.vAlign, y, h, image->height());
-    p->drawImage(QPoint(X + o.dx, Y + o.dy), *image);
+    const int X = alignedPos(o.hAlign, bounded(x), bounded(w), image->width());
+    const int Y = alignedPos(o.vAlign, bounded(y), bounded(h), image->height());
+    p->drawImage(QPoint(X + bounded(o.dx), Y + bounded(o.dy)), *image);
 }
 
 void VelQControlBaseImpl::drawAlignedImage(
@@ -237,20 +276,26 @@ void VelQControlBaseImpl::drawAlignedIcon(
     if (icon.isNull())
         return;
     const QPixmap pixmap = icon.pixmap(size.width(), size.height(), QIcon::Normal, QIcon::Off);
-    const int X = alignedPos(o.hAlign, r.x(), r.width(), size.width());
-    const int Y = alignedPos(o.vAlign, r.y(), r.height(), size.height());
-    p->drawPixmap(QPoint(X + o.dx, Y + o.dy), pixmap);
+    const int X = alignedPos(o.hAlign, bounded(r.x()), bounded(r.width()), bounded(size.width()));
+    const int Y = alignedPos(o.vAlign, bounded(r.y()), bounded(r.height()), bounded(size.height()));
+    p->drawPixmap(QPoint(X + bounded(o.dx), Y + bounded(o.dy)), pixmap);
 }
 
 void VelQControlBaseImpl::drawStyledText(
     QPainter* p, const QString& text, const TextStyle& ts, int x, int y, int w, int h, bool isHor)
 {
-    QRect box(x + ts.offsetX, y + ts.offsetY, w - ts.offsetX, h - ts.offsetY);
+    x = bounded(x);
+    y = bounded(y);
+    w = bounded(w);
+    h = bounded(h);
+    const int offsetX = bounded(ts.offsetX);
+    const int offsetY = bounded(ts.offsetY);
+    QRect box(x + offsetX, y + offsetY, w - offsetX, h - offsetY);
     p->setBrush(QBrush(ts.color));
     p->setRenderHint(QPainter::TextAntialiasing, true);
     if (ts.vAlign == 2) {
-        box.setTop(y + ts.offsetY);
-        box.setHeight(h + ts.offsetY);
+        box.setTop(y + offsetY);
+        box.setHeight(h + offsetY);
     }
     const QFont font = fontOf(ts);
     const QTextOption option(alignmentOf(ts));
@@ -267,18 +312,30 @@ void VelQControlBaseImpl::drawStyledText(
     }
     if (w <= 0 || h <= 0)
         return;
-    QImage turned(h, w, QImage::Format_ARGB32);
+    // Turned a quarter clockwise, image column i lands on row y + i and image row j on column
+    // x + w - 1 - j. Only the part that can reach the device is rendered, so that a huge box
+    // never needs a huge temporary image.
+    QRect part(0, 0, h, w);
+    const QRect reachable = reachableArea(p);
+    if (reachable.isValid()) {
+        const QRect visible = reachable & QRect(x, y, w, h);
+        if (visible.isEmpty())
+            return;
+        part = QRect(QPoint(visible.top() - y, x + w - 1 - visible.right()),
+            QPoint(visible.bottom() - y, x + w - 1 - visible.left()));
+    }
+    QImage turned(part.size(), QImage::Format_ARGB32);
     turned.fill(0);
     {
         QPainter tp(&turned);
+        tp.translate(-part.topLeft());
         tp.setPen(ts.color);
         tp.setFont(font);
         tp.drawText(QRectF(0, 0, h, w), text, option);
     }
     p->save();
     p->rotate(90);
-    // Turned a quarter clockwise, the image's top edge lies along the box's right edge.
-    p->drawImage(QPoint(y, -x - w), turned);
+    p->drawImage(QPoint(y + part.left(), -x - w + part.top()), turned);
     p->restore();
 }
 

@@ -2,11 +2,15 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QImageReader>
 #include <QPainter>
 #include <QPixmap>
+#include <QtEndian>
+
+#include <cstring>
 
 namespace VelQtLib {
 
@@ -15,27 +19,66 @@ namespace {
 // Images whose decoded size would exceed this are refused before decoding.
 constexpr qint64 maxDecodedBytes = 256ll << 20;
 
-QImage readImage(QImageReader& reader)
+// Headers hold any 32-bit numbers; divided rather than multiplied, so nothing overflows.
+bool tooLarge(qint64 width, qint64 height)
 {
+    const qint64 w = qAbs(width);
+    const qint64 h = qAbs(height);
+    return w != 0 && h > maxDecodedBytes / 4 / w;
+}
+
+// An icon's directory states each image's size, and the reader reports that; the PNG or
+// bitmap stored inside may claim a far larger one, which is what the decoder allocates.
+bool iconHidesLargeImage(const QByteArray& bytes)
+{
+    const auto* d = reinterpret_cast<const uchar*>(bytes.constData());
+    const qint64 size = bytes.size();
+    if (size < 6)
+        return false;
+    const int count = qFromLittleEndian<quint16>(d + 4);
+    for (int i = 0; i < count && 6 + 16 * qint64(i + 1) <= size; ++i) {
+        const uchar* entry = d + 6 + 16 * i;
+        const qint64 at = qFromLittleEndian<quint32>(entry + 12);
+        if (at + 24 > size)
+            continue;
+        const uchar* image = d + at;
+        if (std::memcmp(image, "\x89PNG", 4) == 0) {
+            if (tooLarge(qFromBigEndian<quint32>(image + 16), qFromBigEndian<quint32>(image + 20)))
+                return true;
+        } else if (tooLarge(qFromLittleEndian<qint32>(image + 4),
+                       qFromLittleEndian<qint32>(image + 8) / 2)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+QImage decodeBytes(const QByteArray& bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    // Asked first: once the handler has read the header it no longer recognises the format.
+    const QByteArray format = reader.format();
     const QSize size = reader.size();
-    if (size.isValid() && qint64(size.width()) * size.height() * 4 > maxDecodedBytes)
+    if (size.isValid() && tooLarge(size.width(), size.height()))
+        return QImage();
+    if ((format == "ico" || format == "cur") && iconHidesLargeImage(bytes))
         return QImage();
     return reader.read();
 }
 
-QImage decodeBytes(const uchar* data, quint32 size)
-{
-    QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data), int(size));
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    return readImage(reader);
-}
-
 QImage decodeFile(const QString& fileName)
 {
-    QImageReader reader(fileName);
-    return readImage(reader);
+    // Paths come from packages: a device or a pipe behind one could block or never end.
+    const QFileInfo info(fileName);
+    if (!info.isFile() || info.size() > qint64(CThemePackage::maxEntrySize))
+        return QImage();
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return QImage();
+    return decodeBytes(file.readAll());
 }
 
 // The disabled look that the application style gives the image.
@@ -112,8 +155,10 @@ QImage* CThemeManager::decodeImage(const QString& path, bool& fromTheme) const
         fromTheme = entry != nullptr;
     }
     QImage image;
-    if (entry)
-        image = decodeBytes(entry->bytes.get(), entry->size);
+    if (entry) {
+        image = decodeBytes(QByteArray::fromRawData(
+            reinterpret_cast<const char*>(entry->bytes.get()), int(entry->size)));
+    }
     if (image.isNull()) {
         const QString underImages = QStringLiteral("images/") + path;
         if (QFile::exists(path))

@@ -66,14 +66,19 @@ CThemePackage::~CThemePackage()
 bool CThemePackage::readArchive(void* zipHandle)
 {
     unzFile zip = zipHandle;
+    quint64 inflated = 0;
     for (int status = unzGoToFirstFile(zip); status == UNZ_OK; status = unzGoToNextFile(zip)) {
         unz_file_info64 info;
         if (unzGetCurrentFileInfo64(zip, &info, nullptr, 0, nullptr, 0, nullptr, 0) != UNZ_OK)
             break;
         if (info.uncompressed_size == 0 || info.uncompressed_size > maxEntrySize)
             continue;
-        if (storedBytes + info.uncompressed_size > maxPackageSize)
+        // Members that fail their checks count too: one member's data listed under thousands
+        // of names would otherwise be inflated again and again without end.
+        if (storedBytes + info.uncompressed_size > maxPackageSize
+            || inflated + info.uncompressed_size > maxPackageSize)
             break;
+        inflated += info.uncompressed_size;
         // minizip does not terminate a name it had to cut, so size the buffer from the header.
         std::string name(info.size_filename, '\0');
         if (unzGetCurrentFileInfo64(

@@ -27,7 +27,8 @@ class VELQTLIB_EXPORT CThemePackage {
 public:
     // Members whose declared or decoded size exceeds this are not stored.
     static constexpr quint64 maxEntrySize = 64ull << 20;
-    // Reading stops storing members once a package holds this many bytes.
+    // Reading stops once a package holds this many bytes, or once one archive has inflated
+    // this many, stored or not.
     static constexpr quint64 maxPackageSize = 512ull << 20;
 
     CThemePackage();

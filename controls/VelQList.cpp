@@ -1,0 +1,87 @@
+#include "controls/VelQList_p.h"
+
+#include "framework/AttrReader.h"
+#include "framework/Library.h"
+#include "framework/StyleSlots.h"
+
+#include <QPainter>
+
+namespace VelQtLib {
+
+VelQList::VelQList(QWidget* parent)
+    : VelQItemView<QListWidget>(parent)
+{
+    auto* impl = new VelQListImpl(this);
+    setImpl(impl);
+    setItemDelegate(new VelQListItemDelegate(impl, this));
+    installSkinnedScrollBars(this);
+    setFrameStyle(0);
+    viewport()->setStyleSheet(QStringLiteral("background-color: rgba(0, 0, 0, 0);"));
+    paintViewportWith(&impl->background);
+    trackRowHover(this);
+    setAttribute(Qt::WA_MouseTracking);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    // Every row is itemHeight high, so Qt need not ask each row for its size.
+    setUniformItemSizes(true);
+}
+
+VelQList::~VelQList() = default;
+
+VelQListImpl::VelQListImpl(VelQList* owner)
+    : VelQControlBaseImpl(owner, owner->typeName())
+{
+}
+
+bool VelQListImpl::parseAttributes(const ::Json::Value*& json)
+{
+    const bool result = VelQControlBaseImpl::parseAttributes(json);
+    if (!json)
+        return result;
+    StyleSlots()
+        .image(0, {&background})
+        .imageGroup(2, itemStyles)
+        .textGroup(6, itemTextStyles)
+        .read(*json);
+    if (const AttrReader attr(json); attr) {
+        readMultiSelect(attr, list());
+        if (attr.read("itemHeight", itemHeight))
+            list()->doItemsLayout();
+    }
+    readViewScrollBars(*json, list(), thicknessLongSheetRule);
+    list()->viewport()->update();
+    return result;
+}
+
+void VelQListImpl::fillSamples()
+{
+    if (!IsDesignMode())
+        return;
+    for (int i = 0; i < 20; ++i)
+        list()->addItem(QStringLiteral("item %1").arg(i));
+}
+
+VelQListItemDelegate::VelQListItemDelegate(VelQListImpl* impl, QObject* parent)
+    : QItemDelegate(parent)
+    , m_impl(impl)
+{
+}
+
+void VelQListItemDelegate::paint(
+    QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    if (!index.isValid())
+        return;
+    painter->save();
+    const int state = rowState(option.state, RowPriority::HoverWins);
+    VelQControlBaseImpl::drawImageStyle(painter, m_impl->itemStyles[state], option.rect);
+    paintTextRow(painter, option.rect, index, m_impl->itemTextStyles[state]);
+    painter->restore();
+}
+
+QSize VelQListItemDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const
+{
+    return QSize(option.rect.width(), rowHeightOr20(m_impl->itemHeight));
+}
+
+} // namespace VelQtLib

@@ -1,0 +1,472 @@
+#include "support/TestSupport.h"
+
+#include <VelQtLib.h>
+#include <controls/VelQComboBox_p.h>
+
+#include <QLineEdit>
+#include <QPainter>
+#include <QtTest>
+
+using namespace VelQtLib;
+using TestSupport::parsed;
+using TestSupport::sendMouse;
+
+namespace {
+
+const QColor face0(0, 200, 0), face1(200, 0, 0), face2(255, 0, 255), face3(90, 90, 90),
+    button0(0, 0, 200), button1(0, 120, 120), listBack(40, 40, 40), row0(10, 100, 10),
+    row1(230, 30, 30), row2(30, 30, 230), textColour(255, 255, 255), textHover(255, 255, 0),
+    arrow(255, 128, 0), hotArrow(0, 255, 0), iconColour(128, 0, 128);
+
+QByteArray box(const char* name, QColor c)
+{
+    return QByteArray(R"({"type": 1, "name": ")") + name + R"(", "drawImg": false, "clr": ")"
+        + QByteArray::number(c.rgba(), 16) + R"("})";
+}
+
+QByteArray text(const char* name, QColor c, int size = 20)
+{
+    return QByteArray(R"({"type": 2, "name": ")") + name
+        + R"(", "family": "DejaVu Sans", "bold": true, "size": )" + QByteArray::number(size)
+        + R"(, "clr": ")" + QByteArray::number(c.rgb() & 0xffffff, 16) + R"("})";
+}
+
+const char* const skin = R"({"w": 200, "h": 40, "style": [["face0", 0, 0], ["face1", 0, 1],
+    ["face2", 0, 2], ["face3", 0, 3], ["button0", 0, 4], ["button1", 0, 5], ["text", 0, 8],
+    ["list", 0, 12], ["row0", 0, 13], ["row1", 0, 14], ["row2", 0, 15], ["text", 0, 17],
+    ["hot", 0, 18]], "attr": {"btnIcon": "arrow.png", "btnHotIcon": "hot.png"}})";
+
+std::unique_ptr<VelQComboBox> skinnedBox(QWidget* parent, const QByteArray& json = skin)
+{
+    auto combo = std::make_unique<VelQComboBox>(parent);
+    const ::Json::Value element = parsed(json);
+    combo->loadAttributes(&element);
+    combo->applyLayout();
+    return combo;
+}
+
+QIcon icon(QColor colour)
+{
+    QPixmap pixmap(16, 16);
+    pixmap.fill(colour);
+    return QIcon(pixmap);
+}
+
+// First and last column of the area that hold the colour; -1 when none does.
+QPair<int, int> columnsOf(const QImage& image, const QRect& area, QColor colour)
+{
+    int first = -1;
+    int last = -1;
+    for (int x = area.left(); x <= area.right(); ++x) {
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            if (TestSupport::near(image.pixel(x, y), colour, 8)) {
+                if (first < 0)
+                    first = x;
+                last = x;
+                break;
+            }
+        }
+    }
+    return {first, last};
+}
+
+// A pop-up row painted by the delegate alone with the given option state.
+QImage paintedRow(VelQComboBox* combo, int row, QStyle::State state)
+{
+    QStyleOptionViewItem option;
+    option.rect = QRect(0, 0, 150, 25);
+    option.state = state;
+    QImage image(150, 25, QImage::Format_ARGB32);
+    image.fill(Qt::black);
+    QPainter painter(&image);
+    combo->view()->itemDelegate()->paint(&painter, option, combo->model()->index(row, 0));
+    return image;
+}
+
+} // namespace
+
+class tst_ComboBox : public QObject {
+    Q_OBJECT
+
+    QWidget host;
+
+private slots:
+    void initTestCase()
+    {
+        TestSupport::installStrictMessageHandler();
+        Init();
+        const QByteArray style = "{\"style\": [" + box("face0", face0) + "," + box("face1", face1)
+            + "," + box("face2", face2) + "," + box("face3", face3) + "," + box("button0", button0)
+            + "," + box("button1", button1) + "," + box("list", listBack) + "," + box("row0", row0)
+            + "," + box("row1", row1) + "," + box("row2", row2) + "," + text("text", textColour)
+            + "," + text("hot", textHover) + "," + text("tiny", textColour, 6) + ","
+            + text("huge", textColour, 60) + "]}";
+        const QString path
+            = TestSupport::writeArchive(TestSupport::scratchPath(QStringLiteral("combo.data")),
+                {{"style.json", style},
+                    {"arrow.png", TestSupport::png(TestSupport::solid(8, 8, arrow))},
+                    {"hot.png", TestSupport::png(TestSupport::solid(8, 8, hotArrow))}});
+        QVERIFY(LoadAppPackage(path));
+        host.resize(400, 300);
+    }
+
+    void construction()
+    {
+        VelQComboBox combo(&host);
+        QCOMPARE(combo.typeName(), QStringLiteral("qtcombobox"));
+        auto* list = qobject_cast<VelQComboList*>(combo.view());
+        QVERIFY(list);
+        QVERIFY(qobject_cast<VelQComboItemDelegate*>(list->itemDelegate()));
+    }
+
+    void boxLooks_data()
+    {
+        QTest::addColumn<QString>("sequence");
+        QTest::addColumn<QColor>("face");
+        QTest::addColumn<QColor>("button");
+        QTest::addColumn<QColor>("icon");
+        QTest::newRow("normal") << "" << face0 << button0 << arrow;
+        QTest::newRow("hover") << "e" << face1 << button1 << hotArrow;
+        // Slots 2 and 3 are not read: pressed and disabled boxes take slot 0's record.
+        QTest::newRow("pressed") << "ep" << face0 << button0 << arrow;
+        QTest::newRow("released") << "epr" << face1 << button1 << hotArrow;
+        QTest::newRow("left") << "el" << face0 << button0 << arrow;
+        QTest::newRow("disabled") << "d" << face0 << button0 << arrow;
+    }
+
+    void boxLooks()
+    {
+        QFETCH(QString, sequence);
+        QFETCH(QColor, face);
+        QFETCH(QColor, button);
+        QFETCH(QColor, icon);
+        auto combo = skinnedBox(&host);
+        combo->addItem(QStringLiteral("one"));
+        for (const QChar step : sequence) {
+            switch (step.toLatin1()) {
+            case 'e':
+                TestSupport::sendEnter(combo.get());
+                break;
+            case 'l':
+                TestSupport::sendLeave(combo.get());
+                break;
+            case 'p':
+                combo->impl()->onMousePress(nullptr);
+                break;
+            case 'r':
+                combo->impl()->onMouseRelease(nullptr);
+                break;
+            case 'd':
+                combo->setEnabled(false);
+                break;
+            }
+        }
+        const QImage image = TestSupport::render(combo.get());
+        image.save(QStringLiteral("/tmp/tst_combo_%1.png").arg(QTest::currentDataTag()));
+        // The button is the square of the box's height ending one pixel before its right edge.
+        QCOMPARE_PIXEL(image, 150, 35, face);
+        QCOMPARE_PIXEL(image, 199, 20, face);
+        QCOMPARE_PIXEL(image, 159, 2, button);
+        QCOMPARE_PIXEL(image, 198, 37, button);
+        QCOMPARE_PIXEL(image, 157, 2, face);
+        QCOMPARE_PIXEL(image, 178, 19, icon);
+    }
+
+    void textArea_data()
+    {
+        QTest::addColumn<bool>("withIcon");
+        QTest::addColumn<int>("left");
+        QTest::addColumn<int>("right");
+        QTest::newRow("icon") << true << 20 << 200 - 21;
+        QTest::newRow("no icon") << false << 0 << 199;
+    }
+
+    void textArea()
+    {
+        QFETCH(bool, withIcon);
+        QFETCH(int, left);
+        QFETCH(int, right);
+        auto combo = skinnedBox(&host,
+            R"({"w": 200, "h": 40, "style": [["face0", 0, 0], ["button0", 0, 4], ["text", 0, 8]]})");
+        QPixmap clear(16, 16);
+        clear.fill(Qt::transparent);
+        const QString wide(40, QLatin1Char('W'));
+        if (withIcon)
+            combo->addItem(QIcon(clear), wide);
+        else
+            combo->addItem(wide);
+        const QImage image = TestSupport::render(combo.get());
+        image.save(QStringLiteral("/tmp/tst_combo_text_%1.png").arg(QTest::currentDataTag()));
+        const QPair<int, int> columns = columnsOf(image, image.rect(), textColour);
+        QVERIFY2(
+            columns.first >= left && columns.first <= left + 3, QByteArray::number(columns.first));
+        QVERIFY2(columns.second <= right && columns.second >= right - 40,
+            QByteArray::number(columns.second));
+    }
+
+    void currentIcon()
+    {
+        auto combo = skinnedBox(&host);
+        combo->addItem(icon(iconColour), QStringLiteral("one"));
+        const QImage image = TestSupport::render(combo.get());
+        // 16 × 16, centred in the column at x 5 that is 20 wide.
+        QCOMPARE(columnsOf(image, image.rect(), iconColour), qMakePair(7, 22));
+        QCOMPARE_PIXEL(image, 7, 12, iconColour);
+        QCOMPARE_PIXEL(image, 22, 27, iconColour);
+        QCOMPARE_PIXEL(image, 7, 11, face0);
+        QCOMPARE_PIXEL(image, 7, 28, face0);
+    }
+
+    void styleSlots_data()
+    {
+        QTest::addColumn<QByteArray>("style");
+        QTest::addColumn<QColor>("normal");
+        QTest::addColumn<QColor>("hover");
+        QTest::addColumn<QColor>("pressed");
+        QTest::newRow("slot 0 fills every state")
+            << QByteArray(R"([["face2", 0, 0]])") << face2 << face2 << face2;
+        QTest::newRow("slot 1 only hover")
+            << QByteArray(R"([["face0", 0, 0], ["face1", 0, 1]])") << face0 << face1 << face0;
+        QTest::newRow("slots 2 and 3 ignored") << QByteArray(
+            R"([["face0", 0, 0], ["face2", 0, 2], ["face3", 0, 3], ["face3", 0, 21], ["face3", 0, -1]])")
+                                               << face0 << face0 << face0;
+        QTest::newRow("unknown name")
+            << QByteArray(R"([["face0", 0, 0], ["none", 0, 1]])") << face0 << face0 << face0;
+    }
+
+    void styleSlots()
+    {
+        QFETCH(QByteArray, style);
+        QFETCH(QColor, normal);
+        QFETCH(QColor, hover);
+        QFETCH(QColor, pressed);
+        auto combo = skinnedBox(&host, R"({"w": 200, "h": 40, "style": )" + style + "}");
+        QCOMPARE_PIXEL(TestSupport::render(combo.get()), 100, 20, normal);
+        TestSupport::sendEnter(combo.get());
+        QCOMPARE_PIXEL(TestSupport::render(combo.get()), 100, 20, hover);
+        combo->impl()->onMousePress(nullptr);
+        QCOMPARE_PIXEL(TestSupport::render(combo.get()), 100, 20, pressed);
+    }
+
+    void buttonIcons()
+    {
+        auto combo = skinnedBox(&host, R"({"w": 200, "h": 40, "attr": {"btnHotIcon": "hot.png"}})");
+        auto* d = static_cast<VelQComboBoxImpl*>(combo->impl());
+        QCOMPARE(d->btnIcons[0], QString());
+        QCOMPARE(d->btnIcons[1], QStringLiteral("hot.png"));
+        QCOMPARE(d->btnIcons[2], QString());
+        QCOMPARE(d->btnIcons[3], QString());
+        QVERIFY(!TestSupport::near(TestSupport::render(combo.get()).pixel(178, 19), hotArrow));
+        TestSupport::sendEnter(combo.get());
+        QCOMPARE_PIXEL(TestSupport::render(combo.get()), 178, 19, hotArrow);
+        const ::Json::Value both
+            = parsed(R"({"attr": {"btnIcon": "arrow.png", "btnHotIcon": "hot.png"}})");
+        combo->loadAttributes(&both);
+        QCOMPARE(d->btnIcons[0], QStringLiteral("arrow.png"));
+        QCOMPARE(d->btnIcons[1], QStringLiteral("hot.png"));
+        QCOMPARE(d->btnIcons[3], QStringLiteral("arrow.png"));
+    }
+
+    void popupRowLooks_data()
+    {
+        QTest::addColumn<int>("state");
+        QTest::addColumn<QColor>("background");
+        QTest::addColumn<QColor>("textColour");
+        QTest::newRow("normal") << int(QStyle::State_None) << row0 << textColour;
+        QTest::newRow("selected") << int(QStyle::State_Selected) << row2 << textColour;
+        QTest::newRow("under the mouse") << int(QStyle::State_MouseOver) << row1 << textHover;
+        QTest::newRow("selected under the mouse")
+            << int(QStyle::State_Selected | QStyle::State_MouseOver) << row1 << textHover;
+    }
+
+    void popupRowLooks()
+    {
+        QFETCH(int, state);
+        QFETCH(QColor, background);
+        QFETCH(QColor, textColour);
+        auto combo = skinnedBox(&host);
+        combo->addItem(QStringLiteral("MMMM"));
+        const QImage image = paintedRow(combo.get(), 0, QStyle::State(state));
+        QCOMPARE_PIXEL(image, 140, 12, background);
+        QVERIFY(columnsOf(image, image.rect(), textColour).first >= 0);
+    }
+
+    void popupRowWithIcon()
+    {
+        auto combo = skinnedBox(&host);
+        combo->addItem(icon(iconColour), QStringLiteral("MMMM"));
+        const QImage image = paintedRow(combo.get(), 0, QStyle::State_None);
+        // The icon column keeps what lies under it; the row look starts at x 20.
+        QCOMPARE(columnsOf(image, image.rect(), iconColour), qMakePair(2, 17));
+        QCOMPARE_PIXEL(image, 1, 12, Qt::black);
+        QCOMPARE_PIXEL(image, 20, 1, row0);
+        QCOMPARE_PIXEL(image, 19, 1, Qt::black);
+        QVERIFY(columnsOf(image, image.rect(), textColour).first >= 20);
+    }
+
+    void popupRowsAre25High_data()
+    {
+        QTest::addColumn<QByteArray>("textStyle");
+        QTest::newRow("tiny") << QByteArray("tiny");
+        QTest::newRow("huge") << QByteArray("huge");
+    }
+
+    void popupRowsAre25High()
+    {
+        QFETCH(QByteArray, textStyle);
+        auto combo = skinnedBox(
+            &host, R"({"w": 200, "h": 40, "style": [[")" + textStyle + R"(", 0, 17]]})");
+        combo->addItems({QStringLiteral("a"), QStringLiteral("b")});
+        QStyleOptionViewItem option;
+        option.rect = QRect(0, 0, 133, 10);
+        QCOMPARE(combo->view()->itemDelegate()->sizeHint(option, combo->model()->index(0, 0)),
+            QSize(133, 25));
+        host.show();
+        combo->showPopup();
+        QTRY_VERIFY(combo->view()->isVisible());
+        QCOMPARE(combo->view()->visualRect(combo->model()->index(1, 0)).height(), 25);
+        combo->hidePopup();
+        host.hide();
+    }
+
+    void popupPaintsItsBackground()
+    {
+        auto combo = skinnedBox(&host);
+        combo->addItems({QStringLiteral("a"), QStringLiteral("b")});
+        combo->setCurrentIndex(0);
+        VelQComboList list(static_cast<VelQComboBoxImpl*>(combo->impl()));
+        list.setModel(combo->model());
+        list.setCurrentIndex(combo->model()->index(0, 0));
+        list.resize(150, 100);
+        const QImage image = TestSupport::render(&list);
+        image.save(QStringLiteral("/tmp/tst_combo_popup.png"));
+        QCOMPARE_PIXEL(image, 140, 5, row2);
+        QCOMPARE_PIXEL(image, 140, 30, row0);
+        QCOMPARE_PIXEL(image, 140, 90, listBack);
+    }
+
+    void popupHoverWinsOverSelection()
+    {
+        auto combo = skinnedBox(&host);
+        combo->addItems({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")});
+        host.show();
+        combo->showPopup();
+        QAbstractItemView* view = combo->view();
+        QTRY_VERIFY(view->isVisible());
+        QHoverEvent hover(QEvent::HoverMove, QPoint(5, 30), QPoint(-1, -1));
+        QCoreApplication::sendEvent(view->viewport(), &hover);
+        view->setCurrentIndex(combo->model()->index(1, 0));
+        const QImage image = TestSupport::render(view->viewport());
+        QCOMPARE_PIXEL(image, 100, 30, row1);
+        QCOMPARE_PIXEL(image, 100, 5, row0);
+        combo->hidePopup();
+        host.hide();
+    }
+
+    void textAttribute()
+    {
+        VelQComboBox combo(&host);
+        combo.addItems({QStringLiteral("a"), QStringLiteral("b")});
+        const ::Json::Value json = parsed("{\"attr\": {\"text\": \"\xC4\xE3\"}}");
+        combo.loadAttributes(&json);
+        QCOMPARE(combo.count(), 3);
+        QCOMPARE(combo.currentIndex(), 2);
+        QCOMPARE(combo.currentText(), QString::fromUtf8("\xE4\xBD\xA0"));
+        QVERIFY(combo.itemIcon(2).isNull());
+        QVERIFY(!combo.itemData(2).isValid());
+    }
+
+    void editableBox()
+    {
+        auto combo = skinnedBox(&host);
+        combo->setEditable(true);
+        combo->addItem(QStringLiteral("MMMMMMMM"));
+        const ::Json::Value json = parsed(R"({"style": [["face0", 0, 0]]})");
+        combo->loadAttributes(&json);
+        QCOMPARE(
+            combo->lineEdit()->styleSheet(), QStringLiteral("background-color: rgba(0, 0, 0, 0);"));
+        const QImage image = TestSupport::render(combo.get());
+        image.save(QStringLiteral("/tmp/tst_combo_editable.png"));
+        // The line edit shows the text in its own style; the box paints none of its own.
+        QCOMPARE(columnsOf(image, image.rect(), textColour).first, -1);
+        QCOMPARE_PIXEL(image, 100, 38, face0);
+    }
+
+    void editableLaterShowsTheSkin()
+    {
+        auto combo = skinnedBox(&host);
+        combo->setEditable(true);
+        combo->addItem(QStringLiteral("MMMMMMMM"));
+        host.show();
+        QTRY_COMPARE(
+            combo->lineEdit()->styleSheet(), QStringLiteral("background-color: rgba(0, 0, 0, 0);"));
+        QCOMPARE_PIXEL(TestSupport::render(combo.get()), 140, 20, face0);
+        host.hide();
+        // A style sheet the program gave its own line edit stays.
+        VelQComboBox own(&host);
+        auto* edit = new QLineEdit;
+        edit->setStyleSheet(QStringLiteral("color: red;"));
+        own.setLineEdit(edit);
+        host.show();
+        QTest::qWait(0);
+        QCOMPARE(edit->styleSheet(), QStringLiteral("color: red;"));
+        host.hide();
+    }
+
+    void keysStayQts()
+    {
+        auto combo = skinnedBox(&host);
+        combo->addItems({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")});
+        host.show();
+        combo->setFocus();
+        QTest::keyClick(combo.get(), Qt::Key_Down);
+        QCOMPARE(combo->currentIndex(), 1);
+        QTest::keyClick(combo.get(), Qt::Key_End);
+        QCOMPARE(combo->currentIndex(), 2);
+        host.hide();
+    }
+
+    void clickOpensThePopup()
+    {
+        auto combo = skinnedBox(&host);
+        combo->addItems({QStringLiteral("a"), QStringLiteral("b")});
+        host.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&host));
+        QTest::mouseClick(combo.get(), Qt::LeftButton, Qt::NoModifier, QPoint(50, 20));
+        QTRY_VERIFY(combo->view()->isVisible());
+        combo->hidePopup();
+        host.hide();
+    }
+
+    void builtFromDescriptions_data()
+    {
+        QTest::addColumn<QByteArray>("type");
+        QTest::newRow("type name") << QByteArray("qtcombobox");
+        QTest::newRow("alias") << QByteArray("combobox");
+    }
+
+    void builtFromDescriptions()
+    {
+        QFETCH(QByteArray, type);
+        const ::Json::Value root = parsed(R"({"elements": [{"type": ")" + type
+            + R"(", "name": "made", "w": 150, "h": 30, "attr": {"text": "first"}}]})");
+        QWidget window;
+        LoadElements(&root, &window);
+        auto* combo = window.findChild<VelQComboBox*>(QStringLiteral("made"));
+        QVERIFY(combo);
+        QCOMPARE(combo->count(), 1);
+        QCOMPARE(combo->currentText(), QStringLiteral("first"));
+    }
+
+    void badInputIsHarmless()
+    {
+        auto combo = skinnedBox(&host, R"({"style": [[5, 0, 0], ["face0"], null],
+            "attr": {"text": [], "btnIcon": [], "btnHotIcon": {}}})");
+        QCOMPARE(combo->count(), 0);
+        TestSupport::render(combo.get());
+        paintedRow(combo.get(), 5, QStyle::State_None);
+    }
+};
+
+QTEST_MAIN(tst_ComboBox)
+#include "tst_combobox.moc"

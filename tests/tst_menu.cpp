@@ -1,0 +1,465 @@
+#include "support/TestSupport.h"
+
+#include <VelQtLib.h>
+#include <controls/VelQMenuBar_p.h>
+#include <controls/VelQMenu_p.h>
+
+#include <QtTest>
+
+using namespace VelQtLib;
+using TestSupport::parsed;
+using TestSupport::sendMouse;
+
+namespace {
+
+const QColor menuBack(0, 0, 255), entry0(0, 200, 0), entry1(200, 0, 0), entry2(255, 0, 255),
+    entry3(90, 90, 90), text0(255, 255, 255), text1(255, 255, 0), iconColour(255, 128, 0),
+    arrowGrey(0xcc, 0xcc, 0xcc);
+
+QByteArray box(const char* name, QColor c)
+{
+    return QByteArray(R"({"type": 1, "name": ")") + name + R"(", "drawImg": false, "clr": ")"
+        + QByteArray::number(c.rgba(), 16) + R"("})";
+}
+
+QByteArray text(const char* name, QColor c)
+{
+    return QByteArray(R"({"type": 2, "name": ")") + name
+        + R"(", "family": "DejaVu Sans", "size": 14, "bold": true, "clr": ")"
+        + QByteArray::number(c.rgb() & 0xffffff, 16) + R"("})";
+}
+
+ImageStyle fill(QColor colour)
+{
+    ImageStyle style;
+    style.color = colour;
+    return style;
+}
+
+QIcon icon(QColor colour)
+{
+    QPixmap pixmap(16, 16);
+    pixmap.fill(colour);
+    return QIcon(pixmap);
+}
+
+bool holds(const QImage& image, const QRect& area, QColor colour)
+{
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (TestSupport::near(image.pixel(x, y), colour, 8))
+                return true;
+        }
+    }
+    return false;
+}
+
+VelQMenuImpl* implOf(QMenu* menu)
+{
+    return static_cast<VelQMenuImpl*>(static_cast<VelQMenu*>(menu)->impl());
+}
+
+// A menu skinned in code as the gallery does, with four entries.
+std::unique_ptr<VelQMenu> codeMenu()
+{
+    auto menu = std::make_unique<VelQMenu>(QStringLiteral("File"));
+    menu->setBackgroundStyle(fill(menuBack));
+    menu->setItemStyle(0, fill(entry0));
+    menu->setItemStyle(1, fill(entry1));
+    TextStyle normal;
+    normal.family = QStringLiteral("DejaVu Sans");
+    normal.color = text0;
+    TextStyle hot = normal;
+    hot.color = text1;
+    menu->setItemTextStyle(0, normal);
+    menu->setItemTextStyle(1, hot);
+    menu->addAction(QStringLiteral("MMMM"));
+    menu->addSeparator();
+    menu->addAction(QStringLiteral("MMMM"));
+    menu->addMenu(QStringLiteral("More"))->addAction(QStringLiteral("inner"));
+    // Leaves a band of the menu's own background around the entries.
+    menu->setContentsMargins(4, 4, 4, 4);
+    return menu;
+}
+
+QPoint centreOf(QMenu* menu, int action)
+{
+    return menu->actionGeometry(menu->actions().at(action)).center();
+}
+
+} // namespace
+
+class tst_Menu : public QObject {
+    Q_OBJECT
+
+    QWidget host;
+
+private slots:
+    void initTestCase()
+    {
+        TestSupport::installStrictMessageHandler();
+        Init();
+        const QByteArray style = "{\"style\": [" + box("back", menuBack) + ","
+            + box("entry0", entry0) + "," + box("entry1", entry1) + "," + box("entry2", entry2)
+            + "," + box("entry3", entry3) + "," + text("text0", text0) + "," + text("text1", text1)
+            + "]}";
+        const QString path = TestSupport::writeArchive(
+            TestSupport::scratchPath(QStringLiteral("menu.data")), {{"style.json", style}});
+        QVERIFY(LoadAppPackage(path));
+        host.resize(500, 300);
+    }
+
+    // Menu bar
+
+    void barConstruction()
+    {
+        VelQMenuBar bar(&host);
+        QCOMPARE(bar.typeName(), QStringLiteral("qtmenubar"));
+        QVERIFY(bar.testAttribute(Qt::WA_MouseTracking));
+    }
+
+    void barHover()
+    {
+        VelQMenuBar bar(&host);
+        const ::Json::Value json = parsed(
+            R"({"x": 0, "y": 0, "w": 400, "h": 30, "style": [["entry0", 0, 1], ["entry1", 0, 2], ["text0", 0, 5]]})");
+        bar.loadAttributes(&json);
+        bar.applyLayout();
+        QMenu file(QStringLiteral("File"));
+        QMenu edit(QStringLiteral("Edit"));
+        bar.addMenu(&file);
+        bar.addMenu(&edit);
+        auto* d = static_cast<VelQMenuBarImpl*>(bar.impl());
+        const QRect first = bar.actionGeometry(bar.actions().at(0));
+        const QRect second = bar.actionGeometry(bar.actions().at(1));
+        QVERIFY(!first.isEmpty() && !second.isEmpty());
+
+        sendMouse(&bar, QEvent::MouseMove, second.center());
+        QCOMPARE(d->hoverIndex, 1);
+        QImage image = TestSupport::render(&bar);
+        image.save(QStringLiteral("/tmp/tst_menubar_hover.png"));
+        QCOMPARE_PIXEL(image, second.left() + 1, second.top() + 1, entry1);
+        QCOMPARE_PIXEL(image, first.left() + 1, first.top() + 1, entry0);
+        QVERIFY(holds(image, first, text0));
+
+        // Outside every entry the hover stays; leaving the bar clears it.
+        sendMouse(&bar, QEvent::MouseMove, QPoint(390, 15));
+        QCOMPARE(d->hoverIndex, 1);
+        TestSupport::sendLeave(&bar);
+        QCOMPARE(d->hoverIndex, -1);
+        QCOMPARE_PIXEL(TestSupport::render(&bar), second.left() + 1, second.top() + 1, entry0);
+    }
+
+    void barPressedLook()
+    {
+        VelQMenuBar bar(&host);
+        const ::Json::Value json = parsed(R"({"w": 300, "h": 30, "style": [["entry0", 0, 1],
+            ["entry1", 0, 2], ["entry2", 0, 3]]})");
+        bar.loadAttributes(&json);
+        bar.applyLayout();
+        QMenu file(QStringLiteral("File"));
+        bar.addMenu(&file);
+        auto* d = static_cast<VelQMenuBarImpl*>(bar.impl());
+        d->pressedIndex = 0;
+        d->hoverIndex = 0;
+        const QRect first = bar.actionGeometry(bar.actions().at(0));
+        QCOMPARE_PIXEL(TestSupport::render(&bar), first.left() + 1, first.top() + 1, entry2);
+        sendMouse(&bar, QEvent::MouseButtonRelease, QPoint(290, 15), Qt::LeftButton);
+        QCOMPARE(d->pressedIndex, -1);
+        QCOMPARE_PIXEL(TestSupport::render(&bar), first.left() + 1, first.top() + 1, entry1);
+    }
+
+    void barStyleSlots_data()
+    {
+        QTest::addColumn<QByteArray>("style");
+        QTest::addColumn<int>("field");
+        QTest::addColumn<QList<QColor>>("expected");
+        // field 0: itemStyles, 1: popupItemStyles, 2: popupBackground then background
+        QTest::newRow("slot 1 fills every state") << QByteArray(R"([["entry1", 0, 1]])") << 0
+                                                  << QList<QColor> {entry1, entry1, entry1, entry1};
+        QTest::newRow("slots 2 to 4") << QByteArray(
+            R"([["entry0", 0, 1], ["entry1", 0, 2], ["entry2", 0, 3], ["entry3", 0, 4]])")
+                                      << 0 << QList<QColor> {entry0, entry1, entry2, entry3};
+        QTest::newRow("slot 9 fills the pop-up group") << QByteArray(
+            R"([["entry2", 0, 9]])") << 1 << QList<QColor> {entry2, entry2, entry2, entry2};
+        QTest::newRow("slots 10 to 12")
+            << QByteArray(R"([["entry0", 0, 9], ["entry1", 0, 10], ["entry3", 0, 12]])") << 1
+            << QList<QColor> {entry0, entry1, entry0, entry3};
+        QTest::newRow("backgrounds") << QByteArray(R"([["back", 0, 0], ["entry3", 0, 9]])") << 2
+                                     << QList<QColor> {entry3, menuBack};
+        QTest::newRow("ignored") << QByteArray(
+            R"([["entry3", 0, -1], ["entry3", 0, 17], ["entry3", 0, 5], ["entry3", 0, 13]])")
+                                 << 0 << QList<QColor> {Qt::white, Qt::white, Qt::white, Qt::white};
+    }
+
+    void barStyleSlots()
+    {
+        QFETCH(QByteArray, style);
+        QFETCH(int, field);
+        QFETCH(QList<QColor>, expected);
+        VelQMenuBar bar(&host);
+        const ::Json::Value json = parsed(R"({"style": )" + style + "}");
+        QVERIFY(bar.loadAttributes(&json));
+        auto* d = static_cast<VelQMenuBarImpl*>(bar.impl());
+        QList<QColor> actual;
+        if (field == 0) {
+            for (const ImageStyle& s : d->itemStyles)
+                actual << s.color;
+        } else if (field == 1) {
+            for (const ImageStyle& s : d->popupItemStyles)
+                actual << s.color;
+        } else {
+            actual << d->popupBackground.color << d->background.color;
+        }
+        QCOMPARE(actual, expected);
+    }
+
+    void barTextSlots()
+    {
+        VelQMenuBar bar(&host);
+        const ::Json::Value json
+            = parsed(R"({"style": [["text0", 0, 5], ["text1", 0, 6], ["text1", 0, 13]]})");
+        bar.loadAttributes(&json);
+        auto* d = static_cast<VelQMenuBarImpl*>(bar.impl());
+        QCOMPARE(d->itemTextStyles[0].color, text0);
+        QCOMPARE(d->itemTextStyles[1].color, text1);
+        QCOMPARE(d->itemTextStyles[3].color, text0);
+        QCOMPARE(d->popupTextStyles[0].color, text1);
+        QCOMPARE(d->popupTextStyles[3].color, text1);
+    }
+
+    void barFromDescriptions_data()
+    {
+        QTest::addColumn<QByteArray>("type");
+        QTest::newRow("type name") << QByteArray("qtmenubar");
+        QTest::newRow("alias") << QByteArray("menubar");
+    }
+
+    void barFromDescriptions()
+    {
+        QFETCH(QByteArray, type);
+        const ::Json::Value root = parsed(
+            R"({"elements": [{"type": ")" + type + R"(", "name": "made", "w": 300, "h": 30}]})");
+        QWidget window;
+        LoadElements(&root, &window);
+        auto* bar = window.findChild<VelQMenuBar*>(QStringLiteral("made"));
+        QVERIFY(bar);
+        QCOMPARE(bar->size(), QSize(300, 30));
+    }
+
+    // Menu
+
+    void menuConstruction()
+    {
+        VelQMenu plain(&host);
+        QVERIFY(plain.windowFlags() & Qt::FramelessWindowHint);
+        QVERIFY(plain.testAttribute(Qt::WA_TranslucentBackground));
+        VelQMenu titled(QStringLiteral("Title"), &host);
+        QCOMPARE(titled.title(), QStringLiteral("Title"));
+        QVERIFY(!titled.testAttribute(Qt::WA_TranslucentBackground));
+    }
+
+    void menuLooks()
+    {
+        auto menu = codeMenu();
+        QMenu* menuPtr = menu.get();
+        menu->popup(QPoint(10, 10));
+        QTRY_VERIFY(menu->isVisible());
+        QImage image = TestSupport::render(menuPtr);
+        const QRect first = menu->actionGeometry(menu->actions().at(0));
+        QCOMPARE_PIXEL(image, first.right() - 1, first.center().y(), entry0);
+        QVERIFY(holds(image, first, text0));
+        QCOMPARE_PIXEL(image, 0, 0, menuBack);
+
+        sendMouse(menuPtr, QEvent::MouseMove, centreOf(menuPtr, 2));
+        QCOMPARE(implOf(menuPtr)->hoverIndex, 2);
+        image = TestSupport::render(menuPtr);
+        image.save(QStringLiteral("/tmp/tst_menu_hover.png"));
+        const QRect third = menu->actionGeometry(menu->actions().at(2));
+        QCOMPARE_PIXEL(image, third.right() - 1, third.center().y(), entry1);
+        QVERIFY(holds(image, third, text1));
+        QCOMPARE_PIXEL(image, first.right() - 1, first.center().y(), entry0);
+
+        // A separator under the mouse becomes the hover index but keeps the normal look.
+        sendMouse(menuPtr, QEvent::MouseMove, centreOf(menuPtr, 1));
+        QCOMPARE(implOf(menuPtr)->hoverIndex, 1);
+        const QRect separator = menu->actionGeometry(menu->actions().at(1));
+        image = TestSupport::render(menuPtr);
+        QCOMPARE_PIXEL(image, separator.right() - 1, separator.center().y(), entry0);
+        QCOMPARE_PIXEL(image, third.right() - 1, third.center().y(), entry0);
+        menu->hide();
+    }
+
+    void hoverSurvivesLeaveAndClearsOnHide()
+    {
+        auto menu = codeMenu();
+        QMenu* menuPtr = menu.get();
+        menu->popup(QPoint(10, 10));
+        QTRY_VERIFY(menu->isVisible());
+        sendMouse(menuPtr, QEvent::MouseMove, centreOf(menuPtr, 0));
+        QCOMPARE(implOf(menuPtr)->hoverIndex, 0);
+        TestSupport::sendLeave(menuPtr);
+        QCOMPARE(implOf(menuPtr)->hoverIndex, 0);
+        sendMouse(menuPtr, QEvent::MouseMove, QPoint(-50, -50));
+        QCOMPARE(implOf(menuPtr)->hoverIndex, 0);
+        menu->hide();
+        QCOMPARE(implOf(menuPtr)->hoverIndex, -1);
+        menu->popup(QPoint(10, 10));
+        QTRY_VERIFY(menu->isVisible());
+        const QImage image = TestSupport::render(menuPtr);
+        const QRect first = menu->actionGeometry(menu->actions().at(0));
+        QCOMPARE_PIXEL(image, first.right() - 1, first.center().y(), entry0);
+        menu->hide();
+    }
+
+    void iconColumnAndArrow()
+    {
+        auto menu = codeMenu();
+        menu->setIconColumn(20);
+        menu->actions().at(0)->setIcon(icon(iconColour));
+        menu->popup(QPoint(10, 10));
+        QTRY_VERIFY(menu->isVisible());
+        const QImage image = TestSupport::render(menu.get());
+        image.save(QStringLiteral("/tmp/tst_menu_icons.png"));
+        const QRect first = menu->actionGeometry(menu->actions().at(0));
+        const int middle = first.top() + first.height() / 2;
+        // A 16 × 16 icon centred in the 20-pixel column, over the entry's background.
+        QCOMPARE_PIXEL(image, first.left() + 2, middle, iconColour);
+        QCOMPARE_PIXEL(image, first.left() + 17, middle, iconColour);
+        QCOMPARE_PIXEL(image, first.left() + 1, middle, entry0);
+        QCOMPARE_PIXEL(image, first.left() + 18, middle, entry0);
+        QVERIFY(!holds(image, QRect(first.left(), first.top(), 24, first.height()), text0));
+        QVERIFY(holds(image, QRect(first.left() + 24, first.top(), 20, first.height()), text0));
+
+        const QRect sub = menu->actionGeometry(menu->actions().at(3));
+        const int h = sub.top() + sub.height() / 2;
+        QCOMPARE_PIXEL(image, sub.right() - 3, h, arrowGrey);
+        QCOMPARE_PIXEL(image, sub.right() - 6, h - 3, arrowGrey);
+        QCOMPARE_PIXEL(image, sub.right() - 6, h + 3, arrowGrey);
+        QCOMPARE_PIXEL(image, sub.right() - 1, h, entry0);
+        QCOMPARE_PIXEL(image, sub.right() - 8, h, entry0);
+        QCOMPARE_PIXEL(image, sub.right() - 6, h - 6, entry0);
+        QCOMPARE_PIXEL(image, sub.right() - 6, h + 6, entry0);
+        // Entries without a sub-menu have no arrow.
+        QCOMPARE_PIXEL(image, first.right() - 3, middle, entry0);
+        menu->hide();
+    }
+
+    void describedLook_data()
+    {
+        QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<QColor>("normal");
+        QTest::addColumn<QColor>("hover");
+        QTest::addColumn<QColor>("background");
+        QTest::newRow("item0 only") << QByteArray(R"({"background": "back", "item0": "entry2"})")
+                                    << entry2 << entry2 << menuBack;
+        QTest::newRow("item0 and item1") << QByteArray(R"({"item0": "entry0", "item1": "entry1"})")
+                                         << entry0 << entry1 << QColor(Qt::white);
+        QTest::newRow("item1 before item0 in the text")
+            << QByteArray(R"({"item1": "entry1", "item0": "entry0"})") << entry0 << entry1
+            << QColor(Qt::white);
+        QTest::newRow("unknown names")
+            << QByteArray(R"({"background": "none", "item0": "entry0", "item1": "none"})") << entry0
+            << entry0 << QColor(Qt::white);
+        QTest::newRow("keys under attr are not read")
+            << QByteArray(R"({"item0": "entry0", "attr": {"item1": "entry1"}})") << entry0 << entry0
+            << QColor(Qt::white);
+    }
+
+    void describedLook()
+    {
+        QFETCH(QByteArray, json);
+        QFETCH(QColor, normal);
+        QFETCH(QColor, hover);
+        QFETCH(QColor, background);
+        VelQMenu menu;
+        const ::Json::Value element = parsed(json);
+        QVERIFY(menu.loadAttributes(&element));
+        auto* d = implOf(&menu);
+        QCOMPARE(d->itemStyles[0].color, normal);
+        QCOMPARE(d->itemStyles[1].color, hover);
+        QCOMPARE(d->background.color, background);
+    }
+
+    void describedTextStyles()
+    {
+        VelQMenu menu;
+        const ::Json::Value element = parsed(R"({"text0": "text1", "text2": "text0"})");
+        menu.loadAttributes(&element);
+        auto* d = implOf(&menu);
+        QCOMPARE(d->itemTextStyles[0].color, text1);
+        QCOMPARE(d->itemTextStyles[1].color, text1);
+        QCOMPARE(d->itemTextStyles[2].color, text0);
+        QCOMPARE(d->itemTextStyles[3].color, text1);
+    }
+
+    void nestedItemsCarryTheSkin()
+    {
+        VelQMenu menu(&host);
+        const ::Json::Value element = parsed(R"({"background": "back", "item0": "entry0",
+            "item1": "entry1", "text0": "text0", "items": [
+              {"text": "Open"},
+              {"text": "Recent", "items": [
+                {"text": "one"},
+                {"text": "Deeper", "items": [{"text": "two"}, {"text": "three"}]}]},
+              {"text": "Quit"}]})");
+        menu.loadAttributes(&element);
+        QCOMPARE(menu.actions().size(), 3);
+        QCOMPARE(menu.actions().at(2)->text(), QStringLiteral("Quit"));
+        QCOMPARE(menu.actions().at(0)->text(), QStringLiteral("Open"));
+        QMenu* second = menu.actions().at(1)->menu();
+        QVERIFY(qobject_cast<VelQMenu*>(second));
+        QCOMPARE(second->title(), QStringLiteral("Recent"));
+        QCOMPARE(second->parent(), &menu);
+        QMenu* third = second->actions().at(1)->menu();
+        QVERIFY(qobject_cast<VelQMenu*>(third));
+        QCOMPARE(third->actions().size(), 2);
+        QCOMPARE(third->actions().at(1)->text(), QStringLiteral("three"));
+        for (QMenu* sub : {second, third}) {
+            VelQMenuImpl* d = implOf(sub);
+            QCOMPARE(d->background.color, menuBack);
+            QCOMPARE(d->itemStyles[0].color, entry0);
+            QCOMPARE(d->itemStyles[1].color, entry1);
+            QCOMPARE(d->itemStyles[3].color, entry0);
+            QCOMPARE(d->itemTextStyles[0].color, text0);
+            QVERIFY(sub->windowFlags() & Qt::FramelessWindowHint);
+        }
+        third->setContentsMargins(4, 4, 4, 4);
+        third->popup(QPoint(10, 10));
+        QTRY_VERIFY(third->isVisible());
+        const QImage image = TestSupport::render(third);
+        QCOMPARE_PIXEL(image, 1, 1, menuBack);
+        const QRect entry = third->actionGeometry(third->actions().at(0));
+        QCOMPARE_PIXEL(image, entry.right() - 1, entry.center().y(), entry0);
+        third->hide();
+    }
+
+    void badItemsAreHarmless()
+    {
+        VelQMenu menu;
+        const ::Json::Value element = parsed(R"({"background": 5, "item0": [], "items": [
+            5, "text", null, {"text": 7}, {"items": 3}, {"text": "sub", "items": {"a": 1}}]})");
+        QVERIFY(menu.loadAttributes(&element));
+        QCOMPARE(menu.actions().size(), 6);
+        QVERIFY(menu.actions().at(4)->menu());
+        QVERIFY(menu.actions().at(5)->menu()->actions().isEmpty());
+        const ::Json::Value notArray = parsed(R"({"items": "x"})");
+        QVERIFY(menu.loadAttributes(&notArray));
+        QCOMPARE(menu.actions().size(), 6);
+        const ::Json::Value* none = nullptr;
+        QVERIFY(menu.impl()->parseAttributes(none));
+    }
+
+    void statesOutOfRangeAreIgnored()
+    {
+        VelQMenu menu;
+        menu.setItemStyle(4, fill(entry3));
+        menu.setItemStyle(-1, fill(entry3));
+        menu.setItemTextStyle(4, TextStyle());
+        for (const ImageStyle& s : implOf(&menu)->itemStyles)
+            QCOMPARE(s.color, QColor(Qt::white));
+    }
+};
+
+QTEST_MAIN(tst_Menu)
+#include "tst_menu.moc"

@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Configures and builds the sanitized build into build-asan/ with clang: AddressSanitizer and
+# UndefinedBehaviorSanitizer for the test suite, plus the libFuzzer targets.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+CC=clang CXX=clang++ cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DVELQT_SANITIZE=ON -DVELQT_FUZZ=ON "$@" >/dev/null
+cmake --build build-asan --parallel "$(nproc)"
