@@ -24,14 +24,14 @@ const Navigation navigation[Vitrina::pageCount] = {
     {"button", Gallery::buildButtonPage},
     {"check", Gallery::buildCheckBoxPage},
     {"radio", Gallery::buildRadioButtonPage},
-    {"combo", nullptr},
+    {"combo", Gallery::buildComboBoxPage},
     {"edit", Gallery::buildEditPage},
     {"progress", Gallery::buildProgressBarPage},
     {"slider", Gallery::buildSliderPage},
-    {"menubar", nullptr},
-    {"tableview", nullptr},
-    {"tree", nullptr},
-    {"list", nullptr},
+    {"menubar", Gallery::buildMenuBarPage},
+    {"tableview", Gallery::buildTablePage},
+    {"tree", Gallery::buildTreePage},
+    {"list", Gallery::buildListPage},
 };
 
 } // namespace

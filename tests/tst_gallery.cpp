@@ -11,11 +11,13 @@
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QDesktopServices>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QScreen>
 #include <QSet>
+#include <QStandardItemModel>
 #include <QtTest>
 
 using namespace VelQtLib;
@@ -49,6 +51,10 @@ QVector<PageSpec> pageSpecs()
     const char* check = "VelQtLib::VelQCheckBox";
     const char* radio = "VelQtLib::VelQRadioButton";
     const char* edit = "VelQtLib::VelQLineEdit";
+    const char* combo = "VelQtLib::VelQComboBox";
+    const char* table = "VelQtLib::VelQTableView";
+    const char* tree = "VelQtLib::VelQTreeView";
+    const char* list = "VelQtLib::VelQList";
     return {
         {"button", "Button Controls", "Different kinds of buttons, Regular, Disabled with icons",
             {caption("Normal Buttons", 120, 100), {button, {150, 120, 100, 50}, "Button"},
@@ -74,6 +80,10 @@ QVector<PageSpec> pageSpecs()
                 {radio, {300, 180, 60, 53}, "CheckBox"}, {radio, {450, 180, 60, 53}, "Disable"},
                 caption("Icon Text CheckBox", 240, 150), {radio, {150, 240, 80, 60}, "CheckBox"},
                 {radio, {300, 240, 80, 60}, "CheckBox"}, {radio, {450, 240, 80, 60}, "Disable"}}},
+        {"combo", "ComboBox Controls", "Different kinds of ComboBox, Regular, Disabled with icons",
+            {caption("ComboBox", 120, 150), {combo, {150, 120, 150, 40}, nullptr},
+                caption("Edit ComboBox", 180, 100), {combo, {150, 180, 150, 40}, nullptr},
+                caption("Icon ComboBox", 240, 100), {combo, {150, 240, 150, 40}, nullptr}}},
         {"edit", "Edit Controls", "Different kinds of Edit, TextEdit, Spin",
             {caption("LineEdit", 120, 150), {edit, {150, 120, 150, 40}, ""},
                 caption("Disable", 180, 150), {edit, {150, 180, 150, 40}, "Disable Edit"},
@@ -89,6 +99,17 @@ QVector<PageSpec> pageSpecs()
                 {"VelQtLib::VelQSlider", {150, 130, 150, 30}, nullptr},
                 {"VelQtLib::VelQLabel", {20, 180, 150, 30}, nullptr},
                 {"VelQtLib::VelQSlider", {150, 190, 30, 150}, nullptr}}},
+        {"menubar", "Menubar Controls", "Different kinds of Menubar, Context menu",
+            {caption("Menubar", 120, 150),
+                {"VelQtLib::VelQMenuBar", {150, 120, 500, 45}, nullptr}}},
+        {"tableview", "Tableview Controls", "Different kinds of Tableview",
+            {caption("Tableview", 120, 150), {table, {150, 120, 600, 300}, nullptr}}},
+        {"tree", "Tableview Controls", "Different kinds of Tableview",
+            {caption("Tableview", 120, 150), {tree, {150, 120, 200, 200}, nullptr},
+                {tree, {150, 340, 200, 200}, nullptr}}},
+        {"list", "List Controls", "Different kinds of List",
+            {caption("List", 120, 150), {list, {150, 120, 400, 150}, nullptr},
+                caption("Icon List", 300, 150), {list, {150, 300, 400, 150}, nullptr}}},
     };
 }
 
@@ -470,6 +491,193 @@ private slots:
             QCOMPARE(slider->orientation(),
                 slider->height() > slider->width() ? Qt::Vertical : Qt::Horizontal);
         }
+    }
+
+    void comboBoxItems()
+    {
+        QWidget* page = showPage("combo");
+        auto combos = page->findChildren<VelQComboBox*>();
+        QCOMPARE(combos.size(), 3);
+        std::sort(combos.begin(), combos.end(),
+            [](const QWidget* a, const QWidget* b) { return a->y() < b->y(); });
+        for (int row = 0; row < 3; ++row) {
+            VelQComboBox* combo = combos.at(row);
+            QCOMPARE(combo->count(), 10);
+            QCOMPARE(combo->isEditable(), row == 1);
+            QCOMPARE(combo->currentIndex(), 0);
+            for (int i = 0; i < 10; ++i) {
+                QCOMPARE(combo->itemText(i), QStringLiteral("Item - %1").arg(i));
+                QCOMPARE(combo->itemIcon(i).isNull(), row != 2);
+                QVERIFY(!combo->itemData(i, Qt::UserRole).isValid());
+            }
+        }
+        // The icon box draws its current item's icon in the 20-pixel column at its left.
+        const QImage icons = TestSupport::render(combos.at(2));
+        QVERIFY(colourCount(icons, QRect(5, 12, 20, 16)) > 4);
+        QCOMPARE(colourCount(TestSupport::render(combos.at(0)), QRect(2, 12, 8, 16)), 1);
+    }
+
+    void menuBarMenus()
+    {
+        Vitrina* w = gallery();
+        QWidget* page = showPage("menubar");
+        auto* bar = page->findChild<VelQMenuBar*>();
+        QVERIFY(bar);
+        const QStringList titles {"File", "Edit", "View", "Options", "Windows", "Tools", "Build",
+            "Project", "Test", "Team", "Help"};
+        const QList<QAction*> entries = bar->actions();
+        QCOMPARE(entries.size(), titles.size());
+        for (int i = 0; i < entries.size(); ++i) {
+            auto* menu = qobject_cast<VelQMenu*>(entries.at(i)->menu());
+            QVERIFY(menu);
+            QCOMPARE(menu->title(), titles.at(i));
+            QCOMPARE(menu->parentWidget(), static_cast<QWidget*>(w));
+            const QList<QAction*> items = menu->actions();
+            QCOMPARE(items.size(), 4);
+            for (int k = 0; k < 4; ++k) {
+                QCOMPARE(items.at(k)->text(), QStringLiteral("item%1").arg(k + 1));
+                QVERIFY(!items.at(k)->icon().isNull());
+            }
+            // Every entry shows inside the bar, none in an overflow button.
+            const QRect r = bar->actionGeometry(entries.at(i));
+            QVERIFY2(bar->rect().contains(r), qPrintable(titles.at(i)));
+        }
+        QCOMPARE(bar->geometry(), QRect(150, 120, 500, 45));
+    }
+
+    // The menus' looks are built in code: a white face with a grey outline, and the entry under
+    // the mouse in accent with white text.
+    void menuLooks()
+    {
+        QWidget* page = showPage("menubar");
+        auto* bar = page->findChild<VelQMenuBar*>();
+        auto* menu = qobject_cast<VelQMenu*>(bar->actions().first()->menu());
+        menu->popup(bar->mapToGlobal(QPoint(0, bar->height())));
+        QVERIFY(QTest::qWaitForWindowExposed(menu));
+        const QRect second = menu->actionGeometry(menu->actions().at(1));
+        QTest::mouseMove(menu, second.center());
+        TestSupport::sendMouse(menu, QEvent::MouseMove, second.center(), Qt::NoButton, Qt::NoButton,
+            menu->mapToGlobal(second.center()));
+        const QImage shot = TestSupport::render(menu);
+        QCOMPARE_PIXEL(shot, 0, menu->height() / 2, QColor(220, 220, 220));
+        const QRect first = menu->actionGeometry(menu->actions().at(0));
+        QCOMPARE_PIXEL(shot, first.right() - 4, first.center().y(), QColor(Qt::white));
+        QCOMPARE_PIXEL(shot, second.right() - 4, second.center().y(), QColor(232, 58, 29));
+        menu->close();
+    }
+
+    void tableContents()
+    {
+        Vitrina* w = gallery();
+        QWidget* page = showPage("tableview");
+        auto* table = page->findChild<VelQTableView*>();
+        QVERIFY(table);
+        auto* model = qobject_cast<QStandardItemModel*>(table->model());
+        QVERIFY(model);
+        QCOMPARE(model->parent(), static_cast<QObject*>(w));
+        QCOMPARE(model->rowCount(), 100);
+        QCOMPARE(model->columnCount(), 5);
+        const QStringList headers {"Name", "NO.", "Sex", "Age", "Operate"};
+        for (int column = 0; column < 5; ++column)
+            QCOMPARE(model->headerData(column, Qt::Horizontal).toString(), headers.at(column));
+        for (int row : {0, 57, 99}) {
+            for (int column = 0; column < 5; ++column) {
+                QStandardItem* item = model->item(row, column);
+                QCOMPARE(item != nullptr, column < 3);
+                if (item)
+                    QCOMPARE(item->text(), QStringLiteral("Item1"));
+            }
+        }
+        QVERIFY(qobject_cast<VelQScrollBar*>(table->horizontalScrollBar()));
+        QVERIFY(qobject_cast<VelQScrollBar*>(table->verticalScrollBar()));
+
+        // The column widgets are stamped into every row: the progress chunk in "Age" and the
+        // button in "Operate".
+        const QImage shot = TestSupport::render(table);
+        const int headerHeight = table->horizontalHeader()->height();
+        for (int row : {0, 3}) {
+            const int y
+                = headerHeight + table->rowViewportPosition(row) + table->rowHeight(row) / 2;
+            const int ageX = table->columnViewportPosition(3) + 4;
+            QCOMPARE_PIXEL(shot, ageX, y, QColor(232, 58, 29));
+            const int operateX = table->columnViewportPosition(4);
+            QVERIFY(colourCount(shot, QRect(operateX + 4, y - 6, 50, 12)) > 4);
+        }
+    }
+
+    void treeContents_data()
+    {
+        QTest::addColumn<int>("y");
+        QTest::addColumn<bool>("icons");
+        QTest::newRow("plain") << 120 << false;
+        QTest::newRow("icons") << 340 << true;
+    }
+
+    void treeContents()
+    {
+        QFETCH(int, y);
+        QFETCH(bool, icons);
+        Vitrina* w = gallery();
+        QWidget* page = showPage("tree");
+        VelQTreeView* tree = nullptr;
+        for (VelQTreeView* t : page->findChildren<VelQTreeView*>()) {
+            if (t->y() == y)
+                tree = t;
+        }
+        QVERIFY(tree);
+        auto* model = qobject_cast<QStandardItemModel*>(tree->model());
+        QVERIFY(model);
+        QCOMPARE(model->parent(), static_cast<QObject*>(w));
+        QCOMPARE(model->rowCount(), 100);
+        for (int row : {0, 1, 99}) {
+            QStandardItem* top = model->item(row);
+            QCOMPARE(top->text(), QStringLiteral("item1"));
+            QCOMPARE(top->rowCount(), 1);
+            QCOMPARE(top->columnCount(), 2);
+            QCOMPARE(top->child(0, 0)->text(), QStringLiteral("item2"));
+            QCOMPARE(top->child(0, 1)->text(), QStringLiteral("item3"));
+            for (QStandardItem* item : {top, top->child(0, 0), top->child(0, 1)})
+                QCOMPARE(!item->icon().isNull(), icons);
+        }
+        QVERIFY(qobject_cast<VelQScrollBar*>(tree->horizontalScrollBar()));
+        QVERIFY(qobject_cast<VelQScrollBar*>(tree->verticalScrollBar()));
+    }
+
+    void listContents_data()
+    {
+        QTest::addColumn<int>("y");
+        QTest::addColumn<bool>("icons");
+        QTest::newRow("plain") << 120 << false;
+        QTest::newRow("icons") << 300 << true;
+    }
+
+    void listContents()
+    {
+        QFETCH(int, y);
+        QFETCH(bool, icons);
+        QWidget* page = showPage("list");
+        VelQList* list = nullptr;
+        for (VelQList* l : page->findChildren<VelQList*>()) {
+            if (l->y() == y)
+                list = l;
+        }
+        QVERIFY(list);
+        QCOMPARE(list->count(), 20);
+        for (int i = 0; i < 20; ++i) {
+            QCOMPARE(list->item(i)->text(), QStringLiteral("Item1"));
+            QCOMPARE(!list->item(i)->icon().isNull(), icons);
+        }
+        QVERIFY(qobject_cast<VelQScrollBar*>(list->horizontalScrollBar()));
+        QVERIFY(qobject_cast<VelQScrollBar*>(list->verticalScrollBar()));
+        // A clicked row turns the selection colour.
+        const QRect row = list->visualItemRect(list->item(1));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row.center());
+        QCOMPARE(list->currentRow(), 1);
+        QTest::mouseMove(list->viewport(), list->visualItemRect(list->item(3)).center());
+        TestSupport::sendLeave(list->viewport());
+        const QImage shot = TestSupport::render(list);
+        QCOMPARE_PIXEL(shot, row.right() - 40, row.center().y(), QColor(0xfd, 0xe7, 0xe2));
+        list->clearSelection();
     }
 
     void packagesAreComplete()
