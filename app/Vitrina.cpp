@@ -4,8 +4,10 @@
 
 #include <VelQtLib.h>
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QMouseEvent>
+#include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QUrl>
@@ -52,6 +54,13 @@ Vitrina::Vitrina(QWidget* parent)
     QFont body = font();
     body.setPixelSize(13);
     setFont(body);
+    // Selections that Qt paints itself (an edit's selected text, a tree's branch column) take
+    // the theme's selection colours instead of the platform's blue. The application's palette,
+    // because widgets with a style sheet do not inherit their parent's.
+    QPalette selection = QApplication::palette();
+    selection.setColor(QPalette::Highlight, QColor(0xfd, 0xe7, 0xe2));
+    selection.setColor(QPalette::HighlightedText, QColor(0x1f, 0x1f, 0x24));
+    QApplication::setPalette(selection);
 
     // Without a container the pages would become windows of their own.
     if (container) {

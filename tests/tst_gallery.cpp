@@ -641,6 +641,13 @@ private slots:
         }
         QVERIFY(qobject_cast<VelQScrollBar*>(tree->horizontalScrollBar()));
         QVERIFY(qobject_cast<VelQScrollBar*>(tree->verticalScrollBar()));
+        // A selected row is the theme's selection colour across its branch column too.
+        tree->setCurrentIndex(model->index(1, 0));
+        const QRect row = tree->visualRect(model->index(1, 0));
+        const QImage shot = TestSupport::render(tree->viewport());
+        QCOMPARE_PIXEL(shot, 2, row.top() + 2, QColor(0xfd, 0xe7, 0xe2));
+        QCOMPARE_PIXEL(shot, row.right() - 4, row.center().y(), QColor(0xfd, 0xe7, 0xe2));
+        tree->clearSelection();
     }
 
     void listContents_data()
