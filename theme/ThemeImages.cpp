@@ -28,7 +28,9 @@ bool tooLarge(qint64 width, qint64 height)
 }
 
 // An icon's directory states each image's size, and the reader reports that; the PNG or
-// bitmap stored inside may claim a far larger one, which is what the decoder allocates.
+// bitmap stored inside may claim a far larger one, which is what the decoder allocates. The
+// reader also allocates each entry's stated byte count before reading it, so an entry must
+// end within the file.
 bool iconHidesLargeImage(const QByteArray& bytes)
 {
     const auto* d = reinterpret_cast<const uchar*>(bytes.constData());
@@ -38,7 +40,10 @@ bool iconHidesLargeImage(const QByteArray& bytes)
     const int count = qFromLittleEndian<quint16>(d + 4);
     for (int i = 0; i < count && 6 + 16 * qint64(i + 1) <= size; ++i) {
         const uchar* entry = d + 6 + 16 * i;
+        const qint64 length = qFromLittleEndian<quint32>(entry + 8);
         const qint64 at = qFromLittleEndian<quint32>(entry + 12);
+        if (at + length > size)
+            return true;
         if (at + 24 > size)
             continue;
         const uchar* image = d + at;

@@ -4,5 +4,5 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 CC=clang CXX=clang++ cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DVELQT_SANITIZE=ON -DVELQT_FUZZ=ON "$@" >/dev/null
+    -DVELQT_SANITIZE=ON -DVELQT_FUZZ=ON -DVELQT_BUILD_BENCH=OFF "$@" >/dev/null
 cmake --build build-asan --parallel "$(nproc)"

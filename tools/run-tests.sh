@@ -17,4 +17,4 @@ cd "$root/build-asan"
 )
 
 echo "Fuzzing"
-"$root/tools/fuzz.sh" 60
+FUZZ_JOBS="$(nproc)" "$root/tools/fuzz.sh" 60
