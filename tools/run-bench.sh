@@ -9,7 +9,8 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/tools/deps.sh" qttools5-dev valgrind
 build="$root/build-bench"
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DVELQT_BUILD_TESTS=OFF >/dev/null
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DVELQT_BUILD_TESTS=OFF \
+    -DVELQT_BUILD_BENCH=ON >/dev/null
 cmake --build "$build" -j "$(nproc)" --target bench_paint bench_build bench_load bench_start \
     firstframe-dialog vitrina-firstframe bench_views >/dev/null
 
