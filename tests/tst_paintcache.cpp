@@ -179,6 +179,56 @@ private slots:
         QVERIFY(second != first.copy(QRect(QPoint(), second.size())));
         QCOMPARE(second, expected);
     }
+
+    // Texts that fit are kept whole without being laid out; the result must be exactly what
+    // shortening them with QFontMetrics gives, near the limit and beyond plain Latin-1 too.
+    void shortenedLikeQt_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("slack");
+        TextStyle style;
+        style.family = QStringLiteral("DejaVu Sans");
+        style.size = 13;
+        const QStringList texts = {QStringLiteral("Short"), QStringLiteral("item 0512345"),
+            QStringLiteral("WWWWWWWWWW"), QStringLiteral("iiiiiiiiiiiiiiii"),
+            QStringLiteral("Tab\there"), QString::fromUtf8("Ünïcödé ä"),
+            QString::fromUtf8("中文文本"), QString::fromUtf8("ﬁve ligatures ﬂ")};
+        for (const QString& text : texts)
+            for (const int slack : {-1, 0, 1, 40, 200})
+                QTest::addRow("%s %+d", qPrintable(text), slack) << text << slack;
+    }
+
+    void shortenedLikeQt()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, slack);
+        TextStyle style;
+        style.family = QStringLiteral("DejaVu Sans");
+        style.size = 13;
+        style.color = Qt::black;
+        const QFont font = fontOf(style);
+        // The painter shortens to two pixels less than its box.
+        const int width = QFontMetrics(font).horizontalAdvance(text) + slack + 2;
+        const QRect box(0, 0, width, 24);
+        QImage drawn(width, 24, QImage::Format_ARGB32_Premultiplied);
+        drawn.fill(Qt::transparent);
+        {
+            QPainter p(&drawn);
+            VelQControlBaseImpl::drawStyledText(&p, text, style, box, true);
+        }
+        QImage expected(width, 24, QImage::Format_ARGB32_Premultiplied);
+        expected.fill(Qt::transparent);
+        {
+            QPainter p(&expected);
+            p.setBrush(style.color);
+            p.setRenderHint(QPainter::TextAntialiasing, true);
+            p.setPen(style.color);
+            p.setFont(font);
+            p.drawText(QRectF(box), QFontMetrics(font).elidedText(text, Qt::ElideRight, width - 2),
+                QTextOption(alignmentOf(style)));
+        }
+        QCOMPARE(drawn, expected);
+    }
 };
 
 QTEST_MAIN(tst_PaintCache)

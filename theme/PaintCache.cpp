@@ -74,8 +74,13 @@ uint qHash(const ElideKey& k, uint seed = 0)
     return ::qHash(k.text, seed) ^ qHash(k.font, seed) ^ uint(k.width) * 2654435761u;
 }
 
+struct FontEntry {
+    QFont font;
+    QFontMetrics metrics;
+};
+
 struct Caches {
-    QHash<FontKey, QFont> fonts;
+    QHash<FontKey, FontEntry> fonts;
     QCache<ElideKey, QString> elided {maxElidedTexts};
     QCache<NineSliceKey, QImage> nineSlices {maxNineSliceKiB};
 };
@@ -96,18 +101,40 @@ Caches& caches()
     return instance;
 }
 
-} // namespace
-
-QFont font(const TextStyle& style)
+const FontEntry& fontEntry(const TextStyle& style)
 {
-    QHash<FontKey, QFont>& fonts = caches().fonts;
+    QHash<FontKey, FontEntry>& fonts = caches().fonts;
     const FontKey key = fontKey(style);
     auto it = fonts.find(key);
     if (it != fonts.end())
         return *it;
     if (fonts.size() >= maxFonts)
         fonts.clear();
-    return *fonts.insert(key, fontOf(style));
+    const QFont font = fontOf(style);
+    return *fonts.insert(key, {font, QFontMetrics(font)});
+}
+
+// True when text is certain to fit in width without being laid out: printable Latin-1 only (no
+// tabs, no variant separators), every character in the font itself rather than a fallback, and
+// no wider than its length in the font's widest character.
+bool surelyFits(const QString& text, const QFontMetrics& metrics, int width)
+{
+    const int widest = metrics.maxWidth();
+    if (widest <= 0 || qint64(text.size()) * widest > width)
+        return false;
+    for (const QChar c : text) {
+        const ushort u = c.unicode();
+        if (u < 0x20 || (u >= 0x7f && u < 0xa0) || u > 0xff || !metrics.inFont(c))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+QFont font(const TextStyle& style)
+{
+    return fontEntry(style).font;
 }
 
 QString elidedRight(const QString& text, const TextStyle& style, int width)
@@ -116,7 +143,10 @@ QString elidedRight(const QString& text, const TextStyle& style, int width)
     ElideKey key {text, fontKey(style), width};
     if (const QString* known = elided.object(key))
         return *known;
-    const QString shown = QFontMetrics(font(style)).elidedText(text, Qt::ElideRight, width);
+    const FontEntry& entry = fontEntry(style);
+    const QString shown = surelyFits(text, entry.metrics, width)
+        ? text
+        : entry.metrics.elidedText(text, Qt::ElideRight, width);
     elided.insert(std::move(key), new QString(shown));
     return shown;
 }
