@@ -132,6 +132,7 @@ QByteArray description()
     return QByteArray::fromStdString(::Json::writeString(writer, root));
 }
 
+#ifdef VELQT_BENCH_UITOOLS
 void writeRect(QXmlStreamWriter& xml, const QRect& r)
 {
     xml.writeStartElement(QStringLiteral("property"));
@@ -196,6 +197,7 @@ QByteArray uiFile()
     xml.writeEndDocument();
     return bytes;
 }
+#endif
 
 // What uic generates for the same file: constructors, object names, geometry and texts.
 QWidget* buildByHand()
@@ -267,12 +269,11 @@ int main(int argc, char* argv[])
     if (!LoadAppPackage(packagePath))
         return 1;
     QApplication app(argc, argv);
-    const QByteArray ui = uiFile();
 
     struct Variant {
         QString name;
         std::function<QWidget*()> build;
-        QVector<double> samples;
+        QVector<double> samples = {};
         int widgets = 0;
     };
     QList<Variant> variants;
@@ -282,6 +283,7 @@ int main(int argc, char* argv[])
                          return window;
                      }});
 #ifdef VELQT_BENCH_UITOOLS
+    const QByteArray ui = uiFile();
     QUiLoader loader;
     variants.append({QStringLiteral("QUiLoader"), [&] {
                          QBuffer buffer;
