@@ -35,7 +35,10 @@ void Init()
 {
     if (initialised)
         return;
-    QApplication::setStyle(CScrollBarStyle::instance());
+    // A console program has no widgets to style, and Qt would polish its application object
+    // as a QApplication.
+    if (!QCoreApplication::instance() || qobject_cast<QApplication*>(QCoreApplication::instance()))
+        QApplication::setStyle(CScrollBarStyle::instance());
     registerBuiltInControls();
     if (isDesignToolPath(executablePath()))
         designMode = true;
