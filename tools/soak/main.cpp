@@ -79,10 +79,21 @@ QList<QPointer<QWidget>> pageControls(QWidget* window)
     return controls;
 }
 
+// The offscreen platform says for every pop-up that it cannot raise it or grab the keyboard;
+// thousands of those lines would bury the figures.
+QtMessageHandler previousHandler = nullptr;
+
+void quietPlatform(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (!message.startsWith(QLatin1String("This plugin does not support")))
+        previousHandler(type, context, message);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
+    previousHandler = qInstallMessageHandler(quietPlatform);
     loadGalleryPackages();
     QApplication app(argc, argv);
     const int switches = argc > 1 ? qMax(101, atoi(argv[1])) : 10000;
