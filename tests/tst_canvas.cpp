@@ -6,7 +6,7 @@
 #include <QtTest>
 
 using namespace VelQtLib;
-using TestSupport::parsed;
+using namespace TestSupport;
 
 class tst_Canvas : public QObject {
     Q_OBJECT
@@ -16,17 +16,13 @@ class tst_Canvas : public QObject {
 private slots:
     void initTestCase()
     {
-        TestSupport::installStrictMessageHandler();
+        installStrictMessageHandler();
         Init();
         // Elements named like the canvas's factory key, or not named at all, must not reach it.
-        QVERIFY(LoadThemePackage(TestSupport::writeArchive(
-            TestSupport::scratchPath(QStringLiteral("theme.data")),
-            {{"style.json",
-                 R"({"style": [{"type": 1, "name": "red", "drawImg": false, "clr": "ffff0000"}]})"},
+        QVERIFY(loadThemePackage(QStringLiteral("theme.data"),
+            {{"style.json", styleJson({boxStyle("red", Qt::red)})},
                 {"theme.json", R"({"elements": [{"child": [
-                        {"attr": {"unnamed": 1}}, {"name": "canvas", "attr": {"named": 1}}]}]})"}})
-                                     .toUtf8()
-                                     .constData()));
+                    {"attr": {"unnamed": 1}}, {"name": "canvas", "attr": {"named": 1}}]}]})"}}));
         host.resize(300, 200);
     }
 
@@ -73,16 +69,8 @@ private slots:
         canvas.setGeometry(0, 0, 64, 48);
         canvas.setEnabled(enabled);
         if (hovered)
-            TestSupport::sendEnter(&canvas);
-        QImage image(canvas.size(), QImage::Format_ARGB32);
-        image.fill(Qt::transparent);
-        canvas.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
-        const QColor grey(Qt::gray);
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x)
-                QVERIFY2(TestSupport::near(image.pixel(x, y), grey, 0),
-                    TestSupport::describe(image.pixel(x, y)));
-        }
+            sendEnter(&canvas);
+        QCOMPARE(countNear(paintedAlone(&canvas, true), Qt::gray, 0), 64 * 48);
     }
 };
 

@@ -8,8 +8,7 @@
 #include <QtTest>
 
 using namespace VelQtLib;
-using TestSupport::parsed;
-using TestSupport::sendMouse;
+using namespace TestSupport;
 
 namespace {
 
@@ -18,19 +17,6 @@ const QColor face0(0, 200, 0), face1(200, 0, 0), face2(255, 0, 255), face3(90, 9
     row1(230, 30, 30), row2(30, 30, 230), textColour(255, 255, 255), textHover(255, 255, 0),
     arrow(255, 128, 0), hotArrow(0, 255, 0), iconColour(128, 0, 128);
 
-QByteArray box(const char* name, QColor c)
-{
-    return QByteArray(R"({"type": 1, "name": ")") + name + R"(", "drawImg": false, "clr": ")"
-        + QByteArray::number(c.rgba(), 16) + R"("})";
-}
-
-QByteArray text(const char* name, QColor c, int size = 20)
-{
-    return QByteArray(R"({"type": 2, "name": ")") + name
-        + R"(", "family": "DejaVu Sans", "bold": true, "size": )" + QByteArray::number(size)
-        + R"(, "clr": ")" + QByteArray::number(c.rgb() & 0xffffff, 16) + R"("})";
-}
-
 const char* const skin = R"({"w": 200, "h": 40, "style": [["face0", 0, 0], ["face1", 0, 1],
     ["face2", 0, 2], ["face3", 0, 3], ["button0", 0, 4], ["button1", 0, 5], ["text", 0, 8],
     ["list", 0, 12], ["row0", 0, 13], ["row1", 0, 14], ["row2", 0, 15], ["text", 0, 17],
@@ -38,36 +24,7 @@ const char* const skin = R"({"w": 200, "h": 40, "style": [["face0", 0, 0], ["fac
 
 std::unique_ptr<VelQComboBox> skinnedBox(QWidget* parent, const QByteArray& json = skin)
 {
-    auto combo = std::make_unique<VelQComboBox>(parent);
-    const ::Json::Value element = parsed(json);
-    combo->loadAttributes(&element);
-    combo->applyLayout();
-    return combo;
-}
-
-QIcon icon(QColor colour)
-{
-    QPixmap pixmap(16, 16);
-    pixmap.fill(colour);
-    return QIcon(pixmap);
-}
-
-// First and last column of the area that hold the colour; -1 when none does.
-QPair<int, int> columnsOf(const QImage& image, const QRect& area, QColor colour)
-{
-    int first = -1;
-    int last = -1;
-    for (int x = area.left(); x <= area.right(); ++x) {
-        for (int y = area.top(); y <= area.bottom(); ++y) {
-            if (TestSupport::near(image.pixel(x, y), colour, 8)) {
-                if (first < 0)
-                    first = x;
-                last = x;
-                break;
-            }
-        }
-    }
-    return {first, last};
+    return placed<VelQComboBox>(parent, json);
 }
 
 // A pop-up row painted by the delegate alone with the given option state.
@@ -93,31 +50,21 @@ class tst_ComboBox : public QObject {
 private slots:
     void initTestCase()
     {
-        TestSupport::installStrictMessageHandler();
+        installStrictMessageHandler();
         Init();
-        const QByteArray style = "{\"style\": [" + box("face0", face0) + "," + box("face1", face1)
-            + "," + box("face2", face2) + "," + box("face3", face3) + "," + box("button0", button0)
-            + "," + box("button1", button1) + "," + box("list", listBack) + "," + box("row0", row0)
-            + "," + box("row1", row1) + "," + box("row2", row2) + "," + text("text", textColour)
-            + "," + text("hot", textHover) + "," + text("tiny", textColour, 6) + ","
-            + text("huge", textColour, 60) + "]}";
-        const QString path
-            = TestSupport::writeArchive(TestSupport::scratchPath(QStringLiteral("combo.data")),
-                {{"style.json", style},
-                    {"arrow.png", TestSupport::png(TestSupport::solid(8, 8, arrow))},
-                    {"hot.png", TestSupport::png(TestSupport::solid(8, 8, hotArrow))}});
-        QVERIFY(LoadAppPackage(path));
+        const QByteArray bold = R"("bold": true)";
+        QVERIFY(loadAppPackage(QStringLiteral("combo.data"),
+            {boxStyle("face0", face0), boxStyle("face1", face1), boxStyle("face2", face2),
+                boxStyle("face3", face3), boxStyle("button0", button0),
+                boxStyle("button1", button1), boxStyle("list", listBack), boxStyle("row0", row0),
+                boxStyle("row1", row1), boxStyle("row2", row2),
+                textStyle("text", textColour, 20, bold), textStyle("hot", textHover, 20, bold),
+                textStyle("tiny", textColour, 6, bold), textStyle("huge", textColour, 60, bold)},
+            {{"arrow.png", solidPng(arrow, 8, 8)}, {"hot.png", solidPng(hotArrow, 8, 8)}}));
         host.resize(400, 300);
     }
 
-    void construction()
-    {
-        VelQComboBox combo(&host);
-        QCOMPARE(combo.typeName(), QStringLiteral("qtcombobox"));
-        auto* list = qobject_cast<VelQComboList*>(combo.view());
-        QVERIFY(list);
-        QVERIFY(qobject_cast<VelQComboItemDelegate*>(list->itemDelegate()));
-    }
+    void cleanup() { host.hide(); }
 
     void boxLooks_data()
     {
@@ -145,10 +92,10 @@ private slots:
         for (const QChar step : sequence) {
             switch (step.toLatin1()) {
             case 'e':
-                TestSupport::sendEnter(combo.get());
+                sendEnter(combo.get());
                 break;
             case 'l':
-                TestSupport::sendLeave(combo.get());
+                sendLeave(combo.get());
                 break;
             case 'p':
                 combo->impl()->onMousePress(nullptr);
@@ -161,8 +108,7 @@ private slots:
                 break;
             }
         }
-        const QImage image = TestSupport::render(combo.get());
-        image.save(QStringLiteral("/tmp/tst_combo_%1.png").arg(QTest::currentDataTag()));
+        const QImage image = render(combo.get());
         // The button is the square of the box's height ending one pixel before its right edge.
         QCOMPARE_PIXEL(image, 150, 35, face);
         QCOMPARE_PIXEL(image, 199, 20, face);
@@ -195,9 +141,8 @@ private slots:
             combo->addItem(QIcon(clear), wide);
         else
             combo->addItem(wide);
-        const QImage image = TestSupport::render(combo.get());
-        image.save(QStringLiteral("/tmp/tst_combo_text_%1.png").arg(QTest::currentDataTag()));
-        const QPair<int, int> columns = columnsOf(image, image.rect(), textColour);
+        const QImage image = render(combo.get());
+        const QPair<int, int> columns = columnsOf(image, textColour, 8);
         QVERIFY2(
             columns.first >= left && columns.first <= left + 3, QByteArray::number(columns.first));
         QVERIFY2(columns.second <= right && columns.second >= right - 40,
@@ -207,10 +152,10 @@ private slots:
     void currentIcon()
     {
         auto combo = skinnedBox(&host);
-        combo->addItem(icon(iconColour), QStringLiteral("one"));
-        const QImage image = TestSupport::render(combo.get());
+        combo->addItem(solidIcon(iconColour), QStringLiteral("one"));
+        const QImage image = render(combo.get());
         // 16 × 16, centred in the column at x 5 that is 20 wide.
-        QCOMPARE(columnsOf(image, image.rect(), iconColour), qMakePair(7, 22));
+        QCOMPARE(columnsOf(image, iconColour, 8), qMakePair(7, 22));
         QCOMPARE_PIXEL(image, 7, 12, iconColour);
         QCOMPARE_PIXEL(image, 22, 27, iconColour);
         QCOMPARE_PIXEL(image, 7, 11, face0);
@@ -230,8 +175,6 @@ private slots:
         QTest::newRow("slots 2 and 3 ignored") << QByteArray(
             R"([["face0", 0, 0], ["face2", 0, 2], ["face3", 0, 3], ["face3", 0, 21], ["face3", 0, -1]])")
                                                << face0 << face0 << face0;
-        QTest::newRow("unknown name")
-            << QByteArray(R"([["face0", 0, 0], ["none", 0, 1]])") << face0 << face0 << face0;
     }
 
     void styleSlots()
@@ -241,29 +184,23 @@ private slots:
         QFETCH(QColor, hover);
         QFETCH(QColor, pressed);
         auto combo = skinnedBox(&host, R"({"w": 200, "h": 40, "style": )" + style + "}");
-        QCOMPARE_PIXEL(TestSupport::render(combo.get()), 100, 20, normal);
-        TestSupport::sendEnter(combo.get());
-        QCOMPARE_PIXEL(TestSupport::render(combo.get()), 100, 20, hover);
+        QCOMPARE_PIXEL(render(combo.get()), 100, 20, normal);
+        sendEnter(combo.get());
+        QCOMPARE_PIXEL(render(combo.get()), 100, 20, hover);
         combo->impl()->onMousePress(nullptr);
-        QCOMPARE_PIXEL(TestSupport::render(combo.get()), 100, 20, pressed);
+        QCOMPARE_PIXEL(render(combo.get()), 100, 20, pressed);
     }
 
     void buttonIcons()
     {
         auto combo = skinnedBox(&host, R"({"w": 200, "h": 40, "attr": {"btnHotIcon": "hot.png"}})");
         auto* d = static_cast<VelQComboBoxImpl*>(combo->impl());
-        QCOMPARE(d->btnIcons[0], QString());
-        QCOMPARE(d->btnIcons[1], QStringLiteral("hot.png"));
-        QCOMPARE(d->btnIcons[2], QString());
-        QCOMPARE(d->btnIcons[3], QString());
-        QVERIFY(!TestSupport::near(TestSupport::render(combo.get()).pixel(178, 19), hotArrow));
-        TestSupport::sendEnter(combo.get());
-        QCOMPARE_PIXEL(TestSupport::render(combo.get()), 178, 19, hotArrow);
+        QVERIFY(!near(render(combo.get()).pixel(178, 19), hotArrow));
+        sendEnter(combo.get());
+        QCOMPARE_PIXEL(render(combo.get()), 178, 19, hotArrow);
         const ::Json::Value both
             = parsed(R"({"attr": {"btnIcon": "arrow.png", "btnHotIcon": "hot.png"}})");
         combo->loadAttributes(&both);
-        QCOMPARE(d->btnIcons[0], QStringLiteral("arrow.png"));
-        QCOMPARE(d->btnIcons[1], QStringLiteral("hot.png"));
         QCOMPARE(d->btnIcons[3], QStringLiteral("arrow.png"));
     }
 
@@ -288,20 +225,20 @@ private slots:
         combo->addItem(QStringLiteral("MMMM"));
         const QImage image = paintedRow(combo.get(), 0, QStyle::State(state));
         QCOMPARE_PIXEL(image, 140, 12, background);
-        QVERIFY(columnsOf(image, image.rect(), textColour).first >= 0);
+        QVERIFY(columnsOf(image, textColour, 8).first >= 0);
     }
 
     void popupRowWithIcon()
     {
         auto combo = skinnedBox(&host);
-        combo->addItem(icon(iconColour), QStringLiteral("MMMM"));
+        combo->addItem(solidIcon(iconColour), QStringLiteral("MMMM"));
         const QImage image = paintedRow(combo.get(), 0, QStyle::State_None);
         // The icon column keeps what lies under it; the row look starts at x 20.
-        QCOMPARE(columnsOf(image, image.rect(), iconColour), qMakePair(2, 17));
+        QCOMPARE(columnsOf(image, iconColour, 8), qMakePair(2, 17));
         QCOMPARE_PIXEL(image, 1, 12, Qt::black);
         QCOMPARE_PIXEL(image, 20, 1, row0);
         QCOMPARE_PIXEL(image, 19, 1, Qt::black);
-        QVERIFY(columnsOf(image, image.rect(), textColour).first >= 20);
+        QVERIFY(columnsOf(image, textColour, 8).first >= 20);
     }
 
     void popupRowsAre25High_data()
@@ -326,7 +263,6 @@ private slots:
         QTRY_VERIFY(combo->view()->isVisible());
         QCOMPARE(combo->view()->visualRect(combo->model()->index(1, 0)).height(), 25);
         combo->hidePopup();
-        host.hide();
     }
 
     void popupPaintsItsBackground()
@@ -338,8 +274,7 @@ private slots:
         list.setModel(combo->model());
         list.setCurrentIndex(combo->model()->index(0, 0));
         list.resize(150, 100);
-        const QImage image = TestSupport::render(&list);
-        image.save(QStringLiteral("/tmp/tst_combo_popup.png"));
+        const QImage image = render(&list);
         QCOMPARE_PIXEL(image, 140, 5, row2);
         QCOMPARE_PIXEL(image, 140, 30, row0);
         QCOMPARE_PIXEL(image, 140, 90, listBack);
@@ -353,14 +288,12 @@ private slots:
         combo->showPopup();
         QAbstractItemView* view = combo->view();
         QTRY_VERIFY(view->isVisible());
-        QHoverEvent hover(QEvent::HoverMove, QPoint(5, 30), QPoint(-1, -1));
-        QCoreApplication::sendEvent(view->viewport(), &hover);
+        hoverAt(view, QPoint(5, 30));
         view->setCurrentIndex(combo->model()->index(1, 0));
-        const QImage image = TestSupport::render(view->viewport());
+        const QImage image = render(view->viewport());
         QCOMPARE_PIXEL(image, 100, 30, row1);
         QCOMPARE_PIXEL(image, 100, 5, row0);
         combo->hidePopup();
-        host.hide();
     }
 
     void textAttribute()
@@ -385,10 +318,9 @@ private slots:
         combo->loadAttributes(&json);
         QCOMPARE(
             combo->lineEdit()->styleSheet(), QStringLiteral("background-color: rgba(0, 0, 0, 0);"));
-        const QImage image = TestSupport::render(combo.get());
-        image.save(QStringLiteral("/tmp/tst_combo_editable.png"));
+        const QImage image = render(combo.get());
         // The line edit shows the text in its own style; the box paints none of its own.
-        QCOMPARE(columnsOf(image, image.rect(), textColour).first, -1);
+        QCOMPARE(columnsOf(image, textColour, 8).first, -1);
         QCOMPARE_PIXEL(image, 100, 38, face0);
     }
 
@@ -400,7 +332,7 @@ private slots:
         host.show();
         QTRY_COMPARE(
             combo->lineEdit()->styleSheet(), QStringLiteral("background-color: rgba(0, 0, 0, 0);"));
-        QCOMPARE_PIXEL(TestSupport::render(combo.get()), 140, 20, face0);
+        QCOMPARE_PIXEL(render(combo.get()), 140, 20, face0);
         host.hide();
         // A style sheet the program gave its own line edit stays.
         VelQComboBox own(&host);
@@ -410,7 +342,6 @@ private slots:
         host.show();
         QTest::qWait(0);
         QCOMPARE(edit->styleSheet(), QStringLiteral("color: red;"));
-        host.hide();
     }
 
     void keysStayQts()
@@ -423,39 +354,16 @@ private slots:
         QCOMPARE(combo->currentIndex(), 1);
         QTest::keyClick(combo.get(), Qt::Key_End);
         QCOMPARE(combo->currentIndex(), 2);
-        host.hide();
     }
 
     void clickOpensThePopup()
     {
         auto combo = skinnedBox(&host);
         combo->addItems({QStringLiteral("a"), QStringLiteral("b")});
-        host.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&host));
+        QVERIFY(shown(&host));
         QTest::mouseClick(combo.get(), Qt::LeftButton, Qt::NoModifier, QPoint(50, 20));
         QTRY_VERIFY(combo->view()->isVisible());
         combo->hidePopup();
-        host.hide();
-    }
-
-    void builtFromDescriptions_data()
-    {
-        QTest::addColumn<QByteArray>("type");
-        QTest::newRow("type name") << QByteArray("qtcombobox");
-        QTest::newRow("alias") << QByteArray("combobox");
-    }
-
-    void builtFromDescriptions()
-    {
-        QFETCH(QByteArray, type);
-        const ::Json::Value root = parsed(R"({"elements": [{"type": ")" + type
-            + R"(", "name": "made", "w": 150, "h": 30, "attr": {"text": "first"}}]})");
-        QWidget window;
-        LoadElements(&root, &window);
-        auto* combo = window.findChild<VelQComboBox*>(QStringLiteral("made"));
-        QVERIFY(combo);
-        QCOMPARE(combo->count(), 1);
-        QCOMPARE(combo->currentText(), QStringLiteral("first"));
     }
 
     void badInputIsHarmless()
@@ -463,7 +371,7 @@ private slots:
         auto combo = skinnedBox(&host, R"({"style": [[5, 0, 0], ["face0"], null],
             "attr": {"text": [], "btnIcon": [], "btnHotIcon": {}}})");
         QCOMPARE(combo->count(), 0);
-        TestSupport::render(combo.get());
+        render(combo.get());
         paintedRow(combo.get(), 5, QStyle::State_None);
     }
 };

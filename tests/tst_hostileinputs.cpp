@@ -18,7 +18,7 @@
 #include <limits>
 
 using namespace VelQtLib;
-using TestSupport::Member;
+using namespace TestSupport;
 
 namespace {
 
@@ -152,24 +152,24 @@ QByteArray iconHolding(const QByteArray& image)
 
 std::unique_ptr<CThemePackage> loadBytes(const QString& name, const QByteArray& bytes, bool* ok)
 {
-    const QString path = TestSupport::scratchPath(name);
-    TestSupport::writeFile(path, bytes);
+    const QString path = scratchPath(name);
+    writeFile(path, bytes);
     auto package = std::make_unique<CThemePackage>();
     package->path = path;
     *ok = package->load();
     return package;
 }
 
-QString themeWith(const QString& name, const QByteArray& style, const QByteArray& main)
+bool loadTheme(const QString& name, const QByteArray& style, const QByteArray& main)
 {
-    return TestSupport::writeArchive(TestSupport::scratchPath(name),
-        {{"style.json", style}, {"theme.json", main}, {"main.json", main}});
+    return loadThemePackage(
+        name, {{"style.json", style}, {"theme.json", main}, {"main.json", main}});
 }
 
-// A theme whose style records, window root keys, elements of every registered type and every
+// Loads a theme whose style records, window root keys, elements of every registered type and every
 // "attr" key the controls read all hold one wrongly typed value; expected counts the elements
 // that must still be built.
-QString wrongTypeTheme(const QByteArray& value, int& expected)
+bool loadWrongTypeTheme(const QByteArray& value, int& expected)
 {
     const QByteArray styleKeys[] = {"drawImg", "clr", "borderclr", "round", "borderSize", "border",
         "leftBorder", "topBorder", "rightBorder", "bottomBorder", "img", "margin", "repeatLeft",
@@ -224,7 +224,7 @@ QString wrongTypeTheme(const QByteArray& value, int& expected)
         root += "\"" + QByteArray(key) + "\": " + value + ", ";
     root += R"("elements": [)" + elements + "]}";
 
-    return themeWith(QStringLiteral("types.data"), style, root);
+    return loadTheme(QStringLiteral("types.data"), style, root);
 }
 
 } // namespace
@@ -235,7 +235,7 @@ class tst_HostileInputs : public QObject {
 private slots:
     void initTestCase()
     {
-        TestSupport::installStrictMessageHandler();
+        installStrictMessageHandler();
         Init();
     }
 
@@ -263,12 +263,7 @@ private slots:
         QVERIFY2(after.ru_maxrss - before.ru_maxrss < 100 * 1024,
             qPrintable(QString::number(after.ru_maxrss - before.ru_maxrss)));
         // The text's first line runs down the box's right edge, inside the canvas.
-        bool inked = false;
-        for (int y = 0; y < 60 && !inked; ++y) {
-            for (int x = 0; x < 50 && !inked; ++x)
-                inked = TestSupport::near(canvas.pixel(x, y), Qt::magenta, 80);
-        }
-        QVERIFY(inked);
+        QVERIFY(holds(canvas, Qt::magenta, 80, QRect(0, 0, 50, 60)));
     }
 
     void paintersTakeAnyInt_data()
@@ -284,12 +279,8 @@ private slots:
     void paintersTakeAnyInt()
     {
         QFETCH(int, value);
-        QVERIFY(LoadThemePackage(
-            TestSupport::writeArchive(TestSupport::scratchPath(QStringLiteral("ints.data")),
-                {{"style.json", minimalStyle},
-                    {"images/nine.png", TestSupport::png(TestSupport::solid(9, 9, Qt::red))}})
-                .toUtf8()
-                .constData()));
+        QVERIFY(loadThemePackage(QStringLiteral("ints.data"),
+            {{"style.json", minimalStyle}, {"images/nine.png", solidPng(Qt::red, 9, 9)}}));
         ImageStyle box;
         box.borderSize = box.round = value;
         box.leftBorder = false;
@@ -325,16 +316,16 @@ private slots:
     void imageFallbackReadsOnlyRegularFiles_data()
     {
         QTest::addColumn<QString>("path");
-        QTest::newRow("pipe") << TestSupport::scratchPath(QStringLiteral("pipe.png"));
+        QTest::newRow("pipe") << scratchPath(QStringLiteral("pipe.png"));
         QTest::newRow("endless device") << QStringLiteral("/dev/zero");
-        QTest::newRow("folder") << TestSupport::scratch().path();
+        QTest::newRow("folder") << scratch().path();
     }
 
     // A path named by a package that leads to a pipe would block the reader for ever.
     void imageFallbackReadsOnlyRegularFiles()
     {
         QFETCH(QString, path);
-        const QString pipe = TestSupport::scratchPath(QStringLiteral("pipe.png"));
+        const QString pipe = scratchPath(QStringLiteral("pipe.png"));
         if (!QFile::exists(pipe))
             QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
         QVERIFY(!CThemeManager::instance().getImage(path, false));
@@ -347,7 +338,7 @@ private slots:
         QTest::addColumn<bool>("decodes");
         QBuffer small;
         small.open(QIODevice::WriteOnly);
-        TestSupport::solid(16, 16, Qt::red).save(&small, "ICO");
+        solid(16, 16, Qt::red).save(&small, "ICO");
         QTest::newRow("ordinary icon") << small.data() << true;
         // 9000 x 9000 decodes to 324 MB, past the 256 MiB limit the directory's size hides.
         QTest::newRow("png inside") << iconHolding(blankPng(9000, 9000)) << false;
@@ -366,11 +357,8 @@ private slots:
         QFETCH(bool, decodes);
         static int serial = 0;
         const QString name = QStringLiteral("images/icon%1.ico").arg(++serial);
-        QVERIFY(LoadThemePackage(
-            TestSupport::writeArchive(TestSupport::scratchPath(QStringLiteral("icons.data")),
-                {{"style.json", minimalStyle}, {name.toLatin1(), bytes}})
-                .toUtf8()
-                .constData()));
+        QVERIFY(loadThemePackage(QStringLiteral("icons.data"),
+            {{"style.json", minimalStyle}, {name.toLatin1(), bytes}}));
         QCOMPARE(CThemeManager::instance().getImage(name, false) != nullptr, decodes);
     }
 
@@ -391,10 +379,9 @@ private slots:
 
     void missingEndRecord()
     {
-        const QString path
-            = TestSupport::writeArchive(TestSupport::scratchPath(QStringLiteral("eocd.data")),
-                {{"style.json", minimalStyle}, {"a.txt", "payload"}});
-        QByteArray archive = TestSupport::readFile(path);
+        const QString path = writeArchive(scratchPath(QStringLiteral("eocd.data")),
+            {{"style.json", minimalStyle}, {"a.txt", "payload"}});
+        QByteArray archive = readFile(path);
         const int end = archive.lastIndexOf(QByteArray("PK\x05\x06", 4));
         QVERIFY(end > 0);
         bool ok = true;
@@ -406,10 +393,8 @@ private slots:
     void deeplyNestedDescription()
     {
         const QByteArray deep = QByteArray(100000, '[') + QByteArray(100000, ']');
-        QVERIFY(LoadThemePackage(themeWith(
-            QStringLiteral("deep.data"), minimalStyle, QByteArray(R"({"elements": )") + deep + "}")
-                                     .toUtf8()
-                                     .constData()));
+        QVERIFY(loadTheme(QStringLiteral("deep.data"), minimalStyle,
+            QByteArray(R"({"elements": )") + deep + "}"));
         VelQWindow window;
         QVERIFY(!LoadWindow(&window, QStringLiteral("main")));
         QVERIFY(window.findChildren<QWidget*>().isEmpty());
@@ -417,11 +402,9 @@ private slots:
 
     void duplicateKeysKeepTheLast()
     {
-        QVERIFY(LoadThemePackage(themeWith(QStringLiteral("dup.data"),
+        QVERIFY(loadTheme(QStringLiteral("dup.data"),
             R"({"style": [{"type": 1, "name": "a", "clr": "ff000000", "clr": "ffff0000"}]})",
-            R"({"elements": [{"type": "qtlabel", "name": "first", "name": "second"}]})")
-                                     .toUtf8()
-                                     .constData()));
+            R"({"elements": [{"type": "qtlabel", "name": "first", "name": "second"}]})"));
         CThemeManager::instance().setUseThemePackage(true);
         ImageStyle style;
         QVERIFY(CThemeManager::instance().getImageStyle(QStringLiteral("a"), style));
@@ -435,13 +418,11 @@ private slots:
     void embeddedNulBytes()
     {
         // The description's text ends at its first zero byte; what follows is never read.
-        QVERIFY(LoadThemePackage(themeWith(QStringLiteral("nul.data"),
+        QVERIFY(loadTheme(QStringLiteral("nul.data"),
             QByteArray(R"({"style": [{"type": 1, "name": "x\u0000y", "clr": "ff00ff00"}]})"),
             QByteArray(R"({"elements": [{"type": "qtlabel", "name": "a\u0000b",
                 "attr": {"text": "shown\u0000hidden"}}]})")
-                + QByteArray(1, '\0') + "{ not json")
-                                     .toUtf8()
-                                     .constData()));
+                + QByteArray(1, '\0') + "{ not json"));
         CThemeManager& manager = CThemeManager::instance();
         manager.setUseThemePackage(true);
         ImageStyle style;
@@ -464,10 +445,8 @@ private slots:
         for (int i = 0; i < 100000; ++i)
             elements += i ? R"(,{"type": "canvas"})" : R"({"type": "canvas", "name": "first"})";
         elements += R"(,{"type": "canvas", "name": "last"}])";
-        QVERIFY(LoadThemePackage(themeWith(
-            QStringLiteral("siblings.data"), minimalStyle, R"({"elements": )" + elements + "}")
-                                     .toUtf8()
-                                     .constData()));
+        QVERIFY(loadTheme(
+            QStringLiteral("siblings.data"), minimalStyle, R"({"elements": )" + elements + "}"));
         VelQWindow window;
         QVERIFY(!LoadWindow(&window, QStringLiteral("main")));
         QCOMPARE(window.findChildren<VelQCanvas*>().size(), maxDescriptionControls);
@@ -482,7 +461,7 @@ private slots:
         for (int i = 0; i < maxDescriptionControls; ++i)
             children += i ? R"(,{"type": "canvas"})" : R"({"type": "canvas"})";
         children += "]";
-        const ::Json::Value root = TestSupport::parsed(R"({"elements": [{"type": "canvas",
+        const ::Json::Value root = parsed(R"({"elements": [{"type": "canvas",
             "child": )"
             + children + R"(}, {"type": "canvas", "name": "after"}]})");
         QWidget parent;
@@ -510,7 +489,7 @@ private slots:
     {
         QFETCH(QByteArray, value);
         int expected = 0;
-        QVERIFY(LoadThemePackage(wrongTypeTheme(value, expected).toUtf8().constData()));
+        QVERIFY(loadWrongTypeTheme(value, expected));
         VelQWindow window;
         LoadWindow(&window, QStringLiteral("main"));
         int built = 0;
@@ -519,9 +498,9 @@ private slots:
         QCOMPARE(built, expected);
         window.show();
         window.resize(300, 200);
-        TestSupport::render(&window);
+        render(&window);
         window.setEnabled(false);
-        TestSupport::render(&window);
+        render(&window);
     }
 };
 

@@ -10,7 +10,7 @@
 #include <QtTest>
 
 using namespace VelQtLib;
-using TestSupport::parsed;
+using namespace TestSupport;
 
 Q_DECLARE_METATYPE(TextPosition)
 
@@ -20,48 +20,12 @@ const QColor red(255, 0, 0), highlight(155, 202, 239);
 
 VelQLabelImpl* implOf(VelQLabel& label)
 {
-    return static_cast<VelQLabelImpl*>(label.impl());
+    return TestSupport::implOf<VelQLabelImpl>(label);
 }
 
 VelQLabelExImpl* implOf(VelQLabelEx& label)
 {
-    return static_cast<VelQLabelExImpl*>(label.impl());
-}
-
-// The first and last index along one axis of an image whose line holds a pixel close to colour.
-QPair<int, int> extentOf(const QImage& image, QColor colour, int tolerance, bool columns)
-{
-    const int outer = columns ? image.width() : image.height();
-    const int inner = columns ? image.height() : image.width();
-    int first = -1;
-    int last = -1;
-    for (int i = 0; i < outer; ++i) {
-        for (int j = 0; j < inner; ++j) {
-            const QRgb p = columns ? image.pixel(i, j) : image.pixel(j, i);
-            if (TestSupport::near(p, colour, tolerance)) {
-                if (first < 0)
-                    first = i;
-                last = i;
-                break;
-            }
-        }
-    }
-    return {first, last};
-}
-
-QPair<int, int> columnsOf(const QImage& image, QColor colour, int tolerance = 60)
-{
-    return extentOf(image, colour, tolerance, true);
-}
-
-QPair<int, int> rowsOf(const QImage& image, QColor colour, int tolerance = 60)
-{
-    return extentOf(image, colour, tolerance, false);
-}
-
-bool holds(const QImage& image, QColor colour, int tolerance = 3)
-{
-    return columnsOf(image, colour, tolerance).first >= 0;
+    return TestSupport::implOf<VelQLabelExImpl>(label);
 }
 
 } // namespace
@@ -74,32 +38,15 @@ class tst_Label : public QObject {
 private slots:
     void initTestCase()
     {
-        TestSupport::installStrictMessageHandler();
+        installStrictMessageHandler();
         Init();
-        const QByteArray style = R"({"style": [
-            {"type": 2, "name": "big", "size": 20, "bold": true, "italic": true, "underline": true,
-             "family": "DejaVu Sans", "clr": "ff0000", "hor": 2, "ver": 0},
-            {"type": 2, "name": "plain", "size": 12, "family": "DejaVu Sans", "clr": "ff0000"},
-            {"type": 2, "name": "small", "size": 8, "clr": "00ff00"}]})";
-        const QString path = TestSupport::writeArchive(
-            TestSupport::scratchPath(QStringLiteral("label.data")), {{"style.json", style}});
-        QVERIFY(LoadAppPackage(path));
+        QVERIFY(loadAppPackage(QStringLiteral("label.data"),
+            {textStyle("big", red, 20,
+                 R"("bold": true, "italic": true, "underline": true, "hor": 2, "ver": 0)"),
+                textStyle("plain", red, 12),
+                R"({"type": 2, "name": "small", "size": 8, "clr": "00ff00"})"}));
         host.resize(400, 300);
         host.show();
-    }
-
-    void defaults()
-    {
-        VelQLabel label(&host);
-        QCOMPARE(label.text(), QStringLiteral("label"));
-        QCOMPARE(implOf(label)->text, QStringLiteral("label"));
-        QCOMPARE(label.typeName(), QStringLiteral("qtlabel"));
-        VelQLabelEx rich(&host);
-        QCOMPARE(implOf(rich)->document->toPlainText(), QStringLiteral("label"));
-        QCOMPARE(rich.typeName(), QStringLiteral("qtlabelex"));
-        QVERIFY(rich.toHtml().contains(QStringLiteral("label")));
-        QVERIFY(!implOf(rich)->selectionStart.isValid());
-        QVERIFY(!implOf(rich)->document->parent());
     }
 
     void styleApplied()
@@ -147,7 +94,7 @@ private slots:
             return;
         label.setGeometry(0, 0, 200, 60);
         label.setText(QStringLiteral("MMM"));
-        const QImage image = TestSupport::render(&label);
+        const QImage image = render(&label);
         const QPair<int, int> cols = columnsOf(image, red);
         const QPair<int, int> rows = rowsOf(image, red);
         QVERIFY(cols.first >= 0);
@@ -220,10 +167,9 @@ private slots:
     {
         VelQLabel label(&host);
         label.show();
-        TestSupport::sendEnter(&label);
+        sendEnter(&label);
         QCOMPARE(label.impl()->state, int(Normal));
-        TestSupport::sendMouse(
-            &label, QEvent::MouseButtonPress, QPoint(2, 2), Qt::LeftButton, Qt::LeftButton);
+        sendMouse(&label, QEvent::MouseButtonPress, QPoint(2, 2), Qt::LeftButton, Qt::LeftButton);
         QCOMPARE(label.impl()->state, int(Normal));
         QVERIFY(!label.impl()->hovered);
     }
@@ -274,9 +220,9 @@ private slots:
         const ::Json::Value json
             = parsed(R"({"style": [["plain", 0, 0]], "attr": {"text": "MMM"}})");
         rich.loadAttributes(&json);
-        const QImage image = TestSupport::render(&rich);
+        const QImage image = render(&rich);
         QVERIFY(holds(image, red, 60));
-        QVERIFY(!holds(image, highlight));
+        QVERIFY(!holds(image, highlight, 3));
     }
 
     void doubleClickSelectsAll()
@@ -286,20 +232,20 @@ private slots:
         rich.setPlainText(QStringLiteral("Hello world"));
         rich.show();
         auto* d = implOf(rich);
-        TestSupport::sendMouse(
+        sendMouse(
             &rich, QEvent::MouseButtonDblClick, QPoint(10, 10), Qt::LeftButton, Qt::LeftButton);
         QCOMPARE(d->selectionStart, (TextPosition {0, 0, 0}));
         QCOMPARE(d->selectionEnd, (TextPosition {1, 0, 11}));
-        QImage image = TestSupport::render(&rich);
+        QImage image = render(&rich);
         const QPair<int, int> cols = columnsOf(image, highlight, 3);
         QCOMPARE(cols.first, 5);
         QVERIFY(cols.second > 50);
         // A move over no line ends the selection nowhere, which hides the highlight.
         rich.setMouseTracking(true);
-        TestSupport::sendMouse(&rich, QEvent::MouseMove, QPoint(100, 38));
+        sendMouse(&rich, QEvent::MouseMove, QPoint(100, 38));
         QVERIFY(!d->selectionEnd.isValid());
-        QVERIFY(!holds(TestSupport::render(&rich), highlight));
-        TestSupport::sendMouse(&rich, QEvent::MouseButtonRelease, QPoint(100, 38), Qt::LeftButton);
+        QVERIFY(!holds(render(&rich), highlight, 3));
+        sendMouse(&rich, QEvent::MouseButtonRelease, QPoint(100, 38), Qt::LeftButton);
         QVERIFY(!rich.hasMouseTracking());
     }
 
@@ -314,13 +260,11 @@ private slots:
         QCOMPARE(hit.block, 0);
         QCOMPARE(hit.line, 0);
         QVERIFY(hit.column > 1 && hit.column < 11);
-        TestSupport::sendMouse(
-            &rich, QEvent::MouseMove, QPoint(30, 5), Qt::NoButton, Qt::LeftButton);
+        sendMouse(&rich, QEvent::MouseMove, QPoint(30, 5), Qt::NoButton, Qt::LeftButton);
         QCOMPARE(d->selectionEnd, hit);
         QCOMPARE(d->selectionStart, (TextPosition {0, 0, 0}));
         // A press keeps the selection.
-        TestSupport::sendMouse(
-            &rich, QEvent::MouseButtonPress, QPoint(2, 2), Qt::LeftButton, Qt::LeftButton);
+        sendMouse(&rich, QEvent::MouseButtonPress, QPoint(2, 2), Qt::LeftButton, Qt::LeftButton);
         QCOMPARE(d->selectionEnd, hit);
         d->clearSelection();
         QVERIFY(!d->selectionStart.isValid());
@@ -334,13 +278,13 @@ private slots:
         rich.setTextInteractionFlags(Qt::NoTextInteraction);
         rich.setMouseTracking(true);
         auto* d = implOf(rich);
-        TestSupport::sendMouse(
+        sendMouse(
             &rich, QEvent::MouseButtonDblClick, QPoint(10, 10), Qt::LeftButton, Qt::LeftButton);
         QVERIFY(!d->selectionStart.isValid());
         d->setSelection({0, 0, 0}, {0, 0, 2});
-        TestSupport::sendMouse(&rich, QEvent::MouseMove, QPoint(100, 38));
+        sendMouse(&rich, QEvent::MouseMove, QPoint(100, 38));
         QCOMPARE(d->selectionEnd, (TextPosition {0, 0, 2}));
-        TestSupport::sendMouse(&rich, QEvent::MouseButtonRelease, QPoint(10, 10), Qt::LeftButton);
+        sendMouse(&rich, QEvent::MouseButtonRelease, QPoint(10, 10), Qt::LeftButton);
         QVERIFY(rich.hasMouseTracking());
     }
 
@@ -377,10 +321,10 @@ private slots:
         rich.setPlainText(QStringLiteral("aaaa bbbb cccc dddd eeee ffff"));
         auto* d = implOf(rich);
         // Lines exist once the document is laid out at the label's width.
-        TestSupport::render(&rich);
+        render(&rich);
         QVERIFY(d->document->firstBlock().layout()->lineCount() >= 3);
         d->setSelection({0, 2, 0}, {0, 0, 0});
-        const QImage image = TestSupport::render(&rich);
+        const QImage image = render(&rich);
         const QPair<int, int> rows = rowsOf(image, highlight, 3);
         QVERIFY(rows.first >= 0);
         const QTextLine third = d->document->firstBlock().layout()->lineAt(2);
@@ -388,7 +332,7 @@ private slots:
         QVERIFY(rows.second < int(third.y()) + 5);
         // An end past the last line draws no highlight and does not crash.
         d->setSelection({0, 0, 0}, {0, 40, 3});
-        QVERIFY(!holds(TestSupport::render(&rich), highlight));
+        QVERIFY(!holds(render(&rich), highlight, 3));
     }
 
     void emptyDocument()
@@ -397,11 +341,10 @@ private slots:
         rich.setGeometry(0, 0, 60, 30);
         rich.setPlainText(QString());
         auto* d = implOf(rich);
-        TestSupport::sendMouse(
-            &rich, QEvent::MouseButtonDblClick, QPoint(1, 1), Qt::LeftButton, Qt::LeftButton);
+        sendMouse(&rich, QEvent::MouseButtonDblClick, QPoint(1, 1), Qt::LeftButton, Qt::LeftButton);
         QCOMPARE(d->selectionStart, (TextPosition {0, 0, 0}));
         QCOMPARE(d->selectionEnd.column, 0);
-        QVERIFY(!holds(TestSupport::render(&rich), highlight));
+        QVERIFY(!holds(render(&rich), highlight, 3));
     }
 };
 

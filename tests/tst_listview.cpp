@@ -7,19 +7,13 @@
 #include <QtTest>
 
 using namespace VelQtLib;
-using TestSupport::parsed;
+using namespace TestSupport;
 
 namespace {
 
 const QColor viewBack(0, 0, 255), row0(0, 200, 0), row1(200, 0, 0), row2(255, 0, 255),
     spare(90, 90, 90), buttonA(255, 255, 0), buttonB(0, 255, 255), buttonC(255, 128, 0),
     buttonHot(255, 255, 255);
-
-QByteArray box(const char* name, QColor c)
-{
-    return QByteArray(R"({"type": 1, "name": ")") + name + R"(", "drawImg": false, "clr": ")"
-        + QByteArray::number(c.rgba(), 16) + R"("})";
-}
 
 // A 300 × 200 view whose rows are 40 high: a template with the buttons "left" (10..69),
 // "right" (200..259) and "over" (40..99, later, so above "left"), all 5..34 high.
@@ -77,12 +71,6 @@ QRect rowRect(QListView* view, int row)
     return view->visualRect(view->model()->index(row, 0));
 }
 
-void moveTo(QAbstractItemView* view, QPoint viewportPos)
-{
-    QCursor::setPos(view->viewport()->mapToGlobal(viewportPos));
-    TestSupport::sendMouse(view->viewport(), QEvent::MouseMove, viewportPos);
-}
-
 } // namespace
 
 class tst_ListView : public QObject {
@@ -91,25 +79,13 @@ class tst_ListView : public QObject {
 private slots:
     void initTestCase()
     {
-        TestSupport::installStrictMessageHandler();
+        installStrictMessageHandler();
         Init();
-        const QByteArray style = "{\"style\": [" + box("back", viewBack) + "," + box("row0", row0)
-            + "," + box("row1", row1) + "," + box("row2", row2) + "," + box("spare", spare) + ","
-            + box("buttonA", buttonA) + "," + box("buttonB", buttonB) + ","
-            + box("buttonC", buttonC) + "," + box("hot", buttonHot) + "]}";
-        const QString path = TestSupport::writeArchive(
-            TestSupport::scratchPath(QStringLiteral("listview.data")), {{"style.json", style}});
-        QVERIFY(LoadAppPackage(path));
-    }
-
-    void construction()
-    {
-        VelQListView view;
-        QCOMPARE(view.typeName(), QStringLiteral("qtlistview"));
-        QVERIFY(qobject_cast<VelQListViewItemDelegate*>(view.itemDelegate()));
-        QVERIFY(qobject_cast<VelQScrollBar*>(view.verticalScrollBar()));
-        QCOMPARE(view.editTriggers(), QAbstractItemView::NoEditTriggers);
-        QCOMPARE(view.spacing(), 1);
+        QVERIFY(loadAppPackage(QStringLiteral("listview.data"),
+            {boxStyle("back", viewBack), boxStyle("row0", row0), boxStyle("row1", row1),
+                boxStyle("row2", row2), boxStyle("spare", spare), boxStyle("buttonA", buttonA),
+                boxStyle("buttonB", buttonB), boxStyle("buttonC", buttonC),
+                boxStyle("hot", buttonHot)}));
     }
 
     void withoutTemplateRowsStayEmpty()
@@ -123,7 +99,7 @@ private slots:
         view.fillSamples();
         view.setModel(model);
         QCOMPARE(rowRect(&view, 1).height(), 20);
-        const QImage image = TestSupport::render(&view);
+        const QImage image = render(&view);
         QCOMPARE_PIXEL(image, 100, rowRect(&view, 1).center().y(), viewBack);
         delete model;
     }
@@ -132,6 +108,8 @@ private slots:
     {
         Built b = build();
         QVERIFY(b.view && b.left && b.right && b.over);
+        QCOMPARE(b.view->editTriggers(), QAbstractItemView::NoEditTriggers);
+        QCOMPARE(b.view->spacing(), 1);
         auto* d = static_cast<VelQListViewImpl*>(b.view->impl());
         auto* templ = b.view->findChild<VelQContainer*>(QStringLiteral("template"));
         QCOMPARE(d->itemTemplate.data(), templ);
@@ -162,12 +140,9 @@ private slots:
         Built b = build();
         if (selected)
             b.view->setCurrentIndex(b.view->model()->index(1, 0));
-        if (hovered) {
-            QHoverEvent hover(QEvent::HoverMove, rowRect(b.view, 1).center(), QPoint(-1, -1));
-            QCoreApplication::sendEvent(b.view->viewport(), &hover);
-        }
-        const QImage image = TestSupport::render(b.view);
-        image.save(QStringLiteral("/tmp/tst_listview_%1.png").arg(QTest::currentDataTag()));
+        if (hovered)
+            hoverAt(b.view, rowRect(b.view, 1).center());
+        const QImage image = render(b.view);
         for (int row = 0; row < 3; ++row) {
             const QRect r = rowRect(b.view, row);
             QCOMPARE(r.height(), 40);
@@ -198,8 +173,7 @@ private slots:
         QFETCH(QPoint, offset);
         QFETCH(QString, control);
         Built b = build();
-        b.window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(b.window.get()));
+        QVERIFY(shown(b.window.get()));
         QSignalSpy spy(b.view, &VelQListView::pressCtrl);
         QTest::mouseClick(b.view->viewport(), Qt::LeftButton, Qt::NoModifier,
             rowRect(b.view, row).topLeft() + offset);
@@ -215,8 +189,7 @@ private slots:
     void pressAfterScrolling()
     {
         Built b = build(30);
-        b.window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(b.window.get()));
+        QVERIFY(shown(b.window.get()));
         auto* d = static_cast<VelQListViewImpl*>(b.view->impl());
         QTRY_VERIFY(d->controlRects.contains(4));
         b.view->verticalScrollBar()->setValue(100);
@@ -237,8 +210,7 @@ private slots:
     void resizeForgetsRectangles()
     {
         Built b = build();
-        b.window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(b.window.get()));
+        QVERIFY(shown(b.window.get()));
         auto* d = static_cast<VelQListViewImpl*>(b.view->impl());
         QTRY_VERIFY(!d->controlRects.isEmpty());
         QCOMPARE(d->controlRects.value(1).value(d->delegate->controls.at(2)),
@@ -246,7 +218,7 @@ private slots:
         b.view->setFixedSize(280, 150);
         QVERIFY(d->controlRects.isEmpty());
         QSignalSpy spy(b.view, &VelQListView::pressCtrl);
-        TestSupport::sendMouse(b.view->viewport(), QEvent::MouseButtonPress,
+        sendMouse(b.view->viewport(), QEvent::MouseButtonPress,
             rowRect(b.view, 1).topLeft() + QPoint(15, 20), Qt::LeftButton, Qt::LeftButton);
         QCOMPARE(spy.count(), 0);
     }
@@ -254,8 +226,7 @@ private slots:
     void deletedTemplateIsHarmless()
     {
         Built b = build();
-        b.window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(b.window.get()));
+        QVERIFY(shown(b.window.get()));
         auto* d = static_cast<VelQListViewImpl*>(b.view->impl());
         QTRY_VERIFY(!d->controlRects.isEmpty());
         delete b.view->findChild<VelQContainer*>(QStringLiteral("template"));
@@ -264,17 +235,16 @@ private slots:
         QTest::mouseMove(b.view->viewport(), onRight);
         QTest::mouseClick(b.view->viewport(), Qt::LeftButton, Qt::NoModifier, onRight);
         QCOMPARE(spy.count(), 0);
-        TestSupport::render(b.view);
+        render(b.view);
     }
 
     void controlUnderTheMouseShowsHover()
     {
         Built b = build();
-        b.window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(b.window.get()));
+        QVERIFY(shown(b.window.get()));
         const QRect second = rowRect(b.view, 1);
-        moveTo(b.view, second.topLeft() + QPoint(230, 20));
-        QImage image = TestSupport::render(b.view);
+        moveOnViewport(b.view, second.topLeft() + QPoint(230, 20));
+        QImage image = render(b.view);
         QCOMPARE_PIXEL(image, second.left() + 230, second.top() + 20, buttonHot);
         QCOMPARE_PIXEL(image, second.left() + 15, second.top() + 20, buttonA);
         const QRect third = rowRect(b.view, 2);
@@ -341,40 +311,11 @@ private slots:
         const ::Json::Value json = parsed(R"({"style": )" + style + "}");
         b.view->loadAttributes(&json);
         b.view->setCurrentIndex(b.view->model()->index(1, 0));
-        const QImage image = TestSupport::render(b.view);
+        const QImage image = render(b.view);
         QCOMPARE_PIXEL(
             image, rowRect(b.view, 0).left() + 150, rowRect(b.view, 0).top() + 20, normal);
         QCOMPARE_PIXEL(
             image, rowRect(b.view, 1).left() + 150, rowRect(b.view, 1).top() + 20, selected);
-    }
-
-    void scrollBarChildren_data()
-    {
-        QTest::addColumn<QByteArray>("children");
-        QTest::addColumn<QString>("vertical");
-        QTest::addColumn<QString>("horizontal");
-        QTest::newRow("vertical with arrows")
-            << QByteArray(R"([{"type": "qtscrollbar", "w": 12, "attr": {"size": 9}}])")
-            << scrollBarShortSheet(12, 12) << scrollBarShortSheet(12, 12);
-        QTest::newRow("horizontal with arrows")
-            << QByteArray(R"([{"type": "qtscrollbar", "h": 12, "attr": {"hor": true, "size": 9}}])")
-            << QString() << scrollBarArrowSheet(Qt::Horizontal, 9);
-        QTest::newRow("vertical arrows, then horizontal") << QByteArray(
-            R"([{"type": "scrollbar", "w": 8}, {"type": "scrollbar", "attr": {"hor": true, "size": 5}}])")
-                                                          << scrollBarShortSheet(8, 8)
-                                                          << scrollBarArrowSheet(Qt::Horizontal, 5);
-    }
-
-    void scrollBarChildren()
-    {
-        QFETCH(QByteArray, children);
-        QFETCH(QString, vertical);
-        QFETCH(QString, horizontal);
-        VelQListView view;
-        const ::Json::Value json = parsed(R"({"child": )" + children + "}");
-        view.loadAttributes(&json);
-        QCOMPARE(view.verticalScrollBar()->styleSheet(), vertical);
-        QCOMPARE(view.horizontalScrollBar()->styleSheet(), horizontal);
     }
 
     void callbacks()
@@ -389,28 +330,10 @@ private slots:
         });
         b.view->setSizeHintCallback(
             [](QListView*, const QStyleOptionViewItem&) { return QSize(100, 55); });
-        TestSupport::render(b.view);
+        render(b.view);
         QVERIFY(filled >= 3);
         QCOMPARE(filledTemplate, b.view->findChild<QWidget*>(QStringLiteral("template")));
         QCOMPARE(rowRect(b.view, 1).height(), 55);
-    }
-
-    void builtFromDescriptions_data()
-    {
-        QTest::addColumn<QByteArray>("type");
-        QTest::newRow("type name") << QByteArray("qtlistview");
-        QTest::newRow("alias") << QByteArray("listview");
-        QTest::newRow("template list") << QByteArray("templateList");
-    }
-
-    void builtFromDescriptions()
-    {
-        QFETCH(QByteArray, type);
-        const ::Json::Value root = parsed(
-            R"({"elements": [{"type": ")" + type + R"(", "name": "made", "w": 100, "h": 90}]})");
-        QWidget window;
-        LoadElements(&root, &window);
-        QVERIFY(window.findChild<VelQListView*>(QStringLiteral("made")));
     }
 
     void badInputIsHarmless()
@@ -422,7 +345,7 @@ private slots:
         QCOMPARE(view.viewMode(), QListView::ListMode);
         QStringListModel model(rows(2));
         view.setModel(&model);
-        TestSupport::render(&view);
+        render(&view);
     }
 };
 

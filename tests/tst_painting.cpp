@@ -7,6 +7,9 @@
 
 using namespace VelQtLib;
 
+using Pixels = QList<QPair<QPoint, QColor>>;
+Q_DECLARE_METATYPE(Pixels)
+
 namespace {
 
 const QColor cornerTL(255, 0, 0), cornerTR(0, 255, 0), cornerBL(0, 0, 255), cornerBR(255, 255, 0);
@@ -33,10 +36,13 @@ QImage nineSliceSource(int width = 30)
     return image;
 }
 
-QImage canvas(int w, int h)
+// A transparent w × h image with what draw paints on it.
+template<class Draw> QImage painted(int w, int h, Draw draw)
 {
     QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
+    QPainter p(&image);
+    draw(&p);
     return image;
 }
 
@@ -82,94 +88,60 @@ private slots:
         QVERIFY(LoadAppPackage(path));
     }
 
-    void nineSliceStretched()
+    void nineSlice_data()
     {
-        QImage image = canvas(100, 40);
-        QPainter p(&image);
-        VelQControlBaseImpl::drawNineSlice(
-            &p, slice(QStringLiteral("images/nine.png")), 0, 0, 100, 40);
-        p.end();
-        QCOMPARE_PIXEL(image, 0, 0, cornerTL);
-        QCOMPARE_PIXEL(image, 9, 9, cornerTL);
-        QCOMPARE_PIXEL(image, 90, 0, cornerTR);
-        QCOMPARE_PIXEL(image, 0, 30, cornerBL);
-        QCOMPARE_PIXEL(image, 99, 39, cornerBR);
-        QCOMPARE_PIXEL(image, 50, 5, bandT);
-        QCOMPARE_PIXEL(image, 50, 35, bandB);
-        QCOMPARE_PIXEL(image, 5, 20, bandL);
-        QCOMPARE_PIXEL(image, 95, 20, bandR);
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<bool>("tiled");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<Pixels>("pixels");
         // The 10 × 10 centre (two halves) stretched to 80 × 20: the halves meet at x = 50.
-        QCOMPARE_PIXEL(image, 12, 12, centreA);
-        QCOMPARE_PIXEL(image, 47, 27, centreA);
-        QCOMPARE_PIXEL(image, 53, 12, centreB);
-        QCOMPARE_PIXEL(image, 87, 27, centreB);
-    }
-
-    void nineSliceTiledCentre()
-    {
-        NineSlice s = slice(QStringLiteral("images/nine.png"));
-        s.repeatCenter = true;
-        QImage image = canvas(100, 40);
-        QPainter p(&image);
-        VelQControlBaseImpl::drawNineSlice(&p, s, 0, 0, 100, 40);
-        p.end();
+        QTest::newRow("stretched")
+            << "images/nine.png" << false << QSize(100, 40)
+            << Pixels {{{0, 0}, cornerTL}, {{9, 9}, cornerTL}, {{90, 0}, cornerTR},
+                   {{0, 30}, cornerBL}, {{99, 39}, cornerBR}, {{50, 5}, bandT}, {{50, 35}, bandB},
+                   {{5, 20}, bandL}, {{95, 20}, bandR}, {{12, 12}, centreA}, {{47, 27}, centreA},
+                   {{53, 12}, centreB}, {{87, 27}, centreB}};
         // 8 columns by 2 rows of 10 × 10 tiles: every tile repeats both halves.
-        for (int tile = 0; tile < 8; ++tile) {
-            QCOMPARE_PIXEL(image, 10 + tile * 10 + 2, 12, centreA);
-            QCOMPARE_PIXEL(image, 10 + tile * 10 + 7, 27, centreB);
-        }
-    }
-
-    void nineSliceTilesClipToCentre()
-    {
-        NineSlice s = slice(QStringLiteral("images/nine28.png"));
-        s.repeatCenter = true;
-        QImage image = canvas(50, 30);
-        QPainter p(&image);
+        Pixels tiles;
+        for (int tile = 0; tile < 8; ++tile)
+            tiles << qMakePair(QPoint(12 + tile * 10, 12), centreA)
+                  << qMakePair(QPoint(17 + tile * 10, 27), centreB);
+        QTest::newRow("tiled centre") << "images/nine.png" << true << QSize(100, 40) << tiles;
         // A 30-wide centre over an 8-wide source centre: ceil(30 / 8) = 4 tiles, the last clipped.
-        VelQControlBaseImpl::drawNineSlice(&p, s, 0, 0, 50, 30);
-        p.end();
-        QCOMPARE_PIXEL(image, 35, 15, centreA);
-        QCOMPARE_PIXEL(image, 39, 15, centreB);
-        QCOMPARE_PIXEL(image, 40, 15, bandR);
-    }
-
-    void nineSliceTooNarrow()
-    {
-        QImage image = canvas(12, 40);
-        QPainter p(&image);
-        VelQControlBaseImpl::drawNineSlice(
-            &p, slice(QStringLiteral("images/nine.png")), 0, 0, 12, 40);
-        p.end();
+        QTest::newRow("tiles clipped to the centre")
+            << "images/nine28.png" << true << QSize(50, 30)
+            << Pixels {{{35, 15}, centreA}, {{39, 15}, centreB}, {{40, 15}, bandR}};
         // The right band starts at the left band's last column, x = 9.
-        QCOMPARE_PIXEL(image, 5, 20, bandL);
-        QCOMPARE_PIXEL(image, 8, 20, bandL);
-        QCOMPARE_PIXEL(image, 9, 20, bandR);
-        QCOMPARE_PIXEL(image, 11, 20, bandR);
+        QTest::newRow("too narrow")
+            << "images/nine.png" << false << QSize(12, 40)
+            << Pixels {{{5, 20}, bandL}, {{8, 20}, bandL}, {{9, 20}, bandR}, {{11, 20}, bandR}};
+        QTest::newRow("image only as wide as its bands")
+            << "images/narrow.png" << false << QSize(60, 40)
+            << Pixels {{{30, 5}, transparent}, {{30, 20}, transparent}, {{0, 0}, cornerTL},
+                   {{55, 20}, bandR}, {{5, 20}, bandL}};
     }
 
-    void nineSliceImageOnlyAsWideAsItsBands()
+    void nineSlice()
     {
-        QImage image = canvas(60, 40);
-        QPainter p(&image);
-        VelQControlBaseImpl::drawNineSlice(
-            &p, slice(QStringLiteral("images/narrow.png")), 0, 0, 60, 40);
-        p.end();
-        QCOMPARE_PIXEL(image, 30, 5, transparent);
-        QCOMPARE_PIXEL(image, 30, 20, transparent);
-        QCOMPARE_PIXEL(image, 0, 0, cornerTL);
-        QCOMPARE_PIXEL(image, 55, 20, bandR);
-        QCOMPARE_PIXEL(image, 5, 20, bandL);
+        QFETCH(QString, source);
+        QFETCH(bool, tiled);
+        QFETCH(QSize, size);
+        QFETCH(Pixels, pixels);
+        NineSlice s = slice(source);
+        s.repeatCenter = tiled;
+        const QImage image = painted(size.width(), size.height(), [&](QPainter* p) {
+            VelQControlBaseImpl::drawNineSlice(p, s, 0, 0, size.width(), size.height());
+        });
+        for (const auto& [at, colour] : pixels)
+            QCOMPARE_PIXEL(image, at.x(), at.y(), colour);
     }
 
     void nineSliceWithHugeMargins()
     {
         NineSlice s = slice(QStringLiteral("images/nine.png"));
         s.sliceLeft = s.sliceRight = s.sliceTop = s.sliceBottom = 1000;
-        QImage image = canvas(80, 80);
-        QPainter p(&image);
-        VelQControlBaseImpl::drawNineSlice(&p, s, 20, 20, 40, 40);
-        p.end();
+        const QImage image = painted(
+            80, 80, [&](QPainter* p) { VelQControlBaseImpl::drawNineSlice(p, s, 20, 20, 40, 40); });
         // Only the corners have valid rectangles; what they show stays inside the target.
         QVERIFY(QRect(20, 20, 40, 40).contains(inked(image)));
     }
@@ -191,33 +163,30 @@ private slots:
         QFETCH(int, hAlign);
         QFETCH(int, vAlign);
         QFETCH(QPoint, topLeft);
-        QImage image = canvas(100, 100);
-        QPainter p(&image);
-        VelQControlBaseImpl::drawAlignedImage(&p, QStringLiteral("images/tall.png"),
-            ImageOffset {1, 2, hAlign, vAlign}, 10, 10, 45, 60, false);
-        p.end();
+        const QImage image = painted(100, 100, [&](QPainter* p) {
+            VelQControlBaseImpl::drawAlignedImage(p, QStringLiteral("images/tall.png"),
+                ImageOffset {1, 2, hAlign, vAlign}, 10, 10, 45, 60, false);
+        });
         QCOMPARE(inked(image), QRect(topLeft, QSize(20, 40)));
     }
 
     void alignedImageWiderThanBox()
     {
-        QImage image = canvas(100, 20);
-        QPainter p(&image);
-        VelQControlBaseImpl::drawAlignedImage(&p, QStringLiteral("images/wide50.png"),
-            ImageOffset {0, 0, 1, 0}, 10, 0, 45, 20, false);
-        p.end();
+        const QImage image = painted(100, 20, [&](QPainter* p) {
+            VelQControlBaseImpl::drawAlignedImage(p, QStringLiteral("images/wide50.png"),
+                ImageOffset {0, 0, 1, 0}, 10, 0, 45, 20, false);
+        });
         // (45 - 50) / 2 truncates to -2.
         QCOMPARE(inked(image).left(), 8);
     }
 
     void alignedIconUsesRequestedSize()
     {
-        QImage image = canvas(100, 100);
-        QPainter p(&image);
-        const QIcon icon(QPixmap::fromImage(TestSupport::solid(16, 16, Qt::blue)));
-        VelQControlBaseImpl::drawAlignedIcon(
-            &p, icon, QSize(16, 16), ImageOffset {0, 0, 1, 1}, QRect(0, 0, 20, 40));
-        p.end();
+        const QImage image = painted(100, 100, [&](QPainter* p) {
+            const QIcon icon(QPixmap::fromImage(TestSupport::solid(16, 16, Qt::blue)));
+            VelQControlBaseImpl::drawAlignedIcon(
+                p, icon, QSize(16, 16), ImageOffset {0, 0, 1, 1}, QRect(0, 0, 20, 40));
+        });
         QCOMPARE(inked(image), QRect(2, 12, 16, 16));
     }
 
@@ -249,10 +218,8 @@ private slots:
         s.borderSize = 1;
         s.border = border;
         s.leftBorder = s.rightBorder = allSides;
-        QImage image = canvas(40, 20);
-        QPainter p(&image);
-        VelQControlBaseImpl::drawImageStyle(&p, s, 0, 0, 40, 20);
-        p.end();
+        const QImage image = painted(
+            40, 20, [&](QPainter* p) { VelQControlBaseImpl::drawImageStyle(p, s, 0, 0, 40, 20); });
         QCOMPARE_PIXEL(image, 0, 0, topLeft);
         QCOMPARE_PIXEL(image, 39, 19, bottomRight);
         QCOMPARE_PIXEL(image, 0, 10, leftMiddle);
@@ -264,10 +231,8 @@ private slots:
         ImageStyle s;
         s.color = Qt::red;
         s.round = 8;
-        QImage image = canvas(40, 40);
-        QPainter p(&image);
-        VelQControlBaseImpl::drawImageStyle(&p, s, 0, 0, 40, 40);
-        p.end();
+        const QImage image = painted(
+            40, 40, [&](QPainter* p) { VelQControlBaseImpl::drawImageStyle(p, s, 0, 0, 40, 40); });
         QCOMPARE_PIXEL(image, 0, 0, transparent);
         QCOMPARE_PIXEL(image, 20, 20, QColor(Qt::red));
         QCOMPARE_PIXEL(image, 20, 0, QColor(Qt::red));
@@ -279,10 +244,8 @@ private slots:
         s.color = Qt::black;
         s.gradientColor = Qt::white;
         s.gradient = true;
-        QImage image = canvas(101, 10);
-        QPainter p(&image);
-        VelQControlBaseImpl::drawImageStyle(&p, s, 0, 0, 101, 10);
-        p.end();
+        const QImage image = painted(101, 10,
+            [&](QPainter* p) { VelQControlBaseImpl::drawImageStyle(p, s, 0, 0, 101, 10); });
         QVERIFY(qRed(image.pixel(2, 5)) < 20);
         QVERIFY(qRed(image.pixel(98, 5)) > 235);
         QVERIFY(qAbs(qRed(image.pixel(50, 5)) - 128) < 12);
@@ -292,10 +255,8 @@ private slots:
     {
         ImageStyle s;
         s.valid = false;
-        QImage image = canvas(10, 10);
-        QPainter p(&image);
-        VelQControlBaseImpl::drawImageStyle(&p, s, 0, 0, 10, 10);
-        p.end();
+        const QImage image = painted(
+            10, 10, [&](QPainter* p) { VelQControlBaseImpl::drawImageStyle(p, s, 0, 0, 10, 10); });
         QCOMPARE(inked(image), QRect());
     }
 
@@ -306,10 +267,8 @@ private slots:
         s.noImage = false;
         s.image = QStringLiteral("images/nine.png");
         s.sliceLeft = s.sliceRight = s.sliceTop = s.sliceBottom = 10;
-        QImage image = canvas(40, 40);
-        QPainter p(&image);
-        VelQControlBaseImpl::drawImageStyle(&p, s, 0, 0, 40, 40);
-        p.end();
+        const QImage image = painted(
+            40, 40, [&](QPainter* p) { VelQControlBaseImpl::drawImageStyle(p, s, 0, 0, 40, 40); });
         QCOMPARE_PIXEL(image, 0, 0, cornerTL);
     }
 
@@ -320,17 +279,15 @@ private slots:
         ts.color = Qt::black;
         ts.vAlign = 0;
         const QString text = QStringLiteral("several words that never fit on a single line");
-        QImage elided = canvas(80, 60);
-        QPainter p(&elided);
-        VelQControlBaseImpl::drawStyledText(&p, text, ts, 0, 0, 80, 60, true);
-        p.end();
+        const QImage elided = painted(80, 60, [&](QPainter* p) {
+            VelQControlBaseImpl::drawStyledText(p, text, ts, 0, 0, 80, 60, true);
+        });
         QVERIFY(inked(elided).bottom() < 20);
 
         ts.elideMode = Qt::ElideNone;
-        QImage wrapped = canvas(80, 60);
-        QPainter q(&wrapped);
-        VelQControlBaseImpl::drawStyledText(&q, text, ts, 0, 0, 80, 60, true);
-        q.end();
+        const QImage wrapped = painted(80, 60, [&](QPainter* p) {
+            VelQControlBaseImpl::drawStyledText(p, text, ts, 0, 0, 80, 60, true);
+        });
         QVERIFY(inked(wrapped).bottom() > 25);
     }
 
@@ -341,11 +298,10 @@ private slots:
         ts.color = Qt::black;
         ts.vAlign = 2;
         ts.offsetY = 3;
-        QImage image = canvas(100, 40);
-        QPainter p(&image);
-        // The box becomes (0, 3, 100, 23): the text sits on row 25, below the 20-pixel rect.
-        VelQControlBaseImpl::drawStyledText(&p, QStringLiteral("Hg"), ts, 0, 0, 100, 20, true);
-        p.end();
+        const QImage image = painted(100, 40, [&](QPainter* p) {
+            // The box becomes (0, 3, 100, 23): the text sits on row 25, below the 20-pixel rect.
+            VelQControlBaseImpl::drawStyledText(p, QStringLiteral("Hg"), ts, 0, 0, 100, 20, true);
+        });
         QVERIFY(inked(image).bottom() > 20);
         QVERIFY(inked(image).bottom() <= 26);
     }
@@ -357,16 +313,13 @@ private slots:
         ts.color = QColor(0, 0, 255);
         ts.offsetX = 30;
         ts.size = 20;
-        QImage image = canvas(100, 30);
-        QPainter p(&image);
-        VelQControlBaseImpl::drawStyledText(&p, QStringLiteral("IIII"), ts, 0, 0, 100, 30, true);
-        p.end();
+        const QImage image = painted(100, 30, [&](QPainter* p) {
+            VelQControlBaseImpl::drawStyledText(p, QStringLiteral("IIII"), ts, 0, 0, 100, 30, true);
+        });
         QVERIFY(inked(image).left() >= 30);
         const QRect ink = inked(image);
-        bool blue = false;
-        for (int x = ink.left(); x <= ink.right() && !blue; ++x)
-            blue = TestSupport::near(image.pixel(x, ink.center().y()), QColor(0, 0, 255), 10);
-        QVERIFY(blue);
+        QVERIFY(TestSupport::holds(
+            image, QColor(0, 0, 255), 10, QRect(ink.left(), ink.center().y(), ink.width(), 1)));
     }
 
     void verticalText()
@@ -377,11 +330,10 @@ private slots:
         ts.hAlign = 0;
         ts.vAlign = 0;
         ts.isHor = false;
-        QImage image = canvas(120, 120);
-        QPainter p(&image);
-        VelQControlBaseImpl::drawStyledText(
-            &p, QStringLiteral("Vertical"), ts, QRect(30, 10, 20, 100));
-        p.end();
+        const QImage image = painted(120, 120, [&](QPainter* p) {
+            VelQControlBaseImpl::drawStyledText(
+                p, QStringLiteral("Vertical"), ts, QRect(30, 10, 20, 100));
+        });
         const QRect ink = inked(image);
         QVERIFY(QRect(30, 10, 20, 100).contains(ink));
         QVERIFY(ink.height() > 2 * ink.width());

@@ -6,7 +6,7 @@
 #include <QtTest>
 
 using namespace VelQtLib;
-using TestSupport::parsed;
+using namespace TestSupport;
 
 namespace {
 
@@ -25,15 +25,6 @@ QImage quarters(int w, int h)
             image.setPixelColor(x, y, bottom ? (right ? magenta : blue) : (right ? green : red));
         }
     }
-    return image;
-}
-
-// The widget alone, without the window background grab() paints, so transparency shows.
-QImage bare(QWidget* w)
-{
-    QImage image(w->size(), QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
-    w->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
     return image;
 }
 
@@ -57,39 +48,13 @@ class tst_Picture : public QObject {
 private slots:
     void initTestCase()
     {
-        TestSupport::installStrictMessageHandler();
+        installStrictMessageHandler();
         Init();
-        QVERIFY(LoadAppPackage(TestSupport::writeArchive(
-            TestSupport::scratchPath(QStringLiteral("app.data")),
-            {{"style.json", R"({"style": []})"}, {"small.png", TestSupport::png(quarters(40, 40))},
-                {"big.png", TestSupport::png(quarters(120, 80))}})));
-        QVERIFY(LoadThemePackage(
-            TestSupport::writeArchive(TestSupport::scratchPath(QStringLiteral("theme.data")),
-                {{"style.json", R"({"style": []})"},
-                    {"images/themed.png", TestSupport::png(TestSupport::solid(8, 8, magenta))}})
-                .toUtf8()
-                .constData()));
+        QVERIFY(loadAppPackage(QStringLiteral("app.data"), {},
+            {{"small.png", png(quarters(40, 40))}, {"big.png", png(quarters(120, 80))}}));
+        QVERIFY(loadThemePackage(QStringLiteral("theme.data"),
+            {{"style.json", styleJson({})}, {"images/themed.png", solidPng(magenta, 8, 8)}}));
         host.resize(300, 200);
-    }
-
-    void factoryNames_data()
-    {
-        QTest::addColumn<QByteArray>("type");
-        QTest::newRow("type name") << QByteArray("qtpicture");
-        QTest::newRow("picture") << QByteArray("picture");
-        QTest::newRow("image") << QByteArray("image");
-    }
-
-    void factoryNames()
-    {
-        QFETCH(QByteArray, type);
-        const ::Json::Value json = parsed(R"({"attr": {"path": "small.png", "fill": false}})");
-        std::unique_ptr<QWidget> w(CreateControl(type.constData(), &json, &host));
-        auto* p = qobject_cast<VelQImage*>(w.get());
-        QVERIFY(p);
-        QCOMPARE(p->typeName(), QStringLiteral("qtpicture"));
-        QCOMPARE(p->path(), QStringLiteral("small.png"));
-        QVERIFY(!p->fill());
     }
 
     // Each row: where the image's top-left and bottom-right pixels land, and what surrounds.
@@ -133,7 +98,7 @@ private slots:
         QFETCH(QList<QColor>, colours);
         auto p = picture(attr);
         QCOMPARE(p->size(), QSize(100, 60));
-        const QImage image = bare(p.get());
+        const QImage image = paintedAlone(p.get(), true);
         for (int i = 0; i < points.size(); ++i)
             QCOMPARE_PIXEL(image, points[i].x(), points[i].y(), colours[i]);
     }
@@ -141,10 +106,10 @@ private slots:
     void stretchedImageFillsTheWidget()
     {
         auto p = picture(R"({"path": "small.png"})", QSize(100, 60));
-        const QImage image = bare(p.get());
+        const QImage image = paintedAlone(p.get(), true);
         for (int y = 0; y < 60; ++y) {
             for (int x = 0; x < 100; ++x)
-                QVERIFY2(qAlpha(image.pixel(x, y)) == 255, qPrintable(QString::number(x)));
+                QCOMPARE(qAlpha(image.pixel(x, y)), 255);
         }
     }
 
@@ -165,7 +130,7 @@ private slots:
         auto p = picture("{}");
         p->setPath(QStringLiteral("small.png"));
         p->setFill(false);
-        const QImage image = bare(p.get());
+        const QImage image = paintedAlone(p.get(), true);
         QCOMPARE_PIXEL(image, 30, 10, red);
         QCOMPARE_PIXEL(image, 29, 10, clear);
     }
@@ -174,10 +139,10 @@ private slots:
     {
         auto p = picture(R"({"path": "small.png"})");
         p->setEnabled(false);
-        bare(p.get());
+        paintedAlone(p.get(), true);
         QCOMPARE(p->impl()->state, int(Normal));
         // A disabled picture shows its image unchanged.
-        QCOMPARE_PIXEL(bare(p.get()), 5, 5, red);
+        QCOMPARE_PIXEL(paintedAlone(p.get(), true), 5, 5, red);
     }
 
     void fromDescription()
@@ -191,7 +156,7 @@ private slots:
         auto* p = window.findChild<VelQImage*>(QStringLiteral("logo"));
         QVERIFY(p);
         QCOMPARE(p->geometry(), QRect(10, 10, 180, 80));
-        const QImage image = bare(p);
+        const QImage image = paintedAlone(p, true);
         QCOMPARE_PIXEL(image, 70, 20, red);
         QCOMPARE_PIXEL(image, 109, 59, magenta);
         QCOMPARE_PIXEL(image, 110, 59, clear);

@@ -6,19 +6,12 @@
 #include <QtTest>
 
 using namespace VelQtLib;
-using TestSupport::parsed;
-using TestSupport::sendMouse;
+using namespace TestSupport;
 
 namespace {
 
 const QColor normalFace(0, 200, 0), hoverFace(200, 0, 0), pressedFace(255, 0, 255),
     disabledFace(90, 90, 90), iconBlue(0, 0, 255), hotYellow(255, 255, 0), extCyan(0, 255, 255);
-
-QByteArray box(const char* name, QColor c)
-{
-    return QByteArray(R"({"type": 1, "name": ")") + name + R"(", "drawImg": false, "clr": ")"
-        + QByteArray::number(c.rgba(), 16) + R"("})";
-}
 
 // A 100 × 40 button skinned with one colour per state.
 std::unique_ptr<VelQPushButton> skinned(QWidget* parent, const QByteArray& attr = "{}")
@@ -42,18 +35,13 @@ class tst_PushButton : public QObject {
 private slots:
     void initTestCase()
     {
-        TestSupport::installStrictMessageHandler();
+        installStrictMessageHandler();
         Init();
-        const QByteArray style = "{\"style\": [" + box("face0", normalFace) + ","
-            + box("face1", hoverFace) + "," + box("face2", pressedFace) + ","
-            + box("face3", disabledFace) + "]}";
-        const QString path
-            = TestSupport::writeArchive(TestSupport::scratchPath(QStringLiteral("button.data")),
-                {{"style.json", style},
-                    {"icon.png", TestSupport::png(TestSupport::solid(10, 10, iconBlue))},
-                    {"hot.png", TestSupport::png(TestSupport::solid(10, 10, hotYellow))},
-                    {"ext.png", TestSupport::png(TestSupport::solid(6, 6, extCyan))}});
-        QVERIFY(LoadAppPackage(path));
+        QVERIFY(loadAppPackage(QStringLiteral("button.data"),
+            {boxStyle("face0", normalFace), boxStyle("face1", hoverFace),
+                boxStyle("face2", pressedFace), boxStyle("face3", disabledFace)},
+            {{"icon.png", solidPng(iconBlue)}, {"hot.png", solidPng(hotYellow)},
+                {"ext.png", solidPng(extCyan, 6, 6)}}));
         host.resize(300, 200);
     }
 
@@ -61,7 +49,7 @@ private slots:
     {
         VelQPushButton button(&host);
         button.resize(100, 40);
-        const QImage image = TestSupport::render(&button);
+        const QImage image = render(&button);
         QCOMPARE_PIXEL(image, 50, 20, QColor(0xf5, 0xf5, 0xf5));
         QCOMPARE_PIXEL(image, 0, 0, QColor(0xcc, 0xcc, 0xcc));
         QCOMPARE(button.typeName(), QStringLiteral("qtbutton"));
@@ -77,12 +65,12 @@ private slots:
         QTest::newRow("untouched") << "" << int(Normal) << normalFace;
         QTest::newRow("enter") << "e" << int(Hover) << hoverFace;
         QTest::newRow("enter press") << "ep" << int(Pressed) << pressedFace;
-        QTest::newRow("enter press release") << "epr" << int(Hover) << hoverFace;
+        QTest::newRow("enter press release outside") << "epo" << int(Hover) << hoverFace;
         QTest::newRow("enter press leave") << "epl" << int(Normal) << normalFace;
-        QTest::newRow("enter press leave release") << "eplr" << int(Normal) << normalFace;
+        QTest::newRow("enter press leave release") << "eplo" << int(Normal) << normalFace;
         QTest::newRow("disabled") << "d" << int(Disabled) << disabledFace;
         QTest::newRow("enter disable") << "ed" << int(Disabled) << disabledFace;
-        QTest::newRow("enter disable enable") << "ede" << int(Normal) << normalFace;
+        QTest::newRow("enter disable enable") << "edu" << int(Normal) << normalFace;
     }
 
     void stateLooks()
@@ -92,36 +80,8 @@ private slots:
         QFETCH(QColor, face);
         auto button = skinned(&host);
         button->show();
-        bool enabled = true;
-        for (const QChar step : sequence) {
-            switch (step.toLatin1()) {
-            case 'e':
-                if (enabled) {
-                    TestSupport::sendEnter(button.get());
-                } else {
-                    enabled = true;
-                    button->setEnabled(true);
-                }
-                break;
-            case 'p':
-                sendMouse(button.get(), QEvent::MouseButtonPress, QPoint(50, 20), Qt::LeftButton,
-                    Qt::LeftButton);
-                break;
-            case 'r':
-                sendMouse(
-                    button.get(), QEvent::MouseButtonRelease, QPoint(150, 20), Qt::LeftButton);
-                break;
-            case 'l':
-                TestSupport::sendLeave(button.get());
-                break;
-            case 'd':
-                enabled = false;
-                button->setEnabled(false);
-                TestSupport::render(button.get());
-                break;
-            }
-        }
-        const QImage image = TestSupport::render(button.get());
+        play(button.get(), sequence, QPoint(50, 20));
+        const QImage image = render(button.get());
         QCOMPARE(button->impl()->state, state);
         QCOMPARE_PIXEL(image, 50, 20, face);
     }
@@ -146,6 +106,11 @@ private slots:
             << QRect(45, 15, 10, 10) << hotYellow;
         QTest::newRow("hover without hot icon") << QByteArray(R"({"iconPath": "icon.png"})") << true
                                                 << false << QRect(45, 15, 10, 10) << iconBlue;
+        QTest::newRow("no icon without paths") << QByteArray(R"({"hasIcon": true})") << true
+                                               << false << QRect(45, 15, 10, 10) << hoverFace;
+        QTest::newRow("hasIcon false hides the icon")
+            << QByteArray(R"({"iconPath": "icon.png", "hasIcon": false})") << false << false
+            << QRect(45, 15, 10, 10) << normalFace;
     }
 
     void icon()
@@ -158,8 +123,8 @@ private slots:
         auto button = skinned(&host, attr);
         button->setDisabled(disabled);
         if (hover)
-            TestSupport::sendEnter(button.get());
-        const QImage image = TestSupport::render(button.get());
+            sendEnter(button.get());
+        const QImage image = render(button.get());
         QCOMPARE_PIXEL(image, iconRect.left(), iconRect.top(), colour);
         QCOMPARE_PIXEL(image, iconRect.right(), iconRect.bottom(), colour);
         QCOMPARE_PIXEL(image, iconRect.left() - 1, iconRect.top(), hover ? hoverFace : normalFace);
@@ -169,24 +134,10 @@ private slots:
     {
         auto button = skinned(&host, R"({"iconPath": "icon.png", "hotIconPath": "hot.png"})");
         button->setEnabled(false);
-        const QImage image = TestSupport::render(button.get());
+        const QImage image = render(button.get());
         const QRgb p = image.pixel(50, 20);
-        QVERIFY2(!TestSupport::near(p, iconBlue, 40), TestSupport::describe(p));
-        QVERIFY2(qAbs(qRed(p) - qBlue(p)) < 60, TestSupport::describe(p));
-    }
-
-    void noIconWithoutPaths()
-    {
-        auto button = skinned(&host, R"({"hasIcon": true})");
-        TestSupport::sendEnter(button.get());
-        const QImage image = TestSupport::render(button.get());
-        QCOMPARE_PIXEL(image, 50, 20, hoverFace);
-    }
-
-    void hasIconFalseHidesIcon()
-    {
-        auto button = skinned(&host, R"({"iconPath": "icon.png", "hasIcon": false})");
-        QCOMPARE_PIXEL(TestSupport::render(button.get()), 50, 20, normalFace);
+        QVERIFY2(!near(p, iconBlue, 40), describe(p));
+        QVERIFY2(qAbs(qRed(p) - qBlue(p)) < 60, describe(p));
     }
 
     void extensionArea()
@@ -195,23 +146,23 @@ private slots:
             R"({"isExtBtn": true, "extWidth": 20, "extIconPath": "ext.png", "extHotIconPath": "hot.png"})");
         auto* d = static_cast<VelQPushButtonImpl*>(button->impl());
         QVERIFY(button->testAttribute(Qt::WA_MouseTracking));
-        TestSupport::sendEnter(button.get());
+        sendEnter(button.get());
         sendMouse(button.get(), QEvent::MouseMove, QPoint(80, 20));
         QVERIFY(!d->extHover);
-        QImage image = TestSupport::render(button.get());
+        QImage image = render(button.get());
         QCOMPARE_PIXEL(image, 50, 20, hoverFace);
         QCOMPARE_PIXEL(image, 90, 20, hotYellow);
 
         sendMouse(button.get(), QEvent::MouseMove, QPoint(81, 20));
         QVERIFY(d->extHover);
-        image = TestSupport::render(button.get());
+        image = render(button.get());
         // The main area keeps the Normal face; only the extension shows the hover look.
         QCOMPARE_PIXEL(image, 50, 20, normalFace);
         QCOMPARE_PIXEL(image, 79, 5, normalFace);
         QCOMPARE_PIXEL(image, 81, 5, hoverFace);
-        TestSupport::sendLeave(button.get());
+        sendLeave(button.get());
         QVERIFY(d->extHover);
-        image = TestSupport::render(button.get());
+        image = render(button.get());
         QCOMPARE_PIXEL(image, 90, 20, extCyan);
     }
 
@@ -244,14 +195,9 @@ private slots:
         button.resize(100, 40);
         const ::Json::Value json = parsed(R"({"style": )" + style + "}");
         button.loadAttributes(&json);
-        QImage image(100, 40, QImage::Format_ARGB32);
-        image.fill(Qt::transparent);
-        button.render(&image, QPoint(), QRegion(), QWidget::RenderFlags());
-        QCOMPARE_PIXEL(image, 50, 20, normal);
-        TestSupport::sendEnter(&button);
-        image.fill(Qt::transparent);
-        button.render(&image, QPoint(), QRegion(), QWidget::RenderFlags());
-        QCOMPARE_PIXEL(image, 50, 20, hover);
+        QCOMPARE_PIXEL(paintedAlone(&button), 50, 20, normal);
+        sendEnter(&button);
+        QCOMPARE_PIXEL(paintedAlone(&button), 50, 20, hover);
     }
 
     void wrongAttrTypesAreIgnored()
@@ -283,10 +229,9 @@ private slots:
 
     void themeElementKeepsTextAndIcon()
     {
-        const QString path
-            = TestSupport::writeArchive(TestSupport::scratchPath(QStringLiteral("theme.data")),
-                {{"style.json", "{\"style\": [" + box("themeFace", hoverFace) + "]}"},
-                    {"theme.json", R"({"elements": [{"child": [{"name": "bigButton",
+        const QString path = writeArchive(scratchPath(QStringLiteral("theme.data")),
+            {{"style.json", styleJson({boxStyle("themeFace", hoverFace)})},
+                {"theme.json", R"({"elements": [{"child": [{"name": "bigButton",
                  "style": [["themeFace", 0, 0]], "attr": {"text": "themed", "iconPath": "hot.png", "txtX": 7}}]}]})"}});
         QVERIFY(LoadThemePackage(path.toUtf8().constData()));
         VelQPushButton button(&host);
@@ -299,22 +244,8 @@ private slots:
         QCOMPARE(d->iconPath, QStringLiteral("icon.png"));
         QCOMPARE(d->txtX, 7);
         QCOMPARE(d->themeName, QStringLiteral("bigButton"));
-        QCOMPARE_PIXEL(TestSupport::render(&button), 2, 2, hoverFace);
+        QCOMPARE_PIXEL(render(&button), 2, 2, hoverFace);
         CThemeManager::instance().setUseThemePackage(false);
-    }
-
-    void iconOffsetAccess()
-    {
-        VelQPushButton button(&host);
-        ImageOffset offset = button.iconOffset();
-        QCOMPARE(offset.hAlign, 1);
-        QCOMPARE(offset.vAlign, 1);
-        offset.dx = 2;
-        button.setIconOffset(offset);
-        QCOMPARE(button.iconOffset().dx, 2);
-        button.setIconPath(QStringLiteral("icon.png"));
-        QCOMPARE(
-            static_cast<VelQPushButtonImpl*>(button.impl())->iconPath, QStringLiteral("icon.png"));
     }
 
     void clicksStillWork()

@@ -7,65 +7,29 @@
 #include <QtTest>
 
 using namespace VelQtLib;
-using TestSupport::parsed;
+using namespace TestSupport;
 
 namespace {
 
 const QColor blue(0, 0, 255), yellow(255, 255, 0), green(0, 160, 0), pink(255, 0, 255),
     red(255, 0, 0), cyan(0, 255, 255), none(0, 0, 0, 0), white(255, 255, 255);
 
-QByteArray box(const char* name, QColor c)
-{
-    return QByteArray(R"({"type": 1, "name": ")") + name + R"(", "drawImg": false, "clr": ")"
-        + QByteArray::number(c.rgba(), 16) + R"("})";
-}
-
-QByteArray textStyle(const char* name, QColor c)
-{
-    return QByteArray(R"({"type": 2, "name": ")") + name
-        + R"(", "family": "DejaVu Sans", "size": 16, "x": 20, "clr": ")"
-        + c.name().mid(1).toLatin1() + R"("})";
-}
-
-VelQRadioButtonImpl* implOf(VelQRadioButton& b)
-{
-    return static_cast<VelQRadioButtonImpl*>(b.impl());
-}
-
-QImage paintedAlone(QWidget* widget)
-{
-    QImage image(widget->size(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    widget->render(&image, QPoint(), QRegion(), QWidget::RenderFlags());
-    return image.convertToFormat(QImage::Format_ARGB32);
-}
-
-bool holds(const QImage& image, QColor colour, int tolerance = 10)
-{
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (TestSupport::near(image.pixel(x, y), colour, tolerance))
-                return true;
-        }
-    }
-    return false;
-}
-
 // A 100 × 30 radio button built from element.
 VelQRadioButton* built(QWidget* parent, const QByteArray& element)
 {
-    auto* button = new VelQRadioButton(parent);
-    const ::Json::Value json = parsed(element);
-    button->loadAttributes(&json);
+    auto* button = TestSupport::built<VelQRadioButton>(parent, element).release();
     button->setGeometry(0, 0, 100, 30);
     return button;
 }
 
-void click(QWidget* w, QPoint release = QPoint(5, 15))
+void tap(QWidget* w, QPoint release = QPoint(5, 15))
 {
-    TestSupport::sendMouse(
-        w, QEvent::MouseButtonPress, QPoint(5, 15), Qt::LeftButton, Qt::LeftButton);
-    TestSupport::sendMouse(w, QEvent::MouseButtonRelease, release, Qt::LeftButton);
+    click(w, QPoint(5, 15), release);
+}
+
+VelQRadioButtonImpl* implOf(VelQRadioButton& b)
+{
+    return TestSupport::implOf<VelQRadioButtonImpl>(b);
 }
 
 } // namespace
@@ -78,19 +42,14 @@ class tst_RadioButton : public QObject {
 private slots:
     void initTestCase()
     {
-        TestSupport::installStrictMessageHandler();
+        installStrictMessageHandler();
         Init();
-        const QByteArray style = "{\"style\": [" + box("pinkBox", pink) + "," + box("cyanBox", cyan)
-            + "," + box("blueBox", blue) + "," + textStyle("redText", red) + ","
-            + textStyle("greenText", green) + "]}";
-        auto image = [](QColor c) {
-            return TestSupport::png(TestSupport::solid(10, 10, c));
-        };
-        const QString path
-            = TestSupport::writeArchive(TestSupport::scratchPath(QStringLiteral("radio.data")),
-                {{"style.json", style}, {"icon.png", image(blue)}, {"hot.png", image(yellow)},
-                    {"sicon.png", image(green)}, {"shot.png", image(pink)}});
-        QVERIFY(LoadAppPackage(path));
+        QVERIFY(loadAppPackage(QStringLiteral("radio.data"),
+            {boxStyle("pinkBox", pink), boxStyle("cyanBox", cyan), boxStyle("blueBox", blue),
+                textStyle("redText", red, 16, R"("x": 20)"),
+                textStyle("greenText", green, 16, R"("x": 20)")},
+            {{"icon.png", solidPng(blue)}, {"hot.png", solidPng(yellow)},
+                {"sicon.png", solidPng(green)}, {"shot.png", solidPng(pink)}}));
         host.resize(300, 200);
         host.show();
     }
@@ -143,7 +102,7 @@ private slots:
         const bool outside = clicks.endsWith(QLatin1Char('o'));
         for (const QChar c : clicks) {
             if (c.isDigit())
-                click(buttons[c.digitValue()], outside ? QPoint(200, 15) : QPoint(5, 15));
+                tap(buttons[c.digitValue()], outside ? QPoint(200, 15) : QPoint(5, 15));
         }
         for (int i = 0; i < 3; ++i)
             QCOMPARE(buttons[i]->isChecked(), i == checked);
@@ -154,13 +113,12 @@ private slots:
     {
         std::unique_ptr<VelQRadioButton> button(built(&host, "{}"));
         button->show();
-        TestSupport::sendEnter(button.get());
-        TestSupport::sendMouse(
+        sendEnter(button.get());
+        sendMouse(
             button.get(), QEvent::MouseButtonPress, QPoint(5, 15), Qt::LeftButton, Qt::LeftButton);
         QCOMPARE(button->impl()->state, int(Pressed));
         QVERIFY(button->isDown());
-        TestSupport::sendMouse(
-            button.get(), QEvent::MouseButtonRelease, QPoint(5, 15), Qt::LeftButton);
+        sendMouse(button.get(), QEvent::MouseButtonRelease, QPoint(5, 15), Qt::LeftButton);
         QCOMPARE(button->impl()->state, int(Hover));
         QVERIFY(button->isChecked());
     }
@@ -174,7 +132,7 @@ private slots:
         first.show();
         second.show();
         a->setChecked(true);
-        click(b);
+        tap(b);
         QVERIFY(a->isChecked());
         QVERIFY(b->isChecked());
         // An exclusive group spans parents.
@@ -183,10 +141,10 @@ private slots:
         group.addButton(b);
         b->setChecked(false);
         a->setChecked(true);
-        click(b);
+        tap(b);
         QVERIFY(!a->isChecked());
         QVERIFY(b->isChecked());
-        click(b);
+        tap(b);
         QVERIFY(b->isChecked());
     }
 
@@ -195,9 +153,9 @@ private slots:
         std::unique_ptr<VelQRadioButton> button(built(&host, "{}"));
         button->setAutoExclusive(false);
         button->show();
-        click(button.get());
+        tap(button.get());
         QVERIFY(button->isChecked());
-        click(button.get());
+        tap(button.get());
         QVERIFY(!button->isChecked());
     }
 
@@ -229,7 +187,7 @@ private slots:
         std::unique_ptr<VelQRadioButton> button(built(&host, "{\"attr\": {" + attr + "}}"));
         button->setChecked(checked);
         if (hover)
-            TestSupport::sendEnter(button.get());
+            sendEnter(button.get());
         const QImage image = paintedAlone(button.get());
         QCOMPARE_PIXEL(image, 0, 10, mark);
         QCOMPARE_PIXEL(image, 9, 19, mark);
@@ -246,7 +204,7 @@ private slots:
         const QImage* gray = CThemeManager::instance().getImage(QStringLiteral("sicon.png"), true);
         QVERIFY(gray);
         const QRgb expected = gray->pixel(5, 5);
-        QVERIFY(!TestSupport::near(expected, green, 30));
+        QVERIFY(!near(expected, green, 30));
         QCOMPARE_PIXEL(image, 95, 15, QColor::fromRgba(expected));
         // The disabled label takes slot 9's record.
         QVERIFY(holds(image, green, 10));
@@ -288,15 +246,7 @@ private slots:
             built(&host, R"({"attr": {"text": "MMMM", "iconPath": "icon.png"}})"));
         implOf(*button)->textStyles[0].color = red;
         const QImage image = paintedAlone(button.get());
-        int first = -1;
-        for (int x = 0; x < image.width() && first < 0; ++x) {
-            for (int y = 0; y < image.height(); ++y) {
-                if (TestSupport::near(image.pixel(x, y), red, 80)) {
-                    first = x;
-                    break;
-                }
-            }
-        }
+        const int first = columnsOf(image, red, 80).first;
         QVERIFY2(first >= 0 && first <= 2, QByteArray::number(first));
     }
 
@@ -323,7 +273,7 @@ private slots:
         std::unique_ptr<VelQRadioButton> button(built(&host, R"({"style": )" + style + "}"));
         button->setChecked(checked);
         if (hover)
-            TestSupport::sendEnter(button.get());
+            sendEnter(button.get());
         QCOMPARE_PIXEL(paintedAlone(button.get()), 50, 2, colour);
     }
 
@@ -356,15 +306,6 @@ private slots:
             built(&host, R"({"attr": {"text": "MM", "iconPath": "icon.png", "pushlike": true}})"));
         QVERIFY(implOf(*pushlike)->pushlike);
         QCOMPARE(paintedAlone(pushlike.get()), paintedAlone(plain.get()));
-    }
-
-    void factory()
-    {
-        for (const char* type : {"qtradiobox", "radio", "radiobox"}) {
-            const ::Json::Value element = parsed(QByteArray(R"({"type": ")") + type + "\"}");
-            std::unique_ptr<QWidget> w(CreateFromJson(&element, &host));
-            QVERIFY2(qobject_cast<VelQRadioButton*>(w.get()), type);
-        }
     }
 };
 

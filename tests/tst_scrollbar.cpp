@@ -6,8 +6,7 @@
 #include <QtTest>
 
 using namespace VelQtLib;
-using TestSupport::parsed;
-using TestSupport::sendMouse;
+using namespace TestSupport;
 
 namespace {
 
@@ -27,12 +26,6 @@ QColor partColour(char part, int state)
     }
 }
 
-QByteArray box(const QByteArray& name, QColor c)
-{
-    return R"({"type": 1, "name": ")" + name + R"(", "drawImg": false, "clr": ")"
-        + QByteArray::number(c.rgba(), 16) + R"("})";
-}
-
 // The style list that gives every part and state its own record.
 QByteArray fullSkin()
 {
@@ -45,14 +38,6 @@ QByteArray fullSkin()
                     .replace("%4", QByteArray::number(10 + state));
     }
     return list + "]";
-}
-
-QImage rendered(QWidget* w)
-{
-    QImage image(w->size(), QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
-    w->render(&image, QPoint(), QRegion(), QWidget::RenderFlags());
-    return image;
 }
 
 VelQScrollBarImpl* implOf(VelQScrollBar* bar)
@@ -88,22 +73,21 @@ class tst_ScrollBar : public QObject {
 private slots:
     void initTestCase()
     {
-        TestSupport::installStrictMessageHandler();
+        installStrictMessageHandler();
         Init();
-        QByteArray style = R"({"style": [)" + box("bg", groove) + "," + box("x", marker);
+        QList<QByteArray> styles = {boxStyle("bg", groove), boxStyle("x", marker)};
         for (int state = 0; state < 4; ++state) {
             const QByteArray n = QByteArray::number(state);
-            style += "," + box("thumb" + n, partColour('t', state)) + ","
-                + box("sub" + n, partColour('s', state)) + ","
-                + box("add" + n, partColour('a', state));
+            styles << boxStyle("thumb" + n, partColour('t', state))
+                   << boxStyle("sub" + n, partColour('s', state))
+                   << boxStyle("add" + n, partColour('a', state));
         }
-        style += "]}";
-        QVERIFY(LoadAppPackage(
-            TestSupport::writeArchive(TestSupport::scratchPath(QStringLiteral("scrollbar.data")),
-                {{"style.json", style},
-                    {"dot.png", TestSupport::png(TestSupport::solid(6, 6, iconGreen))}})));
+        QVERIFY(loadAppPackage(
+            QStringLiteral("scrollbar.data"), styles, {{"dot.png", solidPng(iconGreen, 6, 6)}}));
         host.resize(300, 300);
     }
+
+    void cleanup() { host.hide(); }
 
     void construction()
     {
@@ -112,11 +96,7 @@ private slots:
         VelQScrollBar vertical(Qt::Vertical);
         QCOMPARE(vertical.orientation(), Qt::Vertical);
         QVERIFY(vertical.hasMouseTracking());
-        QCOMPARE(vertical.typeName(), QStringLiteral("qtscrollbar"));
-        QCOMPARE(vertical.impl()->typeName, QStringLiteral("qtscrollbar"));
         QVERIFY(vertical.styleSheet().isEmpty());
-        std::unique_ptr<QWidget> made(CreateControl("qtscrollbar", nullptr, nullptr));
-        QVERIFY(qobject_cast<VelQScrollBar*>(made.get()));
     }
 
     void partStates_data()
@@ -149,8 +129,7 @@ private slots:
         QFETCH(int, subLine);
         QFETCH(int, addLine);
         auto bar = skinnedBar();
-        host.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&host));
+        QVERIFY(shown(&host));
         VelQScrollBarImpl* d = implOf(bar.get());
         const auto centre = [&](QStyle::SubControl sc) {
             return bar->partRect(sc).center();
@@ -193,7 +172,7 @@ private slots:
                 sendMouse(bar.get(), QEvent::MouseButtonRelease, thumbAt, Qt::LeftButton);
                 break;
             case 'l':
-                TestSupport::sendLeave(bar.get());
+                sendLeave(bar.get());
                 break;
             }
         }
@@ -202,13 +181,12 @@ private slots:
         QCOMPARE(d->addLineState, addLine);
         // The base state is not the scroll bar's: it never changes.
         QCOMPARE(d->state, int(Normal));
-        const QImage image = rendered(bar.get());
+        const QImage image = paintedAlone(bar.get());
         const QPoint t = centre(QStyle::SC_ScrollBarSlider);
         QCOMPARE_PIXEL(image, t.x(), t.y(), partColour('t', thumb));
         QCOMPARE_PIXEL(image, 10, 8, partColour('s', subLine));
         QCOMPARE_PIXEL(image, 10, 192, partColour('a', addLine));
         sendMouse(bar.get(), QEvent::MouseButtonRelease, outside, Qt::LeftButton);
-        host.hide();
     }
 
     void paintsEveryPart()
@@ -219,7 +197,7 @@ private slots:
             R"({"attr": {"upicon": "dot.png", "downicon": "dot.png", "thumbicon": "dot.png"}})");
         bar->loadAttributes(&icons);
         bar->setEnabled(false);
-        const QImage image = rendered(bar.get());
+        const QImage image = paintedAlone(bar.get());
         QCOMPARE(bar->impl()->state, int(Normal));
         const QRect thumb = bar->partRect(QStyle::SC_ScrollBarSlider);
         QCOMPARE_PIXEL(image, 10, thumb.top() - 2, groove);
@@ -313,9 +291,9 @@ private slots:
         bar.setGeometry(0, 0, 20, 200);
         const ::Json::Value element = parsed(R"({"style": [["x", 0, 2]]})");
         bar.loadAttributes(&element);
-        QCOMPARE_PIXEL(rendered(&bar), 10, 8, marker);
+        QCOMPARE_PIXEL(paintedAlone(&bar), 10, 8, marker);
         sendMouse(&bar, QEvent::MouseMove, QPoint(10, 8));
-        QCOMPARE_PIXEL(rendered(&bar), 10, 8, QColor(Qt::white));
+        QCOMPARE_PIXEL(paintedAlone(&bar), 10, 8, QColor(Qt::white));
     }
 
     void attrIcons()
@@ -350,12 +328,6 @@ private slots:
             QCOMPARE(d->addLineStyles[state].color == marker, state == 3);
         }
         QCOMPARE(d->background.color, marker);
-        bar.setArrowIcon(true, QStringLiteral("up.png"));
-        bar.setArrowIcon(false, QStringLiteral("down.png"));
-        bar.setThumbIcon(QStringLiteral("thumb.png"));
-        QCOMPARE(d->upIcon, QStringLiteral("up.png"));
-        QCOMPARE(d->downIcon, QStringLiteral("down.png"));
-        QCOMPARE(d->thumbIcon, QStringLiteral("thumb.png"));
     }
 
     void thicknessOverride()
@@ -372,8 +344,7 @@ private slots:
     void scrollingIsQts()
     {
         auto bar = skinnedBar();
-        host.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&host));
+        QVERIFY(shown(&host));
         QTest::mouseClick(bar.get(), Qt::LeftButton, Qt::NoModifier, QPoint(10, 192));
         QCOMPARE(bar->value(), bar->singleStep());
         QCOMPARE(implOf(bar.get())->addLineState, 1);
@@ -383,7 +354,6 @@ private slots:
             QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
         QCoreApplication::sendEvent(bar.get(), &wheel);
         QVERIFY(bar->value() > bar->singleStep() + bar->pageStep());
-        host.hide();
     }
 
     void childEntries_data()
@@ -452,6 +422,94 @@ private slots:
         QCOMPARE(d->thumbIcon, QStringLiteral("thumb.png"));
         QCOMPARE(d->thumbStyles[3].color, marker);
         QCOMPARE(implOf(&vertical)->upIcon, QString());
+    }
+
+    // How each scrollable control turns its scroll-bar children into its bars' style sheets.
+    void controlRules_data()
+    {
+        QTest::addColumn<QByteArray>("type");
+        QTest::addColumn<QByteArray>("children");
+        QTest::addColumn<QString>("vertical");
+        QTest::addColumn<QString>("horizontal");
+        const QByteArray v12size30 = R"([{"type": "qtscrollbar", "w": 12, "attr": {"size": 30}}])";
+        const QByteArray v12thenH9
+            = R"([{"type": "scrollbar", "w": 12}, {"type": "scrollbar", "h": 9, "attr": {"hor": true}}])";
+        QTest::newRow("list: none")
+            << QByteArray("qtlist") << QByteArray("[]") << QString() << QString();
+        QTest::newRow("list: thickness on both, size unused")
+            << QByteArray("qtlist") << v12size30 << scrollBarLongSheet(12, 12, 12)
+            << scrollBarLongSheet(12, 12, 12);
+        QTest::newRow("list: horizontal without h")
+            << QByteArray("qtlist")
+            << QByteArray(R"([{"type": "myscrollbarx", "w": 12, "attr": {"hor": true}}])")
+            << scrollBarLongSheet(0, 0, 0) << scrollBarLongSheet(0, 0, 0);
+        QTest::newRow("list: later child wins")
+            << QByteArray("qtlist") << v12thenH9 << scrollBarLongSheet(9, 9, 9)
+            << scrollBarLongSheet(9, 9, 9);
+        QTest::newRow("tree: short sheet with a trailing blank")
+            << QByteArray("qttree") << v12size30 << scrollBarShortSheetTrailingBlank(12, 12)
+            << scrollBarShortSheetTrailingBlank(12, 12);
+        QTest::newRow("tree: horizontal")
+            << QByteArray("qttree")
+            << QByteArray(R"([{"type": "qtscrollbar", "w": 12, "h": 8, "attr": {"hor": true}}])")
+            << scrollBarShortSheetTrailingBlank(8, 8) << scrollBarShortSheetTrailingBlank(8, 8);
+        QTest::newRow("tree: without w")
+            << QByteArray("qttree") << QByteArray(R"([{"type": "scrollbar"}])")
+            << scrollBarShortSheetTrailingBlank(0, 0) << scrollBarShortSheetTrailingBlank(0, 0);
+        QTest::newRow("table: none")
+            << QByteArray("qtdatagrid") << QByteArray("[]") << QString() << QString();
+        QTest::newRow("table: thickness and arrow")
+            << QByteArray("qtdatagrid")
+            << QByteArray(R"([{"type": "qtscrollbar", "w": 12, "attr": {"size": 16}}])")
+            << scrollBarLongSheet(12, 12, 16) << scrollBarLongSheet(12, 12, 16);
+        QTest::newRow("table: arrow kept at 23")
+            << QByteArray("qtdatagrid") << QByteArray(R"([{"type": "qtscrollbar", "w": 12}])")
+            << scrollBarLongSheet(12, 12, 23) << scrollBarLongSheet(12, 12, 23);
+        QTest::newRow("table: arrow kept from an earlier child")
+            << QByteArray("qtdatagrid")
+            << QByteArray(R"([{"type": "scrollbar", "w": 12, "attr": {"size": 9}},
+                {"type": "scrollbar", "h": 7, "attr": {"hor": true}}])")
+            << scrollBarLongSheet(7, 7, 9) << scrollBarLongSheet(7, 7, 9);
+        QTest::newRow("list view: vertical short sheet")
+            << QByteArray("qtlistview")
+            << QByteArray(R"([{"type": "qtscrollbar", "w": 12, "attr": {"size": 9}}])")
+            << scrollBarShortSheet(12, 12) << scrollBarShortSheet(12, 12);
+        QTest::newRow("list view: horizontal arrows")
+            << QByteArray("qtlistview")
+            << QByteArray(R"([{"type": "qtscrollbar", "h": 12, "attr": {"hor": true, "size": 9}}])")
+            << QString() << scrollBarArrowSheet(Qt::Horizontal, 9);
+        QTest::newRow("list view: vertical, then horizontal arrows")
+            << QByteArray("qtlistview") << QByteArray(R"([{"type": "scrollbar", "w": 8},
+                {"type": "scrollbar", "attr": {"hor": true, "size": 5}}])")
+            << scrollBarShortSheet(8, 8) << scrollBarArrowSheet(Qt::Horizontal, 5);
+        QTest::newRow("scroll view: horizontal thickness")
+            << QByteArray("qtscrollview")
+            << QByteArray(R"([{"type": "myscrollbar1", "h": 9, "attr": {"hor": true, "size": 5}}])")
+            << scrollBarLongSheet(9, 9, 9) << scrollBarLongSheet(9, 9, 9);
+        QTest::newRow("scroll view: later children win")
+            << QByteArray("qtscrollview")
+            << QByteArray(R"([{"type": "scrollbar", "w": 12}, {"type": "scrollbar", "w": 7}])")
+            << scrollBarLongSheet(7, 7, 7) << scrollBarLongSheet(7, 7, 7);
+        QTest::newRow("scroll view: no scroll-bar child")
+            << QByteArray("qtscrollview")
+            << QByteArray(R"([{"attr": {"hor": true}, "h": 3}, {"type": "container"}])")
+            << QString() << QString();
+    }
+
+    void controlRules()
+    {
+        QFETCH(QByteArray, type);
+        QFETCH(QByteArray, children);
+        QFETCH(QString, vertical);
+        QFETCH(QString, horizontal);
+        // Without "attr": the children are read all the same.
+        const ::Json::Value element
+            = parsed(R"({"type": ")" + type + R"(", "child": )" + children + "}");
+        std::unique_ptr<QWidget> control(CreateFromJson(&element, &host));
+        auto* area = qobject_cast<QAbstractScrollArea*>(control.get());
+        QVERIFY(area);
+        QCOMPARE(area->verticalScrollBar()->styleSheet(), vertical);
+        QCOMPARE(area->horizontalScrollBar()->styleSheet(), horizontal);
     }
 
     void sheetTexts()

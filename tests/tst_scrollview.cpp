@@ -7,17 +7,11 @@
 #include <QtTest>
 
 using namespace VelQtLib;
-using TestSupport::parsed;
+using namespace TestSupport;
 
 namespace {
 
 const QColor backMagenta(255, 0, 255), contentGrey(128, 128, 128), thumbGreen(0, 200, 0);
-
-QByteArray box(const char* name, QColor c)
-{
-    return QByteArray(R"({"type": 1, "name": ")") + name + R"(", "drawImg": false, "clr": ")"
-        + QByteArray::number(c.rgba(), 16) + R"("})";
-}
 
 // A scroll view of 200 × 150 whose first container is 400 × 300.
 const QByteArray scrolled = R"({"elements": [{"type": "scrollview", "name": "view",
@@ -45,42 +39,15 @@ class tst_ScrollView : public QObject {
 private slots:
     void initTestCase()
     {
-        TestSupport::installStrictMessageHandler();
+        installStrictMessageHandler();
         Init();
-        QVERIFY(LoadAppPackage(
-            TestSupport::writeArchive(TestSupport::scratchPath(QStringLiteral("app.data")),
-                {{"style.json",
-                    "{\"style\": [" + box("back", backMagenta) + "," + box("thumb", thumbGreen)
-                        + "," + box("other", Qt::yellow) + "]}"}})));
+        QVERIFY(loadAppPackage(QStringLiteral("app.data"),
+            {boxStyle("back", backMagenta), boxStyle("thumb", thumbGreen),
+                boxStyle("other", Qt::yellow)}));
         window.resize(400, 300);
     }
 
-    void factoryNames_data()
-    {
-        QTest::addColumn<QByteArray>("type");
-        QTest::newRow("type name") << QByteArray("qtscrollview");
-        QTest::newRow("alias") << QByteArray("scrollview");
-    }
-
-    void factoryNames()
-    {
-        QFETCH(QByteArray, type);
-        const ::Json::Value json = parsed("{}");
-        std::unique_ptr<QWidget> w(CreateControl(type.constData(), &json, &window));
-        auto* view = qobject_cast<VelQScrollView*>(w.get());
-        QVERIFY(view);
-        QCOMPARE(view->typeName(), QStringLiteral("qtscrollview"));
-        QCOMPARE(view->frameStyle(), 0);
-        QCOMPARE(
-            view->viewport()->styleSheet(), QStringLiteral("background-color: rgba(0, 0, 0, 0);"));
-        auto* horizontal = qobject_cast<VelQScrollBar*>(view->horizontalScrollBar());
-        auto* vertical = qobject_cast<VelQScrollBar*>(view->verticalScrollBar());
-        QVERIFY(horizontal && vertical);
-        QCOMPARE(horizontal->orientation(), Qt::Horizontal);
-        QCOMPARE(vertical->orientation(), Qt::Vertical);
-        QVERIFY(view->isAncestorOf(horizontal));
-        QVERIFY(!view->content());
-    }
+    void cleanup() { window.hide(); }
 
     void adoptsTheFirstContainer()
     {
@@ -122,8 +89,7 @@ private slots:
     void scrollPosChangedFollowsTheBars()
     {
         VelQScrollView* view = load(scrolled);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(shown(&window));
         QSignalSpy moved(view, &VelQScrollView::scrollPosChanged);
         QScrollBar* vertical = view->verticalScrollBar();
         QScrollBar* horizontal = view->horizontalScrollBar();
@@ -138,14 +104,12 @@ private slots:
         QCOMPARE(moved.at(1), (QList<QVariant> {-25, 0}));
         QCOMPARE(moved.at(2), (QList<QVariant> {0, 10}));
         QCOMPARE(view->content()->pos(), QPoint(-25, -30));
-        window.hide();
     }
 
     void scrollPosChangedFollowsTheWheel()
     {
         VelQScrollView* view = load(scrolled);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(shown(&window));
         QSignalSpy moved(view, &VelQScrollView::scrollPosChanged);
         const QPoint at(50, 50);
         QWheelEvent down(at, view->viewport()->mapToGlobal(at), QPoint(), QPoint(0, -120),
@@ -163,20 +127,17 @@ private slots:
         QCOMPARE(moved.at(1).at(0).toInt(), -view->horizontalScrollBar()->value());
         QVERIFY(moved.at(1).at(0).toInt() < 0);
         QCOMPARE(moved.at(1).at(1).toInt(), 0);
-        window.hide();
     }
 
     void layoutKeepsTheScrollPosition()
     {
         VelQScrollView* view = load(scrolled);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(shown(&window));
         view->verticalScrollBar()->setValue(50);
         QCOMPARE(view->content()->pos(), QPoint(0, -50));
         view->applyLayout();
         QCOMPARE(view->content()->pos(), QPoint(0, -50));
         QCOMPARE(view->content()->size(), QSize(400, 300));
-        window.hide();
     }
 
     void background()
@@ -184,13 +145,11 @@ private slots:
         VelQScrollView* view = load(R"({"elements": [{"type": "scrollview", "name": "view",
             "x": 0, "y": 0, "w": 200, "h": 150, "style": [["back", 0, 0]],
             "child": [{"type": "container", "name": "small", "x": 0, "y": 0, "w": 50, "h": 40}]}]})");
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        const QImage image = TestSupport::render(view);
+        QVERIFY(shown(&window));
+        const QImage image = render(view);
         QCOMPARE_PIXEL(image, 20, 20, contentGrey);
         QCOMPARE_PIXEL(image, 60, 20, backMagenta);
         QCOMPARE_PIXEL(image, 199, 149, backMagenta);
-        window.hide();
     }
 
     void cornerShowsTheBackground()
@@ -199,16 +158,14 @@ private slots:
             "x": 0, "y": 0, "w": 200, "h": 150, "style": [["back", 0, 0]],
             "child": [{"type": "scrollbar", "w": 12}, {"type": "scrollbar", "h": 12,
                 "attr": {"hor": true}}, {"type": "container", "w": 400, "h": 300}]}]})");
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(shown(&window));
         QTRY_VERIFY(view->horizontalScrollBar()->isVisible());
         QTRY_VERIFY(view->verticalScrollBar()->isVisible());
         QCOMPARE(view->viewport()->size(), QSize(188, 138));
-        const QImage image = TestSupport::render(view);
+        const QImage image = render(view);
         QCOMPARE_PIXEL(image, 20, 20, contentGrey);
         QCOMPARE_PIXEL(image, 190, 140, backMagenta);
         QCOMPARE_PIXEL(image, 199, 149, backMagenta);
-        window.hide();
     }
 
     void backgroundStyleSlots_data()
@@ -231,37 +188,6 @@ private slots:
         const ::Json::Value json = parsed(R"({"style": )" + style + "}");
         view.loadAttributes(&json);
         QCOMPARE(static_cast<VelQScrollViewImpl*>(view.impl())->backgroundStyle.color, colour);
-    }
-
-    void scrollBarChildren_data()
-    {
-        QTest::addColumn<QByteArray>("children");
-        QTest::addColumn<QString>("sheet");
-        QTest::newRow("vertical thickness")
-            << QByteArray(R"([{"type": "qtscrollbar", "w": 12, "attr": {"size": 16}}])")
-            << scrollBarLongSheet(12, 12, 12);
-        QTest::newRow("horizontal thickness")
-            << QByteArray(R"([{"type": "myscrollbar1", "h": 9, "attr": {"hor": true, "size": 5}}])")
-            << scrollBarLongSheet(9, 9, 9);
-        QTest::newRow("missing thickness is zero")
-            << QByteArray(R"([{"type": "scrollbar"}])") << scrollBarLongSheet(0, 0, 0);
-        QTest::newRow("later children win")
-            << QByteArray(R"([{"type": "scrollbar", "w": 12}, {"type": "scrollbar", "w": 7}])")
-            << scrollBarLongSheet(7, 7, 7);
-        QTest::newRow("no scroll-bar child")
-            << QByteArray(R"([{"attr": {"hor": true}, "h": 3}, {"type": "container"}])")
-            << QString();
-    }
-
-    void scrollBarChildren()
-    {
-        QFETCH(QByteArray, children);
-        QFETCH(QString, sheet);
-        VelQScrollView view(&window);
-        const ::Json::Value json = parsed(R"({"child": )" + children + "}");
-        view.loadAttributes(&json);
-        QCOMPARE(view.horizontalScrollBar()->styleSheet(), sheet);
-        QCOMPARE(view.verticalScrollBar()->styleSheet(), sheet);
     }
 
     void scrollBarChildSkinsItsBar()

@@ -7,19 +7,12 @@
 #include <QtTest>
 
 using namespace VelQtLib;
-using TestSupport::parsed;
-using TestSupport::sendMouse;
+using namespace TestSupport;
 
 namespace {
 
 const QColor channelBlue(0, 0, 255), filledCyan(0, 255, 255), thumbYellow(255, 255, 0),
     hoverRed(255, 0, 0), pressedMagenta(255, 0, 255), disabledGray(128, 128, 128);
-
-QByteArray box(const char* name, QColor c)
-{
-    return QByteArray(R"({"type": 1, "name": ")") + name + R"(", "drawImg": false, "clr": ")"
-        + QByteArray::number(c.rgba(), 16) + R"("})";
-}
 
 const QByteArray skin = R"("style": [["channel", 0, 0], ["filled", 0, 2], ["thumb", 0, 4],
     ["thumbHover", 0, 5], ["thumbPressed", 0, 6], ["thumbDisabled", 0, 7]])";
@@ -32,14 +25,6 @@ std::unique_ptr<VelQSlider> skinned(QWidget* parent, QSize size, const QByteArra
     const ::Json::Value json = parsed("{" + skin + R"(, "attr": )" + attr + "}");
     slider->loadAttributes(&json);
     return slider;
-}
-
-QImage rendered(QWidget* w)
-{
-    QImage image(w->size(), QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
-    w->render(&image, QPoint(), QRegion(), QWidget::RenderFlags());
-    return image;
 }
 
 QStyleOptionSlider optionOf(const QAbstractSlider& slider)
@@ -67,16 +52,17 @@ class tst_Slider : public QObject {
 private slots:
     void initTestCase()
     {
-        TestSupport::installStrictMessageHandler();
+        installStrictMessageHandler();
         Init();
-        const QByteArray style = "{\"style\": [" + box("channel", channelBlue) + ","
-            + box("filled", filledCyan) + "," + box("thumb", thumbYellow) + ","
-            + box("thumbHover", hoverRed) + "," + box("thumbPressed", pressedMagenta) + ","
-            + box("thumbDisabled", disabledGray) + "]}";
-        QVERIFY(LoadAppPackage(TestSupport::writeArchive(
-            TestSupport::scratchPath(QStringLiteral("slider.data")), {{"style.json", style}})));
+        QVERIFY(loadAppPackage(QStringLiteral("slider.data"),
+            {boxStyle("channel", channelBlue), boxStyle("filled", filledCyan),
+                boxStyle("thumb", thumbYellow), boxStyle("thumbHover", hoverRed),
+                boxStyle("thumbPressed", pressedMagenta),
+                boxStyle("thumbDisabled", disabledGray)}));
         host.resize(400, 300);
     }
+
+    void cleanup() { host.hide(); }
 
     void initInstallsTheProxyStyle()
     {
@@ -206,7 +192,7 @@ private slots:
         QFETCH(QRect, channel);
         QFETCH(QRect, filled);
         auto slider = skinned(&host, size, attr);
-        const QImage image = rendered(slider.get());
+        const QImage image = paintedAlone(slider.get());
         const QRect thumb = slider->thumbRect();
         const auto expect = [&](QPoint p) {
             if (thumb.contains(p))
@@ -219,7 +205,7 @@ private slots:
         };
         for (int y = 0; y < size.height(); ++y) {
             for (int x = 0; x < size.width(); ++x) {
-                if (!TestSupport::near(image.pixel(x, y), expect(QPoint(x, y))))
+                if (!near(image.pixel(x, y), expect(QPoint(x, y))))
                     QCOMPARE_PIXEL(image, x, y, expect(QPoint(x, y)));
             }
         }
@@ -233,7 +219,6 @@ private slots:
         slider.setValue(50);
         QCOMPARE(slider.thumbRect(), QRect(90, 5, 20, 20));
         QCOMPARE(slider.orientation(), Qt::Horizontal);
-        QCOMPARE(slider.typeName(), QStringLiteral("qtslider"));
     }
 
     void attrResetsOrientationAndPosition()
@@ -280,8 +265,7 @@ private slots:
         QFETCH(int, state);
         QFETCH(QColor, thumb);
         auto slider = skinned(&host, QSize(300, 30), R"({"max": 100, "val": 50})");
-        host.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&host));
+        QVERIFY(shown(&host));
         const QPoint onThumb = slider->thumbRect().center();
         const QPoint channel(10, 15);
         const QPoint away(onThumb.x(), 1);
@@ -289,7 +273,7 @@ private slots:
         for (const QChar step : steps) {
             switch (step.toLatin1()) {
             case 'e':
-                TestSupport::sendEnter(slider.get());
+                sendEnter(slider.get());
                 QVERIFY(slider->hasMouseTracking());
                 sendMouse(slider.get(), QEvent::MouseMove, channel);
                 break;
@@ -318,32 +302,30 @@ private slots:
                 sendMouse(slider.get(), QEvent::MouseButtonRelease, away, Qt::LeftButton);
                 break;
             case 'l':
-                TestSupport::sendLeave(slider.get());
+                sendLeave(slider.get());
                 QVERIFY(!slider->hasMouseTracking());
                 break;
             }
         }
         QCOMPARE(slider->impl()->state, state);
-        const QImage image = rendered(slider.get());
+        const QImage image = paintedAlone(slider.get());
         QCOMPARE_PIXEL(image, slider->thumbRect().center().x(), 15, thumb);
-        host.hide();
     }
 
     void disabledThumb()
     {
         auto slider = skinned(&host, QSize(200, 30), R"({"max": 100, "val": 50})");
         slider->setEnabled(false);
-        QCOMPARE_PIXEL(rendered(slider.get()), 100, 15, disabledGray);
+        QCOMPARE_PIXEL(paintedAlone(slider.get()), 100, 15, disabledGray);
         slider->setEnabled(true);
-        QCOMPARE_PIXEL(rendered(slider.get()), 100, 15, thumbYellow);
+        QCOMPARE_PIXEL(paintedAlone(slider.get()), 100, 15, thumbYellow);
     }
 
     void draggingThePaintedThumb()
     {
         // A thumb much wider than the platform's handle: only the style's help makes Qt drag it.
         auto slider = skinned(&host, QSize(240, 30), R"({"thumbW": 40, "max": 100, "val": 0})");
-        host.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&host));
+        QVERIFY(shown(&host));
         QCOMPARE(slider->thumbRect(), QRect(0, 5, 40, 20));
         QWindow* window = host.windowHandle();
         const QPoint grip = slider->mapTo(&host, QPoint(35, 15));
@@ -356,7 +338,6 @@ private slots:
         QCOMPARE(slider->value(), 50);
         QCOMPARE(slider->thumbRect(), QRect(100, 5, 40, 20));
         QCOMPARE(slider->impl()->state, int(Hover));
-        host.hide();
     }
 
     void keyboardAndWheel()
@@ -372,18 +353,6 @@ private slots:
             QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
         QCoreApplication::sendEvent(slider.get(), &wheel);
         QCOMPARE(slider->value(), 44);
-        host.hide();
-    }
-
-    void factoryMakesHorizontalSliders()
-    {
-        for (const char* type : {"qtslider", "slider"}) {
-            const ::Json::Value element = parsed(R"({"w": 100, "h": 20})");
-            std::unique_ptr<QWidget> w(CreateControl(type, &element, nullptr));
-            auto* slider = qobject_cast<VelQSlider*>(w.get());
-            QVERIFY(slider);
-            QCOMPARE(slider->orientation(), Qt::Horizontal);
-        }
     }
 
     void badValuesAreIgnored()
@@ -397,7 +366,7 @@ private slots:
         QCOMPARE(slider->value(), 0);
         slider->setRange(INT_MIN, INT_MAX);
         slider->setValue(INT_MAX);
-        rendered(slider.get());
+        paintedAlone(slider.get());
     }
 };
 

@@ -5,7 +5,7 @@
 #include <QtTest>
 
 using namespace VelQtLib;
-using TestSupport::parsed;
+using namespace TestSupport;
 
 namespace {
 
@@ -21,25 +21,13 @@ class tst_SpinBox : public QObject {
 private slots:
     void initTestCase()
     {
-        TestSupport::installStrictMessageHandler();
+        installStrictMessageHandler();
         Init();
         host.resize(200, 100);
         host.setAutoFillBackground(true);
         QPalette palette = host.palette();
         palette.setColor(QPalette::Window, backdrop);
         host.setPalette(palette);
-    }
-
-    void construction()
-    {
-        VelQSpinBox spin;
-        QVERIFY(!spin.hasFrame());
-        QCOMPARE(spin.styleSheet(), QStringLiteral("background-color: rgba(0, 0, 0, 0);"));
-        QCOMPARE(spin.typeName(), QStringLiteral("qtspinbox"));
-        for (const char* type : {"qtspinbox", "spinbox", "dnumedit"}) {
-            std::unique_ptr<QWidget> w(CreateControl(type, nullptr, nullptr));
-            QVERIFY(qobject_cast<VelQSpinBox*>(w.get()));
-        }
     }
 
     void onlyTheValueShows()
@@ -50,18 +38,9 @@ private slots:
         auto* spin = host.findChild<VelQSpinBox*>(QStringLiteral("spin"));
         QVERIFY(spin);
         spin->setValue(88);
-        const QImage image = TestSupport::render(&host);
+        const QImage image = render(&host);
         // No frame and no arrow buttons: the backdrop shows everywhere but under the digits.
-        int backdropPixels = 0;
-        int other = 0;
-        for (int y = 10; y < 40; ++y) {
-            for (int x = 10; x < 130; ++x) {
-                if (TestSupport::near(image.pixel(x, y), backdrop, 10))
-                    ++backdropPixels;
-                else
-                    ++other;
-            }
-        }
+        const int other = 120 * 30 - countNear(image, backdrop, 10, QRect(10, 10, 120, 30));
         QVERIFY2(other > 10 && other < 300, QByteArray::number(other));
         for (int y = 10; y < 40; ++y) {
             QCOMPARE_PIXEL(image, 10, y, backdrop);
@@ -75,11 +54,7 @@ private slots:
     {
         auto* spin = new VelQSpinBox(&host);
         spin->setGeometry(10, 10, 120, 30);
-        host.show();
-        QApplication::setActiveWindow(&host);
-        QVERIFY(QTest::qWaitForWindowActive(&host));
-        spin->setFocus();
-        QTRY_VERIFY(spin->hasFocus());
+        giveFocus(&host, spin);
         QTest::keyClick(spin, Qt::Key_Up);
         QCOMPARE(spin->value(), 1);
         QTest::keyClick(spin, Qt::Key_A, Qt::ControlModifier);
@@ -90,11 +65,10 @@ private slots:
         QCoreApplication::sendEvent(spin, &wheel);
         QCOMPARE(spin->value(), 43);
         // The skin's state takes no part in the mouse.
-        TestSupport::sendEnter(spin);
-        TestSupport::sendMouse(
-            spin, QEvent::MouseButtonPress, QPoint(50, 15), Qt::LeftButton, Qt::LeftButton);
+        sendEnter(spin);
+        sendMouse(spin, QEvent::MouseButtonPress, QPoint(50, 15), Qt::LeftButton, Qt::LeftButton);
         QCOMPARE(spin->impl()->state, int(Normal));
-        TestSupport::sendMouse(spin, QEvent::MouseButtonRelease, QPoint(50, 15), Qt::LeftButton);
+        sendMouse(spin, QEvent::MouseButtonRelease, QPoint(50, 15), Qt::LeftButton);
         host.hide();
         delete spin;
     }

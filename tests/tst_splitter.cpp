@@ -6,19 +6,11 @@
 #include <QtTest>
 
 using namespace VelQtLib;
-using TestSupport::parsed;
+using namespace TestSupport;
 
 namespace {
 
 const QColor barOrange(255, 128, 0);
-
-QImage bare(QWidget* w)
-{
-    QImage image(w->size(), QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
-    w->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
-    return image;
-}
 
 // A parent that counts the mouse events its children pass on.
 class Recorder : public QWidget {
@@ -41,30 +33,10 @@ class tst_Splitter : public QObject {
 private slots:
     void initTestCase()
     {
-        TestSupport::installStrictMessageHandler();
+        installStrictMessageHandler();
         Init();
-        QVERIFY(LoadAppPackage(
-            TestSupport::writeArchive(TestSupport::scratchPath(QStringLiteral("app.data")),
-                {{"style.json", R"({"style": [{"type": 1, "name": "bar", "drawImg": false,
-                    "clr": "ffff8000"}]})"}})));
+        QVERIFY(loadAppPackage(QStringLiteral("app.data"), {boxStyle("bar", barOrange)}));
         host.resize(300, 200);
-    }
-
-    void factoryNames_data()
-    {
-        QTest::addColumn<QByteArray>("type");
-        QTest::newRow("type name") << QByteArray("qtsplitter");
-        QTest::newRow("alias") << QByteArray("splitter");
-    }
-
-    void factoryNames()
-    {
-        QFETCH(QByteArray, type);
-        const ::Json::Value json = parsed(R"({"w": 4, "h": 100})");
-        std::unique_ptr<QWidget> w(CreateControl(type.constData(), &json, &host));
-        auto* splitter = qobject_cast<VelQSplitter*>(w.get());
-        QVERIFY(splitter);
-        QCOMPARE(splitter->typeName(), QStringLiteral("qtsplitter"));
     }
 
     void look_data()
@@ -73,8 +45,6 @@ private slots:
         QTest::addColumn<QColor>("colour");
         const QColor nothing(0, 0, 0, 0);
         QTest::newRow("no style paints nothing") << QByteArray("{}") << nothing;
-        QTest::newRow("unknown record paints nothing")
-            << QByteArray(R"({"style": [["missing", 0, 0]]})") << nothing;
         QTest::newRow("other slots are skipped")
             << QByteArray(R"({"style": [["bar", 0, 1], ["bar", 0, -1]]})") << nothing;
         QTest::newRow("slot 0 styles the bar")
@@ -91,7 +61,7 @@ private slots:
         splitter.setGeometry(0, 0, 6, 50);
         const ::Json::Value json = parsed(description);
         splitter.loadAttributes(&json);
-        const QImage image = bare(&splitter);
+        const QImage image = paintedAlone(&splitter, true);
         QCOMPARE_PIXEL(image, 0, 0, colour);
         QCOMPARE_PIXEL(image, 3, 25, colour);
         QCOMPARE_PIXEL(image, 5, 49, colour);
@@ -105,8 +75,7 @@ private slots:
         splitter.setGeometry(100, 0, 6, 200);
         const ::Json::Value json = parsed(R"({"style": [["bar", 0, 0]]})");
         splitter.loadAttributes(&json);
-        parent.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&parent));
+        QVERIFY(shown(&parent));
 
         QTest::mousePress(&splitter, Qt::LeftButton, Qt::NoModifier, QPoint(3, 50));
         QTest::mouseMove(&splitter, QPoint(40, 60));
@@ -130,9 +99,9 @@ private slots:
         splitter.setGeometry(0, 0, 6, 50);
         const ::Json::Value json = parsed(R"({"style": [["bar", 0, 0]]})");
         splitter.loadAttributes(&json);
-        TestSupport::sendEnter(&splitter);
+        sendEnter(&splitter);
         QCOMPARE(splitter.impl()->state, int(Normal));
-        QCOMPARE_PIXEL(bare(&splitter), 3, 25, barOrange);
+        QCOMPARE_PIXEL(paintedAlone(&splitter, true), 3, 25, barOrange);
     }
 };
 

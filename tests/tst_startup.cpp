@@ -8,19 +8,19 @@
 #include <cstdio>
 
 using namespace VelQtLib;
+using namespace TestSupport;
 
 class tst_Startup : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { TestSupport::installStrictMessageHandler(); }
+    void initTestCase() { installStrictMessageHandler(); }
 
     void loadsBeforeInitAreRefused()
     {
-        const QString path
-            = TestSupport::writeArchive(TestSupport::scratchPath(QStringLiteral("early.data")),
-                {{"style.json", R"({"style": [{"type": 1, "name": "early"}]})"},
-                    {"theme.json", R"({"elements": [{"child": [{"name": "qtbutton"}]}]})"}});
+        const QString path = writeArchive(scratchPath(QStringLiteral("early.data")),
+            {{"style.json", R"({"style": [{"type": 1, "name": "early"}]})"},
+                {"theme.json", R"({"elements": [{"child": [{"name": "qtbutton"}]}]})"}});
         QVERIFY(!LoadThemePackage(path.toUtf8().constData()));
         QVERIFY(!LoadAppPackage(path));
         QVERIFY(!CThemeManager::instance().themePackage());
@@ -59,7 +59,7 @@ private slots:
         QFETCH(QString, folder);
         QFETCH(QString, file);
         QFETCH(bool, design);
-        const QString dir = TestSupport::scratchPath(folder);
+        const QString dir = scratchPath(folder);
         QDir().mkpath(dir);
         const QString copy = dir + QLatin1Char('/') + file;
         QFile::remove(copy);

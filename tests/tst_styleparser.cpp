@@ -7,13 +7,13 @@
 #include <QtTest>
 
 using namespace VelQtLib;
-using TestSupport::parsed;
+using namespace TestSupport;
 
 class tst_StyleParser : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { TestSupport::installStrictMessageHandler(); }
+    void initTestCase() { installStrictMessageHandler(); }
 
     void colorNumber_data()
     {
@@ -74,12 +74,6 @@ private slots:
         QVERIFY(!s.gradient);
         QVERIFY(!s.repeatCenter);
         QCOMPARE(s.sliceLeft + s.sliceTop + s.sliceRight + s.sliceBottom, 0);
-
-        const ImageStyle constructed;
-        QVERIFY(constructed.noImage);
-        QCOMPARE(constructed.borderSize, 0);
-        QVERIFY(constructed.border);
-        QCOMPARE(constructed.borderColor, QColor(128, 128, 128));
     }
 
     void drawImgSelectsTheBox()

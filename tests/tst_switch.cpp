@@ -7,47 +7,16 @@
 #include <QtTest>
 
 using namespace VelQtLib;
-using TestSupport::parsed;
+using namespace TestSupport;
 
 namespace {
 
 const QColor pink(255, 0, 255), cyan(0, 255, 255), blue(0, 0, 255), yellow(255, 255, 0),
     red(255, 0, 0), green(0, 160, 0);
 
-QByteArray box(const char* name, QColor c)
-{
-    return QByteArray(R"({"type": 1, "name": ")") + name + R"(", "drawImg": false, "clr": ")"
-        + QByteArray::number(c.rgba(), 16) + R"("})";
-}
-
-QByteArray textStyle(const char* name, QColor c)
-{
-    return QByteArray(R"({"type": 2, "name": ")") + name
-        + R"(", "family": "DejaVu Sans", "size": 12, "clr": ")" + c.name().mid(1).toLatin1()
-        + R"("})";
-}
-
 VelQSwitchImpl* implOf(VelQSwitch& s)
 {
     return static_cast<VelQSwitchImpl*>(s.impl());
-}
-
-// Columns [first, last] holding a pixel close to colour, or (-1, -1).
-QPair<int, int> columnsOf(const QImage& image, QColor colour, int tolerance = 80)
-{
-    int first = -1;
-    int last = -1;
-    for (int x = 0; x < image.width(); ++x) {
-        for (int y = 0; y < image.height(); ++y) {
-            if (TestSupport::near(image.pixel(x, y), colour, tolerance)) {
-                if (first < 0)
-                    first = x;
-                last = x;
-                break;
-            }
-        }
-    }
-    return {first, last};
 }
 
 // A 100 × 29 switch with a pink track, a cyan thumb (blue on hover, yellow when disabled) and
@@ -66,8 +35,7 @@ std::unique_ptr<VelQSwitch> styled(QWidget* parent, const QByteArray& attr = "{}
 
 void press(QWidget* w)
 {
-    TestSupport::sendMouse(
-        w, QEvent::MouseButtonPress, QPoint(50, 14), Qt::LeftButton, Qt::LeftButton);
+    sendMouse(w, QEvent::MouseButtonPress, QPoint(50, 14), Qt::LeftButton, Qt::LeftButton);
 }
 
 } // namespace
@@ -80,14 +48,12 @@ class tst_Switch : public QObject {
 private slots:
     void initTestCase()
     {
-        TestSupport::installStrictMessageHandler();
+        installStrictMessageHandler();
         Init();
-        const QByteArray style = "{\"style\": [" + box("pinkBox", pink) + "," + box("cyanBox", cyan)
-            + "," + box("blueBox", blue) + "," + box("yellowBox", yellow) + ","
-            + textStyle("redText", red) + "," + textStyle("greenText", green) + "]}";
-        const QString path = TestSupport::writeArchive(
-            TestSupport::scratchPath(QStringLiteral("switch.data")), {{"style.json", style}});
-        QVERIFY(LoadAppPackage(path));
+        QVERIFY(loadAppPackage(QStringLiteral("switch.data"),
+            {boxStyle("pinkBox", pink), boxStyle("cyanBox", cyan), boxStyle("blueBox", blue),
+                boxStyle("yellowBox", yellow), textStyle("redText", red, 12),
+                textStyle("greenText", green, 12)}));
         host.resize(300, 200);
         host.show();
     }
@@ -101,19 +67,19 @@ private slots:
         QVERIFY(!d->off);
         QCOMPARE(d->leftText, QStringLiteral("On"));
         QCOMPARE(d->rightText, QStringLiteral("Off"));
-        TestSupport::render(&plain);
+        render(&plain);
         QCOMPARE(d->thumbPos, 71);
 
         auto s = styled(&host, R"({"leftText": "On", "rightText": "Off"})");
-        const QImage image = TestSupport::render(s.get());
+        const QImage image = render(s.get());
         QCOMPARE_PIXEL(image, 72, 14, pink);
         QCOMPARE_PIXEL(image, 73, 2, cyan);
         QCOMPARE_PIXEL(image, 97, 26, cyan);
         QCOMPARE_PIXEL(image, 98, 14, pink);
-        const QPair<int, int> label = columnsOf(image, red);
+        const QPair<int, int> label = columnsOf(image, red, 80);
         QVERIFY2(label.first >= 2 && label.second < 27,
             QByteArray::number(label.first) + " " + QByteArray::number(label.second));
-        QCOMPARE(columnsOf(image, green).first, -1);
+        QCOMPARE(columnsOf(image, green, 80).first, -1);
     }
 
     void slide()
@@ -123,7 +89,7 @@ private slots:
         auto* d = implOf(*s);
         QVariantAnimation* animation = d->animation;
         QCOMPARE(animation->parent(), s.get());
-        TestSupport::render(s.get());
+        render(s.get());
         press(s.get());
         QVERIFY(d->animating);
         QCOMPARE(animation->state(), QAbstractAnimation::Running);
@@ -134,13 +100,13 @@ private slots:
 
         animation->setCurrentTime(150);
         QVERIFY(qAbs(d->thumbPos - 35) <= 1);
-        QImage image = TestSupport::render(s.get());
+        QImage image = render(s.get());
         QCOMPARE_PIXEL(image, 2 + d->thumbPos, 14, cyan);
         // The old label stays during the slide.
-        QVERIFY(columnsOf(image, red).first >= 0);
+        QVERIFY(columnsOf(image, red, 80).first >= 0);
 
         // A second press mid-slide changes nothing.
-        TestSupport::sendMouse(s.get(), QEvent::MouseButtonRelease, QPoint(50, 14), Qt::LeftButton);
+        sendMouse(s.get(), QEvent::MouseButtonRelease, QPoint(50, 14), Qt::LeftButton);
         press(s.get());
         QCOMPARE(animation->startValue().toInt(), 71);
         QCOMPARE(animation->currentTime(), 150);
@@ -149,14 +115,14 @@ private slots:
         QVERIFY(!d->animating);
         QVERIFY(d->off);
         QCOMPARE(d->thumbPos, 0);
-        TestSupport::sendMouse(s.get(), QEvent::MouseButtonRelease, QPoint(50, 14), Qt::LeftButton);
-        image = TestSupport::render(s.get());
+        sendMouse(s.get(), QEvent::MouseButtonRelease, QPoint(50, 14), Qt::LeftButton);
+        image = render(s.get());
         QCOMPARE_PIXEL(image, 2, 2, cyan);
         QCOMPARE_PIXEL(image, 26, 26, cyan);
         QCOMPARE_PIXEL(image, 28, 14, pink);
-        const QPair<int, int> label = columnsOf(image, green);
+        const QPair<int, int> label = columnsOf(image, green, 80);
         QVERIFY2(label.first >= 75 && label.second < 100, QByteArray::number(label.first));
-        QCOMPARE(columnsOf(image, red).first, -1);
+        QCOMPARE(columnsOf(image, red, 80).first, -1);
 
         // And back.
         press(s.get());
@@ -183,15 +149,8 @@ private slots:
         QFETCH(QColor, thumb);
         auto s = styled(&host);
         s->show();
-        for (const QChar step : sequence) {
-            if (step == QLatin1Char('e'))
-                TestSupport::sendEnter(s.get());
-            if (step == QLatin1Char('p'))
-                press(s.get());
-            if (step == QLatin1Char('d'))
-                s->setEnabled(false);
-        }
-        QCOMPARE_PIXEL(TestSupport::render(s.get()), 80, 14, thumb);
+        play(s.get(), sequence, QPoint(50, 14));
+        QCOMPARE_PIXEL(render(s.get()), 80, 14, thumb);
     }
 
     void attributes_data()
@@ -247,7 +206,7 @@ private slots:
     {
         auto s = styled(&host, R"({"margin": 4, "speed": 120, "thumbW": 20, "thumbH": 21})");
         auto* d = implOf(*s);
-        const QImage image = TestSupport::render(s.get());
+        const QImage image = render(s.get());
         QCOMPARE(d->thumbPos, 100 - 8 - 20);
         QCOMPARE_PIXEL(image, 76, 4, cyan);
         QCOMPARE_PIXEL(image, 95, 24, cyan);
@@ -270,14 +229,14 @@ private slots:
     {
         auto s = styled(&host);
         auto* d = implOf(*s);
-        TestSupport::render(s.get());
+        render(s.get());
         QCOMPARE(d->thumbPos, 71);
         s->setFixedWidth(150);
-        QCOMPARE_PIXEL(TestSupport::render(s.get()), 123, 14, cyan);
+        QCOMPARE_PIXEL(render(s.get()), 123, 14, cyan);
         QCOMPARE(d->thumbPos, 121);
         const ::Json::Value offNow = parsed(R"({"attr": {"on": 0}})");
         s->loadAttributes(&offNow);
-        QCOMPARE_PIXEL(TestSupport::render(s.get()), 3, 14, cyan);
+        QCOMPARE_PIXEL(render(s.get()), 3, 14, cyan);
         // A description's position wins over a slide under way.
         press(s.get());
         d->animation->setCurrentTime(100);
@@ -286,32 +245,8 @@ private slots:
         QVERIFY(!d->animating);
         QVERIFY(!d->off);
         QCOMPARE(d->animation->state(), QAbstractAnimation::Stopped);
-        TestSupport::render(s.get());
+        render(s.get());
         QCOMPARE(d->thumbPos, 121);
-    }
-
-    void drivenByTheClock()
-    {
-        auto s = styled(&host, R"({"speed": 30})");
-        s->show();
-        press(s.get());
-        QTRY_VERIFY(!implOf(*s)->animating);
-        QVERIFY(implOf(*s)->off);
-    }
-
-    void setters()
-    {
-        VelQSwitch s;
-        s.setLeftText(QStringLiteral("yes"));
-        s.setRightText(QStringLiteral("no"));
-        QCOMPARE(implOf(s)->leftText, QStringLiteral("yes"));
-        QCOMPARE(implOf(s)->rightText, QStringLiteral("no"));
-        QCOMPARE(s.typeName(), QStringLiteral("qtswitch"));
-        for (const char* type : {"qtswitch", "switch"}) {
-            const ::Json::Value element = parsed(QByteArray(R"({"type": ")") + type + "\"}");
-            std::unique_ptr<QWidget> w(CreateFromJson(&element, &host));
-            QVERIFY2(qobject_cast<VelQSwitch*>(w.get()), type);
-        }
     }
 
     void pressIsNotPassedOn()

@@ -6,20 +6,13 @@
 #include <QtTest>
 
 using namespace VelQtLib;
-using TestSupport::parsed;
-using TestSupport::sendMouse;
+using namespace TestSupport;
 
 namespace {
 
 const QColor backBlue(0, 0, 255), normalGreen(0, 200, 0), hoverRed(200, 0, 0),
     currentMagenta(255, 0, 255), iconCyan(0, 255, 255), selectedYellow(255, 255, 0),
     textWhite(255, 255, 255);
-
-QByteArray box(const char* name, QColor c)
-{
-    return QByteArray(R"({"type": 1, "name": ")") + name + R"(", "drawImg": false, "clr": ")"
-        + QByteArray::number(c.rgba(), 16) + R"("})";
-}
 
 const QByteArray fullStyle = R"([["back", 0, 0], ["normal", 0, 1], ["hover", 0, 2],
     ["current", 0, 3], ["text", 0, 5]])";
@@ -49,16 +42,6 @@ QPoint middle(int i, bool vertical = false)
     return vertical ? QPoint(20, along) : QPoint(along, 20);
 }
 
-int countNear(const QImage& image, const QRect& area, QColor colour, int tolerance)
-{
-    int n = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x)
-            n += TestSupport::near(image.pixel(x, y), colour, tolerance);
-    }
-    return n;
-}
-
 } // namespace
 
 class tst_TabWidget : public QObject {
@@ -69,37 +52,15 @@ class tst_TabWidget : public QObject {
 private slots:
     void initTestCase()
     {
-        TestSupport::installStrictMessageHandler();
+        installStrictMessageHandler();
         Init();
-        const QByteArray style = "{\"style\": [" + box("back", backBlue) + ","
-            + box("normal", normalGreen) + "," + box("hover", hoverRed) + ","
-            + box("current", currentMagenta) + R"(, {"type": 2, "name": "text", "clr": "ffffff",
-            "size": 16, "bold": true, "hor": 1, "ver": 1}]})";
-        QVERIFY(LoadAppPackage(
-            TestSupport::writeArchive(TestSupport::scratchPath(QStringLiteral("tabs.data")),
-                {{"style.json", style},
-                    {"icon.png", TestSupport::png(TestSupport::solid(10, 10, iconCyan))},
-                    {"sel.png", TestSupport::png(TestSupport::solid(10, 10, selectedYellow))}})));
+        QVERIFY(loadAppPackage(QStringLiteral("tabs.data"),
+            {boxStyle("back", backBlue), boxStyle("normal", normalGreen),
+                boxStyle("hover", hoverRed), boxStyle("current", currentMagenta),
+                R"({"type": 2, "name": "text", "clr": "ffffff", "size": 16, "bold": true,
+                    "hor": 1, "ver": 1})"},
+            {{"icon.png", solidPng(iconCyan)}, {"sel.png", solidPng(selectedYellow)}}));
         host.resize(400, 400);
-    }
-
-    void factoryNames_data()
-    {
-        QTest::addColumn<QByteArray>("type");
-        QTest::newRow("type name") << QByteArray("qttab");
-        QTest::newRow("alias") << QByteArray("tab");
-    }
-
-    void factoryNames()
-    {
-        QFETCH(QByteArray, type);
-        const ::Json::Value json = parsed(R"({"attr": {"itemSize": 70}})");
-        std::unique_ptr<QWidget> w(CreateControl(type.constData(), &json, &host));
-        auto* tabs = qobject_cast<VelQTabWidget*>(w.get());
-        QVERIFY(tabs);
-        QCOMPARE(tabs->typeName(), QStringLiteral("qttab"));
-        QCOMPARE(static_cast<VelQTabWidgetImpl*>(tabs->impl())->itemSize, 70);
-        QVERIFY(tabs->testAttribute(Qt::WA_MouseTracking));
     }
 
     void itemRects_data()
@@ -121,7 +82,7 @@ private slots:
             QCOMPARE(tabs->tabRect(i), rects[i]);
 
         // Every item is painted over exactly its rectangle; the gaps show the background.
-        const QImage image = TestSupport::render(tabs.get());
+        const QImage image = render(tabs.get());
         const QPoint along = vertical ? QPoint(0, 1) : QPoint(1, 0);
         const QPoint across = vertical ? QPoint(39, 0) : QPoint(0, 39);
         for (int i = 0; i < rects.size(); ++i) {
@@ -147,7 +108,6 @@ private slots:
             QTest::addRow("%s last pixel of item 0", o) << vertical << 79 << 0;
             QTest::addRow("%s gap", o) << vertical << 82 << -1;
             QTest::addRow("%s item 1", o) << vertical << 84 << 1;
-            QTest::addRow("%s item 2", o) << vertical << 247 << 2;
             QTest::addRow("%s after the items", o) << vertical << 260 << -1;
         }
     }
@@ -184,7 +144,7 @@ private slots:
         QCOMPARE(changed.at(0).at(0).toInt(), 1);
         QCOMPARE(tabs->currentIndex(), 1);
 
-        const QImage image = TestSupport::render(tabs.get());
+        const QImage image = render(tabs.get());
         const QPoint offset = vertical ? QPoint(-15, -35) : QPoint(-35, -15);
         for (int i = 0; i < 3; ++i) {
             const QPoint icon = middle(i, vertical) + QPoint(-5, -5);
@@ -226,37 +186,38 @@ private slots:
     void hoverFollowsTheMouse()
     {
         auto tabs = strip(&host);
+        QVERIFY(tabs->testAttribute(Qt::WA_MouseTracking));
         auto* d = static_cast<VelQTabWidgetImpl*>(tabs->impl());
         const auto faceOf = [&](int i) {
             const QPoint p = middle(i) + QPoint(-35, -15);
-            return TestSupport::render(tabs.get()).pixel(p);
+            return render(tabs.get()).pixel(p);
         };
         sendMouse(tabs.get(), QEvent::MouseMove, middle(1));
         QCOMPARE(d->hoverIndex, 1);
-        QVERIFY(TestSupport::near(faceOf(1), hoverRed));
-        QVERIFY(TestSupport::near(faceOf(2), normalGreen));
+        QVERIFY(near(faceOf(1), hoverRed));
+        QVERIFY(near(faceOf(2), normalGreen));
 
         // The gap keeps the last hovered item lit.
         sendMouse(tabs.get(), QEvent::MouseMove, QPoint(166, 20));
         QCOMPARE(d->hoverIndex, 1);
-        QVERIFY(TestSupport::near(faceOf(1), hoverRed));
+        QVERIFY(near(faceOf(1), hoverRed));
 
         sendMouse(tabs.get(), QEvent::MouseMove, middle(2));
         QCOMPARE(d->hoverIndex, 2);
-        QVERIFY(TestSupport::near(faceOf(1), normalGreen));
-        QVERIFY(TestSupport::near(faceOf(2), hoverRed));
+        QVERIFY(near(faceOf(1), normalGreen));
+        QVERIFY(near(faceOf(2), hoverRed));
 
         // The current look wins over the hovered one.
         sendMouse(tabs.get(), QEvent::MouseMove, middle(0));
         QCOMPARE(d->hoverIndex, 0);
-        QVERIFY(TestSupport::near(faceOf(0), currentMagenta));
+        QVERIFY(near(faceOf(0), currentMagenta));
 
-        TestSupport::sendEnter(tabs.get());
+        sendEnter(tabs.get());
         QCOMPARE(d->hoverIndex, 0);
-        TestSupport::sendLeave(tabs.get());
+        sendLeave(tabs.get());
         QCOMPARE(d->hoverIndex, -1);
-        QVERIFY(TestSupport::near(faceOf(1), normalGreen));
-        QVERIFY(TestSupport::near(faceOf(2), normalGreen));
+        QVERIFY(near(faceOf(1), normalGreen));
+        QVERIFY(near(faceOf(2), normalGreen));
     }
 
     void dragBeyondTheEdgeHitsNothing()
@@ -382,15 +343,15 @@ private slots:
     void textAndIconSwitches()
     {
         auto tabs = strip(&host, false, R"("showText": 1, "hasIcon": 0)");
-        QImage image = TestSupport::render(tabs.get());
+        QImage image = render(tabs.get());
         const QRect first(0, 0, 80, 40);
-        QVERIFY(countNear(image, first, textWhite, 40) > 20);
-        QCOMPARE(countNear(image, first, selectedYellow, 10), 0);
+        QVERIFY(countNear(image, textWhite, 40, first) > 20);
+        QCOMPARE(countNear(image, selectedYellow, 10, first), 0);
 
         tabs = strip(&host, false, R"("showText": 0, "hasIcon": 1)");
-        image = TestSupport::render(tabs.get());
-        QCOMPARE(countNear(image, first, textWhite, 40), 0);
-        QCOMPARE(countNear(image, first, selectedYellow, 0), 100);
+        image = render(tabs.get());
+        QCOMPARE(countNear(image, textWhite, 40, first), 0);
+        QCOMPARE(countNear(image, selectedYellow, 0, first), 100);
     }
 
     void currentTabFallsBackToItsIcon()
@@ -402,7 +363,7 @@ private slots:
         tabs->setGeometry(0, 0, 340, 40);
         QTest::mouseClick(tabs.get(), Qt::LeftButton, Qt::NoModifier, middle(3));
         QCOMPARE(tabs->currentIndex(), 3);
-        QCOMPARE_PIXEL(TestSupport::render(tabs.get()), 3 * 84 + 35, 15, iconCyan);
+        QCOMPARE_PIXEL(render(tabs.get()), 3 * 84 + 35, 15, iconCyan);
     }
 
     void setCurrentIndex()
@@ -416,7 +377,7 @@ private slots:
         QCOMPARE(changed.count(), 1);
         QCOMPARE(changed.at(0).at(0).toInt(), 2);
         QCOMPARE(tabs->currentIndex(), 2);
-        QCOMPARE_PIXEL(TestSupport::render(tabs.get()), 170, 2, currentMagenta);
+        QCOMPARE_PIXEL(render(tabs.get()), 170, 2, currentMagenta);
     }
 
     void hugeSizesStayInRange()
@@ -429,7 +390,7 @@ private slots:
         for (int i = 0; i < 4; ++i)
             tabs.addItem(QString::number(i));
         QVERIFY(tabs.tabRect(3).left() > 0);
-        TestSupport::render(&tabs);
+        render(&tabs);
         QTest::mouseClick(&tabs, Qt::LeftButton, Qt::NoModifier, QPoint(50, 20));
         QCOMPARE(tabs.currentIndex(), 0);
     }
@@ -452,7 +413,7 @@ private slots:
     void designModeSamples()
     {
         if (!IsDesignMode()) {
-            const QString dir = TestSupport::scratchPath(QStringLiteral("LayoutForgeQt"));
+            const QString dir = scratchPath(QStringLiteral("LayoutForgeQt"));
             QDir().mkpath(dir);
             const QString copy = dir + QStringLiteral("/tst_tabwidget");
             QFile::remove(copy);

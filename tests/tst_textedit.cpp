@@ -7,7 +7,7 @@
 #include <QtTest>
 
 using namespace VelQtLib;
-using TestSupport::parsed;
+using namespace TestSupport;
 
 Q_DECLARE_METATYPE(QMargins)
 
@@ -15,22 +15,6 @@ namespace {
 
 const QColor normalBg(0, 200, 0), hoverBg(200, 0, 0), focusBg(255, 0, 255), disabledBg(90, 90, 90),
     hintRed(255, 0, 0), groove(40, 40, 40), thumbYellow(255, 255, 0), arrowBlue(0, 0, 255);
-
-QByteArray box(const char* name, QColor c)
-{
-    return QByteArray(R"({"type": 1, "name": ")") + name + R"(", "drawImg": false, "clr": ")"
-        + QByteArray::number(c.rgba(), 16) + R"("})";
-}
-
-int countNear(const QImage& image, const QRect& r, QColor colour, int tolerance = 60)
-{
-    int n = 0;
-    for (int y = r.top(); y <= r.bottom(); ++y) {
-        for (int x = r.left(); x <= r.right(); ++x)
-            n += TestSupport::near(image.pixel(x, y), colour, tolerance) ? 1 : 0;
-    }
-    return n;
-}
 
 const QByteArray skin = R"("style": [["bg0", 0, 0], ["bg1", 0, 1], ["bg2", 0, 2], ["bg3", 0, 3],
     ["text0", 0, 4], ["text2", 0, 6], ["hint", 0, 8]])";
@@ -56,28 +40,17 @@ class tst_TextEdit : public QObject {
         return edit;
     }
 
-    void showAndFocus(QWidget* w)
-    {
-        host.show();
-        QApplication::setActiveWindow(&host);
-        QVERIFY(QTest::qWaitForWindowActive(&host));
-        w->setFocus();
-        QTRY_VERIFY(w->hasFocus());
-    }
-
 private slots:
     void initTestCase()
     {
-        TestSupport::installStrictMessageHandler();
+        installStrictMessageHandler();
         Init();
-        const QByteArray style = "{\"style\": [" + box("bg0", normalBg) + "," + box("bg1", hoverBg)
-            + "," + box("bg2", focusBg) + "," + box("bg3", disabledBg) + "," + box("groove", groove)
-            + "," + box("thumb", thumbYellow) + "," + box("arrow", arrowBlue)
-            + R"(, {"type": 2, "name": "text0", "clr": "0000ff", "size": 15, "family": "DejaVu Sans"},
-                {"type": 2, "name": "hint", "clr": "ff0000", "size": 20, "family": "DejaVu Sans"},
-                {"type": 2, "name": "text2", "clr": "00ffff", "size": 17, "family": "DejaVu Sans"}]})";
-        QVERIFY(LoadAppPackage(TestSupport::writeArchive(
-            TestSupport::scratchPath(QStringLiteral("textedit.data")), {{"style.json", style}})));
+        QVERIFY(loadAppPackage(QStringLiteral("textedit.data"),
+            {boxStyle("bg0", normalBg), boxStyle("bg1", hoverBg), boxStyle("bg2", focusBg),
+                boxStyle("bg3", disabledBg), boxStyle("groove", groove),
+                boxStyle("thumb", thumbYellow), boxStyle("arrow", arrowBlue),
+                textStyle("text0", QColor(0, 0, 255), 15), textStyle("hint", hintRed, 20),
+                textStyle("text2", QColor(0, 255, 255), 17)}));
         host.resize(400, 300);
     }
 
@@ -101,9 +74,6 @@ private slots:
         QVERIFY(edit.isAncestorOf(horizontal) && edit.isAncestorOf(vertical));
         // Until a scroll-bar child is parsed the bars carry no sheet.
         QVERIFY(horizontal->styleSheet().isEmpty() && vertical->styleSheet().isEmpty());
-        QCOMPARE(edit.typeName(), QStringLiteral("qttext"));
-        std::unique_ptr<QWidget> made(CreateControl("qttext", nullptr, nullptr));
-        QVERIFY(qobject_cast<VelQTextEdit*>(made.get()));
     }
 
     void hintOnlyWhileEmpty()
@@ -113,49 +83,48 @@ private slots:
         QCOMPARE(d->tipText, QString::fromUtf8("\xE4\xBD\xA0\xE5\xA5\xBD"));
         // The hint has its own slot, not the Hover text style.
         QCOMPARE(d->tipStyle.color, hintRed);
-        QVERIFY(countNear(TestSupport::render(edit), edit->rect(), hintRed) > 20);
-        showAndFocus(edit);
+        QVERIFY(countNear(render(edit), hintRed, 60, edit->rect()) > 20);
+        giveFocus(&host, edit);
         QTest::keyClick(edit, Qt::Key_M);
         QCOMPARE(edit->toPlainText(), QStringLiteral("m"));
-        QCOMPARE(countNear(TestSupport::render(edit), edit->rect(), hintRed), 0);
+        QCOMPARE(countNear(render(edit), hintRed, 60, edit->rect()), 0);
         QTest::keyClick(edit, Qt::Key_Backspace);
-        QVERIFY(countNear(TestSupport::render(edit), edit->rect(), hintRed) > 20);
+        QVERIFY(countNear(render(edit), hintRed, 60, edit->rect()) > 20);
         edit->setTipText(QString());
-        QCOMPARE(countNear(TestSupport::render(edit), edit->rect(), hintRed), 0);
+        QCOMPARE(countNear(render(edit), hintRed, 60, edit->rect()), 0);
     }
 
     void backgrounds()
     {
         VelQTextEdit* edit = skinned();
         auto* d = static_cast<VelQTextEditImpl*>(edit->impl());
-        QCOMPARE_PIXEL(TestSupport::render(edit), 100, 2, normalBg);
-        TestSupport::sendEnter(edit);
-        QCOMPARE_PIXEL(TestSupport::render(edit), 100, 2, normalBg);
+        QCOMPARE_PIXEL(render(edit), 100, 2, normalBg);
+        sendEnter(edit);
+        QCOMPARE_PIXEL(render(edit), 100, 2, normalBg);
         QCOMPARE(d->state, int(Normal));
-        TestSupport::sendMouse(edit->viewport(), QEvent::MouseButtonPress, QPoint(50, 50),
-            Qt::LeftButton, Qt::LeftButton);
-        TestSupport::sendMouse(
-            edit->viewport(), QEvent::MouseButtonRelease, QPoint(50, 50), Qt::LeftButton);
-        showAndFocus(edit);
+        sendMouse(edit->viewport(), QEvent::MouseButtonPress, QPoint(50, 50), Qt::LeftButton,
+            Qt::LeftButton);
+        sendMouse(edit->viewport(), QEvent::MouseButtonRelease, QPoint(50, 50), Qt::LeftButton);
+        giveFocus(&host, edit);
         QCOMPARE(d->state, int(Focused));
-        QCOMPARE_PIXEL(TestSupport::render(edit), 100, 2, focusBg);
-        TestSupport::sendLeave(edit);
-        QCOMPARE_PIXEL(TestSupport::render(edit), 100, 2, focusBg);
+        QCOMPARE_PIXEL(render(edit), 100, 2, focusBg);
+        sendLeave(edit);
+        QCOMPARE_PIXEL(render(edit), 100, 2, focusBg);
         // Disabled keeps the background it had: the text edit never shows bgStyles[Disabled].
         edit->setEnabled(false);
         QCOMPARE(d->state, int(Normal));
-        QCOMPARE_PIXEL(TestSupport::render(edit), 100, 2, normalBg);
+        QCOMPARE_PIXEL(render(edit), 100, 2, normalBg);
     }
 
     void stateStyleOfTheText()
     {
         VelQTextEdit* edit = skinned(R"("attr": {"text": "MMMM"})");
         QCOMPARE(edit->toPlainText(), QStringLiteral("MMMM"));
-        const QImage image = TestSupport::render(edit);
+        const QImage image = render(edit);
         QCOMPARE(edit->font().pixelSize(), 15);
-        QVERIFY(countNear(image, edit->rect(), QColor(0, 0, 255)) > 20);
-        showAndFocus(edit);
-        TestSupport::render(edit);
+        QVERIFY(countNear(image, QColor(0, 0, 255), 60, edit->rect()) > 20);
+        giveFocus(&host, edit);
+        render(edit);
         QCOMPARE(edit->font().pixelSize(), 17);
         QCOMPARE(edit->palette().color(QPalette::Text), QColor(0, 255, 255));
     }
@@ -210,8 +179,7 @@ private slots:
         VelQTextEdit* edit = skinned(R"("child": [{"type": "scrollbar", "w": 12,
             "style": [["groove", 0, 0], ["arrow", 0, 2], ["arrow", 0, 6], ["thumb", 0, 10]]}],
             "attr": {"text": "1\n2\n3\n4\n5\n6\n7\n8\n9\n10\n11\n12\n13\n14\n15"}})");
-        host.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&host));
+        QVERIFY(shown(&host));
         auto* bar = static_cast<VelQScrollBar*>(edit->verticalScrollBar());
         QTRY_VERIFY(bar->isVisible());
         QCOMPARE(bar->width(), 12);
@@ -222,7 +190,7 @@ private slots:
         QVERIFY(!up.intersects(thumb) && !down.intersects(thumb));
         QCOMPARE(up.top(), 0);
         QCOMPARE(down.bottom(), bar->height() - 1);
-        const QImage image = TestSupport::render(bar);
+        const QImage image = render(bar);
         QCOMPARE_PIXEL(image, 6, thumb.center().y(), thumbYellow);
         QCOMPARE_PIXEL(image, 6, up.center().y(), arrowBlue);
         QCOMPARE_PIXEL(image, 6, down.center().y(), arrowBlue);

@@ -7,13 +7,14 @@
 #include <zlib.h>
 
 using namespace VelQtLib;
+using namespace TestSupport;
 
 namespace {
 
 // A PNG whose header claims the given size, with a valid header checksum.
 QByteArray pngClaiming(quint32 width, quint32 height)
 {
-    QByteArray bytes = TestSupport::png(TestSupport::solid(1, 1, Qt::red));
+    QByteArray bytes = png(solid(1, 1, Qt::red));
     const int ihdr = bytes.indexOf("IHDR");
     qToBigEndian<quint32>(width, bytes.data() + ihdr + 4);
     qToBigEndian<quint32>(height, bytes.data() + ihdr + 8);
@@ -24,14 +25,14 @@ QByteArray pngClaiming(quint32 width, quint32 height)
 }
 
 QString themeArchive(
-    const QString& name, const QByteArray& themeJson, const QList<TestSupport::Member>& extra = {})
+    const QString& name, const QByteArray& themeJson, const QList<Member>& extra = {})
 {
-    QList<TestSupport::Member> members {
+    QList<Member> members {
         {"style.json", R"({"style": [{"type": 1, "name": "themed", "clr": "ff445566"}]})"}};
     if (!themeJson.isNull())
         members.append({"theme.json", themeJson});
     members += extra;
-    return TestSupport::writeArchive(TestSupport::scratchPath(name), members);
+    return writeArchive(scratchPath(name), members);
 }
 
 } // namespace
@@ -42,21 +43,19 @@ class tst_ThemeManager : public QObject {
 private slots:
     void initTestCase()
     {
-        TestSupport::installStrictMessageHandler();
+        installStrictMessageHandler();
         QVERIFY(!CThemeManager::instance().findThemeElement("anything"));
         Init();
         QBuffer bmp;
         bmp.open(QIODevice::WriteOnly);
-        TestSupport::solid(3, 2, Qt::green).save(&bmp, "BMP");
-        const QString app
-            = TestSupport::writeArchive(TestSupport::scratchPath(QStringLiteral("app.data")),
-                {{"style.json", R"({"style": [{"type": 1, "name": "appbox", "clr": "ff010203"}]})"},
-                    {"images/Red.png", TestSupport::png(TestSupport::solid(4, 4, Qt::red))},
-                    {"layouts/main.json", R"({"elements": []})"},
-                    {"images/huge.png", pngClaiming(65535, 65535)},
-                    {"images/truncated.png",
-                        TestSupport::png(TestSupport::solid(50, 50, Qt::red)).left(60)},
-                    {"images/bitmap.png", bmp.data()}, {"images/text.png", "this is no image"}});
+        solid(3, 2, Qt::green).save(&bmp, "BMP");
+        const QString app = writeArchive(scratchPath(QStringLiteral("app.data")),
+            {{"style.json", R"({"style": [{"type": 1, "name": "appbox", "clr": "ff010203"}]})"},
+                {"images/Red.png", png(solid(4, 4, Qt::red))},
+                {"layouts/main.json", R"({"elements": []})"},
+                {"images/huge.png", pngClaiming(65535, 65535)},
+                {"images/truncated.png", png(solid(50, 50, Qt::red)).left(60)},
+                {"images/bitmap.png", bmp.data()}, {"images/text.png", "this is no image"}});
         QVERIFY(LoadAppPackage(app));
     }
 
@@ -81,8 +80,8 @@ private slots:
         QCOMPARE(image->size(), QSize(16, 16));
         const QRgb ink = image->pixel(inked);
         QVERIFY(qAlpha(ink) > 100);
-        QVERIFY2(TestSupport::near(qRgb(qRed(ink), qGreen(ink), qBlue(ink)), QColor(204, 204, 204)),
-            TestSupport::describe(ink));
+        QVERIFY2(
+            near(qRgb(qRed(ink), qGreen(ink), qBlue(ink)), QColor(204, 204, 204)), describe(ink));
         QCOMPARE(qAlpha(image->pixel(clear)), 0);
         QVERIFY(CThemeManager::instance().appPackage()->imageCache.contains(key));
     }
@@ -119,8 +118,7 @@ private slots:
         QCOMPARE(m.getImage(QStringLiteral("images/red.png"), true), gray);
         QCOMPARE(m.appPackage()->imageCache.value(QStringLiteral("images/red.png_gray")), gray);
         const QRgb p = gray->pixel(1, 1);
-        QVERIFY2(qAbs(qRed(p) - qGreen(p)) < 40 && qAbs(qGreen(p) - qBlue(p)) < 40,
-            TestSupport::describe(p));
+        QVERIFY2(qAbs(qRed(p) - qGreen(p)) < 40 && qAbs(qGreen(p) - qBlue(p)) < 40, describe(p));
         QVERIFY(m.getImage(QStringLiteral("IDB_CHECKED"), true));
     }
 
@@ -152,8 +150,8 @@ private slots:
         const QString previous = QDir::currentPath();
         QDir::setCurrent(dir.path());
         QDir().mkdir(QStringLiteral("images"));
-        TestSupport::solid(2, 2, Qt::blue).save(QStringLiteral("images/disk.png"));
-        TestSupport::solid(3, 3, Qt::blue).save(QStringLiteral("plain.png"));
+        solid(2, 2, Qt::blue).save(QStringLiteral("images/disk.png"));
+        solid(3, 3, Qt::blue).save(QStringLiteral("plain.png"));
         CThemeManager& m = CThemeManager::instance();
         QImage* underImages = m.getImage(QStringLiteral("disk.png"), false);
         QImage* plain = m.getImage(QStringLiteral("plain.png"), false);
@@ -241,7 +239,7 @@ private slots:
     void reloadReplacesTheThemePackage()
     {
         CThemeManager& m = CThemeManager::instance();
-        const QByteArray blue = TestSupport::png(TestSupport::solid(5, 5, Qt::blue));
+        const QByteArray blue = png(solid(5, 5, Qt::blue));
         QVERIFY(m.loadThemePackage(themeArchive(QStringLiteral("r1.data"),
             R"({"elements": [{"child": [{"name": "first"}]}]})", {{"images/t.png", blue}})));
         QImage* image = m.getImage(QStringLiteral("images/t.png"), false);
@@ -260,7 +258,7 @@ private slots:
     void failedThemeLoadLeavesAnEmptyPackage()
     {
         CThemeManager& m = CThemeManager::instance();
-        QVERIFY(!m.loadThemePackage(TestSupport::scratchPath(QStringLiteral("missing.data"))));
+        QVERIFY(!m.loadThemePackage(scratchPath(QStringLiteral("missing.data"))));
         QVERIFY(m.themePackage());
         QVERIFY(m.themePackage()->entries.empty());
         QVERIFY(!m.findThemeElement("second"));

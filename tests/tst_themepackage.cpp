@@ -5,7 +5,7 @@
 #include <QtTest>
 
 using namespace VelQtLib;
-using TestSupport::Member;
+using namespace TestSupport;
 
 namespace {
 
@@ -27,8 +27,8 @@ private:
     std::unique_ptr<CThemePackage> load(const QList<Member>& members, bool* ok = nullptr)
     {
         static int serial = 0;
-        const QString path = TestSupport::scratchPath(QStringLiteral("p%1.data").arg(++serial));
-        TestSupport::writeArchive(path, members);
+        const QString path = scratchPath(QStringLiteral("p%1.data").arg(++serial));
+        writeArchive(path, members);
         return loadFile(path, ok);
     }
 
@@ -47,11 +47,11 @@ private:
     std::unique_ptr<CThemePackage> loadPatched(const QByteArray& data, Patch patch)
     {
         static int serial = 0;
-        const QString path = TestSupport::scratchPath(QStringLiteral("x%1.data").arg(++serial));
-        TestSupport::writeArchive(path, {{"style.json", minimalStyle}, {"victim.bin", data}});
-        QByteArray archive = TestSupport::readFile(path);
+        const QString path = scratchPath(QStringLiteral("x%1.data").arg(++serial));
+        writeArchive(path, {{"style.json", minimalStyle}, {"victim.bin", data}});
+        QByteArray archive = readFile(path);
         patch(archive);
-        TestSupport::writeFile(path, archive);
+        writeFile(path, archive);
         bool ok = false;
         auto package = loadFile(path, &ok);
         // The damaged member never spoils the rest of the package.
@@ -61,7 +61,7 @@ private:
     }
 
 private slots:
-    void initTestCase() { TestSupport::installStrictMessageHandler(); }
+    void initTestCase() { installStrictMessageHandler(); }
 
     void lastRootStyleJsonIsParsed()
     {
@@ -145,10 +145,10 @@ private slots:
     {
         QFETCH(QByteArray, content);
         QFETCH(bool, create);
-        const QString path = TestSupport::scratchPath(QStringLiteral("foreign.data"));
+        const QString path = scratchPath(QStringLiteral("foreign.data"));
         QFile::remove(path);
         if (create)
-            TestSupport::writeFile(path, content);
+            writeFile(path, content);
         bool ok = true;
         auto p = loadFile(path, &ok);
         QVERIFY(!ok);
@@ -158,11 +158,10 @@ private slots:
 
     void truncatedArchiveIsRefused()
     {
-        const QString path = TestSupport::scratchPath(QStringLiteral("truncated.data"));
-        TestSupport::writeArchive(
-            path, {{"style.json", minimalStyle}, {"a.txt", QByteArray(4000, 'a')}});
-        QByteArray archive = TestSupport::readFile(path);
-        TestSupport::writeFile(path, archive.left(archive.size() - 30));
+        const QString path = scratchPath(QStringLiteral("truncated.data"));
+        writeArchive(path, {{"style.json", minimalStyle}, {"a.txt", QByteArray(4000, 'a')}});
+        QByteArray archive = readFile(path);
+        writeFile(path, archive.left(archive.size() - 30));
         bool ok = true;
         auto p = loadFile(path, &ok);
         QVERIFY(!ok);
@@ -187,25 +186,25 @@ private slots:
         auto p = loadPatched(data, [&](QByteArray& a) {
             switch (damage) {
             case 0:
-                TestSupport::patchUncompressedSize(a, "victim.bin", (64u << 20) + 1);
+                patchUncompressedSize(a, "victim.bin", (64u << 20) + 1);
                 break;
             case 1:
-                TestSupport::patchUncompressedSize(a, "victim.bin", 0xffffffffu);
+                patchUncompressedSize(a, "victim.bin", 0xffffffffu);
                 break;
             case 2:
-                TestSupport::patchUncompressedSize(a, "victim.bin", 10);
+                patchUncompressedSize(a, "victim.bin", 10);
                 break;
             case 3:
-                TestSupport::patchUncompressedSize(a, "victim.bin", 5000);
+                patchUncompressedSize(a, "victim.bin", 5000);
                 break;
             case 4:
-                TestSupport::patchCrc(a, "victim.bin", 0x12345678);
+                patchCrc(a, "victim.bin", 0x12345678);
                 break;
             case 5:
-                TestSupport::patchFlags(a, "victim.bin", 1);
+                patchFlags(a, "victim.bin", 1);
                 break;
             case 6:
-                TestSupport::patchMethod(a, "victim.bin", 99);
+                patchMethod(a, "victim.bin", 99);
                 break;
             }
         });
@@ -232,13 +231,13 @@ private slots:
     void packageSizeIsCapped()
     {
         // Nine members of 60 MiB: each fits the member limit, together they pass 512 MiB.
-        const QString path = TestSupport::scratchPath(QStringLiteral("big.data"));
+        const QString path = scratchPath(QStringLiteral("big.data"));
         {
             const QByteArray zeros(60 << 20, '\0');
             QList<Member> members {{"style.json", minimalStyle}};
             for (int i = 0; i < 9; ++i)
                 members.append({QByteArray("blob") + QByteArray::number(i), zeros});
-            TestSupport::writeArchive(path, members);
+            writeArchive(path, members);
         }
         bool ok = false;
         auto p = loadFile(path, &ok);

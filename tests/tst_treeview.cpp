@@ -7,7 +7,7 @@
 #include <QtTest>
 
 using namespace VelQtLib;
-using TestSupport::parsed;
+using namespace TestSupport;
 
 namespace {
 
@@ -15,29 +15,12 @@ const QColor treeBack(0, 0, 255), itemNormal(0, 200, 0), itemHover(200, 0, 0),
     itemSelected(255, 0, 255), spare(90, 90, 90), textNormal(255, 255, 255), textHover(255, 255, 0),
     textSelected(0, 255, 255), iconColour(255, 128, 0);
 
-QByteArray box(const char* name, QColor c)
-{
-    return QByteArray(R"({"type": 1, "name": ")") + name + R"(", "drawImg": false, "clr": ")"
-        + QByteArray::number(c.rgba(), 16) + R"("})";
-}
-
-QByteArray text(const char* name, QColor c)
-{
-    return QByteArray(R"({"type": 2, "name": ")") + name
-        + R"(", "family": "DejaVu Sans", "size": 16, "bold": true, "clr": ")"
-        + QByteArray::number(c.rgb() & 0xffffff, 16) + R"("})";
-}
-
 const char* const skin = R"({"w": 200, "h": 200, "style": [["back", 0, 0], ["item0", 0, 2],
     ["item1", 0, 3], ["item2", 0, 4], ["text0", 0, 6], ["text1", 0, 7], ["text2", 0, 8]]})";
 
 std::unique_ptr<VelQTreeView> skinnedTree(QWidget* parent, const QByteArray& json = skin)
 {
-    auto tree = std::make_unique<VelQTreeView>(parent);
-    const ::Json::Value element = parsed(json);
-    tree->loadAttributes(&element);
-    tree->applyLayout();
-    return tree;
+    return placed<VelQTreeView>(parent, json);
 }
 
 // Three top-level rows "MMMM", the first with two children.
@@ -57,38 +40,13 @@ QStandardItemModel* model(QObject* parent, const QIcon& icon = QIcon())
     return m;
 }
 
-QIcon icon(QColor colour)
-{
-    QPixmap pixmap(64, 64);
-    pixmap.fill(colour);
-    return QIcon(pixmap);
-}
-
-bool holds(const QImage& image, const QRect& area, QColor colour)
-{
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
-            if (TestSupport::near(image.pixel(x, y), colour, 8))
-                return true;
-        }
-    }
-    return false;
-}
-
 // Press, release, double click and release, as a window system delivers them.
 void doubleClick(QWidget* w, QPoint pos)
 {
-    using TestSupport::sendMouse;
     sendMouse(w, QEvent::MouseButtonPress, pos, Qt::LeftButton, Qt::LeftButton);
     sendMouse(w, QEvent::MouseButtonRelease, pos, Qt::LeftButton);
     sendMouse(w, QEvent::MouseButtonDblClick, pos, Qt::LeftButton, Qt::LeftButton);
     sendMouse(w, QEvent::MouseButtonRelease, pos, Qt::LeftButton);
-}
-
-void hoverAt(QAbstractItemView* view, QPoint pos)
-{
-    QHoverEvent event(QEvent::HoverMove, pos, QPoint(-1, -1));
-    QCoreApplication::sendEvent(view->viewport(), &event);
 }
 
 } // namespace
@@ -101,33 +59,19 @@ class tst_TreeView : public QObject {
 private slots:
     void initTestCase()
     {
-        TestSupport::installStrictMessageHandler();
+        installStrictMessageHandler();
         Init();
-        const QByteArray style = "{\"style\": [" + box("back", treeBack) + ","
-            + box("item0", itemNormal) + "," + box("item1", itemHover) + ","
-            + box("item2", itemSelected) + "," + box("spare", spare) + ","
-            + text("text0", textNormal) + "," + text("text1", textHover) + ","
-            + text("text2", textSelected) + "]}";
-        const QString path = TestSupport::writeArchive(
-            TestSupport::scratchPath(QStringLiteral("tree.data")), {{"style.json", style}});
-        QVERIFY(LoadAppPackage(path));
+        const QByteArray bold = R"("bold": true)";
+        QVERIFY(loadAppPackage(QStringLiteral("tree.data"),
+            {boxStyle("back", treeBack), boxStyle("item0", itemNormal),
+                boxStyle("item1", itemHover), boxStyle("item2", itemSelected),
+                boxStyle("spare", spare), textStyle("text0", textNormal, 16, bold),
+                textStyle("text1", textHover, 16, bold),
+                textStyle("text2", textSelected, 16, bold)}));
         host.resize(400, 400);
     }
 
-    void construction()
-    {
-        VelQTreeView tree(&host);
-        QCOMPARE(tree.typeName(), QStringLiteral("qttree"));
-        QVERIFY(qobject_cast<VelQTreeViewItemDelegate*>(tree.itemDelegate()));
-        QVERIFY(qobject_cast<VelQTreeHeader*>(tree.header()));
-        QVERIFY(tree.isHeaderHidden());
-        QVERIFY(qobject_cast<VelQTreeConerWidget*>(tree.cornerWidget()));
-        QVERIFY(qobject_cast<VelQTreeViewport*>(tree.viewport()));
-        QVERIFY(qobject_cast<VelQScrollBar*>(tree.verticalScrollBar()));
-        QVERIFY(qobject_cast<VelQScrollBar*>(tree.horizontalScrollBar()));
-        QCOMPARE(tree.editTriggers(), QAbstractItemView::NoEditTriggers);
-        QCOMPARE(tree.selectionBehavior(), QAbstractItemView::SelectRows);
-    }
+    void cleanup() { host.hide(); }
 
     void itemLooks_data()
     {
@@ -153,10 +97,9 @@ private slots:
             tree->setCurrentIndex(tree->model()->index(1, 0));
         if (hovered)
             hoverAt(tree.get(), QPoint(100, 30));
-        const QImage image = TestSupport::render(tree.get());
-        image.save(QStringLiteral("/tmp/tst_tree_%1.png").arg(QTest::currentDataTag()));
+        const QImage image = render(tree.get());
         QCOMPARE_PIXEL(image, 190, 30, background);
-        QVERIFY(holds(image, QRect(20, 21, 80, 18), textColour));
+        QVERIFY(holds(image, textColour, 8, QRect(20, 21, 80, 18)));
         QCOMPARE_PIXEL(image, 190, 10, itemNormal);
         QCOMPARE_PIXEL(image, 190, 50, itemNormal);
         QCOMPARE_PIXEL(image, 100, 150, treeBack);
@@ -186,7 +129,7 @@ private slots:
     void iconWidensTheHint()
     {
         auto tree = skinnedTree(&host);
-        tree->setModel(model(tree.get(), icon(iconColour)));
+        tree->setModel(model(tree.get(), solidIcon(iconColour, 64)));
         auto* plainModel = model(tree.get());
         QStyleOptionViewItem option;
         option.initFrom(tree.get());
@@ -203,8 +146,8 @@ private slots:
     {
         auto tree = skinnedTree(&host, R"({"w": 200, "h": 200, "style": [["item0", 0, 2],
             ["text0", 0, 6]], "attr": {"itemHeight": 30}})");
-        tree->setModel(model(tree.get(), icon(iconColour)));
-        const QImage image = TestSupport::render(tree.get());
+        tree->setModel(model(tree.get(), solidIcon(iconColour, 64)));
+        const QImage image = render(tree.get());
         // The tree keeps QTreeView's frame: the viewport sits inside it.
         const QRect second = tree->visualRect(tree->model()->index(1, 0))
                                  .translated(tree->viewport()->geometry().topLeft());
@@ -212,8 +155,8 @@ private slots:
         QCOMPARE_PIXEL(image, second.left() + 2, second.top() + 3, iconColour);
         QCOMPARE_PIXEL(image, second.left() + 25, second.top() + 26, iconColour);
         QCOMPARE_PIXEL(image, second.left() + 26, second.top() + 15, itemNormal);
-        QVERIFY(!holds(image, QRect(second.left(), second.top(), 28, 30), textNormal));
-        QVERIFY(holds(image, QRect(second.left() + 28, second.top(), 40, 30), textNormal));
+        QVERIFY(!holds(image, textNormal, 8, QRect(second.left(), second.top(), 28, 30)));
+        QVERIFY(holds(image, textNormal, 8, QRect(second.left() + 28, second.top(), 40, 30)));
     }
 
     void cornerShowsTheBackground()
@@ -226,10 +169,9 @@ private slots:
         tree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
         host.show();
         QTRY_VERIFY(tree->cornerWidget()->isVisible());
-        const QImage image = TestSupport::render(tree.get());
+        const QImage image = render(tree.get());
         const QPoint corner = tree->cornerWidget()->geometry().center();
         QCOMPARE_PIXEL(image, corner.x(), corner.y(), treeBack);
-        host.hide();
     }
 
     void ownSurfaceShowsTheBackground()
@@ -237,7 +179,7 @@ private slots:
         auto tree = skinnedTree(&host, R"({"w": 100, "h": 100, "style": [["back", 0, 0]]})");
         // Only where nothing covers the view does its own surface show.
         tree->viewport()->hide();
-        const QImage image = TestSupport::render(tree.get());
+        const QImage image = render(tree.get());
         QCOMPARE_PIXEL(image, 50, 50, treeBack);
     }
 
@@ -253,8 +195,6 @@ private slots:
         QTest::newRow("header slots are ignored") << QByteArray(
             R"([["item0", 0, 2], ["spare", 0, 10], ["spare", 0, 14], ["spare", 0, 1], ["spare", 0, -2]])")
                                                   << itemNormal << itemNormal;
-        QTest::newRow("unknown name")
-            << QByteArray(R"([["item0", 0, 2], ["none", 0, 4]])") << itemNormal << itemNormal;
     }
 
     void styleSlots()
@@ -265,48 +205,18 @@ private slots:
         auto tree = skinnedTree(&host, R"({"w": 200, "h": 100, "style": )" + style + "}");
         tree->setModel(model(tree.get()));
         tree->setCurrentIndex(tree->model()->index(1, 0));
-        const QImage image = TestSupport::render(tree.get());
+        const QImage image = render(tree.get());
         QCOMPARE_PIXEL(image, 190, 10, normal);
         QCOMPARE_PIXEL(image, 190, 30, selected);
-    }
-
-    void scrollBarChildren_data()
-    {
-        QTest::addColumn<QByteArray>("children");
-        QTest::addColumn<QString>("sheet");
-        QTest::addColumn<int>("thickness");
-        QTest::addColumn<int>("arrow");
-        QTest::newRow("none") << QByteArray("[]") << QString() << 23 << 23;
-        QTest::newRow("vertical") << QByteArray(
-            R"([{"type": "qtscrollbar", "w": 12, "attr": {"size": 30}}])")
-                                  << scrollBarShortSheetTrailingBlank(12, 12) << 12 << 30;
-        QTest::newRow("horizontal")
-            << QByteArray(R"([{"type": "qtscrollbar", "w": 12, "h": 8, "attr": {"hor": true}}])")
-            << scrollBarShortSheetTrailingBlank(8, 8) << 8 << 23;
-        QTest::newRow("without w") << QByteArray(R"([{"type": "scrollbar"}])")
-                                   << scrollBarShortSheetTrailingBlank(0, 0) << 0 << 23;
-    }
-
-    void scrollBarChildren()
-    {
-        QFETCH(QByteArray, children);
-        QFETCH(QString, sheet);
-        QFETCH(int, thickness);
-        QFETCH(int, arrow);
-        auto tree = skinnedTree(&host, R"({"child": )" + children + R"(, "attr": {}})");
-        QCOMPARE(tree->verticalScrollBar()->styleSheet(), sheet);
-        QCOMPARE(tree->horizontalScrollBar()->styleSheet(), sheet);
-        auto* d = static_cast<VelQTreeViewImpl*>(tree->impl());
-        QCOMPARE(d->barThickness, thickness);
-        QCOMPARE(d->arrowSize, arrow);
     }
 
     void expansionStaysQts()
     {
         auto tree = skinnedTree(&host);
+        QCOMPARE(tree->editTriggers(), QAbstractItemView::NoEditTriggers);
+        QCOMPARE(tree->selectionBehavior(), QAbstractItemView::SelectRows);
         tree->setModel(model(tree.get()));
-        host.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&host));
+        QVERIFY(shown(&host));
         const QModelIndex parent = tree->model()->index(0, 0);
         const QPoint centre = tree->visualRect(parent).center();
         doubleClick(tree->viewport(), centre);
@@ -320,27 +230,6 @@ private slots:
         QVERIFY(tree->isExpanded(parent));
         QTest::keyClick(tree.get(), Qt::Key_Down);
         QCOMPARE(tree->currentIndex(), tree->model()->index(0, 0, parent));
-        host.hide();
-    }
-
-    void builtFromDescriptions_data()
-    {
-        QTest::addColumn<QByteArray>("type");
-        QTest::newRow("type name") << QByteArray("qttree");
-        QTest::newRow("alias") << QByteArray("tree");
-    }
-
-    void builtFromDescriptions()
-    {
-        QFETCH(QByteArray, type);
-        const ::Json::Value root = parsed(R"({"elements": [{"type": ")" + type
-            + R"(", "name": "made", "w": 150, "h": 90, "attr": {"itemHeight": 26}}]})");
-        QWidget window;
-        LoadElements(&root, &window);
-        auto* tree = window.findChild<VelQTreeView*>(QStringLiteral("made"));
-        QVERIFY(tree);
-        QCOMPARE(static_cast<VelQTreeViewImpl*>(tree->impl())->itemHeight, 26);
-        QVERIFY(!tree->model() || tree->model()->rowCount() == 0);
     }
 };
 

@@ -5,7 +5,7 @@
 #include <QtTest>
 
 using namespace VelQtLib;
-using TestSupport::parsed;
+using namespace TestSupport;
 
 namespace {
 
@@ -48,36 +48,47 @@ class tst_UiLoader : public QObject {
 private slots:
     void initTestCase()
     {
-        TestSupport::installStrictMessageHandler();
+        installStrictMessageHandler();
         Init();
         RegisterControl("probe", createProbe, false);
-        const QByteArray box = R"({"type": 1, "name": "%1", "drawImg": false, "clr": "%2"})";
-        const QString app = TestSupport::writeArchive(
-            TestSupport::scratchPath(QStringLiteral("app.data")),
-            {{"style.json",
-                 R"({"style": [{"type": 1, "name": "own", "drawImg": false, "clr": "ff0000ff"}]})"},
-                {"main.json", R"({"w": 321, "elements": [{"type": "button", "name": "fromApp"}]})"},
-                {"broken.json", R"({"elements": [ {"type": "button"} )"}});
-        QVERIFY(LoadAppPackage(app));
-        const QString theme = TestSupport::writeArchive(
-            TestSupport::scratchPath(QStringLiteral("theme.data")),
-            {{"style.json",
-                 R"({"style": [{"type": 1, "name": "themed", "drawImg": false, "clr": "ff00ff00"}]})"},
+        QVERIFY(loadAppPackage(QStringLiteral("app.data"), {boxStyle("own", Qt::blue)},
+            {{"main.json", R"({"w": 321, "elements": [{"type": "button", "name": "fromApp"}]})"},
+                {"broken.json", R"({"elements": [ {"type": "button"} )"}}));
+        QVERIFY(loadThemePackage(QStringLiteral("theme.data"),
+            {{"style.json", styleJson({boxStyle("themed", Qt::green)})},
                 {"theme.json", R"({"elements": [{"child": [
                  {"name": "greenButton", "style": [["themed", 0, 0]], "attr": {"txtX": 9}}]}]})"},
                 {"layouts/second.json",
-                    R"({"elements": [{"type": "qtbutton", "name": "fromTheme"}]})"}});
-        QVERIFY(LoadThemePackage(theme.toUtf8().constData()));
+                    R"({"elements": [{"type": "qtbutton", "name": "fromTheme"}]})"}}));
     }
 
     void typeNames_data()
     {
         QTest::addColumn<QByteArray>("type");
         QTest::addColumn<QByteArray>("className");
-        QTest::newRow("qtbutton") << QByteArray("qtbutton")
-                                  << QByteArray("VelQtLib::VelQPushButton");
-        QTest::newRow("alias button")
-            << QByteArray("button") << QByteArray("VelQtLib::VelQPushButton");
+        const char* const table[][2] = {{"qtcontainer", "VelQContainer"},
+            {"container", "VelQContainer"}, {"qtpicture", "VelQImage"}, {"picture", "VelQImage"},
+            {"image", "VelQImage"}, {"qtbutton", "VelQPushButton"}, {"button", "VelQPushButton"},
+            {"qtmenubar", "VelQMenuBar"}, {"menubar", "VelQMenuBar"}, {"qtlabel", "VelQLabel"},
+            {"label", "VelQLabel"}, {"qtlabelex", "VelQLabelEx"}, {"qtcheckbox", "VelQCheckBox"},
+            {"checkbox", "VelQCheckBox"}, {"qtlistview", "VelQListView"},
+            {"listview", "VelQListView"}, {"templateList", "VelQListView"},
+            {"qtprogressbar", "VelQProgressBar"}, {"progressbar", "VelQProgressBar"},
+            {"qtradiobox", "VelQRadioButton"}, {"radio", "VelQRadioButton"},
+            {"radiobox", "VelQRadioButton"}, {"qtslider", "VelQSlider"}, {"slider", "VelQSlider"},
+            {"qttab", "VelQTabWidget"}, {"tab", "VelQTabWidget"}, {"qtdedit", "VelQLineEdit"},
+            {"dedit", "VelQLineEdit"}, {"qtcombobox", "VelQComboBox"}, {"combobox", "VelQComboBox"},
+            {"qtlist", "VelQList"}, {"list", "VelQList"}, {"qttree", "VelQTreeView"},
+            {"tree", "VelQTreeView"}, {"qtdatagrid", "VelQTableView"},
+            {"datagrid", "VelQTableView"}, {"qtgroupbox", "VelQGroupBox"},
+            {"groupbox", "VelQGroupBox"}, {"qtlcdnumber", "VelQLCDNumber"},
+            {"qtspinbox", "VelQSpinBox"}, {"spinbox", "VelQSpinBox"}, {"dnumedit", "VelQSpinBox"},
+            {"qtsplitter", "VelQSplitter"}, {"splitter", "VelQSplitter"},
+            {"qtswitch", "VelQSwitch"}, {"switch", "VelQSwitch"},
+            {"qtscrollview", "VelQScrollView"}, {"scrollview", "VelQScrollView"},
+            {"qttext", "VelQTextEdit"}, {"canvas", "VelQCanvas"}};
+        for (const auto& row : table)
+            QTest::newRow(row[0]) << QByteArray(row[0]) << "VelQtLib::" + QByteArray(row[1]);
         QTest::newRow("case differs") << QByteArray("QtButton") << QByteArray();
         QTest::newRow("unknown") << QByteArray("nothing") << QByteArray();
         QTest::newRow("scroll bar") << QByteArray("qtscrollbar") << QByteArray();
@@ -193,9 +204,8 @@ private slots:
 
     void windowFlags()
     {
-        const QString path = TestSupport::scratchPath(QStringLiteral("flags.json"));
-        TestSupport::writeFile(
-            path, R"({"w": 500, "h": 450, "trans": true, "drag": false, "resize": true,
+        const QString path = scratchPath(QStringLiteral("flags.json"));
+        writeFile(path, R"({"w": 500, "h": 450, "trans": true, "drag": false, "resize": true,
             "minW": 300, "minH": 200, "onlyDragCaption": true, "elements": []})");
         VelQWindow window;
         LoadWindow(&window, path);
@@ -204,7 +214,7 @@ private slots:
         QVERIFY(window.testAttribute(Qt::WA_TranslucentBackground));
         QVERIFY(window.testAttribute(Qt::WA_MouseTracking));
 
-        TestSupport::writeFile(path, R"({"trans": false, "resize": false, "elements": []})");
+        writeFile(path, R"({"trans": false, "resize": false, "elements": []})");
         VelQWindow framed;
         LoadWindow(&framed, path);
         QVERIFY(!(framed.windowFlags() & Qt::FramelessWindowHint));
@@ -227,11 +237,11 @@ private slots:
         QVERIFY(target.findChild<QWidget*>(QStringLiteral("fromTheme")));
         QVERIFY(!LoadWindow(&target, QStringLiteral("broken")));
         QVERIFY(!LoadWindow(&target, QStringLiteral("absent")));
-        const QString empty = TestSupport::scratchPath(QStringLiteral("empty.json"));
-        TestSupport::writeFile(empty, QByteArray());
+        const QString empty = scratchPath(QStringLiteral("empty.json"));
+        writeFile(empty, QByteArray());
         QVERIFY(!LoadWindow(&target, empty));
-        const QString nul = TestSupport::scratchPath(QStringLiteral("nul.json"));
-        TestSupport::writeFile(nul,
+        const QString nul = scratchPath(QStringLiteral("nul.json"));
+        writeFile(nul,
             QByteArray(R"({"elements": [{"type": "button", "name": "n"}]})") + '\0' + "garbage");
         QVERIFY(LoadWindow(&target, nul));
     }
@@ -243,9 +253,8 @@ private slots:
             {"type": "button", "name": "redirected", "theme": "greenButton", "style": [["own", 0, 0]], "attr": {}, "w": 40, "h": 20},
             {"type": "button", "name": "own", "theme": "greenButton", "style": [["own", 0, 0]], "w": 40, "h": 20}]})");
         LoadElements(&root, &parent);
-        const QImage redirected
-            = TestSupport::render(parent.findChild<QWidget*>(QStringLiteral("redirected")));
-        const QImage own = TestSupport::render(parent.findChild<QWidget*>(QStringLiteral("own")));
+        const QImage redirected = render(parent.findChild<QWidget*>(QStringLiteral("redirected")));
+        const QImage own = render(parent.findChild<QWidget*>(QStringLiteral("own")));
         QCOMPARE_PIXEL(redirected, 20, 10, QColor(0, 255, 0));
         QCOMPARE_PIXEL(own, 20, 10, QColor(0, 0, 255));
     }
@@ -258,7 +267,7 @@ private slots:
             = parsed(R"({"type": "button", "style": [["own", 0, 0]], "w": 40, "h": 20})");
         QWidget* w = CreateFromJson(&element, &parent);
         QVERIFY(!CThemeManager::instance().useThemePackage());
-        QCOMPARE_PIXEL(TestSupport::render(w), 20, 10, QColor(0, 0, 255));
+        QCOMPARE_PIXEL(render(w), 20, 10, QColor(0, 0, 255));
     }
 
     void registration()

@@ -5,6 +5,7 @@
 #include <QtTest>
 
 using namespace VelQtLib;
+using namespace TestSupport;
 
 namespace {
 
@@ -19,34 +20,25 @@ class tst_ValueControls : public QObject {
 private slots:
     void initTestCase()
     {
-        TestSupport::installStrictMessageHandler();
+        installStrictMessageHandler();
         Init();
-        const QByteArray style = R"({"style": [
-            {"type": 1, "name": "face", "drawImg": false, "clr": "ff0000ff"},
-            {"type": 1, "name": "fill", "drawImg": false, "clr": "ff00ff00"}]})";
         const QByteArray description = R"({"w": 400, "h": 300, "elements": [
             {"type": "qtscrollbar", "name": "bar"},
             {"type": "progressbar", "name": "progress", "x": 0, "y": 0, "w": 100, "h": 10,
              "style": [["face", 0, 0], ["fill", 0, 2]], "attr": {"val": 50}},
-            {"type": "qtprogressbar", "name": "progress2", "x": 0, "y": 0, "w": 1, "h": 1},
             {"type": "slider", "name": "slider", "x": 0, "y": 20, "w": 100, "h": 20,
              "style": [["face", 0, 0], ["fill", 0, 2], ["face", 0, 4]],
              "attr": {"max": 100, "val": 100, "thumbW": 10, "thumbH": 4}},
-            {"type": "qtslider", "name": "slider2", "x": 0, "y": 0, "w": 1, "h": 1},
             {"type": "dedit", "name": "edit", "x": 0, "y": 50, "w": 100, "h": 20,
              "style": [["face", 0, 0]], "attr": {"text": "abc"}},
-            {"type": "qtdedit", "name": "edit2", "x": 0, "y": 0, "w": 1, "h": 1},
             {"type": "qttext", "name": "text", "x": 0, "y": 80, "w": 100, "h": 60,
              "style": [["face", 0, 0]],
              "child": [{"type": "scrollbar", "w": 6, "style": [["fill", 0, 0]]}]},
             {"type": "spinbox", "name": "spin", "x": 0, "y": 150, "w": 60, "h": 20},
-            {"type": "qtspinbox", "name": "spin2", "x": 0, "y": 0, "w": 1, "h": 1},
-            {"type": "dnumedit", "name": "spin3", "x": 0, "y": 0, "w": 1, "h": 1},
             {"type": "qtlcdnumber", "name": "lcd", "x": 0, "y": 180, "w": 80, "h": 30,
              "style": [["face", 0, 0]], "attr": {"color": 65280, "text": "7"}}]})";
-        QVERIFY(LoadAppPackage(
-            TestSupport::writeArchive(TestSupport::scratchPath(QStringLiteral("values.data")),
-                {{"style.json", style}, {"values.json", description}})));
+        QVERIFY(loadAppPackage(QStringLiteral("values.data"),
+            {boxStyle("face", face), boxStyle("fill", fill)}, {{"values.json", description}}));
     }
 
     void description()
@@ -58,12 +50,9 @@ private slots:
         window.setPalette(palette);
         QVERIFY(LoadWindow(&window, QStringLiteral("values")));
         const QList<QPair<QString, QByteArray>> expected
-            = {{"progress", "VelQtLib::VelQProgressBar"},
-                {"progress2", "VelQtLib::VelQProgressBar"}, {"slider", "VelQtLib::VelQSlider"},
-                {"slider2", "VelQtLib::VelQSlider"}, {"edit", "VelQtLib::VelQLineEdit"},
-                {"edit2", "VelQtLib::VelQLineEdit"}, {"text", "VelQtLib::VelQTextEdit"},
-                {"spin", "VelQtLib::VelQSpinBox"}, {"spin2", "VelQtLib::VelQSpinBox"},
-                {"spin3", "VelQtLib::VelQSpinBox"}, {"lcd", "VelQtLib::VelQLCDNumber"}};
+            = {{"progress", "VelQtLib::VelQProgressBar"}, {"slider", "VelQtLib::VelQSlider"},
+                {"edit", "VelQtLib::VelQLineEdit"}, {"text", "VelQtLib::VelQTextEdit"},
+                {"spin", "VelQtLib::VelQSpinBox"}, {"lcd", "VelQtLib::VelQLCDNumber"}};
         for (const auto& [name, className] : expected) {
             QWidget* w = window.findChild<QWidget*>(name);
             QVERIFY2(w, qPrintable(name));
@@ -72,9 +61,8 @@ private slots:
         // A scroll bar is never built from a description.
         QVERIFY(!window.findChild<QWidget*>(QStringLiteral("bar")));
 
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        const QImage image = TestSupport::render(&window);
+        QVERIFY(shown(&window));
+        const QImage image = render(&window);
         QCOMPARE_PIXEL(image, 25, 5, fill); // progress chunk
         QCOMPARE_PIXEL(image, 75, 5, face); // progress groove
         QCOMPARE_PIXEL(image, 50, 30, fill); // slider filled to the end

@@ -5,7 +5,7 @@
 #include <QtTest>
 
 using namespace VelQtLib;
-using TestSupport::parsed;
+using namespace TestSupport;
 
 // Design-mode sample items of the views: present only when the program runs inside the
 // designer or the emulator. The second case runs this program again from such a path.
@@ -15,7 +15,7 @@ class tst_ViewSamples : public QObject {
 private slots:
     void initTestCase()
     {
-        TestSupport::installStrictMessageHandler();
+        installStrictMessageHandler();
         Init();
     }
 
@@ -78,7 +78,7 @@ private slots:
     {
         if (IsDesignMode())
             QSKIP("this run is the design-mode one");
-        const QString dir = TestSupport::scratchPath(QStringLiteral("LayoutForgeQt"));
+        const QString dir = scratchPath(QStringLiteral("LayoutForgeQt"));
         QDir().mkpath(dir);
         const QString copy = dir + QStringLiteral("/tst_viewsamples");
         QFile::remove(copy);

@@ -4,9 +4,15 @@
 
 #include <theme/Json.h>
 
+#include <VelQtLib.h>
+
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QBuffer>
 #include <QFile>
+#include <QIcon>
 #include <QMouseEvent>
+#include <QPixmap>
 #include <QTest>
 #include <QWidget>
 #include <QtEndian>
@@ -54,6 +60,53 @@ QImage solid(int w, int h, QColor color)
     QImage image(w, h, QImage::Format_ARGB32);
     image.fill(color);
     return image;
+}
+
+QByteArray boxStyle(const QByteArray& name, QColor color)
+{
+    return R"({"type": 1, "name": ")" + name + R"(", "drawImg": false, "clr": ")"
+        + QByteArray::number(color.rgba(), 16) + R"("})";
+}
+
+QByteArray textStyle(const QByteArray& name, QColor color, int size, const QByteArray& extra)
+{
+    return R"({"type": 2, "name": ")" + name + R"(", "family": "DejaVu Sans", "size": )"
+        + QByteArray::number(size) + (extra.isEmpty() ? QByteArray() : ", " + extra)
+        + R"(, "clr": ")" + color.name().mid(1).toLatin1() + R"("})";
+}
+
+QByteArray styleJson(const QList<QByteArray>& records)
+{
+    QByteArray json = R"({"style": [)";
+    for (int i = 0; i < records.size(); ++i)
+        json += (i ? ", " : "") + records.at(i);
+    return json + "]}";
+}
+
+bool loadAppPackage(
+    const QString& name, const QList<QByteArray>& styles, const QList<Member>& members)
+{
+    const QString path = writeArchive(
+        scratchPath(name), QList<Member> {{"style.json", styleJson(styles)}} + members);
+    return VelQtLib::LoadAppPackage(path);
+}
+
+bool loadThemePackage(const QString& name, const QList<Member>& members)
+{
+    return VelQtLib::LoadThemePackage(
+        writeArchive(scratchPath(name), members).toUtf8().constData());
+}
+
+QByteArray solidPng(QColor color, int w, int h)
+{
+    return png(solid(w, h, color));
+}
+
+QIcon solidIcon(QColor color, int size)
+{
+    QPixmap pixmap(size, size);
+    pixmap.fill(color);
+    return QIcon(pixmap);
 }
 
 namespace {
@@ -121,9 +174,78 @@ void writeFile(const QString& path, const QByteArray& bytes)
     f.write(bytes);
 }
 
+bool shown(QWidget* window)
+{
+    window->show();
+    return QTest::qWaitForWindowExposed(window);
+}
+
 QImage render(QWidget* widget)
 {
     return widget->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
+QImage paintedAlone(QWidget* widget, bool children)
+{
+    QImage image(widget->size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    widget->render(
+        &image, QPoint(), QRegion(), children ? QWidget::DrawChildren : QWidget::RenderFlags());
+    return image.convertToFormat(QImage::Format_ARGB32);
+}
+
+namespace {
+
+QPair<int, int> extentOf(
+    const QImage& image, QColor colour, int tolerance, QRect area, bool columns)
+{
+    if (area.isNull())
+        area = image.rect();
+    const int outerFirst = columns ? area.left() : area.top();
+    const int outerLast = columns ? area.right() : area.bottom();
+    const int innerFirst = columns ? area.top() : area.left();
+    const int innerLast = columns ? area.bottom() : area.right();
+    int first = -1;
+    int last = -1;
+    for (int i = outerFirst; i <= outerLast; ++i) {
+        for (int j = innerFirst; j <= innerLast; ++j) {
+            if (near(columns ? image.pixel(i, j) : image.pixel(j, i), colour, tolerance)) {
+                if (first < 0)
+                    first = i;
+                last = i;
+                break;
+            }
+        }
+    }
+    return {first, last};
+}
+
+} // namespace
+
+QPair<int, int> columnsOf(const QImage& image, QColor colour, int tolerance, const QRect& area)
+{
+    return extentOf(image, colour, tolerance, area, true);
+}
+
+QPair<int, int> rowsOf(const QImage& image, QColor colour, int tolerance, const QRect& area)
+{
+    return extentOf(image, colour, tolerance, area, false);
+}
+
+bool holds(const QImage& image, QColor colour, int tolerance, const QRect& area)
+{
+    return columnsOf(image, colour, tolerance, area).first >= 0;
+}
+
+int countNear(const QImage& image, QColor colour, int tolerance, const QRect& area)
+{
+    const QRect r = area.isNull() ? image.rect() : area;
+    int n = 0;
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+        for (int x = r.left(); x <= r.right(); ++x)
+            n += near(image.pixel(x, y), colour, tolerance) ? 1 : 0;
+    }
+    return n;
 }
 
 bool near(QRgb actual, QColor expected, int tolerance)
@@ -157,6 +279,66 @@ void sendEnter(QWidget* w)
 {
     QEvent event(QEvent::Enter);
     QCoreApplication::sendEvent(w, &event);
+}
+
+void play(QWidget* w, const QString& steps, QPoint at)
+{
+    for (const QChar step : steps) {
+        switch (step.toLatin1()) {
+        case 'e':
+            sendEnter(w);
+            break;
+        case 'l':
+            sendLeave(w);
+            break;
+        case 'p':
+            sendMouse(w, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
+            break;
+        case 'r':
+            sendMouse(w, QEvent::MouseButtonRelease, at, Qt::LeftButton);
+            break;
+        case 'o':
+            sendMouse(
+                w, QEvent::MouseButtonRelease, QPoint(w->width() + 50, at.y()), Qt::LeftButton);
+            break;
+        case 'd':
+            w->setEnabled(false);
+            render(w);
+            break;
+        case 'u':
+            w->setEnabled(true);
+            break;
+        }
+    }
+}
+
+void click(QWidget* w, QPoint press, QPoint release)
+{
+    if (release == QPoint(-1000000, -1000000))
+        release = press;
+    sendMouse(w, QEvent::MouseButtonPress, press, Qt::LeftButton, Qt::LeftButton);
+    sendMouse(w, QEvent::MouseButtonRelease, release, Qt::LeftButton);
+}
+
+void giveFocus(QWidget* window, QWidget* w)
+{
+    window->show();
+    QApplication::setActiveWindow(window);
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    w->setFocus();
+    QTRY_VERIFY(w->hasFocus());
+}
+
+void moveOnViewport(QAbstractItemView* view, QPoint pos)
+{
+    QCursor::setPos(view->viewport()->mapToGlobal(pos));
+    sendMouse(view->viewport(), QEvent::MouseMove, pos);
+}
+
+void hoverAt(QAbstractItemView* view, QPoint pos)
+{
+    QHoverEvent event(QEvent::HoverMove, pos, QPoint(-1, -1));
+    QCoreApplication::sendEvent(view->viewport(), &event);
 }
 
 void sendLeave(QWidget* w)

@@ -6,10 +6,16 @@
 #include <QImage>
 #include <QList>
 #include <QPair>
+#include <QRect>
 #include <QString>
 #include <QTemporaryDir>
 #include <json/value.h>
 
+#include <memory>
+
+class QAbstractItemView;
+class QIcon;
+class QStandardItemModel;
 class QWidget;
 
 namespace TestSupport {
@@ -40,8 +46,64 @@ void patchMethod(QByteArray& archive, const QByteArray& member, quint16 method);
 QByteArray readFile(const QString& path);
 void writeFile(const QString& path, const QByteArray& bytes);
 
+// A style record ("type" 1) filling its box with one colour, without an image.
+QByteArray boxStyle(const QByteArray& name, QColor color);
+// A DejaVu Sans text style record; extra holds more members, such as "\"bold\": true".
+QByteArray textStyle(
+    const QByteArray& name, QColor color, int size = 16, const QByteArray& extra = QByteArray());
+// "style.json" holding these records.
+QByteArray styleJson(const QList<QByteArray>& records);
+// Writes a package of these style records and members under scratch and loads it as the app
+// package; false when the library refuses it.
+bool loadAppPackage(
+    const QString& name, const QList<QByteArray>& styles, const QList<Member>& members = {});
+// Writes a package of these members under scratch and loads it as the theme package.
+bool loadThemePackage(const QString& name, const QList<Member>& members);
+// PNG bytes of an image of one colour.
+QByteArray solidPng(QColor color, int w = 10, int h = 10);
+// An icon of one colour.
+QIcon solidIcon(QColor color, int size = 16);
+
+// A control of type W built from a description element.
+template<class W> std::unique_ptr<W> built(QWidget* parent, const QByteArray& element)
+{
+    auto widget = std::make_unique<W>(parent);
+    const ::Json::Value json = parsed(element);
+    widget->loadAttributes(&json);
+    return widget;
+}
+
+// A control of type W built from a description element and placed by its layout.
+template<class W> std::unique_ptr<W> placed(QWidget* parent, const QByteArray& element)
+{
+    auto widget = built<W>(parent, element);
+    widget->applyLayout();
+    return widget;
+}
+
+// The implementation object of a control.
+template<class Impl, class W> Impl* implOf(W& control)
+{
+    return static_cast<Impl*>(control.impl());
+}
+
+// Shows a window and waits until it is exposed.
+bool shown(QWidget* window);
 // Renders a widget into an ARGB32 image of its size.
 QImage render(QWidget* widget);
+// The widget's own painting (and its children's when children is set) over transparency,
+// without any window background.
+QImage paintedAlone(QWidget* widget, bool children = false);
+// The first and last column (or row) of area (the whole image when null) holding a pixel near
+// colour, or (-1, -1).
+QPair<int, int> columnsOf(
+    const QImage& image, QColor colour, int tolerance = 60, const QRect& area = QRect());
+QPair<int, int> rowsOf(
+    const QImage& image, QColor colour, int tolerance = 60, const QRect& area = QRect());
+// True when area (the whole image when null) holds a pixel near colour.
+bool holds(const QImage& image, QColor colour, int tolerance = 10, const QRect& area = QRect());
+// How many pixels of area (the whole image when null) are near colour.
+int countNear(const QImage& image, QColor colour, int tolerance = 60, const QRect& area = QRect());
 // True when two colours differ by at most tolerance in every channel.
 bool near(QRgb actual, QColor expected, int tolerance = 3);
 // "(r, g, b, a)" for failure messages.
@@ -51,6 +113,17 @@ QByteArray describe(QRgb pixel);
 void sendMouse(QWidget* w, QEvent::Type type, QPoint local, Qt::MouseButton button = Qt::NoButton,
     Qt::MouseButtons buttons = Qt::NoButton, QPoint global = QPoint(-1000000, -1000000));
 void sendEnter(QWidget* w);
+// Plays steps on w: e enter, l leave, p left press at at, r release at at, o release outside w,
+// d disable (and paint, as a shown widget would), u enable.
+void play(QWidget* w, const QString& steps, QPoint at);
+// A left press at press and a release at release (at press by default).
+void click(QWidget* w, QPoint press, QPoint release = QPoint(-1000000, -1000000));
+// Shows and activates window, then gives w the keyboard focus.
+void giveFocus(QWidget* window, QWidget* w);
+// Moves the pointer (the cursor and a move event) to pos of an item view's viewport.
+void moveOnViewport(QAbstractItemView* view, QPoint pos);
+// A hover move over an item view's viewport.
+void hoverAt(QAbstractItemView* view, QPoint pos);
 void sendLeave(QWidget* w);
 
 // Fails the running test on any Qt warning or critical message it did not announce.
