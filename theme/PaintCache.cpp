@@ -88,16 +88,19 @@ struct Caches {
 Caches& caches()
 {
     static Caches instance;
-    static const bool watching = [] {
-        // Fonts added to or removed from the database can change how a family resolves.
-        if (qGuiApp)
-            QObject::connect(qGuiApp, &QGuiApplication::fontDatabaseChanged, qGuiApp, [] {
+    // Fonts added to or removed from the database can change how a family resolves. Packages
+    // load before the application exists, and console programs have no font database at all,
+    // so the watch starts with the first GUI application seen.
+    static bool watching = false;
+    if (!watching) {
+        if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+            QObject::connect(app, &QGuiApplication::fontDatabaseChanged, app, [] {
                 caches().fonts.clear();
                 caches().elided.clear();
             });
-        return true;
-    }();
-    Q_UNUSED(watching);
+            watching = true;
+        }
+    }
     return instance;
 }
 
