@@ -74,6 +74,10 @@ void paintViewportBackground(QWidget* viewport, const ImageStyle& background)
         &painter, background, QRect(0, 0, viewport->width(), viewport->height()));
 }
 
+namespace {
+
+// The text of an item (its lowest role's value) with the icon held by its second role, the
+// icon sized by the row's height.
 void paintTextRow(
     QPainter* painter, const QRect& row, const QModelIndex& index, const TextStyle& textStyle)
 {
@@ -94,6 +98,20 @@ void paintTextRow(
         }
     }
     VelQControlBaseImpl::drawStyledText(painter, text, textStyle, textRect, true);
+}
+
+} // namespace
+
+void paintRow(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index,
+    const ImageStyle* itemStyles, const TextStyle* itemTextStyles, RowPriority priority)
+{
+    if (!index.isValid())
+        return;
+    painter->save();
+    const int state = rowState(option.state, priority);
+    VelQControlBaseImpl::drawImageStyle(painter, itemStyles[state], option.rect);
+    paintTextRow(painter, option.rect, index, itemTextStyles[state]);
+    painter->restore();
 }
 
 bool hasIconRole(const QModelIndex& index)

@@ -97,10 +97,9 @@ void readViewScrollBars(
     const ::Json::Value& element, QAbstractScrollArea* view, const ScrollBarRule& rule);
 // "multiselect": true gives extended selection, false single selection.
 void readMultiSelect(const AttrReader& attr, QAbstractItemView* view);
-// Paints the text of an item (its lowest role's value) with the icon held by its second role,
-// the icon sized by the row's height.
-void paintTextRow(
-    QPainter* painter, const QRect& row, const QModelIndex& index, const TextStyle& textStyle);
+// Paints a text row: the look of its state, then its text with the icon its second role holds.
+void paintRow(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index,
+    const ImageStyle* itemStyles, const TextStyle* itemTextStyles, RowPriority priority);
 // True when any role of the item holds an icon.
 bool hasIconRole(const QModelIndex& index);
 

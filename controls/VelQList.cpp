@@ -70,13 +70,8 @@ VelQListItemDelegate::VelQListItemDelegate(VelQListImpl* impl, QObject* parent)
 void VelQListItemDelegate::paint(
     QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
-    if (!index.isValid())
-        return;
-    painter->save();
-    const int state = rowState(option.state, RowPriority::HoverWins);
-    VelQControlBaseImpl::drawImageStyle(painter, m_impl->itemStyles[state], option.rect);
-    paintTextRow(painter, option.rect, index, m_impl->itemTextStyles[state]);
-    painter->restore();
+    paintRow(
+        painter, option, index, m_impl->itemStyles, m_impl->itemTextStyles, RowPriority::HoverWins);
 }
 
 QSize VelQListItemDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const

@@ -99,13 +99,8 @@ VelQTreeViewItemDelegate::VelQTreeViewItemDelegate(VelQTreeViewImpl* impl, QObje
 void VelQTreeViewItemDelegate::paint(
     QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
-    if (!index.isValid())
-        return;
-    painter->save();
-    const int state = rowState(option.state, RowPriority::SelectedWins);
-    VelQControlBaseImpl::drawImageStyle(painter, m_impl->itemStyles[state], option.rect);
-    paintTextRow(painter, option.rect, index, m_impl->itemTextStyles[state]);
-    painter->restore();
+    paintRow(painter, option, index, m_impl->itemStyles, m_impl->itemTextStyles,
+        RowPriority::SelectedWins);
 }
 
 QSize VelQTreeViewItemDelegate::sizeHint(
