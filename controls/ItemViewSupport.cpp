@@ -46,6 +46,22 @@ void installSkinnedScrollBars(QAbstractScrollArea* view)
     view->setHorizontalScrollBar(horizontal);
 }
 
+void installBackgroundWidgets(QAbstractScrollArea* view, ViewBackgroundWidget* corner,
+    ViewBackgroundWidget* viewport, const ImageStyle* background)
+{
+    corner->setBackground(background);
+    view->setCornerWidget(corner);
+    viewport->setBackground(background);
+    view->setViewport(viewport);
+}
+
+void selectSingleRows(QAbstractItemView* view)
+{
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+}
+
 void trackRowHover(QAbstractItemView* view)
 {
     view->viewport()->setAttribute(Qt::WA_Hover);

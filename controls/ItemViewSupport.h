@@ -87,6 +87,12 @@ inline int rowHeightOr20(int height)
 // Icon size of a text row by its height: 16 up to 24, 24 up to 32, 32 above.
 int rowIconSize(int rowHeight);
 
+// Installs a view's corner and viewport widgets, both painted with its background record
+// (owned by the view's implementation object).
+void installBackgroundWidgets(QAbstractScrollArea* view, ViewBackgroundWidget* corner,
+    ViewBackgroundWidget* viewport, const ImageStyle* background);
+// Rows are selected whole, one at a time, and never edited in place.
+void selectSingleRows(QAbstractItemView* view);
 // Creates the two skinned bars of a view and installs them, the vertical one first.
 void installSkinnedScrollBars(QAbstractScrollArea* view);
 // Gives a view's viewport hover events, so that rows under the mouse get State_MouseOver.

@@ -2,6 +2,7 @@
 
 #include "framework/AttrReader.h"
 #include "framework/StyleSlots.h"
+#include "theme/PaintCache.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -44,7 +45,7 @@ VelQGroupBoxImpl::VelQGroupBoxImpl(VelQGroupBox* owner)
 void VelQGroupBoxImpl::draw(QPainter* painter, const QRect& r)
 {
     painter->setPen(QPen(lineColor, 1));
-    const QFontMetrics metrics(fontOf(textStyle));
+    const QFontMetrics metrics(PaintCache::font(textStyle));
     const int tw = showText ? metrics.horizontalAdvance(text) : 0;
     const int th = metrics.height();
     const int middle = r.top() + th / 2;

@@ -42,15 +42,9 @@ VelQTableView::VelQTableView(QWidget* parent)
     setVerticalHeader(verticalHeader);
     verticalHeader->hide();
     setShowGrid(false);
-    auto* corner = new VelQConerWidget(this);
-    corner->setBackground(&impl->background);
-    setCornerWidget(corner);
-    auto* port = new VelQViewport(this);
-    port->setBackground(&impl->background);
-    setViewport(port);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setSelectionBehavior(QAbstractItemView::SelectRows);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    installBackgroundWidgets(
+        this, new VelQConerWidget(this), new VelQViewport(this), &impl->background);
+    selectSingleRows(this);
     setFrameStyle(0);
     viewport()->setStyleSheet(QStringLiteral("background-color: rgba(0, 0, 0, 0);"));
     paintViewportWith(&impl->background);

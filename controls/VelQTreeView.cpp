@@ -17,15 +17,9 @@ VelQTreeView::VelQTreeView(QWidget* parent)
     auto* delegate = new VelQTreeViewItemDelegate(impl, this);
     setHeader(new VelQTreeHeader(this));
     setHeaderHidden(true);
-    auto* corner = new VelQTreeConerWidget(this);
-    corner->setBackground(&impl->background);
-    setCornerWidget(corner);
-    auto* port = new VelQTreeViewport(this);
-    port->setBackground(&impl->background);
-    setViewport(port);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setSelectionBehavior(QAbstractItemView::SelectRows);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    installBackgroundWidgets(
+        this, new VelQTreeConerWidget(this), new VelQTreeViewport(this), &impl->background);
+    selectSingleRows(this);
     installSkinnedScrollBars(this);
     setItemDelegate(delegate);
     setStyleSheet(QStringLiteral("background-color: rgba(0, 0, 0, 0);"));
