@@ -68,33 +68,26 @@ QRect reachableArea(QPainter* p)
     return area;
 }
 
-struct Slices {
-    int left;
-    int right;
-    int top;
-    int bottom;
-    bool repeatCenter;
-};
-
-// The nine pieces of a nine-slice image; every piece is skipped when either of its rectangles
-// is empty.
-void drawPieces(QPainter* p, const QImage& image, const Slices& s, int x, int y, int w, int h,
-    bool bottomBand, bool rightBand)
+// The nine pieces of a nine-slice image as key describes them, at x, y; every piece is skipped
+// when either of its rectangles is empty.
+void drawPieces(QPainter* p, const QImage& image, const PaintCache::NineSliceKey& k, int x, int y)
 {
     const int iw = image.width();
     const int ih = image.height();
-    const int L = s.left;
-    const int R = s.right;
-    const int T = s.top;
-    const int B = s.bottom;
+    const int w = k.width;
+    const int h = k.height;
+    const int L = k.left;
+    const int R = k.right;
+    const int T = k.top;
+    const int B = k.bottom;
 
     if (T != 0)
         drawPiece(p, QRect(x + L, y, w - L - R, T), image, QRect(L, 0, iw - L - R, T));
-    if (B != 0 && bottomBand)
+    if (B != 0 && k.bottomBand)
         drawPiece(p, QRect(x + L, y + h - B, w - L - R, B), image, QRect(L, ih - B, iw - L - R, B));
     if (L != 0)
         drawPiece(p, QRect(x, y + T, L, h - T - B), image, QRect(0, T, L, ih - T - B));
-    if (R != 0 && rightBand) {
+    if (R != 0 && k.rightBand) {
         const QRect target(x + w - R, y + T, R, h - T - B);
         const QRect source(iw - R, T, R, ih - T - B);
         if (L != 0 && x + L - 1 > x + w - R) {
@@ -120,7 +113,7 @@ void drawPieces(QPainter* p, const QImage& image, const Slices& s, int x, int y,
     const QRect source(L, T, iw - L - R, ih - T - B);
     if (centre.width() <= 0 || centre.height() <= 0 || source.width() <= 0 || source.height() <= 0)
         return;
-    if (!s.repeatCenter) {
+    if (!k.repeatCenter) {
         p->drawImage(centre, image, source);
         return;
     }
@@ -271,33 +264,22 @@ void VelQControlBaseImpl::drawNineSlice(QPainter* p, const NineSlice& s, int x, 
     const QImage* img = CThemeManager::instance().getImage(s.image, false);
     if (!img)
         return;
-    const Slices slices {bounded(s.sliceLeft), bounded(s.sliceRight), bounded(s.sliceTop),
-        bounded(s.sliceBottom), s.repeatCenter};
+    const int right = bounded(s.sliceRight);
+    const int bottom = bounded(s.sliceBottom);
     // The two outer bands are skipped when they would start left of or above the device.
-    const bool bottomBand = y + h - slices.bottom >= 0;
-    const bool rightBand = x + w - slices.right >= 0;
+    const PaintCache::NineSliceKey key {img->cacheKey(), bounded(s.sliceLeft), right,
+        bounded(s.sliceTop), bottom, w, h, s.repeatCenter,
+        p->testRenderHint(QPainter::SmoothPixmapTransform), y + h - bottom >= 0,
+        x + w - right >= 0};
     if (canReuse(p)) {
-        PaintCache::NineSliceKey key;
-        key.image = img->cacheKey();
-        key.left = slices.left;
-        key.right = slices.right;
-        key.top = slices.top;
-        key.bottom = slices.bottom;
-        key.width = w;
-        key.height = h;
-        key.repeatCenter = slices.repeatCenter;
-        key.smooth = p->testRenderHint(QPainter::SmoothPixmapTransform);
-        key.bottomBand = bottomBand;
-        key.rightBand = rightBand;
-        const QImage* drawn = PaintCache::nineSlice(key, [&](QPainter* target) {
-            drawPieces(target, *img, slices, 0, 0, w, h, bottomBand, rightBand);
-        });
+        const QImage* drawn = PaintCache::nineSlice(
+            key, [&](QPainter* target) { drawPieces(target, *img, key, 0, 0); });
         if (drawn) {
             p->drawImage(QPoint(x, y), *drawn);
             return;
         }
     }
-    drawPieces(p, *img, slices, x, y, w, h, bottomBand, rightBand);
+    drawPieces(p, *img, key, x, y);
 }
 
 void VelQControlBaseImpl::drawNineSlice(QPainter* p, const NineSlice& s, const QRect& r)
