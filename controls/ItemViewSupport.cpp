@@ -46,6 +46,14 @@ void installSkinnedScrollBars(QAbstractScrollArea* view)
     view->setHorizontalScrollBar(horizontal);
 }
 
+StyleSlots rowStyleSlots(
+    ImageStyle& background, ImageStyle (&itemStyles)[4], TextStyle (&itemTextStyles)[4])
+{
+    StyleSlots table;
+    table.image(0, {&background}).imageGroup(2, itemStyles).textGroup(6, itemTextStyles);
+    return table;
+}
+
 void installBackgroundWidgets(QAbstractScrollArea* view, ViewBackgroundWidget* corner,
     ViewBackgroundWidget* viewport, const ImageStyle* background)
 {

@@ -3,6 +3,7 @@
 // Pieces shared by the skinned item views: the list, list view, table view, tree view and the
 // combo box's pop-up.
 #include "framework/ScrollBarChild.h"
+#include "framework/StyleSlots.h"
 #include "framework/VelQControl.h"
 
 #include <QAbstractItemView>
@@ -74,6 +75,11 @@ protected:
 private:
     const ImageStyle* m_background = nullptr;
 };
+
+// The slots a row view's "style" list starts with: 0 the background, 2 to 5 the rows by state,
+// 6 to 9 their texts.
+StyleSlots rowStyleSlots(
+    ImageStyle& background, ImageStyle (&itemStyles)[4], TextStyle (&itemTextStyles)[4]);
 
 // Row looks by the option state: 0 normal, 1 under the mouse, 2 selected.
 enum class RowPriority { HoverWins, SelectedWins };

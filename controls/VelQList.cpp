@@ -2,7 +2,6 @@
 
 #include "framework/AttrReader.h"
 #include "framework/Library.h"
-#include "framework/StyleSlots.h"
 
 #include <QPainter>
 
@@ -38,11 +37,7 @@ bool VelQListImpl::parseAttributes(const ::Json::Value*& json)
     const bool result = VelQControlBaseImpl::parseAttributes(json);
     if (!json)
         return result;
-    StyleSlots()
-        .image(0, {&background})
-        .imageGroup(2, itemStyles)
-        .textGroup(6, itemTextStyles)
-        .read(*json);
+    rowStyleSlots(background, itemStyles, itemTextStyles).read(*json);
     if (const AttrReader attr(json); attr) {
         readMultiSelect(attr, list());
         if (attr.read("itemHeight", itemHeight))

@@ -142,10 +142,7 @@ bool VelQTableViewImpl::parseAttributes(const ::Json::Value*& json)
     const bool result = VelQControlBaseImpl::parseAttributes(json);
     if (!json)
         return result;
-    StyleSlots()
-        .image(0, {&background})
-        .imageGroup(2, itemStyles)
-        .textGroup(6, itemTextStyles)
+    rowStyleSlots(background, itemStyles, itemTextStyles)
         .imageGroup(10, headerStyles)
         .textGroup(14, headerTextStyles)
         .read(*json);

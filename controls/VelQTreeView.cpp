@@ -2,7 +2,6 @@
 
 #include "framework/AttrReader.h"
 #include "framework/Library.h"
-#include "framework/StyleSlots.h"
 
 #include <QPainter>
 #include <QStandardItemModel>
@@ -51,11 +50,7 @@ bool VelQTreeViewImpl::parseAttributes(const ::Json::Value*& json)
     const bool result = VelQControlBaseImpl::parseAttributes(json);
     if (!json)
         return result;
-    StyleSlots()
-        .image(0, {&background})
-        .imageGroup(2, itemStyles)
-        .textGroup(6, itemTextStyles)
-        .read(*json);
+    rowStyleSlots(background, itemStyles, itemTextStyles).read(*json);
     readViewScrollBars(*json, tree(), [this](const ScrollBarChild& child) {
         if (child.arrowSize)
             arrowSize = *child.arrowSize;
