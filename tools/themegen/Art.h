@@ -47,6 +47,8 @@ void begin(QPainter& painter, QImage& image);
 void box(QPainter& p, const QRectF& r, qreal radius, const QColor& fill, const QColor& border);
 // A box image of w × h: the usual nine-slice face whose corners are radius + 1 wide.
 QImage face(int w, int h, qreal radius, const QColor& fill, const QColor& border);
+// A size × size circle: fill inside a 1-px border.
+QImage disc(int size, const QColor& fill, const QColor& border);
 // A rounded rectangle path with its own radius per corner (top-left, top-right, bottom-right,
 // bottom-left).
 QPainterPath cornerPath(const QRectF& r, qreal tl, qreal tr, qreal br, qreal bl);

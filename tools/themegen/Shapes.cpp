@@ -46,6 +46,17 @@ QImage face(int w, int h, qreal radius, const QColor& fill, const QColor& border
     return image;
 }
 
+QImage disc(int size, const QColor& fill, const QColor& border)
+{
+    QImage image = canvas(size, size);
+    QPainter p;
+    begin(p, image);
+    p.setPen(QPen(border, 1));
+    p.setBrush(fill);
+    p.drawEllipse(QRectF(0.5, 0.5, size - 1, size - 1));
+    return image;
+}
+
 QPainterPath cornerPath(const QRectF& r, qreal tl, qreal tr, qreal br, qreal bl)
 {
     QPainterPath path;

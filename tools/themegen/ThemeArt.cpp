@@ -66,16 +66,9 @@ void drawExtensionFaces(const QString& root)
 // Round buttons: 53 × 53 circles, drawn 1:1 (no slices).
 void drawRoundFaces(const QString& root)
 {
-    for (const FaceLook& f : neutralFaces) {
-        QImage image = canvas(53, 53);
-        QPainter p;
-        begin(p, image);
-        p.setPen(QPen(f.border, 1));
-        p.setBrush(f.fill);
-        p.drawEllipse(QRectF(0.5, 0.5, 52, 52));
-        p.end();
-        save(image, root, QStringLiteral("images/button/round_%1.png").arg(f.state));
-    }
+    for (const FaceLook& f : neutralFaces)
+        save(disc(53, f.fill, f.border), root,
+            QStringLiteral("images/button/round_%1.png").arg(f.state));
 }
 
 QImage chevron(const QColor& color)
@@ -128,16 +121,9 @@ void drawCheckMarks(const QString& root)
 void drawRadioMarks(const QString& root)
 {
     const FaceLook rings[] = {{"normal", surface, borderStrong}, {"hover", surface2, glyph}};
-    for (const FaceLook& r : rings) {
-        QImage image = canvas(18, 18);
-        QPainter p;
-        begin(p, image);
-        p.setPen(QPen(r.border, 1));
-        p.setBrush(r.fill);
-        p.drawEllipse(QRectF(0.5, 0.5, 17, 17));
-        p.end();
-        save(image, root, QStringLiteral("images/radio/ring_%1.png").arg(r.state));
-    }
+    for (const FaceLook& r : rings)
+        save(disc(18, r.fill, r.border), root,
+            QStringLiteral("images/radio/ring_%1.png").arg(r.state));
     const FaceLook dots[] = {{"normal", accent, surface}, {"hover", accentHover, surface}};
     for (const FaceLook& d : dots) {
         QImage image = canvas(18, 18);
