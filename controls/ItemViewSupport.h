@@ -53,7 +53,7 @@ protected:
     void mousePressEvent(QMouseEvent* e) override { View::mousePressEvent(e); }
     void mouseReleaseEvent(QMouseEvent* e) override { View::mouseReleaseEvent(e); }
     void mouseMoveEvent(QMouseEvent* e) override { View::mouseMoveEvent(e); }
-    void enterEvent(QEvent* e) override { View::enterEvent(e); }
+    void enterEvent(EnterEvent* e) override { View::enterEvent(e); }
     void leaveEvent(QEvent* e) override { View::leaveEvent(e); }
 
 private:

@@ -38,7 +38,7 @@ void place(
     const auto bounded = [](std::optional<qint64> v) -> std::optional<int> {
         if (!v)
             return std::nullopt;
-        return int(qBound<qint64>(-QWIDGETSIZE_MAX, *v, QWIDGETSIZE_MAX));
+        return int(qBound(-qint64(QWIDGETSIZE_MAX), *v, qint64(QWIDGETSIZE_MAX)));
     };
     const std::optional<int> x = bounded(atX);
     const std::optional<int> y = bounded(atY);

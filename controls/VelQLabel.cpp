@@ -48,7 +48,7 @@ void VelQLabel::mouseMoveEvent(QMouseEvent* event)
     QLabel::mouseMoveEvent(event);
 }
 
-void VelQLabel::enterEvent(QEvent* event)
+void VelQLabel::enterEvent(EnterEvent* event)
 {
     QLabel::enterEvent(event);
 }

@@ -66,7 +66,7 @@ void VelQLabelEx::mouseDoubleClickEvent(QMouseEvent* event)
         d()->onMouseDoubleClick(event);
 }
 
-void VelQLabelEx::enterEvent(QEvent* event)
+void VelQLabelEx::enterEvent(EnterEvent* event)
 {
     QLabel::enterEvent(event);
 }

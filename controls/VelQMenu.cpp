@@ -95,7 +95,7 @@ void VelQMenu::mouseMoveEvent(QMouseEvent* event)
 }
 
 // The hover index outlives leaving the menu; only hiding clears it.
-void VelQMenu::enterEvent(QEvent* event)
+void VelQMenu::enterEvent(EnterEvent* event)
 {
     QMenu::enterEvent(event);
 }

@@ -109,7 +109,7 @@ void VelQScrollBar::mouseMoveEvent(QMouseEvent* event)
     QScrollBar::mouseMoveEvent(event);
 }
 
-void VelQScrollBar::enterEvent(QEvent* event)
+void VelQScrollBar::enterEvent(EnterEvent* event)
 {
     QScrollBar::enterEvent(event);
 }

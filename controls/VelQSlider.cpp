@@ -48,7 +48,7 @@ QRect VelQSlider::thumbRect() const
 }
 
 // Moves without a button matter only while the pointer is inside, for the thumb's hover look.
-void VelQSlider::enterEvent(QEvent* event)
+void VelQSlider::enterEvent(EnterEvent* event)
 {
     VelQControl<QSlider>::enterEvent(event);
     setAttribute(Qt::WA_MouseTracking);

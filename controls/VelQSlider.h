@@ -28,7 +28,7 @@ public:
     QString typeName() const override { return QStringLiteral("qtslider"); }
 
 protected:
-    void enterEvent(QEvent* event) override;
+    void enterEvent(EnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
 
 private:

@@ -27,7 +27,7 @@ void VelQSpinBox::mouseMoveEvent(QMouseEvent* event)
     QSpinBox::mouseMoveEvent(event);
 }
 
-void VelQSpinBox::enterEvent(QEvent* event)
+void VelQSpinBox::enterEvent(EnterEvent* event)
 {
     QSpinBox::enterEvent(event);
 }

@@ -18,7 +18,7 @@ void VelQSplitter::mouseReleaseEvent(QMouseEvent*) { }
 
 void VelQSplitter::mouseMoveEvent(QMouseEvent*) { }
 
-void VelQSplitter::enterEvent(QEvent* event)
+void VelQSplitter::enterEvent(EnterEvent* event)
 {
     QWidget::enterEvent(event);
 }

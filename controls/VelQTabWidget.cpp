@@ -16,7 +16,7 @@ enum ItemState { ItemNormal = 0, ItemHovered = 1, ItemCurrent = 2 };
 // Sizes and spaces come from descriptions; keep the arithmetic within what Qt can place.
 int bounded(qint64 v)
 {
-    return int(qBound<qint64>(-QWIDGETSIZE_MAX, v, QWIDGETSIZE_MAX));
+    return int(qBound(-qint64(QWIDGETSIZE_MAX), v, qint64(QWIDGETSIZE_MAX)));
 }
 
 } // namespace
@@ -88,7 +88,7 @@ void VelQTabWidget::mouseMoveEvent(QMouseEvent* event)
     update();
 }
 
-void VelQTabWidget::enterEvent(QEvent* event)
+void VelQTabWidget::enterEvent(EnterEvent* event)
 {
     QWidget::enterEvent(event);
 }

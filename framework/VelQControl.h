@@ -105,7 +105,7 @@ protected:
         if (m_impl)
             m_impl->onMouseMove(e);
     }
-    void enterEvent(QEvent* e) override
+    void enterEvent(EnterEvent* e) override
     {
         QtWidget::enterEvent(e);
         if (m_impl)

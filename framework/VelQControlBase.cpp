@@ -13,7 +13,7 @@ namespace {
 // Geometry from descriptions may be anything a JSON int holds; keep Qt's arithmetic in range.
 int bounded(qint64 v)
 {
-    return int(qBound<qint64>(-QWIDGETSIZE_MAX, v, QWIDGETSIZE_MAX));
+    return int(qBound(-qint64(QWIDGETSIZE_MAX), v, qint64(QWIDGETSIZE_MAX)));
 }
 
 int boundedSize(int v)
