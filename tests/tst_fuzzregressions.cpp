@@ -1,6 +1,7 @@
 // Replays the inputs the fuzzers once failed on, and the committed seeds, through the same
 // entry points; in the sanitized build every replay is also checked for memory and UB faults.
 #include "FuzzEntry.h"
+#include "TestPaths.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,6 @@
 // The gallery end to end: the real Vitrina with the real packages, from the folder that holds
 // them, and the same program started from a folder without packages.
+#include "TestPaths.h"
 #include "support/TestSupport.h"
 
 #include "Startup.h"

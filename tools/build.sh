@@ -1,6 +1,10 @@
 #!/usr/bin/env bash
-# Configures and builds the project into build/ (extra arguments go to CMake's configure step).
+# Configures and builds the project with Qt 5 into build/, or with the Qt that VELQT_QT_MAJOR
+# names into build-qt<N>/ (extra arguments go to CMake's configure step).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-cmake --build build --parallel "$(nproc)"
+major="${VELQT_QT_MAJOR:-5}"
+dir=build
+[ "$major" = 5 ] || dir="build-qt$major"
+cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELQT_QT_MAJOR="$major" "$@" >/dev/null
+cmake --build "$dir" --parallel "$(nproc)"
