@@ -156,6 +156,7 @@ VelQComboList::VelQComboList(VelQComboBoxImpl* impl)
     : m_impl(impl)
 {
     setItemDelegate(new VelQComboItemDelegate(impl, this));
+    linkScrollBars(this);
     viewport()->installEventFilter(this);
     setFrameStyle(0);
     viewport()->setStyleSheet(QStringLiteral("background-color: rgba(0, 0, 0, 0);"));
