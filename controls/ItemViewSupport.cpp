@@ -43,7 +43,8 @@ namespace {
 // QAbstractScrollArea hooks a replacing bar to its own scrolling only, while QAbstractItemView
 // hears its bars (and pages lazy models in as they reach their end) through connections made
 // once, to the bars it was built with. This keeps whatever bars the view holds connected as Qt
-// connects those first ones, and as Qt does, so that the connections stay unique.
+// connects those first ones, by the same signatures, so that a connection Qt made itself is
+// never made twice.
 class ScrollBarLink : public QObject {
 public:
     explicit ScrollBarLink(QAbstractItemView* view)
