@@ -38,12 +38,66 @@ int rowIconSize(int rowHeight)
     return rowHeight <= 32 ? 24 : 32;
 }
 
-void installSkinnedScrollBars(QAbstractScrollArea* view)
+namespace {
+
+// QAbstractScrollArea hooks a replacing bar to its own scrolling only, while QAbstractItemView
+// hears its bars (and pages lazy models in as they reach their end) through connections made
+// once, to the bars it was built with. This keeps whatever bars the view holds connected as Qt
+// connects those first ones, by the same signatures, so that a connection Qt made itself is
+// never made twice.
+class ScrollBarLink : public QObject {
+public:
+    explicit ScrollBarLink(QAbstractItemView* view)
+        : QObject(view)
+        , m_view(view)
+    {
+        link();
+        // A bar set later is added to the holder of the one it replaces.
+        for (QScrollBar* bar : {view->horizontalScrollBar(), view->verticalScrollBar()}) {
+            if (QWidget* holder = bar->parentWidget())
+                holder->installEventFilter(this);
+        }
+    }
+
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::ChildAdded)
+            link();
+        return false;
+    }
+
+private:
+    void link()
+    {
+        QScrollBar* vertical = m_view->verticalScrollBar();
+        QScrollBar* horizontal = m_view->horizontalScrollBar();
+        connect(vertical, SIGNAL(actionTriggered(int)), m_view, SLOT(verticalScrollbarAction(int)),
+            Qt::UniqueConnection);
+        connect(horizontal, SIGNAL(actionTriggered(int)), m_view,
+            SLOT(horizontalScrollbarAction(int)), Qt::UniqueConnection);
+        connect(vertical, SIGNAL(valueChanged(int)), m_view,
+            SLOT(verticalScrollbarValueChanged(int)), Qt::UniqueConnection);
+        connect(horizontal, SIGNAL(valueChanged(int)), m_view,
+            SLOT(horizontalScrollbarValueChanged(int)), Qt::UniqueConnection);
+    }
+
+    QAbstractItemView* m_view;
+};
+
+} // namespace
+
+void linkScrollBars(QAbstractItemView* view)
+{
+    new ScrollBarLink(view);
+}
+
+void installSkinnedScrollBars(QAbstractItemView* view)
 {
     auto* horizontal = new VelQScrollBar(Qt::Horizontal, view);
     auto* vertical = new VelQScrollBar(Qt::Vertical, view);
     view->setVerticalScrollBar(vertical);
     view->setHorizontalScrollBar(horizontal);
+    linkScrollBars(view);
 }
 
 StyleSlots rowStyleSlots(

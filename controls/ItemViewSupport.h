@@ -99,8 +99,12 @@ void installBackgroundWidgets(QAbstractScrollArea* view, ViewBackgroundWidget* c
     ViewBackgroundWidget* viewport, const ImageStyle* background);
 // Rows are selected whole, one at a time, and never edited in place.
 void selectSingleRows(QAbstractItemView* view);
-// Creates the two skinned bars of a view and installs them, the vertical one first.
-void installSkinnedScrollBars(QAbstractScrollArea* view);
+// Keeps the scroll bars of view, the ones it holds now and any that replace them later,
+// connected to it as Qt connects the bars it builds a view with: their actions and values reach
+// the view, which pages a lazy model in when its bar reaches the end.
+void linkScrollBars(QAbstractItemView* view);
+// Creates the two skinned bars of a view and installs them, the vertical one first, linked.
+void installSkinnedScrollBars(QAbstractItemView* view);
 // Gives a view's viewport hover events, so that rows under the mouse get State_MouseOver.
 void trackRowHover(QAbstractItemView* view);
 // Applies the scroll-bar children of element to the bars the view holds now (a program may

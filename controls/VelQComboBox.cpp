@@ -119,8 +119,9 @@ void VelQComboBoxImpl::fillSamples()
     box->setCurrentIndex(0);
 }
 
-VelQComboItemDelegate::VelQComboItemDelegate(VelQComboBoxImpl* impl)
-    : m_impl(impl)
+VelQComboItemDelegate::VelQComboItemDelegate(VelQComboBoxImpl* impl, QObject* parent)
+    : QItemDelegate(parent)
+    , m_impl(impl)
 {
 }
 
@@ -153,9 +154,9 @@ QSize VelQComboItemDelegate::sizeHint(const QStyleOptionViewItem& option, const 
 
 VelQComboList::VelQComboList(VelQComboBoxImpl* impl)
     : m_impl(impl)
-    , m_delegate(impl)
 {
-    setItemDelegate(&m_delegate);
+    setItemDelegate(new VelQComboItemDelegate(impl, this));
+    linkScrollBars(this);
     viewport()->installEventFilter(this);
     setFrameStyle(0);
     viewport()->setStyleSheet(QStringLiteral("background-color: rgba(0, 0, 0, 0);"));

@@ -33,7 +33,7 @@ public:
 class VELQTLIB_EXPORT VelQComboItemDelegate : public QItemDelegate {
     Q_OBJECT
 public:
-    explicit VelQComboItemDelegate(VelQComboBoxImpl* impl);
+    VelQComboItemDelegate(VelQComboBoxImpl* impl, QObject* parent);
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
         const QModelIndex& index) const override;
@@ -44,7 +44,9 @@ private:
     QPointer<VelQComboBoxImpl> m_impl;
 };
 
-// The combo box's pop-up list, its viewport painted with the pop-up background.
+// The combo box's pop-up list, its viewport painted with the pop-up background. Its rows are
+// painted by a VelQComboItemDelegate that the list owns until Qt or a program replaces and
+// deletes it.
 class VELQTLIB_EXPORT VelQComboList : public QListView {
     Q_OBJECT
 public:
@@ -55,7 +57,6 @@ protected:
 
 private:
     QPointer<VelQComboBoxImpl> m_impl;
-    VelQComboItemDelegate m_delegate;
 };
 
 } // namespace VelQtLib

@@ -4,7 +4,10 @@
 #include "framework/StyleSlots.h"
 
 #include <QFontMetrics>
+#include <QPainter>
 #include <QPalette>
+#include <QStyleOption>
+#include <QTextDocument>
 
 namespace VelQtLib {
 
@@ -22,15 +25,42 @@ VelQLabelImpl* VelQLabel::d() const
     return static_cast<VelQLabelImpl*>(const_cast<VelQLabel*>(this)->impl());
 }
 
-void VelQLabel::setText(const QString& s)
-{
-    d()->text = s;
-    QLabel::setText(s);
-}
-
 void VelQLabel::paintEvent(QPaintEvent* event)
 {
-    QLabel::paintEvent(event);
+    // Rich text, selectable text and mnemonics for a buddy are Qt's to lay out, unshortened.
+    const bool plain = textFormat() == Qt::PlainText
+        || (textFormat() == Qt::AutoText && !Qt::mightBeRichText(text()));
+    const bool selectable = textInteractionFlags()
+        & (Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard | Qt::TextEditable);
+    if (!plain || selectable || buddy()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    // As Qt's label lays out a plain text: inside the margin and the indent.
+    QRect box = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
+    const Qt::LayoutDirection direction
+        = text().isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
+    const Qt::Alignment align = QStyle::visualAlignment(direction, alignment());
+    int indent = this->indent();
+    if (indent < 0 && frameWidth())
+        indent = fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2 - margin();
+    if (indent > 0) {
+        box.adjust(align & Qt::AlignLeft ? indent : 0, align & Qt::AlignTop ? indent : 0,
+            align & Qt::AlignRight ? -indent : 0, align & Qt::AlignBottom ? -indent : 0);
+    }
+    const QString shown = d()->shownText(box.width());
+    if (shown == text()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    drawFrame(&painter);
+    QStyleOption option;
+    option.initFrom(this);
+    const int flags = int(align)
+        | (direction == Qt::LeftToRight ? Qt::TextForceLeftToRight : Qt::TextForceRightToLeft);
+    style()->drawItemText(
+        &painter, box, flags, option.palette, isEnabled(), shown, foregroundRole());
 }
 
 void VelQLabel::mousePressEvent(QMouseEvent* event)
@@ -56,13 +86,6 @@ void VelQLabel::enterEvent(EnterEvent* event)
 void VelQLabel::leaveEvent(QEvent* event)
 {
     QLabel::leaveEvent(event);
-}
-
-void VelQLabel::resizeEvent(QResizeEvent* event)
-{
-    QLabel::resizeEvent(event);
-    if (d()->textStyle.elideMode != Qt::ElideNone)
-        QLabel::setText(d()->shortened(width()));
 }
 
 VelQLabelImpl::VelQLabelImpl(VelQLabel* owner)
@@ -98,10 +121,12 @@ void VelQLabelImpl::applyStyle()
     label()->setAlignment(alignmentOf(textStyle));
 }
 
-QString VelQLabelImpl::shortened(int width) const
+QString VelQLabelImpl::shownText(int width) const
 {
     const auto mode = Qt::TextElideMode(qBound(0, textStyle.elideMode, int(Qt::ElideNone)));
-    return QFontMetrics(fontOf(textStyle)).elidedText(text, mode, width);
+    if (mode == Qt::ElideNone)
+        return label()->text();
+    return label()->fontMetrics().elidedText(label()->text(), mode, width);
 }
 
 } // namespace VelQtLib

@@ -8,8 +8,8 @@ namespace VelQtLib {
 
 class VelQLabelImpl;
 
-// A QLabel whose font, colour and alignment come from a text style; Qt paints it, and a resize
-// shortens the text to the label's width.
+// A QLabel whose font, colour and alignment come from a text style. Qt paints it; a plain text
+// wider than the label is painted shortened by the style's elide mode, while text() stays whole.
 class VELQTLIB_EXPORT VelQLabel : public VelQControl<QLabel> {
     Q_OBJECT
 public:
@@ -17,10 +17,6 @@ public:
     ~VelQLabel() override;
 
     QString typeName() const override { return QStringLiteral("qtlabel"); }
-
-public slots:
-    // Shows s in full; the next resize shortens it to the width.
-    void setText(const QString& s);
 
 protected:
     // Qt's own label painting and mouse handling; nothing reaches the implementation.
@@ -30,7 +26,6 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void enterEvent(EnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
     VelQLabelImpl* d() const;

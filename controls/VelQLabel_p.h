@@ -15,11 +15,11 @@ public:
 
     // Sets the widget's font, text colour and alignment from textStyle.
     void applyStyle();
-    // The full text shortened to width by textStyle's elide mode.
-    QString shortened(int width) const;
+    // The label's text as painted into a rectangle width wide: shortened by textStyle's elide
+    // mode when it does not fit.
+    QString shownText(int width) const;
 
     TextStyle textStyle;
-    QString text; // the full text, before any shortening
 
 private:
     VelQLabel* label() const { return static_cast<VelQLabel*>(owner); }

@@ -129,7 +129,8 @@ void VelQListViewImpl::fillSamples()
         return;
     found->hide();
     itemTemplate = found;
-    delegate->controls = stampControls(found);
+    if (delegate)
+        delegate->controls = stampControls(found);
     controlRects.clear();
     view()->doItemsLayout();
 }

@@ -32,7 +32,8 @@ public:
     VelQListView::FillCallback fillCallback = nullptr;
     // Where each drawn control of each row was placed, in viewport coordinates.
     QMap<int, QMap<VelQControlBaseImpl*, QRect>> controlRects;
-    VelQListViewItemDelegate* delegate = nullptr;
+    // Null once a program has deleted it after putting its own in its place.
+    QPointer<VelQListViewItemDelegate> delegate;
 };
 
 // Draws each row as a copy of the template and reports presses on its controls.

@@ -300,56 +300,36 @@ void VelQTableViewitemDelegate::toggleCheck(QEvent* event, QAbstractItemModel* m
 
 VelQTableHeader::VelQTableHeader(
     Qt::Orientation orientation, VelQTableViewImpl* impl, QWidget* parent)
-    : QHeaderView(orientation, parent)
+    : SkinnedHeader(orientation, parent)
     , m_impl(impl)
 {
+    setLook(&impl->headerStyles[0], &impl->headerTextStyles[0]);
     // As QTableView's own headers.
     setSectionsClickable(true);
     setHighlightSections(true);
 }
 
-QRect VelQTableHeader::sectionRect(int logical) const
+bool VelQTableHeader::carriesCheck(int logical) const
 {
-    if (orientation() == Qt::Horizontal)
-        return QRect(sectionViewportPosition(logical), 0, sectionSize(logical), height());
-    return QRect(0, sectionViewportPosition(logical), width(), sectionSize(logical));
+    return orientation() == Qt::Horizontal && logical == 0 && m_impl->checkStyle;
 }
 
-void VelQTableHeader::paintEvent(QPaintEvent*)
+QRect VelQTableHeader::titleRect(int logical, const QRect& section) const
 {
-    QPainter painter(viewport());
-    VelQControlBaseImpl::drawImageStyle(&painter, m_impl->headerStyles[0], rect());
-    if (count() == 0 || !model())
-        return;
-    // Only the sections in view: a header may have a million of them.
-    const int length = orientation() == Qt::Horizontal ? viewport()->width() : viewport()->height();
-    int first = visualIndexAt(0);
-    int last = visualIndexAt(length - 1);
-    if (first < 0)
-        first = 0;
-    if (last < 0)
-        last = count() - 1;
-    for (int visual = first; visual <= last; ++visual) {
-        const int logical = logicalIndex(visual);
-        if (isSectionHidden(logical))
-            continue;
-        const QRect section = sectionRect(logical);
-        VelQControlBaseImpl::drawImageStyle(&painter, m_impl->headerStyles[0], section);
-        QRect textRect = section;
-        const bool check = orientation() == Qt::Horizontal && logical == 0 && m_impl->checkStyle;
-        if (check)
-            textRect.setLeft(section.left() + 10 + m_impl->checkSize.width());
-        const QString text = model()->headerData(logical, orientation()).toString();
-        VelQControlBaseImpl::drawStyledText(
-            &painter, text, m_impl->headerTextStyles[0], textRect, true);
-        if (check)
-            m_impl->drawCheck(&painter, m_impl->checkRect(section), m_impl->headerChecked);
-    }
+    if (!carriesCheck(logical))
+        return section;
+    return section.adjusted(10 + m_impl->checkSize.width(), 0, 0, 0);
+}
+
+void VelQTableHeader::paintSectionExtras(QPainter* painter, int logical, const QRect& section) const
+{
+    if (carriesCheck(logical))
+        m_impl->drawCheck(painter, m_impl->checkRect(section), m_impl->headerChecked);
 }
 
 void VelQTableHeader::mousePressEvent(QMouseEvent* event)
 {
-    if (orientation() == Qt::Horizontal && m_impl->checkStyle && count() > 0) {
+    if (count() > 0 && carriesCheck(0)) {
         const QRect section = sectionRect(0);
         if (m_impl->checkRect(section).contains(event->pos())) {
             m_impl->headerChecked = !m_impl->headerChecked;

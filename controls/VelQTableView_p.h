@@ -1,8 +1,8 @@
 #pragma once
 
+#include "controls/SkinnedHeader.h"
 #include "controls/VelQTableView.h"
 
-#include <QHeaderView>
 #include <QItemDelegate>
 #include <QMap>
 #include <QPointer>
@@ -68,17 +68,19 @@ private:
 
 // A table header painted from the table's header records; the horizontal one carries the
 // header check box.
-class VELQTLIB_EXPORT VelQTableHeader : public QHeaderView {
+class VELQTLIB_EXPORT VelQTableHeader : public SkinnedHeader {
     Q_OBJECT
 public:
     VelQTableHeader(Qt::Orientation orientation, VelQTableViewImpl* impl, QWidget* parent);
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
+    QRect titleRect(int logical, const QRect& section) const override;
+    void paintSectionExtras(QPainter* painter, int logical, const QRect& section) const override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    QRect sectionRect(int logical) const;
+    // The first section of the horizontal header, when the table has check style.
+    bool carriesCheck(int logical) const;
 
     VelQTableViewImpl* m_impl;
 };

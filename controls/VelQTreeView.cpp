@@ -14,7 +14,7 @@ VelQTreeView::VelQTreeView(QWidget* parent)
     auto* impl = new VelQTreeViewImpl(this);
     setImpl(impl);
     auto* delegate = new VelQTreeViewItemDelegate(impl, this);
-    setHeader(new VelQTreeHeader(this));
+    setHeader(new VelQTreeHeader(impl, this));
     setHeaderHidden(true);
     installBackgroundWidgets(
         this, new VelQTreeConerWidget(this), new VelQTreeViewport(this), &impl->background);
@@ -102,13 +102,12 @@ QSize VelQTreeViewItemDelegate::sizeHint(
     return hint;
 }
 
-VelQTreeHeader::VelQTreeHeader(QWidget* parent)
-    : QHeaderView(Qt::Horizontal, parent)
+VelQTreeHeader::VelQTreeHeader(VelQTreeViewImpl* impl, QWidget* parent)
+    : SkinnedHeader(Qt::Horizontal, parent)
 {
+    setLook(&impl->background, &impl->itemTextStyles[Normal]);
     // As QTreeView's own header: the last column takes the rest of the width.
     setStretchLastSection(true);
 }
-
-void VelQTreeHeader::paintEvent(QPaintEvent*) { }
 
 } // namespace VelQtLib

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "controls/SkinnedHeader.h"
 #include "controls/VelQTreeView.h"
 
-#include <QHeaderView>
 #include <QItemDelegate>
 
 namespace VelQtLib {
@@ -22,7 +22,7 @@ public:
     ImageStyle background;
     ImageStyle itemStyles[4];
     TextStyle itemTextStyles[4];
-    // Kept for a header look; the tree's header stays hidden.
+    // Kept for a header look; a shown header paints with the background and item text.
     ImageStyle headerStyles[4];
     TextStyle headerTextStyles[4];
 
@@ -44,14 +44,12 @@ private:
     VelQTreeViewImpl* m_impl;
 };
 
-// The tree's header: hidden, and painting nothing should it be shown.
-class VELQTLIB_EXPORT VelQTreeHeader : public QHeaderView {
+// The tree's header: hidden until a program shows it, and then painted with the tree's
+// background and its normal item text.
+class VELQTLIB_EXPORT VelQTreeHeader : public SkinnedHeader {
     Q_OBJECT
 public:
-    explicit VelQTreeHeader(QWidget* parent);
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
+    VelQTreeHeader(VelQTreeViewImpl* impl, QWidget* parent);
 };
 
 // The corner between the tree's scroll bars, painted with the tree's background.

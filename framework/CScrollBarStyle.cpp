@@ -18,6 +18,18 @@ QStyle* platformStyle()
     return QStyleFactory::create(QStringLiteral("Fusion"));
 }
 
+// A widget of one of this library's classes (or of a class derived from one): a skinned
+// control, or a part that the library made for one, such as a pop-up list or a header.
+bool isOurs(const QWidget* widget)
+{
+    for (const QMetaObject* meta = widget ? widget->metaObject() : nullptr; meta;
+         meta = meta->superClass()) {
+        if (qstrncmp(meta->className(), "VelQtLib::", 10) == 0)
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 CScrollBarStyle* CScrollBarStyle::instance()
@@ -37,12 +49,17 @@ CScrollBarStyle::~CScrollBarStyle() = default;
 QRect CScrollBarStyle::subElementRect(
     SubElement element, const QStyleOption* option, const QWidget* widget) const
 {
+    if (!isOurs(widget))
+        return QProxyStyle::subElementRect(element, option, widget);
     return QCommonStyle::subElementRect(element, option, widget);
 }
 
 QRect CScrollBarStyle::subControlRect(ComplexControl control, const QStyleOptionComplex* option,
     SubControl subControl, const QWidget* widget) const
 {
+    // The platform style paints the widgets that are not ours, so it measures them too.
+    if (!isOurs(widget))
+        return QProxyStyle::subControlRect(control, option, subControl, widget);
     QRect r = QCommonStyle::subControlRect(control, option, subControl, widget);
     if (control != CC_Slider || subControl != SC_SliderHandle)
         return r;

@@ -6,9 +6,10 @@
 
 namespace VelQtLib {
 
-// The application style: the platform's style, with QCommonStyle's geometry, and slider
-// handles of skinned sliders at the size their skin gives, so that Qt hit-tests and drags the
-// thumb that is painted.
+// The application style: the platform's style, with QCommonStyle's geometry for the library's
+// own widgets and slider handles of skinned sliders at the size their skin gives, so that Qt
+// hit-tests and drags the thumb that is painted. Every other widget keeps the platform's
+// geometry, as it would without the library.
 class VELQTLIB_EXPORT CScrollBarStyle : public QProxyStyle {
     Q_OBJECT
 public:

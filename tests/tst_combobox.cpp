@@ -5,6 +5,7 @@
 
 #include <QLineEdit>
 #include <QPainter>
+#include <QStyledItemDelegate>
 #include <QtTest>
 
 using namespace VelQtLib;
@@ -39,6 +40,19 @@ QImage paintedRow(VelQComboBox* combo, int row, QStyle::State state)
     combo->view()->itemDelegate()->paint(&painter, option, combo->model()->index(row, 0));
     return image;
 }
+
+// A program's own row painter that counts the rows it paints.
+class CountingDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+        const QModelIndex& index) const override
+    {
+        ++painted;
+        QStyledItemDelegate::paint(painter, option, index);
+    }
+    mutable int painted = 0;
+};
 
 } // namespace
 
@@ -294,6 +308,45 @@ private slots:
         QCOMPARE_PIXEL(image, 100, 30, row1);
         QCOMPARE_PIXEL(image, 100, 5, row0);
         combo->hidePopup();
+    }
+
+    // Qt 5 deletes the delegate it replaces, Qt 6 does not; a program may delete ours itself.
+    void programDelegateReplacesOurs_data()
+    {
+        QTest::addColumn<QByteArray>("owner");
+        QTest::addColumn<bool>("deleteOurs");
+        QTest::newRow("without parent") << QByteArray() << false;
+        QTest::newRow("owned by the box") << QByteArray("box") << false;
+        QTest::newRow("owned by the list") << QByteArray("list") << false;
+        QTest::newRow("ours deleted first") << QByteArray("box") << true;
+    }
+
+    void programDelegateReplacesOurs()
+    {
+        QFETCH(QByteArray, owner);
+        QFETCH(bool, deleteOurs);
+        auto combo = skinnedBox(&host);
+        combo->addItems({QStringLiteral("a"), QStringLiteral("b")});
+        if (deleteOurs)
+            delete combo->itemDelegate();
+        QObject* parent = owner == "box" ? static_cast<QObject*>(combo.get())
+            : owner == "list"            ? combo->view()
+                                         : nullptr;
+        QPointer<CountingDelegate> mine = new CountingDelegate(parent);
+        combo->setItemDelegate(mine);
+        QCOMPARE(combo->itemDelegate(), mine.data());
+        QCOMPARE(combo->view()->itemDelegate(), mine.data());
+        host.show();
+        combo->showPopup();
+        QTRY_VERIFY(mine->painted > 0);
+        // The skin keeps the pop-up's surface, under the last row that the program paints.
+        const QImage popup = render(combo->view()->viewport());
+        QCOMPARE_PIXEL(popup, popup.width() - 3, popup.height() - 3, listBack);
+        combo->hidePopup();
+        // Another replacement, as Qt's own code makes when its style changes.
+        combo->setItemDelegate(new QStyledItemDelegate(combo.get()));
+        combo.reset();
+        delete mine;
     }
 
     void textAttribute()

@@ -3,6 +3,10 @@
 #include <VelQtLib.h>
 #include <controls/VelQList_p.h>
 
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QStandardItemModel>
+#include <QStyledItemDelegate>
 #include <QtTest>
 
 using namespace VelQtLib;
@@ -27,6 +31,124 @@ std::unique_ptr<VelQList> skinnedList(QWidget* parent, const QByteArray& json = 
 QPair<int, int> columnsIn(const QImage& image, int y0, int y1, QColor colour)
 {
     return columnsOf(image, colour, 8, QRect(0, y0, image.width(), y1 - y0 + 1));
+}
+
+// A program's row painter: rows 33 high, or row r 25 + 10 r high when growing; it counts the
+// rows it paints.
+class TallRows : public QStyledItemDelegate {
+public:
+    TallRows(bool growing, QObject* parent)
+        : QStyledItemDelegate(parent)
+        , growing(growing)
+    {
+    }
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        return QSize(QStyledItemDelegate::sizeHint(option, index).width(),
+            growing ? 25 + 10 * index.row() : 33);
+    }
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+        const QModelIndex& index) const override
+    {
+        ++painted;
+        QStyledItemDelegate::paint(painter, option, index);
+    }
+    const bool growing;
+    mutable int painted = 0;
+};
+
+// A view of kind over three editable rows of two columns: a skinned one (its background the
+// "back" record) or Qt's own.
+QAbstractItemView* makeView(const QByteArray& kind, bool skinned, QWidget* parent)
+{
+    QAbstractItemView* view = nullptr;
+    if (kind == "list") {
+        auto* list = skinned ? new VelQList(parent) : new QListWidget(parent);
+        for (const char* text : {"r0", "r1", "r2"}) {
+            auto* item = new QListWidgetItem(QLatin1String(text), list);
+            item->setFlags(item->flags() | Qt::ItemIsEditable);
+        }
+        view = list;
+    } else {
+        if (kind == "listview")
+            view = skinned ? new VelQListView(parent) : new QListView(parent);
+        else if (kind == "tree")
+            view = skinned ? new VelQTreeView(parent) : new QTreeView(parent);
+        else
+            view = skinned ? new VelQTableView(parent) : new QTableView(parent);
+        auto* model = new QStandardItemModel(3, 2, view);
+        for (int row = 0; row < 3; ++row) {
+            for (int column = 0; column < 2; ++column)
+                model->setItem(
+                    row, column, new QStandardItem(QStringLiteral("r%1c%2").arg(row).arg(column)));
+        }
+        model->setHorizontalHeaderLabels({QStringLiteral("H0"), QStringLiteral("H1")});
+        view->setModel(model);
+    }
+    if (skinned) {
+        const ::Json::Value json = parsed(R"({"style": [["back", 0, 0]]})");
+        dynamic_cast<IVelQControlBase*>(view)->loadAttributes(&json);
+    }
+    view->setGeometry(skinned ? 0 : 200, 0, 200, 200);
+    view->show();
+    return view;
+}
+
+// Calls Qt's setter on view after construction and measures what Qt's views do with it.
+QVariantList afterSetter(QAbstractItemView* view, const QByteArray& setter)
+{
+    const QModelIndex first = view->model()->index(0, 0);
+    auto* tall = new TallRows(setter == "uniformRowHeights", view);
+    QHeaderView* header = nullptr;
+    if (auto* tree = qobject_cast<QTreeView*>(view))
+        header = tree->header();
+    else if (auto* table = qobject_cast<QTableView*>(view))
+        header = table->verticalHeader();
+    if (setter == "editTriggers") {
+        view->setEditTriggers(QAbstractItemView::DoubleClicked);
+        const QPoint at = view->visualRect(first).center();
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+        return {view->viewport()->findChild<QLineEdit*>() != nullptr};
+    }
+    if (setter == "extendedSelection") {
+        view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+        view->selectAll();
+        return {view->selectionModel()->selectedIndexes().size()};
+    }
+    if (setter == "header") {
+        header->show();
+        QCoreApplication::processEvents();
+        const QImage image = render(header);
+        // Section labels painted over the header's background.
+        const int painted = image.width() * image.height()
+            - countNear(image, image.pixelColor(image.width() - 1, image.height() - 1), 8);
+        return {header->isVisible(), header->sizeHint().height() > 0, painted > 20,
+            view->viewport()->geometry().intersects(header->geometry())};
+    }
+    if (setter == "spacing") {
+        static_cast<QListView*>(view)->setSpacing(0);
+        const QRect r0 = view->visualRect(first), r1 = view->visualRect(view->model()->index(1, 0));
+        return {r0.top(), r1.top() - r0.bottom() - 1};
+    }
+    // As programs often do: the replaced painter is deleted.
+    QAbstractItemDelegate* replaced = view->itemDelegate();
+    view->setItemDelegate(tall);
+    delete replaced;
+    // A list view adopts a row template through its painter.
+    if (qobject_cast<VelQListView*>(view))
+        new VelQContainer(view);
+    if (auto* control = dynamic_cast<IVelQControlBase*>(view))
+        control->fillSamples();
+    if (setter == "uniformRowHeights")
+        static_cast<QTreeView*>(view)->setUniformRowHeights(false);
+    view->doItemsLayout();
+    view->viewport()->update();
+    QTest::qWaitFor([&] { return tall->painted > 0; });
+    QVariantList rows {tall->painted > 0, view->itemDelegate(first) == tall};
+    // A table's rows are as high as its vertical header makes them.
+    for (int row = 0; row < 3 && !qobject_cast<QTableView*>(view); ++row)
+        rows << view->visualRect(view->model()->index(row, 0)).height();
+    return rows;
 }
 
 } // namespace
@@ -278,6 +400,37 @@ private slots:
         QCOMPARE(list->currentRow(), 0);
         QCOMPARE(list->selectedItems().size(), 1);
         list->hide();
+    }
+
+    // Each default a skinned view gives itself yields to Qt's own setter called afterwards,
+    // while the skin goes on painting the view's background.
+    void qtSettersWin_data()
+    {
+        QTest::addColumn<QByteArray>("kind");
+        QTest::addColumn<QByteArray>("setter");
+        const QList<QByteArray> common = {"editTriggers", "extendedSelection", "itemDelegate"};
+        const QList<QPair<QByteArray, QList<QByteArray>>> views
+            = {{"list", {"spacing"}}, {"listview", {"spacing"}},
+                {"tree", {"header", "uniformRowHeights"}}, {"table", {"header"}}};
+        for (const auto& view : views) {
+            for (const QByteArray& setter : common + view.second)
+                QTest::addRow("%s %s", view.first.constData(), setter.constData())
+                    << view.first << setter;
+        }
+    }
+
+    void qtSettersWin()
+    {
+        QFETCH(QByteArray, kind);
+        QFETCH(QByteArray, setter);
+        QWidget window;
+        window.resize(400, 200);
+        QAbstractItemView* ours = makeView(kind, true, &window);
+        QAbstractItemView* qts = makeView(kind, false, &window);
+        QVERIFY(shown(&window));
+        QCOMPARE(afterSetter(ours, setter), afterSetter(qts, setter));
+        const QImage image = render(ours->viewport());
+        QCOMPARE_PIXEL(image, image.width() - 2, image.height() - 2, listBack);
     }
 
     void hugeRowsAreHarmless()

@@ -51,6 +51,54 @@ QColor colourOf(const ImageStyle& style)
     return style.valid ? style.color : QColor();
 }
 
+// A model that hands out its 200 rows 20 at a time, as SQL and file-system models do.
+class PagedModel : public QAbstractListModel {
+public:
+    int rowCount(const QModelIndex& parent = {}) const override
+    {
+        return parent.isValid() ? 0 : loaded;
+    }
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        return role == Qt::DisplayRole ? QVariant(QString::number(index.row())) : QVariant();
+    }
+    bool canFetchMore(const QModelIndex& parent) const override
+    {
+        return !parent.isValid() && loaded < 200;
+    }
+    void fetchMore(const QModelIndex& parent) override
+    {
+        if (!canFetchMore(parent))
+            return;
+        beginInsertRows(QModelIndex(), loaded, loaded + 19);
+        loaded += 20;
+        endInsertRows();
+    }
+    int loaded = 0;
+};
+
+// A view that records what its vertical bar tells it.
+template<class View> class ScrollProbe : public View {
+public:
+    explicit ScrollProbe(QWidget* parent)
+        : View(parent)
+    {
+    }
+    QList<int> actions, values;
+
+protected:
+    void verticalScrollbarAction(int action) override
+    {
+        actions << action;
+        View::verticalScrollbarAction(action);
+    }
+    void verticalScrollbarValueChanged(int value) override
+    {
+        values << value;
+        View::verticalScrollbarValueChanged(value);
+    }
+};
+
 } // namespace
 
 class tst_ScrollBar : public QObject {
@@ -532,6 +580,83 @@ private slots:
         QCOMPARE(scrollBarArrowSheet(Qt::Vertical, 4),
             QStringLiteral("QScrollBar::add-line:vertical{ height:4px;width:4px; } "
                            "QScrollBar::sub-line:vertical{ height:4px;width:4px; }"));
+    }
+
+    // Qt's item views hear their scroll bars' actions and values (paging lazy models in) only
+    // from the bars they were built with; the skinned bars must reach them too.
+    void viewsKeepQtsScrollHandling_data()
+    {
+        QTest::addColumn<QByteArray>("type");
+        QTest::addColumn<bool>("programBars");
+        for (const char* type : {"qtlist", "qtlistview", "qttree", "qtdatagrid", "qtcombobox"}) {
+            QTest::addRow("%s", type) << QByteArray(type) << false;
+            QTest::addRow("%s, bars of the program", type) << QByteArray(type) << true;
+        }
+    }
+
+    void viewsKeepQtsScrollHandling()
+    {
+        QFETCH(QByteArray, type);
+        QFETCH(bool, programBars);
+        PagedModel model;
+        std::unique_ptr<QWidget> owner;
+        QAbstractItemView* view = nullptr;
+        QList<int>*actions = nullptr, *values = nullptr;
+        const auto probe = [&](auto* probed) {
+            owner.reset(probed);
+            view = probed;
+            actions = &probed->actions;
+            values = &probed->values;
+        };
+        if (type == "qtlist")
+            probe(new ScrollProbe<VelQList>(&host));
+        else if (type == "qtlistview")
+            probe(new ScrollProbe<VelQListView>(&host));
+        else if (type == "qttree")
+            probe(new ScrollProbe<VelQTreeView>(&host));
+        else if (type == "qtdatagrid")
+            probe(new ScrollProbe<VelQTableView>(&host));
+        if (auto* list = qobject_cast<QListWidget*>(view)) {
+            for (int i = 0; i < 200; ++i)
+                list->addItem(QString::number(i));
+        } else if (view) {
+            view->setModel(&model);
+        }
+        host.show();
+        if (type == "qtcombobox") {
+            auto* combo = new VelQComboBox(&host);
+            owner.reset(combo);
+            // A box without rows does not open.
+            model.fetchMore(QModelIndex());
+            combo->setModel(&model);
+            combo->show();
+            combo->showPopup();
+            view = combo->view();
+        }
+        if (programBars) {
+            view->setVerticalScrollBar(new VelQScrollBar(Qt::Vertical));
+            view->setHorizontalScrollBar(new QScrollBar(Qt::Horizontal));
+        }
+        if (type != "qtcombobox") {
+            view->setGeometry(0, 0, 150, 150);
+            view->show();
+        }
+        QTRY_VERIFY(view->isVisible());
+        QScrollBar* bar = view->verticalScrollBar();
+        QTRY_VERIFY(bar->maximum() > 0);
+        // The view fetches by itself until its viewport is full.
+        int firstPage = -1;
+        while (firstPage != model.loaded) {
+            firstPage = model.loaded;
+            QTest::qWait(20);
+        }
+        bar->triggerAction(QAbstractSlider::SliderToMaximum);
+        if (type != "qtlist")
+            QTRY_VERIFY(model.loaded > firstPage);
+        if (actions) {
+            QCOMPARE(*actions, QList<int> {QAbstractSlider::SliderToMaximum});
+            QVERIFY(!values->isEmpty());
+        }
     }
 
     void thicknessLongSheet()

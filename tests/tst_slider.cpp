@@ -109,46 +109,88 @@ private slots:
             slider->orientation() == Qt::Horizontal ? handle.width() : handle.height());
     }
 
-    void otherGeometryIsCommonStyles()
+    // Our controls get QCommonStyle's geometry (a skinned slider its skin's handle); a widget
+    // that is not ours gets the geometry of the platform style that paints it, and a handle it
+    // can press.
+    void geometryByOwner_data()
+    {
+        QTest::addColumn<QByteArray>("kind");
+        QTest::addColumn<bool>("ours");
+        QTest::newRow("slider") << QByteArray("slider") << false;
+        QTest::newRow("vertical slider") << QByteArray("vslider") << false;
+        QTest::newRow("scroll bar") << QByteArray("scrollbar") << false;
+        QTest::newRow("skinned slider") << QByteArray("skinned") << true;
+        QTest::newRow("skinned scroll bar") << QByteArray("skinnedbar") << true;
+    }
+
+    void geometryByOwner()
+    {
+        QFETCH(QByteArray, kind);
+        QFETCH(bool, ours);
+        QStyle* style = QApplication::style();
+        auto* common = static_cast<QCommonStyle*>(style);
+        QStyle* platform = static_cast<QProxyStyle*>(style)->baseStyle();
+        std::unique_ptr<QAbstractSlider> slider;
+        if (kind == "skinned")
+            slider = skinned(&host, QSize(200, 21), R"({"max": 100, "val": 30})");
+        else if (kind == "skinnedbar")
+            slider = std::make_unique<VelQScrollBar>(Qt::Vertical, &host);
+        else if (kind == "scrollbar")
+            slider = std::make_unique<QScrollBar>(Qt::Vertical, &host);
+        else
+            slider = std::make_unique<QSlider>(
+                kind == "slider" ? Qt::Horizontal : Qt::Vertical, &host);
+        if (kind.endsWith("bar"))
+            slider->resize(16, 200);
+        else if (kind != "skinned")
+            slider->resize(
+                slider->orientation() == Qt::Horizontal ? QSize(200, 21) : QSize(21, 200));
+        slider->setRange(0, 100);
+        slider->setValue(30);
+        const bool bar = kind.endsWith("bar");
+        QStyleOptionSlider option = optionOf(*slider);
+        option.pageStep = slider->pageStep();
+        // A scroll bar keeps its minimum at the top.
+        option.upsideDown = option.upsideDown && !bar;
+        const QStyle::ComplexControl cc = bar ? QStyle::CC_ScrollBar : QStyle::CC_Slider;
+        const QStyle::SubControl handle
+            = bar ? QStyle::SC_ScrollBarSlider : QStyle::SC_SliderHandle;
+        const auto parts = bar ? QList<QStyle::SubControl> {handle, QStyle::SC_ScrollBarAddLine}
+                               : QList<QStyle::SubControl> {QStyle::SC_SliderGroove};
+        for (QStyle::SubControl sc : parts) {
+            const QRect expected = ours
+                ? common->QCommonStyle::subControlRect(cc, &option, sc, slider.get())
+                : platform->subControlRect(cc, &option, sc, slider.get());
+            QCOMPARE(style->subControlRect(cc, &option, sc, slider.get()), expected);
+        }
+        QCOMPARE(style->pixelMetric(QStyle::PM_SliderLength, &option, slider.get()),
+            kind == "skinned"
+                ? 20
+                : platform->pixelMetric(QStyle::PM_SliderLength, &option, slider.get()));
+        const QRect grip = style->subControlRect(cc, &option, handle, slider.get());
+        QVERIFY(grip.width() > 2 && grip.height() > 2);
+        QSignalSpy pressed(slider.get(), &QAbstractSlider::sliderPressed);
+        QTest::mousePress(slider.get(), Qt::LeftButton, Qt::NoModifier, grip.center());
+        QVERIFY(slider->isSliderDown());
+        QTest::mouseRelease(slider.get(), Qt::LeftButton, Qt::NoModifier, grip.center());
+        QCOMPARE(pressed.count(), 1);
+        QCOMPARE(slider->value(), 30);
+    }
+
+    void geometryOfOtherWidgets()
     {
         QStyle* style = QApplication::style();
         auto* common = static_cast<QCommonStyle*>(style);
-        auto* proxy = static_cast<QProxyStyle*>(style);
-        QSlider plain(Qt::Horizontal, &host);
-        plain.setGeometry(0, 0, 200, 21);
-        plain.setRange(0, 100);
-        plain.setValue(30);
-        QStyleOptionSlider option = optionOf(plain);
-        for (QStyle::SubControl sc : {QStyle::SC_SliderHandle, QStyle::SC_SliderGroove}) {
-            QCOMPARE(style->subControlRect(QStyle::CC_Slider, &option, sc, &plain),
-                common->QCommonStyle::subControlRect(QStyle::CC_Slider, &option, sc, &plain));
-        }
-        QCOMPARE(style->pixelMetric(QStyle::PM_SliderLength, &option, &plain),
-            proxy->baseStyle()->pixelMetric(QStyle::PM_SliderLength, &option, &plain));
+        QStyle* platform = static_cast<QProxyStyle*>(style)->baseStyle();
+        QStyleOptionSlider option;
         QCOMPARE(style->pixelMetric(QStyle::PM_SliderLength, &option, nullptr),
-            proxy->baseStyle()->pixelMetric(QStyle::PM_SliderLength, &option, nullptr));
-
-        QCOMPARE(style->pixelMetric(QStyle::PM_SliderControlThickness, &option, &plain),
-            proxy->baseStyle()->pixelMetric(QStyle::PM_SliderControlThickness, &option, &plain));
-
+            platform->pixelMetric(QStyle::PM_SliderLength, &option, nullptr));
         // The groove of a skinned slider is the whole widget, so that the channel pages.
         auto slider = skinned(&host, QSize(200, 21), R"({"thumbH": 30})");
         option = optionOf(*slider);
-        const QRect groove = style->subControlRect(
-            QStyle::CC_Slider, &option, QStyle::SC_SliderGroove, slider.get());
-        QCOMPARE(groove,
-            common->QCommonStyle::subControlRect(
-                QStyle::CC_Slider, &option, QStyle::SC_SliderGroove, slider.get()));
-        QCOMPARE(groove, QRect(0, 0, 200, 21));
-
-        QScrollBar bar(Qt::Vertical, &host);
-        bar.setGeometry(0, 0, 16, 200);
-        QStyleOptionSlider barOption = optionOf(bar);
-        barOption.pageStep = bar.pageStep();
-        for (QStyle::SubControl sc : {QStyle::SC_ScrollBarSlider, QStyle::SC_ScrollBarAddLine}) {
-            QCOMPARE(style->subControlRect(QStyle::CC_ScrollBar, &barOption, sc, &bar),
-                common->QCommonStyle::subControlRect(QStyle::CC_ScrollBar, &barOption, sc, &bar));
-        }
+        QCOMPARE(style->subControlRect(
+                     QStyle::CC_Slider, &option, QStyle::SC_SliderGroove, slider.get()),
+            QRect(0, 0, 200, 21));
         QSpinBox spin(&host);
         spin.setGeometry(0, 0, 80, 24);
         QStyleOptionSpinBox spinOption;
@@ -156,12 +198,23 @@ private slots:
         spinOption.subControls = QStyle::SC_All;
         QCOMPARE(
             style->subControlRect(QStyle::CC_SpinBox, &spinOption, QStyle::SC_SpinBoxUp, &spin),
+            platform->subControlRect(QStyle::CC_SpinBox, &spinOption, QStyle::SC_SpinBoxUp, &spin));
+        VelQSpinBox skinnedSpin(&host);
+        skinnedSpin.setGeometry(0, 0, 80, 24);
+        spinOption.initFrom(&skinnedSpin);
+        QCOMPARE(style->subControlRect(
+                     QStyle::CC_SpinBox, &spinOption, QStyle::SC_SpinBoxUp, &skinnedSpin),
             common->QCommonStyle::subControlRect(
-                QStyle::CC_SpinBox, &spinOption, QStyle::SC_SpinBoxUp, &spin));
+                QStyle::CC_SpinBox, &spinOption, QStyle::SC_SpinBoxUp, &skinnedSpin));
+        QPushButton plain(&host);
         QStyleOptionButton button;
+        button.initFrom(&plain);
         button.rect = QRect(0, 0, 80, 30);
-        QCOMPARE(style->subElementRect(QStyle::SE_PushButtonContents, &button, nullptr),
-            common->QCommonStyle::subElementRect(QStyle::SE_PushButtonContents, &button, nullptr));
+        QCOMPARE(style->subElementRect(QStyle::SE_PushButtonFocusRect, &button, &plain),
+            platform->subElementRect(QStyle::SE_PushButtonFocusRect, &button, &plain));
+        VelQPushButton ours(&host);
+        QCOMPARE(style->subElementRect(QStyle::SE_PushButtonFocusRect, &button, &ours),
+            common->QCommonStyle::subElementRect(QStyle::SE_PushButtonFocusRect, &button, &ours));
     }
 
     void painting_data()
