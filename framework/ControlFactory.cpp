@@ -52,6 +52,14 @@ QWidget* CreateControl(const char* typeName, const ::Json::Value* element, QWidg
     return widget;
 }
 
+std::vector<std::string> RegisteredControls()
+{
+    std::vector<std::string> names;
+    for (const auto& entry : creators())
+        names.push_back(entry.first);
+    return names;
+}
+
 const std::set<std::string>& ListedControls()
 {
     return listed();
