@@ -39,10 +39,11 @@ struct Options {
 };
 
 // The control type a theme element named by a theme name most likely styles: the one that
-// reads most of its "attr" keys and "style" slots.
+// reads most of its "attr" keys, and its "style" slots with records of their kind.
 std::string guessType(const ::Json::Value& element)
 {
     const std::vector<std::string> registered = VelQtLib::RegisteredControls();
+    const VelQtLib::CThemePackage* theme = VelQtLib::CThemeManager::instance().themePackage();
     const VelQtLib::ControlSpec* best = nullptr;
     int bestScore = 0;
     for (const VelQtLib::ControlSpec& spec : VelQtLib::controlSpecs()) {
@@ -56,8 +57,15 @@ std::string guessType(const ::Json::Value& element)
         if (const ::Json::Value* style = VelQtLib::Json::arrayMember(element, "style")) {
             for (const ::Json::Value& entry : *style) {
                 int slot = 0;
-                if (entry.isArray() && entry.size() >= 3 && VelQtLib::Json::toInt(entry[2], slot))
-                    score += VelQtLib::findSlot(spec, slot) ? 1 : -1;
+                if (!entry.isArray() || entry.size() < 3 || !VelQtLib::Json::toInt(entry[2], slot))
+                    continue;
+                const VelQtLib::SlotSpec* s = VelQtLib::findSlot(spec, slot);
+                std::string name;
+                VelQtLib::Json::toStdString(entry[0], name);
+                const QString record = QString::fromStdString(name);
+                const bool isText = theme && theme->textStyles.contains(record)
+                    && !theme->imageStyles.contains(record);
+                score += s && s->text == isText ? 1 : -1;
             }
         }
         if (!best || score > bestScore) {
@@ -219,6 +227,10 @@ private:
             const std::vector<std::string> registered = VelQtLib::RegisteredControls();
             const bool isType
                 = std::find(registered.begin(), registered.end(), name) != registered.end();
+            const VelQtLib::ControlSpec* spec = VelQtLib::findControlSpec(name);
+            // Types that only a theme element styles (the pop-up menu) have no control here.
+            if (!isType && spec)
+                continue;
             const std::string type = isType ? name : guessType(element);
             const QSize size = cellSize(type);
             auto* label = new QLabel(QString::fromStdString(name), sheet);
