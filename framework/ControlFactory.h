@@ -21,6 +21,7 @@ VELQTLIB_EXPORT void RegisterControl(const char* typeName, ControlCreator creato
 // Creates a control by type name, parents it and parses element into it; null when unknown.
 VELQTLIB_EXPORT QWidget* CreateControl(
     const char* typeName, const ::Json::Value* element, QWidget* parent);
+VELQTLIB_EXPORT bool IsRegisteredControl(const std::string& typeName);
 // Every registered type name.
 VELQTLIB_EXPORT std::vector<std::string> RegisteredControls();
 // The registered names whose registration was listed.

@@ -6,7 +6,6 @@
 #include "theme/PackageCheck.h"
 #include "theme/ThemeManager.h"
 
-#include <algorithm>
 #include <set>
 
 namespace VelQtLib {
@@ -236,7 +235,6 @@ void Checker::element(const QString& path, const ::Json::Value& e, int depth)
         return;
     }
     const std::string type = typeValue->asString();
-    const std::vector<std::string> registered = RegisteredControls();
     if (type == "qtscrollbar") {
         r.error(typeValue,
             path
@@ -244,10 +242,10 @@ void Checker::element(const QString& path, const ::Json::Value& e, int depth)
                                  "skinned by a scroll-bar child of a scrollable control"));
         return;
     }
-    if (std::find(registered.begin(), registered.end(), type) == registered.end()) {
+    if (!IsRegisteredControl(type)) {
         r.error(typeValue,
             path + QStringLiteral(": unknown control type ") + quoted(type)
-                + suggestion(QString::fromStdString(type), toStrings(registered))
+                + suggestion(QString::fromStdString(type), toStrings(RegisteredControls()))
                 + QStringLiteral("; the element is left out"));
         return;
     }

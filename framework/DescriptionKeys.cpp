@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-#include <cstring>
+#include <map>
 
 namespace VelQtLib {
 
@@ -235,15 +235,18 @@ const std::vector<ControlSpec>& controlSpecs()
 
 const ControlSpec* findControlSpec(const std::string& typeName)
 {
-    for (const ControlSpec& spec : controlSpecs()) {
-        if (typeName == spec.typeName)
-            return &spec;
-        for (const char* alias : spec.aliases) {
-            if (typeName == alias)
-                return &spec;
+    // Asked for every element of every description loaded.
+    static const std::map<std::string, const ControlSpec*> byName = [] {
+        std::map<std::string, const ControlSpec*> names;
+        for (const ControlSpec& spec : controlSpecs()) {
+            names.emplace(spec.typeName, &spec);
+            for (const char* alias : spec.aliases)
+                names.emplace(alias, &spec);
         }
-    }
-    return nullptr;
+        return names;
+    }();
+    const auto it = byName.find(typeName);
+    return it == byName.end() ? nullptr : it->second;
 }
 
 const SlotSpec* findSlot(const ControlSpec& control, int slot)

@@ -249,7 +249,8 @@ void checkStyleImages(CThemePackage& package, const CThemeManager& manager)
         Diagnostic::Style, package.path + QStringLiteral("/style.json"), text.first, text.second);
     for (const StyleImageUse& use : package.uncheckedImages) {
         QSize size;
-        if (!imageExists(manager, use.path, &size)) {
+        const bool sliced = use.margins[0] || use.margins[1] || use.margins[2] || use.margins[3];
+        if (!imageExists(manager, use.path, sliced ? &size : nullptr)) {
             report.errorAt(
                 use.at, use.where + QStringLiteral("image \"%1\" is in no package").arg(use.path));
             continue;
