@@ -6,7 +6,12 @@
 #include "theme/PackageCheck.h"
 #include "theme/ThemeManager.h"
 
+#include <QVarLengthArray>
+
+#include <algorithm>
+#include <iterator>
 #include <set>
+#include <string_view>
 
 namespace VelQtLib {
 
@@ -42,6 +47,103 @@ const KeyTable& anyControlAttrKeys()
     return keys;
 }
 
+// A child whose type names a scroll bar skins a bar of its scrollable parent.
+bool isScrollBar(const ::Json::Value& child)
+{
+    const ::Json::Value* type = Json::member(child, "type");
+    if (!type || !type->isString())
+        return false;
+    const char* begin = nullptr;
+    const char* end = nullptr;
+    type->getString(&begin, &end);
+    return std::string_view(begin, std::size_t(end - begin)).find("scrollbar")
+        != std::string_view::npos;
+}
+
+// Where a value sits in its document, as messages name it ("elements[0].child[2]: "): a chain
+// of steps on the stack, written out only when a problem is reported, since nearly every
+// description has none.
+class Where {
+public:
+    // A step already written out: the start of a path.
+    explicit Where(const QString& written = QString())
+        : m_written(written)
+    {
+    }
+    // head, then the index when there is one, then tail: ".child[" 2 "]".
+    Where(const Where& parent, const char* head, qint64 index = -1, const char* tail = "")
+        : m_parent(&parent)
+        , m_head(head)
+        , m_index(index)
+        , m_tail(tail)
+    {
+    }
+
+    QString text() const
+    {
+        QString out = m_parent ? m_parent->text() : m_written;
+        out += QLatin1String(m_head);
+        if (m_index >= 0)
+            out += QString::number(m_index);
+        return out + QLatin1String(m_tail);
+    }
+
+private:
+    const Where* m_parent = nullptr;
+    QString m_written;
+    const char* m_head = "";
+    qint64 m_index = -1;
+    const char* m_tail = "";
+};
+
+// Whom a key table belongs to, as an unknown key's message names it.
+struct Owner {
+    const char* name;
+    bool quoted = false; // a control type: "qtbutton" in quotes
+
+    QString text() const
+    {
+        return quoted ? QStringLiteral("\"%1\"").arg(QLatin1String(name))
+                      : QString::fromLatin1(name);
+    }
+};
+
+// The members of an object that its key table names, found in one pass over the object.
+class Members {
+public:
+    Members(const ::Json::Value& object, const KeyTable& table)
+        : m_table(table)
+        , m_values(int(table.size()))
+    {
+        std::fill(m_values.begin(), m_values.end(), nullptr);
+        if (!object.isObject())
+            return;
+        for (auto it = object.begin(), end = object.end(); it != end; ++it) {
+            const char* nameEnd = nullptr;
+            if (const KeySpec* spec = findKey(table, it.memberName(&nameEnd)))
+                m_values[int(spec - table.data())] = &*it;
+            else
+                m_unknown = true;
+        }
+    }
+
+    // The member under a key of the table, or null.
+    const ::Json::Value* operator[](const char* key) const
+    {
+        const KeySpec* spec = findKey(m_table, key);
+        return spec ? m_values[int(spec - m_table.data())] : nullptr;
+    }
+    // The member under the table's key at index, or null.
+    const ::Json::Value* at(std::size_t index) const { return m_values[int(index)]; }
+    // The object has members that the table lacks.
+    bool hasUnknown() const { return m_unknown; }
+
+private:
+    const KeyTable& m_table;
+    QVarLengthArray<const ::Json::Value*, 32> m_values;
+    bool m_unknown = false;
+};
+
 class Checker {
 public:
     explicit Checker(const DocumentReport& report)
@@ -50,35 +152,43 @@ public:
     {
     }
 
-    void element(const QString& path, const ::Json::Value& e, int depth);
-    void themeElement(const QString& path, const ::Json::Value& e);
+    Members keys(const Where& prefix, const ::Json::Value& object, const KeyTable& table,
+        const Owner& owner);
+    void element(const Where& path, const ::Json::Value& e, int depth);
+    void themeElement(const Where& path, const ::Json::Value& e);
 
 private:
-    void keys(const QString& prefix, const ::Json::Value& object, const KeyTable& table,
-        const QString& owner);
-    void attr(const QString& prefix, const ::Json::Value& e, const ControlSpec* spec);
+    void attr(const Where& prefix, const ::Json::Value* a, const ControlSpec* spec);
     // inTheme: the records come from the theme package, as for a theme element.
     void styleList(
-        const QString& prefix, const ::Json::Value& e, const ControlSpec* spec, bool inTheme);
+        const Where& prefix, const ::Json::Value* list, const ControlSpec* spec, bool inTheme);
     void children(
-        const QString& path, const ::Json::Value& e, bool scrollable, int depth, bool inTheme);
-    void scrollBarChild(const QString& path, const ::Json::Value& child, bool inTheme);
-    void styleName(const QString& prefix, const ::Json::Value& at, const std::string& name,
+        const Where& path, const ::Json::Value* list, bool scrollable, int depth, bool inTheme);
+    void scrollBarChild(const Where& path, const ::Json::Value& child, bool inTheme);
+    void styleName(const Where& prefix, const ::Json::Value& at, const QString& name,
         const SlotSpec* slot, bool inTheme);
-    void image(const QString& prefix, const char* key, const ::Json::Value& value);
+    void image(const Where& prefix, const char* key, const ::Json::Value& value);
 
     const DocumentReport& r;
     const CThemeManager& manager;
 };
 
-void Checker::keys(
-    const QString& prefix, const ::Json::Value& object, const KeyTable& table, const QString& owner)
+Members Checker::keys(
+    const Where& prefix, const ::Json::Value& object, const KeyTable& table, const Owner& owner)
 {
-    checkUnknownKeys(r, prefix, object, table, owner);
-    for (const KeySpec& spec : table) {
-        const ::Json::Value* value = Json::member(object, spec.key);
-        if (!value || !checkKeyValue(r, prefix, spec.key, spec.kind, *value))
+    Members members(object, table);
+    if (members.hasUnknown())
+        checkUnknownKeys(r, prefix.text(), object, table, owner.text());
+    // Problems are named in the table's order.
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        const ::Json::Value* value = members.at(i);
+        if (!value)
             continue;
+        const KeySpec& spec = table[i];
+        if (!acceptsValue(spec.kind, *value)) {
+            checkKeyValue(r, prefix.text(), spec.key, spec.kind, *value);
+            continue;
+        }
         if (spec.kind == KeyKind::Image)
             image(prefix, spec.key, *value);
         else if (spec.kind == KeyKind::StyleName) {
@@ -87,12 +197,13 @@ void Checker::keys(
             // The menu's "text0" to "text3" name text styles, its other keys image styles.
             const bool text = spec.key[0] == 't';
             const SlotSpec slot {0, 0, text, ""};
-            styleName(prefix, *value, name, &slot, true);
+            styleName(prefix, *value, QString::fromStdString(name), &slot, true);
         }
     }
+    return members;
 }
 
-void Checker::image(const QString& prefix, const char* key, const ::Json::Value& value)
+void Checker::image(const Where& prefix, const char* key, const ::Json::Value& value)
 {
     std::string path;
     Json::toStdString(value, path);
@@ -100,13 +211,12 @@ void Checker::image(const QString& prefix, const char* key, const ::Json::Value&
         return;
     r.error(&value,
         QStringLiteral("%1\"%2\": image %3 is in no package")
-            .arg(prefix, QLatin1String(key), quoted(path)));
+            .arg(prefix.text(), QLatin1String(key), quoted(path)));
 }
 
-void Checker::styleName(const QString& prefix, const ::Json::Value& at, const std::string& name,
+void Checker::styleName(const Where& prefix, const ::Json::Value& at, const QString& key,
     const SlotSpec* slot, bool inTheme)
 {
-    const QString key = QString::fromStdString(name);
     const bool wantsText = !slot || slot->text;
     const bool wantsImage = !slot || !slot->text;
     if (wantsImage && (key == QLatin1String("empty") || key == QLatin1String("emptyRect")))
@@ -130,7 +240,7 @@ void Checker::styleName(const QString& prefix, const ::Json::Value& at, const st
         for (const QString& n : wantsImage ? own->imageStyles.keys() : own->textStyles.keys())
             names.push_back(n);
     }
-    QString message = QStringLiteral("%1no %2 \"%3\" in %4").arg(prefix, kind, key, where)
+    QString message = QStringLiteral("%1no %2 \"%3\" in %4").arg(prefix.text(), kind, key, where)
         + suggestion(key, names);
     if (holds(other))
         message += inTheme ? QStringLiteral(
@@ -142,92 +252,97 @@ void Checker::styleName(const QString& prefix, const ::Json::Value& at, const st
 }
 
 void Checker::styleList(
-    const QString& prefix, const ::Json::Value& e, const ControlSpec* spec, bool inTheme)
+    const Where& prefix, const ::Json::Value* list, const ControlSpec* spec, bool inTheme)
 {
-    const ::Json::Value* list = Json::member(e, "style");
     if (!list || !list->isArray())
         return;
-    for (::Json::ArrayIndex i = 0; i < list->size(); ++i) {
-        const ::Json::Value& entry = (*list)[i];
-        const QString at = prefix + QStringLiteral("\"style\"[%1]: ").arg(i);
-        if (!entry.isArray() || entry.size() < 3 || !entry[0].isString()
-            || !entry[2].isConvertibleTo(::Json::intValue)) {
+    ::Json::ArrayIndex i = 0;
+    for (const ::Json::Value& entry : *list) {
+        const Where at(prefix, "\"style\"[", i++, "]: ");
+        const ::Json::Value* name = nullptr;
+        const ::Json::Value* slotValue = nullptr;
+        if (entry.isArray() && entry.size() >= 3) {
+            // A parsed array holds every index: its first and third members are [0] and [2].
+            auto it = entry.begin();
+            name = &*it;
+            std::advance(it, 2);
+            slotValue = &*it;
+        }
+        if (!name || !name->isString() || !slotValue->isConvertibleTo(::Json::intValue)) {
             r.error(&entry,
-                at + QStringLiteral("an entry must be [record name, 0, slot], got ")
+                at.text() + QStringLiteral("an entry must be [record name, 0, slot], got ")
                     + describeValue(entry) + QStringLiteral("; it is skipped"));
             continue;
         }
-        const int index = entry[2].asInt();
+        const int index = slotValue->asInt();
         const SlotSpec* slot = spec ? findSlot(*spec, index) : nullptr;
         if (spec && !slot) {
             QStringList used;
             for (const SlotSpec& s : spec->styleSlots)
                 used << (s.first == s.last ? QString::number(s.first)
                                            : QStringLiteral("%1-%2").arg(s.first).arg(s.last));
-            r.warning(&entry[2],
-                at
+            r.warning(slotValue,
+                at.text()
                     + QStringLiteral("slot %1 is not read by \"%2\" (its slots: %3)")
                           .arg(index)
                           .arg(QLatin1String(spec->typeName),
                               used.isEmpty() ? QStringLiteral("none")
                                              : used.join(QLatin1String(", "))));
         }
-        styleName(at, entry[0], entry[0].asString(), slot, inTheme);
+        const char* begin = nullptr;
+        const char* end = nullptr;
+        name->getString(&begin, &end);
+        styleName(at, *name, QString::fromUtf8(begin, int(end - begin)), slot, inTheme);
     }
 }
 
-void Checker::attr(const QString& prefix, const ::Json::Value& e, const ControlSpec* spec)
+void Checker::attr(const Where& prefix, const ::Json::Value* a, const ControlSpec* spec)
 {
-    const ::Json::Value* a = Json::member(e, "attr");
     if (!a || !a->isObject())
         return;
-    const QString owner = spec ? QStringLiteral("\"%1\"").arg(QLatin1String(spec->typeName))
-                               : QStringLiteral("any control");
-    keys(
-        prefix + QStringLiteral("\"attr\": "), *a, spec ? spec->attr : anyControlAttrKeys(), owner);
+    keys(Where(prefix, "\"attr\": "), *a, spec ? spec->attr : anyControlAttrKeys(),
+        spec ? Owner {spec->typeName, true} : Owner {"any control"});
 }
 
-void Checker::scrollBarChild(const QString& path, const ::Json::Value& child, bool inTheme)
+void Checker::scrollBarChild(const Where& path, const ::Json::Value& child, bool inTheme)
 {
-    const QString prefix = path + QStringLiteral(": ");
+    const Where prefix(path, ": ");
     const ControlSpec& spec = scrollBarChildSpec();
-    keys(prefix, child, scrollBarChildKeys(), QStringLiteral("a scroll-bar child"));
-    if (const ::Json::Value* a = Json::objectMember(child, "attr"))
-        keys(prefix + QStringLiteral("\"attr\": "), *a, spec.attr,
-            QStringLiteral("a scroll-bar child"));
-    styleList(prefix, child, &spec, inTheme);
+    const Members members = keys(prefix, child, scrollBarChildKeys(), {"a scroll-bar child"});
+    if (const ::Json::Value* a = members["attr"]; a && a->isObject())
+        keys(Where(prefix, "\"attr\": "), *a, spec.attr, {"a scroll-bar child"});
+    styleList(prefix, members["style"], &spec, inTheme);
 }
 
 void Checker::children(
-    const QString& path, const ::Json::Value& e, bool scrollable, int depth, bool inTheme)
+    const Where& path, const ::Json::Value* list, bool scrollable, int depth, bool inTheme)
 {
-    const ::Json::Value* list = Json::member(e, "child");
     if (!list || !list->isArray())
         return;
-    for (::Json::ArrayIndex i = 0; i < list->size(); ++i) {
-        const ::Json::Value& child = (*list)[i];
-        const QString at = path + QStringLiteral(".child[%1]").arg(i);
-        const std::string type = Json::stringOr(child, "type", std::string());
-        if (scrollable && type.find("scrollbar") != std::string::npos)
+    ::Json::ArrayIndex i = 0;
+    for (const ::Json::Value& child : *list) {
+        const Where at(path, ".child[", i++, "]");
+        if (scrollable && isScrollBar(child))
             scrollBarChild(at, child, inTheme);
         else if (!inTheme)
             element(at, child, depth + 1);
     }
 }
 
-void Checker::element(const QString& path, const ::Json::Value& e, int depth)
+void Checker::element(const Where& path, const ::Json::Value& e, int depth)
 {
     if (depth > 256)
         return;
     if (!e.isObject()) {
-        r.error(
-            &e, path + QStringLiteral(": an element must be an object, got ") + describeValue(e));
+        r.error(&e,
+            path.text() + QStringLiteral(": an element must be an object, got ")
+                + describeValue(e));
         return;
     }
     const ::Json::Value* typeValue = Json::member(e, "type");
     if (!typeValue || !typeValue->isString()) {
         r.error(typeValue ? typeValue : &e,
-            path
+            path.text()
                 + (typeValue ? QStringLiteral(": \"type\" must be a string, got ")
                             + describeValue(*typeValue)
                              : QStringLiteral(": \"type\" is missing"))
@@ -237,38 +352,42 @@ void Checker::element(const QString& path, const ::Json::Value& e, int depth)
     const std::string type = typeValue->asString();
     if (type == "qtscrollbar") {
         r.error(typeValue,
-            path
+            path.text()
                 + QStringLiteral(": a \"qtscrollbar\" element is left out; scroll bars are "
                                  "skinned by a scroll-bar child of a scrollable control"));
         return;
     }
     if (!IsRegisteredControl(type)) {
         r.error(typeValue,
-            path + QStringLiteral(": unknown control type ") + quoted(type)
+            path.text() + QStringLiteral(": unknown control type ") + quoted(type)
                 + suggestion(QString::fromStdString(type), toStrings(RegisteredControls()))
                 + QStringLiteral("; the element is left out"));
         return;
     }
     const ControlSpec* spec = findControlSpec(type);
-    const QString prefix = path + QStringLiteral(": ");
-    keys(prefix, e, elementKeys(), QStringLiteral("an element"));
-    if (const ::Json::Value* layout = Json::objectMember(e, "layout")) {
-        keys(prefix + QStringLiteral("\"layout\": "), *layout, layoutKeys(),
-            QStringLiteral("\"layout\""));
-        const unsigned layoutType = unsigned(Json::intOr(*layout, "type", 0));
-        if (layoutType > 3)
-            r.warning(Json::member(*layout, "type"),
-                prefix
-                    + QStringLiteral("\"layout\": \"type\" %1 is none of 0 (anchored), 1 (fill), "
-                                     "2 (none), 3 (fixed); the control is not placed")
-                          .arg(layoutType));
+    const Where prefix(path, ": ");
+    const Members members = keys(prefix, e, elementKeys(), {"an element"});
+    if (const ::Json::Value* layout = members["layout"]; layout && layout->isObject()) {
+        const Where layoutPrefix(prefix, "\"layout\": ");
+        const ::Json::Value* typeOfLayout
+            = keys(layoutPrefix, *layout, layoutKeys(), {"layout", true})["type"];
+        int layoutType = 0;
+        if (typeOfLayout)
+            Json::toInt(*typeOfLayout, layoutType);
+        if (unsigned(layoutType) > 3)
+            r.warning(typeOfLayout,
+                layoutPrefix.text()
+                    + QStringLiteral("\"type\" %1 is none of 0 (anchored), 1 (fill), 2 (none), 3 "
+                                     "(fixed); the control is not placed")
+                          .arg(unsigned(layoutType)));
     }
     bool inTheme = false;
-    if (const ::Json::Value* theme = Json::member(e, "theme"); theme && theme->isString()) {
+    const ::Json::Value* a = members["attr"];
+    if (const ::Json::Value* theme = members["theme"]; theme && theme->isString()) {
         const std::string name = theme->asString();
-        if (!Json::objectMember(e, "attr")) {
+        if (!a || !a->isObject()) {
             r.error(theme,
-                prefix
+                prefix.text()
                     + QStringLiteral("\"theme\" %1 is ignored: an element takes its theme only "
                                      "when it also has an \"attr\" object (\"attr\": {} will do)")
                           .arg(quoted(name)));
@@ -279,7 +398,7 @@ void Checker::element(const QString& path, const ::Json::Value& e, int depth)
                     names.push_back(entry.first);
             }
             r.error(theme,
-                prefix
+                prefix.text()
                     + QStringLiteral("\"theme\" %1 names no element of theme.json")
                           .arg(quoted(name))
                     + suggestion(QString::fromStdString(name), toStrings(names))
@@ -290,29 +409,30 @@ void Checker::element(const QString& path, const ::Json::Value& e, int depth)
     }
     // Redirected to a theme element, the control reads that element instead of its own.
     if (!inTheme) {
-        attr(prefix, e, spec);
-        styleList(prefix, e, spec, false);
+        attr(prefix, a, spec);
+        styleList(prefix, members["style"], spec, false);
     }
-    children(path, e, spec && spec->scrollBars, depth, false);
+    children(path, members["child"], spec && spec->scrollBars, depth, false);
 }
 
-void Checker::themeElement(const QString& path, const ::Json::Value& e)
+void Checker::themeElement(const Where& path, const ::Json::Value& e)
 {
     if (!e.isObject()) {
         r.error(&e,
-            path + QStringLiteral(": a theme element must be an object, got ") + describeValue(e));
+            path.text() + QStringLiteral(": a theme element must be an object, got ")
+                + describeValue(e));
         return;
     }
     const ControlSpec* spec = findControlSpec(Json::stringOr(e, "name", std::string()));
-    const QString prefix = path + QStringLiteral(": ");
+    const Where prefix(path, ": ");
     KeyTable table = themeElementKeys();
     if (spec)
         table.insert(table.end(), spec->ownKeys.begin(), spec->ownKeys.end());
-    keys(prefix, e, table, QStringLiteral("a theme element"));
-    attr(prefix, e, spec);
-    styleList(prefix, e, spec, true);
+    const Members members = keys(prefix, e, table, {"a theme element"});
+    attr(prefix, members["attr"], spec);
+    styleList(prefix, members["style"], spec, true);
     // A theme element named by a theme name may belong to any control: scrollable, maybe.
-    children(path, e, !spec || spec->scrollBars, 0, true);
+    children(path, members["child"], !spec || spec->scrollBars, 0, true);
 }
 
 } // namespace
@@ -325,16 +445,14 @@ void checkDescription(const DocumentReport& report, const ::Json::Value& root)
         return;
     }
     Checker checker(report);
-    checkUnknownKeys(report, QString(), root, descriptionKeys(), QStringLiteral("a description"));
-    for (const KeySpec& spec : descriptionKeys()) {
-        if (const ::Json::Value* value = Json::member(root, spec.key))
-            checkKeyValue(report, QString(), spec.key, spec.kind, *value);
-    }
+    checker.keys(Where(), root, descriptionKeys(), {"a description"});
     const ::Json::Value* elements = Json::arrayMember(root, "elements");
     if (!elements)
         return;
-    for (::Json::ArrayIndex i = 0; i < elements->size(); ++i)
-        checker.element(QStringLiteral("elements[%1]").arg(i), (*elements)[i], 1);
+    const Where start;
+    ::Json::ArrayIndex i = 0;
+    for (const ::Json::Value& element : *elements)
+        checker.element(Where(start, "elements[", i++, "]"), element, 1);
 }
 
 void checkThemeDocument(const DocumentReport& report, const ::Json::Value& root)
@@ -362,7 +480,7 @@ void checkThemeDocument(const DocumentReport& report, const ::Json::Value& root)
         else if (!names.insert(name).second)
             report.warning(&child,
                 path + QStringLiteral(": a second theme element of this name; the first is used"));
-        checker.themeElement(path, child);
+        checker.themeElement(Where(path), child);
     }
 }
 

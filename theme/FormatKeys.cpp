@@ -9,7 +9,8 @@ namespace VelQtLib {
 const KeySpec* findKey(const KeyTable& table, const char* key)
 {
     for (const KeySpec& spec : table) {
-        if (std::strcmp(spec.key, key) == 0)
+        // Asked for every member of every element loaded: most keys differ at the first letter.
+        if (spec.key[0] == key[0] && std::strcmp(spec.key, key) == 0)
             return &spec;
     }
     return nullptr;
