@@ -14,8 +14,8 @@ function(velqt_add_package target)
     endif()
     file(GLOB_RECURSE sources CONFIGURE_DEPENDS "${source_dir}/*")
     add_custom_command(OUTPUT ${output}
-        COMMAND VelQtLib::mkpackage ${output} ${source_dir}
-        DEPENDS ${sources} VelQtLib::mkpackage
+        COMMAND VelQtLib::velqt pack ${source_dir} -o ${output}
+        DEPENDS ${sources} VelQtLib::velqt
         COMMENT "Packing ${output}"
         VERBATIM)
     add_custom_target(${target} ALL DEPENDS ${output})

@@ -160,7 +160,7 @@ bool VelQMenuImpl::parseAttributes(const ::Json::Value*& json)
 void VelQMenuImpl::addItem(const ::Json::Value& element, VelQMenu* target)
 {
     QString text;
-    Json::readGbk(element, "text", text);
+    Json::readDisplayText(element, "text", text);
     if (!Json::member(element, "items")) {
         target->addAction(text);
         return;

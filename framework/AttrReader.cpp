@@ -39,7 +39,7 @@ bool AttrReader::readUtf8(const char* key, QString& out) const
 
 bool AttrReader::readText(const char* key, QString& out) const
 {
-    return m_attr && Json::readGbk(*m_attr, key, out);
+    return m_attr && Json::readDisplayText(*m_attr, key, out);
 }
 
 } // namespace VelQtLib

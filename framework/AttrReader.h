@@ -20,7 +20,7 @@ public:
     bool read(const char* key, unsigned& out) const;
     // Names, paths and texts meant as UTF-8.
     bool readUtf8(const char* key, QString& out) const;
-    // Display texts, stored as GBK bytes.
+    // Display texts: GBK bytes, or UTF-8 where the document declares it.
     bool readText(const char* key, QString& out) const;
 
 private:

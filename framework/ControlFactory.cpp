@@ -52,6 +52,19 @@ QWidget* CreateControl(const char* typeName, const ::Json::Value* element, QWidg
     return widget;
 }
 
+bool IsRegisteredControl(const std::string& typeName)
+{
+    return creators().count(typeName) != 0;
+}
+
+std::vector<std::string> RegisteredControls()
+{
+    std::vector<std::string> names;
+    for (const auto& entry : creators())
+        names.push_back(entry.first);
+    return names;
+}
+
 const std::set<std::string>& ListedControls()
 {
     return listed();

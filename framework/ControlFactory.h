@@ -7,6 +7,7 @@
 
 #include <set>
 #include <string>
+#include <vector>
 
 class QWidget;
 
@@ -20,6 +21,9 @@ VELQTLIB_EXPORT void RegisterControl(const char* typeName, ControlCreator creato
 // Creates a control by type name, parents it and parses element into it; null when unknown.
 VELQTLIB_EXPORT QWidget* CreateControl(
     const char* typeName, const ::Json::Value* element, QWidget* parent);
+VELQTLIB_EXPORT bool IsRegisteredControl(const std::string& typeName);
+// Every registered type name.
+VELQTLIB_EXPORT std::vector<std::string> RegisteredControls();
 // The registered names whose registration was listed.
 VELQTLIB_EXPORT const std::set<std::string>& ListedControls();
 

@@ -59,6 +59,10 @@ StyleSlots& StyleSlots::textGroup(int first, TextStyle (&states)[4], bool copyFi
 
 int StyleSlots::read(const ::Json::Value& element) const
 {
+    if (Json::KeyProbe* probe = Json::KeyProbe::active()) {
+        for (const Slot& slot : m_slots)
+            probe->slot(slot.index, !slot.texts.empty());
+    }
     const CThemeManager& manager = CThemeManager::instance();
     int visited = 0;
     forEachStyleEntry(element, [&](const QString& name, int index) {

@@ -1,6 +1,7 @@
 #include "framework/UiLoader.h"
 
 #include "framework/ControlFactory.h"
+#include "framework/DescriptionCheck.h"
 #include "framework/VelQControlBase.h"
 #include "framework/VelQWindow.h"
 #include "theme/Json.h"
@@ -39,19 +40,39 @@ QWidget* createElement(const ::Json::Value* element, QWidget* parent, int depth,
     return widget;
 }
 
-// The description's bytes: a package entry, else the file on disk.
-QByteArray descriptionText(const QString& name)
+// The description's bytes: a package entry, else the file on disk; where names its file for
+// the problems found in it.
+QByteArray descriptionText(const QString& name, QString& where)
 {
+    const CThemeManager& manager = CThemeManager::instance();
     const uchar* data = nullptr;
     uint size = 0;
     bool fromTheme = false;
-    if (CThemeManager::instance().findEntry(name, data, size, fromTheme))
+    if (manager.findEntry(name, data, size, fromTheme)) {
+        where = (fromTheme ? manager.themePackage() : manager.appPackage())->path + QLatin1Char('/')
+            + name;
         return QByteArray(reinterpret_cast<const char*>(data), int(size));
+    }
+    where = name;
     QFile file(name);
     if (!file.open(QIODevice::ReadOnly))
         return QByteArray();
     return file.readAll();
 }
+
+// Display texts of the description being built follow its declared encoding.
+class DescriptionEncoding {
+public:
+    explicit DescriptionEncoding(const ::Json::Value& root)
+        : m_previous(CThemeManager::instance().descriptionTextsUtf8())
+    {
+        CThemeManager::instance().setDescriptionTextsUtf8(Json::declaresUtf8(root));
+    }
+    ~DescriptionEncoding() { CThemeManager::instance().setDescriptionTextsUtf8(m_previous); }
+
+private:
+    bool m_previous;
+};
 
 void applyWindowKeys(VelQWindow* window, const ::Json::Value& root)
 {
@@ -92,6 +113,7 @@ QWidget* LoadElements(const ::Json::Value* root, QWidget* parent)
     const ::Json::Value* elements = Json::arrayMember(*root, "elements");
     if (!elements)
         return nullptr;
+    const DescriptionEncoding encoding(*root);
     QWidget* last = nullptr;
     int budget = maxDescriptionControls;
     for (const ::Json::Value& element : *elements) {
@@ -107,13 +129,24 @@ QWidget* LoadWindow(QWidget* window, QString name)
 {
     if (!name.contains(QLatin1String(".json")))
         name += QLatin1String(".json");
-    const QByteArray text = descriptionText(name);
-    if (text.isEmpty())
+    CThemeManager::instance().checkStyleImages();
+    QString where;
+    const QByteArray text = descriptionText(name, where);
+    if (text.isEmpty()) {
+        reportDiagnostic({Diagnostic::Error, Diagnostic::Description, where, 0, 0,
+            QStringLiteral("no package holds this description, and no such file exists")});
         return nullptr;
+    }
     const int end = text.indexOf('\0');
+    const char* textEnd = text.constData() + (end < 0 ? text.size() : end);
+    const DocumentReport report(Diagnostic::Description, where, text.constData(), textEnd);
     ::Json::Value root;
-    if (!Json::parse(text.constData(), text.constData() + (end < 0 ? text.size() : end), root))
+    Json::ParseError error;
+    if (!Json::parse(text.constData(), textEnd, root, &error)) {
+        report.parseError(error);
         return nullptr;
+    }
+    checkDescription(report, root);
     if (auto* skinned = qobject_cast<VelQWindow*>(window))
         applyWindowKeys(skinned, root);
     return LoadElements(&root, window);

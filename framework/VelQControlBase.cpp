@@ -61,7 +61,7 @@ void VelQControlBase::parseCommon(const ::Json::Value* json)
     QString text;
     if (Json::readUtf8(*json, "name", text))
         owner->setObjectName(text);
-    if (Json::readGbk(*json, "tooltip", text))
+    if (Json::readDisplayText(*json, "tooltip", text))
         owner->setToolTip(text);
     owner->setVisible(true);
     bool flag = true;

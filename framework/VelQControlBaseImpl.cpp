@@ -1,5 +1,6 @@
 #include "framework/VelQControlBaseImpl.h"
 
+#include "theme/Diagnostics.h"
 #include "theme/Json.h"
 #include "theme/ThemeManager.h"
 
@@ -65,6 +66,13 @@ void VelQControlBaseImpl::applyTheme()
         return;
     CThemeManager& manager = CThemeManager::instance();
     const ::Json::Value* element = manager.findThemeElement(key.toStdString());
+    // A control's own type needs no element; a theme name given in code does.
+    if (!element && !themeName.isEmpty() && manager.themePackage()) {
+        reportDiagnostic({Diagnostic::Warning, Diagnostic::Theme,
+            manager.themePackage()->path + QStringLiteral("/theme.json"), 0, 0,
+            QStringLiteral("no theme element \"%1\"; a %2 named \"%3\" keeps its own look")
+                .arg(themeName, typeName, owner ? owner->objectName() : QString())});
+    }
     if (!element)
         return;
     manager.setUseThemePackage(true);

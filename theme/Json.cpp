@@ -9,25 +9,41 @@
 
 namespace VelQtLib::Json {
 
-bool parse(const char* begin, const char* end, ::Json::Value& out)
+namespace {
+
+KeyProbe* probe = nullptr;
+
+} // namespace
+
+bool parse(const char* begin, const char* end, ::Json::Value& out, ParseError* error)
 {
+    ::Json::Reader reader;
     try {
-        ::Json::Reader reader;
         ::Json::Value parsed;
-        if (!reader.parse(begin, end, parsed, true))
-            return false;
-        out.swap(parsed);
-        return true;
+        if (reader.parse(begin, end, parsed, true)) {
+            out.swap(parsed);
+            return true;
+        }
     } catch (const std::exception&) {
         // JsonCpp throws when nesting exceeds its stack limit.
+        if (error)
+            *error = {0, "nesting too deep"};
         return false;
     }
+    if (error) {
+        const auto errors = reader.getStructuredErrors();
+        *error = errors.empty() ? ParseError {0, "not valid JSON"}
+                                : ParseError {errors.front().offset_start, errors.front().message};
+    }
+    return false;
 }
 
 const ::Json::Value* member(const ::Json::Value& value, const char* key)
 {
     if (!value.isObject())
         return nullptr;
+    if (Q_UNLIKELY(probe))
+        probe->asked(value, key);
     return value.find(key, key + std::strlen(key));
 }
 
@@ -84,12 +100,13 @@ bool toUtf8(const ::Json::Value& value, QString& out)
     return true;
 }
 
-bool toGbk(const ::Json::Value& value, QString& out)
+bool toText(const ::Json::Value& value, bool utf8, QString& out)
 {
     std::string s;
     if (!toStdString(value, s))
         return false;
-    out = CThemeManager::fromGbk(s.c_str());
+    // Zero-terminated either way: a text ends at its first zero byte.
+    out = utf8 ? QString::fromUtf8(s.c_str()) : CThemeManager::fromGbk(s.c_str());
     return true;
 }
 
@@ -117,10 +134,10 @@ bool readUtf8(const ::Json::Value& object, const char* key, QString& out)
     return m && toUtf8(*m, out);
 }
 
-bool readGbk(const ::Json::Value& object, const char* key, QString& out)
+bool readDisplayText(const ::Json::Value& object, const char* key, QString& out)
 {
     const ::Json::Value* m = member(object, key);
-    return m && toGbk(*m, out);
+    return m && toText(*m, CThemeManager::instance().textsAreUtf8(), out);
 }
 
 bool boolOr(const ::Json::Value& object, const char* key, bool fallback)
@@ -141,6 +158,28 @@ std::string stringOr(const ::Json::Value& object, const char* key, const std::st
     if (const ::Json::Value* m = member(object, key))
         toStdString(*m, out);
     return out;
+}
+
+bool declaresUtf8(const ::Json::Value& root)
+{
+    const std::string encoding = stringOr(root, "encoding", std::string());
+    return QString::fromStdString(encoding).compare(QLatin1String("utf-8"), Qt::CaseInsensitive)
+        == 0;
+}
+
+KeyProbe::KeyProbe()
+{
+    probe = this;
+}
+
+KeyProbe::~KeyProbe()
+{
+    probe = nullptr;
+}
+
+KeyProbe* KeyProbe::active()
+{
+    return probe;
 }
 
 } // namespace VelQtLib::Json

@@ -58,14 +58,15 @@ ImageStyle parseImageStyle(const ::Json::Value& record)
     return s;
 }
 
-TextStyle parseTextStyle(const ::Json::Value& record)
+TextStyle parseTextStyle(const ::Json::Value& record, bool utf8)
 {
     TextStyle s;
     s.bold = Json::boolOr(record, "bold", false);
     s.italic = Json::boolOr(record, "italic", false);
     s.size = Json::intOr(record, "size", 12);
     s.underline = Json::boolOr(record, "underline", false);
-    Json::readGbk(record, "family", s.family);
+    if (const ::Json::Value* family = Json::member(record, "family"))
+        Json::toText(*family, utf8, s.family);
     s.color = textColor(record, "clr");
     s.offsetX = Json::intOr(record, "x", 0);
     s.offsetY = Json::intOr(record, "y", 0);
@@ -75,7 +76,7 @@ TextStyle parseTextStyle(const ::Json::Value& record)
     return s;
 }
 
-bool parseStyles(CThemePackage& package, const ::Json::Value& styleValue)
+bool parseStyles(CThemePackage& package, const ::Json::Value& styleValue, bool utf8)
 {
     if (!styleValue.isArray() && !styleValue.isObject())
         return true;
@@ -89,7 +90,7 @@ bool parseStyles(CThemePackage& package, const ::Json::Value& styleValue)
             if (!package.imageStyles.contains(key))
                 package.imageStyles.insert(key, parseImageStyle(record));
         } else if (!package.textStyles.contains(key)) {
-            package.textStyles.insert(key, parseTextStyle(record));
+            package.textStyles.insert(key, parseTextStyle(record, utf8));
         }
     }
     return true;

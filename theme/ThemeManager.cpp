@@ -1,6 +1,9 @@
 #include "theme/ThemeManager.h"
 
+#include "framework/DescriptionCheck.h"
+#include "theme/Diagnostics.h"
 #include "theme/Json.h"
+#include "theme/PackageCheck.h"
 #include "theme/PaintCache.h"
 
 #include <QTextCodec>
@@ -24,7 +27,11 @@ bool CThemeManager::loadAppPackage(const QString& path)
 {
     PaintCache::clear();
     m_appPackage->path = path;
-    return m_appPackage->load();
+    const bool loaded = m_appPackage->load();
+    // Without a theme package yet, its records may name the theme's images: checked later.
+    if (m_themePackage)
+        checkStyleImages();
+    return loaded;
 }
 
 bool CThemeManager::loadThemePackage(const QString& path)
@@ -36,7 +43,31 @@ bool CThemeManager::loadThemePackage(const QString& path)
     if (!m_themePackage->load())
         return false;
     loadThemeElements(*m_themePackage);
+    checkStyleImages();
     return true;
+}
+
+void CThemeManager::checkStyleImages()
+{
+    VelQtLib::checkStyleImages(*m_appPackage, *this);
+    if (m_themePackage)
+        VelQtLib::checkStyleImages(*m_themePackage, *this);
+}
+
+void CThemeManager::unloadPackages()
+{
+    PaintCache::clear();
+    m_themePackage.reset();
+    m_appPackage = std::make_unique<CThemePackage>();
+    m_useThemePackage = false;
+    createBuiltInImages();
+}
+
+bool CThemeManager::textsAreUtf8() const
+{
+    if (m_useThemePackage)
+        return m_themePackage && m_themePackage->themeTextsUtf8;
+    return m_descriptionTextsUtf8;
 }
 
 void CThemeManager::loadThemeElements(CThemePackage& package)
@@ -45,9 +76,21 @@ void CThemeManager::loadThemeElements(CThemePackage& package)
     if (!entry)
         return;
     const auto text = entryText(*entry);
+    const DocumentReport report(
+        Diagnostic::Theme, package.path + QStringLiteral("/theme.json"), text.first, text.second);
     // A document that does not parse simply has no elements.
-    if (!Json::parse(text.first, text.second, package.root))
+    Json::ParseError error;
+    if (!Json::parse(text.first, text.second, package.root, &error)) {
+        report.parseError(error);
         return;
+    }
+    package.themeTextsUtf8 = Json::declaresUtf8(package.root);
+    collectThemeElements(package);
+    checkThemeDocument(report, package.root);
+}
+
+void CThemeManager::collectThemeElements(CThemePackage& package)
+{
     const ::Json::Value* elements = Json::arrayMember(package.root, "elements");
     if (!elements || elements->empty())
         return;

@@ -39,6 +39,18 @@ public:
     bool useThemePackage() const { return m_useThemePackage; }
     void setUseThemePackage(bool use) { m_useThemePackage = use; }
 
+    // True while display texts read now are UTF-8: those of "theme.json" while a control reads
+    // its theme element, else those of the description being built, when they declare it.
+    bool textsAreUtf8() const;
+    void setDescriptionTextsUtf8(bool utf8) { m_descriptionTextsUtf8 = utf8; }
+    bool descriptionTextsUtf8() const { return m_descriptionTextsUtf8; }
+
+    // Checks the images the style records of both packages name, once per load.
+    void checkStyleImages();
+    // Drops both packages and everything taken from them, and draws the built-in images again;
+    // for tools that load packages anew.
+    void unloadPackages();
+
     CThemePackage* appPackage() const { return m_appPackage.get(); }
     CThemePackage* themePackage() const { return m_themePackage.get(); }
 
@@ -51,8 +63,10 @@ private:
     const CThemePackage* stylePackage() const;
     QImage* decodeImage(const QString& path, bool& fromTheme) const;
     void loadThemeElements(CThemePackage& package);
+    static void collectThemeElements(CThemePackage& package);
 
     bool m_useThemePackage = false;
+    bool m_descriptionTextsUtf8 = false;
     std::unique_ptr<CThemePackage> m_appPackage;
     std::unique_ptr<CThemePackage> m_themePackage;
 

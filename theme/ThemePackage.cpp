@@ -1,6 +1,8 @@
 #include "theme/ThemePackage.h"
 
+#include "theme/Diagnostics.h"
 #include "theme/Json.h"
+#include "theme/PackageCheck.h"
 #include "theme/StyleParser.h"
 
 #include <QFile>
@@ -112,20 +114,51 @@ PackageEntry* CThemePackage::findByName(const char* name) const
 
 bool CThemePackage::load()
 {
+    const DocumentReport archive(Diagnostic::Package, path, nullptr, nullptr);
     unzFile zip = unzOpen64(QFile::encodeName(path).constData());
-    if (!zip)
+    if (!zip) {
+        archive.error(nullptr,
+            QFile::exists(path) ? QStringLiteral("is not a ZIP archive; the package does not load")
+                                : QStringLiteral("does not exist"));
         return false;
+    }
     readArchive(zip);
-    if (styleFiles.empty() || styleFiles.back()->size == 0)
+    if (styleFiles.empty() || styleFiles.back()->size == 0) {
+        archive.error(nullptr,
+            QStringLiteral("has no \"style.json\" at its root; the package "
+                           "does not load")
+                + misplacedStyleHint());
         return false;
+    }
     const auto text = entryText(*styleFiles.back());
+    const DocumentReport report(
+        Diagnostic::Style, path + QStringLiteral("/style.json"), text.first, text.second);
     ::Json::Value document;
-    if (!Json::parse(text.first, text.second, document))
+    Json::ParseError error;
+    if (!Json::parse(text.first, text.second, document, &error)) {
+        report.parseError(error);
         return false;
+    }
     const ::Json::Value* style = Json::member(document, "style");
-    if (!style)
+    if (!style) {
+        report.error(&document,
+            QStringLiteral("there is no \"style\" array of records; the package does not load"));
         return false;
-    return parseStyles(*this, *style);
+    }
+    parseStyles(*this, *style, Json::declaresUtf8(document));
+    checkStyleDocument(*this, report, document);
+    return true;
+}
+
+QString CThemePackage::misplacedStyleHint() const
+{
+    for (const auto& entry : entries) {
+        const std::string& name = entry.first;
+        if (name.size() > 11 && name.compare(name.size() - 11, 11, "/style.json") == 0)
+            return QStringLiteral(" (it holds \"%1\": were its members stored under a folder?)")
+                .arg(QString::fromStdString(name));
+    }
+    return QString();
 }
 
 std::pair<const char*, const char*> entryText(const PackageEntry& entry)

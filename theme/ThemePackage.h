@@ -22,6 +22,15 @@ struct VELQTLIB_EXPORT PackageEntry {
     quint32 size = 0;
 };
 
+// An image a style record names, kept until both packages can be asked for it.
+struct StyleImageUse {
+    QString where; // "style[3] "name": "
+    QString path;
+    int margins[4]; // top, right, bottom, left
+    std::ptrdiff_t at; // offsets in "style.json"
+    std::ptrdiff_t marginsAt;
+};
+
 // One package (a ZIP archive) held whole in memory, with its style records and decoded images.
 class VELQTLIB_EXPORT CThemePackage {
 public:
@@ -51,8 +60,13 @@ public:
     QMap<QString, ImageStyle> imageStyles;
     QMap<QString, TextStyle> textStyles;
     quint64 storedBytes = 0;
+    // "encoding": "utf-8" in "theme.json": its display texts are UTF-8.
+    bool themeTextsUtf8 = false;
+    std::vector<StyleImageUse> uncheckedImages;
 
 private:
+    QString misplacedStyleHint() const;
+
     Q_DISABLE_COPY(CThemePackage)
 };
 

@@ -130,6 +130,8 @@ void sendLeave(QWidget* w);
 void installStrictMessageHandler();
 // Announces one warning containing part; the strict handler then swallows it.
 void expectWarning(const QString& part);
+// The library's load-time diagnostics the strict handler collected since the last call.
+QStringList takeDiagnostics();
 
 } // namespace TestSupport
 
