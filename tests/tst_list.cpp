@@ -143,7 +143,7 @@ QVariantList afterSetter(QAbstractItemView* view, const QByteArray& setter)
         static_cast<QTreeView*>(view)->setUniformRowHeights(false);
     view->doItemsLayout();
     view->viewport()->update();
-    QTest::qWaitFor([&] { return tall->painted > 0; });
+    (void)QTest::qWaitFor([&] { return tall->painted > 0; });
     QVariantList rows {tall->painted > 0, view->itemDelegate(first) == tall};
     // A table's rows are as high as its vertical header makes them.
     for (int row = 0; row < 3 && !qobject_cast<QTableView*>(view); ++row)
