@@ -35,6 +35,7 @@
 #include "framework/Library.h"
 #include "framework/ScrollBarChild.h"
 #include "framework/StyleSlots.h"
+#include "framework/ThemeEvents.h"
 #include "framework/UiLoader.h"
 #include "framework/VelQControl.h"
 #include "framework/VelQControlBase.h"

@@ -111,12 +111,14 @@ bool VelQSwitchImpl::parseAttributes(const ::Json::Value*& json)
     if (!attr)
         return result;
     // Every description sets both texts and the thumb size anew.
-    QString left;
-    attr.readText("leftText", left);
-    switchWidget()->setLeftText(left);
-    QString right = left;
-    attr.readText("rightText", right);
-    switchWidget()->setRightText(right);
+    if (!restyling) {
+        QString left;
+        attr.readText("leftText", left);
+        switchWidget()->setLeftText(left);
+        QString right = left;
+        attr.readText("rightText", right);
+        switchWidget()->setRightText(right);
+    }
     int thumbW = 25;
     int thumbH = 25;
     attr.read("thumbW", thumbW);
@@ -124,7 +126,7 @@ bool VelQSwitchImpl::parseAttributes(const ::Json::Value*& json)
     thumbSize = QSize(thumbW, thumbH);
     attr.read("speed", speed);
     int on = 0;
-    if (attr.read("on", on)) {
+    if (!restyling && attr.read("on", on)) {
         // The description's position wins over a slide that is under way.
         if (animating) {
             animation->stop();

@@ -2,6 +2,7 @@
 
 #include "framework/CScrollBarStyle.h"
 #include "framework/ControlFactory.h"
+#include "framework/ThemeEvents.h"
 #include "theme/ThemeManager.h"
 
 #include <QApplication>
@@ -46,14 +47,29 @@ void Init()
     initialised = true;
 }
 
+namespace {
+
+// Windows already open take the new look at once.
+bool themeLoaded(bool loaded)
+{
+    if (loaded) {
+        RestyleControls();
+        emit ThemeEvents()->themeChanged();
+    }
+    return loaded;
+}
+
+} // namespace
+
 bool LoadAppPackage(const QString& path)
 {
-    return initialised && CThemeManager::instance().loadAppPackage(path);
+    return initialised && themeLoaded(CThemeManager::instance().loadAppPackage(path));
 }
 
 bool LoadThemePackage(const char* path)
 {
-    return initialised && CThemeManager::instance().loadThemePackage(QString::fromUtf8(path));
+    return initialised
+        && themeLoaded(CThemeManager::instance().loadThemePackage(QString::fromUtf8(path)));
 }
 
 bool IsDesignMode()

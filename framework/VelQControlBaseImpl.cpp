@@ -53,6 +53,8 @@ VelQControlBaseImpl::VelQControlBaseImpl(QWidget* owner, const QString& typeName
     if (owner)
         owner->setProperty("impl", QVariant::fromValue(static_cast<void*>(this)));
     applyTheme();
+    // Only the base class's parse ran, which gives no look to parse again.
+    themeApplied = false;
 }
 
 VelQControlBaseImpl::~VelQControlBaseImpl() = default;
@@ -68,7 +70,27 @@ void VelQControlBaseImpl::applyTheme()
     if (!element)
         return;
     manager.setUseThemePackage(true);
+    themeApplied = true;
     parseAttributes(element);
+    if (owner)
+        owner->update();
+}
+
+void VelQControlBaseImpl::restyle()
+{
+    CThemeManager& manager = CThemeManager::instance();
+    const bool usedThemePackage = manager.useThemePackage();
+    restyling = true;
+    if (!descriptionTheme.empty()) {
+        if (const ::Json::Value* element = manager.findThemeElement(descriptionTheme)) {
+            manager.setUseThemePackage(true);
+            parseAttributes(element);
+        }
+    }
+    if (themeApplied)
+        applyTheme();
+    restyling = false;
+    manager.setUseThemePackage(usedThemePackage);
     if (owner)
         owner->update();
 }
@@ -99,6 +121,10 @@ bool VelQControlBaseImpl::parseAttributes(const ::Json::Value*& json)
     if (const ::Json::Value* name = Json::member(*json, "theme"); name && name->isString()) {
         CThemeManager& manager = CThemeManager::instance();
         if (const ::Json::Value* element = manager.findThemeElement(name->asString())) {
+            // Only a description's own redirection is a look of its own; one inside a theme
+            // element comes back with that element.
+            if (!manager.useThemePackage())
+                descriptionTheme = name->asString();
             json = element;
             manager.setUseThemePackage(true);
         }

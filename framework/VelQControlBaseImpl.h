@@ -46,6 +46,9 @@ public:
 
     // Parses the theme element named by themeName (or typeName) when the theme has one.
     void applyTheme();
+    // Parses again, from the theme loaded now, the theme elements this control took its look
+    // from, keeping what the program set (texts, values, items, icons), and repaints.
+    void restyle();
     // Sets the state and repaints at once when it changed.
     void setState(int newState);
 
@@ -80,6 +83,12 @@ public:
     int state = Normal;
     std::map<std::string, AttrValue> attributes;
     QWidget* owner = nullptr;
+    // Set while restyle parses: a control then reads only the keys that style it.
+    bool restyling = false;
+    // The theme element the control's description named with "theme", and whether applyTheme
+    // found one after construction: what restyle parses again.
+    std::string descriptionTheme;
+    bool themeApplied = false;
 };
 
 // The font a text record describes.

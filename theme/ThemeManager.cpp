@@ -29,13 +29,14 @@ bool CThemeManager::loadAppPackage(const QString& path)
 
 bool CThemeManager::loadThemePackage(const QString& path)
 {
-    PaintCache::clear();
-    m_themePackage.reset();
-    m_themePackage = std::make_unique<CThemePackage>();
-    m_themePackage->path = path;
-    if (!m_themePackage->load())
+    // Read aside first: a package that fails leaves the theme on screen as it is.
+    auto package = std::make_unique<CThemePackage>();
+    package->path = path;
+    if (!package->load())
         return false;
-    loadThemeElements(*m_themePackage);
+    loadThemeElements(*package);
+    PaintCache::clear();
+    m_themePackage = std::move(package);
     return true;
 }
 

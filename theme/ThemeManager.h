@@ -22,7 +22,8 @@ public:
     void createBuiltInImages();
     // Adds an archive to the application package; existing names keep their first values.
     bool loadAppPackage(const QString& path);
-    // Replaces the theme package (and everything taken from the old one) with a new archive.
+    // Replaces the theme package (and everything taken from the old one) with a new archive;
+    // an archive that fails to load leaves the current one in place.
     bool loadThemePackage(const QString& path);
 
     // Raw bytes of a member, application package first; the bytes stay owned by the package.
