@@ -31,6 +31,7 @@
 #include "framework/AttrReader.h"
 #include "framework/CScrollBarStyle.h"
 #include "framework/ControlFactory.h"
+#include "framework/FocusRing.h"
 #include "framework/IVelQControlBase.h"
 #include "framework/Library.h"
 #include "framework/ScrollBarChild.h"

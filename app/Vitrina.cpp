@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPalette>
 #include <QPushButton>
@@ -119,6 +120,14 @@ bool Vitrina::eventFilter(QObject* watched, QEvent* event)
             button->setChecked(true);
     }
     return VelQWindow::eventFilter(watched, event);
+}
+
+void Vitrina::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape)
+        event->ignore();
+    else
+        VelQWindow::keyPressEvent(event);
 }
 
 void Vitrina::controlChanged(bool)

@@ -26,6 +26,8 @@ public slots:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // The gallery is the program's main window, not a dialog: Escape leaves it open.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QWidget* container = nullptr;

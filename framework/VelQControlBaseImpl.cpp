@@ -1,5 +1,6 @@
 #include "framework/VelQControlBaseImpl.h"
 
+#include "framework/FocusRing.h"
 #include "theme/Json.h"
 #include "theme/ThemeManager.h"
 
@@ -55,6 +56,7 @@ VelQControlBaseImpl::VelQControlBaseImpl(QWidget* owner, const QString& typeName
     applyTheme();
     // Only the base class's parse ran, which gives no look to parse again.
     themeApplied = false;
+    VelQFocusRing::watch();
 }
 
 VelQControlBaseImpl::~VelQControlBaseImpl() = default;
@@ -128,6 +130,10 @@ bool VelQControlBaseImpl::parseAttributes(const ::Json::Value*& json)
             json = element;
             manager.setUseThemePackage(true);
         }
+    }
+    if (const ::Json::Value* own = Json::objectMember(*json, "attr")) {
+        if (const ::Json::Value* focus = Json::objectMember(*own, "focus"))
+            focusAttributes = *focus;
     }
     return true;
 }

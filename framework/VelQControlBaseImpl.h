@@ -43,6 +43,8 @@ public:
     virtual void onLeave(QEvent* event);
     virtual void onMouseMove(QMouseEvent* event);
     virtual void onMouseDoubleClick(QMouseEvent* event);
+    // The record whose outline the keyboard focus ring follows, or null.
+    virtual const ImageStyle* outlineStyle() const { return nullptr; }
 
     // Parses the theme element named by themeName (or typeName) when the theme has one.
     void applyTheme();
@@ -89,6 +91,8 @@ public:
     // found one after construction: what restyle parses again.
     std::string descriptionTheme;
     bool themeApplied = false;
+    // The "focus" object of the control's "attr": its own look of the keyboard focus ring.
+    ::Json::Value focusAttributes;
 };
 
 // The font a text record describes.

@@ -20,6 +20,8 @@
 #include <QStandardItemModel>
 #include <QtTest>
 
+#include <functional>
+
 using namespace VelQtLib;
 
 namespace {
@@ -761,6 +763,63 @@ private slots:
         walk(main);
         manager.setUseThemePackage(saved);
         QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QLatin1String(", "))));
+    }
+
+    // From the keyboard alone: Tab reaches the navigation, arrows switch pages with the ring on
+    // the item, Space toggles, Enter presses a button, and a click hides the ring again.
+    void keyboardWalk()
+    {
+        Vitrina* w = gallery();
+        QTest::mouseClick(navigation("button"), Qt::LeftButton);
+        QApplication::setActiveWindow(w);
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        // Presses Tab at least once, until the focus satisfies wanted.
+        const auto tabTo = [&](const std::function<bool(QWidget*)>& wanted) {
+            for (int i = 0; i < 80; ++i) {
+                QWidget* focus = QApplication::focusWidget();
+                QTest::keyClick(focus ? focus : w, Qt::Key_Tab);
+                if (wanted(QApplication::focusWidget()))
+                    return true;
+            }
+            return false;
+        };
+        const auto ringOn = [](QWidget* control) {
+            const VelQFocusRing* ring = VelQFocusRing::instance();
+            return ring && ring->isVisible() && ring->control() == control;
+        };
+        QVERIFY(tabTo([&](QWidget* f) { return f == navigation("button"); }));
+        QVERIFY(ringOn(navigation("button")));
+        QTest::keyClick(navigation("button"), Qt::Key_Down);
+        QCOMPARE(QApplication::focusWidget(), navigation("check"));
+        QVERIFY(navigation("check")->isChecked());
+        QVERIFY(boundPage(navigation("check"))->isVisible());
+        QVERIFY(ringOn(navigation("check")));
+
+        QVERIFY(tabTo([](QWidget* f) { return qobject_cast<VelQCheckBox*>(f); }));
+        auto* box = static_cast<QAbstractButton*>(QApplication::focusWidget());
+        const bool checked = box->isChecked();
+        QTest::keyClick(box, Qt::Key_Space);
+        QCOMPARE(box->isChecked(), !checked);
+        QVERIFY(ringOn(box));
+        // The theme's ring: accent, 2 pixels wide, 1 pixel outside the control.
+        const QImage shot = TestSupport::render(w);
+        const QPoint left = box->mapTo(w, QPoint(-2, box->height() / 2));
+        QCOMPARE_PIXEL(shot, left.x(), left.y(), QColor(0xe8, 0x3a, 0x1d));
+
+        QWidget* page = showPage("button");
+        QVERIFY(tabTo([page](QWidget* f) {
+            return qobject_cast<VelQPushButton*>(f) && f->parentWidget() == page;
+        }));
+        auto* button = static_cast<QPushButton*>(QApplication::focusWidget());
+        QSignalSpy clicked(button, &QPushButton::clicked);
+        QTest::keyClick(button, Qt::Key_Return);
+        QCOMPARE(clicked.count(), 1);
+        QTest::keyClick(button, Qt::Key_Escape);
+        QVERIFY(w->isVisible());
+
+        QTest::mouseClick(navigation("edit"), Qt::LeftButton);
+        QVERIFY(!ringOn(navigation("edit")));
+        QVERIFY(!VelQFocusRing::instance()->isVisible());
     }
 
     void closeTurnsAccentUnderMouse()

@@ -251,6 +251,46 @@ private slots:
         image = render(&w);
         QCOMPARE_PIXEL(image, 25, 25, frame.color);
     }
+
+    void focusRingAfterTabNotAfterClick_data()
+    {
+        QTest::addColumn<QByteArray>("type");
+        for (const char* type :
+            {"qtbutton", "qtcheckbox", "qtradiobox", "qtslider", "qtcombobox", "qtdedit", "qttext"})
+            QTest::newRow(type) << QByteArray(type);
+    }
+
+    // Without a theme the ring takes the palette's highlight: 2 pixels wide, 1 pixel outside.
+    void focusRingAfterTabNotAfterClick()
+    {
+        QFETCH(QByteArray, type);
+        VelQWindow w;
+        w.setGeometry(100, 100, 300, 200);
+        QPalette palette = w.palette();
+        palette.setColor(QPalette::Highlight, Qt::magenta);
+        w.setPalette(palette);
+        auto* before = new QPushButton(&w);
+        before->setGeometry(0, 0, 40, 20);
+        QWidget* control = CreateControl(type.constData(), nullptr, &w);
+        control->setGeometry(100, 80, 100, 40);
+        control->show();
+        giveFocus(&w, before);
+        QTest::keyClick(before, Qt::Key_Tab);
+        QVERIFY(control->isAncestorOf(QApplication::focusWidget())
+            || control == QApplication::focusWidget());
+        const QImage tabbed = render(&w);
+        for (const QRect& band : {QRect(97, 90, 2, 20), QRect(201, 90, 2, 20),
+                 QRect(120, 77, 60, 2), QRect(120, 121, 60, 2)})
+            QVERIFY2(countNear(tabbed, Qt::magenta, 10, band) == band.width() * band.height(),
+                qPrintable(QStringLiteral("band at %1, %2").arg(band.x()).arg(band.y())));
+        QVERIFY(!holds(tabbed, Qt::magenta, 10, QRect(96, 90, 1, 20)));
+
+        QTest::mouseClick(before, Qt::LeftButton);
+        QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(5, 5));
+        if (auto* box = qobject_cast<QComboBox*>(control))
+            box->hidePopup();
+        QVERIFY(!holds(render(&w), Qt::magenta, 10));
+    }
 };
 
 QTEST_MAIN(tst_Window)
