@@ -689,16 +689,26 @@ private slots:
         list->clearSelection();
     }
 
+    void packagesAreComplete_data()
+    {
+        QTest::addColumn<bool>("dark");
+        QTest::newRow("light") << false;
+        QTest::newRow("dark") << true;
+    }
+
     void packagesAreComplete()
     {
-        gallery();
+        QFETCH(bool, dark);
+        QVERIFY(gallery()->setDarkTheme(dark));
         CThemeManager& manager = CThemeManager::instance();
-        const char* const elements[] = {"qtcontainer", "qtlabel", "qtbutton", "qtcheckbox",
-            "qtradiobox", "qtcombobox", "qtdedit", "qttext", "qtscrollbar", "qtprogressbar",
-            "qtslider", "qtmenubar", "qtmenu", "qtlist", "qtdatagrid", "qttree", "mainBkg",
-            "secondBkg", "labTitle", "iconTextButton", "iconButton", "extButton", "iconButton2",
-            "iconButton3", "iconcheckbox", "iconcheckbox2", "qtradiobox2", "qtradiobox3",
-            "qtscrollbarh", "qtsliderv"};
+        const char* const elements[] = {"focus", "chrome.frame", "chrome.caption", "chrome.title",
+            "chrome.tagline", "chrome.button", "chrome.close", "chrome.navigation",
+            "chrome.navHeader", "chrome.navFooter", "chrome.navItem", "qtcontainer", "qtlabel",
+            "qtbutton", "qtcheckbox", "qtradiobox", "qtcombobox", "qtdedit", "qttext",
+            "qtscrollbar", "qtprogressbar", "qtslider", "qtmenubar", "qtmenu", "qtlist",
+            "qtdatagrid", "qttree", "mainBkg", "secondBkg", "labTitle", "iconTextButton",
+            "iconButton", "extButton", "iconButton2", "iconButton3", "iconcheckbox",
+            "iconcheckbox2", "qtradiobox2", "qtradiobox3", "qtscrollbarh", "qtsliderv"};
         for (const char* name : elements)
             QVERIFY2(manager.findThemeElement(name), name);
 
@@ -762,7 +772,72 @@ private slots:
             reinterpret_cast<const char*>(data), reinterpret_cast<const char*>(data) + size, main));
         walk(main);
         manager.setUseThemePackage(saved);
+        QVERIFY(gallery()->setDarkTheme(false));
         QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QLatin1String(", "))));
+    }
+
+    // The theme switched from the caption band while the window is open, to dark and back: the
+    // next frame shows the new theme on every control, and what the program set stays.
+    void liveThemeSwitch()
+    {
+        Vitrina* w = gallery();
+        QWidget* page = showPage("edit");
+        auto* edit = page->findChild<QLineEdit*>();
+        QVERIFY(edit);
+        edit->setText(QStringLiteral("typed"));
+        const auto content = [&] {
+            QStringList all;
+            for (QWidget* widget : w->findChildren<QWidget*>()) {
+                QString value = textOf(widget);
+                if (auto* button = qobject_cast<QAbstractButton*>(widget))
+                    value += button->isChecked() ? QLatin1String(" on") : QLatin1String(" off");
+                if (auto* slider = qobject_cast<QAbstractSlider*>(widget))
+                    value += QString::number(slider->value());
+                if (auto* box = qobject_cast<QComboBox*>(widget))
+                    value += QString::number(box->currentIndex());
+                all << QStringLiteral("%1 %2 %3 %4")
+                           .arg(QLatin1String(widget->metaObject()->className()), value)
+                           .arg(widget->isVisible())
+                           .arg(QString::number(widget->geometry().x()) + QLatin1Char(',')
+                               + QString::number(widget->geometry().y()));
+            }
+            return all;
+        };
+        const QStringList before = content();
+        const QImage light = TestSupport::render(w);
+        QHash<QWidget*, QImage> lightControls;
+        for (QWidget* control : w->findChildren<QWidget*>()) {
+            if (controlOf(control) && control->isVisible())
+                lightControls.insert(control, TestSupport::paintedAlone(control));
+        }
+        auto* themeButton = w->findChild<QPushButton*>(QStringLiteral("theme"));
+        QVERIFY(themeButton);
+        QSignalSpy changed(ThemeEvents(), &VelQThemeEvents::themeChanged);
+        QTest::mouseClick(themeButton, Qt::LeftButton);
+        QVERIFY(w->isDarkTheme());
+        QCOMPARE(changed.count(), 1);
+
+        const QImage dark = TestSupport::render(w);
+        QCOMPARE_PIXEL(dark, 600, 600, QColor(0x24, 0x24, 0x2b));
+        QCOMPARE_PIXEL(dark, 600, 60, QColor(0x1c, 0x1c, 0x21));
+        QCOMPARE_PIXEL(dark, 100, 600, QColor(0x20, 0x20, 0x26));
+        QCOMPARE_PIXEL(dark, 5, 20, QColor(0x1c, 0x1c, 0x21));
+        // Every skinned control in sight that painted itself paints itself anew, and something.
+        for (auto it = lightControls.cbegin(); it != lightControls.cend(); ++it) {
+            const QImage& was = it.value();
+            if (TestSupport::countNear(was, Qt::transparent, 0) == was.width() * was.height())
+                continue;
+            const QImage now = TestSupport::paintedAlone(it.key());
+            QVERIFY2(now != was && colourCount(now, now.rect()) > 1,
+                qPrintable(it.key()->objectName() + QLatin1Char(' ')
+                    + QLatin1String(it.key()->metaObject()->className())));
+        }
+        QCOMPARE(content(), before);
+
+        QTest::mouseClick(themeButton, Qt::LeftButton);
+        QVERIFY(!w->isDarkTheme());
+        QCOMPARE(TestSupport::render(w), light);
+        QCOMPARE(content(), before);
     }
 
     // From the keyboard alone: Tab reaches the navigation, arrows switch pages with the ring on
