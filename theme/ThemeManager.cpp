@@ -23,6 +23,7 @@ CThemeManager::~CThemeManager() = default;
 bool CThemeManager::loadAppPackage(const QString& path)
 {
     PaintCache::clear();
+    m_missingArt.clear();
     m_appPackage->path = path;
     return m_appPackage->load();
 }
@@ -36,6 +37,7 @@ bool CThemeManager::loadThemePackage(const QString& path)
         return false;
     loadThemeElements(*package);
     PaintCache::clear();
+    m_missingArt.clear();
     m_themePackage = std::move(package);
     return true;
 }

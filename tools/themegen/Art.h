@@ -63,7 +63,11 @@ void useDark(bool dark);
 constexpr qreal controlRadius = 4;
 constexpr qreal windowRadius = 6;
 
-// A transparent ARGB image.
+// Draws the art at 1 or 2 device pixels to each logical one; 1 until set. At 2 the same shapes
+// get twice the pixels (a 1-pixel outline two device pixels), saved as "name@2x.png".
+void useScale(int scale);
+
+// A transparent ARGB image of w × h logical pixels at the scale in use.
 QImage canvas(int w, int h);
 // A painter with antialiasing on.
 void begin(QPainter& painter, QImage& image);
@@ -86,7 +90,8 @@ void chevronDown(QPainter& p, const QRectF& r, const QColor& color, qreal width 
 // A small filled triangle pointing towards angle (0 up, 90 right, 180 down, 270 left).
 void triangle(QPainter& p, const QPointF& centre, qreal size, int angle, const QColor& color);
 
-// Writes image as PNG under root/path, creating folders; aborts the program on failure.
+// Writes image as PNG under root/path, with "@2x" before the extension at scale 2, creating
+// folders; aborts the program on failure.
 void save(const QImage& image, const QString& root, const QString& path);
 
 // The image sets of the gallery: a theme package's controls and the window around them, in the

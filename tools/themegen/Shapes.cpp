@@ -33,7 +33,13 @@ const Palette dark {QColor(0xe8, 0x3a, 0x1d), QColor(0xff, 0x5a, 0x3d), QColor(0
 
 namespace {
 const Palette* current = &light;
+int currentScale = 1;
 } // namespace
+
+void useScale(int scale)
+{
+    currentScale = scale;
+}
 
 const Palette& palette()
 {
@@ -47,7 +53,8 @@ void useDark(bool dark)
 
 QImage canvas(int w, int h)
 {
-    QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
+    QImage image(w * currentScale, h * currentScale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(currentScale);
     image.fill(Qt::transparent);
     return image;
 }
@@ -141,7 +148,10 @@ void triangle(QPainter& p, const QPointF& centre, qreal size, int angle, const Q
 
 void save(const QImage& image, const QString& root, const QString& path)
 {
-    const QString file = QDir(root).filePath(path);
+    QString name = path;
+    if (currentScale > 1)
+        name.insert(name.lastIndexOf(QLatin1Char('.')), QStringLiteral("@%1x").arg(currentScale));
+    const QString file = QDir(root).filePath(name);
     if (!QDir().mkpath(QFileInfo(file).absolutePath())
         || !image.convertToFormat(QImage::Format_ARGB32).save(file, "PNG")) {
         std::fprintf(stderr, "themegen: cannot write %s\n", qPrintable(file));

@@ -1,5 +1,5 @@
-// Draws every image of the gallery: each theme package's (its controls and the window around
-// them) in the light and the dark variant, and the program's icons.
+// Draws every image of the gallery, at 1× and 2×: each theme package's (its controls and the
+// window around them) in the light and the dark variant, and the program's icons.
 // Usage: vitrina-themegen <light theme dir> <dark theme dir> <icon dir>
 #include "Art.h"
 
@@ -11,12 +11,15 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "usage: %s <light theme dir> <dark theme dir> <icon dir>\n", argv[0]);
         return 2;
     }
-    for (const bool dark : {false, true}) {
-        const QString root = QString::fromLocal8Bit(argv[dark ? 2 : 1]);
-        Art::useDark(dark);
-        Art::drawThemeImages(root);
-        Art::drawWindowImages(root);
+    for (const int scale : {1, 2}) {
+        Art::useScale(scale);
+        for (const bool dark : {false, true}) {
+            const QString root = QString::fromLocal8Bit(argv[dark ? 2 : 1]);
+            Art::useDark(dark);
+            Art::drawThemeImages(root);
+            Art::drawWindowImages(root);
+        }
+        Art::drawIcons(QString::fromLocal8Bit(argv[3]));
     }
-    Art::drawIcons(QString::fromLocal8Bit(argv[3]));
     return 0;
 }
