@@ -109,8 +109,11 @@ Vitrina::Vitrina(QWidget* parent)
         navButtons[i]->setProperty("bind_ctrl", QVariant::fromValue<void*>(pages[i]));
     }
     for (QPushButton* button : {closeButton, minButton, helpButton, themeButton}) {
-        if (button)
-            connect(button, SIGNAL(clicked()), this, SLOT(btnClick()));
+        if (!button)
+            continue;
+        connect(button, SIGNAL(clicked()), this, SLOT(btnClick()));
+        // The caption buttons show a glyph alone; assistive tools read their tool tip.
+        button->setAccessibleName(button->toolTip());
     }
     if (navButtons[0])
         navButtons[0]->setChecked(true);

@@ -1,10 +1,12 @@
 #include "framework/Library.h"
 
+#include "controls/AccessibleControls.h"
 #include "framework/CScrollBarStyle.h"
 #include "framework/ControlFactory.h"
 #include "framework/ThemeEvents.h"
 #include "theme/ThemeManager.h"
 
+#include <QAccessible>
 #include <QApplication>
 
 #include <unistd.h>
@@ -41,6 +43,7 @@ void Init()
     if (!QCoreApplication::instance() || qobject_cast<QApplication*>(QCoreApplication::instance()))
         QApplication::setStyle(CScrollBarStyle::instance());
     registerBuiltInControls();
+    QAccessible::installFactory(accessibleControl);
     if (isDesignToolPath(executablePath()))
         designMode = true;
     CThemeManager::instance().createBuiltInImages();

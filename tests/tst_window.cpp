@@ -3,6 +3,7 @@
 #include <VelQtLib.h>
 #include <framework/VelQWindow_p.h>
 
+#include <QAccessible>
 #include <QScreen>
 #include <QtTest>
 
@@ -290,6 +291,44 @@ private slots:
         if (auto* box = qobject_cast<QComboBox*>(control))
             box->hidePopup();
         QVERIFY(!holds(render(&w), Qt::magenta, 10));
+    }
+
+    void paintedControlsAreAccessible_data()
+    {
+        QTest::addColumn<QByteArray>("type");
+        QTest::addColumn<int>("role");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("switch") << QByteArray("qtswitch") << int(QAccessible::CheckBox) << "On";
+        QTest::newRow("extended label")
+            << QByteArray("qtlabelex") << int(QAccessible::StaticText) << "Plain words";
+        QTest::newRow("canvas") << QByteArray("canvas") << int(QAccessible::Canvas) << "Tip";
+        QTest::newRow("picture") << QByteArray("qtpicture") << int(QAccessible::Graphic) << "Tip";
+    }
+
+    // Controls that paint everything themselves name themselves by what they show, else by
+    // their tool tip; the switch is a check box that assistive tools can toggle.
+    void paintedControlsAreAccessible()
+    {
+        QFETCH(QByteArray, type);
+        QFETCH(int, role);
+        QFETCH(QString, name);
+        VelQWindow w;
+        QWidget* control = CreateControl(type.constData(), nullptr, &w);
+        control->setToolTip(QStringLiteral("Tip"));
+        if (auto* label = qobject_cast<VelQLabelEx*>(control))
+            label->setPlainText(QStringLiteral("Plain words"));
+        QAccessibleInterface* node = QAccessible::queryAccessibleInterface(control);
+        QVERIFY(node);
+        QCOMPARE(int(node->role()), role);
+        QCOMPARE(node->text(QAccessible::Name), name);
+        const bool isSwitch = role == QAccessible::CheckBox;
+        QCOMPARE(bool(node->state().checkable), isSwitch);
+        if (!isSwitch)
+            return;
+        QVERIFY(node->state().checked);
+        node->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        QTRY_VERIFY(!node->state().checked);
+        QCOMPARE(node->text(QAccessible::Name), QStringLiteral("Off"));
     }
 };
 
