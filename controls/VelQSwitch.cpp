@@ -3,6 +3,7 @@
 #include "framework/AttrReader.h"
 #include "framework/StyleSlots.h"
 
+#include <QKeyEvent>
 #include <QVariantAnimation>
 
 namespace VelQtLib {
@@ -11,6 +12,7 @@ VelQSwitch::VelQSwitch(QWidget* parent)
     : VelQControl<QWidget>(parent)
 {
     setImpl(new VelQSwitchImpl(this));
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 VelQSwitch::~VelQSwitch() = default;
@@ -39,6 +41,14 @@ void VelQSwitch::mousePressEvent(QMouseEvent* event)
 void VelQSwitch::mouseReleaseEvent(QMouseEvent* event)
 {
     d()->onMouseRelease(event);
+}
+
+void VelQSwitch::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Space && !event->isAutoRepeat())
+        d()->toggle();
+    else
+        VelQControl<QWidget>::keyPressEvent(event);
 }
 
 VelQSwitchImpl::VelQSwitchImpl(VelQSwitch* owner)

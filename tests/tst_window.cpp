@@ -256,8 +256,8 @@ private slots:
     void focusRingAfterTabNotAfterClick_data()
     {
         QTest::addColumn<QByteArray>("type");
-        for (const char* type :
-            {"qtbutton", "qtcheckbox", "qtradiobox", "qtslider", "qtcombobox", "qtdedit", "qttext"})
+        for (const char* type : {"qtbutton", "qtcheckbox", "qtradiobox", "qtslider", "qtcombobox",
+                 "qtdedit", "qttext", "qtswitch"})
             QTest::newRow(type) << QByteArray(type);
     }
 
@@ -329,6 +329,10 @@ private slots:
         node->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
         QTRY_VERIFY(!node->state().checked);
         QCOMPARE(node->text(QAccessible::Name), QStringLiteral("Off"));
+        // From the keyboard too.
+        giveFocus(&w, control);
+        QTest::keyClick(control, Qt::Key_Space);
+        QTRY_VERIFY(node->state().checked);
     }
 };
 
