@@ -1,14 +1,14 @@
 #include "framework/FocusRing.h"
 
-#include "framework/AttrReader.h"
+#include "framework/ThemeEvents.h"
 #include "framework/VelQControlBaseImpl.h"
+#include "theme/Json.h"
 #include "theme/StyleParser.h"
 #include "theme/ThemeManager.h"
 
 #include <QApplication>
 #include <QFocusEvent>
 #include <QPainter>
-#include <QPainterPath>
 
 namespace VelQtLib {
 
@@ -130,6 +130,8 @@ VelQFocusRing::VelQFocusRing(QWidget* parent)
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::NoFocus);
     hide();
+    // A new theme may style the ring otherwise.
+    connect(ThemeEvents(), &VelQThemeEvents::themeChanged, this, [this] { follow(m_control); });
 }
 
 void VelQFocusRing::watch()

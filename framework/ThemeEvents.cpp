@@ -1,7 +1,5 @@
 #include "framework/ThemeEvents.h"
 
-#include "framework/IVelQControlBase.h"
-#include "framework/VelQControlBase.h"
 #include "framework/VelQControlBaseImpl.h"
 
 #include <QApplication>
