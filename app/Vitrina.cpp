@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPalette>
 #include <QPushButton>
@@ -36,7 +37,39 @@ const Navigation navigation[Vitrina::pageCount] = {
     {"list", Gallery::buildListPage},
 };
 
+// The window's parts in "main" and the theme elements that give them their look, so that the
+// window follows the theme with its pages.
+const char* const chromeLooks[][2] = {
+    {"frame", "chrome.frame"},
+    {"caption", "chrome.caption"},
+    {"appName", "chrome.title"},
+    {"appTagline", "chrome.tagline"},
+    {"theme", "chrome.button"},
+    {"help", "chrome.button"},
+    {"min", "chrome.button"},
+    {"close", "chrome.close"},
+    {"navigation", "chrome.navigation"},
+    {"navHeader", "chrome.navHeader"},
+    {"navFooter", "chrome.navFooter"},
+};
+
+// Colours that Qt paints with itself (an edit's selection, the text of an editable combo box),
+// per theme: selection, text on it, text, surface.
+struct QtColours {
+    QColor selection;
+    QColor selectedText;
+    QColor text;
+    QColor surface;
+};
+const QtColours lightColours {
+    QColor(0xfd, 0xe7, 0xe2), QColor(0x1f, 0x1f, 0x24), QColor(0x1f, 0x1f, 0x24), Qt::white};
+const QtColours darkColours {QColor(0x4a, 0x21, 0x19), QColor(0xed, 0xed, 0xf2),
+    QColor(0xed, 0xed, 0xf2), QColor(0x1c, 0x1c, 0x21)};
+
 } // namespace
+
+const char* const Vitrina::lightThemePackage = "VELTE001.data";
+const char* const Vitrina::darkThemePackage = "VELTE001-dark.data";
 
 Vitrina::Vitrina(QWidget* parent)
     : VelQWindow(parent)
@@ -49,18 +82,15 @@ Vitrina::Vitrina(QWidget* parent)
     closeButton = findChild<QPushButton*>(QStringLiteral("close"));
     minButton = findChild<QPushButton*>(QStringLiteral("min"));
     helpButton = findChild<QPushButton*>(QStringLiteral("help"));
+    themeButton = findChild<QPushButton*>(QStringLiteral("theme"));
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
     // Text that Qt draws itself (an editable combo box's edit) matches the theme's body size.
     QFont body = font();
     body.setPixelSize(13);
     setFont(body);
-    // Selections that Qt paints itself (an edit's selected text, a tree's branch column) take
-    // the theme's selection colours instead of the platform's blue. The application's palette,
-    // because widgets with a style sheet do not inherit their parent's.
-    QPalette selection = QApplication::palette();
-    selection.setColor(QPalette::Highlight, QColor(0xfd, 0xe7, 0xe2));
-    selection.setColor(QPalette::HighlightedText, QColor(0x1f, 0x1f, 0x24));
-    QApplication::setPalette(selection);
+    basePalette = QApplication::palette();
+    applyPalette();
+    applyChromeLooks();
 
     // Without a container the pages would become windows of their own.
     if (container) {
@@ -78,9 +108,12 @@ Vitrina::Vitrina(QWidget* parent)
         navButtons[i]->installEventFilter(this);
         navButtons[i]->setProperty("bind_ctrl", QVariant::fromValue<void*>(pages[i]));
     }
-    for (QPushButton* button : {closeButton, minButton, helpButton}) {
-        if (button)
-            connect(button, SIGNAL(clicked()), this, SLOT(btnClick()));
+    for (QPushButton* button : {closeButton, minButton, helpButton, themeButton}) {
+        if (!button)
+            continue;
+        connect(button, SIGNAL(clicked()), this, SLOT(btnClick()));
+        // The caption buttons show a glyph alone; assistive tools read their tool tip.
+        button->setAccessibleName(button->toolTip());
     }
     if (navButtons[0])
         navButtons[0]->setChecked(true);
@@ -105,6 +138,45 @@ void Vitrina::btnClick()
         showMinimized();
     else if (button == helpButton)
         QDesktopServices::openUrl(QUrl(QString::fromLatin1(homePage)));
+    else if (button == themeButton)
+        setDarkTheme(!usesDarkTheme);
+}
+
+bool Vitrina::setDarkTheme(bool dark)
+{
+    if (!VelQtLib::LoadThemePackage(dark ? darkThemePackage : lightThemePackage))
+        return false;
+    usesDarkTheme = dark;
+    applyPalette();
+    return true;
+}
+
+void Vitrina::applyChromeLooks()
+{
+    for (const auto& look : chromeLooks) {
+        if (auto* control = VelQtLib::controlOf(findChild<QWidget*>(QLatin1String(look[0]))))
+            control->controlBase()->setThemeName(QLatin1String(look[1]));
+    }
+    for (const Navigation& entry : navigation) {
+        if (auto* item = VelQtLib::controlOf(findChild<QWidget*>(QLatin1String(entry.button))))
+            item->controlBase()->setThemeName(QStringLiteral("chrome.navItem"));
+    }
+}
+
+void Vitrina::applyPalette()
+{
+    // The application's palette, because widgets with a style sheet do not inherit their
+    // parent's.
+    const QtColours& colours = usesDarkTheme ? darkColours : lightColours;
+    QPalette palette = basePalette;
+    palette.setColor(QPalette::Highlight, colours.selection);
+    palette.setColor(QPalette::HighlightedText, colours.selectedText);
+    for (const QPalette::ColorRole role :
+        {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+        palette.setColor(role, colours.text);
+    for (const QPalette::ColorRole role : {QPalette::Base, QPalette::Window, QPalette::Button})
+        palette.setColor(role, colours.surface);
+    QApplication::setPalette(palette);
 }
 
 bool Vitrina::eventFilter(QObject* watched, QEvent* event)
@@ -119,6 +191,14 @@ bool Vitrina::eventFilter(QObject* watched, QEvent* event)
             button->setChecked(true);
     }
     return VelQWindow::eventFilter(watched, event);
+}
+
+void Vitrina::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape)
+        event->ignore();
+    else
+        VelQWindow::keyPressEvent(event);
 }
 
 void Vitrina::controlChanged(bool)

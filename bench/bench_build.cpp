@@ -1,6 +1,7 @@
 // Building a window of about a thousand controls: from a description with LoadWindow, from the
 // equivalent Designer ".ui" file with QUiLoader (when Qt's UiTools are there), and by hand in
-// C++ as uic would write it. The variants take turns, round after round.
+// C++ as uic would write it. The variants take turns, round after round. Then the same window,
+// its leaves styled by theme elements, is re-themed: a theme package loaded while it is open.
 #include "BenchSupport.h"
 
 #include <VelQtLib.h>
@@ -248,6 +249,83 @@ const char* const styleJson = R"({"style": [
     {"type": 2, "name": "text", "family": "DejaVu Sans", "size": 13, "clr": "1f1f24", "hor": 1},
     {"type": 2, "name": "label", "family": "DejaVu Sans", "size": 13, "clr": "1f1f24"}]})";
 
+// A theme package whose elements style the leaves like the description does, in its own text
+// colour.
+bool writeTheme(const QString& path, const char* textColour)
+{
+    const QByteArray style = QByteArray(R"({"style": [
+        {"type": 1, "name": "btn0", "img": "images/frame.png", "margin": [4, 4, 4, 4]},
+        {"type": 1, "name": "btn1", "img": "images/frame.png", "margin": [4, 4, 4, 4]},
+        {"type": 2, "name": "text", "family": "DejaVu Sans", "size": 13, "hor": 1, "clr": ")")
+        + textColour + R"("},
+        {"type": 2, "name": "label", "family": "DejaVu Sans", "size": 13, "clr": ")"
+        + textColour + R"("}]})";
+    const char* const elements = R"({"elements": [{"child": [
+        {"name": "leaf0", "style": [["btn0", 0, 0], ["btn1", 0, 1], ["text", 0, 4]], "attr": {}},
+        {"name": "leaf1", "style": [["label", 0, 0]], "attr": {}},
+        {"name": "leaf2", "style": [["empty", 0, 0], ["empty", 0, 4], ["label", 0, 8]],
+            "attr": {"iconPath": "images/box.png"}},
+        {"name": "leaf3", "style": [["btn0", 0, 0], ["label", 0, 4]], "attr": {}}]}]})";
+    ZipWriter zip(path);
+    zip.add("style.json", style);
+    zip.add("theme.json", elements);
+    QImage frame(12, 12, QImage::Format_ARGB32);
+    frame.fill(QColor(0xdc, 0xdc, 0xe1));
+    zip.add("images/frame.png", Bench::pngBytes(frame));
+    return zip.close();
+}
+
+// The description's window with every leaf given the theme element of its kind.
+QWidget* themedWindow()
+{
+    auto* window = new VelQWindow;
+    LoadWindow(window, QStringLiteral("layouts/window1000"));
+    for (int p = 0; p < panels; ++p) {
+        for (int g = 0; g < groups; ++g) {
+            for (int l = 0; l < leaves; ++l) {
+                const QString name = QStringLiteral("c%1_%2_%3").arg(p).arg(g).arg(l);
+                if (auto* leaf = controlOf(window->findChild<QWidget*>(name)))
+                    leaf->controlBase()->setThemeName(QStringLiteral("leaf%1").arg(kindOf(l)));
+            }
+        }
+    }
+    return window;
+}
+
+// Re-theming the window: the theme packages take turns, each load restyling every control.
+void benchRetheme(const QTemporaryDir& dir, const QVector<double>& buildSamples)
+{
+    const QByteArray themes[] = {dir.filePath(QStringLiteral("a.data")).toUtf8(),
+        dir.filePath(QStringLiteral("b.data")).toUtf8()};
+    if (!writeTheme(QString::fromUtf8(themes[0]), "1f1f24")
+        || !writeTheme(QString::fromUtf8(themes[1]), "ededf2") || !LoadThemePackage(themes[0]))
+        return;
+    QWidget* window = themedWindow();
+    const QString section = QStringLiteral("window re-theme");
+    const QString name = QStringLiteral("LoadThemePackage, open window (%1 widgets)")
+                             .arg(window->findChildren<QWidget*>().size());
+    if (Bench::underCallgrind()) {
+        LoadThemePackage(themes[1]);
+        Bench::countInstructions(section, name, 1, [&] { LoadThemePackage(themes[0]); });
+        delete window;
+        return;
+    }
+    QVector<double> samples;
+    const int roundCount = Bench::rounds(15);
+    for (int round = 0; round < roundCount + 1; ++round) {
+        QElapsedTimer timer;
+        timer.start();
+        LoadThemePackage(themes[(round + 1) % 2]);
+        const double ms = double(timer.nsecsElapsed()) / 1e6;
+        if (round > 0)
+            samples << ms;
+    }
+    delete window;
+    Bench::printFigure(section, name, samples, "ms");
+    Bench::printRatio(
+        section, QStringLiteral("re-theme / LoadWindow build"), samples, buildSamples, 1.0);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -302,6 +380,7 @@ int main(int argc, char* argv[])
                 QStringLiteral("window build"), v.name, 1, [&] { window = v.build(); });
             delete window;
         }
+        benchRetheme(dir, {});
         return 0;
     }
     const int roundCount = Bench::rounds(15);
@@ -327,5 +406,6 @@ int main(int argc, char* argv[])
         Bench::printRatio(section, QStringLiteral("LoadWindow / %1").arg(variants[k].name),
             variants[0].samples, variants[k].samples,
             variants[k].name == QLatin1String("QUiLoader") ? 0.5 : 0);
+    benchRetheme(dir, variants[0].samples);
     return 0;
 }

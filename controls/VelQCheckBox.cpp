@@ -142,9 +142,11 @@ bool VelQCheckBoxImpl::parseAttributes(const ::Json::Value*& json)
     attr.read("iconY", iconOffset.dy);
     attr.read("showIcon", showIcon);
     attr.read("showText", showText);
-    QString text;
-    attr.readText("text", text);
-    box()->setText(text);
+    if (!restyling) {
+        QString text;
+        attr.readText("text", text);
+        box()->setText(text);
+    }
     attr.readUtf8("iconPath", iconPath);
     attr.readUtf8("hotIconPath", hotIconPath);
     attr.readUtf8("siconPath", siconPath);

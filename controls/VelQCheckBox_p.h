@@ -14,6 +14,8 @@ public:
 
     void draw(QPainter* painter, const QRect& rect) override;
     bool parseAttributes(const ::Json::Value*& json) override;
+    // The tile, when the look has one.
+    const ImageStyle* outlineStyle() const override { return &uncheckedStyles[Normal]; }
 
     QString iconPath = QStringLiteral("IDB_UNCHECK");
     QString hotIconPath = QStringLiteral("IDB_UNCHECK");

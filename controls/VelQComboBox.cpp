@@ -97,7 +97,7 @@ bool VelQComboBoxImpl::parseAttributes(const ::Json::Value*& json)
         .read(*json);
     if (const AttrReader attr(json); attr) {
         QString text;
-        if (attr.readText("text", text)) {
+        if (!restyling && attr.readText("text", text)) {
             box->addItem(text);
             box->setCurrentText(text);
         }

@@ -15,6 +15,7 @@ public:
 
     void draw(QPainter* painter, const QRect& rect) override;
     bool parseAttributes(const ::Json::Value*& json) override;
+    const ImageStyle* outlineStyle() const override { return &backgrounds[Normal]; }
     void fillSamples() override;
 
     QComboBox* comboBox() const { return static_cast<QComboBox*>(owner); }

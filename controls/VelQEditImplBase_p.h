@@ -19,6 +19,7 @@ public:
     void fillSamples() override;
     void onEnter(QEvent* event) override;
     void onLeave(QEvent* event) override;
+    const ImageStyle* outlineStyle() const override { return &bgStyles[Normal]; }
     void onFocusIn();
     void onFocusOut();
 

@@ -68,7 +68,8 @@ bool VelQGroupBoxImpl::parseAttributes(const ::Json::Value*& json)
     const AttrReader attr(json);
     if (!attr)
         return result;
-    attr.readText("text", text);
+    if (!restyling)
+        attr.readText("text", text);
     bool lineAboveEdge = true;
     if (attr.read("size", lineAboveEdge))
         bottomInset = lineAboveEdge ? 1 : 0;

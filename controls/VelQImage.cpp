@@ -98,7 +98,8 @@ bool VelQImageImpl::parseAttributes(const ::Json::Value*& json)
     const AttrReader attr(json);
     if (!attr)
         return result;
-    attr.readUtf8("path", path);
+    if (!restyling)
+        attr.readUtf8("path", path);
     attr.read("fill", fill);
     return result;
 }

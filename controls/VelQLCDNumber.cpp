@@ -58,7 +58,7 @@ bool VelQLCDNumberImpl::parseAttributes(const ::Json::Value*& json)
     else if (attr.read("color", signedRgb))
         color = QColor(QRgb(unsigned(signedRgb)));
     QString text;
-    if (attr.readUtf8("text", text))
+    if (!restyling && attr.readUtf8("text", text))
         lcd()->display(text);
     return result;
 }

@@ -106,7 +106,7 @@ bool VelQLabelImpl::parseAttributes(const ::Json::Value*& json)
     StyleSlots().text(0, {&textStyle}).read(*json);
     const AttrReader attr(json);
     QString newText;
-    if (attr.readText("text", newText))
+    if (!restyling && attr.readText("text", newText))
         label()->setText(newText);
     applyStyle();
     return result;

@@ -139,7 +139,7 @@ bool VelQLabelExImpl::parseAttributes(const ::Json::Value*& json)
         return result;
     StyleSlots().text(0, {&textStyle}).read(*json);
     QString text;
-    if (AttrReader(json).readText("text", text))
+    if (!restyling && AttrReader(json).readText("text", text))
         document->setPlainText(text);
     document->setDefaultFont(fontOf(textStyle));
     return result;

@@ -136,16 +136,18 @@ bool VelQLineEditImpl::parseAttributes(const ::Json::Value*& json)
     const AttrReader attr(json);
     if (!attr)
         return result;
-    QString text;
-    if (attr.readUtf8("text", text))
-        edit()->setText(text);
-    bool password = false;
-    if (attr.read("ispassord", password) && password) {
-        edit()->setContextMenuPolicy(Qt::NoContextMenu);
-        edit()->setEchoMode(QLineEdit::Password);
+    if (!restyling) {
+        QString text;
+        if (attr.readUtf8("text", text))
+            edit()->setText(text);
+        bool password = false;
+        if (attr.read("ispassord", password) && password) {
+            edit()->setContextMenuPolicy(Qt::NoContextMenu);
+            edit()->setEchoMode(QLineEdit::Password);
+        }
+        attr.readText("tip", tipText);
+        attr.read("shortcut", shortcutMode);
     }
-    attr.readText("tip", tipText);
-    attr.read("shortcut", shortcutMode);
     // An absent right or bottom margin mirrors the left or top one.
     int left = 0;
     int top = 0;

@@ -150,7 +150,7 @@ bool VelQMenuImpl::parseAttributes(const ::Json::Value*& json)
         [&](const QString& n, ImageStyle& out) { return manager.getImageStyle(n, out); });
     readStateGroup(*json, "text", itemTextStyles,
         [&](const QString& n, TextStyle& out) { return manager.getTextStyle(n, out); });
-    if (const ::Json::Value* items = Json::arrayMember(*json, "items")) {
+    if (const ::Json::Value* items = Json::arrayMember(*json, "items"); items && !restyling) {
         for (const ::Json::Value& element : *items)
             addItem(element, menu());
     }

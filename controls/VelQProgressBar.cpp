@@ -62,7 +62,7 @@ bool VelQProgressBarImpl::parseAttributes(const ::Json::Value*& json)
         return result;
     attr.read("showText", showText);
     int value = 0;
-    if (attr.read("val", value))
+    if (!restyling && attr.read("val", value))
         bar()->setValue(value);
     return result;
 }

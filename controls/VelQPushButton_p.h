@@ -12,6 +12,7 @@ public:
     void draw(QPainter* painter, const QRect& rect) override;
     bool parseAttributes(const ::Json::Value*& json) override;
     void onMouseMove(QMouseEvent* event) override;
+    const ImageStyle* outlineStyle() const override { return &imageStyles[Normal]; }
 
     bool extHover = false;
     bool isExtBtn = false;

@@ -136,9 +136,11 @@ bool VelQRadioButtonImpl::parseAttributes(const ::Json::Value*& json)
     attr.readUtf8("sHotIconPath", sHotIconPath);
     readAlignment(attr, "iconHor", iconOffset.hAlign);
     readAlignment(attr, "iconVer", iconOffset.vAlign);
-    QString text;
-    attr.readText("text", text);
-    button()->setText(text);
+    if (!restyling) {
+        QString text;
+        attr.readText("text", text);
+        button()->setText(text);
+    }
     attr.read("iconX", iconOffset.dx);
     attr.read("iconY", iconOffset.dy);
     return result;

@@ -101,13 +101,15 @@ bool VelQSliderImpl::parseAttributes(const ::Json::Value*& json)
     const AttrReader attr(json);
     if (!attr)
         return result;
+    attr.read("thumbW", thumbW);
+    attr.read("thumbH", thumbH);
+    attr.read("channelSize", channelSize);
+    if (restyling)
+        return result;
     // Every "attr" sets the orientation and the position, to horizontal and 0 when absent.
     bool horizontal = true;
     attr.read("isHor", horizontal);
     slider()->setOrientation(horizontal ? Qt::Horizontal : Qt::Vertical);
-    attr.read("thumbW", thumbW);
-    attr.read("thumbH", thumbH);
-    attr.read("channelSize", channelSize);
     int minimum = slider()->minimum();
     int maximum = slider()->maximum();
     int value = 0;

@@ -3,6 +3,7 @@
 #include "framework/AttrReader.h"
 #include "framework/StyleSlots.h"
 
+#include <QKeyEvent>
 #include <QVariantAnimation>
 
 namespace VelQtLib {
@@ -11,6 +12,7 @@ VelQSwitch::VelQSwitch(QWidget* parent)
     : VelQControl<QWidget>(parent)
 {
     setImpl(new VelQSwitchImpl(this));
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 VelQSwitch::~VelQSwitch() = default;
@@ -39,6 +41,14 @@ void VelQSwitch::mousePressEvent(QMouseEvent* event)
 void VelQSwitch::mouseReleaseEvent(QMouseEvent* event)
 {
     d()->onMouseRelease(event);
+}
+
+void VelQSwitch::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Space && !event->isAutoRepeat())
+        d()->toggle();
+    else
+        VelQControl<QWidget>::keyPressEvent(event);
 }
 
 VelQSwitchImpl::VelQSwitchImpl(VelQSwitch* owner)
@@ -111,12 +121,14 @@ bool VelQSwitchImpl::parseAttributes(const ::Json::Value*& json)
     if (!attr)
         return result;
     // Every description sets both texts and the thumb size anew.
-    QString left;
-    attr.readText("leftText", left);
-    switchWidget()->setLeftText(left);
-    QString right = left;
-    attr.readText("rightText", right);
-    switchWidget()->setRightText(right);
+    if (!restyling) {
+        QString left;
+        attr.readText("leftText", left);
+        switchWidget()->setLeftText(left);
+        QString right = left;
+        attr.readText("rightText", right);
+        switchWidget()->setRightText(right);
+    }
     int thumbW = 25;
     int thumbH = 25;
     attr.read("thumbW", thumbW);
@@ -124,7 +136,7 @@ bool VelQSwitchImpl::parseAttributes(const ::Json::Value*& json)
     thumbSize = QSize(thumbW, thumbH);
     attr.read("speed", speed);
     int on = 0;
-    if (attr.read("on", on)) {
+    if (!restyling && attr.read("on", on)) {
         // The description's position wins over a slide that is under way.
         if (animating) {
             animation->stop();

@@ -8,8 +8,8 @@ namespace VelQtLib {
 
 class VelQSwitchImpl;
 
-// An on/off switch whose thumb slides to the other end when it is pressed; the switch takes
-// its new state when the slide ends.
+// An on/off switch whose thumb slides to the other end when it is pressed or gets Space while it
+// has the keyboard focus; the switch takes its new state when the slide ends.
 class VELQTLIB_EXPORT VelQSwitch : public VelQControl<QWidget> {
     Q_OBJECT
 public:
@@ -27,6 +27,8 @@ protected:
     // The switch takes the press itself instead of passing it to its parent.
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // Space slides the switch, as a click does.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     VelQSwitchImpl* d() const;

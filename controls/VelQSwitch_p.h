@@ -16,6 +16,7 @@ public:
 
     void draw(QPainter* painter, const QRect& rect) override;
     bool parseAttributes(const ::Json::Value*& json) override;
+    const ImageStyle* outlineStyle() const override { return &trackStyle; }
 
     // Starts the slide to the other end; ignored while a slide runs.
     void toggle();

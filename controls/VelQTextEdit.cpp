@@ -97,10 +97,12 @@ bool VelQTextEditImpl::parseAttributes(const ::Json::Value*& json)
     styleSlots().text(8, {&tipStyle}).read(*json);
     const AttrReader attr(json);
     if (attr) {
-        QString text;
-        if (attr.readUtf8("text", text))
-            edit()->setText(text);
-        attr.readText("tip", tipText);
+        if (!restyling) {
+            QString text;
+            if (attr.readUtf8("text", text))
+                edit()->setText(text);
+            attr.readText("tip", tipText);
+        }
         int left = 0;
         int top = 0;
         int right = 0;

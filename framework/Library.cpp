@@ -1,9 +1,12 @@
 #include "framework/Library.h"
 
+#include "controls/AccessibleControls.h"
 #include "framework/CScrollBarStyle.h"
 #include "framework/ControlFactory.h"
+#include "framework/ThemeEvents.h"
 #include "theme/ThemeManager.h"
 
+#include <QAccessible>
 #include <QApplication>
 
 #include <unistd.h>
@@ -40,20 +43,36 @@ void Init()
     if (!QCoreApplication::instance() || qobject_cast<QApplication*>(QCoreApplication::instance()))
         QApplication::setStyle(CScrollBarStyle::instance());
     registerBuiltInControls();
+    QAccessible::installFactory(accessibleControl);
     if (isDesignToolPath(executablePath()))
         designMode = true;
     CThemeManager::instance().createBuiltInImages();
     initialised = true;
 }
 
+namespace {
+
+// Windows already open take the new look at once.
+bool themeLoaded(bool loaded)
+{
+    if (loaded) {
+        RestyleControls();
+        emit ThemeEvents()->themeChanged();
+    }
+    return loaded;
+}
+
+} // namespace
+
 bool LoadAppPackage(const QString& path)
 {
-    return initialised && CThemeManager::instance().loadAppPackage(path);
+    return initialised && themeLoaded(CThemeManager::instance().loadAppPackage(path));
 }
 
 bool LoadThemePackage(const char* path)
 {
-    return initialised && CThemeManager::instance().loadThemePackage(QString::fromUtf8(path));
+    return initialised
+        && themeLoaded(CThemeManager::instance().loadThemePackage(QString::fromUtf8(path)));
 }
 
 bool IsDesignMode()

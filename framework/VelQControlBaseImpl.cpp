@@ -1,5 +1,6 @@
 #include "framework/VelQControlBaseImpl.h"
 
+#include "framework/FocusRing.h"
 #include "theme/Diagnostics.h"
 #include "theme/Json.h"
 #include "theme/ThemeManager.h"
@@ -54,6 +55,9 @@ VelQControlBaseImpl::VelQControlBaseImpl(QWidget* owner, const QString& typeName
     if (owner)
         owner->setProperty("impl", QVariant::fromValue(static_cast<void*>(this)));
     applyTheme();
+    // Only the base class's parse ran, which gives no look to parse again.
+    themeApplied = false;
+    VelQFocusRing::watch();
 }
 
 VelQControlBaseImpl::~VelQControlBaseImpl() = default;
@@ -76,7 +80,27 @@ void VelQControlBaseImpl::applyTheme()
     if (!element)
         return;
     manager.setUseThemePackage(true);
+    themeApplied = true;
     parseAttributes(element);
+    if (owner)
+        owner->update();
+}
+
+void VelQControlBaseImpl::restyle()
+{
+    CThemeManager& manager = CThemeManager::instance();
+    const bool usedThemePackage = manager.useThemePackage();
+    restyling = true;
+    if (!descriptionTheme.empty()) {
+        if (const ::Json::Value* element = manager.findThemeElement(descriptionTheme)) {
+            manager.setUseThemePackage(true);
+            parseAttributes(element);
+        }
+    }
+    if (themeApplied)
+        applyTheme();
+    restyling = false;
+    manager.setUseThemePackage(usedThemePackage);
     if (owner)
         owner->update();
 }
@@ -107,9 +131,17 @@ bool VelQControlBaseImpl::parseAttributes(const ::Json::Value*& json)
     if (const ::Json::Value* name = Json::member(*json, "theme"); name && name->isString()) {
         CThemeManager& manager = CThemeManager::instance();
         if (const ::Json::Value* element = manager.findThemeElement(name->asString())) {
+            // Only a description's own redirection is a look of its own; one inside a theme
+            // element comes back with that element.
+            if (!manager.useThemePackage())
+                descriptionTheme = name->asString();
             json = element;
             manager.setUseThemePackage(true);
         }
+    }
+    if (const ::Json::Value* own = Json::objectMember(*json, "attr")) {
+        if (const ::Json::Value* focus = Json::objectMember(*own, "focus"))
+            focusAttributes = *focus;
     }
     return true;
 }

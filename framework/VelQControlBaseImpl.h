@@ -43,9 +43,14 @@ public:
     virtual void onLeave(QEvent* event);
     virtual void onMouseMove(QMouseEvent* event);
     virtual void onMouseDoubleClick(QMouseEvent* event);
+    // The record whose outline the keyboard focus ring follows, or null.
+    virtual const ImageStyle* outlineStyle() const { return nullptr; }
 
     // Parses the theme element named by themeName (or typeName) when the theme has one.
     void applyTheme();
+    // Parses again, from the theme loaded now, the theme elements this control took its look
+    // from, keeping what the program set (texts, values, items, icons), and repaints.
+    void restyle();
     // Sets the state and repaints at once when it changed.
     void setState(int newState);
 
@@ -80,6 +85,14 @@ public:
     int state = Normal;
     std::map<std::string, AttrValue> attributes;
     QWidget* owner = nullptr;
+    // Set while restyle parses: a control then reads only the keys that style it.
+    bool restyling = false;
+    // The theme element the control's description named with "theme", and whether applyTheme
+    // found one after construction: what restyle parses again.
+    std::string descriptionTheme;
+    bool themeApplied = false;
+    // The "focus" object of the control's "attr": its own look of the keyboard focus ring.
+    ::Json::Value focusAttributes;
 };
 
 // The font a text record describes.

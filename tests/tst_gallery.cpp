@@ -11,6 +11,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
+#include <QAccessible>
 #include <QDesktopServices>
 #include <QHeaderView>
 #include <QLabel>
@@ -20,6 +21,8 @@
 #include <QSet>
 #include <QStandardItemModel>
 #include <QtTest>
+
+#include <functional>
 
 using namespace VelQtLib;
 
@@ -691,16 +694,26 @@ private slots:
         list->clearSelection();
     }
 
+    void packagesAreComplete_data()
+    {
+        QTest::addColumn<bool>("dark");
+        QTest::newRow("light") << false;
+        QTest::newRow("dark") << true;
+    }
+
     void packagesAreComplete()
     {
-        gallery();
+        QFETCH(bool, dark);
+        QVERIFY(gallery()->setDarkTheme(dark));
         CThemeManager& manager = CThemeManager::instance();
-        const char* const elements[] = {"qtcontainer", "qtlabel", "qtbutton", "qtcheckbox",
-            "qtradiobox", "qtcombobox", "qtdedit", "qttext", "qtscrollbar", "qtprogressbar",
-            "qtslider", "qtmenubar", "qtmenu", "qtlist", "qtdatagrid", "qttree", "mainBkg",
-            "secondBkg", "labTitle", "iconTextButton", "iconButton", "extButton", "iconButton2",
-            "iconButton3", "iconcheckbox", "iconcheckbox2", "qtradiobox2", "qtradiobox3",
-            "qtscrollbarh", "qtsliderv"};
+        const char* const elements[] = {"focus", "chrome.frame", "chrome.caption", "chrome.title",
+            "chrome.tagline", "chrome.button", "chrome.close", "chrome.navigation",
+            "chrome.navHeader", "chrome.navFooter", "chrome.navItem", "qtcontainer", "qtlabel",
+            "qtbutton", "qtcheckbox", "qtradiobox", "qtcombobox", "qtdedit", "qttext",
+            "qtscrollbar", "qtprogressbar", "qtslider", "qtmenubar", "qtmenu", "qtlist",
+            "qtdatagrid", "qttree", "mainBkg", "secondBkg", "labTitle", "iconTextButton",
+            "iconButton", "extButton", "iconButton2", "iconButton3", "iconcheckbox",
+            "iconcheckbox2", "qtradiobox2", "qtradiobox3", "qtscrollbarh", "qtsliderv"};
         for (const char* name : elements)
             QVERIFY2(manager.findThemeElement(name), name);
 
@@ -764,7 +777,195 @@ private slots:
             reinterpret_cast<const char*>(data), reinterpret_cast<const char*>(data) + size, main));
         walk(main);
         manager.setUseThemePackage(saved);
+        QVERIFY(gallery()->setDarkTheme(false));
         QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QLatin1String(", "))));
+    }
+
+    // The theme switched from the caption band while the window is open, to dark and back: the
+    // next frame shows the new theme on every control, and what the program set stays.
+    void liveThemeSwitch()
+    {
+        Vitrina* w = gallery();
+        QWidget* page = showPage("edit");
+        auto* edit = page->findChild<QLineEdit*>();
+        QVERIFY(edit);
+        edit->setText(QStringLiteral("typed"));
+        const auto content = [&] {
+            QStringList all;
+            for (QWidget* widget : w->findChildren<QWidget*>()) {
+                QString value = textOf(widget);
+                if (auto* button = qobject_cast<QAbstractButton*>(widget))
+                    value += button->isChecked() ? QLatin1String(" on") : QLatin1String(" off");
+                if (auto* slider = qobject_cast<QAbstractSlider*>(widget))
+                    value += QString::number(slider->value());
+                if (auto* box = qobject_cast<QComboBox*>(widget))
+                    value += QString::number(box->currentIndex());
+                all << QStringLiteral("%1 %2 %3 %4")
+                           .arg(QLatin1String(widget->metaObject()->className()), value)
+                           .arg(widget->isVisible())
+                           .arg(QString::number(widget->geometry().x()) + QLatin1Char(',')
+                               + QString::number(widget->geometry().y()));
+            }
+            return all;
+        };
+        const QStringList before = content();
+        const QImage light = TestSupport::render(w);
+        QHash<QWidget*, QImage> lightControls;
+        for (QWidget* control : w->findChildren<QWidget*>()) {
+            if (controlOf(control) && control->isVisible())
+                lightControls.insert(control, TestSupport::paintedAlone(control));
+        }
+        auto* themeButton = w->findChild<QPushButton*>(QStringLiteral("theme"));
+        QVERIFY(themeButton);
+        QSignalSpy changed(ThemeEvents(), &VelQThemeEvents::themeChanged);
+        QTest::mouseClick(themeButton, Qt::LeftButton);
+        QVERIFY(w->isDarkTheme());
+        QCOMPARE(changed.count(), 1);
+
+        const QImage dark = TestSupport::render(w);
+        QCOMPARE_PIXEL(dark, 600, 600, QColor(0x24, 0x24, 0x2b));
+        QCOMPARE_PIXEL(dark, 600, 60, QColor(0x1c, 0x1c, 0x21));
+        QCOMPARE_PIXEL(dark, 100, 600, QColor(0x20, 0x20, 0x26));
+        QCOMPARE_PIXEL(dark, 5, 20, QColor(0x1c, 0x1c, 0x21));
+        // Every skinned control in sight that painted itself paints itself anew, and something.
+        for (auto it = lightControls.cbegin(); it != lightControls.cend(); ++it) {
+            const QImage& was = it.value();
+            if (TestSupport::countNear(was, Qt::transparent, 0) == was.width() * was.height())
+                continue;
+            const QImage now = TestSupport::paintedAlone(it.key());
+            QVERIFY2(now != was && colourCount(now, now.rect()) > 1,
+                qPrintable(it.key()->objectName() + QLatin1Char(' ')
+                    + QLatin1String(it.key()->metaObject()->className())));
+        }
+        QCOMPARE(content(), before);
+
+        QTest::mouseClick(themeButton, Qt::LeftButton);
+        QVERIFY(!w->isDarkTheme());
+        QCOMPARE(TestSupport::render(w), light);
+        QCOMPARE(content(), before);
+    }
+
+    // From the keyboard alone: Tab reaches the navigation, arrows switch pages with the ring on
+    // the item, Space toggles, Enter presses a button, and a click hides the ring again.
+    void keyboardWalk()
+    {
+        Vitrina* w = gallery();
+        QTest::mouseClick(navigation("button"), Qt::LeftButton);
+        QApplication::setActiveWindow(w);
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        // Presses Tab at least once, until the focus satisfies wanted.
+        const auto tabTo = [&](const std::function<bool(QWidget*)>& wanted) {
+            for (int i = 0; i < 80; ++i) {
+                QWidget* focus = QApplication::focusWidget();
+                QTest::keyClick(focus ? focus : w, Qt::Key_Tab);
+                if (wanted(QApplication::focusWidget()))
+                    return true;
+            }
+            return false;
+        };
+        const auto ringOn = [](QWidget* control) {
+            const VelQFocusRing* ring = VelQFocusRing::instance();
+            return ring && ring->isVisible() && ring->control() == control;
+        };
+        QVERIFY(tabTo([&](QWidget* f) { return f == navigation("button"); }));
+        QVERIFY(ringOn(navigation("button")));
+        QTest::keyClick(navigation("button"), Qt::Key_Down);
+        QCOMPARE(QApplication::focusWidget(), navigation("check"));
+        QVERIFY(navigation("check")->isChecked());
+        QVERIFY(boundPage(navigation("check"))->isVisible());
+        QVERIFY(ringOn(navigation("check")));
+
+        QVERIFY(tabTo([](QWidget* f) { return qobject_cast<VelQCheckBox*>(f); }));
+        auto* box = static_cast<QAbstractButton*>(QApplication::focusWidget());
+        const bool checked = box->isChecked();
+        QTest::keyClick(box, Qt::Key_Space);
+        QCOMPARE(box->isChecked(), !checked);
+        QVERIFY(ringOn(box));
+        // The theme's ring: accent, 2 pixels wide, 1 pixel outside the control.
+        const QImage shot = TestSupport::render(w);
+        const QPoint left = box->mapTo(w, QPoint(-2, box->height() / 2));
+        QCOMPARE_PIXEL(shot, left.x(), left.y(), QColor(0xe8, 0x3a, 0x1d));
+
+        QWidget* page = showPage("button");
+        QVERIFY(tabTo([page](QWidget* f) {
+            return qobject_cast<VelQPushButton*>(f) && f->parentWidget() == page;
+        }));
+        auto* button = static_cast<QPushButton*>(QApplication::focusWidget());
+        QSignalSpy clicked(button, &QPushButton::clicked);
+        QTest::keyClick(button, Qt::Key_Return);
+        QCOMPARE(clicked.count(), 1);
+        QTest::keyClick(button, Qt::Key_Escape);
+        QVERIFY(w->isVisible());
+
+        QTest::mouseClick(navigation("edit"), Qt::LeftButton);
+        QVERIFY(!ringOn(navigation("edit")));
+        QVERIFY(!VelQFocusRing::instance()->isVisible());
+    }
+
+    void accessibilityWalk_data()
+    {
+        QTest::addColumn<QString>("page");
+        for (const QString& name : Vitrina::pageNames())
+            QTest::newRow(qPrintable(name)) << name;
+    }
+
+    // The accessibility tree of each page as assistive tools walk it from the window: every
+    // control in sight is reached and reports the role of its kind, a name where it shows text
+    // or a glyph, and its checked and disabled states.
+    void accessibilityWalk()
+    {
+        QFETCH(QString, page);
+        Vitrina* w = gallery();
+        QVERIFY(showPage(page.toLatin1().constData())->isVisible());
+        QSet<QObject*> reached;
+        const std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* node) {
+            reached.insert(node->object());
+            // Item views list every cell; their rows are the views' own business.
+            const QAccessible::Role role = node->role();
+            if (role == QAccessible::Table || role == QAccessible::Tree
+                || role == QAccessible::List)
+                return;
+            for (int i = 0; i < node->childCount(); ++i) {
+                if (QAccessibleInterface* child = node->child(i))
+                    walk(child);
+            }
+        };
+        walk(QAccessible::queryAccessibleInterface(w));
+        const QHash<QString, QAccessible::Role> roles {{"VelQPushButton", QAccessible::PushButton},
+            {"VelQCheckBox", QAccessible::CheckBox}, {"VelQRadioButton", QAccessible::RadioButton},
+            {"VelQComboBox", QAccessible::ComboBox}, {"VelQLineEdit", QAccessible::EditableText},
+            {"VelQTextEdit", QAccessible::EditableText}, {"VelQSlider", QAccessible::Slider},
+            {"VelQProgressBar", QAccessible::ProgressBar}, {"VelQLabel", QAccessible::StaticText},
+            {"VelQTableView", QAccessible::Table}, {"VelQTreeView", QAccessible::Tree},
+            {"VelQList", QAccessible::List}, {"VelQMenuBar", QAccessible::MenuBar},
+            {"VelQScrollBar", QAccessible::ScrollBar}, {"VelQContainer", QAccessible::Client}};
+        int checked = 0;
+        const auto insideView = [](const QWidget* widget) {
+            for (const QWidget* p = widget->parentWidget(); p; p = p->parentWidget()) {
+                if (p->inherits("QAbstractItemView"))
+                    return true;
+            }
+            return false;
+        };
+        for (QWidget* control : w->findChildren<QWidget*>()) {
+            if (!controlOf(control) || !control->isVisible() || insideView(control))
+                continue;
+            const QString kind = QString::fromLatin1(control->metaObject()->className()).mid(10);
+            QAccessibleInterface* node = QAccessible::queryAccessibleInterface(control);
+            QVERIFY2(node && reached.contains(control), qPrintable(kind));
+            QVERIFY2(roles.contains(kind), qPrintable(kind));
+            QCOMPARE(node->role(), roles.value(kind));
+            // An edit's text is its value, not its name.
+            if (qobject_cast<QAbstractButton*>(control)
+                || (qobject_cast<QLabel*>(control) && !textOf(control).isEmpty()))
+                QVERIFY2(!node->text(QAccessible::Name).isEmpty(), qPrintable(kind));
+            if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+                QCOMPARE(bool(node->state().checked), button->isChecked());
+                checked += button->isChecked();
+            }
+            QCOMPARE(bool(node->state().disabled), !control->isEnabled());
+        }
+        QVERIFY(checked > 0);
     }
 
     void closeTurnsAccentUnderMouse()

@@ -54,6 +54,18 @@ NineSlice slice(const QString& path)
     return s;
 }
 
+// A 12 × 12 face in logical pixels at scale 1 or 2 whose top-left pixels tell the art apart:
+// red then black at 1×; blue, green, then yellow, cyan below, at 2×.
+QImage cornerArt(int scale)
+{
+    QImage image = TestSupport::solid(12 * scale, 12 * scale, Qt::white);
+    const QColor colours[2][4]
+        = {{Qt::red, Qt::black, Qt::white, Qt::white}, {Qt::blue, Qt::green, Qt::yellow, Qt::cyan}};
+    for (int i = 0; i < 4; ++i)
+        image.setPixelColor(i % 2, i / 2, colours[scale - 1][i]);
+    return image;
+}
+
 // The smallest rectangle holding every pixel that is not fully transparent.
 QRect inked(const QImage& image)
 {
@@ -84,8 +96,63 @@ private slots:
                 {"images/narrow.png", TestSupport::png(nineSliceSource(20))},
                 {"images/nine28.png", TestSupport::png(nineSliceSource(28))},
                 {"images/wide50.png", TestSupport::png(TestSupport::solid(50, 8, Qt::red))},
-                {"images/tall.png", TestSupport::png(tall)}});
+                {"images/tall.png", TestSupport::png(tall)},
+                {"images/hd.png", TestSupport::png(cornerArt(1))},
+                {"images/hd@2x.png", TestSupport::png(cornerArt(2))},
+                {"images/lo.png", TestSupport::png(cornerArt(1))}});
         QVERIFY(LoadAppPackage(path));
+    }
+
+    // Device pixels of a 20 × 20 face with 5-pixel slices: the art of the device pixel ratio is
+    // drawn pixel for pixel; without it the 1× image is scaled smoothly, not pixel-doubled.
+    void artForTheDevicePixelRatio_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<int>("ratio");
+        QTest::addColumn<Pixels>("pixels");
+        QTest::newRow("1x art at 1")
+            << "images/hd.png" << 1 << Pixels {{{0, 0}, Qt::red}, {{1, 0}, Qt::black}};
+        QTest::newRow("2x art at 2")
+            << "images/hd.png" << 2
+            << Pixels {{{0, 0}, Qt::blue}, {{1, 0}, Qt::green}, {{0, 1}, Qt::yellow},
+                   {{1, 1}, Qt::cyan}, {{39, 39}, Qt::white}};
+        QTest::newRow("1x image at 2")
+            << "images/lo.png" << 2 << Pixels {{{0, 0}, Qt::red}, {{39, 39}, Qt::white}};
+    }
+
+    void artForTheDevicePixelRatio()
+    {
+        QFETCH(QString, path);
+        QFETCH(int, ratio);
+        QFETCH(Pixels, pixels);
+        NineSlice face;
+        face.image = path;
+        face.sliceLeft = face.sliceRight = face.sliceTop = face.sliceBottom = 5;
+        // Twice, so that the second comes from the cache.
+        for (int pass = 0; pass < 2; ++pass) {
+            QImage device(20 * ratio, 20 * ratio, QImage::Format_ARGB32_Premultiplied);
+            device.setDevicePixelRatio(ratio);
+            device.fill(Qt::transparent);
+            QPainter painter(&device);
+            VelQControlBaseImpl::drawNineSlice(&painter, face, 0, 0, 20, 20);
+            painter.end();
+            const QImage shown = device.convertToFormat(QImage::Format_ARGB32);
+            for (const auto& pixel : pixels)
+                QCOMPARE_PIXEL(shown, pixel.first.x(), pixel.first.y(), pixel.second);
+            if (path == QLatin1String("images/lo.png"))
+                QVERIFY(!TestSupport::near(shown.pixel(1, 0), Qt::red)
+                    && !TestSupport::near(shown.pixel(1, 0), Qt::black));
+        }
+        // An aligned image takes the same art, at its logical size.
+        QImage device(24, 24, QImage::Format_ARGB32_Premultiplied);
+        device.setDevicePixelRatio(ratio);
+        device.fill(Qt::transparent);
+        QPainter painter(&device);
+        VelQControlBaseImpl::drawAlignedImage(
+            &painter, path, ImageOffset {0, 0, 1, 1}, 0, 0, 24 / ratio, 24 / ratio, false);
+        painter.end();
+        QCOMPARE_PIXEL(device.convertToFormat(QImage::Format_ARGB32), (24 - 12 * ratio) / 2,
+            (24 - 12 * ratio) / 2, pixels.first().second);
     }
 
     void nineSlice_data()

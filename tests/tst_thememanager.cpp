@@ -255,13 +255,23 @@ private slots:
         QVERIFY(!m.getImage(QStringLiteral("images/t.png"), false));
     }
 
-    void failedThemeLoadLeavesAnEmptyPackage()
+    void failedThemeLoadKeepsTheCurrentTheme_data()
     {
+        QTest::addColumn<QString>("path");
+        QTest::newRow("missing") << scratchPath(QStringLiteral("missing.data"));
+        QTest::newRow("no style.json") << writeArchive(scratchPath(QStringLiteral("nostyle.data")),
+            {{"theme.json", R"({"elements": [{"child": [{"name": "third"}]}]})"}});
+    }
+
+    void failedThemeLoadKeepsTheCurrentTheme()
+    {
+        QFETCH(QString, path);
         CThemeManager& m = CThemeManager::instance();
-        QVERIFY(!m.loadThemePackage(scratchPath(QStringLiteral("missing.data"))));
-        QVERIFY(m.themePackage());
-        QVERIFY(m.themePackage()->entries.empty());
-        QVERIFY(!m.findThemeElement("second"));
+        const CThemePackage* current = m.themePackage();
+        QVERIFY(!m.loadThemePackage(path));
+        QCOMPARE(m.themePackage(), current);
+        QVERIFY(m.findThemeElement("second"));
+        QVERIFY(!m.findThemeElement("third"));
     }
 
     void fromGbk()

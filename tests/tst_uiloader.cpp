@@ -280,6 +280,73 @@ private slots:
         QVERIFY(!CreateControl("probe2", nullptr, nullptr));
         QVERIFY(!CreateControl(nullptr, nullptr, nullptr));
     }
+
+    // Last: it replaces the theme package. A window built on one theme is switched to a second
+    // one alike but for its colours, through a load that fails, and back.
+    void liveThemeSwitch()
+    {
+        const auto theme = [](const QString& name, QColor colour) {
+            return loadThemePackage(name,
+                {{"style.json", styleJson({boxStyle("face", colour), textStyle("label", colour)})},
+                    {"theme.json", R"({"elements": [{"child": [
+                        {"name": "face", "style": [["face", 0, 0]], "attr": {"text": "Themed"}},
+                        {"name": "tile", "style": [["face", 0, 0], ["face", 0, 4]], "attr": {}},
+                        {"name": "caption", "style": [["label", 0, 0]], "attr": {"text": "x"}},
+                        {"name": "qtslider", "style": [["face", 0, 0]], "attr": {}}]}]})"}});
+        };
+        QVERIFY(theme(QStringLiteral("red.data"), Qt::red));
+        QWidget window;
+        window.resize(300, 200);
+        const ::Json::Value root = parsed(R"({"elements": [
+            {"type": "qtbutton", "name": "button", "theme": "face", "attr": {}, "w": 60, "h": 30},
+            {"type": "qtlabel", "name": "label", "attr": {"text": "Caption"}, "y": 40, "w": 90, "h": 30}]})");
+        LoadElements(&root, &window);
+        auto* button = window.findChild<QPushButton*>(QStringLiteral("button"));
+        auto* label = window.findChild<VelQLabel*>(QStringLiteral("label"));
+        QVERIFY(button && label);
+        button->setText(QStringLiteral("Program's"));
+        label->setThemeName(QStringLiteral("caption"));
+        label->setText(QStringLiteral("Caption"));
+        auto* check = new VelQCheckBox(&window);
+        check->setThemeName(QStringLiteral("tile"));
+        check->setGeometry(0, 80, 60, 30);
+        check->setText(QStringLiteral("Check"));
+        check->setChecked(true);
+        auto* slider = new VelQSlider(&window);
+        slider->setThemeName(QStringLiteral("qtslider"));
+        slider->setOrientation(Qt::Vertical);
+        slider->setGeometry(100, 0, 30, 120);
+        slider->setValue(70);
+        const QList<QWidget*> controls {button, label, check, slider};
+        const auto showAll = [&](QColor colour) {
+            for (QWidget* control : controls) {
+                if (!holds(render(control), colour, 40))
+                    return false;
+            }
+            return true;
+        };
+        QVERIFY(showAll(Qt::red));
+
+        QSignalSpy changed(ThemeEvents(), &VelQThemeEvents::themeChanged);
+        QVERIFY(theme(QStringLiteral("green.data"), Qt::green));
+        QCOMPARE(changed.count(), 1);
+        QVERIFY(showAll(Qt::green));
+        for (QWidget* control : controls)
+            QVERIFY2(!holds(render(control), Qt::red, 40), control->metaObject()->className());
+        QVERIFY(!LoadThemePackage(scratchPath(QStringLiteral("missing.data")).toUtf8()));
+        QCOMPARE(changed.count(), 1);
+        QVERIFY(showAll(Qt::green));
+        QVERIFY(theme(QStringLiteral("red2.data"), Qt::red));
+        QVERIFY(showAll(Qt::red));
+
+        QCOMPARE(button->text(), QStringLiteral("Program's"));
+        QCOMPARE(label->text(), QStringLiteral("Caption"));
+        QCOMPARE(check->text(), QStringLiteral("Check"));
+        QVERIFY(check->isChecked());
+        QCOMPARE(slider->value(), 70);
+        QCOMPARE(slider->orientation(), Qt::Vertical);
+        QCOMPARE(slider->geometry(), QRect(100, 0, 30, 120));
+    }
 };
 
 QTEST_MAIN(tst_UiLoader)

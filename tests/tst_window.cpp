@@ -3,6 +3,7 @@
 #include <VelQtLib.h>
 #include <framework/VelQWindow_p.h>
 
+#include <QAccessible>
 #include <QScreen>
 #include <QtTest>
 
@@ -250,6 +251,88 @@ private slots:
         w.setPaintBackground(true);
         image = render(&w);
         QCOMPARE_PIXEL(image, 25, 25, frame.color);
+    }
+
+    void focusRingAfterTabNotAfterClick_data()
+    {
+        QTest::addColumn<QByteArray>("type");
+        for (const char* type : {"qtbutton", "qtcheckbox", "qtradiobox", "qtslider", "qtcombobox",
+                 "qtdedit", "qttext", "qtswitch"})
+            QTest::newRow(type) << QByteArray(type);
+    }
+
+    // Without a theme the ring takes the palette's highlight: 2 pixels wide, 1 pixel outside.
+    void focusRingAfterTabNotAfterClick()
+    {
+        QFETCH(QByteArray, type);
+        VelQWindow w;
+        w.setGeometry(100, 100, 300, 200);
+        QPalette palette = w.palette();
+        palette.setColor(QPalette::Highlight, Qt::magenta);
+        w.setPalette(palette);
+        auto* before = new QPushButton(&w);
+        before->setGeometry(0, 0, 40, 20);
+        QWidget* control = CreateControl(type.constData(), nullptr, &w);
+        control->setGeometry(100, 80, 100, 40);
+        control->show();
+        giveFocus(&w, before);
+        QTest::keyClick(before, Qt::Key_Tab);
+        QVERIFY(control->isAncestorOf(QApplication::focusWidget())
+            || control == QApplication::focusWidget());
+        const QImage tabbed = render(&w);
+        for (const QRect& band : {QRect(97, 90, 2, 20), QRect(201, 90, 2, 20),
+                 QRect(120, 77, 60, 2), QRect(120, 121, 60, 2)})
+            QVERIFY2(countNear(tabbed, Qt::magenta, 10, band) == band.width() * band.height(),
+                qPrintable(QStringLiteral("band at %1, %2").arg(band.x()).arg(band.y())));
+        QVERIFY(!holds(tabbed, Qt::magenta, 10, QRect(96, 90, 1, 20)));
+
+        QTest::mouseClick(before, Qt::LeftButton);
+        QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(5, 5));
+        if (auto* box = qobject_cast<QComboBox*>(control))
+            box->hidePopup();
+        QVERIFY(!holds(render(&w), Qt::magenta, 10));
+    }
+
+    void paintedControlsAreAccessible_data()
+    {
+        QTest::addColumn<QByteArray>("type");
+        QTest::addColumn<int>("role");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("switch") << QByteArray("qtswitch") << int(QAccessible::CheckBox) << "On";
+        QTest::newRow("extended label")
+            << QByteArray("qtlabelex") << int(QAccessible::StaticText) << "Plain words";
+        QTest::newRow("canvas") << QByteArray("canvas") << int(QAccessible::Canvas) << "Tip";
+        QTest::newRow("picture") << QByteArray("qtpicture") << int(QAccessible::Graphic) << "Tip";
+    }
+
+    // Controls that paint everything themselves name themselves by what they show, else by
+    // their tool tip; the switch is a check box that assistive tools can toggle.
+    void paintedControlsAreAccessible()
+    {
+        QFETCH(QByteArray, type);
+        QFETCH(int, role);
+        QFETCH(QString, name);
+        VelQWindow w;
+        QWidget* control = CreateControl(type.constData(), nullptr, &w);
+        control->setToolTip(QStringLiteral("Tip"));
+        if (auto* label = qobject_cast<VelQLabelEx*>(control))
+            label->setPlainText(QStringLiteral("Plain words"));
+        QAccessibleInterface* node = QAccessible::queryAccessibleInterface(control);
+        QVERIFY(node);
+        QCOMPARE(int(node->role()), role);
+        QCOMPARE(node->text(QAccessible::Name), name);
+        const bool isSwitch = role == QAccessible::CheckBox;
+        QCOMPARE(bool(node->state().checkable), isSwitch);
+        if (!isSwitch)
+            return;
+        QVERIFY(node->state().checked);
+        node->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        QTRY_VERIFY(!node->state().checked);
+        QCOMPARE(node->text(QAccessible::Name), QStringLiteral("Off"));
+        // From the keyboard too.
+        giveFocus(&w, control);
+        QTest::keyClick(control, Qt::Key_Space);
+        QTRY_VERIFY(node->state().checked);
     }
 };
 

@@ -15,9 +15,9 @@ namespace VelQtLib::PaintCache {
 bool operator==(const NineSliceKey& a, const NineSliceKey& b)
 {
     return std::tie(a.image, a.left, a.right, a.top, a.bottom, a.width, a.height, a.repeatCenter,
-               a.smooth, a.bottomBand, a.rightBand)
+               a.smooth, a.bottomBand, a.rightBand, a.devicePixelRatio, a.imageScale)
         == std::tie(b.image, b.left, b.right, b.top, b.bottom, b.width, b.height, b.repeatCenter,
-            b.smooth, b.bottomBand, b.rightBand);
+            b.smooth, b.bottomBand, b.rightBand, b.devicePixelRatio, b.imageScale);
 }
 
 uint qHash(const NineSliceKey& k, uint seed = 0)
@@ -25,7 +25,7 @@ uint qHash(const NineSliceKey& k, uint seed = 0)
     return ::qHash(k.image, seed) ^ uint(k.left) ^ uint(k.right) << 6 ^ uint(k.top) << 12
         ^ uint(k.bottom) << 18 ^ uint(k.width) * 2654435761u ^ uint(k.height) * 40503u
         ^ uint(k.repeatCenter) << 28 ^ uint(k.smooth) << 29 ^ uint(k.bottomBand) << 30
-        ^ uint(k.rightBand) << 31;
+        ^ uint(k.rightBand) << 31 ^ uint(k.devicePixelRatio) << 24 ^ uint(k.imageScale) << 26;
 }
 
 namespace {
@@ -159,14 +159,17 @@ const QImage* nineSlice(const NineSliceKey& key, const std::function<void(QPaint
     QCache<NineSliceKey, QImage>& images = caches().nineSlices;
     if (QImage* known = images.object(key))
         return known;
-    const qint64 kib = (qint64(key.width) * key.height * 4 + 1023) / 1024;
+    const int ratio = qMax(1, key.devicePixelRatio);
+    const qint64 kib = (qint64(key.width) * key.height * ratio * ratio * 4 + 1023) / 1024;
     if (key.width <= 0 || key.height <= 0 || kib > maxNineSliceKiB / 4)
         return nullptr;
-    auto* image = new QImage(key.width, key.height, QImage::Format_ARGB32_Premultiplied);
+    auto* image
+        = new QImage(key.width * ratio, key.height * ratio, QImage::Format_ARGB32_Premultiplied);
     if (image->isNull()) {
         delete image;
         return nullptr;
     }
+    image->setDevicePixelRatio(ratio);
     image->fill(Qt::transparent);
     {
         QPainter painter(image);

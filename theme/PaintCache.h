@@ -33,10 +33,14 @@ struct NineSliceKey {
     bool smooth = false;
     bool bottomBand = true;
     bool rightBand = true;
+    // The device pixel ratio drawn for, and the ratio of the image's own art (1, 2 or 3): the
+    // pieces are cut from the image at its scale and drawn at the device's.
+    int devicePixelRatio = 1;
+    int imageScale = 1;
 };
 
-// The nine-slice image of key drawn once by paint into a transparent image of its size; null
-// when it is too large to keep.
+// The nine-slice image of key drawn once by paint into a transparent image of its size at its
+// device pixel ratio; null when it is too large to keep.
 const QImage* nineSlice(const NineSliceKey& key, const std::function<void(QPainter*)>& paint);
 
 // Drops everything kept.

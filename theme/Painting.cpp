@@ -26,12 +26,6 @@ int bounded(int v)
     return qBound(-QWIDGETSIZE_MAX, v, QWIDGETSIZE_MAX);
 }
 
-void drawPiece(QPainter* p, const QRect& target, const QImage& image, const QRect& source)
-{
-    if (target.width() > 0 && target.height() > 0 && source.width() > 0 && source.height() > 0)
-        p->drawImage(target, image, source);
-}
-
 // Position of an extent inside a box by alignment 0 start, 1 centre, 2 end; 0 otherwise.
 int alignedPos(int align, int start, int boxExtent, int extent)
 {
@@ -68,12 +62,29 @@ QRect reachableArea(QPainter* p)
     return area;
 }
 
+// The pixels of an image's art for a rectangle in logical pixels.
+QRect artPixels(const QRect& logical, int scale)
+{
+    return QRect(logical.topLeft() * scale, logical.size() * scale);
+}
+
+// A piece drawn from source, in logical pixels of the image; skipped when either rectangle is
+// empty.
+void drawPiece(
+    QPainter* p, const QRect& target, const QImage& image, const QRect& source, int scale)
+{
+    if (target.width() > 0 && target.height() > 0 && source.width() > 0 && source.height() > 0)
+        p->drawImage(target, image, artPixels(source, scale));
+}
+
 // The nine pieces of a nine-slice image as key describes them, at x, y; every piece is skipped
-// when either of its rectangles is empty.
+// when either of its rectangles is empty. Slices and sizes are logical pixels; the image's art
+// has imageScale pixels to each.
 void drawPieces(QPainter* p, const QImage& image, const PaintCache::NineSliceKey& k, int x, int y)
 {
-    const int iw = image.width();
-    const int ih = image.height();
+    const int s = qMax(1, k.imageScale);
+    const int iw = image.width() / s;
+    const int ih = image.height() / s;
     const int w = k.width;
     const int h = k.height;
     const int L = k.left;
@@ -82,11 +93,12 @@ void drawPieces(QPainter* p, const QImage& image, const PaintCache::NineSliceKey
     const int B = k.bottom;
 
     if (T != 0)
-        drawPiece(p, QRect(x + L, y, w - L - R, T), image, QRect(L, 0, iw - L - R, T));
+        drawPiece(p, QRect(x + L, y, w - L - R, T), image, QRect(L, 0, iw - L - R, T), s);
     if (B != 0 && k.bottomBand)
-        drawPiece(p, QRect(x + L, y + h - B, w - L - R, B), image, QRect(L, ih - B, iw - L - R, B));
+        drawPiece(
+            p, QRect(x + L, y + h - B, w - L - R, B), image, QRect(L, ih - B, iw - L - R, B), s);
     if (L != 0)
-        drawPiece(p, QRect(x, y + T, L, h - T - B), image, QRect(0, T, L, ih - T - B));
+        drawPiece(p, QRect(x, y + T, L, h - T - B), image, QRect(0, T, L, ih - T - B), s);
     if (R != 0 && k.rightBand) {
         const QRect target(x + w - R, y + T, R, h - T - B);
         const QRect source(iw - R, T, R, ih - T - B);
@@ -94,27 +106,27 @@ void drawPieces(QPainter* p, const QImage& image, const PaintCache::NineSliceKey
             // Too narrow for both bands: the right band starts at the left band's last column.
             p->save();
             p->setClipRect(QRect(x + L - 1, y + T, R, h - T - B), Qt::IntersectClip);
-            drawPiece(p, target, image, source);
+            drawPiece(p, target, image, source, s);
             p->restore();
         } else {
-            drawPiece(p, target, image, source);
+            drawPiece(p, target, image, source, s);
         }
     }
     if (L != 0 && T != 0)
-        drawPiece(p, QRect(x, y, L, T), image, QRect(0, 0, L, T));
+        drawPiece(p, QRect(x, y, L, T), image, QRect(0, 0, L, T), s);
     if (R != 0 && T != 0)
-        drawPiece(p, QRect(x + w - R, y, R, T), image, QRect(iw - R, 0, R, T));
+        drawPiece(p, QRect(x + w - R, y, R, T), image, QRect(iw - R, 0, R, T), s);
     if (L != 0 && B != 0)
-        drawPiece(p, QRect(x, y + h - B, L, B), image, QRect(0, ih - B, L, B));
+        drawPiece(p, QRect(x, y + h - B, L, B), image, QRect(0, ih - B, L, B), s);
     if (R != 0 && B != 0)
-        drawPiece(p, QRect(x + w - R, y + h - B, R, B), image, QRect(iw - R, ih - B, R, B));
+        drawPiece(p, QRect(x + w - R, y + h - B, R, B), image, QRect(iw - R, ih - B, R, B), s);
 
     const QRect centre(x + L, y + T, w - L - R, h - T - B);
     const QRect source(L, T, iw - L - R, ih - T - B);
     if (centre.width() <= 0 || centre.height() <= 0 || source.width() <= 0 || source.height() <= 0)
         return;
     if (!k.repeatCenter) {
-        p->drawImage(centre, image, source);
+        p->drawImage(centre, image, artPixels(source, s));
         return;
     }
     p->save();
@@ -124,20 +136,27 @@ void drawPieces(QPainter* p, const QImage& image, const PaintCache::NineSliceKey
     for (int row = 0; row < ny; ++row) {
         for (int col = 0; col < nx; ++col) {
             const QPoint at(centre.x() + col * source.width(), centre.y() + row * source.height());
-            p->drawImage(at, image, source);
+            p->drawImage(at, image, artPixels(source, s));
         }
     }
     p->restore();
 }
 
-// A nine-slice image drawn once into an image of its own gives the same pixels when that image
-// is drawn unscaled: only whole-pixel moves, full opacity and plain source-over blending keep
-// that true.
-bool canReuse(QPainter* p)
+// The device pixel ratio of the painter's device; 1 when it cannot be told.
+qreal devicePixelRatioOf(QPainter* p)
+{
+    const QPaintDevice* device = p->device();
+    return device ? device->devicePixelRatioF() : 1.0;
+}
+
+// A nine-slice image drawn once into an image of its own at a whole device pixel ratio gives the
+// same pixels when that image is drawn unscaled: only that ratio as the scale, whole-pixel moves,
+// full opacity and plain source-over blending keep that true.
+bool canReuse(QPainter* p, int ratio)
 {
     const QTransform& t = p->deviceTransform();
-    return t.type() <= QTransform::TxTranslate && t.dx() == std::floor(t.dx())
-        && t.dy() == std::floor(t.dy()) && p->opacity() == 1.0
+    return t.type() <= QTransform::TxScale && t.m11() == ratio && t.m22() == ratio
+        && t.dx() == std::floor(t.dx()) && t.dy() == std::floor(t.dy()) && p->opacity() == 1.0
         && p->compositionMode() == QPainter::CompositionMode_SourceOver;
 }
 
@@ -261,17 +280,21 @@ void VelQControlBaseImpl::drawNineSlice(QPainter* p, const NineSlice& s, int x, 
     y = bounded(y);
     w = bounded(w);
     h = bounded(h);
-    const QImage* img = CThemeManager::instance().getImage(s.image, false);
+    const qreal ratio = devicePixelRatioOf(p);
+    const QImage* img = CThemeManager::instance().getImage(s.image, false, ratio);
     if (!img)
         return;
     const int right = bounded(s.sliceRight);
     const int bottom = bounded(s.sliceBottom);
-    // The two outer bands are skipped when they would start left of or above the device.
+    const int scale = qRound(img->devicePixelRatioF());
+    // Art of fewer pixels than the device's is scaled smoothly, as Qt scales icons. The two
+    // outer bands are skipped when they would start left of or above the device.
+    const bool smooth = p->testRenderHint(QPainter::SmoothPixmapTransform) || ratio > scale;
+    const int wholeRatio = ratio == std::floor(ratio) ? int(ratio) : 0;
     const PaintCache::NineSliceKey key {img->cacheKey(), bounded(s.sliceLeft), right,
-        bounded(s.sliceTop), bottom, w, h, s.repeatCenter,
-        p->testRenderHint(QPainter::SmoothPixmapTransform), y + h - bottom >= 0,
-        x + w - right >= 0};
-    if (canReuse(p)) {
+        bounded(s.sliceTop), bottom, w, h, s.repeatCenter, smooth, y + h - bottom >= 0,
+        x + w - right >= 0, wholeRatio, scale};
+    if (wholeRatio > 0 && canReuse(p, wholeRatio)) {
         const QImage* drawn = PaintCache::nineSlice(
             key, [&](QPainter* target) { drawPieces(target, *img, key, 0, 0); });
         if (drawn) {
@@ -279,7 +302,10 @@ void VelQControlBaseImpl::drawNineSlice(QPainter* p, const NineSlice& s, int x, 
             return;
         }
     }
+    const bool wasSmooth = p->testRenderHint(QPainter::SmoothPixmapTransform);
+    p->setRenderHint(QPainter::SmoothPixmapTransform, smooth);
     drawPieces(p, *img, key, x, y);
+    p->setRenderHint(QPainter::SmoothPixmapTransform, wasSmooth);
 }
 
 void VelQControlBaseImpl::drawNineSlice(QPainter* p, const NineSlice& s, const QRect& r)
@@ -290,12 +316,17 @@ void VelQControlBaseImpl::drawNineSlice(QPainter* p, const NineSlice& s, const Q
 void VelQControlBaseImpl::drawAlignedImage(
     QPainter* p, const QString& path, const ImageOffset& o, int x, int y, int w, int h, bool gray)
 {
-    const QImage* image = CThemeManager::instance().getImage(path, gray);
+    const qreal ratio = devicePixelRatioOf(p);
+    const QImage* image = CThemeManager::instance().getImage(path, gray, ratio);
     if (!image || image->width() == 0 || image->height() == 0)
         return;
-    const int X = alignedPos(o.hAlign, bounded(x), bounded(w), image->width());
-    const int Y = alignedPos(o.vAlign, bounded(y), bounded(h), image->height());
+    const int scale = qRound(image->devicePixelRatioF());
+    const int X = alignedPos(o.hAlign, bounded(x), bounded(w), image->width() / scale);
+    const int Y = alignedPos(o.vAlign, bounded(y), bounded(h), image->height() / scale);
+    const bool wasSmooth = p->testRenderHint(QPainter::SmoothPixmapTransform);
+    p->setRenderHint(QPainter::SmoothPixmapTransform, wasSmooth || ratio > scale);
     p->drawImage(QPoint(X + bounded(o.dx), Y + bounded(o.dy)), *image);
+    p->setRenderHint(QPainter::SmoothPixmapTransform, wasSmooth);
 }
 
 void VelQControlBaseImpl::drawAlignedImage(

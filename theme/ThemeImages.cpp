@@ -86,13 +86,26 @@ QImage decodeFile(const QString& fileName)
     return decodeBytes(file.readAll());
 }
 
-// The disabled look that the application style gives the image.
-QImage disabledLook(const QImage& image)
+// The disabled look that the application style gives the image, pixel for pixel.
+QImage disabledLook(QImage image)
 {
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         return QImage();
+    image.setDevicePixelRatio(1);
     const QIcon icon(QPixmap::fromImage(image));
-    return icon.pixmap(image.size(), QIcon::Disabled, QIcon::Off).toImage();
+    QImage look = icon.pixmap(image.size(), QIcon::Disabled, QIcon::Off).toImage();
+    look.setDevicePixelRatio(1);
+    return look;
+}
+
+// "x@2x.png" for "x.png" and scale 2: the suffix goes before the file name's extension.
+QString scaledArtPath(const QString& path, int scale)
+{
+    const int name = qMax(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
+    int dot = path.lastIndexOf(QLatin1Char('.'));
+    if (dot <= name)
+        dot = path.size();
+    return path.left(dot) + QStringLiteral("@%1x").arg(scale) + path.mid(dot);
 }
 
 QImage builtInImage(void (*draw)(QPainter&))
@@ -172,6 +185,24 @@ QImage* CThemeManager::decodeImage(const QString& path, bool& fromTheme) const
             image = decodeFile(underImages);
     }
     return image.isNull() ? nullptr : new QImage(std::move(image));
+}
+
+QImage* CThemeManager::getImage(const QString& path, bool gray, qreal devicePixelRatio)
+{
+    for (int scale = devicePixelRatio >= 2.5 ? 3
+             : devicePixelRatio >= 1.5       ? 2
+                                             : 1;
+         scale > 1; --scale) {
+        const QString art = scaledArtPath(path, scale);
+        if (m_missingArt.contains(art))
+            continue;
+        if (QImage* image = getImage(art, gray)) {
+            image->setDevicePixelRatio(scale);
+            return image;
+        }
+        m_missingArt.insert(art);
+    }
+    return getImage(path, gray);
 }
 
 QImage* CThemeManager::getImage(const QString& path, bool gray)

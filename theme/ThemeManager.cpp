@@ -26,6 +26,7 @@ CThemeManager::~CThemeManager() = default;
 bool CThemeManager::loadAppPackage(const QString& path)
 {
     PaintCache::clear();
+    m_missingArt.clear();
     m_appPackage->path = path;
     const bool loaded = m_appPackage->load();
     // Without a theme package yet, its records may name the theme's images: checked later.
@@ -36,13 +37,15 @@ bool CThemeManager::loadAppPackage(const QString& path)
 
 bool CThemeManager::loadThemePackage(const QString& path)
 {
-    PaintCache::clear();
-    m_themePackage.reset();
-    m_themePackage = std::make_unique<CThemePackage>();
-    m_themePackage->path = path;
-    if (!m_themePackage->load())
+    // Read aside first: a package that fails leaves the theme on screen as it is.
+    auto package = std::make_unique<CThemePackage>();
+    package->path = path;
+    if (!package->load())
         return false;
-    loadThemeElements(*m_themePackage);
+    loadThemeElements(*package);
+    PaintCache::clear();
+    m_missingArt.clear();
+    m_themePackage = std::move(package);
     checkStyleImages();
     return true;
 }
@@ -57,6 +60,7 @@ void CThemeManager::checkStyleImages()
 void CThemeManager::unloadPackages()
 {
     PaintCache::clear();
+    m_missingArt.clear();
     m_themePackage.reset();
     m_appPackage = std::make_unique<CThemePackage>();
     m_useThemePackage = false;

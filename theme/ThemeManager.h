@@ -4,6 +4,7 @@
 #include "theme/ThemePackage.h"
 
 #include <QImage>
+#include <QSet>
 #include <QString>
 #include <json/value.h>
 
@@ -22,7 +23,8 @@ public:
     void createBuiltInImages();
     // Adds an archive to the application package; existing names keep their first values.
     bool loadAppPackage(const QString& path);
-    // Replaces the theme package (and everything taken from the old one) with a new archive.
+    // Replaces the theme package (and everything taken from the old one) with a new archive;
+    // an archive that fails to load leaves the current one in place.
     bool loadThemePackage(const QString& path);
 
     // Raw bytes of a member, application package first; the bytes stay owned by the package.
@@ -34,6 +36,10 @@ public:
     bool getTextStyle(const QString& name, TextStyle& out) const;
     // The decoded image (gray: its disabled look), cached for the manager's life; null if none.
     QImage* getImage(const QString& path, bool gray);
+    // The image to draw at a device pixel ratio, by Qt's convention: for "x.png" the art
+    // "x@3x.png" from a ratio of 2.5 on, "x@2x.png" from 1.5 on, with its device pixel ratio
+    // set; else the image of path itself.
+    QImage* getImage(const QString& path, bool gray, qreal devicePixelRatio);
 
     // While set, style lookups go to the theme package instead of the application package.
     bool useThemePackage() const { return m_useThemePackage; }
@@ -67,6 +73,8 @@ private:
 
     bool m_useThemePackage = false;
     bool m_descriptionTextsUtf8 = false;
+    // Art for a device pixel ratio that no package holds, so that it is looked for once.
+    QSet<QString> m_missingArt;
     std::unique_ptr<CThemePackage> m_appPackage;
     std::unique_ptr<CThemePackage> m_themePackage;
 

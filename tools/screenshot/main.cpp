@@ -2,6 +2,7 @@
 // the file's path and exits.
 //   vitrina-shot [window.png]       the window as it opens
 //   vitrina-shot --pages <folder>   one PNG per page, 01-button.png to 11-list.png
+// With --dark first, the gallery switches to its dark theme before it is shown.
 #include "Startup.h"
 #include "Vitrina.h"
 
@@ -74,11 +75,16 @@ int main(int argc, char* argv[])
 {
     loadGalleryPackages();
     QApplication app(argc, argv);
-    const QStringList args = app.arguments();
+    QStringList args = app.arguments();
+    const bool dark = args.size() > 1 && args.at(1) == QLatin1String("--dark");
+    if (dark)
+        args.removeAt(1);
     const bool pages = args.size() > 2 && args.at(1) == QLatin1String("--pages");
     const QString output = QFileInfo(args.size() > 1 ? args.last() : QStringLiteral("vitrina.png"))
                                .absoluteFilePath();
     Vitrina window;
+    if (dark && !window.setDarkTheme(true))
+        return 1;
     FirstPaint waiter(&window, [&] {
         const bool saved = pages ? savePages(&window, QDir(output)) : save(&window, output);
         app.exit(saved ? 0 : 1);

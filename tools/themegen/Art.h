@@ -12,32 +12,62 @@ class QPainter;
 // The gallery's palette and the shapes its images are drawn from.
 namespace Art {
 
-namespace Palette {
-const QColor accent(0xe8, 0x3a, 0x1d);
-const QColor accentHover(0xf0, 0x57, 0x3c);
-const QColor accentPressed(0xc4, 0x2f, 0x15);
-const QColor surface(0xff, 0xff, 0xff);
-const QColor surface2(0xf6, 0xf6, 0xf8);
-const QColor navigation(0xf0, 0xf0, 0xf3);
-const QColor border(0xdc, 0xdc, 0xe1);
-const QColor borderStrong(0xbd, 0xbd, 0xc6);
-const QColor text(0x1f, 0x1f, 0x24);
-const QColor text2(0x6b, 0x6b, 0x76);
-const QColor textDisabled(0xa9, 0xa9, 0xb3);
-const QColor disabledFill(0xf2, 0xf2, 0xf4);
-const QColor disabledBorder(0xe6, 0xe6, 0xea);
-const QColor selection(0xfd, 0xe7, 0xe2);
-// A pressed neutral face: one step darker than the hover fill.
-const QColor pressedFill(0xe6, 0xe6, 0xeb);
-// Glyphs that sit on neutral faces without competing with text.
-const QColor glyph(0x8a, 0x8a, 0x95);
-} // namespace Palette
+// The colours of one variant of the gallery's theme: the design's roles, then the steps between
+// them that the art needs.
+struct Palette {
+    QColor accent;
+    QColor accentHover;
+    QColor accentPressed;
+    QColor surface;
+    QColor surface2;
+    QColor navigation;
+    QColor border;
+    QColor borderStrong;
+    QColor text;
+    QColor text2;
+    QColor textDisabled;
+    QColor disabledFill;
+    QColor disabledBorder;
+    QColor selection;
+    // Glyphs and marks drawn on the accent.
+    QColor onAccent;
+    // A pressed neutral face: one step past the hover fill.
+    QColor pressedFill;
+    // Glyphs that sit on neutral faces without competing with text.
+    QColor glyph;
+    // A checked tile pressed, and the marks and centres of disabled checked controls.
+    QColor selectionPressed;
+    QColor markDisabled;
+    // Flat tiles without outline under the mouse and pressed: menu bar entries, navigation
+    // items and caption buttons.
+    QColor flatHover;
+    QColor flatPressed;
+    QColor navHover;
+    QColor navPressed;
+    QColor captionHover;
+    QColor captionPressed;
+    // Scroll-bar thumbs by state.
+    QColor thumb;
+    QColor thumbHover;
+};
+
+// The light variant, and the dark one: the same roles on dark surfaces.
+extern const Palette light;
+extern const Palette dark;
+
+// The palette the drawing functions use; light until useDark.
+const Palette& palette();
+void useDark(bool dark);
 
 // The radius of control corners and of the window frame.
 constexpr qreal controlRadius = 4;
 constexpr qreal windowRadius = 6;
 
-// A transparent ARGB image.
+// Draws the art at 1 or 2 device pixels to each logical one; 1 until set. At 2 the same shapes
+// get twice the pixels (a 1-pixel outline two device pixels), saved as "name@2x.png".
+void useScale(int scale);
+
+// A transparent ARGB image of w × h logical pixels at the scale in use.
 QImage canvas(int w, int h);
 // A painter with antialiasing on.
 void begin(QPainter& painter, QImage& image);
@@ -60,12 +90,14 @@ void chevronDown(QPainter& p, const QRectF& r, const QColor& color, qreal width 
 // A small filled triangle pointing towards angle (0 up, 90 right, 180 down, 270 left).
 void triangle(QPainter& p, const QPointF& centre, qreal size, int angle, const QColor& color);
 
-// Writes image as PNG under root/path, creating folders; aborts the program on failure.
+// Writes image as PNG under root/path, with "@2x" before the extension at scale 2, creating
+// folders; aborts the program on failure.
 void save(const QImage& image, const QString& root, const QString& path);
 
-// The three image sets of the gallery.
+// The image sets of the gallery: a theme package's controls and the window around them, in the
+// palette in use, and the program's icons.
 void drawThemeImages(const QString& root);
-void drawAppImages(const QString& root);
+void drawWindowImages(const QString& root);
 void drawIcons(const QString& root);
 
 } // namespace Art

@@ -3,11 +3,11 @@
 
 #include <QPainter>
 
+#include <array>
+
 namespace Art {
 
 namespace {
-
-using namespace Palette;
 
 struct FaceLook {
     const char* state;
@@ -15,36 +15,42 @@ struct FaceLook {
     QColor border;
 };
 
-// Neutral faces of buttons, combo boxes and tiles, by state. Hover keeps the white face and
+// Neutral faces of buttons, combo boxes and tiles, by state. Hover keeps the surface face and
 // strengthens its outline: a grey hover fill would read like the disabled face.
-const FaceLook neutralFaces[] = {
-    {"normal", surface, border},
-    {"hover", surface, borderStrong},
-    {"pressed", pressedFill, borderStrong},
-    {"disabled", disabledFill, disabledBorder},
-};
+std::array<FaceLook, 4> neutralFaces()
+{
+    return {{
+        {"normal", palette().surface, palette().border},
+        {"hover", palette().surface, palette().borderStrong},
+        {"pressed", palette().pressedFill, palette().borderStrong},
+        {"disabled", palette().disabledFill, palette().disabledBorder},
+    }};
+}
 
 // Checked tiles of the icon check boxes and icon radio buttons.
-const FaceLook checkedTiles[] = {
-    {"normal", selection, accent},
-    {"hover", selection, accentHover},
-    {"pressed", QColor(0xfb, 0xd5, 0xcc), accentPressed},
-    {"disabled", disabledFill, QColor(0xd0, 0xd0, 0xd6)},
-};
+std::array<FaceLook, 4> checkedTiles()
+{
+    return {{
+        {"normal", palette().selection, palette().accent},
+        {"hover", palette().selection, palette().accentHover},
+        {"pressed", palette().selectionPressed, palette().accentPressed},
+        {"disabled", palette().disabledFill, palette().markDisabled},
+    }};
+}
 
 void drawFaces(const QString& root)
 {
     // 12 × 12, slices 5 on every side.
-    for (const FaceLook& f : neutralFaces)
+    for (const FaceLook& f : neutralFaces())
         save(face(12, 12, controlRadius, f.fill, f.border), root,
             QStringLiteral("images/button/face_%1.png").arg(f.state));
-    for (const FaceLook& f : checkedTiles)
+    for (const FaceLook& f : checkedTiles())
         save(face(12, 12, controlRadius, f.fill, f.border), root,
             QStringLiteral("images/tile/on_%1.png").arg(f.state));
     // Flat hover tiles of menu bar entries, without outline.
-    save(face(12, 12, controlRadius, QColor(0xea, 0xea, 0xee), QColor()), root,
+    save(face(12, 12, controlRadius, palette().flatHover, QColor()), root,
         QStringLiteral("images/tile/flat_hover.png"));
-    save(face(12, 12, controlRadius, QColor(0xdf, 0xdf, 0xe5), QColor()), root,
+    save(face(12, 12, controlRadius, palette().flatPressed, QColor()), root,
         QStringLiteral("images/tile/flat_pressed.png"));
 }
 
@@ -53,10 +59,10 @@ void drawFaces(const QString& root)
 // so it ends 10 pixels short of the top and bottom edges.
 void drawExtensionFaces(const QString& root)
 {
-    for (const FaceLook& f : neutralFaces) {
+    for (const FaceLook& f : neutralFaces()) {
         QImage image = face(35, 22, controlRadius, f.fill, f.border);
         QPainter p(&image);
-        const QColor divider = f.state == QLatin1String("normal") ? border : f.border;
+        const QColor divider = f.state == QLatin1String("normal") ? palette().border : f.border;
         p.fillRect(QRect(7, 10, 1, 2), divider);
         p.end();
         save(image, root, QStringLiteral("images/button/ext_%1.png").arg(f.state));
@@ -66,7 +72,7 @@ void drawExtensionFaces(const QString& root)
 // Round buttons: 53 × 53 circles, drawn 1:1 (no slices).
 void drawRoundFaces(const QString& root)
 {
-    for (const FaceLook& f : neutralFaces)
+    for (const FaceLook& f : neutralFaces())
         save(disc(53, f.fill, f.border), root,
             QStringLiteral("images/button/round_%1.png").arg(f.state));
 }
@@ -82,34 +88,34 @@ QImage chevron(const QColor& color)
 
 void drawChevrons(const QString& root)
 {
-    save(chevron(text2), root, QStringLiteral("images/button/chevron.png"));
-    save(chevron(text), root, QStringLiteral("images/button/chevron_hot.png"));
-    save(chevron(text2), root, QStringLiteral("images/combo/arrow.png"));
-    save(chevron(text), root, QStringLiteral("images/combo/arrow_hot.png"));
+    save(chevron(palette().text2), root, QStringLiteral("images/button/chevron.png"));
+    save(chevron(palette().text), root, QStringLiteral("images/button/chevron_hot.png"));
+    save(chevron(palette().text2), root, QStringLiteral("images/combo/arrow.png"));
+    save(chevron(palette().text), root, QStringLiteral("images/combo/arrow_hot.png"));
 }
 
 // Check box marks: 18 × 18, drawn unscaled at the box's left edge.
 void drawCheckMarks(const QString& root)
 {
     const FaceLook boxes[] = {
-        {"normal", surface, borderStrong},
-        {"hover", surface2, glyph},
-        {"disabled", disabledFill, disabledBorder},
+        {"normal", palette().surface, palette().borderStrong},
+        {"hover", palette().surface2, palette().glyph},
+        {"disabled", palette().disabledFill, palette().disabledBorder},
     };
     for (const FaceLook& b : boxes)
         save(face(18, 18, controlRadius, b.fill, b.border), root,
             QStringLiteral("images/check/box_%1.png").arg(b.state));
 
     const FaceLook marks[] = {
-        {"normal", accent, accent},
-        {"hover", accentHover, accentHover},
-        {"disabled", QColor(0xd0, 0xd0, 0xd6), QColor(0xd0, 0xd0, 0xd6)},
+        {"normal", palette().accent, palette().accent},
+        {"hover", palette().accentHover, palette().accentHover},
+        {"disabled", palette().markDisabled, palette().markDisabled},
     };
     for (const FaceLook& m : marks) {
         QImage image = face(18, 18, controlRadius, m.fill, m.border);
         QPainter p;
         begin(p, image);
-        p.setPen(strokePen(surface, 2));
+        p.setPen(strokePen(palette().onAccent, 2));
         const QPointF tick[] = {{4.5, 9.2}, {7.6, 12.2}, {13.5, 6.2}};
         p.drawPolyline(tick, 3);
         p.end();
@@ -120,11 +126,13 @@ void drawCheckMarks(const QString& root)
 // Radio marks: 18 × 18 rings and filled dots.
 void drawRadioMarks(const QString& root)
 {
-    const FaceLook rings[] = {{"normal", surface, borderStrong}, {"hover", surface2, glyph}};
+    const FaceLook rings[] = {{"normal", palette().surface, palette().borderStrong},
+        {"hover", palette().surface2, palette().glyph}};
     for (const FaceLook& r : rings)
         save(disc(18, r.fill, r.border), root,
             QStringLiteral("images/radio/ring_%1.png").arg(r.state));
-    const FaceLook dots[] = {{"normal", accent, surface}, {"hover", accentHover, surface}};
+    const FaceLook dots[] = {{"normal", palette().accent, palette().onAccent},
+        {"hover", palette().accentHover, palette().onAccent}};
     for (const FaceLook& d : dots) {
         QImage image = canvas(18, 18);
         QPainter p;
@@ -142,14 +150,14 @@ void drawRadioMarks(const QString& root)
 // Edit frames: 12 × 12, slices 5. Focus shows an accent border with a soft inner ring.
 void drawEditFrames(const QString& root)
 {
-    save(face(12, 12, controlRadius, surface, border), root,
+    save(face(12, 12, controlRadius, palette().surface, palette().border), root,
         QStringLiteral("images/edit/normal.png"));
-    save(face(12, 12, controlRadius, disabledFill, disabledBorder), root,
+    save(face(12, 12, controlRadius, palette().disabledFill, palette().disabledBorder), root,
         QStringLiteral("images/edit/disabled.png"));
-    QImage focus = face(12, 12, controlRadius, surface, accent);
+    QImage focus = face(12, 12, controlRadius, palette().surface, palette().accent);
     QPainter p;
     begin(p, focus);
-    QColor ring = accent;
+    QColor ring = palette().accent;
     ring.setAlpha(70);
     p.setPen(QPen(ring, 1));
     p.setBrush(Qt::NoBrush);
@@ -172,14 +180,14 @@ void drawScrollBars(const QString& root)
             QImage image = canvas(12, 12);
             QPainter p;
             begin(p, image);
-            triangle(p, QPointF(6, 6.5), 7, a.angle, hot ? text : glyph);
+            triangle(p, QPointF(6, 6.5), 7, a.angle, hot ? palette().text : palette().glyph);
             p.end();
             save(image, root,
                 QStringLiteral("images/scroll/%1%2.png").arg(a.name, hot ? "_hot" : ""));
         }
     }
-    const FaceLook thumbs[] = {{"normal", QColor(0xc9, 0xc9, 0xd0), QColor()},
-        {"hover", QColor(0xa9, 0xa9, 0xb3), QColor()}, {"pressed", glyph, QColor()}};
+    const FaceLook thumbs[] = {{"normal", palette().thumb, QColor()},
+        {"hover", palette().thumbHover, QColor()}, {"pressed", palette().glyph, QColor()}};
     for (const FaceLook& t : thumbs) {
         QImage vertical = canvas(12, 12);
         QPainter p;
@@ -196,19 +204,23 @@ void drawScrollBars(const QString& root)
 // none at top and bottom, drawn at the bar's height of 12.
 void drawProgress(const QString& root)
 {
-    save(face(14, 12, 6, border, QColor()), root, QStringLiteral("images/progress/groove.png"));
-    save(face(14, 12, 6, accent, QColor()), root, QStringLiteral("images/progress/chunk.png"));
+    save(face(14, 12, 6, palette().border, QColor()), root,
+        QStringLiteral("images/progress/groove.png"));
+    save(face(14, 12, 6, palette().accent, QColor()), root,
+        QStringLiteral("images/progress/chunk.png"));
 }
 
 // Sliders: a 4-px channel (8 × 4 pills, slices 2 along the channel) and 20 × 20 thumbs: a
 // white disc whose accent centre grows under the mouse.
 void drawSliders(const QString& root)
 {
-    const QColor channel(0xdc, 0xdc, 0xe1);
+    const QColor channel = palette().border;
     save(face(8, 4, 2, channel, QColor()), root, QStringLiteral("images/slider/channel_h.png"));
-    save(face(8, 4, 2, accent, QColor()), root, QStringLiteral("images/slider/filled_h.png"));
+    save(face(8, 4, 2, palette().accent, QColor()), root,
+        QStringLiteral("images/slider/filled_h.png"));
     save(face(4, 8, 2, channel, QColor()), root, QStringLiteral("images/slider/channel_v.png"));
-    save(face(4, 8, 2, accent, QColor()), root, QStringLiteral("images/slider/filled_v.png"));
+    save(face(4, 8, 2, palette().accent, QColor()), root,
+        QStringLiteral("images/slider/filled_v.png"));
 
     struct Thumb {
         const char* state;
@@ -217,17 +229,17 @@ void drawSliders(const QString& root)
         qreal radius;
     };
     const Thumb thumbs[] = {
-        {"normal", borderStrong, accent, 4},
-        {"hover", borderStrong, accentHover, 5},
-        {"pressed", borderStrong, accentPressed, 3.5},
-        {"disabled", disabledBorder, QColor(0xc8, 0xc8, 0xcf), 4},
+        {"normal", palette().borderStrong, palette().accent, 4},
+        {"hover", palette().borderStrong, palette().accentHover, 5},
+        {"pressed", palette().borderStrong, palette().accentPressed, 3.5},
+        {"disabled", palette().disabledBorder, palette().markDisabled, 4},
     };
     for (const Thumb& t : thumbs) {
         QImage image = canvas(20, 20);
         QPainter p;
         begin(p, image);
         p.setPen(QPen(t.ring, 1));
-        p.setBrush(surface);
+        p.setBrush(palette().surface);
         p.drawEllipse(QRectF(1.5, 1.5, 17, 17));
         p.setPen(Qt::NoPen);
         p.setBrush(t.centre);
@@ -245,14 +257,14 @@ void drawPages(const QString& root)
     QImage upper = canvas(16, 16);
     QPainter p;
     begin(p, upper);
-    p.fillPath(shape, surface);
+    p.fillPath(shape, palette().surface);
     p.end();
     save(upper, root, QStringLiteral("images/page/upper.png"));
 
     QImage lower = canvas(16, 16);
     begin(p, lower);
-    p.fillPath(shape, surface2);
-    p.fillRect(QRect(0, 0, 16, 1), border);
+    p.fillPath(shape, palette().surface2);
+    p.fillRect(QRect(0, 0, 16, 1), palette().border);
     p.end();
     save(lower, root, QStringLiteral("images/page/lower.png"));
 }

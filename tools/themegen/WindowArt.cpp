@@ -1,5 +1,6 @@
-// The application package's images: the window frame, the caption band, its buttons, and the
-// navigation column with its glyphs. Each comment names the nine-slice widths its record uses.
+// The window's images, which the theme packages hold so that the window follows the theme: the
+// frame, the caption band, its buttons, and the navigation column with its glyphs. Each comment
+// names the nine-slice widths its record uses.
 #include "Art.h"
 
 #include <QPainter>
@@ -10,12 +11,10 @@ namespace Art {
 
 namespace {
 
-using namespace Palette;
-
 // The window: a 16 × 16 rounded frame, slices 7 on every side.
 void drawFrame(const QString& root)
 {
-    save(face(16, 16, windowRadius, surface, borderStrong), root,
+    save(face(16, 16, windowRadius, palette().surface, palette().borderStrong), root,
         QStringLiteral("images/window/frame.png"));
 }
 
@@ -28,14 +27,14 @@ void drawCaption(const QString& root)
     begin(p, image);
     const QRectF logo(14, 8, 22, 22);
     p.setPen(Qt::NoPen);
-    p.setBrush(accent);
+    p.setBrush(palette().accent);
     p.drawRoundedRect(logo, 6, 6);
-    p.setPen(strokePen(surface, 2.4));
+    p.setPen(strokePen(palette().onAccent, 2.4));
     const QPointF v[] = {{logo.x() + 6.5, logo.y() + 7}, {logo.x() + 11, logo.y() + 15.5},
         {logo.x() + 15.5, logo.y() + 7}};
     p.drawPolyline(v, 3);
     p.setRenderHint(QPainter::Antialiasing, false);
-    p.fillRect(QRect(0, 39, 46, 1), border);
+    p.fillRect(QRect(0, 39, 46, 1), palette().border);
     p.end();
     save(image, root, QStringLiteral("images/window/caption.png"));
 }
@@ -47,9 +46,9 @@ void drawNavigation(const QString& root)
     QImage image = canvas(16, 16);
     QPainter p;
     begin(p, image);
-    p.fillPath(cornerPath(QRectF(0, 0, 16, 16), 0, 0, 0, windowRadius - 1), navigation);
+    p.fillPath(cornerPath(QRectF(0, 0, 16, 16), 0, 0, 0, windowRadius - 1), palette().navigation);
     p.setRenderHint(QPainter::Antialiasing, false);
-    p.fillRect(QRect(15, 0, 1, 16), border);
+    p.fillRect(QRect(15, 0, 1, 16), palette().border);
     p.end();
     save(image, root, QStringLiteral("images/window/navigation.png"));
 }
@@ -59,15 +58,15 @@ void drawNavigation(const QString& root)
 // bottom 10, left 8.
 void drawNavigationTiles(const QString& root)
 {
-    save(face(12, 12, controlRadius, QColor(0xe6, 0xe6, 0xeb), QColor()), root,
+    save(face(12, 12, controlRadius, palette().navHover, QColor()), root,
         QStringLiteral("images/nav/tile_hover.png"));
-    save(face(12, 12, controlRadius, QColor(0xdc, 0xdc, 0xe2), QColor()), root,
+    save(face(12, 12, controlRadius, palette().navPressed, QColor()), root,
         QStringLiteral("images/nav/tile_pressed.png"));
-    QImage selected = face(15, 36, controlRadius, surface, border);
+    QImage selected = face(15, 36, controlRadius, palette().surface, palette().border);
     QPainter p;
     begin(p, selected);
     p.setPen(Qt::NoPen);
-    p.setBrush(accent);
+    p.setBrush(palette().accent);
     p.drawRoundedRect(QRectF(3, 10, 3, 16), 1.5, 1.5);
     p.end();
     save(selected, root, QStringLiteral("images/nav/tile_selected.png"));
@@ -77,17 +76,17 @@ void drawNavigationTiles(const QString& root)
 // white glyph under the mouse.
 void drawCaptionButtons(const QString& root)
 {
-    save(face(12, 12, controlRadius, QColor(0xed, 0xed, 0xf1), QColor()), root,
+    save(face(12, 12, controlRadius, palette().captionHover, QColor()), root,
         QStringLiteral("images/caption/tile_hover.png"));
-    save(face(12, 12, controlRadius, QColor(0xe2, 0xe2, 0xe7), QColor()), root,
+    save(face(12, 12, controlRadius, palette().captionPressed, QColor()), root,
         QStringLiteral("images/caption/tile_pressed.png"));
-    save(face(12, 12, controlRadius, accent, QColor()), root,
+    save(face(12, 12, controlRadius, palette().accent, QColor()), root,
         QStringLiteral("images/caption/close_hover.png"));
-    save(face(12, 12, controlRadius, accentPressed, QColor()), root,
+    save(face(12, 12, controlRadius, palette().accentPressed, QColor()), root,
         QStringLiteral("images/caption/close_pressed.png"));
 
     using Glyph = std::function<void(QPainter&)>;
-    const auto glyph = [&](const QString& name, const QColor& color, const Glyph& draw) {
+    const auto drawGlyph = [&](const QString& name, const QColor& color, const Glyph& draw) {
         QImage image = canvas(16, 16);
         QPainter p;
         begin(p, image);
@@ -101,6 +100,21 @@ void drawCaptionButtons(const QString& root)
         p.drawLine(QPointF(4, 4), QPointF(12, 12));
         p.drawLine(QPointF(12, 4), QPointF(4, 12));
     };
+    // The theme switch shows where it leads: a moon on the light theme, a sun on the dark one.
+    const Glyph moon = [](QPainter& p) {
+        QPainterPath crescent;
+        crescent.addEllipse(QPointF(8, 8), 5.5, 5.5);
+        QPainterPath bite;
+        bite.addEllipse(QPointF(11, 5.5), 4.6, 4.6);
+        p.drawPath(crescent.subtracted(bite));
+    };
+    const Glyph sun = [](QPainter& p) {
+        p.drawEllipse(QPointF(8, 8), 2.8, 2.8);
+        for (int i = 0; i < 8; ++i) {
+            const QLineF ray = QLineF::fromPolar(5.2, i * 45).translated(8, 8);
+            p.drawLine(QLineF::fromPolar(7, i * 45).translated(8, 8).p2(), ray.p2());
+        }
+    };
     const Glyph minimise = [](QPainter& p) {
         p.drawLine(QPointF(3.5, 8.5), QPointF(12.5, 8.5));
     };
@@ -112,13 +126,14 @@ void drawCaptionButtons(const QString& root)
         hook.lineTo(8, 9.4);
         p.drawPath(hook);
         p.setPen(Qt::NoPen);
-        p.setBrush(text);
+        p.setBrush(palette().text);
         p.drawEllipse(QPointF(8, 11.6), 0.95, 0.95);
     };
-    glyph(QStringLiteral("close"), text, close);
-    glyph(QStringLiteral("close_hot"), surface, close);
-    glyph(QStringLiteral("min"), text, minimise);
-    glyph(QStringLiteral("help"), text, help);
+    drawGlyph(QStringLiteral("close"), palette().text, close);
+    drawGlyph(QStringLiteral("close_hot"), palette().onAccent, close);
+    drawGlyph(QStringLiteral("min"), palette().text, minimise);
+    drawGlyph(QStringLiteral("help"), palette().text, help);
+    drawGlyph(QStringLiteral("theme"), palette().text, &palette() == &dark ? sun : moon);
 }
 
 // A glyph drawn with the painter's pen; filled parts use color.
@@ -176,7 +191,7 @@ void progressGlyph(QPainter& p, const QColor& color)
 void sliderGlyph(QPainter& p, const QColor&)
 {
     p.drawLine(QPointF(3, 10), QPointF(17, 10));
-    p.setBrush(Qt::white);
+    p.setBrush(palette().navigation);
     p.drawEllipse(QPointF(8, 10), 2.8, 2.8);
 }
 
@@ -230,7 +245,8 @@ void drawNavigationGlyphs(const QString& root)
         const char* suffix;
         QColor color;
     };
-    const Variant variants[] = {{"", text2}, {"_hot", text}, {"_on", accent}};
+    const Variant variants[]
+        = {{"", palette().text2}, {"_hot", palette().text}, {"_on", palette().accent}};
     for (const Entry& e : entries) {
         for (const Variant& v : variants) {
             QImage image = canvas(20, 20);
@@ -247,7 +263,7 @@ void drawNavigationGlyphs(const QString& root)
 
 } // namespace
 
-void drawAppImages(const QString& root)
+void drawWindowImages(const QString& root)
 {
     drawFrame(root);
     drawCaption(root);
