@@ -28,6 +28,13 @@ const KeyTable editMargins = {
     {"bottomMargin", I, "0", "text margin, in pixels (the line edit: \"topMargin\")"},
 };
 
+const KeyTable focusRingKeys = {
+    {"color", N, "the palette's highlight", "ring colour, RRGGBB or AARRGGBB"},
+    {"width", I, "2", "ring width, in pixels (0 to 16)"},
+    {"offset", I, "1", "distance outside the control's edge, in pixels (inside when negative)"},
+    {"radius", I, "the control's corner", "corner radius, in pixels"},
+};
+
 KeyTable joined(std::initializer_list<KeyTable> parts)
 {
     KeyTable all;
@@ -222,6 +229,14 @@ std::vector<ControlSpec> makeSpecs()
             {"text3", KeyKind::StyleName, "none", "text style of a disabled entry"},
             {"items", KeyKind::Array, "none",
                 "entries: objects with \"text\", and \"items\" for a sub-menu"}}});
+    specs.push_back({"focus", {}, "keyboard focus ring of every control (theme element)",
+        focusRingKeys, {}, false, false});
+    // Every control reads its own ring from "attr".
+    for (ControlSpec& spec : specs) {
+        if (spec.described)
+            spec.attr.push_back({"focus", KeyKind::Object, "the \"focus\" element",
+                "this control's focus ring, with the keys of the \"focus\" theme element"});
+    }
     return specs;
 }
 

@@ -42,10 +42,11 @@ bool CThemeManager::loadThemePackage(const QString& path)
     package->path = path;
     if (!package->load())
         return false;
-    loadThemeElements(*package);
     PaintCache::clear();
     m_missingArt.clear();
     m_themePackage = std::move(package);
+    // Its elements are checked against its own records, so they are read once it is current.
+    loadThemeElements(*m_themePackage);
     checkStyleImages();
     return true;
 }
