@@ -17,7 +17,7 @@ namespace VelQtLib {
 
 namespace {
 
-QString quoted(const std::string& s)
+QString quotedText(const std::string& s)
 {
     return QStringLiteral("\"%1\"").arg(QString::fromStdString(s));
 }
@@ -211,7 +211,7 @@ void Checker::image(const Where& prefix, const char* key, const ::Json::Value& v
         return;
     r.error(&value,
         QStringLiteral("%1\"%2\": image %3 is in no package")
-            .arg(prefix.text(), QLatin1String(key), quoted(path)));
+            .arg(prefix.text(), QLatin1String(key), quotedText(path)));
 }
 
 void Checker::styleName(const Where& prefix, const ::Json::Value& at, const QString& key,
@@ -359,7 +359,7 @@ void Checker::element(const Where& path, const ::Json::Value& e, int depth)
     }
     if (!IsRegisteredControl(type)) {
         r.error(typeValue,
-            path.text() + QStringLiteral(": unknown control type ") + quoted(type)
+            path.text() + QStringLiteral(": unknown control type ") + quotedText(type)
                 + suggestion(QString::fromStdString(type), toStrings(RegisteredControls()))
                 + QStringLiteral("; the element is left out"));
         return;
@@ -390,7 +390,7 @@ void Checker::element(const Where& path, const ::Json::Value& e, int depth)
                 prefix.text()
                     + QStringLiteral("\"theme\" %1 is ignored: an element takes its theme only "
                                      "when it also has an \"attr\" object (\"attr\": {} will do)")
-                          .arg(quoted(name)));
+                          .arg(quotedText(name)));
         } else if (!manager.findThemeElement(name)) {
             std::vector<std::string> names;
             if (const CThemePackage* p = manager.themePackage()) {
@@ -400,7 +400,7 @@ void Checker::element(const Where& path, const ::Json::Value& e, int depth)
             r.error(theme,
                 prefix.text()
                     + QStringLiteral("\"theme\" %1 names no element of theme.json")
-                          .arg(quoted(name))
+                          .arg(quotedText(name))
                     + suggestion(QString::fromStdString(name), toStrings(names))
                     + QStringLiteral("; the control keeps its own look"));
         } else {
@@ -474,7 +474,7 @@ void checkThemeDocument(const DocumentReport& report, const ::Json::Value& root)
         const std::string name = Json::stringOr(child, "name", std::string());
         QString path = QStringLiteral("elements[0].child[%1]").arg(i++);
         if (!name.empty())
-            path += QStringLiteral(" ") + quoted(name);
+            path += QStringLiteral(" ") + quotedText(name);
         if (name.empty())
             report.warning(&child, path + QStringLiteral(": no \"name\"; no control uses it"));
         else if (!names.insert(name).second)

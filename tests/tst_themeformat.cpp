@@ -1,7 +1,7 @@
 // The format's key tables against the readers and the docs, the problems the library names
 // while it loads, and display texts declared as UTF-8.
-#include "support/TestSupport.h"
 #include "TestPaths.h"
+#include "support/TestSupport.h"
 
 #include <VelQtLib.h>
 #include <framework/DescriptionKeys.h>

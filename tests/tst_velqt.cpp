@@ -1,6 +1,6 @@
 // velqt end to end on temporary folders: pack, unpack, lint, preview and its hot reload.
-#include "support/TestSupport.h"
 #include "TestPaths.h"
+#include "support/TestSupport.h"
 
 #include <VelQtLib.h>
 
