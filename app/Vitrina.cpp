@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPalette>
 #include <QPushButton>
@@ -83,6 +84,11 @@ Vitrina::Vitrina(QWidget* parent)
     minButton = findChild<QPushButton*>(QStringLiteral("min"));
     helpButton = findChild<QPushButton*>(QStringLiteral("help"));
     themeButton = findChild<QPushButton*>(QStringLiteral("theme"));
+    // The Qt the gallery runs on, which the description cannot know.
+    if (auto* footer = findChild<QLabel*>(QStringLiteral("navFooter")))
+        footer->setText(
+            QStringLiteral("VelQtLib %1 on Qt %2")
+                .arg(QStringLiteral(VITRINA_LIBRARY_VERSION), QLatin1String(qVersion())));
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
     // Text that Qt draws itself (an editable combo box's edit) matches the theme's body size.
     QFont body = font();

@@ -17,8 +17,9 @@ set(VELQT_PUBLIC_HEADERS
     controls/VelQTabWidget.h controls/VelQTableView.h controls/VelQTextEdit.h
     controls/VelQTreeView.h
     framework/AttrReader.h framework/CScrollBarStyle.h framework/ControlFactory.h
-    framework/IVelQControlBase.h framework/Library.h framework/ScrollBarChild.h
-    framework/StyleSlots.h framework/UiLoader.h framework/VelQControl.h
+    framework/FocusRing.h framework/IVelQControlBase.h framework/Library.h
+    framework/ScrollBarChild.h framework/StyleSlots.h framework/ThemeEvents.h
+    framework/UiLoader.h framework/VelQControl.h
     framework/VelQControlBase.h framework/VelQControlBaseImpl.h framework/VelQWindow.h
     framework/VelQtGlobal.h
     theme/Json.h theme/StyleTypes.h theme/ThemeManager.h theme/ThemePackage.h
@@ -34,6 +35,9 @@ set(VELQT_TARGETS VelQtLibQt${VELQT_QT_MAJOR}Targets)
 install(TARGETS VelQtLib EXPORT ${VELQT_TARGETS}
     LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT Runtime NAMELINK_COMPONENT Devel
     INCLUDES DESTINATION ${VELQT_INCLUDE_DIR})
+# The command finds the library beside it wherever the prefix is moved.
+file(RELATIVE_PATH VELQT_BIN_TO_LIB /root/${CMAKE_INSTALL_BINDIR} /root/${CMAKE_INSTALL_LIBDIR})
+set_target_properties(velqt PROPERTIES INSTALL_RPATH "$ORIGIN/${VELQT_BIN_TO_LIB}")
 install(TARGETS velqt EXPORT ${VELQT_TARGETS} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
     COMPONENT Runtime)
 install(EXPORT ${VELQT_TARGETS} NAMESPACE VelQtLib:: DESTINATION ${VELQT_CMAKE_DIR}
