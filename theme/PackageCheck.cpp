@@ -257,14 +257,14 @@ void checkStyleImages(CThemePackage& package, const CThemeManager& manager)
         }
         const int top = use.margins[0], right = use.margins[1], bottom = use.margins[2],
                   left = use.margins[3];
-        if (size.isValid() && left + right > size.width())
+        if (size.isValid() && qint64(left) + right > size.width())
             report.warningAt(use.marginsAt,
                 use.where
                     + QStringLiteral("margins %1 + %2 exceed the image width %3")
                           .arg(left)
                           .arg(right)
                           .arg(size.width()));
-        if (size.isValid() && top + bottom > size.height())
+        if (size.isValid() && qint64(top) + bottom > size.height())
             report.warningAt(use.marginsAt,
                 use.where
                     + QStringLiteral("margins %1 + %2 exceed the image height %3")
