@@ -44,8 +44,8 @@ inline double quantile(const QVector<double>& sorted, double q)
 inline Summary summarize(QVector<double> samples)
 {
     std::sort(samples.begin(), samples.end());
-    return {
-        quantile(samples, 0.5), quantile(samples, 0.25), quantile(samples, 0.75), samples.size()};
+    return {quantile(samples, 0.5), quantile(samples, 0.25), quantile(samples, 0.75),
+        int(samples.size())};
 }
 
 // Microseconds per call of body, averaged over count calls.
