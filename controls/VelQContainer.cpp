@@ -2,6 +2,7 @@
 
 #include "framework/AttrReader.h"
 #include "framework/StyleSlots.h"
+#include "framework/WidgetRange_p.h"
 
 #include <algorithm>
 #include <optional>
@@ -38,7 +39,7 @@ void place(
     const auto bounded = [](std::optional<qint64> v) -> std::optional<int> {
         if (!v)
             return std::nullopt;
-        return int(qBound(-qint64(QWIDGETSIZE_MAX), *v, qint64(QWIDGETSIZE_MAX)));
+        return withinWidgetRange(*v);
     };
     const std::optional<int> x = bounded(atX);
     const std::optional<int> y = bounded(atY);

@@ -3,6 +3,7 @@
 #include "framework/AttrReader.h"
 #include "framework/Library.h"
 #include "framework/StyleSlots.h"
+#include "framework/WidgetRange_p.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -12,12 +13,6 @@ namespace VelQtLib {
 namespace {
 
 enum ItemState { ItemNormal = 0, ItemHovered = 1, ItemCurrent = 2 };
-
-// Sizes and spaces come from descriptions; keep the arithmetic within what Qt can place.
-int bounded(qint64 v)
-{
-    return int(qBound(-qint64(QWIDGETSIZE_MAX), v, qint64(QWIDGETSIZE_MAX)));
-}
 
 } // namespace
 
@@ -110,7 +105,7 @@ QRect VelQTabWidgetImpl::itemRect(int index) const
 {
     // Kept within widget sizes so that the rectangle's far edge stays in int range.
     const int extent = qBound(0, itemSize, QWIDGETSIZE_MAX);
-    const int start = bounded(qint64(index) * (qint64(extent) + itemSpace));
+    const int start = withinWidgetRange(qint64(index) * (qint64(extent) + itemSpace));
     if (vertical)
         return QRect(0, start, owner->width(), extent);
     return QRect(start, 0, extent, owner->height());

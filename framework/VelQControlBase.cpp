@@ -1,6 +1,7 @@
 #include "framework/VelQControlBase.h"
 
 #include "framework/VelQControlBaseImpl.h"
+#include "framework/WidgetRange_p.h"
 #include "theme/Json.h"
 
 #include <QMenu>
@@ -9,12 +10,6 @@
 namespace VelQtLib {
 
 namespace {
-
-// Geometry from descriptions may be anything a JSON int holds; keep Qt's arithmetic in range.
-int bounded(qint64 v)
-{
-    return int(qBound(-qint64(QWIDGETSIZE_MAX), v, qint64(QWIDGETSIZE_MAX)));
-}
 
 int boundedSize(int v)
 {
@@ -30,14 +25,14 @@ int anchorAxis(int align, int sizeType, qint64 pos, qint64 size, qint64 parent, 
         length = size;
     else if (sizeType == 1)
         length = parent - size - start;
-    extent = bounded(length);
+    extent = withinWidgetRange(length);
     switch (align) {
     case 0:
-        return bounded(pos);
+        return withinWidgetRange(pos);
     case 1:
-        return bounded((parent - extent) / 2 + pos);
+        return withinWidgetRange((parent - extent) / 2 + pos);
     case 2:
-        return bounded(parent - pos - extent);
+        return withinWidgetRange(parent - pos - extent);
     default:
         // An alignment outside 0..2 leaves the position undefined; the origin is used.
         return 0;
@@ -117,8 +112,8 @@ void VelQControlBase::parseCommon(const ::Json::Value* json)
 
 void VelQControlBase::applyFixed()
 {
-    owner->setGeometry(
-        bounded(numbers[0]), bounded(numbers[1]), boundedSize(numbers[2]), boundedSize(numbers[3]));
+    owner->setGeometry(withinWidgetRange(numbers[0]), withinWidgetRange(numbers[1]),
+        boundedSize(numbers[2]), boundedSize(numbers[3]));
     owner->setFixedHeight(boundedSize(numbers[3]));
     owner->setFixedWidth(boundedSize(numbers[2]));
 }
@@ -130,9 +125,9 @@ void VelQControlBase::applyLayout()
     const QSize parent = owner->parentWidget()->size();
     switch (layoutType) {
     case LayoutFill:
-        owner->setGeometry(bounded(numbers[0]), bounded(numbers[1]),
-            bounded(qint64(parent.width()) - numbers[2] - numbers[0]),
-            bounded(qint64(parent.height()) - numbers[3] - numbers[1]));
+        owner->setGeometry(withinWidgetRange(numbers[0]), withinWidgetRange(numbers[1]),
+            withinWidgetRange(qint64(parent.width()) - numbers[2] - numbers[0]),
+            withinWidgetRange(qint64(parent.height()) - numbers[3] - numbers[1]));
         break;
     case LayoutFixed:
         applyFixed();
