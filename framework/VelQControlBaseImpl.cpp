@@ -79,9 +79,13 @@ void VelQControlBaseImpl::applyTheme()
     }
     if (!element)
         return;
+    // The flag is process-wide: left set, every control parsed in code afterwards would look its
+    // styles up in the theme package.
+    const bool usedThemePackage = manager.useThemePackage();
     manager.setUseThemePackage(true);
     themeApplied = true;
     parseAttributes(element);
+    manager.setUseThemePackage(usedThemePackage);
     if (owner)
         owner->update();
 }
