@@ -34,8 +34,11 @@ namespace {
 
 constexpr int maxFonts = 256;
 constexpr int maxElidedTexts = 2048;
-constexpr int maxLayouts = 1024;
-// Longer texts are rarely painted again unchanged; they are laid out at every paint.
+// Layouts are counted in characters plus a share for the line itself: a layout of 24 characters
+// takes about 1.7 KiB, so a full cache a few MiB. Longer texts are rarely painted again
+// unchanged; they are laid out at every paint.
+constexpr int maxLayoutCost = 64 * 1024;
+constexpr int layoutCostPerLine = 32;
 constexpr int maxLayoutText = 256;
 // Nine-slice images and premultiplied copies are counted in KiB; one image may take at most a
 // quarter of the whole.
@@ -112,7 +115,7 @@ struct FontEntry {
 struct Caches {
     QHash<FontKey, FontEntry> fonts;
     QCache<ElideKey, QString> elided {maxElidedTexts};
-    QCache<LayoutKey, LayoutEntry> layouts {maxLayouts};
+    QCache<LayoutKey, LayoutEntry> layouts {maxLayoutCost};
     QCache<NineSliceKey, QImage> nineSlices {maxNineSliceKiB};
     // By QImage::cacheKey(), which is new for every image and every change of one.
     QCache<qint64, QImage> premultiplied {maxPremultipliedKiB};
@@ -209,7 +212,7 @@ const QTextLayout* singleLine(const QString& text, const QFont& font, int width)
     const bool oneLine = !layout->createLine().isValid();
     layout->endLayout();
     auto* entry = new LayoutEntry {oneLine ? std::move(layout) : nullptr};
-    layouts.insert(std::move(key), entry);
+    layouts.insert(std::move(key), entry, int(text.size()) + layoutCostPerLine);
     return entry->layout.get();
 }
 
