@@ -7,7 +7,9 @@
 #include <QGuiApplication>
 #include <QHash>
 #include <QPainter>
+#include <QTextLayout>
 
+#include <memory>
 #include <tuple>
 
 namespace VelQtLib::PaintCache {
@@ -32,8 +34,16 @@ namespace {
 
 constexpr int maxFonts = 256;
 constexpr int maxElidedTexts = 2048;
-// Nine-slice images are counted in KiB; one image may take at most a quarter of the whole.
+// Layouts are counted in characters plus a share for the line itself: a layout of 24 characters
+// takes about 1.7 KiB, so a full cache a few MiB. Longer texts are rarely painted again
+// unchanged; they are laid out at every paint.
+constexpr int maxLayoutCost = 64 * 1024;
+constexpr int layoutCostPerLine = 32;
+constexpr int maxLayoutText = 256;
+// Nine-slice images and premultiplied copies are counted in KiB; one image may take at most a
+// quarter of the whole.
 constexpr int maxNineSliceKiB = 16 * 1024;
+constexpr int maxPremultipliedKiB = 8 * 1024;
 
 struct FontKey {
     QString family;
@@ -74,6 +84,29 @@ uint qHash(const ElideKey& k, uint seed = 0)
     return ::qHash(k.text, seed) ^ qHash(k.font, seed) ^ uint(k.width) * 2654435761u;
 }
 
+// The painter's font, already resolved against its device, is part of the key: a widget's own
+// font can add spacing, kerning or hinting to a text style's font. The device's resolution is
+// not, as text styles always give their size in pixels.
+struct LayoutKey {
+    QString text;
+    QFont font;
+    int width;
+    bool operator==(const LayoutKey& o) const
+    {
+        return width == o.width && text == o.text && font == o.font;
+    }
+};
+
+uint qHash(const LayoutKey& k, uint seed = 0)
+{
+    return ::qHash(k.text, seed) ^ ::qHash(k.font, seed) ^ uint(k.width) * 2654435761u;
+}
+
+// A layout of more than one line is kept as null, so that it is not laid out again.
+struct LayoutEntry {
+    std::unique_ptr<QTextLayout> layout;
+};
+
 struct FontEntry {
     QFont font;
     QFontMetrics metrics;
@@ -82,7 +115,10 @@ struct FontEntry {
 struct Caches {
     QHash<FontKey, FontEntry> fonts;
     QCache<ElideKey, QString> elided {maxElidedTexts};
+    QCache<LayoutKey, LayoutEntry> layouts {maxLayoutCost};
     QCache<NineSliceKey, QImage> nineSlices {maxNineSliceKiB};
+    // By QImage::cacheKey(), which is new for every image and every change of one.
+    QCache<qint64, QImage> premultiplied {maxPremultipliedKiB};
 };
 
 Caches& caches()
@@ -97,6 +133,7 @@ Caches& caches()
             QObject::connect(app, &QGuiApplication::fontDatabaseChanged, app, [] {
                 caches().fonts.clear();
                 caches().elided.clear();
+                caches().layouts.clear();
             });
             watching = true;
         }
@@ -154,6 +191,46 @@ QString elidedRight(const QString& text, const TextStyle& style, int width)
     return shown;
 }
 
+const QTextLayout* singleLine(const QString& text, const QFont& font, int width)
+{
+    if (text.size() > maxLayoutText)
+        return nullptr;
+    QCache<LayoutKey, LayoutEntry>& layouts = caches().layouts;
+    LayoutKey key {text, font, width};
+    if (const LayoutEntry* known = layouts.object(key))
+        return known->layout.get();
+    // The options QPainter::drawText lays out with: words wrapped, alignment applied afterwards.
+    QTextOption option(Qt::AlignLeft);
+    option.setTextDirection(Qt::LeftToRight);
+    auto layout = std::make_unique<QTextLayout>(text, font);
+    layout->setTextOption(option);
+    layout->setCacheEnabled(true);
+    layout->beginLayout();
+    QTextLine line = layout->createLine();
+    line.setLineWidth(qMax(0, width));
+    line.setPosition(QPointF(0, 0));
+    const bool oneLine = !layout->createLine().isValid();
+    layout->endLayout();
+    auto* entry = new LayoutEntry {oneLine ? std::move(layout) : nullptr};
+    layouts.insert(std::move(key), entry, int(text.size()) + layoutCostPerLine);
+    return entry->layout.get();
+}
+
+const QImage& premultiplied(const QImage& image)
+{
+    if (image.format() != QImage::Format_ARGB32)
+        return image;
+    QCache<qint64, QImage>& copies = caches().premultiplied;
+    if (const QImage* known = copies.object(image.cacheKey()))
+        return *known;
+    const int kib = int((image.sizeInBytes() + 1023) / 1024);
+    if (kib > maxPremultipliedKiB / 4)
+        return image;
+    auto* copy = new QImage(image.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+    copies.insert(image.cacheKey(), copy, kib);
+    return *copy;
+}
+
 const QImage* nineSlice(const NineSliceKey& key, const std::function<void(QPainter*)>& paint)
 {
     QCache<NineSliceKey, QImage>& images = caches().nineSlices;
@@ -185,7 +262,9 @@ void clear()
     Caches& c = caches();
     c.fonts.clear();
     c.elided.clear();
+    c.layouts.clear();
     c.nineSlices.clear();
+    c.premultiplied.clear();
 }
 
 } // namespace VelQtLib::PaintCache

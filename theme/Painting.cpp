@@ -9,6 +9,7 @@
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
+#include <QTextLayout>
 #include <QTextOption>
 #include <QWidget>
 
@@ -172,6 +173,73 @@ void drawSides(QPainter* p, const ImageStyle& s, int bs, int x, int y, int w, in
         p->drawLine(x, y, x, y + h - bs);
 }
 
+// A text that QPainter::drawText would lay out as one plain line: no line breaks, tabs or length
+// variants for it to rewrite first, and no decoration that it draws apart from the glyphs.
+bool plainLine(QPainter* p, const QString& text, const QTextOption& option)
+{
+    const QPaintEngine* engine = p->paintEngine();
+    if (!engine || engine->type() != QPaintEngine::Raster || text.isEmpty()
+        || option.textDirection() != Qt::LeftToRight)
+        return false;
+    const QFont& font = p->font();
+    if (font.underline() || font.overline() || font.strikeOut())
+        return false;
+    for (const QChar c : text) {
+        const ushort u = c.unicode();
+        if (u == '\n' || u == '\r' || u == '\t' || u == 0x9c)
+            return false;
+    }
+    return true;
+}
+
+// QPainter::drawText(box, text, option) of a plain line with its layout kept: the line is placed
+// in the box and clipped exactly as drawText does, so the glyphs land on the same pixels without
+// the text being shaped again. False when the text is not such a line.
+bool drawKeptLine(QPainter* p, const QRectF& box, const QString& text, const QTextOption& option)
+{
+    if (!plainLine(p, text, option))
+        return false;
+    const QTextLayout* layout = PaintCache::singleLine(text, p->font(), int(box.width()));
+    if (!layout)
+        return false;
+    const QTextLine line = layout->lineAt(0);
+    // drawText places the line by its exact height; QTextLine::height() is rounded up.
+    const qreal height = line.ascent() + line.descent();
+    const Qt::Alignment align = option.alignment();
+    qreal yoff = 0;
+    if (align & Qt::AlignBottom)
+        yoff = box.height() - height;
+    else if (align & Qt::AlignVCenter)
+        yoff = (box.height() - height) / 2;
+    // The clip is decided by the widest line, the line placed by its advance.
+    const qreal width = line.naturalTextWidth();
+    qreal boundsX = 0;
+    qreal x = 0;
+    if (align & Qt::AlignRight) {
+        boundsX = box.width() - width;
+        x = box.width() - line.horizontalAdvance();
+    } else if (align & Qt::AlignHCenter) {
+        boundsX = (box.width() - width) / 2;
+        x = (box.width() - line.horizontalAdvance()) / 2;
+    }
+    const QRectF bounds(box.x() + boundsX, box.y() + yoff, width, height);
+    const bool clip = !box.contains(bounds);
+    if (clip) {
+        p->save();
+        p->setClipRect(box, Qt::IntersectClip);
+    }
+    line.draw(p, QPointF(box.x() + x, box.y() + yoff));
+    if (clip)
+        p->restore();
+    return true;
+}
+
+void drawTextLine(QPainter* p, const QRectF& box, const QString& text, const QTextOption& option)
+{
+    if (!drawKeptLine(p, box, text, option))
+        p->drawText(box, text, option);
+}
+
 } // namespace
 
 QFont fontOf(const TextStyle& style)
@@ -325,7 +393,7 @@ void VelQControlBaseImpl::drawAlignedImage(
     const int Y = alignedPos(o.vAlign, bounded(y), bounded(h), image->height() / scale);
     const bool wasSmooth = p->testRenderHint(QPainter::SmoothPixmapTransform);
     p->setRenderHint(QPainter::SmoothPixmapTransform, wasSmooth || ratio > scale);
-    p->drawImage(QPoint(X + bounded(o.dx), Y + bounded(o.dy)), *image);
+    p->drawImage(QPoint(X + bounded(o.dx), Y + bounded(o.dy)), PaintCache::premultiplied(*image));
     p->setRenderHint(QPainter::SmoothPixmapTransform, wasSmooth);
 }
 
@@ -367,11 +435,10 @@ void VelQControlBaseImpl::drawStyledText(
     if (isHor) {
         p->setPen(ts.color);
         p->setFont(font);
-        if (ts.elideMode == Qt::ElideNone) {
-            p->drawText(QRectF(box), text, option);
-        } else {
-            p->drawText(QRectF(box), PaintCache::elidedRight(text, ts, w - 2), option);
-        }
+        if (ts.elideMode == Qt::ElideNone)
+            drawTextLine(p, QRectF(box), text, option);
+        else
+            drawTextLine(p, QRectF(box), PaintCache::elidedRight(text, ts, w - 2), option);
         return;
     }
     if (w <= 0 || h <= 0)
@@ -395,7 +462,7 @@ void VelQControlBaseImpl::drawStyledText(
         tp.translate(-part.topLeft());
         tp.setPen(ts.color);
         tp.setFont(font);
-        tp.drawText(QRectF(0, 0, h, w), text, option);
+        drawTextLine(&tp, QRectF(0, 0, h, w), text, option);
     }
     p->save();
     p->rotate(90);
