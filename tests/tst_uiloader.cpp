@@ -2,6 +2,7 @@
 
 #include <VelQtLib.h>
 
+#include <QLineEdit>
 #include <QtTest>
 
 using namespace VelQtLib;
@@ -279,6 +280,64 @@ private slots:
         RegisterControl("probe2", nullptr, false);
         QVERIFY(!CreateControl("probe2", nullptr, nullptr));
         QVERIFY(!CreateControl(nullptr, nullptr, nullptr));
+    }
+
+    // The palette that lets the parent's skin through paints what the transparent style sheet
+    // did: each control is built twice over a coloured parent, one of them given the sheet in
+    // place of the palette, and both are compared in every state.
+    void clearBackgroundMatchesTheSheet_data()
+    {
+        QTest::addColumn<QByteArray>("element");
+        QTest::addColumn<bool>("onViewport");
+        const QByteArray text = R"("attr": {"text": "Grüße 漢字 Édition", "value": 42})";
+        QTest::newRow("line edit") << R"({"type": "qtdedit", )" + text + "}" << false;
+        QTest::newRow("spin box") << R"({"type": "qtspinbox", )" + text + "}" << false;
+        QTest::newRow("lcd number") << R"({"type": "qtlcdnumber", )" + text + "}" << false;
+        QTest::newRow("scroll view") << QByteArray(R"({"type": "qtscrollview"})") << true;
+        QTest::newRow("list") << QByteArray(R"({"type": "qtlist"})") << true;
+        QTest::newRow("table") << QByteArray(R"({"type": "qtdatagrid"})") << true;
+        QTest::newRow("text edit") << R"({"type": "qttext", )" + text + "}" << true;
+    }
+
+    void clearBackgroundMatchesTheSheet()
+    {
+        QFETCH(QByteArray, element);
+        QFETCH(bool, onViewport);
+        // A background of their own would paint the red base over the controls' white skins.
+        QWidget host;
+        QPalette palette = host.palette();
+        palette.setColor(QPalette::Window, QColor(30, 120, 200));
+        palette.setColor(QPalette::Base, Qt::red);
+        host.setPalette(palette);
+        host.setAutoFillBackground(true);
+        host.resize(200, 120);
+        auto* elsewhere = new QLineEdit(&host);
+        elsewhere->setGeometry(170, 10, 20, 20);
+        const ::Json::Value json = parsed(element);
+        QWidget* cleared = CreateFromJson(&json, &host);
+        QWidget* sheeted = CreateFromJson(&json, &host);
+        QVERIFY(cleared && sheeted);
+        cleared->setGeometry(10, 10, 150, 40);
+        sheeted->setGeometry(10, 60, 150, 40);
+        QWidget* target
+            = onViewport ? static_cast<QAbstractScrollArea*>(sheeted)->viewport() : sheeted;
+        target->setPalette(QPalette());
+        target->setAutoFillBackground(onViewport);
+        target->setStyleSheet(QStringLiteral("background-color: rgba(0, 0, 0, 0);"));
+        for (const bool enabled : {true, false}) {
+            cleared->setEnabled(enabled);
+            sheeted->setEnabled(enabled);
+            for (const bool focused : {false, true}) {
+                if (focused && (!enabled || cleared->focusPolicy() == Qt::NoFocus))
+                    continue;
+                QImage images[2];
+                for (QWidget* w : {cleared, sheeted}) {
+                    giveFocus(&host, focused ? w : elsewhere);
+                    images[w == sheeted] = render(&host).copy(w->geometry());
+                }
+                QCOMPARE(images[0], images[1]);
+            }
+        }
     }
 
     // Last: it replaces the theme package. A window built on one theme is switched to a second
