@@ -1,6 +1,7 @@
 #include "support/TestSupport.h"
 
 #include <VelQtLib.h>
+#include <theme/Diagnostics.h>
 
 #include <QLineEdit>
 #include <QtTest>
@@ -338,6 +339,36 @@ private slots:
                 QCOMPARE(images[0], images[1]);
             }
         }
+    }
+
+    // A description built again comes from what its package parsed until a package loads, and
+    // one with problems names them to the program at every build.
+    void repeatedBuilds()
+    {
+        struct Counter : DiagnosticSink {
+            void report(const Diagnostic&) override { ++count; }
+            int count = 0;
+        } counter;
+        DiagnosticSink* const previous = setDiagnosticSink(&counter);
+        const char* const builds[][2] = {{"qtbutton", "VelQtLib::VelQPushButton"},
+            {"qtlabel", "VelQtLib::VelQLabel"}, {"qtbuton", ""}};
+        for (const auto& [type, className] : builds) {
+            QVERIFY(loadThemePackage(QStringLiteral("again.data"),
+                {{"style.json", styleJson({boxStyle("x", Qt::red)})},
+                    {"layouts/again.json",
+                        R"({"elements": [{"type": ")" + QByteArray(type)
+                            + R"(", "name": "built"}]})"}}));
+            counter.count = 0;
+            for (int round = 0; round < 2; ++round) {
+                QWidget window;
+                LoadWindow(&window, QStringLiteral("layouts/again"));
+                const QWidget* built = window.findChild<QWidget*>(QStringLiteral("built"));
+                QCOMPARE(built ? QByteArray(built->metaObject()->className()) : QByteArray(),
+                    QByteArray(className));
+            }
+            QCOMPARE(counter.count, *className ? 0 : 2);
+        }
+        setDiagnosticSink(previous);
     }
 
     // Last: it replaces the theme package. A window built on one theme is switched to a second
