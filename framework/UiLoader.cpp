@@ -2,6 +2,7 @@
 
 #include "framework/ControlFactory.h"
 #include "framework/DescriptionCheck.h"
+#include "framework/ShowWhenBuilt_p.h"
 #include "framework/VelQControlBase.h"
 #include "framework/VelQWindow.h"
 #include "theme/Json.h"
@@ -130,6 +131,8 @@ void applyWindowKeys(VelQWindow* window, const ::Json::Value& root)
 
 QWidget* CreateFromJson(const ::Json::Value* element, QWidget* parent)
 {
+    // Not laid out here: each control is shown as it is read.
+    const ShowWhenBuilt showNow(false);
     int budget = maxDescriptionControls;
     return createElement(element, parent, 1, budget);
 }
@@ -142,6 +145,7 @@ QWidget* LoadElements(const ::Json::Value* root, QWidget* parent)
     if (!elements)
         return nullptr;
     const DescriptionEncoding encoding(*root);
+    const ShowWhenBuilt showWhenLaidOut(!parent->isVisible());
     QWidget* last = nullptr;
     int budget = maxDescriptionControls;
     for (const ::Json::Value& element : *elements) {

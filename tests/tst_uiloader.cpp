@@ -341,6 +341,44 @@ private slots:
         }
     }
 
+    // Controls are shown once the tree is laid out: afterwards a program sees what it saw when
+    // each was shown as it was read.
+    void shownOnceBuilt_data()
+    {
+        QTest::addColumn<bool>("windowShown");
+        QTest::newRow("hidden window") << false;
+        QTest::newRow("shown window") << true;
+    }
+
+    void shownOnceBuilt()
+    {
+        QFETCH(bool, windowShown);
+        QWidget window;
+        window.resize(300, 200);
+        if (windowShown)
+            QVERIFY(shown(&window));
+        const ::Json::Value root = parsed(R"({"elements": [{"type": "qtcontainer", "name": "box",
+            "x": 5, "y": 6, "w": 200, "h": 150, "child": [
+            {"type": "qtlabel", "name": "seen", "x": 1, "y": 2, "w": 50, "h": 20,
+                "attr": {"text": "A caption longer than its label"}},
+            {"type": "qtbutton", "name": "hidden", "visibility": false, "x": 1, "y": 30, "w": 60,
+                "h": 25}]}]})");
+        LoadElements(&root, &window);
+        QWidget* box = window.findChild<QWidget*>(QStringLiteral("box"));
+        QWidget* seen = window.findChild<QWidget*>(QStringLiteral("seen"));
+        QWidget* hidden = window.findChild<QWidget*>(QStringLiteral("hidden"));
+        QVERIFY(box && seen && hidden);
+        QCOMPARE(box->geometry(), QRect(5, 6, 200, 150));
+        QCOMPARE(seen->geometry(), QRect(1, 2, 50, 20));
+        QCOMPARE(hidden->geometry(), QRect(1, 30, 60, 25));
+        for (QWidget* w : {box, seen}) {
+            QVERIFY(w->testAttribute(Qt::WA_WState_ExplicitShowHide));
+            QVERIFY(!w->isHidden());
+            QCOMPARE(w->isVisible(), windowShown);
+        }
+        QVERIFY(hidden->isHidden());
+    }
+
     // A description built again comes from what its package parsed until a package loads, and
     // one with problems names them to the program at every build.
     void repeatedBuilds()
