@@ -2,6 +2,7 @@
 
 #include "controls/ItemViewSupport.h"
 #include "framework/AttrReader.h"
+#include "framework/ClearBackground_p.h"
 #include "framework/Library.h"
 #include "framework/StyleSlots.h"
 
@@ -13,12 +14,6 @@ namespace VelQtLib {
 namespace {
 
 const ImageOffset centred {0, 0, 1, 1};
-
-// Lets the skin show through an editable box's line edit.
-void clearBackground(QLineEdit* edit)
-{
-    edit->setStyleSheet(QStringLiteral("background-color: rgba(0, 0, 0, 0);"));
-}
 
 } // namespace
 
@@ -159,7 +154,7 @@ VelQComboList::VelQComboList(VelQComboBoxImpl* impl)
     linkScrollBars(this);
     viewport()->installEventFilter(this);
     setFrameStyle(0);
-    viewport()->setStyleSheet(QStringLiteral("background-color: rgba(0, 0, 0, 0);"));
+    clearBackground(viewport());
     trackRowHover(this);
 }
 

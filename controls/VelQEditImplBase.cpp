@@ -21,9 +21,14 @@ void VelQEditImplBase::applyStateStyle(int s)
     if (s < Normal || s > Disabled)
         return;
     const TextStyle& style = textStyles[s];
-    QPalette palette = owner->palette();
-    palette.setBrush(QPalette::Text, QBrush(style.color));
-    owner->setPalette(palette);
+    const QBrush text(style.color);
+    if (!owner->testAttribute(Qt::WA_SetPalette) || !owner->palette().isCopyOf(m_applied)
+        || m_applied.brush(QPalette::Text) != text) {
+        QPalette palette = owner->palette();
+        palette.setBrush(QPalette::Text, text);
+        owner->setPalette(palette);
+        m_applied = owner->palette();
+    }
     // Only size and family: bold, italic and underline stay as they are.
     QFont font(style.family);
     font.setPixelSize(qMax(1, style.size));

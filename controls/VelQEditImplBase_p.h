@@ -3,6 +3,8 @@
 #include "framework/StyleSlots.h"
 #include "framework/VelQControlBaseImpl.h"
 
+#include <QPalette>
+
 namespace VelQtLib {
 
 // What the line edit and the text edit share: a background per state, the font and colour of
@@ -33,6 +35,11 @@ protected:
     virtual bool isEmpty() const = 0;
     // The slots both editors share: backgrounds 0..3 and text styles 4..7.
     StyleSlots styleSlots();
+
+private:
+    // The palette applyStateStyle last gave the editor: while the editor still has it, the
+    // same colour needs no new palette.
+    QPalette m_applied;
 };
 
 } // namespace VelQtLib

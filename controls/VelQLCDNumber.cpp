@@ -1,6 +1,7 @@
 #include "controls/VelQLCDNumber_p.h"
 
 #include "framework/AttrReader.h"
+#include "framework/ClearBackground_p.h"
 #include "framework/StyleSlots.h"
 
 namespace VelQtLib {
@@ -10,7 +11,7 @@ VelQLCDNumber::VelQLCDNumber(QWidget* parent)
 {
     setImpl(new VelQLCDNumberImpl(this));
     setFrameStyle(0);
-    setStyleSheet(QStringLiteral("background-color: rgba(0, 0, 0, 0);"));
+    clearBackground(this);
 }
 
 VelQLCDNumber::~VelQLCDNumber() = default;

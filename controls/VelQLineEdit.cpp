@@ -1,6 +1,7 @@
 #include "controls/VelQLineEdit_p.h"
 
 #include "framework/AttrReader.h"
+#include "framework/ClearBackground_p.h"
 
 #include <QKeyEvent>
 
@@ -11,7 +12,7 @@ VelQLineEdit::VelQLineEdit(QWidget* parent)
 {
     setImpl(new VelQLineEditImpl(this));
     setFrame(false);
-    setStyleSheet(QStringLiteral("background-color: rgba(0, 0, 0, 0);"));
+    clearBackground(this);
 }
 
 VelQLineEdit::~VelQLineEdit() = default;

@@ -1,6 +1,7 @@
 #include "controls/VelQList_p.h"
 
 #include "framework/AttrReader.h"
+#include "framework/ClearBackground_p.h"
 #include "framework/Library.h"
 
 #include <QPainter>
@@ -15,7 +16,7 @@ VelQList::VelQList(QWidget* parent)
     setItemDelegate(new VelQListItemDelegate(impl, this));
     installSkinnedScrollBars(this);
     setFrameStyle(0);
-    viewport()->setStyleSheet(QStringLiteral("background-color: rgba(0, 0, 0, 0);"));
+    clearBackground(viewport());
     paintViewportWith(&impl->background);
     trackRowHover(this);
     setAttribute(Qt::WA_MouseTracking);

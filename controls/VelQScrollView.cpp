@@ -1,6 +1,7 @@
 #include "controls/VelQScrollView_p.h"
 
 #include "controls/VelQScrollBar.h"
+#include "framework/ClearBackground_p.h"
 #include "framework/ScrollBarChild.h"
 #include "framework/StyleSlots.h"
 #include "theme/ThemeManager.h"
@@ -16,7 +17,7 @@ VelQScrollView::VelQScrollView(QWidget* parent)
     setHorizontalScrollBar(new VelQScrollBar(Qt::Horizontal, this));
     setVerticalScrollBar(new VelQScrollBar(Qt::Vertical, this));
     setFrameStyle(0);
-    viewport()->setStyleSheet(QStringLiteral("background-color: rgba(0, 0, 0, 0);"));
+    clearBackground(viewport());
 }
 
 VelQScrollView::~VelQScrollView() = default;

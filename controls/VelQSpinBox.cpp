@@ -1,5 +1,7 @@
 #include "controls/VelQSpinBox_p.h"
 
+#include "framework/ClearBackground_p.h"
+
 namespace VelQtLib {
 
 VelQSpinBox::VelQSpinBox(QWidget* parent)
@@ -7,7 +9,7 @@ VelQSpinBox::VelQSpinBox(QWidget* parent)
 {
     setImpl(new VelQSpinBoxImpl(this));
     setFrame(false);
-    setStyleSheet(QStringLiteral("background-color: rgba(0, 0, 0, 0);"));
+    clearBackground(this);
 }
 
 VelQSpinBox::~VelQSpinBox() = default;

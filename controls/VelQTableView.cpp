@@ -2,6 +2,7 @@
 
 #include "controls/VelQCheckBox.h"
 #include "framework/AttrReader.h"
+#include "framework/ClearBackground_p.h"
 #include "framework/Library.h"
 #include "framework/StyleSlots.h"
 #include "theme/ThemeManager.h"
@@ -46,7 +47,7 @@ VelQTableView::VelQTableView(QWidget* parent)
         this, new VelQConerWidget(this), new VelQViewport(this), &impl->background);
     selectSingleRows(this);
     setFrameStyle(0);
-    viewport()->setStyleSheet(QStringLiteral("background-color: rgba(0, 0, 0, 0);"));
+    clearBackground(viewport());
     paintViewportWith(&impl->background);
     paintOwnSurface();
     trackRowHover(this);

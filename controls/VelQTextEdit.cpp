@@ -2,6 +2,7 @@
 
 #include "controls/VelQScrollBar.h"
 #include "framework/AttrReader.h"
+#include "framework/ClearBackground_p.h"
 #include "framework/ScrollBarChild.h"
 
 #include <QPainter>
@@ -12,7 +13,7 @@ VelQTextEdit::VelQTextEdit(QWidget* parent)
     : VelQControl<QTextEdit>(parent)
 {
     setImpl(new VelQTextEditImpl(this));
-    viewport()->setStyleSheet(QStringLiteral("background-color: rgba(0, 0, 0, 0);"));
+    clearBackground(viewport());
     // WARNING: scoped to the text edit itself. A rule that reached the scroll bars would hand
     // their geometry to the style sheet style, which lays the arrows of the bars' partial
     // sheets over the whole groove.

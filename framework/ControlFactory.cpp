@@ -30,6 +30,7 @@ void RegisterControl(const char* typeName, ControlCreator creator, bool isListed
     if (!typeName)
         return;
     creators()[typeName] = creator;
+    CThemeManager::instance().forgetDescriptions();
     if (isListed)
         listed().insert(typeName);
 }

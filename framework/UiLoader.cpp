@@ -2,6 +2,7 @@
 
 #include "framework/ControlFactory.h"
 #include "framework/DescriptionCheck.h"
+#include "framework/ShowWhenBuilt_p.h"
 #include "framework/VelQControlBase.h"
 #include "framework/VelQWindow.h"
 #include "theme/Json.h"
@@ -9,6 +10,8 @@
 
 #include <QFile>
 #include <QWidget>
+
+#include <memory>
 
 namespace VelQtLib {
 
@@ -40,24 +43,50 @@ QWidget* createElement(const ::Json::Value* element, QWidget* parent, int depth,
     return widget;
 }
 
-// The description's bytes: a package entry, else the file on disk; where names its file for
-// the problems found in it.
-QByteArray descriptionText(const QString& name, QString& where)
+// The parsed description name, a package entry or else a file on disk, once its problems are
+// reported; null when it cannot be read or parsed. A package keeps what it parsed without a
+// problem, so that building it again skips reading it anew.
+std::shared_ptr<const ::Json::Value> readDescription(const QString& name)
 {
-    const CThemeManager& manager = CThemeManager::instance();
+    CThemeManager& manager = CThemeManager::instance();
     const uchar* data = nullptr;
     uint size = 0;
     bool fromTheme = false;
+    CThemePackage* package = nullptr;
+    std::string key;
+    QString where = name;
+    QByteArray text;
     if (manager.findEntry(name, data, size, fromTheme)) {
-        where = (fromTheme ? manager.themePackage() : manager.appPackage())->path + QLatin1Char('/')
-            + name;
-        return QByteArray(reinterpret_cast<const char*>(data), int(size));
+        package = fromTheme ? manager.themePackage() : manager.appPackage();
+        key = packageEntryName(name).toStdString();
+        const auto kept = package->descriptions.find(key);
+        if (kept != package->descriptions.end())
+            return kept->second;
+        where = package->path + QLatin1Char('/') + name;
+        text = QByteArray::fromRawData(reinterpret_cast<const char*>(data), int(size));
+    } else {
+        QFile file(name);
+        if (file.open(QIODevice::ReadOnly))
+            text = file.readAll();
     }
-    where = name;
-    QFile file(name);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return file.readAll();
+    if (text.isEmpty()) {
+        reportDiagnostic({Diagnostic::Error, Diagnostic::Description, where, 0, 0,
+            QStringLiteral("no package holds this description, and no such file exists")});
+        return nullptr;
+    }
+    const int end = text.indexOf('\0');
+    const char* textEnd = text.constData() + (end < 0 ? text.size() : end);
+    const DocumentReport report(Diagnostic::Description, where, text.constData(), textEnd);
+    auto root = std::make_shared<::Json::Value>();
+    Json::ParseError error;
+    if (!Json::parse(text.constData(), textEnd, *root, &error)) {
+        report.parseError(error);
+        return nullptr;
+    }
+    checkDescription(report, *root);
+    if (package && !report.reported())
+        package->descriptions.emplace(key, root);
+    return root;
 }
 
 // Display texts of the description being built follow its declared encoding.
@@ -102,6 +131,8 @@ void applyWindowKeys(VelQWindow* window, const ::Json::Value& root)
 
 QWidget* CreateFromJson(const ::Json::Value* element, QWidget* parent)
 {
+    // Not laid out here: each control is shown as it is read.
+    const ShowWhenBuilt showNow(false);
     int budget = maxDescriptionControls;
     return createElement(element, parent, 1, budget);
 }
@@ -114,6 +145,7 @@ QWidget* LoadElements(const ::Json::Value* root, QWidget* parent)
     if (!elements)
         return nullptr;
     const DescriptionEncoding encoding(*root);
+    const ShowWhenBuilt showWhenLaidOut(!parent->isVisible());
     QWidget* last = nullptr;
     int budget = maxDescriptionControls;
     for (const ::Json::Value& element : *elements) {
@@ -130,26 +162,12 @@ QWidget* LoadWindow(QWidget* window, QString name)
     if (!name.contains(QLatin1String(".json")))
         name += QLatin1String(".json");
     CThemeManager::instance().checkStyleImages();
-    QString where;
-    const QByteArray text = descriptionText(name, where);
-    if (text.isEmpty()) {
-        reportDiagnostic({Diagnostic::Error, Diagnostic::Description, where, 0, 0,
-            QStringLiteral("no package holds this description, and no such file exists")});
+    const std::shared_ptr<const ::Json::Value> root = readDescription(name);
+    if (!root)
         return nullptr;
-    }
-    const int end = text.indexOf('\0');
-    const char* textEnd = text.constData() + (end < 0 ? text.size() : end);
-    const DocumentReport report(Diagnostic::Description, where, text.constData(), textEnd);
-    ::Json::Value root;
-    Json::ParseError error;
-    if (!Json::parse(text.constData(), textEnd, root, &error)) {
-        report.parseError(error);
-        return nullptr;
-    }
-    checkDescription(report, root);
     if (auto* skinned = qobject_cast<VelQWindow*>(window))
-        applyWindowKeys(skinned, root);
-    return LoadElements(&root, window);
+        applyWindowKeys(skinned, *root);
+    return LoadElements(root.get(), window);
 }
 
 } // namespace VelQtLib

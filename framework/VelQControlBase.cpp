@@ -1,5 +1,6 @@
 #include "framework/VelQControlBase.h"
 
+#include "framework/ShowWhenBuilt_p.h"
 #include "framework/VelQControlBaseImpl.h"
 #include "framework/WidgetRange_p.h"
 #include "theme/Json.h"
@@ -58,10 +59,10 @@ void VelQControlBase::parseCommon(const ::Json::Value* json)
         owner->setObjectName(text);
     if (Json::readDisplayText(*json, "tooltip", text))
         owner->setToolTip(text);
-    owner->setVisible(true);
+    bool visible = true;
+    Json::readBool(*json, "visibility", visible);
+    ShowWhenBuilt::show(owner, visible);
     bool flag = true;
-    if (Json::readBool(*json, "visibility", flag))
-        owner->setVisible(flag);
     if (Json::readBool(*json, "enable", flag))
         owner->setEnabled(flag);
 

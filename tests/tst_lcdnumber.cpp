@@ -39,7 +39,7 @@ private slots:
     {
         VelQLCDNumber number;
         QCOMPARE(number.frameStyle(), 0);
-        QCOMPARE(number.styleSheet(), QStringLiteral("background-color: rgba(0, 0, 0, 0);"));
+        QCOMPARE(number.palette().color(QPalette::Window).alpha(), 0);
     }
 
     void digitColour_data()

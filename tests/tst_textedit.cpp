@@ -64,8 +64,7 @@ private slots:
     {
         VelQTextEdit edit;
         QCOMPARE(edit.frameStyle(), int(QFrame::NoFrame));
-        QCOMPARE(
-            edit.viewport()->styleSheet(), QStringLiteral("background-color: rgba(0, 0, 0, 0);"));
+        QCOMPARE(edit.viewport()->palette().color(edit.viewport()->backgroundRole()).alpha(), 0);
         auto* horizontal = qobject_cast<VelQScrollBar*>(edit.horizontalScrollBar());
         auto* vertical = qobject_cast<VelQScrollBar*>(edit.verticalScrollBar());
         QVERIFY(horizontal && vertical);

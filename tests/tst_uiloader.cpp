@@ -1,7 +1,9 @@
 #include "support/TestSupport.h"
 
 #include <VelQtLib.h>
+#include <theme/Diagnostics.h>
 
+#include <QLineEdit>
 #include <QtTest>
 
 using namespace VelQtLib;
@@ -279,6 +281,132 @@ private slots:
         RegisterControl("probe2", nullptr, false);
         QVERIFY(!CreateControl("probe2", nullptr, nullptr));
         QVERIFY(!CreateControl(nullptr, nullptr, nullptr));
+    }
+
+    // The palette that lets the parent's skin through paints what the transparent style sheet
+    // did: each control is built twice over a coloured parent, one of them given the sheet in
+    // place of the palette, and both are compared in every state.
+    void clearBackgroundMatchesTheSheet_data()
+    {
+        QTest::addColumn<QByteArray>("element");
+        QTest::addColumn<bool>("onViewport");
+        const QByteArray text = R"("attr": {"text": "Grüße 漢字 Édition", "value": 42})";
+        QTest::newRow("line edit") << R"({"type": "qtdedit", )" + text + "}" << false;
+        QTest::newRow("spin box") << R"({"type": "qtspinbox", )" + text + "}" << false;
+        QTest::newRow("lcd number") << R"({"type": "qtlcdnumber", )" + text + "}" << false;
+        QTest::newRow("scroll view") << QByteArray(R"({"type": "qtscrollview"})") << true;
+        QTest::newRow("list") << QByteArray(R"({"type": "qtlist"})") << true;
+        QTest::newRow("table") << QByteArray(R"({"type": "qtdatagrid"})") << true;
+        QTest::newRow("text edit") << R"({"type": "qttext", )" + text + "}" << true;
+    }
+
+    void clearBackgroundMatchesTheSheet()
+    {
+        QFETCH(QByteArray, element);
+        QFETCH(bool, onViewport);
+        // A background of their own would paint the red base over the controls' white skins.
+        QWidget host;
+        QPalette palette = host.palette();
+        palette.setColor(QPalette::Window, QColor(30, 120, 200));
+        palette.setColor(QPalette::Base, Qt::red);
+        host.setPalette(palette);
+        host.setAutoFillBackground(true);
+        host.resize(200, 120);
+        auto* elsewhere = new QLineEdit(&host);
+        elsewhere->setGeometry(170, 10, 20, 20);
+        const ::Json::Value json = parsed(element);
+        QWidget* cleared = CreateFromJson(&json, &host);
+        QWidget* sheeted = CreateFromJson(&json, &host);
+        QVERIFY(cleared && sheeted);
+        cleared->setGeometry(10, 10, 150, 40);
+        sheeted->setGeometry(10, 60, 150, 40);
+        QWidget* target
+            = onViewport ? static_cast<QAbstractScrollArea*>(sheeted)->viewport() : sheeted;
+        target->setPalette(QPalette());
+        target->setAutoFillBackground(onViewport);
+        target->setStyleSheet(QStringLiteral("background-color: rgba(0, 0, 0, 0);"));
+        for (const bool enabled : {true, false}) {
+            cleared->setEnabled(enabled);
+            sheeted->setEnabled(enabled);
+            for (const bool focused : {false, true}) {
+                if (focused && (!enabled || cleared->focusPolicy() == Qt::NoFocus))
+                    continue;
+                QImage images[2];
+                for (QWidget* w : {cleared, sheeted}) {
+                    giveFocus(&host, focused ? w : elsewhere);
+                    images[w == sheeted] = render(&host).copy(w->geometry());
+                }
+                QCOMPARE(images[0], images[1]);
+            }
+        }
+    }
+
+    // Controls are shown once the tree is laid out: afterwards a program sees what it saw when
+    // each was shown as it was read.
+    void shownOnceBuilt_data()
+    {
+        QTest::addColumn<bool>("windowShown");
+        QTest::newRow("hidden window") << false;
+        QTest::newRow("shown window") << true;
+    }
+
+    void shownOnceBuilt()
+    {
+        QFETCH(bool, windowShown);
+        QWidget window;
+        window.resize(300, 200);
+        if (windowShown)
+            QVERIFY(shown(&window));
+        const ::Json::Value root = parsed(R"({"elements": [{"type": "qtcontainer", "name": "box",
+            "x": 5, "y": 6, "w": 200, "h": 150, "child": [
+            {"type": "qtlabel", "name": "seen", "x": 1, "y": 2, "w": 50, "h": 20,
+                "attr": {"text": "A caption longer than its label"}},
+            {"type": "qtbutton", "name": "hidden", "visibility": false, "x": 1, "y": 30, "w": 60,
+                "h": 25}]}]})");
+        LoadElements(&root, &window);
+        QWidget* box = window.findChild<QWidget*>(QStringLiteral("box"));
+        QWidget* seen = window.findChild<QWidget*>(QStringLiteral("seen"));
+        QWidget* hidden = window.findChild<QWidget*>(QStringLiteral("hidden"));
+        QVERIFY(box && seen && hidden);
+        QCOMPARE(box->geometry(), QRect(5, 6, 200, 150));
+        QCOMPARE(seen->geometry(), QRect(1, 2, 50, 20));
+        QCOMPARE(hidden->geometry(), QRect(1, 30, 60, 25));
+        for (QWidget* w : {box, seen}) {
+            QVERIFY(w->testAttribute(Qt::WA_WState_ExplicitShowHide));
+            QVERIFY(!w->isHidden());
+            QCOMPARE(w->isVisible(), windowShown);
+        }
+        QVERIFY(hidden->isHidden());
+    }
+
+    // A description built again comes from what its package parsed until a package loads, and
+    // one with problems names them to the program at every build.
+    void repeatedBuilds()
+    {
+        struct Counter : DiagnosticSink {
+            void report(const Diagnostic&) override { ++count; }
+            int count = 0;
+        } counter;
+        DiagnosticSink* const previous = setDiagnosticSink(&counter);
+        const char* const builds[][2] = {{"qtbutton", "VelQtLib::VelQPushButton"},
+            {"qtlabel", "VelQtLib::VelQLabel"}, {"qtbuton", ""}};
+        for (const auto& [type, className] : builds) {
+            QVERIFY(loadThemePackage(QStringLiteral("again.data"),
+                {{"style.json", styleJson({boxStyle("x", Qt::red)})},
+                    {"layouts/again.json",
+                        R"({"elements": [{"type": ")" + QByteArray(type)
+                            + R"(", "name": "built"}]})"}}));
+            counter.count = 0;
+            for (int round = 0; round < 2; ++round) {
+                QWidget window;
+                LoadWindow(&window, QStringLiteral("layouts/again"));
+                const QWidget* built = window.findChild<QWidget*>(QStringLiteral("built"));
+                QCOMPARE(built ? QByteArray(built->metaObject()->className()) : QByteArray(),
+                    QByteArray(className));
+            }
+            QCOMPARE(counter.count, *className ? 0 : 2);
+        }
+        setDiagnosticSink(previous);
     }
 
     // Last: it replaces the theme package. A window built on one theme is switched to a second

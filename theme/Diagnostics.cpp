@@ -157,6 +157,7 @@ void DocumentReport::parseError(const Json::ParseError& error) const
 void DocumentReport::report(
     Diagnostic::Severity severity, std::ptrdiff_t offset, const QString& message) const
 {
+    m_reported = true;
     Diagnostic d;
     d.severity = severity;
     d.area = m_area;

@@ -63,6 +63,8 @@ public:
     void warningAt(std::ptrdiff_t offset, const QString& message) const;
     void parseError(const Json::ParseError& error) const;
     const QString& file() const { return m_file; }
+    // Whether any problem was reported.
+    bool reported() const { return m_reported; }
 
 private:
     void report(Diagnostic::Severity severity, std::ptrdiff_t offset, const QString& message) const;
@@ -73,6 +75,7 @@ private:
     const char* m_end;
     // Offsets of line starts, found on the first problem only.
     mutable std::vector<std::ptrdiff_t> m_lines;
+    mutable bool m_reported = false;
 };
 
 // What a JSON value is, for messages: the string "4", the number 4.5, true, an array.

@@ -27,6 +27,7 @@ bool CThemeManager::loadAppPackage(const QString& path)
 {
     PaintCache::clear();
     m_missingArt.clear();
+    forgetDescriptions();
     m_appPackage->path = path;
     const bool loaded = m_appPackage->load();
     // Without a theme package yet, its records may name the theme's images: checked later.
@@ -44,6 +45,7 @@ bool CThemeManager::loadThemePackage(const QString& path)
         return false;
     PaintCache::clear();
     m_missingArt.clear();
+    forgetDescriptions();
     m_themePackage = std::move(package);
     // Its elements are checked against its own records, so they are read once it is current.
     loadThemeElements(*m_themePackage);
@@ -56,6 +58,13 @@ void CThemeManager::checkStyleImages()
     VelQtLib::checkStyleImages(*m_appPackage, *this);
     if (m_themePackage)
         VelQtLib::checkStyleImages(*m_themePackage, *this);
+}
+
+void CThemeManager::forgetDescriptions()
+{
+    m_appPackage->descriptions.clear();
+    if (m_themePackage)
+        m_themePackage->descriptions.clear();
 }
 
 void CThemeManager::unloadPackages()

@@ -51,6 +51,10 @@ public:
     void setDescriptionTextsUtf8(bool utf8) { m_descriptionTextsUtf8 = utf8; }
     bool descriptionTextsUtf8() const { return m_descriptionTextsUtf8; }
 
+    // Drops the parsed descriptions both packages keep: their check depends on the packages and
+    // on the registered controls.
+    void forgetDescriptions();
+
     // Checks the images the style records of both packages name, once per load.
     void checkStyleImages();
     // Drops both packages and everything taken from them, and draws the built-in images again;

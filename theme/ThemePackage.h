@@ -63,6 +63,9 @@ public:
     // "encoding": "utf-8" in "theme.json": its display texts are UTF-8.
     bool themeTextsUtf8 = false;
     std::vector<StyleImageUse> uncheckedImages;
+    // Descriptions by entry name, parsed and checked without a problem: built again without
+    // reading them anew.
+    std::map<std::string, std::shared_ptr<const ::Json::Value>> descriptions;
 
 private:
     QString misplacedStyleHint() const;

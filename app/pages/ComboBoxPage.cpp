@@ -24,6 +24,7 @@ QWidget* buildComboBoxPage(const PageHost& host)
         {"Edit ComboBox", 100, true, false},
         {"Icon ComboBox", 100, false, true},
     };
+    const CycledIcons cycled;
     int y = 120;
     for (const Row& row : rows) {
         addCaption(page, QLatin1String(row.caption), y, row.captionWidth);
@@ -35,7 +36,7 @@ QWidget* buildComboBoxPage(const PageHost& host)
         for (int i = 0; i < 10; ++i) {
             const QString text = QStringLiteral("Item - %1").arg(i);
             if (row.icons)
-                combo->insertItem(combo->count(), QIcon(cycledIconPath(i)), text);
+                combo->insertItem(combo->count(), cycled.at(i), text);
             else
                 combo->insertItem(combo->count(), text);
         }

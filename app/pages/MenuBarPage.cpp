@@ -61,10 +61,11 @@ QWidget* buildMenuBarPage(const PageHost& host)
     bar->setGeometry(150, 120, 500, 45);
     const char* const titles[] = {"File", "Edit", "View", "Options", "Windows", "Tools", "Build",
         "Project", "Test", "Team", "Help"};
+    const CycledIcons cycled;
     for (int i = 0; i < int(std::size(titles)); ++i) {
         VelQMenu* menu = createMenu(QLatin1String(titles[i]), host.window);
         menu->setIconColumn(20);
-        const QIcon icon(cycledIconPath(i));
+        const QIcon& icon = cycled.at(i);
         for (const char* item : {"item1", "item2", "item3", "item4"})
             menu->addAction(icon, QLatin1String(item));
         bar->addMenu(menu);

@@ -55,4 +55,10 @@ QString iconPath(int n)
     return QStringLiteral(":/Vitrina/images/icon%1.png").arg(n);
 }
 
+CycledIcons::CycledIcons()
+{
+    for (int n = 0; n < 5; ++n)
+        m_icons[n] = QIcon(iconPath(n + 1));
+}
+
 } // namespace Gallery

@@ -2,6 +2,7 @@
 
 #include "pages/Pages.h"
 
+#include <QIcon>
 #include <QRect>
 #include <QString>
 
@@ -51,10 +52,15 @@ View* addItemView(QWidget* page, const char* themeElement, const QRect& geometry
 
 // The resource path of program icon n, 1 to 6.
 QString iconPath(int n);
-// Where a row cycles through the first five icons: the icon of item i (zero-based).
-inline QString cycledIconPath(int i)
-{
-    return iconPath(i % 5 + 1);
-}
+// The first five program icons, each read once for all the rows that cycle through them.
+class CycledIcons {
+public:
+    CycledIcons();
+    // The icon of item i (zero-based).
+    const QIcon& at(int i) const { return m_icons[i % 5]; }
+
+private:
+    QIcon m_icons[5];
+};
 
 } // namespace Gallery

@@ -19,12 +19,13 @@ void addTree(QWidget* page, QWidget* window, const QRect& geometry, bool icons)
     // The theme outlines the viewport itself; Qt's frame would double that line.
     tree->setFrameStyle(QFrame::NoFrame);
     auto* model = new QStandardItemModel(window);
+    const CycledIcons cycled;
     for (int row = 0; row < 100; ++row) {
         // An item given a null icon would still hold one, and rows keep room for it.
         const auto item = [&](const char* text) {
             auto* it = new QStandardItem(QLatin1String(text));
             if (icons)
-                it->setIcon(QIcon(cycledIconPath(row)));
+                it->setIcon(cycled.at(row));
             return it;
         };
         QStandardItem* parent = item("item1");
