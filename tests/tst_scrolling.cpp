@@ -2,6 +2,7 @@
 
 #include <VelQtLib.h>
 #include <controls/VelQScrollBar_p.h>
+#include <controls/VelQScrollView_p.h>
 
 #include <QtTest>
 
@@ -10,7 +11,16 @@ using namespace TestSupport;
 
 namespace {
 
-const QColor groove(40, 40, 40), marker(255, 0, 255), iconGreen(0, 255, 0);
+const QColor groove(40, 40, 40), marker(255, 0, 255), iconGreen(0, 255, 0),
+    backMagenta(255, 0, 254), contentGrey(128, 128, 128), thumbGreen(0, 200, 0);
+
+// A scroll view of 200 × 150 whose first container is 400 × 300.
+const QByteArray scrolled = R"({"elements": [{"type": "scrollview", "name": "view",
+    "x": 10, "y": 10, "w": 200, "h": 150, "style": [["back", 0, 0]],
+    "child": [
+        {"type": "button", "name": "plain", "x": 0, "y": 0, "w": 20, "h": 20},
+        {"type": "container", "name": "first", "x": 0, "y": 0, "w": 400, "h": 300},
+        {"type": "container", "name": "second", "x": 5, "y": 5, "w": 30, "h": 30}]}]})";
 
 // Distinct colours for each part and state: thumb reds, sub-line greens, add-line blues.
 QColor partColour(char part, int state)
@@ -101,7 +111,7 @@ protected:
 
 } // namespace
 
-class tst_ScrollBar : public QObject {
+class tst_Scrolling : public QObject {
     Q_OBJECT
 
     QWidget host;
@@ -118,12 +128,21 @@ class tst_ScrollBar : public QObject {
         return bar;
     }
 
+    VelQScrollView* load(const QByteArray& description)
+    {
+        const ::Json::Value root = parsed(description);
+        LoadElements(&root, &host);
+        return host.findChild<VelQScrollView*>(QStringLiteral("view"));
+    }
+
 private slots:
     void initTestCase()
     {
         installStrictMessageHandler();
         Init();
-        QList<QByteArray> styles = {boxStyle("bg", groove), boxStyle("x", marker)};
+        QList<QByteArray> styles
+            = {boxStyle("bg", groove), boxStyle("x", marker), boxStyle("back", backMagenta),
+                boxStyle("thumb", thumbGreen), boxStyle("other", Qt::yellow)};
         for (int state = 0; state < 4; ++state) {
             const QByteArray n = QByteArray::number(state);
             styles << boxStyle("thumb" + n, partColour('t', state))
@@ -132,19 +151,28 @@ private slots:
         }
         QVERIFY(loadAppPackage(
             QStringLiteral("scrollbar.data"), styles, {{"dot.png", solidPng(iconGreen, 6, 6)}}));
-        host.resize(300, 300);
+        host.resize(400, 300);
     }
 
-    void cleanup() { host.hide(); }
+    void cleanup()
+    {
+        qDeleteAll(host.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly));
+        host.hide();
+    }
 
     void construction()
     {
         VelQScrollBar horizontal;
-        QCOMPARE(horizontal.orientation(), Qt::Horizontal);
         VelQScrollBar vertical(Qt::Vertical);
+        QCOMPARE(horizontal.orientation(), Qt::Horizontal);
         QCOMPARE(vertical.orientation(), Qt::Vertical);
         QVERIFY(vertical.hasMouseTracking());
         QVERIFY(vertical.styleSheet().isEmpty());
+        const QSize v = vertical.sizeHint();
+        implOf(&vertical)->thicknessOverride = 9;
+        implOf(&horizontal)->thicknessOverride = 7;
+        QCOMPARE(vertical.sizeHint(), QSize(9, v.height()));
+        QCOMPARE(horizontal.sizeHint().height(), 7);
     }
 
     void partStates_data()
@@ -184,45 +212,21 @@ private slots:
         };
         const QPoint outside(100, 100);
         for (const QChar step : steps) {
-            const QPoint thumbAt = centre(QStyle::SC_ScrollBarSlider);
-            switch (step.toLatin1()) {
-            case 't':
-                sendMouse(bar.get(), QEvent::MouseMove, thumbAt);
-                break;
-            case 's':
-                sendMouse(bar.get(), QEvent::MouseMove, centre(QStyle::SC_ScrollBarSubLine));
-                break;
-            case 'a':
-                sendMouse(bar.get(), QEvent::MouseMove, centre(QStyle::SC_ScrollBarAddLine));
-                break;
-            case 'o':
-                sendMouse(bar.get(), QEvent::MouseMove, outside);
-                break;
-            case 'T':
-                sendMouse(
-                    bar.get(), QEvent::MouseButtonPress, thumbAt, Qt::LeftButton, Qt::LeftButton);
-                break;
-            case 'S':
-                sendMouse(bar.get(), QEvent::MouseButtonPress, centre(QStyle::SC_ScrollBarSubLine),
-                    Qt::LeftButton, Qt::LeftButton);
-                break;
-            case 'A':
-                sendMouse(bar.get(), QEvent::MouseButtonPress, centre(QStyle::SC_ScrollBarAddLine),
-                    Qt::LeftButton, Qt::LeftButton);
-                break;
-            case 'D':
-                sendMouse(bar.get(), QEvent::MouseMove, outside, Qt::NoButton, Qt::LeftButton);
-                break;
-            case 'R':
-                sendMouse(bar.get(), QEvent::MouseButtonRelease, outside, Qt::LeftButton);
-                break;
-            case 'r':
-                sendMouse(bar.get(), QEvent::MouseButtonRelease, thumbAt, Qt::LeftButton);
-                break;
-            case 'l':
+            const char c = step.toLatin1();
+            const int part = QByteArray("tTrsSaA").indexOf(c);
+            const QPoint at = part < 0 ? outside
+                : part < 3             ? centre(QStyle::SC_ScrollBarSlider)
+                : part < 5             ? centre(QStyle::SC_ScrollBarSubLine)
+                                       : centre(QStyle::SC_ScrollBarAddLine);
+            if (c == 'l')
                 sendLeave(bar.get());
-                break;
-            }
+            else if (c == 'T' || c == 'S' || c == 'A')
+                sendMouse(bar.get(), QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
+            else if (c == 'R' || c == 'r')
+                sendMouse(bar.get(), QEvent::MouseButtonRelease, at, Qt::LeftButton);
+            else
+                sendMouse(bar.get(), QEvent::MouseMove, at, Qt::NoButton,
+                    c == 'D' ? Qt::LeftButton : Qt::NoButton);
         }
         QCOMPARE(d->thumbState, thumb);
         QCOMPARE(d->subLineState, subLine);
@@ -376,17 +380,6 @@ private slots:
             QCOMPARE(d->addLineStyles[state].color == marker, state == 3);
         }
         QCOMPARE(d->background.color, marker);
-    }
-
-    void thicknessOverride()
-    {
-        VelQScrollBar vertical(Qt::Vertical);
-        VelQScrollBar horizontal(Qt::Horizontal);
-        const QSize v = vertical.sizeHint();
-        implOf(&vertical)->thicknessOverride = 9;
-        implOf(&horizontal)->thicknessOverride = 7;
-        QCOMPARE(vertical.sizeHint(), QSize(9, v.height()));
-        QCOMPARE(horizontal.sizeHint().height(), 7);
     }
 
     void scrollingIsQts()
@@ -678,7 +671,161 @@ private slots:
         QCOMPARE(vertical.sizeHint().width(), 0);
         QCOMPARE(horizontal.sizeHint().height(), 0);
     }
+
+    // The scroll view.
+
+    void scrollViewAdoptsTheFirstContainer()
+    {
+        VelQScrollView* view = load(scrolled);
+        QPointer<VelQContainer> first = host.findChild<VelQContainer*>(QStringLiteral("first"));
+        auto* second = host.findChild<VelQContainer*>(QStringLiteral("second"));
+        QVERIFY(view && first && second);
+        QCOMPARE(view->content(), first.data());
+        QCOMPARE(view->widget(), first.data());
+        QCOMPARE(first->parentWidget(), view->viewport());
+        QCOMPARE(second->parentWidget(), view);
+        QCOMPARE(host.findChild<QWidget*>(QStringLiteral("plain"))->parentWidget(), view);
+        // The content is laid out inside the viewport by its own description.
+        QCOMPARE(first->size(), QSize(400, 300));
+        QCOMPARE(second->geometry(), QRect(5, 5, 30, 30));
+        // Samples and layouts keep the content and its scroll position.
+        view->fillSamples();
+        QVERIFY(first);
+        QCOMPARE(view->content(), first.data());
+        QCOMPARE(view->widget(), first.data());
+        QVERIFY(shown(&host));
+        view->verticalScrollBar()->setValue(50);
+        QCOMPARE(first->pos(), QPoint(0, -50));
+        view->applyLayout();
+        QCOMPARE(first->pos(), QPoint(0, -50));
+        QCOMPARE(first->size(), QSize(400, 300));
+    }
+
+    void scrollViewAdoptsNothingWithoutContainer()
+    {
+        VelQScrollView* view = load(R"({"elements": [{"type": "qtscrollview", "name": "view",
+            "w": 100, "h": 100, "child": [{"type": "label", "name": "only", "w": 20, "h": 20}]}]})");
+        QVERIFY(view);
+        QVERIFY(!view->content());
+        QVERIFY(!view->widget());
+        QCOMPARE(host.findChild<QWidget*>(QStringLiteral("only"))->parentWidget(), view);
+    }
+
+    void scrollPosChangedFollowsBarsAndWheel()
+    {
+        VelQScrollView* view = load(scrolled);
+        QVERIFY(shown(&host));
+        QSignalSpy moved(view, &VelQScrollView::scrollPosChanged);
+        QScrollBar* vertical = view->verticalScrollBar();
+        QScrollBar* horizontal = view->horizontalScrollBar();
+        QVERIFY(vertical->maximum() > 100);
+        QVERIFY(horizontal->maximum() > 100);
+        vertical->setValue(40);
+        horizontal->setValue(25);
+        vertical->setValue(30);
+        QCOMPARE(moved.count(), 3);
+        QCOMPARE(moved.at(0), (QList<QVariant> {0, -40}));
+        QCOMPARE(moved.at(1), (QList<QVariant> {-25, 0}));
+        QCOMPARE(moved.at(2), (QList<QVariant> {0, 10}));
+        QCOMPARE(view->content()->pos(), QPoint(-25, -30));
+
+        const QPoint at(50, 50);
+        const auto wheel = [&](QPoint delta) {
+            QWheelEvent event(at, view->viewport()->mapToGlobal(at), QPoint(), delta, Qt::NoButton,
+                Qt::NoModifier, Qt::NoScrollPhase, false);
+            QCoreApplication::sendEvent(view->viewport(), &event);
+        };
+        wheel(QPoint(0, -120));
+        const int step = QApplication::wheelScrollLines() * vertical->singleStep();
+        QCOMPARE(moved.count(), 4);
+        QCOMPARE(moved.at(3), (QList<QVariant> {0, -step}));
+        QCOMPARE(vertical->value(), 30 + step);
+        wheel(QPoint(-120, 0));
+        QCOMPARE(moved.count(), 5);
+        QCOMPARE(moved.at(4).at(0).toInt(), 25 - horizontal->value());
+        QVERIFY(moved.at(4).at(0).toInt() < 0);
+        QCOMPARE(moved.at(4).at(1).toInt(), 0);
+    }
+
+    // Around small content, and in the corner between the bars, the view's background shows.
+    void scrollViewBackground_data()
+    {
+        QTest::addColumn<QByteArray>("children");
+        QTest::addColumn<QPoint>("beside");
+        QTest::newRow("small content")
+            << QByteArray(R"([{"type": "container", "w": 50, "h": 40}])") << QPoint(60, 20);
+        QTest::newRow("corner") << QByteArray(R"([{"type": "scrollbar", "w": 12},
+            {"type": "scrollbar", "h": 12, "attr": {"hor": true}},
+            {"type": "container", "w": 400, "h": 300}])")
+                                << QPoint(190, 140);
+    }
+
+    void scrollViewBackground()
+    {
+        QFETCH(QByteArray, children);
+        QFETCH(QPoint, beside);
+        VelQScrollView* view = load(R"({"elements": [{"type": "scrollview", "name": "view",
+            "w": 200, "h": 150, "style": [["back", 0, 0]], "child": )"
+            + children + "}]}");
+        QVERIFY(shown(&host));
+        if (beside.x() > 100) {
+            QTRY_VERIFY(view->horizontalScrollBar()->isVisible());
+            QTRY_VERIFY(view->verticalScrollBar()->isVisible());
+            QCOMPARE(view->viewport()->size(), QSize(188, 138));
+        }
+        const QImage image = render(view);
+        QCOMPARE_PIXEL(image, 20, 20, contentGrey);
+        QCOMPARE_PIXEL(image, beside.x(), beside.y(), backMagenta);
+        QCOMPARE_PIXEL(image, 199, 149, backMagenta);
+    }
+
+    void scrollViewStyleSlots_data()
+    {
+        QTest::addColumn<QByteArray>("style");
+        QTest::addColumn<QColor>("colour");
+        QTest::newRow("any slot") << QByteArray(R"([["back", 0, 7]])") << backMagenta;
+        QTest::newRow("the last found wins")
+            << QByteArray(R"([["back", 0, 0], ["other", 0, 3], ["missing", 0, 0]])")
+            << QColor(Qt::yellow);
+        QTest::newRow("negative slots are skipped")
+            << QByteArray(R"([["back", 0, 0], ["other", 0, -1]])") << backMagenta;
+    }
+
+    void scrollViewStyleSlots()
+    {
+        QFETCH(QByteArray, style);
+        QFETCH(QColor, colour);
+        VelQScrollView view(&host);
+        const ::Json::Value json = parsed(R"({"style": )" + style + "}");
+        view.loadAttributes(&json);
+        QCOMPARE(static_cast<VelQScrollViewImpl*>(view.impl())->backgroundStyle.color, colour);
+    }
+
+    void scrollViewChildSkinsItsBar()
+    {
+        VelQScrollView view;
+        const ::Json::Value json = parsed(R"({"child": [{"type": "scrollbar", "w": 14,
+            "style": [["thumb", 0, 10]], "attr": {"thumbicon": "t.png", "upicon": "u.png"}}]})");
+        view.loadAttributes(&json);
+        VelQScrollBarImpl* vertical
+            = implOf(qobject_cast<VelQScrollBar*>(view.verticalScrollBar()));
+        VelQScrollBarImpl* horizontal
+            = implOf(qobject_cast<VelQScrollBar*>(view.horizontalScrollBar()));
+        QCOMPARE(vertical->thumbIcon, QStringLiteral("t.png"));
+        QCOMPARE(vertical->upIcon, QStringLiteral("u.png"));
+        QCOMPARE(vertical->thumbStyles[2].color, thumbGreen);
+        QVERIFY(horizontal->thumbIcon.isEmpty());
+        QVERIFY(horizontal->thumbStyles[0].color != thumbGreen);
+        view.setGeometry(0, 0, 200, 150);
+        auto* content = new VelQContainer;
+        content->resize(100, 600);
+        view.setWidget(content);
+        view.show();
+        QTRY_VERIFY(view.verticalScrollBar()->isVisible());
+        QCOMPARE(view.verticalScrollBar()->width(), 14);
+        QCOMPARE(view.viewport()->width(), 200 - 14);
+    }
 };
 
-QTEST_MAIN(tst_ScrollBar)
-#include "tst_scrollbar.moc"
+QTEST_MAIN(tst_Scrolling)
+#include "tst_scrolling.moc"
