@@ -598,19 +598,6 @@ private slots:
         QVERIFY(!holds(image, iconColour, 8, QRect(0, 30, 400, 30)));
     }
 
-    void scrollBarChildStylesTheBar()
-    {
-        auto list
-            = placed<VelQList>(&host, R"({"w": 200, "h": 100, "child": [{"type": "qtscrollbar",
-            "w": 14, "style": [["spare", 0, 0], ["row2", 0, 10]]}]})");
-        fill(list.get(), 30);
-        host.show();
-        QScrollBar* bar = list->verticalScrollBar();
-        QTRY_COMPARE(bar->width(), 14);
-        const QRect thumb = static_cast<VelQScrollBar*>(bar)->partRect(QStyle::SC_ScrollBarSlider);
-        QCOMPARE_PIXEL(render(bar), thumb.center().x(), thumb.center().y(), row2);
-    }
-
     void programBarsAreSkinnedToo()
     {
         VelQList list(&host);

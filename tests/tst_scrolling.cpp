@@ -4,6 +4,8 @@
 #include <controls/VelQScrollBar_p.h>
 #include <controls/VelQScrollView_p.h>
 
+#include <QStringListModel>
+#include <QTextEdit>
 #include <QtTest>
 
 using namespace VelQtLib;
@@ -482,6 +484,10 @@ private slots:
             << QByteArray("qtlistview") << QByteArray(R"([{"type": "scrollbar", "w": 8},
                 {"type": "scrollbar", "attr": {"hor": true, "size": 5}}])")
             << scrollBarShortSheet(8, 8) << scrollBarArrowSheet(Qt::Horizontal, 5);
+        QTest::newRow("text edit: the last child's thickness, size unused")
+            << QByteArray("qttext") << QByteArray(R"([{"type": "scrollbar", "w": 12,
+                "attr": {"size": 30}}, {"type": "qtscrollbar", "h": 9, "attr": {"hor": true}}])")
+            << scrollBarLongSheet(9, 9, 9) << scrollBarLongSheet(9, 9, 9);
         QTest::newRow("scroll view: horizontal thickness")
             << QByteArray("qtscrollview")
             << QByteArray(R"([{"type": "myscrollbar1", "h": 9, "attr": {"hor": true, "size": 5}}])")
@@ -515,6 +521,79 @@ private slots:
             QCOMPARE(area->verticalScrollBar()->sizeHint().width(), 0);
             QCOMPARE(area->horizontalScrollBar()->sizeHint().height(), 0);
         }
+    }
+
+    // A scroll-bar child skins the bar of its direction in every scrollable control, and the
+    // skinned bar keeps Qt's layout and hit tests under the sheet the children give.
+    void childSkinsTheBar_data()
+    {
+        QTest::addColumn<QByteArray>("type");
+        QTest::addColumn<int>("width");
+        for (const char* type : {"qtlist", "qttree", "qtdatagrid", "qtscrollview", "qttext"})
+            QTest::addRow("%s", type) << QByteArray(type) << 9;
+        // The list view's horizontal child sets only the horizontal bar's arrows.
+        QTest::newRow("qtlistview") << QByteArray("qtlistview") << 14;
+    }
+
+    void childSkinsTheBar()
+    {
+        QFETCH(QByteArray, type);
+        QFETCH(int, width);
+        const ::Json::Value element = parsed(R"({"type": ")" + type + R"(", "w": 200, "h": 150,
+            "child": [{"type": "scrollbar", "w": 14, "attr": {"thumbicon": "t.png", "upicon": "u.png"},
+              "style": [["bg", 0, 0], ["x", 0, 2], ["x", 0, 6], ["thumb", 0, 10]]},
+              {"type": "qtscrollbar", "h": 9, "attr": {"hor": true}, "style": [["other", 0, 10]]}]})");
+        std::unique_ptr<QWidget> control(CreateFromJson(&element, &host));
+        auto* area = qobject_cast<QAbstractScrollArea*>(control.get());
+        QVERIFY(area);
+        auto* bar = qobject_cast<VelQScrollBar*>(area->verticalScrollBar());
+        QVERIFY(bar && qobject_cast<VelQScrollBar*>(area->horizontalScrollBar()));
+        VelQScrollBarImpl* v = implOf(bar);
+        VelQScrollBarImpl* h = implOf(qobject_cast<VelQScrollBar*>(area->horizontalScrollBar()));
+        QCOMPARE(v->thumbIcon, QStringLiteral("t.png"));
+        QCOMPARE(v->upIcon, QStringLiteral("u.png"));
+        QCOMPARE(v->background.color, groove);
+        QCOMPARE(v->subLineStyles[3].color, marker);
+        QCOMPARE(v->thumbStyles[2].color, thumbGreen);
+        QVERIFY(h->thumbIcon.isEmpty());
+        QCOMPARE(h->thumbStyles[1].color, QColor(Qt::yellow));
+        QCOMPARE(h->background.color, QColor(Qt::white));
+
+        QStringList lines;
+        for (int i = 0; i < 40; ++i)
+            lines << QString::number(i);
+        if (auto* list = qobject_cast<QListWidget*>(area))
+            list->addItems(lines);
+        else if (auto* view = qobject_cast<QAbstractItemView*>(area))
+            view->setModel(new QStringListModel(lines, view));
+        else if (auto* edit = qobject_cast<QTextEdit*>(area))
+            edit->setPlainText(lines.join(QLatin1Char('\n')));
+        else
+            static_cast<VelQScrollView*>(area)->setWidget(new VelQContainer);
+        if (auto* scroll = qobject_cast<VelQScrollView*>(area))
+            scroll->widget()->resize(100, 600);
+        QVERIFY(shown(&host));
+        QTRY_VERIFY(bar->isVisible());
+        QCOMPARE(bar->width(), width);
+        // The arrows sit at the ends and leave the thumb visible.
+        const QRect thumb = bar->partRect(QStyle::SC_ScrollBarSlider);
+        const QRect up = bar->partRect(QStyle::SC_ScrollBarSubLine);
+        const QRect down = bar->partRect(QStyle::SC_ScrollBarAddLine);
+        QVERIFY(!up.intersects(thumb) && !down.intersects(thumb));
+        QCOMPARE(up.top(), 0);
+        QCOMPARE(down.bottom(), bar->height() - 1);
+        const QImage image = render(bar);
+        QCOMPARE_PIXEL(image, width / 2, thumb.center().y(), thumbGreen);
+        QCOMPARE_PIXEL(image, width / 2, up.center().y(), marker);
+        QCOMPARE_PIXEL(image, width / 2, down.center().y(), marker);
+        // Qt hit-tests the same parts that are painted; the wheel over the content scrolls.
+        QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, down.center());
+        QCOMPARE(bar->value(), bar->singleStep());
+        const QPoint at(50, 50);
+        QWheelEvent wheel(at, area->viewport()->mapToGlobal(at), QPoint(), QPoint(0, -120),
+            Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(area->viewport(), &wheel);
+        QVERIFY(bar->value() > bar->singleStep());
     }
 
     void sheetTexts()
@@ -743,31 +822,6 @@ private slots:
         const ::Json::Value json = parsed(R"({"style": )" + style + "}");
         view.loadAttributes(&json);
         QCOMPARE(static_cast<VelQScrollViewImpl*>(view.impl())->backgroundStyle.color, colour);
-    }
-
-    void scrollViewChildSkinsItsBar()
-    {
-        VelQScrollView view;
-        const ::Json::Value json = parsed(R"({"child": [{"type": "scrollbar", "w": 14,
-            "style": [["thumb", 0, 10]], "attr": {"thumbicon": "t.png", "upicon": "u.png"}}]})");
-        view.loadAttributes(&json);
-        VelQScrollBarImpl* vertical
-            = implOf(qobject_cast<VelQScrollBar*>(view.verticalScrollBar()));
-        VelQScrollBarImpl* horizontal
-            = implOf(qobject_cast<VelQScrollBar*>(view.horizontalScrollBar()));
-        QCOMPARE(vertical->thumbIcon, QStringLiteral("t.png"));
-        QCOMPARE(vertical->upIcon, QStringLiteral("u.png"));
-        QCOMPARE(vertical->thumbStyles[2].color, thumbGreen);
-        QVERIFY(horizontal->thumbIcon.isEmpty());
-        QVERIFY(horizontal->thumbStyles[0].color != thumbGreen);
-        view.setGeometry(0, 0, 200, 150);
-        auto* content = new VelQContainer;
-        content->resize(100, 600);
-        view.setWidget(content);
-        view.show();
-        QTRY_VERIFY(view.verticalScrollBar()->isVisible());
-        QCOMPARE(view.verticalScrollBar()->width(), 14);
-        QCOMPARE(view.viewport()->width(), 200 - 14);
     }
 };
 

@@ -1,7 +1,6 @@
 #include "support/TestSupport.h"
 
 #include <VelQtLib.h>
-#include <controls/VelQScrollBar_p.h>
 #include <controls/VelQTextEdit_p.h>
 
 #include <QtTest>
@@ -14,15 +13,10 @@ Q_DECLARE_METATYPE(QMargins)
 namespace {
 
 const QColor normalBg(0, 200, 0), hoverBg(200, 0, 0), focusBg(255, 0, 255), disabledBg(90, 90, 90),
-    hintRed(255, 0, 0), groove(40, 40, 40), thumbYellow(255, 255, 0), arrowBlue(0, 0, 255);
+    hintRed(255, 0, 0);
 
 const QByteArray skin = R"("style": [["bg0", 0, 0], ["bg1", 0, 1], ["bg2", 0, 2], ["bg3", 0, 3],
     ["text0", 0, 4], ["text2", 0, 6], ["hint", 0, 8]])";
-
-const QByteArray barChildren = R"("child": [
-    {"type": "scrollbar", "w": 12, "attr": {"size": 30},
-     "style": [["groove", 0, 0], ["arrow", 0, 2], ["arrow", 0, 6], ["thumb", 0, 10]]},
-    {"type": "qtscrollbar", "h": 9, "attr": {"hor": true}, "style": [["thumb", 0, 10]]}])";
 
 } // namespace
 
@@ -47,10 +41,8 @@ private slots:
         Init();
         QVERIFY(loadAppPackage(QStringLiteral("textedit.data"),
             {boxStyle("bg0", normalBg), boxStyle("bg1", hoverBg), boxStyle("bg2", focusBg),
-                boxStyle("bg3", disabledBg), boxStyle("groove", groove),
-                boxStyle("thumb", thumbYellow), boxStyle("arrow", arrowBlue),
-                textStyle("text0", QColor(0, 0, 255), 15), textStyle("hint", hintRed, 20),
-                textStyle("text2", QColor(0, 255, 255), 17)}));
+                boxStyle("bg3", disabledBg), textStyle("text0", QColor(0, 0, 255), 15),
+                textStyle("hint", hintRed, 20), textStyle("text2", QColor(0, 255, 255), 17)}));
         host.resize(400, 300);
     }
 
@@ -149,55 +141,6 @@ private slots:
         QFETCH(QMargins, margins);
         VelQTextEdit* edit = skinned(R"("attr": )" + attr);
         QCOMPARE(edit->contentsMargins(), margins);
-    }
-
-    void scrollBarChildren_data()
-    {
-        QTest::addColumn<QByteArray>("attr");
-        QTest::newRow("without attr") << QByteArray();
-        QTest::newRow("with attr") << QByteArray(
-            R"(, "attr": {"text": "1\n2\n3\n4\n5\n6\n7\n8\n9\n10\n11\n12\n13\n14\n15"})");
-    }
-
-    void scrollBarChildren()
-    {
-        QFETCH(QByteArray, attr);
-        VelQTextEdit* edit = skinned(barChildren + attr);
-        auto* bar = static_cast<VelQScrollBar*>(edit->verticalScrollBar());
-        auto* horizontal = static_cast<VelQScrollBar*>(edit->horizontalScrollBar());
-        auto* v = static_cast<VelQScrollBarImpl*>(bar->impl());
-        auto* h = static_cast<VelQScrollBarImpl*>(horizontal->impl());
-        QCOMPARE(v->background.color, groove);
-        QCOMPARE(v->subLineStyles[3].color, arrowBlue);
-        QCOMPARE(v->thumbStyles[2].color, thumbYellow);
-        QCOMPARE(h->thumbStyles[1].color, thumbYellow);
-        QCOMPARE(h->background.color, QColor(Qt::white));
-        // "size" plays no part; the last child's thickness is on both bars.
-        QCOMPARE(bar->styleSheet(), scrollBarLongSheet(9, 9, 9));
-        QCOMPARE(horizontal->styleSheet(), scrollBarLongSheet(9, 9, 9));
-        if (attr.isEmpty())
-            return;
-        QVERIFY(shown(&host));
-        QTRY_VERIFY(bar->isVisible());
-        QCOMPARE(bar->width(), 9);
-        // The arrows sit at the ends and leave the thumb visible.
-        const QRect thumb = bar->partRect(QStyle::SC_ScrollBarSlider);
-        const QRect up = bar->partRect(QStyle::SC_ScrollBarSubLine);
-        const QRect down = bar->partRect(QStyle::SC_ScrollBarAddLine);
-        QVERIFY(!up.intersects(thumb) && !down.intersects(thumb));
-        QCOMPARE(up.top(), 0);
-        QCOMPARE(down.bottom(), bar->height() - 1);
-        const QImage image = render(bar);
-        QCOMPARE_PIXEL(image, 4, thumb.center().y(), thumbYellow);
-        QCOMPARE_PIXEL(image, 4, up.center().y(), arrowBlue);
-        QCOMPARE_PIXEL(image, 4, down.center().y(), arrowBlue);
-        // Qt hit-tests the same parts that are painted.
-        QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, down.center());
-        QCOMPARE(bar->value(), bar->singleStep());
-        QWheelEvent wheel(QPointF(50, 50), QPointF(edit->mapToGlobal(QPoint(50, 50))), QPoint(),
-            QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-        QCoreApplication::sendEvent(edit->viewport(), &wheel);
-        QVERIFY(bar->value() > bar->singleStep());
     }
 };
 
