@@ -150,6 +150,7 @@ private slots:
             QVERIFY(!near(image.pixel(178, 19), hotArrow));
     }
 
+    // The text runs from the icon's column (5 + 20 wide, the icon centred) to the button.
     void textArea_data()
     {
         QTest::addColumn<bool>("withIcon");
@@ -166,11 +167,9 @@ private slots:
         QFETCH(int, right);
         auto combo = skinnedBox(&host,
             R"({"w": 200, "h": 40, "style": [["face0", 0, 0], ["button0", 0, 4], ["text", 0, 8]]})");
-        QPixmap clear(16, 16);
-        clear.fill(Qt::transparent);
         const QString wide(40, QLatin1Char('W'));
         if (withIcon)
-            combo->addItem(QIcon(clear), wide);
+            combo->addItem(solidIcon(iconColour), wide);
         else
             combo->addItem(wide);
         const QImage image = render(combo.get());
@@ -179,14 +178,8 @@ private slots:
             columns.first >= left && columns.first <= left + 3, QByteArray::number(columns.first));
         QVERIFY2(columns.second <= right && columns.second >= right - 40,
             QByteArray::number(columns.second));
-    }
-
-    void currentIcon()
-    {
-        auto combo = skinnedBox(&host);
-        combo->addItem(solidIcon(iconColour), QStringLiteral("one"));
-        const QImage image = render(combo.get());
-        // 16 × 16, centred in the column at x 5 that is 20 wide.
+        if (!withIcon)
+            return;
         QCOMPARE(columnsOf(image, iconColour, 8), qMakePair(7, 22));
         QCOMPARE_PIXEL(image, 7, 12, iconColour);
         QCOMPARE_PIXEL(image, 22, 27, iconColour);
@@ -197,38 +190,36 @@ private slots:
     void popupRowLooks_data()
     {
         QTest::addColumn<int>("state");
+        QTest::addColumn<bool>("withIcon");
         QTest::addColumn<QColor>("background");
         QTest::addColumn<QColor>("textColour");
-        QTest::newRow("normal") << int(QStyle::State_None) << row0 << textColour;
-        QTest::newRow("selected") << int(QStyle::State_Selected) << row2 << textColour;
-        QTest::newRow("under the mouse") << int(QStyle::State_MouseOver) << row1 << textHover;
+        QTest::newRow("normal") << int(QStyle::State_None) << false << row0 << textColour;
+        QTest::newRow("selected") << int(QStyle::State_Selected) << false << row2 << textColour;
+        QTest::newRow("under the mouse")
+            << int(QStyle::State_MouseOver) << false << row1 << textHover;
         QTest::newRow("selected under the mouse")
-            << int(QStyle::State_Selected | QStyle::State_MouseOver) << row1 << textHover;
+            << int(QStyle::State_Selected | QStyle::State_MouseOver) << false << row1 << textHover;
+        QTest::newRow("icon") << int(QStyle::State_None) << true << row0 << textColour;
     }
 
     void popupRowLooks()
     {
         QFETCH(int, state);
+        QFETCH(bool, withIcon);
         QFETCH(QColor, background);
         QFETCH(QColor, textColour);
         auto combo = skinnedBox(&host);
-        combo->addItem(QStringLiteral("MMMM"));
+        combo->addItem(withIcon ? solidIcon(iconColour) : QIcon(), QStringLiteral("MMMM"));
         const QImage image = paintedRow(combo.get(), 0, QStyle::State(state));
         QCOMPARE_PIXEL(image, 140, 12, background);
-        QVERIFY(columnsOf(image, textColour, 8).first >= 0);
-    }
-
-    void popupRowWithIcon()
-    {
-        auto combo = skinnedBox(&host);
-        combo->addItem(solidIcon(iconColour), QStringLiteral("MMMM"));
-        const QImage image = paintedRow(combo.get(), 0, QStyle::State_None);
         // The icon column keeps what lies under it; the row look starts at x 20.
-        QCOMPARE(columnsOf(image, iconColour, 8), qMakePair(2, 17));
-        QCOMPARE_PIXEL(image, 1, 12, Qt::black);
-        QCOMPARE_PIXEL(image, 20, 1, row0);
-        QCOMPARE_PIXEL(image, 19, 1, Qt::black);
-        QVERIFY(columnsOf(image, textColour, 8).first >= 20);
+        QCOMPARE_PIXEL(image, 20, 1, background);
+        QCOMPARE_PIXEL(image, 19, 1, withIcon ? QColor(Qt::black) : background);
+        QVERIFY(columnsOf(image, textColour, 8).first >= (withIcon ? 20 : 0));
+        if (withIcon) {
+            QCOMPARE(columnsOf(image, iconColour, 8), qMakePair(2, 17));
+            QCOMPARE_PIXEL(image, 1, 12, Qt::black);
+        }
     }
 
     void popupRowsAre25High_data()
