@@ -39,17 +39,19 @@ const QByteArray rowTemplate = R"(, "child": [{"type": "qtscrollbar", "w": 10},
 
 const QList<QByteArray> kinds = {"list", "listview", "tree", "table"};
 
-// Rows of "MMM": a list's items, or a model of three 120-pixel columns under "HHH" in a table,
-// of one column elsewhere; a table's rows are 30 high.
-void fill(QAbstractItemView* view, int rows)
+// Editable rows of "MMM": a list's items, or a model of columns (by default three in a table,
+// one elsewhere) under "HHH"; a table's columns are 120 wide, its rows 30 high.
+void fill(QAbstractItemView* view, int rows, int columns = 0)
 {
     if (auto* list = qobject_cast<QListWidget*>(view)) {
-        for (int i = 0; i < rows; ++i)
-            list->addItem(QStringLiteral("MMM"));
+        for (int i = 0; i < rows; ++i) {
+            auto* item = new QListWidgetItem(QStringLiteral("MMM"), list);
+            item->setFlags(item->flags() | Qt::ItemIsEditable);
+        }
         return;
     }
     auto* table = qobject_cast<QTableView*>(view);
-    auto* model = new QStandardItemModel(rows, table ? 3 : 1, view);
+    auto* model = new QStandardItemModel(rows, columns ? columns : table ? 3 : 1, view);
     for (int column = 0; column < model->columnCount(); ++column) {
         model->setHorizontalHeaderItem(column, new QStandardItem(QStringLiteral("HHH")));
         for (int row = 0; row < rows; ++row)
@@ -58,7 +60,7 @@ void fill(QAbstractItemView* view, int rows)
     view->setModel(model);
     if (table) {
         table->verticalHeader()->setDefaultSectionSize(30);
-        for (int column = 0; column < 3; ++column)
+        for (int column = 0; column < model->columnCount(); ++column)
             table->setColumnWidth(column, 120);
     }
 }
@@ -110,34 +112,20 @@ public:
     mutable int painted = 0;
 };
 
-// A view of kind over three editable rows of two columns: a skinned one (its background the
-// "back" record) or Qt's own.
+// A view of kind over three rows of two columns: a skinned one (its background the "back"
+// record) or Qt's own.
 QAbstractItemView* makeView(const QByteArray& kind, bool skinned, QWidget* parent)
 {
     QAbstractItemView* view = nullptr;
-    if (kind == "list") {
-        auto* list = skinned ? new VelQList(parent) : new QListWidget(parent);
-        for (const char* text : {"r0", "r1", "r2"}) {
-            auto* item = new QListWidgetItem(QLatin1String(text), list);
-            item->setFlags(item->flags() | Qt::ItemIsEditable);
-        }
-        view = list;
-    } else {
-        if (kind == "listview")
-            view = skinned ? new VelQListView(parent) : new QListView(parent);
-        else if (kind == "tree")
-            view = skinned ? new VelQTreeView(parent) : new QTreeView(parent);
-        else
-            view = skinned ? new VelQTableView(parent) : new QTableView(parent);
-        auto* model = new QStandardItemModel(3, 2, view);
-        for (int row = 0; row < 3; ++row) {
-            for (int column = 0; column < 2; ++column)
-                model->setItem(
-                    row, column, new QStandardItem(QStringLiteral("r%1c%2").arg(row).arg(column)));
-        }
-        model->setHorizontalHeaderLabels({QStringLiteral("H0"), QStringLiteral("H1")});
-        view->setModel(model);
-    }
+    if (kind == "list")
+        view = skinned ? new VelQList(parent) : new QListWidget(parent);
+    else if (kind == "listview")
+        view = skinned ? new VelQListView(parent) : new QListView(parent);
+    else if (kind == "tree")
+        view = skinned ? new VelQTreeView(parent) : new QTreeView(parent);
+    else
+        view = skinned ? new VelQTableView(parent) : new QTableView(parent);
+    fill(view, 3, 2);
     if (skinned) {
         const ::Json::Value json = parsed(R"({"style": [["back", 0, 0]]})");
         dynamic_cast<IVelQControlBase*>(view)->loadAttributes(&json);
