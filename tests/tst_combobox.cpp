@@ -235,10 +235,6 @@ private slots:
         auto combo = skinnedBox(
             &host, R"({"w": 200, "h": 40, "style": [[")" + textStyle + R"(", 0, 17]]})");
         combo->addItems({QStringLiteral("a"), QStringLiteral("b")});
-        QStyleOptionViewItem option;
-        option.rect = QRect(0, 0, 133, 10);
-        QCOMPARE(combo->view()->itemDelegate()->sizeHint(option, combo->model()->index(0, 0)),
-            QSize(133, 25));
         host.show();
         combo->showPopup();
         QTRY_VERIFY(combo->view()->isVisible());
@@ -321,32 +317,21 @@ private slots:
         QVERIFY(!combo.itemData(2).isValid());
     }
 
+    // The line edit shows the text in its own style over the skin, also when the box turns
+    // editable after its skin; a style sheet the program gave its own line edit stays.
     void editableBox()
     {
         auto combo = skinnedBox(&host);
         combo->setEditable(true);
         combo->addItem(QStringLiteral("MMMMMMMM"));
+        host.show();
+        QTRY_VERIFY(near(render(combo.get()).pixel(140, 20), face0));
         const ::Json::Value json = parsed(R"({"style": [["face0", 0, 0]]})");
         combo->loadAttributes(&json);
-        QCOMPARE(
-            combo->lineEdit()->styleSheet(), QStringLiteral("background-color: rgba(0, 0, 0, 0);"));
         const QImage image = render(combo.get());
-        // The line edit shows the text in its own style; the box paints none of its own.
         QCOMPARE(columnsOf(image, textColour, 8).first, -1);
-        QCOMPARE_PIXEL(image, 100, 38, face0);
-    }
-
-    void editableLaterShowsTheSkin()
-    {
-        auto combo = skinnedBox(&host);
-        combo->setEditable(true);
-        combo->addItem(QStringLiteral("MMMMMMMM"));
-        host.show();
-        QTRY_COMPARE(
-            combo->lineEdit()->styleSheet(), QStringLiteral("background-color: rgba(0, 0, 0, 0);"));
-        QCOMPARE_PIXEL(render(combo.get()), 140, 20, face0);
+        QCOMPARE_PIXEL(image, 140, 20, face0);
         host.hide();
-        // A style sheet the program gave its own line edit stays.
         VelQComboBox own(&host);
         auto* edit = new QLineEdit;
         edit->setStyleSheet(QStringLiteral("color: red;"));

@@ -52,29 +52,12 @@ private slots:
         host.hide();
     }
 
-    void construction()
-    {
-        VelQTextEdit edit;
-        QCOMPARE(edit.frameStyle(), int(QFrame::NoFrame));
-        QCOMPARE(
-            edit.viewport()->styleSheet(), QStringLiteral("background-color: rgba(0, 0, 0, 0);"));
-        auto* horizontal = qobject_cast<VelQScrollBar*>(edit.horizontalScrollBar());
-        auto* vertical = qobject_cast<VelQScrollBar*>(edit.verticalScrollBar());
-        QVERIFY(horizontal && vertical);
-        QCOMPARE(horizontal->orientation(), Qt::Horizontal);
-        QCOMPARE(vertical->orientation(), Qt::Vertical);
-        QVERIFY(edit.isAncestorOf(horizontal) && edit.isAncestorOf(vertical));
-        // Until a scroll-bar child is parsed the bars carry no sheet.
-        QVERIFY(horizontal->styleSheet().isEmpty() && vertical->styleSheet().isEmpty());
-    }
-
     void hintOnlyWhileEmpty()
     {
         VelQTextEdit* edit = skinned("\"attr\": {\"tip\": \"\xC4\xE3\xBA\xC3\"}");
         auto* d = static_cast<VelQTextEditImpl*>(edit->impl());
         QCOMPARE(d->tipText, QString::fromUtf8("\xE4\xBD\xA0\xE5\xA5\xBD"));
         // The hint has its own slot, not the Hover text style.
-        QCOMPARE(d->tipStyle.color, hintRed);
         QVERIFY(countNear(render(edit), hintRed, 60, edit->rect()) > 20);
         giveFocus(&host, edit);
         QTest::keyClick(edit, Qt::Key_M);
@@ -89,22 +72,18 @@ private slots:
     void backgrounds()
     {
         VelQTextEdit* edit = skinned();
-        auto* d = static_cast<VelQTextEditImpl*>(edit->impl());
         QCOMPARE_PIXEL(render(edit), 100, 2, normalBg);
         sendEnter(edit);
         QCOMPARE_PIXEL(render(edit), 100, 2, normalBg);
-        QCOMPARE(d->state, int(Normal));
         sendMouse(edit->viewport(), QEvent::MouseButtonPress, QPoint(50, 50), Qt::LeftButton,
             Qt::LeftButton);
         sendMouse(edit->viewport(), QEvent::MouseButtonRelease, QPoint(50, 50), Qt::LeftButton);
         giveFocus(&host, edit);
-        QCOMPARE(d->state, int(Focused));
         QCOMPARE_PIXEL(render(edit), 100, 2, focusBg);
         sendLeave(edit);
         QCOMPARE_PIXEL(render(edit), 100, 2, focusBg);
         // Disabled keeps the background it had: the text edit never shows bgStyles[Disabled].
         edit->setEnabled(false);
-        QCOMPARE(d->state, int(Normal));
         QCOMPARE_PIXEL(render(edit), 100, 2, normalBg);
     }
 
