@@ -319,109 +319,85 @@ private slots:
         QVERIFY(bar->value() > bar->singleStep() + bar->pageStep());
     }
 
-    // How each scrollable control turns its scroll-bar children into its bars' style sheets.
+    // How each scrollable control turns its scroll-bar children into its bars: their
+    // thickness and the length of their arrows, as "vertical width, horizontal height,
+    // vertical arrow, horizontal arrow". Untouched bars are 14 thick with 14-pixel arrows;
+    // the "size" of a child only reaches the list view's horizontal arrows.
     void controlRules_data()
     {
         QTest::addColumn<QByteArray>("type");
         QTest::addColumn<QByteArray>("children");
-        QTest::addColumn<QString>("vertical");
-        QTest::addColumn<QString>("horizontal");
+        QTest::addColumn<QString>("seen");
         const QByteArray v12size30 = R"([{"type": "qtscrollbar", "w": 12, "attr": {"size": 30}}])";
         const QByteArray v12thenH9
             = R"([{"type": "scrollbar", "w": 12}, {"type": "scrollbar", "h": 9, "attr": {"hor": true}}])";
-        QTest::newRow("list: none")
-            << QByteArray("qtlist") << QByteArray("[]") << QString() << QString();
-        QTest::newRow("list: thickness on both, size unused")
-            << QByteArray("qtlist") << v12size30 << scrollBarLongSheet(12, 12, 12)
-            << scrollBarLongSheet(12, 12, 12);
-        QTest::newRow("list: horizontal without h")
-            << QByteArray("qtlist")
-            << QByteArray(R"([{"type": "myscrollbarx", "w": 12, "attr": {"hor": true}}])")
-            << scrollBarLongSheet(0, 0, 0) << scrollBarLongSheet(0, 0, 0);
-        QTest::newRow("list: skipped entries")
-            << QByteArray("qtlist") << QByteArray(R"([{"attr": {"hor": true}}, {"type": "button"},
-                {"type": 5}, {"type": "ScrollBar"}, 7, []])")
-            << QString() << QString();
-        QTest::newRow("list: later child wins")
-            << QByteArray("qtlist") << v12thenH9 << scrollBarLongSheet(9, 9, 9)
-            << scrollBarLongSheet(9, 9, 9);
-        QTest::newRow("tree: short sheet with a trailing blank")
-            << QByteArray("qttree") << v12size30 << scrollBarShortSheetTrailingBlank(12, 12)
-            << scrollBarShortSheetTrailingBlank(12, 12);
-        QTest::newRow("tree: horizontal")
-            << QByteArray("qttree")
-            << QByteArray(R"([{"type": "qtscrollbar", "w": 12, "h": 8, "attr": {"hor": true}}])")
-            << scrollBarShortSheetTrailingBlank(8, 8) << scrollBarShortSheetTrailingBlank(8, 8);
-        QTest::newRow("tree: without w")
-            << QByteArray("qttree") << QByteArray(R"([{"type": "scrollbar"}])")
-            << scrollBarShortSheetTrailingBlank(0, 0) << scrollBarShortSheetTrailingBlank(0, 0);
-        QTest::newRow("table: none")
-            << QByteArray("qtdatagrid") << QByteArray("[]") << QString() << QString();
-        QTest::newRow("table: thickness and arrow")
-            << QByteArray("qtdatagrid")
-            << QByteArray(R"([{"type": "qtscrollbar", "w": 12, "h": 5, "attr": {"size": 16}}])")
-            << scrollBarLongSheet(12, 12, 16) << scrollBarLongSheet(12, 12, 16);
-        QTest::newRow("table: arrow kept at 23")
-            << QByteArray("qtdatagrid") << QByteArray(R"([{"type": "qtscrollbar", "w": 12}])")
-            << scrollBarLongSheet(12, 12, 23) << scrollBarLongSheet(12, 12, 23);
-        QTest::newRow("table: arrow kept from an earlier child")
-            << QByteArray("qtdatagrid")
-            << QByteArray(R"([{"type": "scrollbar", "w": 12, "attr": {"size": 9}},
-                {"type": "scrollbar", "h": 7, "attr": {"hor": true}}])")
-            << scrollBarLongSheet(7, 7, 9) << scrollBarLongSheet(7, 7, 9);
-        QTest::newRow("table: bad values")
-            << QByteArray("qtdatagrid") << QByteArray(R"([{"type": "scrollbar", "w": "wide",
-                "attr": {"hor": "yes", "size": [], "upicon": 3}}])")
-            << scrollBarLongSheet(0, 0, 23) << scrollBarLongSheet(0, 0, 23);
-        QTest::newRow("list view: vertical short sheet")
-            << QByteArray("qtlistview")
-            << QByteArray(R"([{"type": "qtscrollbar", "w": 12, "attr": {"size": 9}}])")
-            << scrollBarShortSheet(12, 12) << scrollBarShortSheet(12, 12);
-        QTest::newRow("list view: horizontal arrows")
-            << QByteArray("qtlistview")
-            << QByteArray(R"([{"type": "qtscrollbar", "h": 12, "attr": {"hor": true, "size": 9}}])")
-            << QString() << scrollBarArrowSheet(Qt::Horizontal, 9);
-        QTest::newRow("list view: vertical, then horizontal arrows")
-            << QByteArray("qtlistview") << QByteArray(R"([{"type": "scrollbar", "w": 8},
-                {"type": "scrollbar", "attr": {"hor": true, "size": 5}}])")
-            << scrollBarShortSheet(8, 8) << scrollBarArrowSheet(Qt::Horizontal, 5);
-        QTest::newRow("text edit: the last child's thickness, size unused")
-            << QByteArray("qttext") << QByteArray(R"([{"type": "scrollbar", "w": 12,
-                "attr": {"size": 30}}, {"type": "qtscrollbar", "h": 9, "attr": {"hor": true}}])")
-            << scrollBarLongSheet(9, 9, 9) << scrollBarLongSheet(9, 9, 9);
-        QTest::newRow("scroll view: horizontal thickness")
-            << QByteArray("qtscrollview")
-            << QByteArray(R"([{"type": "myscrollbar1", "h": 9, "attr": {"hor": true, "size": 5}}])")
-            << scrollBarLongSheet(9, 9, 9) << scrollBarLongSheet(9, 9, 9);
-        QTest::newRow("scroll view: later children win")
-            << QByteArray("qtscrollview")
-            << QByteArray(R"([{"type": "scrollbar", "w": 12}, {"type": "scrollbar", "w": 7}])")
-            << scrollBarLongSheet(7, 7, 7) << scrollBarLongSheet(7, 7, 7);
-        QTest::newRow("scroll view: no scroll-bar child")
-            << QByteArray("qtscrollview")
-            << QByteArray(R"([{"attr": {"hor": true}, "h": 3}, {"type": "container"}])")
-            << QString() << QString();
+        const auto row
+            = [](const char* name, const char* type, const QByteArray& children, const char* seen) {
+                  QTest::newRow(name) << QByteArray(type) << children << QString::fromLatin1(seen);
+              };
+        row("list: none", "qtlist", "[]", "14 14 14 14");
+        row("list: thickness on both", "qtlist", v12size30, "12 12 14 14");
+        row("list: horizontal without h", "qtlist",
+            R"([{"type": "myscrollbarx", "w": 12, "attr": {"hor": true}}])", "0 0 14 14");
+        row("list: skipped entries", "qtlist", R"([{"attr": {"hor": true}}, {"type": "button"},
+                {"type": 5}, {"type": "ScrollBar"}, 7, []])",
+            "14 14 14 14");
+        row("list: later child wins", "qtlist", v12thenH9, "9 9 14 14");
+        // The tree's arrows are as long as its bars are thick.
+        row("tree: vertical", "qttree", v12size30, "12 12 12 12");
+        row("tree: horizontal", "qttree",
+            R"([{"type": "qtscrollbar", "w": 12, "h": 8, "attr": {"hor": true}}])", "8 8 8 8");
+        row("tree: without w", "qttree", R"([{"type": "scrollbar"}])", "0 0 0 0");
+        row("table: none", "qtdatagrid", "[]", "14 14 14 14");
+        row("table: thickness", "qtdatagrid",
+            R"([{"type": "qtscrollbar", "w": 12, "h": 5, "attr": {"size": 16}}])", "12 12 14 14");
+        row("table: the later thickness", "qtdatagrid", R"([{"type": "scrollbar", "w": 12,
+                "attr": {"size": 9}}, {"type": "scrollbar", "h": 7, "attr": {"hor": true}}])",
+            "7 7 14 14");
+        row("table: bad values", "qtdatagrid", R"([{"type": "scrollbar", "w": "wide",
+                "attr": {"hor": "yes", "size": [], "upicon": 3}}])",
+            "0 0 14 14");
+        row("list view: vertical", "qtlistview",
+            R"([{"type": "qtscrollbar", "w": 12, "attr": {"size": 9}}])", "12 12 12 12");
+        row("list view: horizontal arrows", "qtlistview",
+            R"([{"type": "qtscrollbar", "h": 12, "attr": {"hor": true, "size": 9}}])",
+            "14 14 14 9");
+        row("list view: vertical, then horizontal arrows", "qtlistview",
+            R"([{"type": "scrollbar", "w": 8}, {"type": "scrollbar", "attr": {"hor": true,
+                "size": 5}}])",
+            "8 14 8 5");
+        row("text edit: the last child's thickness", "qttext", R"([{"type": "scrollbar", "w": 12,
+                "attr": {"size": 30}}, {"type": "qtscrollbar", "h": 9, "attr": {"hor": true}}])",
+            "9 9 14 14");
+        row("scroll view: horizontal thickness", "qtscrollview",
+            R"([{"type": "myscrollbar1", "h": 9, "attr": {"hor": true, "size": 5}}])", "9 9 14 14");
+        row("scroll view: later children win", "qtscrollview",
+            R"([{"type": "scrollbar", "w": 12}, {"type": "scrollbar", "w": 7}])", "7 7 14 14");
+        row("scroll view: no scroll-bar child", "qtscrollview",
+            R"([{"attr": {"hor": true}, "h": 3}, {"type": "container"}])", "14 14 14 14");
     }
 
     void controlRules()
     {
         QFETCH(QByteArray, type);
         QFETCH(QByteArray, children);
-        QFETCH(QString, vertical);
-        QFETCH(QString, horizontal);
+        QFETCH(QString, seen);
         // Without "attr": the children are read all the same.
         const ::Json::Value element
             = parsed(R"({"type": ")" + type + R"(", "child": )" + children + "}");
         std::unique_ptr<QWidget> control(CreateFromJson(&element, &host));
         auto* area = qobject_cast<QAbstractScrollArea*>(control.get());
         QVERIFY(area);
-        QCOMPARE(area->verticalScrollBar()->styleSheet(), vertical);
-        QCOMPARE(area->horizontalScrollBar()->styleSheet(), horizontal);
-        // A long sheet's thickness of 0 makes both bars 0 thick.
-        if (vertical == scrollBarLongSheet(0, 0, 0)) {
-            QCOMPARE(area->verticalScrollBar()->sizeHint().width(), 0);
-            QCOMPARE(area->horizontalScrollBar()->sizeHint().height(), 0);
-        }
+        auto* vertical = qobject_cast<VelQScrollBar*>(area->verticalScrollBar());
+        auto* horizontal = qobject_cast<VelQScrollBar*>(area->horizontalScrollBar());
+        vertical->resize(vertical->sizeHint().width(), 200);
+        horizontal->resize(200, horizontal->sizeHint().height());
+        QCOMPARE(QStringLiteral("%1 %2 %3 %4")
+                     .arg(vertical->width())
+                     .arg(horizontal->height())
+                     .arg(vertical->partRect(QStyle::SC_ScrollBarAddLine).height())
+                     .arg(horizontal->partRect(QStyle::SC_ScrollBarAddLine).width()),
+            seen);
     }
 
     // A scroll-bar child skins the bar of its direction in every scrollable control, and the
