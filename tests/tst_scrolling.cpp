@@ -2,7 +2,6 @@
 
 #include <VelQtLib.h>
 #include <controls/VelQScrollBar_p.h>
-#include <controls/VelQScrollView_p.h>
 
 #include <QStringListModel>
 #include <QTextEdit>
@@ -602,26 +601,40 @@ private slots:
         QCOMPARE(moved.at(4).at(1).toInt(), 0);
     }
 
-    // Around small content, and in the corner between the bars, the view's background shows.
+    // Around small content, and in the corner between the bars, the view's background shows:
+    // the last record found in any slot but a negative one.
     void scrollViewBackground_data()
     {
+        QTest::addColumn<QByteArray>("style");
         QTest::addColumn<QByteArray>("children");
         QTest::addColumn<QPoint>("beside");
+        QTest::addColumn<QColor>("colour");
+        const QByteArray small = R"([{"type": "container", "w": 50, "h": 40}])";
         QTest::newRow("small content")
-            << QByteArray(R"([{"type": "container", "w": 50, "h": 40}])") << QPoint(60, 20);
-        QTest::newRow("corner") << QByteArray(R"([{"type": "scrollbar", "w": 12},
-            {"type": "scrollbar", "h": 12, "attr": {"hor": true}},
+            << QByteArray(R"([["back", 0, 0]])") << small << QPoint(60, 20) << backMagenta;
+        QTest::newRow("corner") << QByteArray(R"([["back", 0, 0]])") << QByteArray(R"([
+            {"type": "scrollbar", "w": 12}, {"type": "scrollbar", "h": 12, "attr": {"hor": true}},
             {"type": "container", "w": 400, "h": 300}])")
-                                << QPoint(190, 140);
+                                << QPoint(190, 140) << backMagenta;
+        QTest::newRow("any slot") << QByteArray(R"([["back", 0, 7]])") << small << QPoint(60, 20)
+                                  << backMagenta;
+        QTest::newRow("the last found wins")
+            << QByteArray(R"([["back", 0, 0], ["other", 0, 3], ["missing", 0, 0]])") << small
+            << QPoint(60, 20) << QColor(Qt::yellow);
+        QTest::newRow("negative slots are skipped")
+            << QByteArray(R"([["back", 0, 0], ["other", 0, -1]])") << small << QPoint(60, 20)
+            << backMagenta;
     }
 
     void scrollViewBackground()
     {
+        QFETCH(QByteArray, style);
         QFETCH(QByteArray, children);
         QFETCH(QPoint, beside);
+        QFETCH(QColor, colour);
         VelQScrollView* view = load(R"({"elements": [{"type": "scrollview", "name": "view",
-            "w": 200, "h": 150, "style": [["back", 0, 0]], "child": )"
-            + children + "}]}");
+            "w": 200, "h": 150, "style": )"
+            + style + R"(, "child": )" + children + "}]}");
         QVERIFY(shown(&host));
         if (beside.x() > 100) {
             QTRY_VERIFY(view->horizontalScrollBar()->isVisible());
@@ -630,30 +643,8 @@ private slots:
         }
         const QImage image = render(view);
         QCOMPARE_PIXEL(image, 20, 20, contentGrey);
-        QCOMPARE_PIXEL(image, beside.x(), beside.y(), backMagenta);
-        QCOMPARE_PIXEL(image, 199, 149, backMagenta);
-    }
-
-    void scrollViewStyleSlots_data()
-    {
-        QTest::addColumn<QByteArray>("style");
-        QTest::addColumn<QColor>("colour");
-        QTest::newRow("any slot") << QByteArray(R"([["back", 0, 7]])") << backMagenta;
-        QTest::newRow("the last found wins")
-            << QByteArray(R"([["back", 0, 0], ["other", 0, 3], ["missing", 0, 0]])")
-            << QColor(Qt::yellow);
-        QTest::newRow("negative slots are skipped")
-            << QByteArray(R"([["back", 0, 0], ["other", 0, -1]])") << backMagenta;
-    }
-
-    void scrollViewStyleSlots()
-    {
-        QFETCH(QByteArray, style);
-        QFETCH(QColor, colour);
-        VelQScrollView view(&host);
-        const ::Json::Value json = parsed(R"({"style": )" + style + "}");
-        view.loadAttributes(&json);
-        QCOMPARE(static_cast<VelQScrollViewImpl*>(view.impl())->backgroundStyle.color, colour);
+        QCOMPARE_PIXEL(image, beside.x(), beside.y(), colour);
+        QCOMPARE_PIXEL(image, 199, 149, colour);
     }
 };
 
