@@ -599,13 +599,13 @@ private slots:
         list.setVerticalScrollBar(own);
         const ::Json::Value element = parsed(R"({"child": [{"type": "qtscrollbar", "w": 11}]})");
         list.loadAttributes(&element);
-        QCOMPARE(own->styleSheet(), scrollBarLongSheet(11, 11, 11));
+        QCOMPARE(own->sizeHint().width(), 11);
         list.setHorizontalScrollBar(new QScrollBar(Qt::Horizontal));
         const ::Json::Value horizontal
             = parsed(R"({"child": [{"type": "qtscrollbar", "h": 7, "attr": {"hor": true}}]})");
         list.loadAttributes(&horizontal);
         // A child for a bar that is not skinned is passed over.
-        QCOMPARE(own->styleSheet(), scrollBarLongSheet(11, 11, 11));
+        QCOMPARE(own->sizeHint().width(), 11);
     }
 
     // The list view.
@@ -626,11 +626,14 @@ private slots:
         QTest::addColumn<int>("row");
         QTest::addColumn<QPoint>("offset");
         QTest::addColumn<QString>("control");
-        QTest::newRow("left button") << 2 << QPoint(15, 20) << "left";
-        QTest::newRow("right button") << 0 << QPoint(230, 10) << "right";
-        QTest::newRow("later control wins the overlap") << 1 << QPoint(50, 20) << "over";
-        QTest::newRow("root area") << 1 << QPoint(150, 20) << QString();
-        QTest::newRow("beside a button") << 1 << QPoint(230, 37) << QString();
+        QTest::addColumn<int>("scroll");
+        QTest::newRow("left button") << 2 << QPoint(15, 20) << "left" << 0;
+        QTest::newRow("right button") << 0 << QPoint(230, 10) << "right" << 0;
+        QTest::newRow("later control wins the overlap") << 1 << QPoint(50, 20) << "over" << 0;
+        QTest::newRow("root area") << 1 << QPoint(150, 20) << QString() << 0;
+        QTest::newRow("beside a button") << 1 << QPoint(230, 37) << QString() << 0;
+        // Rows moved by the scroll answer at their new place, painted again or not.
+        QTest::newRow("after scrolling") << 4 << QPoint(230, 10) << "right" << 100;
     }
 
     void pressCarriesControlAndRow()
@@ -638,9 +641,13 @@ private slots:
         QFETCH(int, row);
         QFETCH(QPoint, offset);
         QFETCH(QString, control);
-        QAbstractItemView* v = view("listview", 10);
+        QFETCH(int, scroll);
+        QAbstractItemView* v = view("listview", 30);
+        v->resize(300, 200);
         QVERIFY(shown(&host));
-        QTRY_VERIFY(!implOfView<VelQListViewImpl>(v)->controlRects.isEmpty());
+        auto* d = implOfView<VelQListViewImpl>(v);
+        QTRY_VERIFY(d->controlRects.contains(4));
+        v->verticalScrollBar()->setValue(scroll);
         QSignalSpy spy(v, SIGNAL(pressCtrl(QWidget*, QModelIndex)));
         clickAt(v->viewport(), v->visualRect(v->model()->index(row, 0)).topLeft() + offset);
         QCOMPARE(spy.count(), control.isEmpty() ? 0 : 1);
@@ -648,25 +655,8 @@ private slots:
             QCOMPARE(spy.at(0).at(0).value<QWidget*>(), v->findChild<QWidget*>(control));
             QCOMPARE(spy.at(0).at(1).value<QModelIndex>(), v->model()->index(row, 0));
         }
-    }
-
-    void pressAfterScrolling()
-    {
-        QAbstractItemView* v = view("listview", 30);
-        v->resize(300, 200);
-        QVERIFY(shown(&host));
-        auto* d = implOfView<VelQListViewImpl>(v);
-        QTRY_VERIFY(d->controlRects.contains(4));
-        v->verticalScrollBar()->setValue(100);
-        // Rows moved by the scroll keep answering at their new place, painted again or not.
-        QSignalSpy spy(v, SIGNAL(pressCtrl(QWidget*, QModelIndex)));
-        clickAt(v->viewport(), v->visualRect(v->model()->index(4, 0)).topLeft() + QPoint(230, 10));
-        QCOMPARE(spy.count(), 1);
-        QCOMPARE(
-            spy.at(0).at(0).value<QWidget*>(), v->findChild<QWidget*>(QStringLiteral("right")));
-        QCOMPARE(spy.at(0).at(1).value<QModelIndex>().row(), 4);
         // Rows scrolled out of view are forgotten.
-        QVERIFY(!d->controlRects.contains(0));
+        QCOMPARE(d->controlRects.contains(0), scroll == 0);
         v->verticalScrollBar()->setValue(1000);
         QTRY_VERIFY(d->controlRects.size() <= 6);
     }
@@ -704,9 +694,6 @@ private slots:
         QCOMPARE_PIXEL(image, second.left() + 230, second.top() + 20, buttonHot);
         QCOMPARE_PIXEL(image, second.left() + 15, second.top() + 20, buttonA);
         QCOMPARE_PIXEL(image, third.left() + 230, third.top() + 20, buttonB);
-        auto* right = v->findChild<QWidget*>(QStringLiteral("right"));
-        QCOMPARE(static_cast<VelQControlBaseImpl*>(right->property("impl").value<void*>())->state,
-            int(Normal));
     }
 
     void iconMode_data()
@@ -935,7 +922,6 @@ private slots:
         const QRect cell = cellRect(table, 5);
         QCOMPARE_PIXEL(image, cell.left() + 30, cell.top() + 10, stampHot);
         QCOMPARE_PIXEL(image, cell.left() + 30, cell.top() + 40, stampFace);
-        QCOMPARE(stamped->findChild<VelQPushButton*>()->impl()->state, int(Normal));
 
         table->setColumnWidget(0, nullptr);
         image = render(table);
