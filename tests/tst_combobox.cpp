@@ -187,41 +187,6 @@ private slots:
         QCOMPARE_PIXEL(image, 7, 28, face0);
     }
 
-    void popupRowLooks_data()
-    {
-        QTest::addColumn<int>("state");
-        QTest::addColumn<bool>("withIcon");
-        QTest::addColumn<QColor>("background");
-        QTest::addColumn<QColor>("textColour");
-        QTest::newRow("normal") << int(QStyle::State_None) << false << row0 << textColour;
-        QTest::newRow("selected") << int(QStyle::State_Selected) << false << row2 << textColour;
-        QTest::newRow("under the mouse")
-            << int(QStyle::State_MouseOver) << false << row1 << textHover;
-        QTest::newRow("selected under the mouse")
-            << int(QStyle::State_Selected | QStyle::State_MouseOver) << false << row1 << textHover;
-        QTest::newRow("icon") << int(QStyle::State_None) << true << row0 << textColour;
-    }
-
-    void popupRowLooks()
-    {
-        QFETCH(int, state);
-        QFETCH(bool, withIcon);
-        QFETCH(QColor, background);
-        QFETCH(QColor, textColour);
-        auto combo = skinnedBox(&host);
-        combo->addItem(withIcon ? solidIcon(iconColour) : QIcon(), QStringLiteral("MMMM"));
-        const QImage image = paintedRow(combo.get(), 0, QStyle::State(state));
-        QCOMPARE_PIXEL(image, 140, 12, background);
-        // The icon column keeps what lies under it; the row look starts at x 20.
-        QCOMPARE_PIXEL(image, 20, 1, background);
-        QCOMPARE_PIXEL(image, 19, 1, withIcon ? QColor(Qt::black) : background);
-        QVERIFY(columnsOf(image, textColour, 8).first >= (withIcon ? 20 : 0));
-        if (withIcon) {
-            QCOMPARE(columnsOf(image, iconColour, 8), qMakePair(2, 17));
-            QCOMPARE_PIXEL(image, 1, 12, Qt::black);
-        }
-    }
-
     void popupRowsAre25High_data()
     {
         QTest::addColumn<QByteArray>("textStyle");
@@ -242,24 +207,36 @@ private slots:
         combo->hidePopup();
     }
 
-    // The pop-up's surface shows under its rows; hover wins over the selection.
+    // The pop-up's surface shows under its rows and in the icon column; hover wins over the
+    // selection, in the row and in its text.
     void popupList()
     {
         auto combo = skinnedBox(&host);
-        combo->addItems({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")});
+        combo->addItems({QStringLiteral("MMMM"), QStringLiteral("MMMM")});
+        combo->addItem(solidIcon(iconColour), QStringLiteral("MMMM"));
         VelQComboList list(static_cast<VelQComboBoxImpl*>(combo->impl()));
         list.setModel(combo->model());
         list.setCurrentIndex(combo->model()->index(0, 0));
         list.resize(150, 100);
         hoverAt(&list, QPoint(5, 30));
         QImage image = render(&list);
+        const QRect rows[] = {{0, 0, 150, 25}, {0, 25, 150, 25}, {0, 50, 150, 25}};
         QCOMPARE_PIXEL(image, 140, 5, row2);
         QCOMPARE_PIXEL(image, 140, 30, row1);
         QCOMPARE_PIXEL(image, 140, 55, row0);
         QCOMPARE_PIXEL(image, 140, 90, listBack);
+        QVERIFY(holds(image, textColour, 8, rows[0]) && !holds(image, textHover, 8, rows[0]));
+        QVERIFY(holds(image, textHover, 8, rows[1]));
+        // The row look starts at x 20, after the icon column.
+        QCOMPARE(columnsOf(image, iconColour, 8, rows[2]), qMakePair(2, 17));
+        QCOMPARE_PIXEL(image, 1, 62, listBack);
+        QCOMPARE_PIXEL(image, 19, 51, listBack);
+        QCOMPARE_PIXEL(image, 20, 51, row0);
+        QVERIFY(columnsOf(image, textColour, 8, rows[2]).first >= 20);
         list.setCurrentIndex(combo->model()->index(1, 0));
         image = render(&list);
         QCOMPARE_PIXEL(image, 140, 30, row1);
+        QVERIFY(holds(image, textHover, 8, rows[1]));
         QCOMPARE_PIXEL(image, 140, 5, row0);
     }
 
