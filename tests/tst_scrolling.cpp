@@ -222,6 +222,14 @@ private slots:
         const QRect down = bar->partRect(QStyle::SC_ScrollBarAddLine);
         QCOMPARE_PIXEL(image, down.center().x(), down.center().y(), iconGreen);
         QCOMPARE_PIXEL(image, thumb.center().x(), thumb.center().y(), iconGreen);
+        // A load without "attr" keeps the icons; one with "attr" drops those it does not name.
+        const ::Json::Value noAttr = parsed(R"({"style": []})");
+        bar->loadAttributes(&noAttr);
+        QCOMPARE_PIXEL(paintedAlone(bar.get()), down.center().x(), down.center().y(), iconGreen);
+        const ::Json::Value upOnly = parsed(R"({"attr": {"upicon": "dot.png"}})");
+        bar->loadAttributes(&upOnly);
+        QVERIFY(!holds(paintedAlone(bar.get()), iconGreen, 8, down));
+        QVERIFY(holds(paintedAlone(bar.get()), iconGreen, 8, up));
     }
 
     void styleEntries_data()
@@ -416,7 +424,7 @@ private slots:
         QFETCH(QByteArray, type);
         QFETCH(int, width);
         const ::Json::Value element = parsed(R"({"type": ")" + type + R"(", "w": 200, "h": 150,
-            "child": [{"type": "scrollbar", "w": 14, "attr": {"thumbicon": "dot.png", "upicon": "dot.png"},
+            "child": [{"type": "scrollbar", "w": 14, "attr": {"thumbicon": "dot.png", "upicon": "dot.png", "downicon": "dot.png"},
               "style": [["bg", 0, 0], ["x", 0, 2], ["x", 0, 6], ["thumb", 0, 10]]},
               {"type": "qtscrollbar", "h": 9, "attr": {"hor": true}, "style": [["other", 0, 10]]}]})");
         std::unique_ptr<QWidget> control(CreateFromJson(&element, &host));
@@ -452,7 +460,8 @@ private slots:
         QCOMPARE_PIXEL(image, width / 2, thumb.center().y(), iconGreen);
         QCOMPARE_PIXEL(image, width / 2, up.top(), marker);
         QCOMPARE_PIXEL(image, width / 2, up.center().y(), iconGreen);
-        QCOMPARE_PIXEL(image, width / 2, down.center().y(), marker);
+        QCOMPARE_PIXEL(image, width / 2, down.bottom(), marker);
+        QCOMPARE_PIXEL(image, width / 2, down.center().y(), iconGreen);
         // Qt hit-tests the same parts that are painted; the wheel over the content scrolls.
         QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, down.center());
         QCOMPARE(bar->value(), bar->singleStep());
