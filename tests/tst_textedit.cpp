@@ -1,7 +1,6 @@
 #include "support/TestSupport.h"
 
 #include <VelQtLib.h>
-#include <controls/VelQScrollBar_p.h>
 #include <controls/VelQTextEdit_p.h>
 
 #include <QtTest>
@@ -14,15 +13,10 @@ Q_DECLARE_METATYPE(QMargins)
 namespace {
 
 const QColor normalBg(0, 200, 0), hoverBg(200, 0, 0), focusBg(255, 0, 255), disabledBg(90, 90, 90),
-    hintRed(255, 0, 0), groove(40, 40, 40), thumbYellow(255, 255, 0), arrowBlue(0, 0, 255);
+    hintRed(255, 0, 0);
 
 const QByteArray skin = R"("style": [["bg0", 0, 0], ["bg1", 0, 1], ["bg2", 0, 2], ["bg3", 0, 3],
     ["text0", 0, 4], ["text2", 0, 6], ["hint", 0, 8]])";
-
-const QByteArray barChildren = R"("child": [
-    {"type": "scrollbar", "w": 12, "attr": {"size": 30},
-     "style": [["groove", 0, 0], ["arrow", 0, 2], ["arrow", 0, 6], ["thumb", 0, 10]]},
-    {"type": "qtscrollbar", "h": 9, "attr": {"hor": true}, "style": [["thumb", 0, 10]]}])";
 
 } // namespace
 
@@ -47,10 +41,8 @@ private slots:
         Init();
         QVERIFY(loadAppPackage(QStringLiteral("textedit.data"),
             {boxStyle("bg0", normalBg), boxStyle("bg1", hoverBg), boxStyle("bg2", focusBg),
-                boxStyle("bg3", disabledBg), boxStyle("groove", groove),
-                boxStyle("thumb", thumbYellow), boxStyle("arrow", arrowBlue),
-                textStyle("text0", QColor(0, 0, 255), 15), textStyle("hint", hintRed, 20),
-                textStyle("text2", QColor(0, 255, 255), 17)}));
+                boxStyle("bg3", disabledBg), textStyle("text0", QColor(0, 0, 255), 15),
+                textStyle("hint", hintRed, 20), textStyle("text2", QColor(0, 255, 255), 17)}));
         host.resize(400, 300);
     }
 
@@ -60,28 +52,12 @@ private slots:
         host.hide();
     }
 
-    void construction()
-    {
-        VelQTextEdit edit;
-        QCOMPARE(edit.frameStyle(), int(QFrame::NoFrame));
-        QCOMPARE(edit.viewport()->palette().color(edit.viewport()->backgroundRole()).alpha(), 0);
-        auto* horizontal = qobject_cast<VelQScrollBar*>(edit.horizontalScrollBar());
-        auto* vertical = qobject_cast<VelQScrollBar*>(edit.verticalScrollBar());
-        QVERIFY(horizontal && vertical);
-        QCOMPARE(horizontal->orientation(), Qt::Horizontal);
-        QCOMPARE(vertical->orientation(), Qt::Vertical);
-        QVERIFY(edit.isAncestorOf(horizontal) && edit.isAncestorOf(vertical));
-        // Until a scroll-bar child is parsed the bars carry no sheet.
-        QVERIFY(horizontal->styleSheet().isEmpty() && vertical->styleSheet().isEmpty());
-    }
-
     void hintOnlyWhileEmpty()
     {
         VelQTextEdit* edit = skinned("\"attr\": {\"tip\": \"\xC4\xE3\xBA\xC3\"}");
         auto* d = static_cast<VelQTextEditImpl*>(edit->impl());
         QCOMPARE(d->tipText, QString::fromUtf8("\xE4\xBD\xA0\xE5\xA5\xBD"));
         // The hint has its own slot, not the Hover text style.
-        QCOMPARE(d->tipStyle.color, hintRed);
         QVERIFY(countNear(render(edit), hintRed, 60, edit->rect()) > 20);
         giveFocus(&host, edit);
         QTest::keyClick(edit, Qt::Key_M);
@@ -96,32 +72,30 @@ private slots:
     void backgrounds()
     {
         VelQTextEdit* edit = skinned();
-        auto* d = static_cast<VelQTextEditImpl*>(edit->impl());
         QCOMPARE_PIXEL(render(edit), 100, 2, normalBg);
         sendEnter(edit);
         QCOMPARE_PIXEL(render(edit), 100, 2, normalBg);
-        QCOMPARE(d->state, int(Normal));
         sendMouse(edit->viewport(), QEvent::MouseButtonPress, QPoint(50, 50), Qt::LeftButton,
             Qt::LeftButton);
         sendMouse(edit->viewport(), QEvent::MouseButtonRelease, QPoint(50, 50), Qt::LeftButton);
         giveFocus(&host, edit);
-        QCOMPARE(d->state, int(Focused));
         QCOMPARE_PIXEL(render(edit), 100, 2, focusBg);
         sendLeave(edit);
         QCOMPARE_PIXEL(render(edit), 100, 2, focusBg);
         // Disabled keeps the background it had: the text edit never shows bgStyles[Disabled].
         edit->setEnabled(false);
-        QCOMPARE(d->state, int(Normal));
         QCOMPARE_PIXEL(render(edit), 100, 2, normalBg);
     }
 
+    // Samples, as the text before any paint, take the normal text style; focus the focused one.
     void stateStyleOfTheText()
     {
         VelQTextEdit* edit = skinned(R"("attr": {"text": "MMMM"})");
         QCOMPARE(edit->toPlainText(), QStringLiteral("MMMM"));
-        const QImage image = render(edit);
+        edit->fillSamples();
         QCOMPARE(edit->font().pixelSize(), 15);
-        QVERIFY(countNear(image, QColor(0, 0, 255), 60, edit->rect()) > 20);
+        QCOMPARE(edit->palette().color(QPalette::Text), QColor(0, 0, 255));
+        QVERIFY(countNear(render(edit), QColor(0, 0, 255), 60, edit->rect()) > 20);
         giveFocus(&host, edit);
         render(edit);
         QCOMPARE(edit->font().pixelSize(), 17);
@@ -146,68 +120,6 @@ private slots:
         QFETCH(QMargins, margins);
         VelQTextEdit* edit = skinned(R"("attr": )" + attr);
         QCOMPARE(edit->contentsMargins(), margins);
-    }
-
-    void scrollBarChildren_data()
-    {
-        QTest::addColumn<QByteArray>("attr");
-        QTest::newRow("without attr") << QByteArray();
-        QTest::newRow("with attr") << QByteArray(R"(, "attr": {"text": "x"})");
-    }
-
-    void scrollBarChildren()
-    {
-        QFETCH(QByteArray, attr);
-        VelQTextEdit* edit = skinned(barChildren + attr);
-        auto* vertical = static_cast<VelQScrollBar*>(edit->verticalScrollBar());
-        auto* horizontal = static_cast<VelQScrollBar*>(edit->horizontalScrollBar());
-        auto* v = static_cast<VelQScrollBarImpl*>(vertical->impl());
-        auto* h = static_cast<VelQScrollBarImpl*>(horizontal->impl());
-        QCOMPARE(v->background.color, groove);
-        QCOMPARE(v->subLineStyles[3].color, arrowBlue);
-        QCOMPARE(v->thumbStyles[2].color, thumbYellow);
-        QCOMPARE(h->thumbStyles[1].color, thumbYellow);
-        QCOMPARE(h->background.color, QColor(Qt::white));
-        // "size" plays no part; the last child's thickness is on both bars.
-        QCOMPARE(vertical->styleSheet(), scrollBarLongSheet(9, 9, 9));
-        QCOMPARE(horizontal->styleSheet(), scrollBarLongSheet(9, 9, 9));
-    }
-
-    void skinnedBarInTheEdit()
-    {
-        VelQTextEdit* edit = skinned(R"("child": [{"type": "scrollbar", "w": 12,
-            "style": [["groove", 0, 0], ["arrow", 0, 2], ["arrow", 0, 6], ["thumb", 0, 10]]}],
-            "attr": {"text": "1\n2\n3\n4\n5\n6\n7\n8\n9\n10\n11\n12\n13\n14\n15"}})");
-        QVERIFY(shown(&host));
-        auto* bar = static_cast<VelQScrollBar*>(edit->verticalScrollBar());
-        QTRY_VERIFY(bar->isVisible());
-        QCOMPARE(bar->width(), 12);
-        // The arrows sit at the ends and leave the thumb visible.
-        const QRect thumb = bar->partRect(QStyle::SC_ScrollBarSlider);
-        const QRect up = bar->partRect(QStyle::SC_ScrollBarSubLine);
-        const QRect down = bar->partRect(QStyle::SC_ScrollBarAddLine);
-        QVERIFY(!up.intersects(thumb) && !down.intersects(thumb));
-        QCOMPARE(up.top(), 0);
-        QCOMPARE(down.bottom(), bar->height() - 1);
-        const QImage image = render(bar);
-        QCOMPARE_PIXEL(image, 6, thumb.center().y(), thumbYellow);
-        QCOMPARE_PIXEL(image, 6, up.center().y(), arrowBlue);
-        QCOMPARE_PIXEL(image, 6, down.center().y(), arrowBlue);
-        // Qt hit-tests the same parts that are painted.
-        QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, down.center());
-        QCOMPARE(bar->value(), bar->singleStep());
-        QWheelEvent wheel(QPointF(50, 50), QPointF(edit->mapToGlobal(QPoint(50, 50))), QPoint(),
-            QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-        QCoreApplication::sendEvent(edit->viewport(), &wheel);
-        QVERIFY(bar->value() > bar->singleStep());
-    }
-
-    void samplesApplyTheNormalStyle()
-    {
-        VelQTextEdit* edit = skinned();
-        edit->fillSamples();
-        QCOMPARE(edit->font().pixelSize(), 15);
-        QCOMPARE(edit->palette().color(QPalette::Text), QColor(0, 0, 255));
     }
 };
 

@@ -1,0 +1,991 @@
+#include "support/TestSupport.h"
+
+#include <VelQtLib.h>
+#include <controls/VelQListView_p.h>
+#include <controls/VelQTableView_p.h>
+
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QStandardItemModel>
+#include <QStringListModel>
+#include <QStyledItemDelegate>
+#include <QtTest>
+
+using namespace VelQtLib;
+using namespace TestSupport;
+
+namespace {
+
+const QColor back(0, 0, 255), row0(0, 200, 0), row1(200, 0, 0), row2(255, 0, 255),
+    spare(90, 90, 90), text0(255, 255, 255), text1(255, 255, 0), text2(0, 255, 255),
+    iconColour(255, 128, 0), header0(40, 40, 40), headerText(128, 64, 0), onColour(255, 255, 128),
+    offColour(128, 0, 255), pictureColour(0, 128, 128), stampFace(10, 20, 30),
+    stampHot(250, 100, 10), buttonA(160, 160, 0), buttonB(0, 160, 160), buttonC(100, 50, 0),
+    buttonHot(200, 200, 200);
+
+const QByteArray rowStyles = R"([["back", 0, 0], ["row0", 0, 2], ["row1", 0, 3], ["row2", 0, 4],
+    ["text0", 0, 6], ["text1", 0, 7], ["text2", 0, 8], ["header0", 0, 10], ["headerText", 0, 14]])";
+
+// A list view's row template: the buttons "left" (10..69), "right" (200..259) and "over"
+// (40..99, later, so above "left"), all 5..34 high.
+const QByteArray rowTemplate = R"(, "child": [{"type": "qtscrollbar", "w": 10},
+    {"type": "qtcontainer", "name": "template", "w": 300, "h": 40, "child": [
+      {"type": "qtbutton", "name": "left", "x": 10, "y": 5, "w": 60, "h": 30,
+       "style": [["buttonA", 0, 0], ["buttonHot", 0, 1]], "attr": {"text": ""}},
+      {"type": "qtbutton", "name": "right", "x": 200, "y": 5, "w": 60, "h": 30,
+       "style": [["buttonB", 0, 0], ["buttonHot", 0, 1]], "attr": {"text": ""}},
+      {"type": "qtbutton", "name": "over", "x": 40, "y": 5, "w": 60, "h": 30,
+       "style": [["buttonC", 0, 0]], "attr": {"text": ""}}]}])";
+
+const QList<QByteArray> kinds = {"list", "listview", "tree", "table"};
+
+// Editable rows of "MMM": a list's items, or a model of columns (by default three in a table,
+// one elsewhere) under "HHH"; a table's columns are 120 wide, its rows 30 high.
+void fill(QAbstractItemView* view, int rows, int columns = 0)
+{
+    if (auto* list = qobject_cast<QListWidget*>(view)) {
+        for (int i = 0; i < rows; ++i) {
+            auto* item = new QListWidgetItem(QStringLiteral("MMM"), list);
+            item->setFlags(item->flags() | Qt::ItemIsEditable);
+        }
+        return;
+    }
+    auto* table = qobject_cast<QTableView*>(view);
+    auto* model = new QStandardItemModel(rows, columns ? columns : table ? 3 : 1, view);
+    for (int column = 0; column < model->columnCount(); ++column) {
+        model->setHorizontalHeaderItem(column, new QStandardItem(QStringLiteral("HHH")));
+        for (int row = 0; row < rows; ++row)
+            model->setItem(row, column, new QStandardItem(QStringLiteral("MMM")));
+    }
+    view->setModel(model);
+    if (table) {
+        table->verticalHeader()->setDefaultSectionSize(30);
+        for (int column = 0; column < model->columnCount(); ++column)
+            table->setColumnWidth(column, 120);
+    }
+}
+
+// A cell's rectangle in the view's own coordinates.
+QRect cellRect(QAbstractItemView* view, int row, int column = 0)
+{
+    return view->visualRect(view->model()->index(row, column))
+        .translated(view->viewport()->geometry().topLeft());
+}
+
+// Where a cell shows its background: 150 pixels in (between a list view's buttons), or
+// beside the right edge of a narrower cell.
+QPoint backgroundSpot(const QRect& cell)
+{
+    return QPoint(qMin(cell.left() + 150, cell.right() - 2), cell.center().y());
+}
+
+QList<int> selectedRows(QAbstractItemView* view)
+{
+    QList<int> rows;
+    for (const QModelIndex& index : view->selectionModel()->selectedRows())
+        rows << index.row();
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+// A program's row painter: rows 33 high, or row r 25 + 10 r high when growing; it counts the
+// rows it paints.
+class TallRows : public QStyledItemDelegate {
+public:
+    TallRows(bool growing, QObject* parent)
+        : QStyledItemDelegate(parent)
+        , growing(growing)
+    {
+    }
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        return QSize(QStyledItemDelegate::sizeHint(option, index).width(),
+            growing ? 25 + 10 * index.row() : 33);
+    }
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+        const QModelIndex& index) const override
+    {
+        ++painted;
+        QStyledItemDelegate::paint(painter, option, index);
+    }
+    const bool growing;
+    mutable int painted = 0;
+};
+
+// A view of kind over three rows of two columns: a skinned one (its background the "back"
+// record) or Qt's own.
+QAbstractItemView* makeView(const QByteArray& kind, bool skinned, QWidget* parent)
+{
+    QAbstractItemView* view = nullptr;
+    if (kind == "list")
+        view = skinned ? new VelQList(parent) : new QListWidget(parent);
+    else if (kind == "listview")
+        view = skinned ? new VelQListView(parent) : new QListView(parent);
+    else if (kind == "tree")
+        view = skinned ? new VelQTreeView(parent) : new QTreeView(parent);
+    else
+        view = skinned ? new VelQTableView(parent) : new QTableView(parent);
+    fill(view, 3, 2);
+    if (skinned) {
+        const ::Json::Value json = parsed(R"({"style": [["back", 0, 0]]})");
+        dynamic_cast<IVelQControlBase*>(view)->loadAttributes(&json);
+    }
+    view->setGeometry(skinned ? 0 : 200, 0, 200, 200);
+    view->show();
+    return view;
+}
+
+// Calls Qt's setter on view after construction and measures what Qt's views do with it.
+QVariantList afterSetter(QAbstractItemView* view, const QByteArray& setter)
+{
+    const QModelIndex first = view->model()->index(0, 0);
+    auto* tall = new TallRows(setter == "uniformRowHeights", view);
+    QHeaderView* header = nullptr;
+    if (auto* tree = qobject_cast<QTreeView*>(view))
+        header = tree->header();
+    else if (auto* table = qobject_cast<QTableView*>(view))
+        header = table->verticalHeader();
+    if (setter == "editTriggers") {
+        view->setEditTriggers(QAbstractItemView::DoubleClicked);
+        const QPoint at = view->visualRect(first).center();
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+        return {view->viewport()->findChild<QLineEdit*>() != nullptr};
+    }
+    if (setter == "extendedSelection") {
+        view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+        view->selectAll();
+        return {view->selectionModel()->selectedIndexes().size()};
+    }
+    if (setter == "header") {
+        header->show();
+        QCoreApplication::processEvents();
+        const QImage image = render(header);
+        // Section labels painted over the header's background.
+        const int painted = image.width() * image.height()
+            - countNear(image, image.pixelColor(image.width() - 1, image.height() - 1), 8);
+        return {header->isVisible(), header->sizeHint().height() > 0, painted > 20,
+            view->viewport()->geometry().intersects(header->geometry())};
+    }
+    if (setter == "spacing") {
+        static_cast<QListView*>(view)->setSpacing(0);
+        const QRect r0 = view->visualRect(first), r1 = view->visualRect(view->model()->index(1, 0));
+        return {r0.top(), r1.top() - r0.bottom() - 1};
+    }
+    // As programs often do: the replaced painter is deleted.
+    QAbstractItemDelegate* replaced = view->itemDelegate();
+    view->setItemDelegate(tall);
+    delete replaced;
+    // A list view adopts a row template through its painter.
+    if (qobject_cast<VelQListView*>(view))
+        new VelQContainer(view);
+    if (auto* control = dynamic_cast<IVelQControlBase*>(view))
+        control->fillSamples();
+    if (setter == "uniformRowHeights")
+        static_cast<QTreeView*>(view)->setUniformRowHeights(false);
+    view->doItemsLayout();
+    view->viewport()->update();
+    (void)QTest::qWaitFor([&] { return tall->painted > 0; });
+    QVariantList rows {tall->painted > 0, view->itemDelegate(first) == tall};
+    // A table's rows are as high as its vertical header makes them.
+    for (int row = 0; row < 3 && !qobject_cast<QTableView*>(view); ++row)
+        rows << view->visualRect(view->model()->index(row, 0)).height();
+    return rows;
+}
+
+// A container stamping a button at 4, 4 into a table's column, as the gallery's table has.
+VelQContainer* stamp(QWidget* parent)
+{
+    auto* container = new VelQContainer(parent);
+    ImageStyle none;
+    none.valid = false;
+    container->setBackgroundStyle(none);
+    auto* button = new VelQPushButton(container);
+    const ::Json::Value look = parsed(R"({"x": 4, "y": 4, "w": 50, "h": 22,
+        "style": [["face", 0, 0], ["stampHot", 0, 1]], "attr": {"text": ""}})");
+    button->loadAttributes(&look);
+    return container;
+}
+
+void clickAt(QWidget* w, QPoint at)
+{
+    QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, at);
+}
+
+} // namespace
+
+class tst_ItemViews : public QObject {
+    Q_OBJECT
+
+    QWidget host;
+
+    // A skinned view of kind named "view", 400 × 300, built from a description (every row slot
+    // skinned and rows 30 high by default; a list view's rows are 40 through its row template)
+    // and filled with rows.
+    QAbstractItemView* view(const QByteArray& kind, int rows = 5,
+        const QByteArray& style = rowStyles, QByteArray attr = QByteArray())
+    {
+        if (attr.isEmpty())
+            attr = kind == "listview" ? R"({"itemHeight": 40})" : R"({"itemHeight": 30})";
+        const ::Json::Value root
+            = parsed(R"({"elements": [{"type": "qt)" + (kind == "table" ? "datagrid" : kind)
+                + R"(", "name": "view", "w": 400, "h": 300, "style": )" + style + R"(, "attr": )"
+                + attr + (kind == "listview" ? rowTemplate : QByteArray()) + "}]}");
+        LoadElements(&root, &host);
+        auto* made = host.findChild<QAbstractItemView*>(QStringLiteral("view"));
+        if (made)
+            fill(made, rows);
+        return made;
+    }
+
+    template<class Impl> Impl* implOfView(QAbstractItemView* v)
+    {
+        return static_cast<Impl*>(dynamic_cast<IVelQControlBase*>(v)->impl());
+    }
+
+private slots:
+    void initTestCase()
+    {
+        installStrictMessageHandler();
+        Init();
+        const QByteArray bold = R"("bold": true)";
+        QVERIFY(loadAppPackage(QStringLiteral("views.data"),
+            {boxStyle("back", back), boxStyle("row0", row0), boxStyle("row1", row1),
+                boxStyle("row2", row2), boxStyle("spare", spare), boxStyle("header0", header0),
+                boxStyle("face", stampFace), boxStyle("stampHot", stampHot),
+                boxStyle("buttonA", buttonA), boxStyle("buttonB", buttonB),
+                boxStyle("buttonC", buttonC), boxStyle("buttonHot", buttonHot),
+                textStyle("text0", text0, 16, bold), textStyle("text1", text1, 16, bold),
+                textStyle("text2", text2, 16, bold), textStyle("headerText", headerText, 16, bold)},
+            {{"on.png", solidPng(onColour, 16, 20)}, {"off.png", solidPng(offColour, 16, 20)},
+                {"picture.png", solidPng(pictureColour, 12, 12)}}));
+        host.resize(500, 400);
+    }
+
+    void cleanup()
+    {
+        qDeleteAll(host.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly));
+        host.hide();
+    }
+
+    void rowLooks_data()
+    {
+        QTest::addColumn<QByteArray>("kind");
+        QTest::addColumn<bool>("selected");
+        QTest::addColumn<bool>("hovered");
+        QTest::addColumn<QColor>("background");
+        QTest::addColumn<QColor>("text");
+        for (const QByteArray& kind : kinds) {
+            // Only the list lets the row under the mouse win over the selection.
+            const bool hoverWins = kind == "list";
+            const char* k = kind.constData();
+            QTest::addRow("%s normal", k) << kind << false << false << row0 << text0;
+            QTest::addRow("%s selected", k) << kind << true << false << row2 << text2;
+            QTest::addRow("%s under the mouse", k) << kind << false << true << row1 << text1;
+            QTest::addRow("%s selected under the mouse", k)
+                << kind << true << true << (hoverWins ? row1 : row2) << (hoverWins ? text1 : text2);
+        }
+    }
+
+    // The row's look spans all its cells; the other rows keep theirs, and below the rows the
+    // viewport shows its background. A list view's rows copy its template.
+    void rowLooks()
+    {
+        QFETCH(QByteArray, kind);
+        QFETCH(bool, selected);
+        QFETCH(bool, hovered);
+        QFETCH(QColor, background);
+        QFETCH(QColor, text);
+        QAbstractItemView* v = view(kind);
+        QVERIFY(shown(&host));
+        const int columns = v->model()->columnCount();
+        if (selected)
+            v->setCurrentIndex(v->model()->index(1, 0));
+        if (hovered) {
+            const QPoint at = backgroundSpot(v->visualRect(v->model()->index(1, columns - 1)));
+            hoverAt(v, at);
+            moveOnViewport(v, at);
+        }
+        const QImage image = render(v);
+        for (int row = 0; row < 3; ++row) {
+            for (int column = 0; column < columns; ++column) {
+                const QRect r = cellRect(v, row, column);
+                const QPoint at = backgroundSpot(r);
+                QCOMPARE_PIXEL(image, at.x(), at.y(), row == 1 ? background : row0);
+                if (kind != "listview") {
+                    QVERIFY(holds(image, row == 1 ? text : text0, 8, r));
+                    continue;
+                }
+                QCOMPARE(r.height(), 40);
+                QCOMPARE_PIXEL(image, r.left() + 10, r.top() + 5, buttonA);
+                QCOMPARE_PIXEL(image, r.left() + 50, r.top() + 20, buttonC);
+                QCOMPARE_PIXEL(image, r.left() + 259, r.top() + 34, buttonB);
+                QCOMPARE_PIXEL(image, r.left() + 260, r.top() + 20, row == 1 ? background : row0);
+                QCOMPARE_PIXEL(image, r.left() + 200, r.top() + 4, row == 1 ? background : row0);
+            }
+        }
+        const QRect viewport = v->viewport()->geometry();
+        QCOMPARE_PIXEL(image, viewport.right() - 2, viewport.bottom() - 2, back);
+    }
+
+    // The hover look follows the pointer itself, not only synthetic hover events.
+    void hoverFollowsTheMouse()
+    {
+        QAbstractItemView* v = view("list", 3);
+        QVERIFY(shown(&host));
+        QTest::mouseMove(v->viewport(), QPoint(100, 75));
+        QTRY_COMPARE_WITH_TIMEOUT(render(v).pixel(190, 75), row1.rgba(), 2000);
+        QCOMPARE_PIXEL(render(v), 190, 15, row0);
+    }
+
+    void styleSlots_data()
+    {
+        QTest::addColumn<QByteArray>("kind");
+        QTest::addColumn<QByteArray>("style");
+        QTest::addColumn<QColor>("normal");
+        QTest::addColumn<QColor>("selected");
+        for (const QByteArray& kind : kinds) {
+            const char* k = kind.constData();
+            // A selected row without records shows what a table paints under its rows.
+            if (kind == "table")
+                QTest::addRow("%s: no records", k)
+                    << kind << QByteArray(R"([["back", 0, 0]])") << back << QColor();
+            QTest::addRow("%s: slot 2 fills every state", k)
+                << kind << QByteArray(R"([["spare", 0, 2]])") << spare << spare;
+            QTest::addRow("%s: slot 4 only selected", k)
+                << kind << QByteArray(R"([["row0", 0, 2], ["spare", 0, 4]])") << row0 << spare;
+            // 5 is the unused fourth state, 6 a text, 10 and 14 the header's.
+            QTest::addRow("%s: ignored slots", k)
+                << kind << QByteArray(R"([["row0", 0, 2], ["spare", 0, 1], ["spare", 0, -1],
+                    ["spare", 0, 5], ["spare", 0, 6], ["spare", 0, 10], ["spare", 0, 14],
+                    ["spare", 0, 18]])")
+                << row0 << row0;
+        }
+    }
+
+    void styleSlots()
+    {
+        QFETCH(QByteArray, kind);
+        QFETCH(QByteArray, style);
+        QFETCH(QColor, normal);
+        QFETCH(QColor, selected);
+        QAbstractItemView* v = view(kind, 3, style);
+        v->setCurrentIndex(v->model()->index(1, 0));
+        const QImage image = render(v);
+        const QPoint first = backgroundSpot(cellRect(v, 0, v->model()->columnCount() - 1));
+        QCOMPARE_PIXEL(image, first.x(), first.y(), normal);
+        const QPoint second = backgroundSpot(cellRect(v, 1, v->model()->columnCount() - 1));
+        if (selected.isValid())
+            QCOMPARE_PIXEL(image, second.x(), second.y(), selected);
+    }
+
+    void rowHeight_data()
+    {
+        QTest::addColumn<QByteArray>("kind");
+        QTest::addColumn<QByteArray>("attr");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<bool>("multi");
+        for (const QByteArray& kind : {QByteArray("list"), QByteArray("tree")}) {
+            const char* k = kind.constData();
+            // Only lists and tables read "multiselect".
+            QTest::addRow("%s default", k) << kind << QByteArray("{}") << 20 << false;
+            QTest::addRow("%s given", k)
+                << kind << QByteArray(R"({"itemHeight": 33, "multiselect": true})") << 33
+                << (kind == "list");
+            QTest::addRow("%s zero", k)
+                << kind << QByteArray(R"({"itemHeight": 0})") << 20 << false;
+            QTest::addRow("%s wrong types", k)
+                << kind << QByteArray(R"({"itemHeight": "40", "multiselect": "yes"})") << 20
+                << false;
+        }
+    }
+
+    void rowHeight()
+    {
+        QFETCH(QByteArray, kind);
+        QFETCH(QByteArray, attr);
+        QFETCH(int, height);
+        QFETCH(bool, multi);
+        QAbstractItemView* v = view(kind, 2, "[]", attr);
+        QVERIFY(shown(&host));
+        const QRect second = v->visualRect(v->model()->index(1, 0));
+        QCOMPARE(second.top(), height);
+        QCOMPARE(second.height(), height);
+        if (kind == "list")
+            QCOMPARE(second.width(), v->viewport()->width());
+        QCOMPARE(v->selectionMode(),
+            multi ? QAbstractItemView::ExtendedSelection : QAbstractItemView::SingleSelection);
+    }
+
+    void keysAndSelectionStayQts_data()
+    {
+        QTest::addColumn<QByteArray>("kind");
+        for (const char* kind : {"list", "tree", "table"})
+            QTest::addRow("%s", kind) << QByteArray(kind);
+    }
+
+    void keysAndSelectionStayQts()
+    {
+        QFETCH(QByteArray, kind);
+        QAbstractItemView* v = view(kind, 3, rowStyles, R"({"multiselect": true})");
+        QVERIFY(shown(&host));
+        QCOMPARE(v->verticalScrollMode(), QAbstractItemView::ScrollPerPixel);
+        v->setFocus();
+        v->setCurrentIndex(v->model()->index(0, 0));
+        QTest::keyClick(v, Qt::Key_Down);
+        QCOMPARE(v->currentIndex().row(), 1);
+        QCOMPARE(selectedRows(v), QList<int> {1});
+        QTest::keyClick(v, Qt::Key_Down, Qt::ShiftModifier);
+        QCOMPARE(selectedRows(v), kind == "tree" ? QList<int> {2} : (QList<int> {1, 2}));
+        clickAt(v->viewport(), v->visualRect(v->model()->index(0, 0)).center());
+        QCOMPARE(v->currentIndex().row(), 0);
+        QCOMPARE(selectedRows(v), QList<int> {0});
+    }
+
+    void ownSurfaceShowsTheBackground_data()
+    {
+        QTest::addColumn<QByteArray>("kind");
+        QTest::newRow("tree") << QByteArray("tree");
+        QTest::newRow("table") << QByteArray("table");
+    }
+
+    void ownSurfaceShowsTheBackground()
+    {
+        QFETCH(QByteArray, kind);
+        QAbstractItemView* v = view(kind, 40, R"([["back", 0, 0]])", "{}");
+        // Rows wider than the view: both bars show, and between them the corner.
+        v->model()->setData(v->model()->index(0, 0), QString(80, QLatin1Char('M')));
+        if (auto* tree = qobject_cast<QTreeView*>(v))
+            tree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+        else
+            static_cast<QTableView*>(v)->setColumnWidth(0, 1000);
+        host.show();
+        QWidget* corner = static_cast<QAbstractScrollArea*>(v)->cornerWidget();
+        QTRY_VERIFY(corner->isVisible());
+        const QPoint centre = corner->geometry().center();
+        QCOMPARE_PIXEL(render(v), centre.x(), centre.y(), back);
+        // Only where nothing covers the view does its own surface show.
+        v->viewport()->hide();
+        if (auto* table = qobject_cast<QTableView*>(v))
+            table->horizontalHeader()->hide();
+        QCOMPARE_PIXEL(render(v), 50, 50, back);
+    }
+
+    void iconColumn_data()
+    {
+        QTest::addColumn<QByteArray>("kind");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<int>("iconSize");
+        QTest::newRow("list 24 high") << QByteArray("list") << 24 << 16;
+        QTest::newRow("list 25 high") << QByteArray("list") << 25 << 24;
+        QTest::newRow("list 32 high") << QByteArray("list") << 32 << 24;
+        QTest::newRow("list 33 high") << QByteArray("list") << 33 << 32;
+        QTest::newRow("tree 30 high") << QByteArray("tree") << 30 << 24;
+    }
+
+    // The icon is centred in a column 4 wider than itself; the text follows the column.
+    void iconColumn()
+    {
+        QFETCH(QByteArray, kind);
+        QFETCH(int, height);
+        QFETCH(int, iconSize);
+        QAbstractItemView* v = view(kind, 2, R"([["row0", 0, 2], ["text0", 0, 6]])",
+            R"({"itemHeight": )" + QByteArray::number(height) + "}");
+        v->model()->setData(v->model()->index(0, 0), solidIcon(iconColour, 64), Qt::DecorationRole);
+        const QImage image = render(v);
+        const QRect row = cellRect(v, 0);
+        const int column = iconSize + 4;
+        const QPair<int, int> icon = columnsOf(image, iconColour, 8, row);
+        QCOMPARE(icon.first - row.left(), (column - iconSize) / 2);
+        QCOMPARE(icon.second - row.left(), (column - iconSize) / 2 + iconSize - 1);
+        const int top = row.top() + (height - iconSize) / 2;
+        QCOMPARE_PIXEL(image, icon.first, top, iconColour);
+        QCOMPARE_PIXEL(image, icon.first, top + iconSize - 1, iconColour);
+        if (top > row.top())
+            QCOMPARE_PIXEL(image, icon.first, top - 1, row0);
+        const int textStart = columnsOf(image, text0, 8, row).first - row.left();
+        QVERIFY2(textStart >= column && textStart <= column + 4, QByteArray::number(textStart));
+        QVERIFY(!holds(image, iconColour, 8, cellRect(v, 1)));
+    }
+
+    void badInputIsHarmless_data()
+    {
+        QTest::addColumn<QByteArray>("kind");
+        QTest::addColumn<QByteArray>("element");
+        const QList<QByteArray> elements = {R"({"style": 5, "child": [5, "x", {"type": 7},
+            {"type": "scrollbar", "w": "wide", "attr": 3, "style": {"a": 1}}],
+            "attr": {"itemHeight": [], "multiselect": {}}})",
+            R"({"style": [["row0"]], "child": {"type": "x"},
+            "attr": {"itemHeight": [], "itemMode": "icons", "spacing": {}}})",
+            R"({"style": {"x": 1}, "child": 3, "attr": {"itemHeight": "tall", "checkstyle": [],
+            "checkedImg": 5, "uncheckImg": {}}})",
+            R"({"attr": {"itemHeight": 2147483647}})"};
+        for (const QByteArray& kind : kinds) {
+            for (int i = 0; i < elements.size(); ++i)
+                QTest::addRow("%s %d", kind.constData(), i) << kind << elements.at(i);
+        }
+    }
+
+    void badInputIsHarmless()
+    {
+        QFETCH(QByteArray, kind);
+        QFETCH(QByteArray, element);
+        QAbstractItemView* v = makeView(kind, true, &host);
+        auto* control = dynamic_cast<IVelQControlBase*>(v);
+        const ::Json::Value json = parsed(element);
+        control->loadAttributes(&json);
+        host.show();
+        render(v);
+        v->verticalScrollBar()->setValue(v->verticalScrollBar()->maximum());
+        render(v);
+        if (auto* listView = qobject_cast<VelQListView*>(v))
+            QCOMPARE(listView->viewMode(), QListView::ListMode);
+        const ::Json::Value* none = nullptr;
+        QVERIFY(!control->impl()->parseAttributes(none));
+    }
+
+    // Each default a skinned view gives itself yields to Qt's own setter called afterwards,
+    // while the skin goes on painting the view's background.
+    void qtSettersWin_data()
+    {
+        QTest::addColumn<QByteArray>("kind");
+        QTest::addColumn<QByteArray>("setter");
+        const QList<QByteArray> common = {"editTriggers", "extendedSelection", "itemDelegate"};
+        const QList<QPair<QByteArray, QList<QByteArray>>> views
+            = {{"list", {"spacing"}}, {"listview", {"spacing"}},
+                {"tree", {"header", "uniformRowHeights"}}, {"table", {"header"}}};
+        for (const auto& view : views) {
+            for (const QByteArray& setter : common + view.second)
+                QTest::addRow("%s %s", view.first.constData(), setter.constData())
+                    << view.first << setter;
+        }
+    }
+
+    void qtSettersWin()
+    {
+        QFETCH(QByteArray, kind);
+        QFETCH(QByteArray, setter);
+        QWidget window;
+        window.resize(400, 200);
+        QAbstractItemView* ours = makeView(kind, true, &window);
+        QAbstractItemView* qts = makeView(kind, false, &window);
+        QVERIFY(shown(&window));
+        QCOMPARE(afterSetter(ours, setter), afterSetter(qts, setter));
+        const QImage image = render(ours->viewport());
+        QCOMPARE_PIXEL(image, image.width() - 2, image.height() - 2, back);
+    }
+
+    // The list.
+
+    void textFromTheFirstRole()
+    {
+        auto* list = static_cast<QListWidget*>(view("list", 0));
+        auto* item = new QListWidgetItem(list);
+        item->setData(Qt::ToolTipRole, QStringLiteral("MMMM"));
+        item->setData(Qt::UserRole, 5);
+        auto* iconOnly = new QListWidgetItem(list);
+        iconOnly->setIcon(solidIcon(iconColour, 64));
+        iconOnly->setData(Qt::ToolTipRole, QStringLiteral("MMMM"));
+        const QImage image = render(list);
+        QVERIFY(holds(image, text0, 8, QRect(0, 0, 400, 30)));
+        // The icon is the lowest role there: it gives an empty text and is no second-role icon.
+        QVERIFY(!holds(image, text0, 8, QRect(0, 30, 400, 30)));
+        QVERIFY(!holds(image, iconColour, 8, QRect(0, 30, 400, 30)));
+    }
+
+    void programBarsAreSkinnedToo()
+    {
+        VelQList list(&host);
+        auto* own = new VelQScrollBar(Qt::Vertical, &host);
+        list.setVerticalScrollBar(own);
+        const ::Json::Value element = parsed(R"({"child": [{"type": "qtscrollbar", "w": 11}]})");
+        list.loadAttributes(&element);
+        QCOMPARE(own->sizeHint().width(), 11);
+        list.setHorizontalScrollBar(new QScrollBar(Qt::Horizontal));
+        const ::Json::Value horizontal
+            = parsed(R"({"child": [{"type": "qtscrollbar", "h": 7, "attr": {"hor": true}}]})");
+        list.loadAttributes(&horizontal);
+        // A child for a bar that is not skinned is passed over.
+        QCOMPARE(own->sizeHint().width(), 11);
+    }
+
+    // The list view.
+
+    void withoutTemplateRowsStayEmpty()
+    {
+        auto v = placed<VelQListView>(&host, R"({"w": 200, "h": 100, "style": [["back", 0, 0],
+            ["row0", 0, 2]], "child": [{"type": "qtbutton", "w": 10, "h": 10}]})");
+        v->fillSamples();
+        fill(v.get(), 3);
+        const QRect second = v->visualRect(v->model()->index(1, 0));
+        QCOMPARE(second.height(), 20);
+        QCOMPARE_PIXEL(render(v.get()), 100, second.center().y(), back);
+    }
+
+    void pressCarriesControlAndRow_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QPoint>("offset");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<int>("scroll");
+        QTest::newRow("left button") << 2 << QPoint(15, 20) << "left" << 0;
+        QTest::newRow("right button") << 0 << QPoint(230, 10) << "right" << 0;
+        QTest::newRow("later control wins the overlap") << 1 << QPoint(50, 20) << "over" << 0;
+        QTest::newRow("root area") << 1 << QPoint(150, 20) << QString() << 0;
+        QTest::newRow("beside a button") << 1 << QPoint(230, 37) << QString() << 0;
+        // Rows moved by the scroll answer at their new place, painted again or not.
+        QTest::newRow("after scrolling") << 4 << QPoint(230, 10) << "right" << 100;
+    }
+
+    void pressCarriesControlAndRow()
+    {
+        QFETCH(int, row);
+        QFETCH(QPoint, offset);
+        QFETCH(QString, control);
+        QFETCH(int, scroll);
+        QAbstractItemView* v = view("listview", 30);
+        v->resize(300, 200);
+        QVERIFY(shown(&host));
+        auto* d = implOfView<VelQListViewImpl>(v);
+        QTRY_VERIFY(d->controlRects.contains(4));
+        v->verticalScrollBar()->setValue(scroll);
+        QSignalSpy spy(v, SIGNAL(pressCtrl(QWidget*, QModelIndex)));
+        clickAt(v->viewport(), v->visualRect(v->model()->index(row, 0)).topLeft() + offset);
+        QCOMPARE(spy.count(), control.isEmpty() ? 0 : 1);
+        if (!control.isEmpty()) {
+            QCOMPARE(spy.at(0).at(0).value<QWidget*>(), v->findChild<QWidget*>(control));
+            QCOMPARE(spy.at(0).at(1).value<QModelIndex>(), v->model()->index(row, 0));
+        }
+        // Rows scrolled out of view are forgotten.
+        QCOMPARE(d->controlRects.contains(0), scroll == 0);
+        v->verticalScrollBar()->setValue(1000);
+        QTRY_VERIFY(d->controlRects.size() <= 6);
+    }
+
+    void resizeOrDeletedTemplateForgetsRectangles()
+    {
+        QAbstractItemView* v = view("listview");
+        QVERIFY(shown(&host));
+        auto* d = implOfView<VelQListViewImpl>(v);
+        QTRY_VERIFY(!d->controlRects.isEmpty());
+        const QRect second = v->visualRect(v->model()->index(1, 0));
+        v->setFixedSize(280, 150);
+        QVERIFY(d->controlRects.isEmpty());
+        QSignalSpy spy(v, SIGNAL(pressCtrl(QWidget*, QModelIndex)));
+        sendMouse(v->viewport(), QEvent::MouseButtonPress, second.topLeft() + QPoint(15, 20),
+            Qt::LeftButton, Qt::LeftButton);
+        sendMouse(v->viewport(), QEvent::MouseButtonRelease, second.topLeft() + QPoint(15, 20),
+            Qt::LeftButton);
+        QCOMPARE(spy.count(), 0);
+        QTRY_VERIFY(!d->controlRects.isEmpty());
+        delete v->findChild<VelQContainer*>(QStringLiteral("template"));
+        QTest::mouseMove(v->viewport(), second.topLeft() + QPoint(230, 10));
+        clickAt(v->viewport(), second.topLeft() + QPoint(230, 10));
+        QCOMPARE(spy.count(), 0);
+        render(v);
+    }
+
+    void controlUnderTheMouseShowsHover()
+    {
+        QAbstractItemView* v = view("listview");
+        QVERIFY(shown(&host));
+        const QRect second = cellRect(v, 1), third = cellRect(v, 2);
+        moveOnViewport(v, v->visualRect(v->model()->index(1, 0)).topLeft() + QPoint(230, 20));
+        const QImage image = render(v);
+        QCOMPARE_PIXEL(image, second.left() + 230, second.top() + 20, buttonHot);
+        QCOMPARE_PIXEL(image, second.left() + 15, second.top() + 20, buttonA);
+        QCOMPARE_PIXEL(image, third.left() + 230, third.top() + 20, buttonB);
+    }
+
+    void iconMode_data()
+    {
+        QTest::addColumn<QByteArray>("attr");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("width 0") << QByteArray(
+            R"({"itemMode": 1, "itemWidth": 0, "itemHeight": 30})")
+                                 << QSize(20, 30);
+        QTest::newRow("given") << QByteArray(R"({"itemMode": 2, "itemWidth": 50, "itemHeight": 0})")
+                               << QSize(50, 20);
+        QTest::newRow("list mode")
+            << QByteArray(R"({"itemMode": 0, "itemWidth": 50})") << QSize(-1, 20);
+    }
+
+    void iconMode()
+    {
+        QFETCH(QByteArray, attr);
+        QFETCH(QSize, size);
+        auto v = placed<VelQListView>(&host, R"({"w": 200, "h": 100, "attr": )" + attr + "}");
+        fill(v.get(), 3);
+        QCOMPARE(v->viewMode(), size.width() < 0 ? QListView::ListMode : QListView::IconMode);
+        QStyleOptionViewItem option;
+        option.rect = QRect(0, 0, 77, 5);
+        const QSize hint = v->itemDelegate()->sizeHint(option, v->model()->index(0, 0));
+        QCOMPARE(hint, size.width() < 0 ? QSize(77, size.height()) : size);
+    }
+
+    void callbacks()
+    {
+        auto* v = static_cast<VelQListView*>(view("listview", 3));
+        static int filled = 0;
+        static QWidget* filledTemplate = nullptr;
+        filled = 0;
+        v->setFillCallback([](QWidget* templ, const QModelIndex&) {
+            ++filled;
+            filledTemplate = templ;
+        });
+        v->setSizeHintCallback(
+            [](QListView*, const QStyleOptionViewItem&) { return QSize(100, 55); });
+        render(v);
+        QVERIFY(filled >= 3);
+        QCOMPARE(filledTemplate, v->findChild<QWidget*>(QStringLiteral("template")));
+        QCOMPARE(v->visualRect(v->model()->index(1, 0)).height(), 55);
+    }
+
+    // The tree.
+
+    void iconWidensTheHint()
+    {
+        QAbstractItemView* v = view("tree", 3, rowStyles, "{}");
+        const QModelIndex withIcon = v->model()->index(1, 0), without = v->model()->index(0, 0);
+        v->model()->setData(withIcon, solidIcon(iconColour, 64), Qt::DecorationRole);
+        QStyleOptionViewItem option;
+        option.initFrom(v);
+        QItemDelegate plain;
+        const QSize hint = v->itemDelegate()->sizeHint(option, withIcon);
+        QCOMPARE(hint.width(), plain.sizeHint(option, withIcon).width() + 4 + 16);
+        QCOMPARE(hint.height(), 20);
+        QCOMPARE(v->itemDelegate()->sizeHint(option, without).width(),
+            plain.sizeHint(option, without).width());
+    }
+
+    void expansionStaysQts()
+    {
+        auto* tree = static_cast<QTreeView*>(view("tree", 3, rowStyles, "{}"));
+        auto* model = static_cast<QStandardItemModel*>(tree->model());
+        model->item(0)->appendRow(new QStandardItem(QStringLiteral("child")));
+        model->item(0)->appendRow(new QStandardItem(QStringLiteral("child")));
+        QVERIFY(shown(&host));
+        const QModelIndex parent = model->index(0, 0);
+        const QPoint centre = tree->visualRect(parent).center();
+        // Press, release, double click and release, as a window system delivers them.
+        const auto doubleClick = [&] {
+            QWidget* w = tree->viewport();
+            sendMouse(w, QEvent::MouseButtonPress, centre, Qt::LeftButton, Qt::LeftButton);
+            sendMouse(w, QEvent::MouseButtonRelease, centre, Qt::LeftButton);
+            sendMouse(w, QEvent::MouseButtonDblClick, centre, Qt::LeftButton, Qt::LeftButton);
+            sendMouse(w, QEvent::MouseButtonRelease, centre, Qt::LeftButton);
+        };
+        doubleClick();
+        QVERIFY(tree->isExpanded(parent));
+        QVERIFY(!tree->viewport()->findChild<QLineEdit*>());
+        QCOMPARE(tree->visualRect(model->index(1, 0)).top(), 60);
+        doubleClick();
+        QVERIFY(!tree->isExpanded(parent));
+        tree->setFocus();
+        tree->setCurrentIndex(parent);
+        QTest::keyClick(tree, Qt::Key_Right);
+        QVERIFY(tree->isExpanded(parent));
+        QTest::keyClick(tree, Qt::Key_Down);
+        QCOMPARE(tree->currentIndex(), model->index(0, 0, parent));
+    }
+
+    // The table.
+
+    // The row under the mouse is forgotten when the mouse leaves.
+    void tableHoverLeaves()
+    {
+        QAbstractItemView* table = view("table");
+        QVERIFY(shown(&host));
+        moveOnViewport(table, QPoint(300, 15));
+        const QPoint first = backgroundSpot(cellRect(table, 0));
+        QCOMPARE_PIXEL(render(table), first.x(), first.y(), row1);
+        sendLeave(table);
+        QCOMPARE_PIXEL(render(table), first.x(), first.y(), row0);
+    }
+
+    // Check boxes of 16 x 20 in the first column and the header move the text 10 + 16 in; a
+    // click on a row's box toggles it, the header's only tells the program. The item height
+    // is the header's, not the rows'.
+    void checkBoxes()
+    {
+        auto* table = static_cast<VelQTableView*>(view("table", 5, rowStyles,
+            R"({"itemHeight": 44, "checkstyle": true, "checkedImg": "on.png",
+                "uncheckImg": "off.png"})"));
+        auto* m = static_cast<QStandardItemModel*>(table->model());
+        QVERIFY(table->verticalHeader()->isHidden());
+        QHeaderView* header = table->horizontalHeader();
+        QCOMPARE(header->height(), 44);
+        QCOMPARE(table->rowHeight(0), 30);
+        m->item(1, 0)->setData(true, Qt::CheckStateRole);
+        QVERIFY(shown(&host));
+        QImage image = render(table);
+        const QRect first = cellRect(table, 0), second = cellRect(table, 1);
+        QCOMPARE_PIXEL(image, first.left() + 5, first.center().y(), offColour);
+        QCOMPARE_PIXEL(image, first.left() + 20, first.center().y(), offColour);
+        QCOMPARE_PIXEL(image, first.left() + 4, first.center().y(), row0);
+        QCOMPARE_PIXEL(image, second.left() + 5, second.center().y(), onColour);
+        const auto textStart = [](const QImage& image, const QColor& colour, const QRect& r) {
+            const int start = columnsOf(image, colour, 8, r).first - r.left();
+            return start >= 26 && start <= 29;
+        };
+        QVERIFY(textStart(image, text0, first));
+        // Other columns carry no check box.
+        QVERIFY(!holds(image, offColour, 8, cellRect(table, 0, 1)));
+        image = render(header);
+        QCOMPARE_PIXEL(image, 5, 22, offColour);
+        QCOMPARE_PIXEL(image, 100, 2, header0);
+        QVERIFY(textStart(image, headerText, QRect(0, 0, 120, 44)));
+        QVERIFY(holds(image, headerText, 8, QRect(120, 0, 30, 44)));
+
+        const QPoint box = table->visualRect(m->index(0, 0)).topLeft() + QPoint(10, 15);
+        clickAt(table->viewport(), box);
+        QCOMPARE(m->index(0, 0).data(Qt::CheckStateRole), QVariant(true));
+        clickAt(table->viewport(), box);
+        QCOMPARE(m->index(0, 0).data(Qt::CheckStateRole), QVariant(false));
+        // Outside the check area a click only selects.
+        clickAt(table->viewport(), box + QPoint(50, 0));
+        QCOMPARE(m->index(0, 0).data(Qt::CheckStateRole), QVariant(false));
+        QCOMPARE(table->currentIndex().row(), 0);
+
+        QSignalSpy spy(table, &VelQTableView::headerCheckedChanged);
+        clickAt(header->viewport(), QPoint(10, 22));
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(spy.at(0).at(0).toBool(), true);
+        QTRY_VERIFY(near(render(header).pixel(5, 22), onColour));
+        QCOMPARE(m->index(2, 0).data(Qt::CheckStateRole), QVariant());
+        clickAt(header->viewport(), QPoint(60, 22));
+        QCOMPARE(spy.count(), 1);
+        QObject::connect(table, &VelQTableView::headerCheckedChanged, [m](bool checked) {
+            for (int row = 0; row < m->rowCount(); ++row)
+                m->setData(m->index(row, 0), checked, Qt::CheckStateRole);
+        });
+        clickAt(header->viewport(), QPoint(10, 22));
+        QCOMPARE(spy.at(1).at(0).toBool(), false);
+        QCOMPARE(m->index(2, 0).data(Qt::CheckStateRole), QVariant(false));
+        clickAt(header->viewport(), QPoint(10, 22));
+        const QRect last = cellRect(table, 4);
+        QCOMPARE_PIXEL(render(table), last.left() + 8, last.center().y(), onColour);
+        const ::Json::Value negative = parsed(R"({"attr": {"itemHeight": -4}})");
+        table->loadAttributes(&negative);
+        QCOMPARE(header->height(), 0);
+    }
+
+    void cellImage()
+    {
+        QAbstractItemView* table = view("table");
+        QAbstractItemModel* m = table->model();
+        m->setData(m->index(0, 1), QStringLiteral("picture.png"), Qt::UserRole + 100);
+        m->setData(m->index(1, 1), QStringLiteral("missing.png"), Qt::UserRole + 100);
+        const QImage image = render(table);
+        const QRect cell = cellRect(table, 0, 1);
+        // 12 pixels centred in a 22-pixel box; the text follows 10 + 12 pixels in.
+        QCOMPARE(columnsOf(image, pictureColour, 8, cell).first, cell.left() + 5);
+        QCOMPARE_PIXEL(image, cell.left() + 16, cell.top() + 9, pictureColour);
+        QCOMPARE_PIXEL(image, cell.left() + 5, cell.top() + 8, row0);
+        const int textStart = columnsOf(image, text0, 8, cell).first - cell.left();
+        QVERIFY2(textStart >= 22 && textStart <= 25, QByteArray::number(textStart));
+        const QRect plain = cellRect(table, 1, 1);
+        QVERIFY(columnsOf(image, text0, 8, plain).first <= plain.left() + 3);
+    }
+
+    void columnWidgetsFollowTheirCells()
+    {
+        auto* table = static_cast<VelQTableView*>(view("table", 40));
+        // The widget hides the column's check box and pictures.
+        table->setCheckStyle(true);
+        table->setCheckImage(false, QStringLiteral("off.png"));
+        for (int row = 0; row < 40; ++row) {
+            table->model()->setData(
+                table->model()->index(row, 0), QStringLiteral("picture.png"), Qt::UserRole + 100);
+        }
+        VelQContainer* stamped = stamp(&host);
+        stamped->show();
+        table->setColumnWidget(0, stamped);
+        QVERIFY(stamped->isHidden());
+        QVERIFY(shown(&host));
+        // The row's first cell shows the button at 4, 4 and nothing else of the cell's.
+        const auto stampedIn = [&](int row) {
+            const QImage image = render(table);
+            const QRect cell = cellRect(table, row);
+            QVERIFY(!holds(image, offColour, 8, cell) && !holds(image, pictureColour, 8, cell));
+            QCOMPARE_PIXEL(image, cell.left() + 4, cell.top() + 4, stampFace);
+            QCOMPARE_PIXEL(image, cell.left() + 54, cell.top() + 25, row0);
+        };
+        stampedIn(0);
+        table->verticalScrollBar()->setValue(95);
+        stampedIn(4);
+
+        // The control under the mouse pointer shows its hover look.
+        moveOnViewport(
+            table, table->visualRect(table->model()->index(5, 0)).topLeft() + QPoint(20, 15));
+        QImage image = render(table);
+        const QRect cell = cellRect(table, 5);
+        QCOMPARE_PIXEL(image, cell.left() + 30, cell.top() + 10, stampHot);
+        QCOMPARE_PIXEL(image, cell.left() + 30, cell.top() + 40, stampFace);
+
+        table->setColumnWidget(0, nullptr);
+        image = render(table);
+        QVERIFY(!holds(image, stampFace, 8, cell));
+        QVERIFY(holds(image, pictureColour, 8, cell));
+        // A deleted column widget is dropped.
+        table->setColumnWidget(0, stamped);
+        delete stamped;
+        render(table);
+    }
+
+    // Design-mode sample items: present only when the program runs inside the designer or the
+    // emulator. The next case runs this one again from such a path.
+    void samplesFollowDesignMode()
+    {
+        const bool design = IsDesignMode();
+        qDebug("design mode %d", design ? 1 : 0);
+        const ::Json::Value root = parsed(R"({"elements": [
+            {"type": "list", "name": "list", "w": 100, "h": 100},
+            {"type": "combobox", "name": "combo", "w": 100, "h": 30},
+            {"type": "tree", "name": "tree", "w": 100, "h": 100},
+            {"type": "datagrid", "name": "table", "w": 100, "h": 100},
+            {"type": "menubar", "name": "bar", "w": 100, "h": 30}]})");
+        QWidget window;
+        LoadElements(&root, &window);
+        auto* list = window.findChild<VelQList*>(QStringLiteral("list"));
+        auto* combo = window.findChild<VelQComboBox*>(QStringLiteral("combo"));
+        auto* tree = window.findChild<VelQTreeView*>(QStringLiteral("tree"));
+        auto* table = window.findChild<VelQTableView*>(QStringLiteral("table"));
+        QVERIFY(list && combo && tree && table);
+        QVERIFY(window.findChild<VelQMenuBar*>(QStringLiteral("bar"))->actions().isEmpty());
+        const auto rows = [](QAbstractItemView* v) {
+            return v->model() ? v->model()->rowCount() : 0;
+        };
+        QStringList facts = {QString::number(list->count()), QString::number(combo->count()),
+            QString::number(rows(tree)), QString::number(rows(table))};
+        if (design) {
+            // The tree's rows are checkable and each holds one child.
+            QAbstractItemModel* t = tree->model();
+            const QModelIndex first = t->index(0, 0);
+            facts << QString::number(int(t->flags(first) & Qt::ItemIsUserCheckable))
+                  << QString::number(t->rowCount(first))
+                  << QString::number(table->model()->columnCount());
+        }
+        QCOMPARE(facts.join(QLatin1Char('|')),
+            QLatin1String(design ? "20|3|100|100|16|1|5" : "0|0|0|0"));
+    }
+
+    void samplesInDesignMode()
+    {
+        if (IsDesignMode())
+            QSKIP("this run is the design-mode one");
+        const QString dir = scratchPath(QStringLiteral("LayoutForgeQt"));
+        QDir().mkpath(dir);
+        const QString copy = dir + QStringLiteral("/tst_itemviews");
+        QFile::remove(copy);
+        QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), copy));
+        QProcess process;
+        process.start(copy, {QStringLiteral("samplesFollowDesignMode")});
+        QVERIFY(process.waitForFinished(60000));
+        const QByteArray output = process.readAllStandardOutput();
+        QVERIFY2(process.exitCode() == 0, output.constData());
+        QVERIFY2(output.contains("design mode 1"), output.constData());
+    }
+};
+
+QTEST_MAIN(tst_ItemViews)
+#include "tst_itemviews.moc"

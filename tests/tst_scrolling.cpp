@@ -1,0 +1,652 @@
+#include "support/TestSupport.h"
+
+#include <VelQtLib.h>
+#include <controls/VelQScrollBar_p.h>
+
+#include <QStringListModel>
+#include <QTextEdit>
+#include <QtTest>
+
+using namespace VelQtLib;
+using namespace TestSupport;
+
+namespace {
+
+const QColor groove(40, 40, 40), marker(255, 0, 255), iconGreen(0, 255, 0),
+    backMagenta(255, 0, 255), contentGrey(128, 128, 128), thumbGreen(0, 200, 0);
+
+// A scroll view of 200 × 150 whose first container is 400 × 300.
+const QByteArray scrolled = R"({"elements": [{"type": "scrollview", "name": "view",
+    "x": 10, "y": 10, "w": 200, "h": 150, "style": [["back", 0, 0]],
+    "child": [
+        {"type": "button", "name": "plain", "x": 0, "y": 0, "w": 20, "h": 20},
+        {"type": "container", "name": "first", "x": 0, "y": 0, "w": 400, "h": 300},
+        {"type": "container", "name": "second", "x": 5, "y": 5, "w": 30, "h": 30}]}]})";
+
+// Distinct colours for each part and state: thumb reds, sub-line greens, add-line blues.
+QColor partColour(char part, int state)
+{
+    const int level = 100 + 50 * state;
+    return QColor(part == 't' ? level : 0, part == 's' ? level : 0, part == 'a' ? level : 0);
+}
+
+// The style list that gives every part and state its own record.
+QByteArray fullSkin()
+{
+    QByteArray list = R"([["bg", 0, 0])";
+    for (int state = 0; state < 4; ++state) {
+        list += QByteArray(R"(, ["sub%1", 0, %2], ["add%1", 0, %3], ["thumb%1", 0, %4])")
+                    .replace("%1", QByteArray::number(state))
+                    .replace("%2", QByteArray::number(2 + state))
+                    .replace("%3", QByteArray::number(6 + state))
+                    .replace("%4", QByteArray::number(10 + state));
+    }
+    return list + "]";
+}
+
+VelQScrollBarImpl* implOf(VelQScrollBar* bar)
+{
+    return static_cast<VelQScrollBarImpl*>(bar->impl());
+}
+
+// A record that paints nothing is not valid; the colour tells the others apart.
+QColor colourOf(const ImageStyle& style)
+{
+    return style.valid ? style.color : QColor();
+}
+
+// A model that hands out its 200 rows 20 at a time, as SQL and file-system models do.
+class PagedModel : public QAbstractListModel {
+public:
+    int rowCount(const QModelIndex& parent = {}) const override
+    {
+        return parent.isValid() ? 0 : loaded;
+    }
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        return role == Qt::DisplayRole ? QVariant(QString::number(index.row())) : QVariant();
+    }
+    bool canFetchMore(const QModelIndex& parent) const override
+    {
+        return !parent.isValid() && loaded < 200;
+    }
+    void fetchMore(const QModelIndex& parent) override
+    {
+        if (!canFetchMore(parent))
+            return;
+        beginInsertRows(QModelIndex(), loaded, loaded + 19);
+        loaded += 20;
+        endInsertRows();
+    }
+    int loaded = 0;
+};
+
+} // namespace
+
+class tst_Scrolling : public QObject {
+    Q_OBJECT
+
+    QWidget host;
+
+    // A vertical bar 20 x 200 over 0..100, every part and state skinned.
+    std::unique_ptr<VelQScrollBar> skinnedBar()
+    {
+        auto bar = std::make_unique<VelQScrollBar>(Qt::Vertical, &host);
+        bar->setGeometry(0, 0, 20, 200);
+        bar->setRange(0, 100);
+        bar->setPageStep(20);
+        const ::Json::Value json = parsed(R"({"style": )" + fullSkin() + "}");
+        bar->loadAttributes(&json);
+        return bar;
+    }
+
+    VelQScrollView* load(const QByteArray& description)
+    {
+        const ::Json::Value root = parsed(description);
+        LoadElements(&root, &host);
+        return host.findChild<VelQScrollView*>(QStringLiteral("view"));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        installStrictMessageHandler();
+        Init();
+        QList<QByteArray> styles
+            = {boxStyle("bg", groove), boxStyle("x", marker), boxStyle("back", backMagenta),
+                boxStyle("thumb", thumbGreen), boxStyle("other", Qt::yellow)};
+        for (int state = 0; state < 4; ++state) {
+            const QByteArray n = QByteArray::number(state);
+            styles << boxStyle("thumb" + n, partColour('t', state))
+                   << boxStyle("sub" + n, partColour('s', state))
+                   << boxStyle("add" + n, partColour('a', state));
+        }
+        QVERIFY(loadAppPackage(
+            QStringLiteral("scrollbar.data"), styles, {{"dot.png", solidPng(iconGreen, 6, 6)}}));
+        host.resize(400, 300);
+    }
+
+    void cleanup()
+    {
+        qDeleteAll(host.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly));
+        host.hide();
+    }
+
+    void partStates_data()
+    {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<int>("thumb");
+        QTest::addColumn<int>("subLine");
+        QTest::addColumn<int>("addLine");
+        // t/s/a/o: move over the thumb, the sub-line, the add-line, outside every part;
+        // T/S/A: press there; D: drag (move with the button held) outside; R/r: release
+        // outside / over the thumb; l: leave.
+        QTest::newRow("hover thumb") << "t" << 1 << 0 << 0;
+        QTest::newRow("hover sub-line") << "ts" << 0 << 1 << 0;
+        QTest::newRow("hover then outside") << "tao" << 0 << 0 << 0;
+        QTest::newRow("press thumb") << "tT" << 2 << 0 << 0;
+        QTest::newRow("drag outside keeps pressed") << "tTD" << 2 << 0 << 0;
+        QTest::newRow("release outside") << "tTDR" << 0 << 0 << 0;
+        QTest::newRow("release over thumb") << "tTr" << 1 << 0 << 0;
+        QTest::newRow("press add-line") << "aA" << 0 << 0 << 2;
+        QTest::newRow("held arrow left") << "aAo" << 0 << 0 << 0;
+        QTest::newRow("leave keeps pressed thumb") << "tTl" << 2 << 0 << 0;
+        QTest::newRow("leave clears hover") << "sl" << 0 << 0 << 0;
+        QTest::newRow("leave clears pressed arrow") << "sSl" << 0 << 0 << 0;
+    }
+
+    void partStates()
+    {
+        QFETCH(QString, steps);
+        QFETCH(int, thumb);
+        QFETCH(int, subLine);
+        QFETCH(int, addLine);
+        auto bar = skinnedBar();
+        QVERIFY(shown(&host));
+        VelQScrollBarImpl* d = implOf(bar.get());
+        const auto centre = [&](QStyle::SubControl sc) {
+            return bar->partRect(sc).center();
+        };
+        const QPoint outside(100, 100);
+        for (const QChar step : steps) {
+            const char c = step.toLatin1();
+            const int part = QByteArray("tTrsSaA").indexOf(c);
+            const QPoint at = part < 0 ? outside
+                : part < 3             ? centre(QStyle::SC_ScrollBarSlider)
+                : part < 5             ? centre(QStyle::SC_ScrollBarSubLine)
+                                       : centre(QStyle::SC_ScrollBarAddLine);
+            if (c == 'l')
+                sendLeave(bar.get());
+            else if (c == 'T' || c == 'S' || c == 'A')
+                sendMouse(bar.get(), QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
+            else if (c == 'R' || c == 'r')
+                sendMouse(bar.get(), QEvent::MouseButtonRelease, at, Qt::LeftButton);
+            else
+                sendMouse(bar.get(), QEvent::MouseMove, at, Qt::NoButton,
+                    c == 'D' ? Qt::LeftButton : Qt::NoButton);
+        }
+        QVERIFY(bar->hasMouseTracking());
+        // The base state is not the scroll bar's: it never changes.
+        QCOMPARE(d->state, int(Normal));
+        const QImage image = paintedAlone(bar.get());
+        const QPoint t = centre(QStyle::SC_ScrollBarSlider);
+        QCOMPARE_PIXEL(image, t.x(), t.y(), partColour('t', thumb));
+        QCOMPARE_PIXEL(image, 10, 8, partColour('s', subLine));
+        QCOMPARE_PIXEL(image, 10, 192, partColour('a', addLine));
+        sendMouse(bar.get(), QEvent::MouseButtonRelease, outside, Qt::LeftButton);
+    }
+
+    void paintsEveryPart()
+    {
+        auto bar = skinnedBar();
+        bar->setValue(50);
+        const ::Json::Value icons = parsed(
+            R"({"attr": {"upicon": "dot.png", "downicon": "dot.png", "thumbicon": "dot.png"}})");
+        bar->loadAttributes(&icons);
+        bar->setEnabled(false);
+        const QImage image = paintedAlone(bar.get());
+        QCOMPARE(bar->impl()->state, int(Normal));
+        const QRect thumb = bar->partRect(QStyle::SC_ScrollBarSlider);
+        QCOMPARE_PIXEL(image, 10, thumb.top() - 2, groove);
+        QCOMPARE_PIXEL(image, 10, thumb.bottom() + 2, groove);
+        QCOMPARE_PIXEL(image, 10, thumb.top() + 1, partColour('t', 0));
+        QCOMPARE_PIXEL(image, 1, 1, partColour('s', 0));
+        QCOMPARE_PIXEL(image, 1, 198, partColour('a', 0));
+        // Icons are centred in their parts and never grayed.
+        const QRect up = bar->partRect(QStyle::SC_ScrollBarSubLine);
+        const QRect upIcon(
+            up.left() + (up.width() - 6) / 2, up.top() + (up.height() - 6) / 2, 6, 6);
+        QCOMPARE_PIXEL(image, upIcon.left(), upIcon.top(), iconGreen);
+        QCOMPARE_PIXEL(image, upIcon.right(), upIcon.bottom(), iconGreen);
+        QCOMPARE_PIXEL(image, upIcon.left() - 1, upIcon.top(), partColour('s', 0));
+        const QRect down = bar->partRect(QStyle::SC_ScrollBarAddLine);
+        QCOMPARE_PIXEL(image, down.center().x(), down.center().y(), iconGreen);
+        QCOMPARE_PIXEL(image, thumb.center().x(), thumb.center().y(), iconGreen);
+        // A load without "attr" keeps the icons; one with "attr" drops those it does not name.
+        const ::Json::Value noAttr = parsed(R"({"style": []})");
+        bar->loadAttributes(&noAttr);
+        QCOMPARE_PIXEL(paintedAlone(bar.get()), down.center().x(), down.center().y(), iconGreen);
+        const ::Json::Value upOnly = parsed(R"({"attr": {"upicon": "dot.png"}})");
+        bar->loadAttributes(&upOnly);
+        QVERIFY(!holds(paintedAlone(bar.get()), iconGreen, 8, down));
+        QVERIFY(holds(paintedAlone(bar.get()), iconGreen, 8, up));
+    }
+
+    void styleEntries_data()
+    {
+        QTest::addColumn<QByteArray>("style");
+        QTest::addColumn<bool>("child");
+        QTest::addColumn<QString>("expected"); // background, then sub, add, thumb states 0..3
+        const QString untouched = QStringLiteral("b ssss aaaa tttt");
+        QTest::newRow("2 alone") << QByteArray(R"([["x", 0, 2]])") << false
+                                 << QStringLiteral("b xsss aaaa tttt");
+        QTest::newRow("6 styles its group")
+            << QByteArray(R"([["x", 0, 6]])") << false << QStringLiteral("b ssss xxxx tttt");
+        QTest::newRow("10 alone") << QByteArray(R"([["x", 0, 10]])") << false
+                                  << QStringLiteral("b ssss aaaa xttt");
+        QTest::newRow("single states")
+            << QByteArray(R"([["x", 0, 0], ["x", 0, 5], ["x", 0, 7], ["x", 0, 13]])") << false
+            << QStringLiteral("x sssx axaa tttx");
+        QTest::newRow("ignored indexes")
+            << QByteArray(R"([["x", 0, 1], ["x", 0, 14], ["x", 0, -1], ["nothing", 0, 0]])")
+            << false << untouched;
+        QTest::newRow("empty paints nothing")
+            << QByteArray(R"([["empty", 0, 10]])") << false << QStringLiteral("b ssss aaaa -ttt");
+        QTest::newRow("child 2 styles its group")
+            << QByteArray(R"([["x", 0, 2]])") << true << QStringLiteral("b xxxx aaaa tttt");
+        QTest::newRow("child 6 styles its group")
+            << QByteArray(R"([["x", 0, 6]])") << true << QStringLiteral("b ssss xxxx tttt");
+        QTest::newRow("child 10 styles its group")
+            << QByteArray(R"([["x", 0, 10]])") << true << QStringLiteral("b ssss aaaa xxxx");
+        QTest::newRow("child single states")
+            << QByteArray(R"([["x", 0, 0], ["x", 0, 3], ["x", 0, 9], ["x", 0, 12]])") << true
+            << QStringLiteral("x sxss aaax ttxt");
+        QTest::newRow("child ignored indexes")
+            << QByteArray(R"([["x", 0, 1], ["x", 0, 14], ["nothing", 0, 2]])") << true << untouched;
+    }
+
+    void styleEntries()
+    {
+        QFETCH(QByteArray, style);
+        QFETCH(bool, child);
+        QFETCH(QString, expected);
+        auto bar = skinnedBar();
+        if (child) {
+            const ::Json::Value element
+                = parsed(R"({"child": [{"type": "scrollbar", "style": )" + style + "}]}");
+            readScrollBarChildren(element, nullptr, bar.get(), nullptr);
+        } else {
+            const ::Json::Value element = parsed(R"({"style": )" + style + "}");
+            bar->loadAttributes(&element);
+        }
+        VelQScrollBarImpl* d = implOf(bar.get());
+        QString actual;
+        const auto letter = [&](const ImageStyle& s, char own, int state) {
+            const QColor c = colourOf(s);
+            if (!c.isValid())
+                return QLatin1Char('-');
+            if (c == marker)
+                return QLatin1Char('x');
+            return QLatin1Char(c == (own == 'b' ? groove : partColour(own, state)) ? own : '?');
+        };
+        actual += letter(d->background, 'b', 0);
+        const std::pair<char, ImageStyle*> parts[]
+            = {{'s', d->subLineStyles}, {'a', d->addLineStyles}, {'t', d->thumbStyles}};
+        for (const auto& [own, records] : parts) {
+            actual += QLatin1Char(' ');
+            for (int state = 0; state < 4; ++state)
+                actual += letter(records[state], own, state);
+        }
+        QCOMPARE(actual, expected);
+    }
+
+    void hoverShowsDefaultRecordOfState1()
+    {
+        VelQScrollBar bar(Qt::Vertical, &host);
+        bar.setGeometry(0, 0, 20, 200);
+        const ::Json::Value element = parsed(R"({"style": [["x", 0, 2]]})");
+        bar.loadAttributes(&element);
+        QCOMPARE_PIXEL(paintedAlone(&bar), 10, 8, marker);
+        sendMouse(&bar, QEvent::MouseMove, QPoint(10, 8));
+        QCOMPARE_PIXEL(paintedAlone(&bar), 10, 8, QColor(Qt::white));
+    }
+
+    void scrollingIsQts()
+    {
+        auto bar = skinnedBar();
+        QVERIFY(shown(&host));
+        QTest::mouseClick(bar.get(), Qt::LeftButton, Qt::NoModifier, QPoint(10, 192));
+        QCOMPARE(bar->value(), bar->singleStep());
+        QCOMPARE(implOf(bar.get())->addLineState, 1);
+        QTest::mouseClick(bar.get(), Qt::LeftButton, Qt::NoModifier, QPoint(10, 150));
+        QCOMPARE(bar->value(), bar->singleStep() + bar->pageStep());
+        QWheelEvent wheel(QPointF(10, 100), QPointF(bar->mapToGlobal(QPoint(10, 100))), QPoint(),
+            QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(bar.get(), &wheel);
+        QVERIFY(bar->value() > bar->singleStep() + bar->pageStep());
+    }
+
+    // How each scrollable control turns its scroll-bar children into its bars: their
+    // thickness and the length of their arrows, as "vertical width, horizontal height,
+    // vertical arrow, horizontal arrow". Untouched bars are 14 thick with 14-pixel arrows;
+    // the "size" of a child only reaches the list view's horizontal arrows.
+    void controlRules_data()
+    {
+        QTest::addColumn<QByteArray>("type");
+        QTest::addColumn<QByteArray>("children");
+        QTest::addColumn<QString>("seen");
+        const QByteArray v12size30 = R"([{"type": "qtscrollbar", "w": 12, "attr": {"size": 30}}])";
+        const QByteArray v12thenH9
+            = R"([{"type": "scrollbar", "w": 12}, {"type": "scrollbar", "h": 9, "attr": {"hor": true}}])";
+        const auto row
+            = [](const char* name, const char* type, const QByteArray& children, const char* seen) {
+                  QTest::newRow(name) << QByteArray(type) << children << QString::fromLatin1(seen);
+              };
+        row("list: none", "qtlist", "[]", "14 14 14 14");
+        row("list: thickness on both", "qtlist", v12size30, "12 12 14 14");
+        row("list: horizontal without h", "qtlist",
+            R"([{"type": "myscrollbarx", "w": 12, "attr": {"hor": true}}])", "0 0 14 14");
+        row("list: skipped entries", "qtlist", R"([{"attr": {"hor": true}}, {"type": "button"},
+                {"type": 5}, {"type": "ScrollBar"}, 7, []])",
+            "14 14 14 14");
+        row("list: later child wins", "qtlist", v12thenH9, "9 9 14 14");
+        // The tree's arrows are as long as its bars are thick.
+        row("tree: vertical", "qttree", v12size30, "12 12 12 12");
+        row("tree: horizontal", "qttree",
+            R"([{"type": "qtscrollbar", "w": 12, "h": 8, "attr": {"hor": true}}])", "8 8 8 8");
+        row("tree: without w", "qttree", R"([{"type": "scrollbar"}])", "0 0 0 0");
+        row("table: none", "qtdatagrid", "[]", "14 14 14 14");
+        row("table: thickness", "qtdatagrid",
+            R"([{"type": "qtscrollbar", "w": 12, "h": 5, "attr": {"size": 16}}])", "12 12 14 14");
+        row("table: the later thickness", "qtdatagrid", R"([{"type": "scrollbar", "w": 12,
+                "attr": {"size": 9}}, {"type": "scrollbar", "h": 7, "attr": {"hor": true}}])",
+            "7 7 14 14");
+        row("table: bad values", "qtdatagrid", R"([{"type": "scrollbar", "w": "wide",
+                "attr": {"hor": "yes", "size": [], "upicon": 3}}])",
+            "0 0 14 14");
+        row("list view: vertical", "qtlistview",
+            R"([{"type": "qtscrollbar", "w": 12, "attr": {"size": 9}}])", "12 12 12 12");
+        row("list view: horizontal arrows", "qtlistview",
+            R"([{"type": "qtscrollbar", "h": 12, "attr": {"hor": true, "size": 9}}])",
+            "14 14 14 9");
+        row("list view: vertical, then horizontal arrows", "qtlistview",
+            R"([{"type": "scrollbar", "w": 8}, {"type": "scrollbar", "attr": {"hor": true,
+                "size": 5}}])",
+            "8 14 8 5");
+        row("text edit: the last child's thickness", "qttext", R"([{"type": "scrollbar", "w": 12,
+                "attr": {"size": 30}}, {"type": "qtscrollbar", "h": 9, "attr": {"hor": true}}])",
+            "9 9 14 14");
+        row("scroll view: horizontal thickness", "qtscrollview",
+            R"([{"type": "myscrollbar1", "h": 9, "attr": {"hor": true, "size": 5}}])", "9 9 14 14");
+        row("scroll view: later children win", "qtscrollview",
+            R"([{"type": "scrollbar", "w": 12}, {"type": "scrollbar", "w": 7}])", "7 7 14 14");
+        row("scroll view: no scroll-bar child", "qtscrollview",
+            R"([{"attr": {"hor": true}, "h": 3}, {"type": "container"}])", "14 14 14 14");
+    }
+
+    void controlRules()
+    {
+        QFETCH(QByteArray, type);
+        QFETCH(QByteArray, children);
+        QFETCH(QString, seen);
+        // Without "attr": the children are read all the same.
+        const ::Json::Value element
+            = parsed(R"({"type": ")" + type + R"(", "child": )" + children + "}");
+        std::unique_ptr<QWidget> control(CreateFromJson(&element, &host));
+        auto* area = qobject_cast<QAbstractScrollArea*>(control.get());
+        QVERIFY(area);
+        auto* vertical = qobject_cast<VelQScrollBar*>(area->verticalScrollBar());
+        auto* horizontal = qobject_cast<VelQScrollBar*>(area->horizontalScrollBar());
+        vertical->resize(vertical->sizeHint().width(), 200);
+        horizontal->resize(200, horizontal->sizeHint().height());
+        QCOMPARE(QStringLiteral("%1 %2 %3 %4")
+                     .arg(vertical->width())
+                     .arg(horizontal->height())
+                     .arg(vertical->partRect(QStyle::SC_ScrollBarAddLine).height())
+                     .arg(horizontal->partRect(QStyle::SC_ScrollBarAddLine).width()),
+            seen);
+    }
+
+    // A scroll-bar child skins the bar of its direction in every scrollable control, and the
+    // skinned bar keeps Qt's layout and hit tests under the sheet the children give.
+    void childSkinsTheBar_data()
+    {
+        QTest::addColumn<QByteArray>("type");
+        QTest::addColumn<int>("width");
+        for (const char* type : {"qtlist", "qttree", "qtdatagrid", "qtscrollview", "qttext"})
+            QTest::addRow("%s", type) << QByteArray(type) << 9;
+        // The list view's horizontal child sets only the horizontal bar's arrows.
+        QTest::newRow("qtlistview") << QByteArray("qtlistview") << 14;
+    }
+
+    void childSkinsTheBar()
+    {
+        QFETCH(QByteArray, type);
+        QFETCH(int, width);
+        const ::Json::Value element = parsed(R"({"type": ")" + type + R"(", "w": 200, "h": 150,
+            "child": [{"type": "scrollbar", "w": 14, "attr": {"thumbicon": "dot.png", "upicon": "dot.png", "downicon": "dot.png"},
+              "style": [["bg", 0, 0], ["x", 0, 2], ["x", 0, 6], ["thumb", 0, 10]]},
+              {"type": "qtscrollbar", "h": 9, "attr": {"hor": true}, "style": [["other", 0, 10]]}]})");
+        std::unique_ptr<QWidget> control(CreateFromJson(&element, &host));
+        auto* area = qobject_cast<QAbstractScrollArea*>(control.get());
+        QVERIFY(area);
+        auto* bar = qobject_cast<VelQScrollBar*>(area->verticalScrollBar());
+        QVERIFY(bar && qobject_cast<VelQScrollBar*>(area->horizontalScrollBar()));
+        QStringList lines;
+        for (int i = 0; i < 40; ++i)
+            lines << QString::number(i);
+        if (auto* list = qobject_cast<QListWidget*>(area))
+            list->addItems(lines);
+        else if (auto* view = qobject_cast<QAbstractItemView*>(area))
+            view->setModel(new QStringListModel(lines, view));
+        else if (auto* edit = qobject_cast<QTextEdit*>(area))
+            edit->setPlainText(lines.join(QLatin1Char('\n')));
+        else
+            static_cast<VelQScrollView*>(area)->setWidget(new VelQContainer);
+        if (auto* scroll = qobject_cast<VelQScrollView*>(area))
+            scroll->widget()->resize(100, 600);
+        QVERIFY(shown(&host));
+        QTRY_VERIFY(bar->isVisible());
+        QCOMPARE(bar->width(), width);
+        // The arrows sit at the ends and leave the thumb visible.
+        const QRect thumb = bar->partRect(QStyle::SC_ScrollBarSlider);
+        const QRect up = bar->partRect(QStyle::SC_ScrollBarSubLine);
+        const QRect down = bar->partRect(QStyle::SC_ScrollBarAddLine);
+        QVERIFY(!up.intersects(thumb) && !down.intersects(thumb));
+        QCOMPARE(up.top(), 0);
+        QCOMPARE(down.bottom(), bar->height() - 1);
+        const QImage image = render(bar);
+        QCOMPARE_PIXEL(image, width / 2, thumb.top() + 1, thumbGreen);
+        QCOMPARE_PIXEL(image, width / 2, thumb.center().y(), iconGreen);
+        QCOMPARE_PIXEL(image, width / 2, up.top(), marker);
+        QCOMPARE_PIXEL(image, width / 2, up.center().y(), iconGreen);
+        QCOMPARE_PIXEL(image, width / 2, down.bottom(), marker);
+        QCOMPARE_PIXEL(image, width / 2, down.center().y(), iconGreen);
+        // Qt hit-tests the same parts that are painted; the wheel over the content scrolls.
+        QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, down.center());
+        QCOMPARE(bar->value(), bar->singleStep());
+        const QPoint at(50, 50);
+        QWheelEvent wheel(at, area->viewport()->mapToGlobal(at), QPoint(), QPoint(0, -120),
+            Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(area->viewport(), &wheel);
+        QVERIFY(bar->value() > bar->singleStep());
+    }
+
+    // Qt's item views hear their scroll bars' actions and values (paging lazy models in) only
+    // from the bars they were built with; the skinned bars must reach them too.
+    void viewsKeepQtsScrollHandling_data()
+    {
+        QTest::addColumn<QByteArray>("type");
+        QTest::addColumn<bool>("programBars");
+        for (const char* type : {"qtlist", "qtlistview", "qttree", "qtdatagrid", "qtcombobox"}) {
+            QTest::addRow("%s", type) << QByteArray(type) << false;
+            QTest::addRow("%s, bars of the program", type) << QByteArray(type) << true;
+        }
+    }
+
+    void viewsKeepQtsScrollHandling()
+    {
+        QFETCH(QByteArray, type);
+        QFETCH(bool, programBars);
+        PagedModel model;
+        const ::Json::Value element = parsed(R"({"type": ")" + type + R"(", "w": 150, "h": 150})");
+        std::unique_ptr<QWidget> control(CreateFromJson(&element, &host));
+        auto* view = qobject_cast<QAbstractItemView*>(control.get());
+        auto* combo = qobject_cast<QComboBox*>(control.get());
+        if (auto* list = qobject_cast<QListWidget*>(view)) {
+            for (int i = 0; i < 200; ++i)
+                list->addItem(QString::number(i));
+        } else if (view) {
+            view->setModel(&model);
+        } else {
+            // A box without rows does not open.
+            model.fetchMore(QModelIndex());
+            combo->setModel(&model);
+        }
+        QVERIFY(shown(&host));
+        if (combo) {
+            combo->showPopup();
+            view = combo->view();
+        }
+        if (programBars) {
+            view->setVerticalScrollBar(new VelQScrollBar(Qt::Vertical));
+            view->setHorizontalScrollBar(new QScrollBar(Qt::Horizontal));
+        }
+        QTRY_VERIFY(view->isVisible());
+        QScrollBar* bar = view->verticalScrollBar();
+        QTRY_VERIFY(bar->maximum() > 0);
+        // The view fetches by itself until its viewport is full.
+        int firstPage = -1;
+        while (firstPage != model.loaded) {
+            firstPage = model.loaded;
+            QTest::qWait(20);
+        }
+        bar->triggerAction(QAbstractSlider::SliderToMaximum);
+        if (type != "qtlist")
+            QTRY_VERIFY(model.loaded > firstPage);
+    }
+
+    // The scroll view.
+
+    void scrollViewAdoptsTheFirstContainer()
+    {
+        VelQScrollView* view = load(scrolled);
+        QPointer<VelQContainer> first = host.findChild<VelQContainer*>(QStringLiteral("first"));
+        auto* second = host.findChild<VelQContainer*>(QStringLiteral("second"));
+        QVERIFY(view && first && second);
+        QCOMPARE(view->content(), first.data());
+        QCOMPARE(view->widget(), first.data());
+        QCOMPARE(first->parentWidget(), view->viewport());
+        QCOMPARE(second->parentWidget(), view);
+        QCOMPARE(host.findChild<QWidget*>(QStringLiteral("plain"))->parentWidget(), view);
+        // The content is laid out inside the viewport by its own description.
+        QCOMPARE(first->size(), QSize(400, 300));
+        QCOMPARE(second->geometry(), QRect(5, 5, 30, 30));
+        // Samples and layouts keep the content and its scroll position.
+        view->fillSamples();
+        QVERIFY(first);
+        QCOMPARE(view->content(), first.data());
+        QCOMPARE(view->widget(), first.data());
+        QVERIFY(shown(&host));
+        view->verticalScrollBar()->setValue(50);
+        QCOMPARE(first->pos(), QPoint(0, -50));
+        view->applyLayout();
+        QCOMPARE(first->pos(), QPoint(0, -50));
+        QCOMPARE(first->size(), QSize(400, 300));
+    }
+
+    void scrollViewAdoptsNothingWithoutContainer()
+    {
+        VelQScrollView* view = load(R"({"elements": [{"type": "qtscrollview", "name": "view",
+            "w": 100, "h": 100, "child": [{"type": "label", "name": "only", "w": 20, "h": 20}]}]})");
+        QVERIFY(view);
+        QVERIFY(!view->content());
+        QVERIFY(!view->widget());
+        QCOMPARE(host.findChild<QWidget*>(QStringLiteral("only"))->parentWidget(), view);
+    }
+
+    void scrollPosChangedFollowsBarsAndWheel()
+    {
+        VelQScrollView* view = load(scrolled);
+        QVERIFY(shown(&host));
+        QSignalSpy moved(view, &VelQScrollView::scrollPosChanged);
+        QScrollBar* vertical = view->verticalScrollBar();
+        QScrollBar* horizontal = view->horizontalScrollBar();
+        QVERIFY(vertical->maximum() > 100);
+        QVERIFY(horizontal->maximum() > 100);
+        vertical->setValue(40);
+        horizontal->setValue(25);
+        vertical->setValue(30);
+        QCOMPARE(moved.count(), 3);
+        QCOMPARE(moved.at(0), (QList<QVariant> {0, -40}));
+        QCOMPARE(moved.at(1), (QList<QVariant> {-25, 0}));
+        QCOMPARE(moved.at(2), (QList<QVariant> {0, 10}));
+        QCOMPARE(view->content()->pos(), QPoint(-25, -30));
+
+        const QPoint at(50, 50);
+        const auto wheel = [&](QPoint delta) {
+            QWheelEvent event(at, view->viewport()->mapToGlobal(at), QPoint(), delta, Qt::NoButton,
+                Qt::NoModifier, Qt::NoScrollPhase, false);
+            QCoreApplication::sendEvent(view->viewport(), &event);
+        };
+        wheel(QPoint(0, -120));
+        const int step = QApplication::wheelScrollLines() * vertical->singleStep();
+        QCOMPARE(moved.count(), 4);
+        QCOMPARE(moved.at(3), (QList<QVariant> {0, -step}));
+        QCOMPARE(vertical->value(), 30 + step);
+        wheel(QPoint(-120, 0));
+        QCOMPARE(moved.count(), 5);
+        QCOMPARE(moved.at(4).at(0).toInt(), 25 - horizontal->value());
+        QVERIFY(moved.at(4).at(0).toInt() < 0);
+        QCOMPARE(moved.at(4).at(1).toInt(), 0);
+    }
+
+    // Around small content, and in the corner between the bars, the view's background shows:
+    // the last record found in any slot but a negative one.
+    void scrollViewBackground_data()
+    {
+        QTest::addColumn<QByteArray>("style");
+        QTest::addColumn<QByteArray>("children");
+        QTest::addColumn<QPoint>("beside");
+        QTest::addColumn<QColor>("colour");
+        const QByteArray small = R"([{"type": "container", "w": 50, "h": 40}])";
+        QTest::newRow("small content")
+            << QByteArray(R"([["back", 0, 0]])") << small << QPoint(60, 20) << backMagenta;
+        QTest::newRow("corner") << QByteArray(R"([["back", 0, 0]])") << QByteArray(R"([
+            {"type": "scrollbar", "w": 12}, {"type": "scrollbar", "h": 12, "attr": {"hor": true}},
+            {"type": "container", "w": 400, "h": 300}])")
+                                << QPoint(190, 140) << backMagenta;
+        QTest::newRow("any slot") << QByteArray(R"([["back", 0, 7]])") << small << QPoint(60, 20)
+                                  << backMagenta;
+        QTest::newRow("the last found wins")
+            << QByteArray(R"([["back", 0, 0], ["other", 0, 3], ["missing", 0, 0]])") << small
+            << QPoint(60, 20) << QColor(Qt::yellow);
+        QTest::newRow("negative slots are skipped")
+            << QByteArray(R"([["back", 0, 0], ["other", 0, -1]])") << small << QPoint(60, 20)
+            << backMagenta;
+    }
+
+    void scrollViewBackground()
+    {
+        QFETCH(QByteArray, style);
+        QFETCH(QByteArray, children);
+        QFETCH(QPoint, beside);
+        QFETCH(QColor, colour);
+        VelQScrollView* view = load(R"({"elements": [{"type": "scrollview", "name": "view",
+            "w": 200, "h": 150, "style": )"
+            + style + R"(, "child": )" + children + "}]}");
+        QVERIFY(shown(&host));
+        if (beside.x() > 100) {
+            QTRY_VERIFY(view->horizontalScrollBar()->isVisible());
+            QTRY_VERIFY(view->verticalScrollBar()->isVisible());
+            QCOMPARE(view->viewport()->size(), QSize(188, 138));
+        }
+        const QImage image = render(view);
+        QCOMPARE_PIXEL(image, 20, 20, contentGrey);
+        QCOMPARE_PIXEL(image, beside.x(), beside.y(), colour);
+        QCOMPARE_PIXEL(image, 199, 149, colour);
+    }
+};
+
+QTEST_MAIN(tst_Scrolling)
+#include "tst_scrolling.moc"
