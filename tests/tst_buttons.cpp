@@ -1,0 +1,829 @@
+#include "support/TestSupport.h"
+
+#include <VelQtLib.h>
+#include <controls/VelQCheckBox_p.h>
+#include <controls/VelQPushButton_p.h>
+#include <controls/VelQRadioButton_p.h>
+#include <controls/VelQSwitch_p.h>
+
+#include <QButtonGroup>
+#include <QPainter>
+#include <QVariantAnimation>
+#include <QtTest>
+
+using namespace VelQtLib;
+using namespace TestSupport;
+
+namespace {
+
+const QColor blue(0, 0, 255), yellow(255, 255, 0), green(0, 160, 0), pink(255, 0, 255),
+    orange(255, 128, 0), purple(128, 0, 255), red(255, 0, 0), cyan(0, 255, 255),
+    gray(128, 128, 128), white(255, 255, 255), black(0, 0, 0), none(0, 0, 0, 0);
+
+// What a row of the looks table expects once the steps before it have run.
+struct Probe {
+    enum Kind { At, Somewhere, Nowhere, LabelFrom, Shows, State, Checked, Then } kind;
+    QPoint p;
+    QColor c;
+    QString image;
+};
+using Probes = QVector<Probe>;
+
+Probe at(int x, int y, QColor c)
+{
+    return {Probe::At, {x, y}, c, {}};
+}
+Probe somewhere(QColor c)
+{
+    return {Probe::Somewhere, {}, c, {}};
+}
+Probe nowhere(QColor c)
+{
+    return {Probe::Nowhere, {}, c, {}};
+}
+// The label in colour c starts at column x, give or take 3; x < 0: no label.
+Probe labelFrom(int x, QColor c)
+{
+    return {Probe::LabelFrom, {x, 0}, c, {}};
+}
+// The built-in image named image has its top-left corner at (x, y).
+Probe shows(int x, int y, const char* image)
+{
+    return {Probe::Shows, {x, y}, {}, QString::fromLatin1(image)};
+}
+Probe state(int s)
+{
+    return {Probe::State, {s, 0}, {}, {}};
+}
+Probe checked(bool on)
+{
+    return {Probe::Checked, {on, 0}, {}, {}};
+}
+// The probes after it hold after the next group of steps.
+Probe then()
+{
+    return {Probe::Then, {}, {}, {}};
+}
+// A 10 × 10 mark with its top-left corner at (x, y).
+Probes mark(int x, int y, QColor c)
+{
+    return {at(x, y, c), at(x + 9, y + 9, c)};
+}
+
+QColor grayOf(const char* image)
+{
+    return QColor::fromRgba(
+        CThemeManager::instance().getImage(QString::fromLatin1(image), true)->pixel(5, 5));
+}
+
+bool showsImage(const QImage& image, const QImage& mark, QPoint at)
+{
+    const QImage expected = mark.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < expected.height(); ++y) {
+        for (int x = 0; x < expected.width(); ++x) {
+            if (!near(
+                    image.pixel(at.x() + x, at.y() + y), QColor::fromRgba(expected.pixel(x, y)), 4))
+                return false;
+        }
+    }
+    return true;
+}
+
+bool showsBuiltIn(const QImage& image, const QString& mark, QPoint at)
+{
+    return showsImage(image, *CThemeManager::instance().getImage(mark, false), at);
+}
+
+// Green face, red on hover, pink pressed, gray disabled.
+const QByteArray pushSkin = R"([["greenBox", 0, 0], ["redBox", 0, 1], ["pinkBox", 0, 2],
+    ["grayBox", 0, 3]])";
+// Pink track; cyan thumb, blue on hover, yellow disabled; red "on" and green "off" labels.
+const QByteArray switchSkin = R"([["pinkBox", 0, 0], ["blueBox", 0, 1], ["cyanBox", 0, 2],
+    ["blueBox", 0, 3], ["yellowBox", 0, 5], ["redSmall", 0, 6], ["greenSmall", 0, 7]])";
+
+QByteArray element(const QByteArray& style, const QByteArray& attr = "{}")
+{
+    return "{" + (style.isEmpty() ? QByteArray() : R"("style": )" + style + ", ") + R"("attr": )"
+        + attr + "}";
+}
+
+template<class W> std::unique_ptr<QWidget> sized(QWidget* parent, const QByteArray& json, QSize s)
+{
+    std::unique_ptr<QWidget> w = built<W>(parent, json);
+    w->setGeometry(QRect(QPoint(), s));
+    return w;
+}
+
+// A control of kind push, check, radio or switch in its test size.
+std::unique_ptr<QWidget> make(const QByteArray& kind, QWidget* parent, const QByteArray& json)
+{
+    if (kind == "push")
+        return sized<VelQPushButton>(parent, json, {100, 40});
+    if (kind == "check")
+        return sized<VelQCheckBox>(parent, json, {100, 30});
+    if (kind == "radio")
+        return sized<VelQRadioButton>(parent, json, {100, 30});
+    return sized<VelQSwitch>(parent, json, {100, 29});
+}
+
+QPoint pressPoint(const QWidget* w)
+{
+    return qobject_cast<const QPushButton*>(w) ? QPoint(50, 20)
+        : qobject_cast<const VelQSwitch*>(w)   ? QPoint(50, 14)
+                                               : QPoint(5, 15);
+}
+
+VelQControlBaseImpl* skinOf(QWidget* w)
+{
+    return dynamic_cast<IVelQControlBase*>(w)->impl();
+}
+
+// Steps as play() takes them, and c to check the button.
+void drive(QWidget* w, const QString& steps)
+{
+    for (const QChar step : steps) {
+        if (step == QLatin1Char('c'))
+            qobject_cast<QAbstractButton*>(w)->setChecked(true);
+        else
+            play(w, step, pressPoint(w));
+    }
+}
+
+void row(const char* name, const QByteArray& kind, const QByteArray& json, const QString& steps,
+    const Probes& probes)
+{
+    QTest::newRow(name) << kind << json << steps << probes;
+}
+
+void tap(QWidget* w, QPoint release = QPoint(5, 15))
+{
+    click(w, QPoint(5, 15), release);
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Probes)
+
+class tst_Buttons : public QObject {
+    Q_OBJECT
+
+    QWidget host;
+
+private slots:
+    void initTestCase()
+    {
+        installStrictMessageHandler();
+        Init();
+        QVERIFY(loadAppPackage(QStringLiteral("buttons.data"),
+            {boxStyle("greenBox", green), boxStyle("redBox", red), boxStyle("pinkBox", pink),
+                boxStyle("grayBox", gray), boxStyle("cyanBox", cyan), boxStyle("blueBox", blue),
+                boxStyle("yellowBox", yellow), textStyle("redText", red),
+                textStyle("greenText", green), textStyle("grayText", gray),
+                textStyle("redSmall", red, 12), textStyle("redAside", red, 16, R"("x": 20)"),
+                textStyle("greenSmall", green, 12)},
+            {{"icon.png", solidPng(blue)}, {"hot.png", solidPng(yellow)},
+                {"sicon.png", solidPng(green)}, {"shot.png", solidPng(pink)},
+                {"dis.png", solidPng(orange)}, {"sdis.png", solidPng(purple)},
+                {"wide.png", solidPng(cyan, 20)}, {"ext.png", solidPng(cyan, 6, 6)}}));
+        host.resize(300, 200);
+        host.show();
+    }
+
+    // Each row builds one control, runs its steps (groups split by /) and probes the painting
+    // after each group.
+    void looks_data()
+    {
+        QTest::addColumn<QByteArray>("kind");
+        QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<Probes>("probes");
+        const QByteArray icon = R"({"iconPath": "icon.png"})";
+        const QByteArray push = element(pushSkin);
+        row("push default", "push", "{}", "",
+            {at(50, 20, {0xf5, 0xf5, 0xf5}), at(0, 0, {0xcc, 0xcc, 0xcc})});
+        row("push enter, press, release outside", "push", push, "/e/p/o",
+            {state(Normal), at(50, 20, green), then(), state(Hover), at(50, 20, red), then(),
+                state(Pressed), at(50, 20, pink), then(), state(Hover), at(50, 20, red)});
+        row("push press, leave, release", "push", push, "ep/l/o",
+            {state(Pressed), then(), state(Normal), at(50, 20, green), then(), state(Normal)});
+        row("push disabled", "push", push, "d", {state(Disabled), at(50, 20, gray)});
+        row("push hovered, disabled, enabled", "push", push, "ed/u",
+            {state(Disabled), at(50, 20, gray), then(), state(Normal), at(50, 20, green)});
+        row("push icon centred", "push", element(pushSkin, icon), "",
+            mark(45, 15, blue) << at(44, 15, green));
+        row("push icon left with offsets", "push",
+            element(pushSkin, R"({"iconPath": "icon.png", "iconHor": 0, "iconX": 3, "iconY": -2})"),
+            "", mark(3, 13, blue) << at(2, 13, green));
+        row("push icon right bottom", "push",
+            element(pushSkin, R"({"iconPath": "icon.png", "iconHor": 2, "iconVer": 2})"), "",
+            mark(90, 30, blue) << at(89, 30, green));
+        row("push hot icon on hover", "push",
+            element(pushSkin, R"({"iconPath": "icon.png", "hotIconPath": "hot.png"})"), "e",
+            mark(45, 15, yellow) << at(44, 15, red));
+        row("push hover without hot icon", "push", element(pushSkin, icon), "e",
+            mark(45, 15, blue) << at(44, 15, red));
+        row("push no icon without paths", "push", element(pushSkin, R"({"hasIcon": true})"), "e",
+            mark(45, 15, red));
+        row("push hasIcon false hides the icon", "push",
+            element(pushSkin, R"({"iconPath": "icon.png", "hasIcon": false})"), "",
+            mark(45, 15, green));
+        row("push disabled icon is gray", "push",
+            element(pushSkin, R"({"iconPath": "icon.png", "hotIconPath": "hot.png"})"), "ed",
+            {at(50, 20, grayOf("icon.png")), nowhere(blue), nowhere(yellow)});
+        row("push one member styles all", "push", element(R"([["pinkBox", 0, 0]])"), "/e",
+            {at(50, 20, pink), then(), at(50, 20, pink)});
+        row("push later member overrides", "push",
+            element(R"([["pinkBox", 0, 0], ["redBox", 0, 1]])"), "/e",
+            {at(50, 20, pink), then(), at(50, 20, red)});
+        row("push group copy wins when later", "push",
+            element(R"([["redBox", 0, 1], ["pinkBox", 0, 0]])"), "e", {at(50, 20, pink)});
+        row("push missing name keeps slot", "push",
+            element(R"([["pinkBox", 0, 0], ["nothing", 0, 1]])"), "e", {at(50, 20, pink)});
+        row("push bad members skipped", "push",
+            element(R"([["pinkBox", 0, 0], "redBox", ["redBox", 0], [1, 0, 1], ["redBox", 0, "1"],
+                {"a": 1}, ["redBox", 0, 99]])"),
+            "e", {at(50, 20, pink)});
+        row("push empty paints nothing", "push", element(R"([["pinkBox", 0, 0], ["empty", 0, 1]])"),
+            "/e", {at(50, 20, pink), then(), at(50, 20, none)});
+
+        const QByteArray marks = R"({"iconPath": "icon.png", "hotIconPath": "hot.png",
+            "siconPath": "sicon.png", "sHotIconPath": "shot.png", "disableIconPath": "dis.png",
+            "disableSIconPath": "sdis.png"})";
+        row("check built-in marks, click", "check",
+            element(R"([["redText", 0, 8]])", R"({"text": "MMMM"})"), "/epr",
+            {shows(0, 7, "IDB_UNCHECK"), labelFrom(16, red), then(), checked(true),
+                shows(0, 7, "IDB_CHECKED")});
+        row("check marks by state", "check", element({}, marks), "/e/p/l",
+            mark(0, 10, blue) << then() << mark(0, 10, yellow) << then() << mark(0, 10, blue)
+                              << then() << mark(0, 10, blue));
+        row("check checked marks", "check", element({}, marks), "c/e/d",
+            mark(0, 10, green) << then() << mark(0, 10, pink) << then() << mark(0, 10, purple));
+        row("check disabled, never gray", "check", element({}, marks), "d", mark(0, 10, orange));
+        row("check disabled without disabled marks", "check", element({}, icon), "d",
+            mark(0, 10, none));
+        row("check default disabled shows no mark", "check", element({}), "cd", mark(0, 10, none));
+        row("check hover follows iconPath", "check", element({}, icon), "e", mark(0, 10, blue));
+        row("check hover follows an explicit built-in hover mark", "check",
+            element({}, R"({"iconPath": "icon.png", "hotIconPath": "IDB_UNCHECK"})"), "e",
+            mark(0, 10, blue));
+        row("check checked hover follows siconPath", "check",
+            element({}, R"({"siconPath": "sicon.png"})"), "ce", mark(0, 10, green));
+        row("check hidden mark", "check",
+            element({}, R"({"iconPath": "icon.png", "showIcon": false})"), "", mark(0, 10, none));
+        const auto placed = [](const QByteArray& attr) {
+            return element(R"([["redText", 0, 8]])",
+                R"({"text": "MMMM", "iconPath": "icon.png")" + attr + "}");
+        };
+        row("check mark left centred", "check", placed(""), "",
+            mark(0, 10, blue) << labelFrom(10, red));
+        row("check mark offsets", "check", placed(R"(, "iconX": 3, "iconY": -2)"), "",
+            mark(3, 8, blue) << labelFrom(13, red));
+        row("check centred mark, label from 0", "check", placed(R"(, "iconHor": 1)"), "",
+            mark(45, 10, blue) << labelFrom(0, red));
+        row("check right mark", "check", placed(R"(, "iconHor": 2)"), "",
+            mark(90, 10, blue) << labelFrom(0, red));
+        row("check top mark", "check", placed(R"(, "iconVer": 0)"), "",
+            mark(0, 0, blue) << labelFrom(10, red));
+        row("check bottom mark", "check", placed(R"(, "iconVer": 2)"), "",
+            mark(0, 20, blue) << labelFrom(10, red));
+        row("check hidden mark, no indent", "check", placed(R"(, "showIcon": false)"), "",
+            {labelFrom(0, red)});
+        row("check indent measures the unchecked mark", "check",
+            element(R"([["redText", 0, 8], ["redText", 0, 9]])",
+                R"({"text": "MMMM", "iconPath": "icon.png", "siconPath": "wide.png"})"),
+            "c", {at(19, 15, cyan), labelFrom(10, red)});
+        row("check no indent for a missing mark", "check", placed(R"(, "iconPath": "missing.png")"),
+            "", {labelFrom(0, red)});
+        const QByteArray labels
+            = element(R"([["redText", 0, 8], ["greenText", 0, 9], ["grayText", 0, 10]])",
+                R"({"text": "MMMM", "showIcon": false})");
+        row("check label styles", "check", labels, "e/c/d",
+            {somewhere(red), nowhere(green), nowhere(gray), then(), somewhere(green), nowhere(red),
+                nowhere(gray), then(), somewhere(gray), nowhere(red), nowhere(green)});
+        row("check disabled label", "check", labels, "d",
+            {somewhere(gray), nowhere(red), nowhere(green)});
+        const QByteArray groups = element(R"([["pinkBox", 0, 0], ["cyanBox", 0, 1],
+            ["blueBox", 0, 4], ["pinkBox", 0, 7]])",
+            R"({"showIcon": false})");
+        row("check no background by default", "check", element("[]", R"({"showIcon": false})"), "",
+            {at(50, 2, none)});
+        row("check unchecked backgrounds", "check", groups, "/e/d",
+            {at(50, 2, pink), then(), at(50, 2, cyan), then(), at(50, 2, pink)});
+        row("check checked backgrounds", "check", groups, "c/ep/d",
+            {at(50, 2, blue), then(), at(50, 2, blue), then(), at(50, 2, pink)});
+        row("check unknown slots ignored", "check",
+            element(R"([["pinkBox", 0, 11], ["pinkBox", 0, -1]])", R"({"showIcon": false})"), "",
+            {at(50, 2, none)});
+
+        const QByteArray radioMarks = R"("iconPath": "icon.png", "hotIconPath": "hot.png",
+            "siconPath": "sicon.png", "sHotIconPath": "shot.png")";
+        row("radio label only, white box when checked", "radio",
+            element(R"([["redAside", 0, 8]])", R"({"text": "MMMM"})"), "/c",
+            {at(0, 0, none), at(5, 15, none), somewhere(red), then(), at(0, 0, white),
+                at(5, 15, white), somewhere(red)});
+        row("radio press, release", "radio", element({}), "ep/r",
+            {state(Pressed), then(), state(Hover), checked(true)});
+        row("radio marks (pushlike changes nothing)", "radio",
+            element({}, "{" + radioMarks + R"(, "pushlike": true})"), "/e/c",
+            mark(0, 10, blue) << then() << mark(0, 10, yellow) << then() << mark(0, 10, pink));
+        row("radio checked mark", "radio", element({}, "{" + radioMarks + "}"), "c",
+            mark(0, 10, green));
+        row("radio hover without hover marks", "radio",
+            element({}, R"({"iconPath": "icon.png", "siconPath": "sicon.png"})"), "ce",
+            mark(0, 10, green));
+        row("radio no marks by default", "radio", element({}), "c", mark(0, 10, white));
+        row("radio hidden mark", "radio", element({}, "{" + radioMarks + R"(, "showIcon": false})"),
+            "", mark(0, 10, none));
+        row("radio disabled mark is gray, label from slot 9", "radio",
+            element(R"([["redText", 0, 8], ["greenText", 0, 9]])", R"({"text": "MMMM",
+                "siconPath": "sicon.png", "sHotIconPath": "shot.png", "iconHor": 2})"),
+            "cd", {at(95, 15, grayOf("sicon.png")), somewhere(green), nowhere(red)});
+        const QByteArray text = R"({"text": "MMMM"})";
+        row("radio labels 8 then 9", "radio",
+            element(R"([["redText", 0, 8], ["greenText", 0, 9]])", text), "/c/d",
+            {somewhere(red), then(), somewhere(green), then(), somewhere(green)});
+        row("radio labels 9 then 8", "radio",
+            element(R"([["greenText", 0, 9], ["redText", 0, 8]])", text), "/c/d",
+            {somewhere(red), then(), somewhere(red), then(), somewhere(green)});
+        row("radio no slot 10", "radio",
+            element(R"([["redText", 0, 8], ["greenText", 0, 10]])", text), "c/d",
+            {somewhere(red), then(), somewhere(black)});
+        row("radio label is not indented", "radio",
+            element(R"([["redText", 0, 8]])", R"({"text": "MMMM", "iconPath": "icon.png"})"), "",
+            {labelFrom(0, red)});
+        const QByteArray radioGroups = element(R"([["pinkBox", 0, 0], ["cyanBox", 0, 1],
+            ["blueBox", 0, 4], ["empty", 0, 5]])");
+        row("radio unchecked backgrounds", "radio", radioGroups, "/e",
+            {at(50, 2, pink), then(), at(50, 2, cyan)});
+        row("radio checked backgrounds", "radio", radioGroups, "c/e",
+            {at(50, 2, blue), then(), at(50, 2, none)});
+
+        row("switch thumb by state", "switch", element(switchSkin), "/e/p",
+            {at(80, 14, cyan), then(), at(80, 14, blue), then(), at(80, 14, cyan)});
+        row("switch disabled thumb", "switch", element(switchSkin), "d", {at(80, 14, yellow)});
+    }
+
+    void looks()
+    {
+        QFETCH(QByteArray, kind);
+        QFETCH(QByteArray, json);
+        QFETCH(QString, steps);
+        QFETCH(Probes, probes);
+        const std::unique_ptr<QWidget> w = make(kind, &host, json);
+        const QStringList groups = steps.split(QLatin1Char('/'));
+        auto probe = probes.cbegin();
+        for (const QString& group : groups) {
+            drive(w.get(), group);
+            const QImage image = paintedAlone(w.get());
+            for (; probe != probes.cend() && probe->kind != Probe::Then; ++probe) {
+                const QPoint p = probe->p;
+                switch (probe->kind) {
+                case Probe::At:
+                    QCOMPARE_PIXEL(image, p.x(), p.y(), probe->c);
+                    break;
+                case Probe::Somewhere:
+                    QVERIFY2(holds(image, probe->c), describe(probe->c.rgba()).constData());
+                    break;
+                case Probe::Nowhere:
+                    QVERIFY2(!holds(image, probe->c), describe(probe->c.rgba()).constData());
+                    break;
+                case Probe::LabelFrom: {
+                    const int first = columnsOf(image, probe->c, 80).first;
+                    QVERIFY2(p.x() < 0 ? first < 0 : first >= p.x() && first <= p.x() + 3,
+                        QByteArray::number(first));
+                    break;
+                }
+                case Probe::Shows:
+                    QVERIFY2(showsBuiltIn(image, probe->image, p), qPrintable(probe->image));
+                    break;
+                case Probe::State:
+                    QCOMPARE(skinOf(w.get())->state, p.x());
+                    break;
+                case Probe::Checked:
+                    QCOMPARE(qobject_cast<QAbstractButton*>(w.get())->isChecked(), bool(p.x()));
+                    break;
+                case Probe::Then:
+                    break;
+                }
+            }
+            if (probe != probes.cend())
+                ++probe;
+        }
+        QVERIFY(probe == probes.cend());
+    }
+
+    void textRules_data()
+    {
+        QTest::addColumn<QByteArray>("kind");
+        QTest::newRow("push") << QByteArray("push");
+        QTest::newRow("check") << QByteArray("check");
+        QTest::newRow("radio") << QByteArray("radio");
+    }
+
+    // GBK text is decoded; a description without "attr" keeps the text, one without "text"
+    // clears it.
+    void textRules()
+    {
+        QFETCH(QByteArray, kind);
+        const std::unique_ptr<QWidget> w
+            = make(kind, &host, "{\"attr\": {\"text\": \"\xC4\xE3\"}}");
+        auto* button = qobject_cast<QAbstractButton*>(w.get());
+        QCOMPARE(button->text(), QString::fromUtf8("\xE4\xBD\xA0"));
+        const ::Json::Value noAttr = parsed("{}");
+        dynamic_cast<IVelQControlBase*>(button)->loadAttributes(&noAttr);
+        QCOMPARE(button->text(), QString::fromUtf8("\xE4\xBD\xA0"));
+        const ::Json::Value noText = parsed(R"({"attr": {}})");
+        dynamic_cast<IVelQControlBase*>(button)->loadAttributes(&noText);
+        QCOMPARE(button->text(), QString());
+    }
+
+    void themeElements()
+    {
+        QVERIFY(loadThemePackage(QStringLiteral("theme.data"),
+            {{"style.json", styleJson({boxStyle("themeFace", cyan)})},
+                {"theme.json", R"({"elements": [{"child": [{"name": "bigButton",
+                 "style": [["themeFace", 0, 0]], "attr": {"text": "themed", "iconPath": "hot.png", "txtX": 7}},
+                 {"name": "named", "style": [["themeFace", 0, 0]], "attr": {"text": "themed"}},
+                 {"name": "plain", "attr": {"iconPath": "icon.png"}}]}]})"}}));
+        // A push button keeps its text and icon.
+        VelQPushButton button(&host);
+        button.resize(100, 40);
+        button.setText(QStringLiteral("mine"));
+        button.setIconPath(QStringLiteral("icon.png"));
+        button.setThemeName(QStringLiteral("bigButton"));
+        auto* d = implOf<VelQPushButtonImpl>(button);
+        QCOMPARE(button.text(), QStringLiteral("mine"));
+        QCOMPARE(d->iconPath, QStringLiteral("icon.png"));
+        QCOMPARE(d->txtX, 7);
+        QCOMPARE(d->themeName, QStringLiteral("bigButton"));
+        QCOMPARE_PIXEL(render(&button), 2, 2, cyan);
+        // A check box takes the element's text, or none.
+        VelQCheckBox box(&host);
+        box.setText(QStringLiteral("mine"));
+        box.setThemeName(QStringLiteral("named"));
+        QCOMPARE(box.text(), QStringLiteral("themed"));
+        QCOMPARE(implOf<VelQCheckBoxImpl>(box)->uncheckedStyles[Hover].color, cyan);
+        box.setThemeName(QStringLiteral("plain"));
+        QCOMPARE(box.text(), QString());
+        QCOMPARE(implOf<VelQCheckBoxImpl>(box)->hotIconPath, QStringLiteral("icon.png"));
+        CThemeManager::instance().setUseThemePackage(false);
+    }
+
+    void wrongTypesAreIgnored()
+    {
+        auto button = built<VelQPushButton>(&host, R"({"attr": {"iconPath": 5, "hasIcon": "yes",
+            "extWidth": "20", "iconHor": [], "iconX": 1e300, "text": {}, "showText": null}})");
+        auto* p = implOf<VelQPushButtonImpl>(*button);
+        QVERIFY(p->hasIcon);
+        QCOMPARE(p->extWidth, 0);
+        QCOMPARE(p->iconOffset.hAlign, 1);
+        QCOMPARE(p->iconOffset.dx, 0);
+        QCOMPARE(button->text(), QString());
+        QVERIFY(!p->showText);
+        auto box = built<VelQCheckBox>(&host, R"({"style": [["redText", "x", "8"], "grayText",
+            [1, 2, 8]], "attr": {"iconPath": [], "iconHor": "1", "showIcon": [], "text": 7,
+            "iconX": {}}})");
+        auto* c = implOf<VelQCheckBoxImpl>(*box);
+        QCOMPARE(c->iconPath, QStringLiteral("IDB_UNCHECK"));
+        QCOMPARE(c->iconOffset.hAlign, 0);
+        QCOMPARE(c->iconOffset.dx, 0);
+        QVERIFY(c->showIcon);
+        QCOMPARE(box->text(), QStringLiteral("7"));
+        QVERIFY(!c->textStyles[0].color.isValid());
+    }
+
+    void pushButton()
+    {
+        VelQPushButton button(&host);
+        QCOMPARE(button.typeName(), QStringLiteral("qtbutton"));
+        QVERIFY(button.testAttribute(Qt::WA_MouseTracking));
+        QCOMPARE(button.property("impl").value<void*>(), static_cast<void*>(button.impl()));
+        button.setGeometry(0, 0, 100, 40);
+        QSignalSpy clicked(&button, &QPushButton::clicked);
+        QTest::mouseClick(&button, Qt::LeftButton, Qt::NoModifier, QPoint(50, 20));
+        QCOMPARE(clicked.count(), 1);
+        button.show();
+        giveFocus(&host, &button);
+        QTest::keyClick(&button, Qt::Key_Space);
+        QCOMPARE(clicked.count(), 2);
+    }
+
+    void extensionArea()
+    {
+        auto button = built<VelQPushButton>(&host, element(pushSkin, R"({"isExtBtn": true,
+            "extWidth": 20, "extIconPath": "ext.png", "extHotIconPath": "hot.png"})"));
+        button->setGeometry(0, 0, 100, 40);
+        auto* d = implOf<VelQPushButtonImpl>(*button);
+        sendEnter(button.get());
+        sendMouse(button.get(), QEvent::MouseMove, QPoint(80, 20));
+        QVERIFY(!d->extHover);
+        QImage image = paintedAlone(button.get());
+        QCOMPARE_PIXEL(image, 50, 20, red);
+        QCOMPARE_PIXEL(image, 90, 20, yellow);
+        sendMouse(button.get(), QEvent::MouseMove, QPoint(81, 20));
+        QVERIFY(d->extHover);
+        image = paintedAlone(button.get());
+        // Only the extension shows the hover look.
+        QCOMPARE_PIXEL(image, 50, 20, green);
+        QCOMPARE_PIXEL(image, 79, 5, green);
+        QCOMPARE_PIXEL(image, 81, 5, red);
+        sendLeave(button.get());
+        QVERIFY(d->extHover);
+        QCOMPARE_PIXEL(paintedAlone(button.get()), 90, 20, cyan);
+    }
+
+    void checkBoxSetters()
+    {
+        VelQCheckBox box(&host);
+        auto* d = implOf<VelQCheckBoxImpl>(box);
+        box.setUncheckedIcon(QStringLiteral("icon.png"));
+        box.setUncheckedIcon(QStringLiteral("dis.png"));
+        QCOMPARE(d->hotIconPath, QStringLiteral("icon.png"));
+        box.setCheckedIcon(QStringLiteral("sicon.png"));
+        QCOMPARE(d->sHotIconPath, QStringLiteral("sicon.png"));
+        ImageStyle pinkStyle;
+        pinkStyle.color = pink;
+        ImageStyle cyanStyle;
+        cyanStyle.color = cyan;
+        box.setUncheckedStyle(4, pinkStyle);
+        box.setCheckedStyle(2, cyanStyle);
+        box.setCheckedStyle(5, pinkStyle);
+        box.setCheckedStyle(-1, pinkStyle);
+        for (int s = 0; s < 4; ++s) {
+            QCOMPARE(d->uncheckedStyles[s].color, pink);
+            QCOMPARE(d->checkedStyles[s].valid, s == Pressed);
+        }
+        box.show();
+        giveFocus(&host, &box);
+        QTest::keyClick(&box, Qt::Key_Space);
+        QVERIFY(box.isChecked());
+        // How a table view stamps its check box into a cell: the mark alone.
+        VelQCheckBox cell(&host);
+        cell.setShowText(false);
+        cell.setText(QStringLiteral("MMMM"));
+        ImageStyle invisible;
+        invisible.valid = false;
+        cell.setUncheckedStyle(4, invisible);
+        cell.setCheckedStyle(4, invisible);
+        cell.setChecked(true);
+        QImage image(120, 60, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        {
+            QPainter painter(&image);
+            cell.impl()->draw(&painter, QRect(50, 10, 24, 24));
+        }
+        image = image.convertToFormat(QImage::Format_ARGB32);
+        QVERIFY(showsBuiltIn(image, QStringLiteral("IDB_CHECKED"), {50, 14}));
+        QCOMPARE_PIXEL(image, 49, 20, none);
+        QCOMPARE_PIXEL(image, 80, 20, none);
+    }
+
+    void radioClicks_data()
+    {
+        QTest::addColumn<QString>("clicks");
+        QTest::addColumn<int>("checked");
+        QTest::addColumn<int>("toggles");
+        QTest::newRow("click an unchecked one") << "1" << 1 << 2;
+        QTest::newRow("click the checked one") << "0" << 0 << 0;
+        QTest::newRow("click one twice") << "22" << 2 << 2;
+        QTest::newRow("round") << "120" << 0 << 6;
+        QTest::newRow("release outside still checks") << "1o" << 1 << 2;
+    }
+
+    void radioClicks()
+    {
+        QFETCH(QString, clicks);
+        QFETCH(int, checked);
+        QFETCH(int, toggles);
+        QWidget parent(&host);
+        parent.setGeometry(0, 0, 300, 100);
+        std::vector<std::unique_ptr<QWidget>> buttons;
+        int count = 0;
+        for (int i = 0; i < 3; ++i) {
+            buttons.push_back(make("radio", &parent, R"({"attr": {"text": "MMMM"}})"));
+            buttons.back()->move(0, 30 * i);
+        }
+        parent.show();
+        qobject_cast<QAbstractButton*>(buttons[0].get())->setChecked(true);
+        for (const auto& b : buttons)
+            connect(qobject_cast<QAbstractButton*>(b.get()), &QAbstractButton::toggled,
+                [&count] { ++count; });
+        const bool outside = clicks.endsWith(QLatin1Char('o'));
+        for (const QChar c : clicks) {
+            if (c.isDigit())
+                tap(buttons[c.digitValue()].get(), outside ? QPoint(200, 15) : QPoint(5, 15));
+        }
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(qobject_cast<QAbstractButton*>(buttons[i].get())->isChecked(), i == checked);
+        QCOMPARE(count, toggles);
+    }
+
+    void radioParentsAndGroups()
+    {
+        QWidget first(&host);
+        QWidget second(&host);
+        VelQRadioButton a(&first);
+        VelQRadioButton b(&second);
+        a.setGeometry(0, 0, 100, 30);
+        b.setGeometry(0, 0, 100, 30);
+        first.show();
+        second.show();
+        a.setChecked(true);
+        tap(&b);
+        QVERIFY(a.isChecked());
+        QVERIFY(b.isChecked());
+        // An exclusive group spans parents.
+        QButtonGroup group;
+        group.addButton(&a);
+        group.addButton(&b);
+        b.setChecked(false);
+        a.setChecked(true);
+        tap(&b);
+        QVERIFY(!a.isChecked());
+        tap(&b);
+        QVERIFY(b.isChecked());
+        group.removeButton(&b);
+        b.setAutoExclusive(false);
+        tap(&b);
+        QVERIFY(!b.isChecked());
+    }
+
+    void radioAttributes()
+    {
+        auto button = built<VelQRadioButton>(
+            &host, R"({"attr": {"iconHor": 2, "iconVer": 0, "iconX": 3, "iconY": 4}})");
+        auto* d = implOf<VelQRadioButtonImpl>(*button);
+        const ::Json::Value keep = parsed(R"({"attr": {"iconHor": -1, "iconVer": -1}})");
+        button->loadAttributes(&keep);
+        QCOMPARE(d->iconOffset.hAlign, 2);
+        QCOMPARE(d->iconOffset.vAlign, 0);
+        QCOMPARE(d->iconOffset.dx, 3);
+        QCOMPARE(d->iconOffset.dy, 4);
+        QVERIFY(button->setUncheckedIcon(QStringLiteral("icon.png")));
+        QVERIFY(button->setCheckedIcon(QStringLiteral("sicon.png")));
+        QCOMPARE(d->iconPath, QStringLiteral("icon.png"));
+        QCOMPARE(d->siconPath, QStringLiteral("sicon.png"));
+        QVERIFY(d->hotIconPath.isEmpty());
+        QVERIFY(d->sHotIconPath.isEmpty());
+    }
+
+    void switchSlides()
+    {
+        VelQSwitch plain(&host);
+        plain.setGeometry(0, 0, 100, 29);
+        auto* p = implOf<VelQSwitchImpl>(plain);
+        QCOMPARE(p->thumbPos, -1);
+        QVERIFY(!p->off);
+        QCOMPARE(p->leftText, QStringLiteral("On"));
+        QCOMPARE(p->rightText, QStringLiteral("Off"));
+        render(&plain);
+        QCOMPARE(p->thumbPos, 71);
+
+        const std::unique_ptr<QWidget> s = make(
+            "switch", &host, element(switchSkin, R"({"leftText": "On", "rightText": "Off"})"));
+        auto* d = static_cast<VelQSwitchImpl*>(skinOf(s.get()));
+        QImage image = paintedAlone(s.get());
+        QCOMPARE_PIXEL(image, 72, 14, pink);
+        QCOMPARE_PIXEL(image, 73, 2, cyan);
+        QCOMPARE_PIXEL(image, 97, 26, cyan);
+        QCOMPARE_PIXEL(image, 98, 14, pink);
+        QPair<int, int> label = columnsOf(image, red, 80);
+        QVERIFY2(label.first >= 2 && label.second < 27, QByteArray::number(label.second));
+        QVERIFY(!holds(image, green, 80));
+
+        QVariantAnimation* animation = d->animation;
+        QCOMPARE(animation->parent(), s.get());
+        // The switch takes the press instead of passing it to its parent.
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(50, 14), Qt::LeftButton, Qt::LeftButton,
+            Qt::NoModifier);
+        QCoreApplication::sendEvent(s.get(), &press);
+        QVERIFY(press.isAccepted());
+        QVERIFY(d->animating);
+        QCOMPARE(animation->state(), QAbstractAnimation::Running);
+        QCOMPARE(animation->startValue().toInt(), 71);
+        QCOMPARE(animation->endValue().toInt(), 0);
+        QCOMPARE(animation->duration(), 300);
+        QCOMPARE(d->state, int(Pressed));
+        animation->setCurrentTime(150);
+        QVERIFY(qAbs(d->thumbPos - 35) <= 1);
+        image = paintedAlone(s.get());
+        QCOMPARE_PIXEL(image, 2 + d->thumbPos, 14, cyan);
+        // The old label stays during the slide, and a second press changes nothing.
+        QVERIFY(holds(image, red, 80));
+        play(s.get(), QStringLiteral("rp"), QPoint(50, 14));
+        QCOMPARE(animation->startValue().toInt(), 71);
+        QCOMPARE(animation->currentTime(), 150);
+
+        animation->setCurrentTime(300);
+        QVERIFY(!d->animating);
+        QVERIFY(d->off);
+        QCOMPARE(d->thumbPos, 0);
+        play(s.get(), QStringLiteral("r"), QPoint(50, 14));
+        image = paintedAlone(s.get());
+        QCOMPARE_PIXEL(image, 2, 2, cyan);
+        QCOMPARE_PIXEL(image, 26, 26, cyan);
+        QCOMPARE_PIXEL(image, 28, 14, pink);
+        label = columnsOf(image, green, 80);
+        QVERIFY2(label.first >= 75 && label.second < 100, QByteArray::number(label.first));
+        QVERIFY(!holds(image, red, 80));
+        // And back.
+        play(s.get(), QStringLiteral("p"), QPoint(50, 14));
+        QCOMPARE(animation->startValue().toInt(), 0);
+        QCOMPARE(animation->endValue().toInt(), 71);
+        animation->setCurrentTime(300);
+        QVERIFY(!d->off);
+        QCOMPARE(d->thumbPos, 71);
+    }
+
+    void switchAttributes_data()
+    {
+        QTest::addColumn<QByteArray>("attr");
+        QTest::addColumn<QString>("left");
+        QTest::addColumn<QString>("right");
+        QTest::addColumn<QSize>("thumb");
+        QTest::addColumn<bool>("off");
+        const QString you = QString::fromUtf8("\xE4\xBD\xA0");
+        QTest::newRow("empty attr resets") << QByteArray("{}") << ""
+                                           << "" << QSize(25, 25) << false;
+        QTest::newRow("left only shows in both states")
+            << QByteArray(R"({"leftText": "Wi-Fi"})") << "Wi-Fi"
+            << "Wi-Fi" << QSize(25, 25) << false;
+        QTest::newRow("both") << QByteArray(R"({"leftText": "I", "rightText": "O"})") << "I"
+                              << "O" << QSize(25, 25) << false;
+        QTest::newRow("gbk") << QByteArray("{\"leftText\": \"\xC4\xE3\"}") << you << you
+                             << QSize(25, 25) << false;
+        QTest::newRow("thumb and off")
+            << QByteArray(R"({"thumbW": 30, "thumbH": 20, "on": 0})") << ""
+            << "" << QSize(30, 20) << true;
+        QTest::newRow("on as bool") << QByteArray(R"({"on": false})") << ""
+                                    << "" << QSize(25, 25) << true;
+        QTest::newRow("on true") << QByteArray(R"({"on": 5})") << ""
+                                 << "" << QSize(25, 25) << false;
+        QTest::newRow("wrong types")
+            << QByteArray(R"({"leftText": [], "thumbW": "3", "on": {}})") << ""
+            << "" << QSize(25, 25) << false;
+    }
+
+    void switchAttributes()
+    {
+        QFETCH(QByteArray, attr);
+        QFETCH(QString, left);
+        QFETCH(QString, right);
+        QFETCH(QSize, thumb);
+        QFETCH(bool, off);
+        auto s = built<VelQSwitch>(
+            &host, R"({"attr": {"thumbW": 9, "thumbH": 9, "leftText": "x", "rightText": "y"}})");
+        const ::Json::Value json = parsed(R"({"attr": )" + attr + "}");
+        s->loadAttributes(&json);
+        auto* d = implOf<VelQSwitchImpl>(*s);
+        QCOMPARE(d->leftText, left);
+        QCOMPARE(d->rightText, right);
+        QCOMPARE(d->thumbSize, thumb);
+        QCOMPARE(d->off, off);
+    }
+
+    void switchNumbers()
+    {
+        const std::unique_ptr<QWidget> s = make("switch", &host,
+            element(switchSkin, R"({"margin": 4, "speed": 120, "thumbW": 20, "thumbH": 21})"));
+        auto* d = static_cast<VelQSwitchImpl*>(skinOf(s.get()));
+        QImage image = paintedAlone(s.get());
+        QCOMPARE(d->thumbPos, 100 - 8 - 20);
+        QCOMPARE_PIXEL(image, 76, 4, cyan);
+        QCOMPARE_PIXEL(image, 95, 24, cyan);
+        QCOMPARE_PIXEL(image, 96, 24, pink);
+        QCOMPARE_PIXEL(image, 95, 25, pink);
+        play(s.get(), QStringLiteral("pr"), QPoint(50, 14));
+        QCOMPARE(d->animation->duration(), 120);
+        d->animation->setCurrentTime(120);
+        QVERIFY(d->off);
+        // Negative durations are not something an animation can run.
+        const ::Json::Value negative = parsed(R"({"attr": {"speed": -50}})");
+        dynamic_cast<IVelQControlBase*>(s.get())->loadAttributes(&negative);
+        play(s.get(), QStringLiteral("p"), QPoint(50, 14));
+        QCOMPARE(d->animation->duration(), 0);
+        QTRY_VERIFY(!d->animating);
+        QVERIFY(!d->off);
+
+        // The resting thumb follows the width and the description (whose thumb is 25 wide again),
+        // which wins over a slide.
+        s->setFixedWidth(150);
+        QCOMPARE_PIXEL(paintedAlone(s.get()), 127, 14, cyan);
+        QCOMPARE(d->thumbPos, 150 - 8 - 25);
+        const ::Json::Value offNow = parsed(R"({"attr": {"on": 0, "margin": 2, "speed": 300}})");
+        dynamic_cast<IVelQControlBase*>(s.get())->loadAttributes(&offNow);
+        QCOMPARE_PIXEL(paintedAlone(s.get()), 3, 14, cyan);
+        play(s.get(), QStringLiteral("p"), QPoint(50, 14));
+        d->animation->setCurrentTime(100);
+        const ::Json::Value onNow = parsed(R"({"attr": {"on": 1, "margin": 2}})");
+        dynamic_cast<IVelQControlBase*>(s.get())->loadAttributes(&onNow);
+        QVERIFY(!d->animating);
+        QVERIFY(!d->off);
+        QCOMPARE(d->animation->state(), QAbstractAnimation::Stopped);
+        paintedAlone(s.get());
+        QCOMPARE(d->thumbPos, 150 - 4 - 25);
+    }
+};
+
+QTEST_MAIN(tst_Buttons)
+#include "tst_buttons.moc"
