@@ -1,7 +1,12 @@
 #include "support/TestSupport.h"
 
 #include <VelQtLib.h>
+#include <controls/VelQLCDNumber_p.h>
+#include <controls/VelQProgressBar_p.h>
+#include <controls/VelQSlider_p.h>
 
+#include <QPainter>
+#include <QStyleOptionSlider>
 #include <QtTest>
 
 using namespace VelQtLib;
@@ -9,13 +14,73 @@ using namespace TestSupport;
 
 namespace {
 
-const QColor backdrop(255, 0, 255), face(0, 0, 255), fill(0, 255, 0);
+const QColor blue(0, 0, 255), cyan(0, 255, 255), yellow(255, 255, 0), red(255, 0, 0),
+    magenta(255, 0, 255), gray(128, 128, 128), green(0, 255, 0), panel(40, 40, 40),
+    none(0, 0, 0, 0);
+
+// Blue channel, cyan filled part, yellow thumb: red on hover, magenta pressed, gray disabled.
+const QByteArray sliderSkin = R"("style": [["blue", 0, 0], ["cyan", 0, 2], ["yellow", 0, 4],
+    ["red", 0, 5], ["magenta", 0, 6], ["gray", 0, 7]])";
+
+template<class W> std::unique_ptr<W> sized(QSize size, const QByteArray& json, QWidget* parent)
+{
+    auto w = built<W>(parent, json);
+    w->resize(size);
+    return w;
+}
+
+std::unique_ptr<VelQSlider> slider(QWidget* parent, QSize size, const QByteArray& attr = "{}")
+{
+    return sized<VelQSlider>(size, "{" + sliderSkin + R"(, "attr": )" + attr + "}", parent);
+}
+
+// A blue groove, a magenta chunk and yellow digits.
+std::unique_ptr<VelQProgressBar> progress(QSize size, const QByteArray& attr = "{}")
+{
+    return sized<VelQProgressBar>(size,
+        R"({"style": [["blue", 0, 0], ["magenta", 0, 2], ["digits", 0, 4]], "attr": )" + attr + "}",
+        nullptr);
+}
+
+QStyleOptionSlider optionOf(const QAbstractSlider& slider)
+{
+    QStyleOptionSlider option;
+    option.initFrom(&slider);
+    option.orientation = slider.orientation();
+    option.minimum = slider.minimum();
+    option.maximum = slider.maximum();
+    option.sliderPosition = slider.sliderPosition();
+    option.sliderValue = slider.value();
+    option.pageStep = slider.pageStep();
+    option.subControls = QStyle::SC_All;
+    // As QSlider does: a vertical slider has its minimum at the bottom; a scroll bar does not.
+    option.upsideDown
+        = slider.orientation() == Qt::Vertical && !qobject_cast<const QScrollBar*>(&slider);
+    return option;
+}
+
+// The box the colour covers in image.
+QRect extentOf(const QImage& image, QColor colour)
+{
+    const QPair<int, int> cols = columnsOf(image, colour, 3);
+    const QPair<int, int> rows = rowsOf(image, colour, 3);
+    return cols.first < 0 ? QRect()
+                          : QRect(QPoint(cols.first, rows.first), QPoint(cols.second, rows.second));
+}
+
+void wheel(QWidget* w, QPoint at)
+{
+    QWheelEvent event(QPointF(at), QPointF(w->mapToGlobal(at)), QPoint(), QPoint(0, 120),
+        Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(w, &event);
+}
 
 } // namespace
 
-// The value and text controls built from one description, as a window gets them.
 class tst_ValueControls : public QObject {
     Q_OBJECT
+
+    QWidget host;
 
 private slots:
     void initTestCase()
@@ -25,29 +90,40 @@ private slots:
         const QByteArray description = R"({"w": 400, "h": 300, "elements": [
             {"type": "qtscrollbar", "name": "bar"},
             {"type": "progressbar", "name": "progress", "x": 0, "y": 0, "w": 100, "h": 10,
-             "style": [["face", 0, 0], ["fill", 0, 2]], "attr": {"val": 50}},
+             "style": [["blue", 0, 0], ["green", 0, 2]], "attr": {"val": 50}},
             {"type": "slider", "name": "slider", "x": 0, "y": 20, "w": 100, "h": 20,
-             "style": [["face", 0, 0], ["fill", 0, 2], ["face", 0, 4]],
+             "style": [["blue", 0, 0], ["green", 0, 2], ["blue", 0, 4]],
              "attr": {"max": 100, "val": 100, "thumbW": 10, "thumbH": 4}},
             {"type": "dedit", "name": "edit", "x": 0, "y": 50, "w": 100, "h": 20,
-             "style": [["face", 0, 0]], "attr": {"text": "abc"}},
+             "style": [["blue", 0, 0]], "attr": {"text": "abc"}},
             {"type": "qttext", "name": "text", "x": 0, "y": 80, "w": 100, "h": 60,
-             "style": [["face", 0, 0]],
-             "child": [{"type": "scrollbar", "w": 6, "style": [["fill", 0, 0]]}]},
+             "style": [["blue", 0, 0]],
+             "child": [{"type": "scrollbar", "w": 6, "style": [["green", 0, 0]]}]},
             {"type": "spinbox", "name": "spin", "x": 0, "y": 150, "w": 60, "h": 20},
             {"type": "qtlcdnumber", "name": "lcd", "x": 0, "y": 180, "w": 80, "h": 30,
-             "style": [["face", 0, 0]], "attr": {"color": 65280, "text": "7"}}]})";
+             "style": [["blue", 0, 0]], "attr": {"color": 65280, "text": "7"}}]})";
         QVERIFY(loadAppPackage(QStringLiteral("values.data"),
-            {boxStyle("face", face), boxStyle("fill", fill)}, {{"values.json", description}}));
+            {boxStyle("blue", blue), boxStyle("cyan", cyan), boxStyle("yellow", yellow),
+                boxStyle("red", red), boxStyle("magenta", magenta), boxStyle("gray", gray),
+                boxStyle("green", green), boxStyle("panel", panel),
+                textStyle("digits", yellow, 14, R"("hor": 1)")},
+            {{"values.json", description}}));
+        host.resize(400, 300);
+        // A magenta backdrop, so that what a control leaves unpainted shows.
+        host.setAutoFillBackground(true);
+        QPalette palette = host.palette();
+        palette.setColor(QPalette::Window, magenta);
+        host.setPalette(palette);
     }
 
+    void cleanup() { host.hide(); }
+
+    // The controls built from one description, as a window gets them.
     void description()
     {
         VelQWindow window;
         window.setAutoFillBackground(true);
-        QPalette palette = window.palette();
-        palette.setColor(QPalette::Window, backdrop);
-        window.setPalette(palette);
+        window.setPalette(host.palette());
         QVERIFY(LoadWindow(&window, QStringLiteral("values")));
         const QList<QPair<QString, QByteArray>> expected
             = {{"progress", "VelQtLib::VelQProgressBar"}, {"slider", "VelQtLib::VelQSlider"},
@@ -60,20 +136,523 @@ private slots:
         }
         // A scroll bar is never built from a description.
         QVERIFY(!window.findChild<QWidget*>(QStringLiteral("bar")));
-
         QVERIFY(shown(&window));
         const QImage image = render(&window);
-        QCOMPARE_PIXEL(image, 25, 5, fill); // progress chunk
-        QCOMPARE_PIXEL(image, 75, 5, face); // progress groove
-        QCOMPARE_PIXEL(image, 50, 30, fill); // slider filled to the end
-        QCOMPARE_PIXEL(image, 95, 30, face); // thumb at the right end, 4 high in the middle
-        QCOMPARE_PIXEL(image, 95, 27, fill);
-        QCOMPARE_PIXEL(image, 98, 52, face); // line edit background
-        QCOMPARE_PIXEL(image, 50, 82, face); // text edit viewport
-        QCOMPARE_PIXEL(image, 40, 182, face); // LCD background
-        QCOMPARE_PIXEL(image, 58, 152, backdrop); // spin box: no frame, no arrows
+        QCOMPARE_PIXEL(image, 25, 5, green); // progress chunk
+        QCOMPARE_PIXEL(image, 75, 5, blue); // progress groove
+        QCOMPARE_PIXEL(image, 50, 30, green); // slider filled to the end
+        QCOMPARE_PIXEL(image, 95, 30, blue); // thumb at the right end, 4 high in the middle
+        QCOMPARE_PIXEL(image, 95, 27, green);
+        QCOMPARE_PIXEL(image, 98, 52, blue); // line edit background
+        QCOMPARE_PIXEL(image, 50, 82, blue); // text edit viewport
+        QCOMPARE_PIXEL(image, 40, 182, blue); // LCD background
+        QCOMPARE_PIXEL(image, 58, 152, magenta); // spin box: no frame, no arrows
         auto* text = window.findChild<VelQTextEdit*>(QStringLiteral("text"));
-        QCOMPARE(text->verticalScrollBar()->styleSheet(), scrollBarLongSheet(6, 6, 6));
+        QCOMPARE(text->verticalScrollBar()->sizeHint().width(), 6);
+    }
+
+    void initInstallsTheProxyStyle()
+    {
+        QCOMPARE(QApplication::style(), static_cast<QStyle*>(CScrollBarStyle::instance()));
+        VelQSlider plain;
+        QCOMPARE(plain.style(), static_cast<QStyle*>(CScrollBarStyle::instance()));
+    }
+
+    void sliderHandle_data()
+    {
+        QTest::addColumn<QByteArray>("attr");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QRect>("handle");
+        // Along the axis the handle is where QCommonStyle puts a thumb of that length.
+        QTest::newRow("default 20 square")
+            << QByteArray(R"({"max": 100, "val": 50})") << QSize(200, 30) << QRect(90, 5, 20, 20);
+        QTest::newRow("21 high, 10 high handle")
+            << QByteArray(R"({"thumbW": 16, "thumbH": 10, "max": 100, "val": 50})")
+            << QSize(216, 21) << QRect(100, 5, 16, 10);
+        QTest::newRow("handle taller than the slider")
+            << QByteArray(R"({"thumbW": 10, "thumbH": 30, "max": 100})") << QSize(110, 20)
+            << QRect(0, -5, 10, 30);
+        QTest::newRow("vertical centred across")
+            << QByteArray(R"({"isHor": false, "thumbW": 12, "thumbH": 8, "max": 10, "val": 10})")
+            << QSize(25, 108) << QRect(6, 0, 12, 8);
+    }
+
+    void sliderHandle()
+    {
+        QFETCH(QByteArray, attr);
+        QFETCH(QSize, size);
+        QFETCH(QRect, handle);
+        auto s = slider(&host, size, attr);
+        const QStyleOptionSlider option = optionOf(*s);
+        QCOMPARE(s->style()->subControlRect(
+                     QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, s.get()),
+            handle);
+        QCOMPARE(s->thumbRect(), handle);
+        QCOMPARE(s->style()->pixelMetric(QStyle::PM_SliderLength, &option, s.get()),
+            s->orientation() == Qt::Horizontal ? handle.width() : handle.height());
+        // The groove of a skinned slider is the whole widget, so that the channel pages.
+        QCOMPARE(s->style()->subControlRect(
+                     QStyle::CC_Slider, &option, QStyle::SC_SliderGroove, s.get()),
+            s->rect());
+    }
+
+    // Our controls get QCommonStyle's geometry (a skinned slider its skin's handle); a widget
+    // that is not ours gets the geometry of the platform style that paints it, and a handle it
+    // can press.
+    void geometryByOwner_data()
+    {
+        QTest::addColumn<QByteArray>("kind");
+        QTest::addColumn<bool>("ours");
+        QTest::newRow("slider") << QByteArray("slider") << false;
+        QTest::newRow("vertical slider") << QByteArray("vslider") << false;
+        QTest::newRow("scroll bar") << QByteArray("scrollbar") << false;
+        QTest::newRow("skinned slider") << QByteArray("skinned") << true;
+        QTest::newRow("skinned scroll bar") << QByteArray("skinnedbar") << true;
+    }
+
+    void geometryByOwner()
+    {
+        QFETCH(QByteArray, kind);
+        QFETCH(bool, ours);
+        QStyle* style = QApplication::style();
+        auto* common = static_cast<QCommonStyle*>(style);
+        QStyle* platform = static_cast<QProxyStyle*>(style)->baseStyle();
+        const bool bar = kind.endsWith("bar");
+        std::unique_ptr<QAbstractSlider> s;
+        if (kind == "skinned")
+            s = slider(&host, QSize(200, 21));
+        else if (kind == "skinnedbar")
+            s = std::make_unique<VelQScrollBar>(Qt::Vertical, &host);
+        else if (bar)
+            s = std::make_unique<QScrollBar>(Qt::Vertical, &host);
+        else
+            s = std::make_unique<QSlider>(kind == "slider" ? Qt::Horizontal : Qt::Vertical, &host);
+        if (kind != "skinned")
+            s->resize(bar                                ? QSize(16, 200)
+                    : s->orientation() == Qt::Horizontal ? QSize(200, 21)
+                                                         : QSize(21, 200));
+        s->setRange(0, 100);
+        s->setValue(30);
+        const QStyleOptionSlider option = optionOf(*s);
+        const QStyle::ComplexControl cc = bar ? QStyle::CC_ScrollBar : QStyle::CC_Slider;
+        const QStyle::SubControl handle
+            = bar ? QStyle::SC_ScrollBarSlider : QStyle::SC_SliderHandle;
+        for (QStyle::SubControl sc : bar
+                ? QList<QStyle::SubControl> {handle, QStyle::SC_ScrollBarAddLine}
+                : QList<QStyle::SubControl> {QStyle::SC_SliderGroove}) {
+            QCOMPARE(style->subControlRect(cc, &option, sc, s.get()),
+                ours ? common->QCommonStyle::subControlRect(cc, &option, sc, s.get())
+                     : platform->subControlRect(cc, &option, sc, s.get()));
+        }
+        QCOMPARE(style->pixelMetric(QStyle::PM_SliderLength, &option, s.get()),
+            kind == "skinned" ? 20
+                              : platform->pixelMetric(QStyle::PM_SliderLength, &option, s.get()));
+        const QRect grip = style->subControlRect(cc, &option, handle, s.get());
+        QVERIFY(grip.width() > 2 && grip.height() > 2);
+        QSignalSpy pressed(s.get(), &QAbstractSlider::sliderPressed);
+        QTest::mousePress(s.get(), Qt::LeftButton, Qt::NoModifier, grip.center());
+        QVERIFY(s->isSliderDown());
+        QTest::mouseRelease(s.get(), Qt::LeftButton, Qt::NoModifier, grip.center());
+        QCOMPARE(pressed.count(), 1);
+        QCOMPARE(s->value(), 30);
+    }
+
+    void geometryOfOtherWidgets()
+    {
+        QStyle* style = QApplication::style();
+        auto* common = static_cast<QCommonStyle*>(style);
+        QStyle* platform = static_cast<QProxyStyle*>(style)->baseStyle();
+        QStyleOptionSlider option;
+        QCOMPARE(style->pixelMetric(QStyle::PM_SliderLength, &option, nullptr),
+            platform->pixelMetric(QStyle::PM_SliderLength, &option, nullptr));
+        QSpinBox spin(&host);
+        VelQSpinBox skinnedSpin(&host);
+        for (QSpinBox* box : {&spin, static_cast<QSpinBox*>(&skinnedSpin)}) {
+            box->setGeometry(0, 0, 80, 24);
+            QStyleOptionSpinBox o;
+            o.initFrom(box);
+            o.subControls = QStyle::SC_All;
+            const auto up = QStyle::SC_SpinBoxUp;
+            QCOMPARE(style->subControlRect(QStyle::CC_SpinBox, &o, up, box),
+                box == &spin
+                    ? platform->subControlRect(QStyle::CC_SpinBox, &o, up, box)
+                    : common->QCommonStyle::subControlRect(QStyle::CC_SpinBox, &o, up, box));
+        }
+        QPushButton plain(&host);
+        VelQPushButton ours(&host);
+        QStyleOptionButton button;
+        button.initFrom(&plain);
+        button.rect = QRect(0, 0, 80, 30);
+        const auto focus = QStyle::SE_PushButtonFocusRect;
+        QCOMPARE(style->subElementRect(focus, &button, &plain),
+            platform->subElementRect(focus, &button, &plain));
+        QCOMPARE(style->subElementRect(focus, &button, &ours),
+            common->QCommonStyle::subElementRect(focus, &button, &ours));
+    }
+
+    void sliderPainting_data()
+    {
+        QTest::addColumn<QByteArray>("attr");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QRect>("channel");
+        QTest::addColumn<QRect>("filled");
+        QTest::newRow("default horizontal at 50")
+            << QByteArray(R"({"max": 100, "val": 50})") << QSize(200, 30) << QRect(0, 10, 200, 10)
+            << QRect(0, 10, 100, 10);
+        QTest::newRow("fraction is value over range")
+            << QByteArray(R"({"min": 50, "max": 150, "val": 75, "thumbW": 2})") << QSize(200, 30)
+            << QRect(0, 10, 200, 10) << QRect(0, 10, 150, 10);
+        QTest::newRow("equal bounds divide by 100")
+            << QByteArray(R"({"min": 50, "max": 50, "val": 50, "thumbW": 2})") << QSize(200, 30)
+            << QRect(0, 10, 200, 10) << QRect(0, 10, 100, 10);
+        // The filled part ends one row above the bottom edge.
+        QTest::newRow("vertical grows from the bottom")
+            << QByteArray(R"({"isHor": false, "max": 100, "val": 25, "channelSize": 6})")
+            << QSize(30, 200) << QRect(12, 0, 6, 200) << QRect(12, 149, 6, 50);
+    }
+
+    void sliderPainting()
+    {
+        QFETCH(QByteArray, attr);
+        QFETCH(QSize, size);
+        QFETCH(QRect, channel);
+        QFETCH(QRect, filled);
+        auto s = slider(&host, size, attr);
+        const QImage image = paintedAlone(s.get());
+        const QRect thumb = s->thumbRect();
+        for (int y = 0; y < size.height(); ++y) {
+            for (int x = 0; x < size.width(); ++x) {
+                const QColor expected = thumb.contains(x, y) ? yellow
+                    : filled.contains(x, y)                  ? cyan
+                    : channel.contains(x, y)                 ? blue
+                                                             : none;
+                if (!near(image.pixel(x, y), expected))
+                    QCOMPARE_PIXEL(image, x, y, expected);
+            }
+        }
+    }
+
+    void sliderAttributes()
+    {
+        auto s = slider(&host, QSize(30, 200), R"({"isHor": false, "max": 10, "val": 7})");
+        QCOMPARE(s->orientation(), Qt::Vertical);
+        QCOMPARE(s->value(), 7);
+        // Every description sets the orientation and the position anew.
+        const ::Json::Value noVal = parsed(R"({"attr": {"min": 2}})");
+        s->loadAttributes(&noVal);
+        QCOMPARE(s->orientation(), Qt::Horizontal);
+        QCOMPARE(s->minimum(), 2);
+        QCOMPARE(s->maximum(), 10);
+        QCOMPARE(s->value(), 2);
+        const ::Json::Value noAttr = parsed(R"({"style": []})");
+        s->setValue(9);
+        s->loadAttributes(&noAttr);
+        QCOMPARE(s->value(), 9);
+        const ::Json::Value zero = parsed(R"({"attr": {"min": -5, "max": 5}})");
+        s->loadAttributes(&zero);
+        QCOMPARE(s->value(), 0);
+        const ::Json::Value bad = parsed(R"({"attr": {"isHor": "no", "thumbW": "wide",
+            "thumbH": [], "min": {}, "max": 1e300, "val": "3"}})");
+        s->loadAttributes(&bad);
+        auto* d = implOf<VelQSliderImpl>(*s);
+        QCOMPARE(s->orientation(), Qt::Horizontal);
+        QCOMPARE(d->thumbW, 20);
+        QCOMPARE(d->thumbH, 20);
+        QCOMPARE(s->value(), 0);
+        s->setRange(INT_MIN, INT_MAX);
+        s->setValue(INT_MAX);
+        paintedAlone(s.get());
+    }
+
+    void sliderThumbStates_data()
+    {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<int>("state");
+        QTest::addColumn<QColor>("thumb");
+        // e: enter away from the thumb, t: move onto it, a: move away, p: press on it,
+        // c: click the channel, r: release on it, o: release away, l: leave, d: disable,
+        // u: enable.
+        QTest::newRow("enter away") << "e" << int(Normal) << yellow;
+        QTest::newRow("onto the thumb") << "et" << int(Hover) << red;
+        QTest::newRow("off the thumb again") << "eta" << int(Normal) << yellow;
+        QTest::newRow("leave") << "etl" << int(Normal) << yellow;
+        QTest::newRow("press the thumb") << "etp" << int(Pressed) << magenta;
+        QTest::newRow("drag away keeps pressed") << "etpa" << int(Pressed) << magenta;
+        QTest::newRow("release away") << "etpao" << int(Normal) << yellow;
+        QTest::newRow("release on it") << "etpr" << int(Hover) << red;
+        QTest::newRow("click the channel") << "ec" << int(Normal) << yellow;
+        QTest::newRow("disabled") << "d" << int(Disabled) << gray;
+        QTest::newRow("enabled again") << "du" << int(Normal) << yellow;
+    }
+
+    void sliderThumbStates()
+    {
+        QFETCH(QString, steps);
+        QFETCH(int, state);
+        QFETCH(QColor, thumb);
+        auto s = slider(&host, QSize(300, 30), R"({"max": 100, "val": 50})");
+        QVERIFY(shown(&host));
+        const QPoint onThumb = s->thumbRect().center();
+        const QPoint channel(10, 15);
+        const QPoint away(onThumb.x(), 1);
+        const int before = s->value();
+        const auto send = [&](QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
+            sendMouse(s.get(), type, at, type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+                buttons);
+        };
+        for (const QChar step : steps) {
+            switch (step.toLatin1()) {
+            case 'e':
+                sendEnter(s.get());
+                QVERIFY(s->hasMouseTracking());
+                send(QEvent::MouseMove, channel, Qt::NoButton);
+                break;
+            case 't':
+                send(QEvent::MouseMove, onThumb, Qt::NoButton);
+                break;
+            case 'a':
+                send(QEvent::MouseMove, away, s->isSliderDown() ? Qt::LeftButton : Qt::NoButton);
+                break;
+            case 'p':
+                send(QEvent::MouseButtonPress, onThumb, Qt::LeftButton);
+                break;
+            case 'c':
+                send(QEvent::MouseButtonPress, channel, Qt::LeftButton);
+                send(QEvent::MouseButtonRelease, channel, Qt::NoButton);
+                QCOMPARE(s->value(), before - s->pageStep());
+                break;
+            case 'r':
+                send(QEvent::MouseButtonRelease, s->thumbRect().center(), Qt::NoButton);
+                break;
+            case 'o':
+                send(QEvent::MouseButtonRelease, away, Qt::NoButton);
+                break;
+            case 'l':
+                sendLeave(s.get());
+                QVERIFY(!s->hasMouseTracking());
+                break;
+            default:
+                play(s.get(), step, QPoint());
+            }
+        }
+        const QImage image = paintedAlone(s.get());
+        QCOMPARE(s->impl()->state, state);
+        QCOMPARE_PIXEL(image, s->thumbRect().center().x(), 15, thumb);
+    }
+
+    void sliderDragKeysAndWheel()
+    {
+        // A thumb much wider than the platform's handle: only the style's help makes Qt drag it.
+        auto s = slider(&host, QSize(240, 30), R"({"thumbW": 40, "max": 100, "val": 0})");
+        QVERIFY(shown(&host));
+        QCOMPARE(s->thumbRect(), QRect(0, 5, 40, 20));
+        QWindow* window = host.windowHandle();
+        const QPoint grip = s->mapTo(&host, QPoint(35, 15));
+        QTest::mousePress(window, Qt::LeftButton, Qt::NoModifier, grip);
+        QVERIFY(s->isSliderDown());
+        QCOMPARE(s->impl()->state, int(Pressed));
+        QTest::mouseMove(window, grip + QPoint(100, 0));
+        QCOMPARE(s->value(), 50);
+        QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, grip + QPoint(100, 0));
+        QCOMPARE(s->value(), 50);
+        QCOMPARE(s->thumbRect(), QRect(100, 5, 40, 20));
+        QCOMPARE(s->impl()->state, int(Hover));
+        s->setFocus();
+        QTest::keyClick(s.get(), Qt::Key_Right);
+        QCOMPARE(s->value(), 51);
+        QTest::keyClick(s.get(), Qt::Key_PageDown);
+        QCOMPARE(s->value(), 41);
+        wheel(s.get(), QPoint(100, 15));
+        QCOMPARE(s->value(), 44);
+    }
+
+    void progressChunkAndText_data()
+    {
+        QTest::addColumn<int>("value");
+        QTest::addColumn<QRect>("chunk");
+        QTest::newRow("0%") << 0 << QRect();
+        QTest::newRow("45%") << 45 << QRect(0, 0, 90, 24);
+        QTest::newRow("100%") << 100 << QRect(0, 0, 200, 24);
+    }
+
+    void progressChunkAndText()
+    {
+        QFETCH(int, value);
+        QFETCH(QRect, chunk);
+        auto bar = progress(
+            QSize(200, 24), R"({"showText": true, "val": )" + QByteArray::number(value) + "}");
+        QCOMPARE(bar->value(), value);
+        const QImage image = paintedAlone(bar.get());
+        // Groove, chunk, then the value text centred in the digits style.
+        QImage expected(200, 24, QImage::Format_ARGB32);
+        expected.fill(blue);
+        {
+            QPainter p(&expected);
+            p.fillRect(chunk, magenta);
+            TextStyle digits;
+            CThemeManager::instance().getTextStyle(QStringLiteral("digits"), digits);
+            VelQControlBaseImpl::drawStyledText(
+                &p, QString::number(value) + QLatin1Char('%'), digits, QRect(0, 0, 200, 24), true);
+        }
+        QCOMPARE(image, expected);
+        QVERIFY(countNear(image, yellow, 40, QRect(80, 0, 40, 24)) > 10);
+    }
+
+    void progressChunk_data()
+    {
+        QTest::addColumn<QByteArray>("setup");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QRect>("chunk");
+        QTest::newRow("half of 200")
+            << QByteArray("0 100 50 h") << QSize(200, 10) << QRect(0, 0, 100, 10);
+        QTest::newRow("vertical from the bottom")
+            << QByteArray("0 100 25 v") << QSize(30, 100) << QRect(0, 75, 30, 25);
+        QTest::newRow("fraction is value over range")
+            << QByteArray("50 150 100 h") << QSize(200, 10) << QRect(0, 0, 200, 10);
+        QTest::newRow("truncated toward zero")
+            << QByteArray("0 3 1 h") << QSize(100, 10) << QRect(0, 0, 33, 10);
+        QTest::newRow("empty range shows no chunk")
+            << QByteArray("0 0 0 h") << QSize(100, 10) << QRect();
+        QTest::newRow("extreme range does not overflow")
+            << QByteArray("2147483646 2147483647 2147483647 h") << QSize(100, 10)
+            << QRect(0, 0, 100, 10);
+    }
+
+    void progressChunk()
+    {
+        QFETCH(QByteArray, setup);
+        QFETCH(QSize, size);
+        QFETCH(QRect, chunk);
+        const QList<QByteArray> f = setup.split(' ');
+        auto bar = progress(size);
+        bar->setOrientation(f[3] == "h" ? Qt::Horizontal : Qt::Vertical);
+        bar->resize(size);
+        bar->setRange(f[0].toInt(), f[1].toInt());
+        bar->setValue(f[2].toInt());
+        QCOMPARE(extentOf(paintedAlone(bar.get()), magenta), chunk);
+    }
+
+    void progressAttributesAndStates()
+    {
+        auto bar = progress(QSize(100, 10), R"({"showText": true, "val": 30})");
+        auto* d = implOf<VelQProgressBarImpl>(*bar);
+        QVERIFY(d->showText);
+        QCOMPARE(bar->value(), 30);
+        // Absent or unreadable keys leave the fields alone.
+        for (const char* attr :
+            {R"({"attr": {}})", R"({"attr": {"showText": "no", "val": [5]}})"}) {
+            const ::Json::Value json = parsed(attr);
+            bar->loadAttributes(&json);
+            QVERIFY(d->showText);
+            QCOMPARE(bar->value(), 30);
+        }
+        // The same look in every state.
+        const QImage normal = paintedAlone(bar.get());
+        play(bar.get(), QStringLiteral("ep"), QPoint(5, 5));
+        QCOMPARE(paintedAlone(bar.get()), normal);
+        bar->setEnabled(false);
+        QCOMPARE(paintedAlone(bar.get()), normal);
+        QCOMPARE(bar->impl()->state, int(Pressed));
+        // Slots other than 0, 2 and 4 are skipped.
+        const ::Json::Value other = parsed(R"({"style": [["magenta", 0, 1], ["magenta", 0, 3]]})");
+        bar->loadAttributes(&other);
+        QCOMPARE_PIXEL(paintedAlone(bar.get()), 90, 5, blue);
+        bar->setRange(INT_MIN, INT_MAX);
+        bar->setValue(INT_MAX);
+        paintedAlone(bar.get());
+        // Without a skin: white boxes and no text.
+        VelQProgressBar plain;
+        plain.resize(100, 10);
+        plain.setValue(50);
+        QVERIFY(!implOf<VelQProgressBarImpl>(plain)->showText);
+        QCOMPARE_PIXEL(paintedAlone(&plain), 10, 5, QColor(Qt::white));
+        QCOMPARE_PIXEL(paintedAlone(&plain), 90, 5, QColor(Qt::white));
+    }
+
+    void lcdDigits_data()
+    {
+        QTest::addColumn<QByteArray>("color");
+        QTest::addColumn<QColor>("digits");
+        QTest::newRow("green") << QByteArray("65280") << QColor(0, 255, 0);
+        QTest::newRow("alpha ignored") << QByteArray("16776960") << QColor(255, 255, 0);
+        QTest::newRow("opaque blue beyond int") << QByteArray("4278190335") << QColor(0, 0, 255);
+        QTest::newRow("negative reads as its bits")
+            << QByteArray("-16711681") << QColor(0, 255, 255);
+    }
+
+    void lcdDigits()
+    {
+        QFETCH(QByteArray, color);
+        QFETCH(QColor, digits);
+        auto number = sized<VelQLCDNumber>(QSize(120, 40),
+            R"({"style": [["panel", 0, 0], ["panel", 0, 1]], "attr": {"digitCount": 3, "color": )"
+                + color + R"(, "text": "88"}})",
+            nullptr);
+        QCOMPARE(implOf<VelQLCDNumberImpl>(*number)->color, digits);
+        QCOMPARE(number->digitCount(), 3);
+        const QImage image = render(number.get());
+        QVERIFY(countNear(image, digits, 30) > 50);
+        QVERIFY(countNear(image, panel, 30) > 1000);
+        // The digits keep their colour while the window is inactive (as it is here), but not
+        // when the number is disabled.
+        const QPalette palette = number->palette();
+        QCOMPARE(palette.brush(QPalette::Active, QPalette::WindowText).color(), digits);
+        QCOMPARE(palette.brush(QPalette::Inactive, QPalette::WindowText).color(), digits);
+        QVERIFY(palette.brush(QPalette::Disabled, QPalette::WindowText).color() != digits);
+    }
+
+    void lcdText()
+    {
+        // No frame: the face reaches every edge.
+        VelQLCDNumber bare(&host);
+        bare.setGeometry(0, 0, 120, 40);
+        const QImage image = render(&host);
+        for (const QPoint p : {QPoint(0, 0), QPoint(119, 39), QPoint(60, 0), QPoint(2, 20)})
+            QCOMPARE_PIXEL(image, p.x(), p.y(), QColor(Qt::white));
+        auto number
+            = sized<VelQLCDNumber>(QSize(120, 40), R"({"attr": {"text": "12.5"}})", nullptr);
+        QCOMPARE(number->value(), 12.5);
+        auto word = sized<VelQLCDNumber>(QSize(120, 40), R"({"attr": {"text": "A-b"}})", nullptr);
+        QCOMPARE(word->value(), 0.0);
+        // Without a colour the digits take the invalid colour's brush.
+        QVERIFY(!implOf<VelQLCDNumberImpl>(*word)->color.isValid());
+        render(word.get());
+        QVERIFY(!word->palette().brush(QPalette::Active, QPalette::WindowText).color().isValid());
+        auto bad = sized<VelQLCDNumber>(QSize(120, 40),
+            R"({"attr": {"digitCount": "many", "color": "red", "text": 7}})", nullptr);
+        QCOMPARE(bad->digitCount(), 5);
+        QVERIFY(!implOf<VelQLCDNumberImpl>(*bad)->color.isValid());
+    }
+
+    void spinBox()
+    {
+        const ::Json::Value root = parsed(
+            R"({"elements": [{"type": "spinbox", "name": "spin", "x": 10, "y": 10, "w": 120, "h": 30}]})");
+        LoadElements(&root, &host);
+        std::unique_ptr<VelQSpinBox> spin(host.findChild<VelQSpinBox*>(QStringLiteral("spin")));
+        QVERIFY(spin);
+        spin->setValue(88);
+        const QImage image = render(&host);
+        // No frame and no arrow buttons: the backdrop shows everywhere but under the digits.
+        const int other = 120 * 30 - countNear(image, magenta, 10, QRect(10, 10, 120, 30));
+        QVERIFY2(other > 10 && other < 300, QByteArray::number(other));
+        for (int y = 10; y < 40; ++y) {
+            QCOMPARE_PIXEL(image, 10, y, magenta);
+            QCOMPARE_PIXEL(image, 129, y, magenta);
+            QCOMPARE_PIXEL(image, 110, y, magenta);
+        }
+        // Qt's behaviour stays; the skin's state takes no part in the mouse.
+        giveFocus(&host, spin.get());
+        QTest::keyClick(spin.get(), Qt::Key_Up);
+        QCOMPARE(spin->value(), 89);
+        QTest::keyClick(spin.get(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(spin.get(), QStringLiteral("42"));
+        QCOMPARE(spin->value(), 42);
+        wheel(spin.get(), QPoint(50, 15));
+        QCOMPARE(spin->value(), 43);
+        play(spin.get(), QStringLiteral("ep"), QPoint(50, 15));
+        QCOMPARE(spin->impl()->state, int(Normal));
+        play(spin.get(), QStringLiteral("r"), QPoint(50, 15));
     }
 };
 
