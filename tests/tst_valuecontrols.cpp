@@ -138,44 +138,6 @@ private slots:
         QCOMPARE(text->verticalScrollBar()->sizeHint().width(), 6);
     }
 
-    void sliderHandle_data()
-    {
-        QTest::addColumn<QByteArray>("attr");
-        QTest::addColumn<QSize>("size");
-        QTest::addColumn<QRect>("handle");
-        // Along the axis the handle is where QCommonStyle puts a thumb of that length.
-        QTest::newRow("default 20 square")
-            << QByteArray(R"({"max": 100, "val": 50})") << QSize(200, 30) << QRect(90, 5, 20, 20);
-        QTest::newRow("21 high, 10 high handle")
-            << QByteArray(R"({"thumbW": 16, "thumbH": 10, "max": 100, "val": 50})")
-            << QSize(216, 21) << QRect(100, 5, 16, 10);
-        QTest::newRow("handle taller than the slider")
-            << QByteArray(R"({"thumbW": 10, "thumbH": 30, "max": 100})") << QSize(110, 20)
-            << QRect(0, -5, 10, 30);
-        QTest::newRow("vertical centred across")
-            << QByteArray(R"({"isHor": false, "thumbW": 12, "thumbH": 8, "max": 10, "val": 10})")
-            << QSize(25, 108) << QRect(6, 0, 12, 8);
-    }
-
-    void sliderHandle()
-    {
-        QFETCH(QByteArray, attr);
-        QFETCH(QSize, size);
-        QFETCH(QRect, handle);
-        auto s = slider(&host, size, attr);
-        const QStyleOptionSlider option = optionOf(*s);
-        QCOMPARE(s->style()->subControlRect(
-                     QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, s.get()),
-            handle);
-        QCOMPARE(s->thumbRect(), handle);
-        QCOMPARE(s->style()->pixelMetric(QStyle::PM_SliderLength, &option, s.get()),
-            s->orientation() == Qt::Horizontal ? handle.width() : handle.height());
-        // The groove of a skinned slider is the whole widget, so that the channel pages.
-        QCOMPARE(s->style()->subControlRect(
-                     QStyle::CC_Slider, &option, QStyle::SC_SliderGroove, s.get()),
-            s->rect());
-    }
-
     // Our controls get QCommonStyle's geometry (a skinned slider its skin's handle); a widget
     // that is not ours gets the geometry of the platform style that paints it, and a handle it
     // can press.
@@ -272,77 +234,88 @@ private slots:
             common->QCommonStyle::subElementRect(focus, &button, &ours));
     }
 
-    // Each row sets min, max, value and orientation through Qt's API; what the thumb does not cover
-    // is the channel (or the whole bar), the filled part and nothing else.
+    // Each row sets min, max, value and orientation through Qt's API; the thumb (where
+    // QCommonStyle puts a handle of that length along the axis) covers the filled part, which
+    // covers the channel (the whole bar), and nothing else is painted.
     void fills_data()
     {
-        QTest::addColumn<QByteArray>("kind");
         QTest::addColumn<QByteArray>("attr");
         QTest::addColumn<QByteArray>("setup");
         QTest::addColumn<QSize>("size");
         QTest::addColumn<QRect>("channel");
         QTest::addColumn<QRect>("filled");
+        QTest::addColumn<QRect>("thumb");
+        const auto row = [](const char* name, const QByteArray& attr, const QByteArray& setup,
+                             QSize size, QRect channel, QRect filled, QRect thumb = QRect()) {
+            QTest::newRow(name) << attr << setup << size << channel << filled << thumb;
+        };
         const QByteArray thin = R"({"thumbW": 2})";
-        QTest::newRow("slider at 50")
-            << QByteArray("slider") << QByteArray("{}") << QByteArray("0 100 50 h")
-            << QSize(200, 30) << QRect(0, 10, 200, 10) << QRect(0, 10, 100, 10);
-        QTest::newRow("slider fraction is value over range")
-            << QByteArray("slider") << thin << QByteArray("50 150 75 h") << QSize(200, 30)
-            << QRect(0, 10, 200, 10) << QRect(0, 10, 150, 10);
-        QTest::newRow("slider equal bounds divide by 100")
-            << QByteArray("slider") << thin << QByteArray("50 50 50 h") << QSize(200, 30)
-            << QRect(0, 10, 200, 10) << QRect(0, 10, 100, 10);
+        row("slider at 50, default 20 square thumb", "{}", "0 100 50 h", {200, 30},
+            {0, 10, 200, 10}, {0, 10, 100, 10}, {90, 5, 20, 20});
+        row("slider fraction is value over range", thin, "50 150 75 h", {200, 30}, {0, 10, 200, 10},
+            {0, 10, 150, 10}, {50, 5, 2, 20});
+        row("slider equal bounds divide by 100", thin, "50 50 50 h", {200, 30}, {0, 10, 200, 10},
+            {0, 10, 100, 10}, {0, 5, 2, 20});
+        row("slider 21 high, 10 high thumb", R"({"thumbW": 16, "thumbH": 10})", "0 100 50 h",
+            {216, 21}, {0, 5, 216, 10}, {0, 5, 108, 10}, {100, 5, 16, 10});
+        row("slider thumb taller than the slider", R"({"thumbW": 10, "thumbH": 30})", "0 100 0 h",
+            {110, 20}, {0, 5, 110, 10}, {}, {0, -5, 10, 30});
         // The filled part ends one row above the bottom edge.
-        QTest::newRow("slider vertical grows from the bottom")
-            << QByteArray("slider") << QByteArray(R"({"isHor": false, "channelSize": 6})")
-            << QByteArray("0 100 25 v") << QSize(30, 200) << QRect(12, 0, 6, 200)
-            << QRect(12, 149, 6, 50);
-        QTest::newRow("progress half of 200")
-            << QByteArray("progress") << QByteArray("{}") << QByteArray("0 100 50 h")
-            << QSize(200, 10) << QRect(0, 0, 200, 10) << QRect(0, 0, 100, 10);
-        QTest::newRow("progress vertical from the bottom")
-            << QByteArray("progress") << QByteArray("{}") << QByteArray("0 100 25 v")
-            << QSize(30, 100) << QRect(0, 0, 30, 100) << QRect(0, 75, 30, 25);
-        QTest::newRow("progress fraction is value over range")
-            << QByteArray("progress") << QByteArray("{}") << QByteArray("50 150 100 h")
-            << QSize(200, 10) << QRect(0, 0, 200, 10) << QRect(0, 0, 200, 10);
-        QTest::newRow("progress truncated toward zero")
-            << QByteArray("progress") << QByteArray("{}") << QByteArray("0 3 1 h") << QSize(100, 10)
-            << QRect(0, 0, 100, 10) << QRect(0, 0, 33, 10);
-        QTest::newRow("progress empty range shows no chunk")
-            << QByteArray("progress") << QByteArray("{}") << QByteArray("0 0 0 h") << QSize(100, 10)
-            << QRect(0, 0, 100, 10) << QRect();
-        QTest::newRow("progress extreme range does not overflow")
-            << QByteArray("progress") << QByteArray("{}")
-            << QByteArray("2147483646 2147483647 2147483647 h") << QSize(100, 10)
-            << QRect(0, 0, 100, 10) << QRect(0, 0, 100, 10);
+        row("slider vertical grows from the bottom", R"({"isHor": false, "channelSize": 6})",
+            "0 100 25 v", {30, 200}, {12, 0, 6, 200}, {12, 149, 6, 50}, {5, 135, 20, 20});
+        row("slider vertical thumb centred across",
+            R"({"isHor": false, "thumbW": 12, "thumbH": 8})", "0 10 10 v", {25, 108},
+            {7, 0, 10, 108}, {7, -1, 10, 108}, {6, 0, 12, 8});
+        row("progress half of 200", "{}", "0 100 50 h", {200, 10}, {0, 0, 200, 10},
+            {0, 0, 100, 10});
+        row("progress vertical from the bottom", "{}", "0 100 25 v", {30, 100}, {0, 0, 30, 100},
+            {0, 75, 30, 25});
+        row("progress fraction is value over range", "{}", "50 150 100 h", {200, 10},
+            {0, 0, 200, 10}, {0, 0, 200, 10});
+        row("progress truncated toward zero", "{}", "0 3 1 h", {100, 10}, {0, 0, 100, 10},
+            {0, 0, 33, 10});
+        row("progress empty range shows no chunk", "{}", "0 0 0 h", {100, 10}, {0, 0, 100, 10}, {});
+        row("progress extreme range does not overflow", "{}", "2147483646 2147483647 2147483647 h",
+            {100, 10}, {0, 0, 100, 10}, {0, 0, 100, 10});
     }
 
     void fills()
     {
-        QFETCH(QByteArray, kind);
         QFETCH(QByteArray, attr);
         QFETCH(QByteArray, setup);
         QFETCH(QSize, size);
         QFETCH(QRect, channel);
         QFETCH(QRect, filled);
+        QFETCH(QRect, thumb);
         const QList<QByteArray> f = setup.split(' ');
         std::unique_ptr<QWidget> w;
-        QRect thumb;
-        if (kind == "slider") {
+        if (QByteArray(QTest::currentDataTag()).startsWith("slider")) {
             auto s = slider(&host, size, attr);
-            s->setOrientation(f[3] == "h" ? Qt::Horizontal : Qt::Vertical);
+            w.reset(s.release());
+        } else {
+            w = progress(size);
+        }
+        const auto orientation = f[3] == "h" ? Qt::Horizontal : Qt::Vertical;
+        if (auto* s = qobject_cast<VelQSlider*>(w.get())) {
+            s->setOrientation(orientation);
             s->setRange(f[0].toInt(), f[1].toInt());
             s->setValue(f[2].toInt());
-            thumb = s->thumbRect();
-            w = std::move(s);
+            const QStyleOptionSlider option = optionOf(*s);
+            QStyle* style = s->style();
+            QCOMPARE(s->thumbRect(), thumb);
+            QCOMPARE(style->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, s),
+                thumb);
+            QCOMPARE(style->pixelMetric(QStyle::PM_SliderLength, &option, s),
+                orientation == Qt::Horizontal ? thumb.width() : thumb.height());
+            // The groove is the whole widget, so that the channel pages.
+            QCOMPARE(style->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderGroove, s),
+                s->rect());
         } else {
-            auto bar = progress(size);
-            bar->setOrientation(f[3] == "h" ? Qt::Horizontal : Qt::Vertical);
+            auto* bar = static_cast<VelQProgressBar*>(w.get());
+            bar->setOrientation(orientation);
             bar->resize(size);
             bar->setRange(f[0].toInt(), f[1].toInt());
             bar->setValue(f[2].toInt());
-            w = std::move(bar);
         }
         const QImage image = paintedAlone(w.get());
         for (int y = 0; y < size.height(); ++y) {
