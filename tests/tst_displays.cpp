@@ -15,6 +15,7 @@ using namespace VelQtLib;
 using namespace TestSupport;
 
 Q_DECLARE_METATYPE(TextPosition)
+Q_DECLARE_METATYPE(QList<TestSupport::Pixel>)
 
 namespace {
 
@@ -50,12 +51,6 @@ QImage quarters(int w, int h)
                 x, y, y >= h / 2 ? (x >= w / 2 ? magenta : blue) : (x >= w / 2 ? green : red));
     }
     return image;
-}
-
-template<class W> void reload(W& w, const QByteArray& json)
-{
-    const ::Json::Value value = parsed(json);
-    w.loadAttributes(&value);
 }
 
 } // namespace
@@ -103,11 +98,10 @@ private slots:
             "{\"style\": [[\"big\", 0, 0], [\"small\", 0, 1]], \"attr\": {\"text\": "
             "\"\xC4\xE3\"}}");
         QCOMPARE(label.text(), QString::fromUtf8("\xE4\xBD\xA0"));
-        QCOMPARE(label.font().pixelSize(), 20);
-        QCOMPARE(label.font().weight(), int(QFont::Bold));
-        QVERIFY(label.font().italic());
-        QVERIFY(label.font().underline());
-        QCOMPARE(label.font().family(), QStringLiteral("DejaVu Sans"));
+        const QFont font = label.font();
+        QCOMPARE((QList<int> {font.pixelSize(), font.weight(), font.italic(), font.underline()}),
+            (QList<int> {20, QFont::Bold, true, true}));
+        QCOMPARE(font.family(), QStringLiteral("DejaVu Sans"));
         for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
             QCOMPARE(label.palette().color(group, QPalette::WindowText), red);
         QCOMPARE(label.alignment(), Qt::AlignRight | Qt::AlignTop);
@@ -239,10 +233,8 @@ private slots:
         QCOMPARE(d->document->defaultFont().family(), QStringLiteral("DejaVu Sans"));
         QCOMPARE(d->textStyle.color, red);
         QCOMPARE(picture->geometry(), QRect(10, 10, 180, 80));
-        const QImage image = paintedAlone(picture, true);
-        QCOMPARE_PIXEL(image, 70, 20, red);
-        QCOMPARE_PIXEL(image, 109, 59, magenta);
-        QCOMPARE_PIXEL(image, 110, 59, clear);
+        QCOMPARE_PIXELS(
+            paintedAlone(picture, true), {{70, 20, red}, {109, 59, magenta}, {110, 59, clear}});
     }
 
     void richLabelSelection()
@@ -351,47 +343,41 @@ private slots:
     void picture_data()
     {
         QTest::addColumn<QByteArray>("attr");
-        QTest::addColumn<QList<QPoint>>("points");
-        QTest::addColumn<QList<QColor>>("colours");
+        QTest::addColumn<QList<Pixel>>("pixels");
         QTest::newRow("centred unscaled")
             << QByteArray(R"({"path": "small.png", "fill": false})")
-            << QList<QPoint> {{30, 10}, {49, 29}, {50, 30}, {69, 49}, {29, 10}, {30, 9}, {70, 49},
-                   {69, 50}}
-            << QList<QColor> {red, red, magenta, magenta, clear, clear, clear, clear};
+            << QList<Pixel> {{30, 10, red}, {49, 29, red}, {50, 30, magenta}, {69, 49, magenta},
+                   {29, 10, clear}, {30, 9, clear}, {70, 49, clear}, {69, 50, clear}};
         QTest::newRow("larger than the widget is cut")
             << QByteArray(R"({"path": "big.png", "fill": false})")
-            << QList<QPoint> {{0, 0}, {49, 29}, {50, 30}, {99, 59}, {50, 29}, {49, 30}}
-            << QList<QColor> {red, red, magenta, magenta, green, blue};
+            << QList<Pixel> {{0, 0, red}, {49, 29, red}, {50, 30, magenta}, {99, 59, magenta},
+                   {50, 29, green}, {49, 30, blue}};
         QTest::newRow("stretched by default")
             << QByteArray(R"({"path": "small.png"})")
-            << QList<QPoint> {{0, 0}, {47, 27}, {52, 32}, {99, 59}, {99, 0}, {0, 59}}
-            << QList<QColor> {red, red, magenta, magenta, green, blue};
+            << QList<Pixel> {{0, 0, red}, {47, 27, red}, {52, 32, magenta}, {99, 59, magenta},
+                   {99, 0, green}, {0, 59, blue}};
         QTest::newRow("stretched when fill is true")
             << QByteArray(R"({"path": "big.png", "fill": true})")
-            << QList<QPoint> {{0, 0}, {47, 27}, {52, 32}, {99, 59}}
-            << QList<QColor> {red, red, magenta, magenta};
+            << QList<Pixel> {{0, 0, red}, {47, 27, red}, {52, 32, magenta}, {99, 59, magenta}};
         QTest::newRow("theme package entry")
             << QByteArray(R"({"path": "Images\\Themed.png", "fill": false})")
-            << QList<QPoint> {{46, 26}, {53, 33}, {45, 26}, {54, 33}}
-            << QList<QColor> {magenta, magenta, clear, clear};
-        QTest::newRow("missing image draws nothing")
-            << QByteArray(R"({"path": "nothing.png"})") << QList<QPoint> {{0, 0}, {50, 30}}
-            << QList<QColor> {clear, clear};
+            << QList<Pixel> {
+                   {46, 26, magenta}, {53, 33, magenta}, {45, 26, clear}, {54, 33, clear}};
+        QTest::newRow("missing image draws nothing") << QByteArray(
+            R"({"path": "nothing.png"})") << QList<Pixel> {{0, 0, clear}, {50, 30, clear}};
         QTest::newRow("no path draws nothing")
-            << QByteArray("{}") << QList<QPoint> {{50, 30}} << QList<QColor> {clear};
+            << QByteArray("{}") << QList<Pixel> {{50, 30, clear}};
     }
 
     void picture()
     {
         QFETCH(QByteArray, attr);
-        QFETCH(QList<QPoint>, points);
-        QFETCH(QList<QColor>, colours);
+        QFETCH(QList<Pixel>, pixels);
         auto p = built<VelQImage>(&host, R"({"w": 100, "h": 60, "attr": )" + attr + "}");
         p->applyLayout();
         QCOMPARE(p->size(), QSize(100, 60));
         const QImage image = paintedAlone(p.get(), true);
-        for (int i = 0; i < points.size(); ++i)
-            QCOMPARE_PIXEL(image, points[i].x(), points[i].y(), colours[i]);
+        QCOMPARE_PIXELS(image, pixels);
         // A stretched image covers every pixel; a disabled picture shows its image unchanged.
         if (attr.contains("small.png\"}")) {
             QCOMPARE(
@@ -414,9 +400,7 @@ private slots:
         q->resize(100, 60);
         q->setPath(QStringLiteral("small.png"));
         q->setFill(false);
-        const QImage image = paintedAlone(q.get(), true);
-        QCOMPARE_PIXEL(image, 30, 10, red);
-        QCOMPARE_PIXEL(image, 29, 10, clear);
+        QCOMPARE_PIXELS(paintedAlone(q.get(), true), {{30, 10, red}, {29, 10, clear}});
     }
 
     void canvasFactory()

@@ -39,12 +39,6 @@ class tst_LineEdit : public QObject {
 
     static VelQLineEditImpl* d(VelQLineEdit* edit) { return implOf<VelQLineEditImpl>(*edit); }
 
-    static void reload(VelQLineEdit* edit, const QByteArray& json)
-    {
-        const ::Json::Value value = parsed(json);
-        edit->loadAttributes(&value);
-    }
-
 private slots:
     void initTestCase()
     {
@@ -162,9 +156,9 @@ private slots:
         QFETCH(QByteArray, attr);
         QFETCH(QMargins, margins);
         VelQLineEdit* edit = skinned(R"({"leftMargin": 9, "topMargin": 9})");
-        reload(edit, R"({"attr": )" + attr + "}");
+        reload(*edit, R"({"attr": )" + attr + "}");
         QCOMPARE(edit->contentsMargins(), margins);
-        reload(edit, "{}");
+        reload(*edit, "{}");
         QCOMPARE(edit->contentsMargins(), margins);
     }
 
@@ -224,10 +218,10 @@ private slots:
         QCOMPARE(d(edit)->tipText, QStringLiteral("other"));
         // Any style member sets the hint's style anew, from the Hover slot.
         d(edit)->tipStyle = TextStyle();
-        reload(edit, R"({"style": [["bg0", 0, 99]]})");
+        reload(*edit, R"({"style": [["bg0", 0, 99]]})");
         QCOMPARE(d(edit)->tipStyle.color, hintRed);
         d(edit)->tipStyle = TextStyle();
-        reload(edit, R"({"style": []})");
+        reload(*edit, R"({"style": []})");
         QVERIFY(!d(edit)->tipStyle.color.isValid());
     }
 
@@ -235,7 +229,7 @@ private slots:
     {
         VelQLineEdit* edit = skinned("{\"text\": \"\xE4\xBD\xA0\"}");
         QCOMPARE(edit->text(), QString::fromUtf8("\xE4\xBD\xA0"));
-        reload(edit, R"({"attr": {"shortcut": "yes", "text": 5.5}})");
+        reload(*edit, R"({"attr": {"shortcut": "yes", "text": 5.5}})");
         QVERIFY(!d(edit)->shortcutMode);
     }
 };
