@@ -29,28 +29,17 @@ struct Probe {
 };
 using Probes = QVector<Probe>;
 
-QColor grayOf(const char* image)
+bool showsBuiltIn(const QImage& image, const QString& name, QPoint at)
 {
-    return QColor::fromRgba(
-        CThemeManager::instance().getImage(QString::fromLatin1(image), true)->pixel(5, 5));
-}
-
-bool showsImage(const QImage& image, const QImage& mark, QPoint at)
-{
-    const QImage expected = mark.convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < expected.height(); ++y) {
-        for (int x = 0; x < expected.width(); ++x) {
-            if (!near(
-                    image.pixel(at.x() + x, at.y() + y), QColor::fromRgba(expected.pixel(x, y)), 4))
+    const QImage mark
+        = CThemeManager::instance().getImage(name, false)->convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < mark.height(); ++y) {
+        for (int x = 0; x < mark.width(); ++x) {
+            if (!near(image.pixel(at + QPoint(x, y)), QColor::fromRgba(mark.pixel(x, y)), 4))
                 return false;
         }
     }
     return true;
-}
-
-bool showsBuiltIn(const QImage& image, const QString& mark, QPoint at)
-{
-    return showsImage(image, *CThemeManager::instance().getImage(mark, false), at);
 }
 
 // Green face, red on hover, pink pressed, gray disabled.
@@ -60,68 +49,20 @@ const QByteArray pushSkin = R"([["greenBox", 0, 0], ["redBox", 0, 1], ["pinkBox"
 const QByteArray switchSkin = R"([["pinkBox", 0, 0], ["blueBox", 0, 1], ["cyanBox", 0, 2],
     ["blueBox", 0, 3], ["yellowBox", 0, 5], ["redSmall", 0, 6], ["greenSmall", 0, 7]])";
 
-QByteArray element(const QByteArray& style, const QByteArray& attr = "{}")
-{
-    return "{" + (style.isEmpty() ? QByteArray() : R"("style": )" + style + ", ") + R"("attr": )"
-        + attr + "}";
-}
-
-template<class W> std::unique_ptr<QWidget> sized(QWidget* parent, const QByteArray& json, QSize s)
-{
-    std::unique_ptr<QWidget> w = built<W>(parent, json);
-    w->setGeometry(QRect(QPoint(), s));
-    return w;
-}
-
 // A control of kind push, check, radio or switch in its test size.
 std::unique_ptr<QWidget> make(const QByteArray& kind, QWidget* parent, const QByteArray& json)
 {
+    std::unique_ptr<QWidget> w;
     if (kind == "push")
-        return sized<VelQPushButton>(parent, json, {100, 40});
-    if (kind == "check")
-        return sized<VelQCheckBox>(parent, json, {100, 30});
-    if (kind == "radio")
-        return sized<VelQRadioButton>(parent, json, {100, 30});
-    return sized<VelQSwitch>(parent, json, {100, 29});
-}
-
-QPoint pressPoint(const QWidget* w)
-{
-    return qobject_cast<const QPushButton*>(w) ? QPoint(50, 20)
-        : qobject_cast<const VelQSwitch*>(w)   ? QPoint(50, 14)
-                                               : QPoint(5, 15);
-}
-
-IVelQControlBase& ctl(QWidget* w)
-{
-    return *dynamic_cast<IVelQControlBase*>(w);
-}
-
-VelQControlBaseImpl* skinOf(QWidget* w)
-{
-    return ctl(w).impl();
-}
-
-// Steps as play() takes them, and c to check the button.
-void drive(QWidget* w, const QString& steps)
-{
-    for (const QChar step : steps) {
-        if (step == QLatin1Char('c'))
-            qobject_cast<QAbstractButton*>(w)->setChecked(true);
-        else
-            play(w, step, pressPoint(w));
-    }
-}
-
-void row(const char* name, const QByteArray& kind, const QByteArray& json, const QString& steps,
-    const Probes& probes)
-{
-    QTest::newRow(name) << kind << json << steps << probes;
-}
-
-void tap(QWidget* w, QPoint release = QPoint(5, 15))
-{
-    click(w, QPoint(5, 15), release);
+        w = built<VelQPushButton>(parent, json);
+    else if (kind == "check")
+        w = built<VelQCheckBox>(parent, json);
+    else if (kind == "radio")
+        w = built<VelQRadioButton>(parent, json);
+    else
+        w = built<VelQSwitch>(parent, json);
+    w->setGeometry(0, 0, 100, kind == "push" ? 40 : kind == "switch" ? 29 : 30);
+    return w;
 }
 
 } // namespace
@@ -139,16 +80,41 @@ class tst_Buttons : public QObject {
     // The label in colour c starts at column x, give or take 3.
     static Probe labelFrom(int x, QColor c) { return {Probe::LabelFrom, {x, 0}, c, {}}; }
     // The built-in image named image has its top-left corner at (x, y).
-    static Probe shows(int x, int y, const char* image)
-    {
-        return {Probe::Shows, {x, y}, {}, image};
-    }
+    static Probe shows(int x, int y, const char* name) { return {Probe::Shows, {x, y}, {}, name}; }
     static Probe state(int s) { return {Probe::State, {s, 0}, {}, {}}; }
     static Probe checked(bool on) { return {Probe::Checked, {on, 0}, {}, {}}; }
     // The probes after it hold after the next group of steps.
     static Probe then() { return {Probe::Then, {}, {}, {}}; }
     // A 10 × 10 mark with its top-left corner at (x, y).
     static Probes mark(int x, int y, QColor c) { return {at(x, y, c), at(x + 9, y + 9, c)}; }
+    static QColor grayOf(const char* path) { return images().getImage(path, true)->pixel(5, 5); }
+    static CThemeManager& images() { return CThemeManager::instance(); }
+    static IVelQControlBase& ctl(QWidget* w) { return *dynamic_cast<IVelQControlBase*>(w); }
+    static QAbstractButton* button(QWidget* w) { return qobject_cast<QAbstractButton*>(w); }
+    static void tap(QWidget* w, QPoint release = {5, 15}) { click(w, {5, 15}, release); }
+    static QByteArray element(const QByteArray& style, const QByteArray& attr = "{}")
+    {
+        return "{" + (style.isEmpty() ? "" : R"("style": )" + style + ", ") + R"("attr": )" + attr
+            + "}";
+    }
+    static void row(const char* name, const QByteArray& kind, const QByteArray& json,
+        const QString& steps, const Probes& probes)
+    {
+        QTest::newRow(name) << kind << json << steps << probes;
+    }
+    // Steps as play() takes them, and c to check the button.
+    static void drive(QWidget* w, const QString& steps)
+    {
+        const QPoint at = qobject_cast<QPushButton*>(w) ? QPoint(50, 20)
+            : qobject_cast<VelQSwitch*>(w)              ? QPoint(50, 14)
+                                                        : QPoint(5, 15);
+        for (const QChar step : steps) {
+            if (step == QLatin1Char('c'))
+                button(w)->setChecked(true);
+            else
+                play(w, step, at);
+        }
+    }
 
 private slots:
     void initTestCase()
@@ -377,10 +343,10 @@ private slots:
                     QVERIFY2(showsBuiltIn(image, probe->image, p), qPrintable(probe->image));
                     break;
                 case Probe::State:
-                    QCOMPARE(skinOf(w.get())->state, p.x());
+                    QCOMPARE(ctl(w.get()).impl()->state, p.x());
                     break;
                 case Probe::Checked:
-                    QCOMPARE(qobject_cast<QAbstractButton*>(w.get())->isChecked(), bool(p.x()));
+                    QCOMPARE(button(w.get())->isChecked(), bool(p.x()));
                     break;
                 case Probe::Then:
                     break;
@@ -407,12 +373,11 @@ private slots:
         QFETCH(QByteArray, kind);
         const std::unique_ptr<QWidget> w
             = make(kind, &host, "{\"attr\": {\"text\": \"\xC4\xE3\"}}");
-        auto* button = qobject_cast<QAbstractButton*>(w.get());
-        QCOMPARE(button->text(), QString::fromUtf8("\xE4\xBD\xA0"));
+        QCOMPARE(button(w.get())->text(), QString::fromUtf8("\xE4\xBD\xA0"));
         reload(ctl(w.get()), "{}");
-        QCOMPARE(button->text(), QString::fromUtf8("\xE4\xBD\xA0"));
+        QCOMPARE(button(w.get())->text(), QString::fromUtf8("\xE4\xBD\xA0"));
         reload(ctl(w.get()), R"({"attr": {}})");
-        QCOMPARE(button->text(), QString());
+        QCOMPARE(button(w.get())->text(), QString());
     }
 
     void themeElements()
@@ -444,7 +409,7 @@ private slots:
         box.setThemeName(QStringLiteral("plain"));
         QCOMPARE(box.text(), QString());
         QCOMPARE(implOf<VelQCheckBoxImpl>(box)->hotIconPath, QStringLiteral("icon.png"));
-        CThemeManager::instance().setUseThemePackage(false);
+        images().setUseThemePackage(false);
     }
 
     void wrongTypesAreIgnored()
@@ -578,17 +543,16 @@ private slots:
             buttons.back()->move(0, 30 * i);
         }
         parent.show();
-        qobject_cast<QAbstractButton*>(buttons[0].get())->setChecked(true);
+        button(buttons[0].get())->setChecked(true);
         for (const auto& b : buttons)
-            connect(qobject_cast<QAbstractButton*>(b.get()), &QAbstractButton::toggled,
-                [&count] { ++count; });
+            connect(button(b.get()), &QAbstractButton::toggled, [&count] { ++count; });
         const bool outside = clicks.endsWith(QLatin1Char('o'));
         for (const QChar c : clicks) {
             if (c.isDigit())
                 tap(buttons[c.digitValue()].get(), outside ? QPoint(200, 15) : QPoint(5, 15));
         }
         for (int i = 0; i < 3; ++i)
-            QCOMPARE(qobject_cast<QAbstractButton*>(buttons[i].get())->isChecked(), i == checked);
+            QCOMPARE(button(buttons[i].get())->isChecked(), i == checked);
         QCOMPARE(count, toggles);
     }
 
@@ -650,7 +614,7 @@ private slots:
 
         const std::unique_ptr<QWidget> s = make(
             "switch", &host, element(switchSkin, R"({"leftText": "On", "rightText": "Off"})"));
-        auto* d = static_cast<VelQSwitchImpl*>(skinOf(s.get()));
+        auto* d = static_cast<VelQSwitchImpl*>(ctl(s.get()).impl());
         QImage image = paintedAlone(s.get());
         QCOMPARE_PIXELS(image, {{72, 14, pink}, {73, 2, cyan}, {97, 26, cyan}, {98, 14, pink}});
         QPair<int, int> label = columnsOf(image, red, 80);
@@ -748,7 +712,7 @@ private slots:
     {
         const std::unique_ptr<QWidget> s = make("switch", &host,
             element(switchSkin, R"({"margin": 4, "speed": 120, "thumbW": 20, "thumbH": 21})"));
-        auto* d = static_cast<VelQSwitchImpl*>(skinOf(s.get()));
+        auto* d = static_cast<VelQSwitchImpl*>(ctl(s.get()).impl());
         QImage image = paintedAlone(s.get());
         QCOMPARE(d->thumbPos, 100 - 8 - 20);
         QCOMPARE_PIXELS(image, {{76, 4, cyan}, {95, 24, cyan}, {96, 24, pink}, {95, 25, pink}});
