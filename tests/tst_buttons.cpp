@@ -97,10 +97,11 @@ class tst_Buttons : public QObject {
         return "{" + (style.isEmpty() ? "" : R"("style": )" + style + ", ") + R"("attr": )" + attr
             + "}";
     }
-    static void row(const char* name, const QByteArray& kind, const QByteArray& json,
-        const QString& steps, const Probes& probes)
+    // A row of the looks table, for the kind of control its name starts with.
+    static void row(
+        const char* name, const QByteArray& json, const QString& steps, const Probes& probes)
     {
-        QTest::newRow(name) << kind << json << steps << probes;
+        QTest::newRow(name) << json << steps << probes;
     }
     // Steps as play() takes them, and c to check the button.
     static void drive(QWidget* w, const QString& steps)
@@ -140,182 +141,170 @@ private slots:
     // after each group.
     void looks_data()
     {
-        QTest::addColumn<QByteArray>("kind");
         QTest::addColumn<QByteArray>("json");
         QTest::addColumn<QString>("steps");
         QTest::addColumn<Probes>("probes");
         const QByteArray icon = R"({"iconPath": "icon.png"})";
         const QByteArray push = element(pushSkin);
-        row("push default", "push", "{}", "",
+        const auto withIcon = [](const QByteArray& more) {
+            return element(pushSkin, R"({"iconPath": "icon.png")" + more + "}");
+        };
+        row("push default", "{}", "",
             {at(50, 20, {0xf5, 0xf5, 0xf5}), at(0, 0, {0xcc, 0xcc, 0xcc})});
-        row("push enter, press, release outside", "push", push, "/e/p/o",
+        row("push enter, press, release outside", push, "/e/p/o",
             {state(Normal), at(50, 20, green), then(), state(Hover), at(50, 20, red), then(),
                 state(Pressed), at(50, 20, pink), then(), state(Hover), at(50, 20, red)});
-        row("push press, leave, release", "push", push, "ep/l/o",
+        row("push press, leave, release", push, "ep/l/o",
             {state(Pressed), then(), state(Normal), at(50, 20, green), then(), state(Normal)});
-        row("push disabled", "push", push, "d", {state(Disabled), at(50, 20, gray)});
-        row("push hovered, disabled, enabled", "push", push, "ed/u",
+        row("push disabled", push, "d", {state(Disabled), at(50, 20, gray)});
+        row("push hovered, disabled, enabled", push, "ed/u",
             {state(Disabled), at(50, 20, gray), then(), state(Normal), at(50, 20, green)});
-        row("push icon centred", "push", element(pushSkin, icon), "",
-            mark(45, 15, blue) << at(44, 15, green));
-        row("push icon left with offsets", "push",
-            element(pushSkin, R"({"iconPath": "icon.png", "iconHor": 0, "iconX": 3, "iconY": -2})"),
+        row("push icon centred", withIcon(""), "", mark(45, 15, blue) << at(44, 15, green));
+        row("push icon left with offsets", withIcon(R"(, "iconHor": 0, "iconX": 3, "iconY": -2)"),
             "", mark(3, 13, blue) << at(2, 13, green));
-        row("push icon right bottom", "push",
-            element(pushSkin, R"({"iconPath": "icon.png", "iconHor": 2, "iconVer": 2})"), "",
+        row("push icon right bottom", withIcon(R"(, "iconHor": 2, "iconVer": 2)"), "",
             mark(90, 30, blue) << at(89, 30, green));
-        row("push hot icon on hover", "push",
-            element(pushSkin, R"({"iconPath": "icon.png", "hotIconPath": "hot.png"})"), "e",
+        row("push hot icon on hover", withIcon(R"(, "hotIconPath": "hot.png")"), "e",
             mark(45, 15, yellow) << at(44, 15, red));
-        row("push hover without hot icon", "push", element(pushSkin, icon), "e",
+        row("push hover without hot icon", withIcon(""), "e",
             mark(45, 15, blue) << at(44, 15, red));
-        row("push no icon without paths", "push", element(pushSkin, R"({"hasIcon": true})"), "e",
+        row("push no icon without paths", element(pushSkin, R"({"hasIcon": true})"), "e",
             mark(45, 15, red));
-        row("push hasIcon false hides the icon", "push",
-            element(pushSkin, R"({"iconPath": "icon.png", "hasIcon": false})"), "",
+        row("push hasIcon false hides the icon", withIcon(R"(, "hasIcon": false)"), "",
             mark(45, 15, green));
-        row("push disabled icon is gray", "push",
-            element(pushSkin, R"({"iconPath": "icon.png", "hotIconPath": "hot.png"})"), "ed",
+        row("push disabled icon is gray", withIcon(R"(, "hotIconPath": "hot.png")"), "ed",
             {at(50, 20, grayOf("icon.png")), nowhere(blue), nowhere(yellow)});
-        row("push one member styles all", "push", element(R"([["pinkBox", 0, 0]])"), "/e",
+        row("push one member styles all", element(R"([["pinkBox", 0, 0]])"), "/e",
             {at(50, 20, pink), then(), at(50, 20, pink)});
-        row("push later member overrides", "push",
-            element(R"([["pinkBox", 0, 0], ["redBox", 0, 1]])"), "/e",
-            {at(50, 20, pink), then(), at(50, 20, red)});
-        row("push group copy wins when later", "push",
-            element(R"([["redBox", 0, 1], ["pinkBox", 0, 0]])"), "e", {at(50, 20, pink)});
-        row("push missing name keeps slot", "push",
-            element(R"([["pinkBox", 0, 0], ["nothing", 0, 1]])"), "e", {at(50, 20, pink)});
-        row("push bad members skipped", "push",
+        row("push later member overrides", element(R"([["pinkBox", 0, 0], ["redBox", 0, 1]])"),
+            "/e", {at(50, 20, pink), then(), at(50, 20, red)});
+        row("push group copy wins when later", element(R"([["redBox", 0, 1], ["pinkBox", 0, 0]])"),
+            "e", {at(50, 20, pink)});
+        row("push missing name keeps slot", element(R"([["pinkBox", 0, 0], ["nothing", 0, 1]])"),
+            "e", {at(50, 20, pink)});
+        row("push bad members skipped",
             element(R"([["pinkBox", 0, 0], "redBox", ["redBox", 0], [1, 0, 1], ["redBox", 0, "1"],
                 {"a": 1}, ["redBox", 0, 99]])"),
             "e", {at(50, 20, pink)});
-        row("push empty paints nothing", "push", element(R"([["pinkBox", 0, 0], ["empty", 0, 1]])"),
-            "/e", {at(50, 20, pink), then(), at(50, 20, none)});
+        row("push empty paints nothing", element(R"([["pinkBox", 0, 0], ["empty", 0, 1]])"), "/e",
+            {at(50, 20, pink), then(), at(50, 20, none)});
 
         const QByteArray marks = R"({"iconPath": "icon.png", "hotIconPath": "hot.png",
             "siconPath": "sicon.png", "sHotIconPath": "shot.png", "disableIconPath": "dis.png",
             "disableSIconPath": "sdis.png"})";
-        row("check built-in marks, click", "check",
-            element(R"([["redText", 0, 8]])", R"({"text": "MMMM"})"), "/epr",
+        row("check built-in marks, click", element(R"([["redText", 0, 8]])", R"({"text": "MMMM"})"),
+            "/epr",
             {shows(0, 7, "IDB_UNCHECK"), labelFrom(16, red), then(), checked(true),
                 shows(0, 7, "IDB_CHECKED")});
-        row("check marks by state", "check", element({}, marks), "/e/p/l",
+        row("check marks by state", element({}, marks), "/e/p/l",
             mark(0, 10, blue) << then() << mark(0, 10, yellow) << then() << mark(0, 10, blue)
                               << then() << mark(0, 10, blue));
-        row("check checked marks", "check", element({}, marks), "c/e/d",
+        row("check checked marks", element({}, marks), "c/e/d",
             mark(0, 10, green) << then() << mark(0, 10, pink) << then() << mark(0, 10, purple));
-        row("check disabled, never gray", "check", element({}, marks), "d", mark(0, 10, orange));
-        row("check disabled without disabled marks", "check", element({}, icon), "d",
-            mark(0, 10, none));
-        row("check default disabled shows no mark", "check", element({}), "cd", mark(0, 10, none));
-        row("check hover follows iconPath", "check", element({}, icon), "e", mark(0, 10, blue));
-        row("check hover follows an explicit built-in hover mark", "check",
+        row("check disabled, never gray", element({}, marks), "d", mark(0, 10, orange));
+        row("check disabled without disabled marks", element({}, icon), "d", mark(0, 10, none));
+        row("check default disabled shows no mark", element({}), "cd", mark(0, 10, none));
+        row("check hover follows iconPath", element({}, icon), "e", mark(0, 10, blue));
+        row("check hover follows an explicit built-in hover mark",
             element({}, R"({"iconPath": "icon.png", "hotIconPath": "IDB_UNCHECK"})"), "e",
             mark(0, 10, blue));
-        row("check checked hover follows siconPath", "check",
-            element({}, R"({"siconPath": "sicon.png"})"), "ce", mark(0, 10, green));
-        row("check hidden mark", "check",
-            element({}, R"({"iconPath": "icon.png", "showIcon": false})"), "", mark(0, 10, none));
+        row("check checked hover follows siconPath", element({}, R"({"siconPath": "sicon.png"})"),
+            "ce", mark(0, 10, green));
+        row("check hidden mark", element({}, R"({"iconPath": "icon.png", "showIcon": false})"), "",
+            mark(0, 10, none));
         const auto placed = [](const QByteArray& attr) {
             return element(R"([["redText", 0, 8]])",
                 R"({"text": "MMMM", "iconPath": "icon.png")" + attr + "}");
         };
-        row("check mark left centred", "check", placed(""), "",
-            mark(0, 10, blue) << labelFrom(10, red));
-        row("check mark offsets", "check", placed(R"(, "iconX": 3, "iconY": -2)"), "",
+        row("check mark left centred", placed(""), "", mark(0, 10, blue) << labelFrom(10, red));
+        row("check mark offsets", placed(R"(, "iconX": 3, "iconY": -2)"), "",
             mark(3, 8, blue) << labelFrom(13, red));
-        row("check centred mark, label from 0", "check", placed(R"(, "iconHor": 1)"), "",
+        row("check centred mark, label from 0", placed(R"(, "iconHor": 1)"), "",
             mark(45, 10, blue) << labelFrom(0, red));
-        row("check right mark", "check", placed(R"(, "iconHor": 2)"), "",
+        row("check right mark", placed(R"(, "iconHor": 2)"), "",
             mark(90, 10, blue) << labelFrom(0, red));
-        row("check top mark", "check", placed(R"(, "iconVer": 0)"), "",
+        row("check top mark", placed(R"(, "iconVer": 0)"), "",
             mark(0, 0, blue) << labelFrom(10, red));
-        row("check bottom mark", "check", placed(R"(, "iconVer": 2)"), "",
+        row("check bottom mark", placed(R"(, "iconVer": 2)"), "",
             mark(0, 20, blue) << labelFrom(10, red));
-        row("check hidden mark, no indent", "check", placed(R"(, "showIcon": false)"), "",
+        row("check hidden mark, no indent", placed(R"(, "showIcon": false)"), "",
             {labelFrom(0, red)});
-        row("check indent measures the unchecked mark", "check",
+        row("check indent measures the unchecked mark",
             element(R"([["redText", 0, 8], ["redText", 0, 9]])",
                 R"({"text": "MMMM", "iconPath": "icon.png", "siconPath": "wide.png"})"),
             "c", {at(19, 15, cyan), labelFrom(10, red)});
-        row("check no indent for a missing mark", "check", placed(R"(, "iconPath": "missing.png")"),
-            "", {labelFrom(0, red)});
+        row("check no indent for a missing mark", placed(R"(, "iconPath": "missing.png")"), "",
+            {labelFrom(0, red)});
         const QByteArray labels
             = element(R"([["redText", 0, 8], ["greenText", 0, 9], ["grayText", 0, 10]])",
                 R"({"text": "MMMM", "showIcon": false})");
-        row("check label styles", "check", labels, "e/c/d",
+        row("check label styles", labels, "e/c/d",
             {somewhere(red), nowhere(green), nowhere(gray), then(), somewhere(green), nowhere(red),
                 nowhere(gray), then(), somewhere(gray), nowhere(red), nowhere(green)});
-        row("check disabled label", "check", labels, "d",
-            {somewhere(gray), nowhere(red), nowhere(green)});
+        row("check disabled label", labels, "d", {somewhere(gray), nowhere(red), nowhere(green)});
         const QByteArray groups = element(R"([["pinkBox", 0, 0], ["cyanBox", 0, 1],
             ["blueBox", 0, 4], ["pinkBox", 0, 7]])",
             R"({"showIcon": false})");
-        row("check no background by default", "check", element("[]", R"({"showIcon": false})"), "",
+        row("check no background by default", element("[]", R"({"showIcon": false})"), "",
             {at(50, 2, none)});
-        row("check unchecked backgrounds", "check", groups, "/e/d",
+        row("check unchecked backgrounds", groups, "/e/d",
             {at(50, 2, pink), then(), at(50, 2, cyan), then(), at(50, 2, pink)});
-        row("check checked backgrounds", "check", groups, "c/ep/d",
+        row("check checked backgrounds", groups, "c/ep/d",
             {at(50, 2, blue), then(), at(50, 2, blue), then(), at(50, 2, pink)});
-        row("check unknown slots ignored", "check",
+        row("check unknown slots ignored",
             element(R"([["pinkBox", 0, 11], ["pinkBox", 0, -1]])", R"({"showIcon": false})"), "",
             {at(50, 2, none)});
 
         const QByteArray radioMarks = R"("iconPath": "icon.png", "hotIconPath": "hot.png",
             "siconPath": "sicon.png", "sHotIconPath": "shot.png")";
-        row("radio label only, white box when checked", "radio",
+        row("radio label only, white box when checked",
             element(R"([["redAside", 0, 8]])", R"({"text": "MMMM"})"), "/c",
             {at(0, 0, none), at(5, 15, none), somewhere(red), then(), at(0, 0, white),
                 at(5, 15, white), somewhere(red)});
-        row("radio press, release", "radio", element({}), "ep/r",
+        row("radio press, release", element({}), "ep/r",
             {state(Pressed), then(), state(Hover), checked(true)});
-        row("radio marks (pushlike changes nothing)", "radio",
+        row("radio marks (pushlike changes nothing)",
             element({}, "{" + radioMarks + R"(, "pushlike": true})"), "/e/c",
             mark(0, 10, blue) << then() << mark(0, 10, yellow) << then() << mark(0, 10, pink));
-        row("radio checked mark", "radio", element({}, "{" + radioMarks + "}"), "c",
-            mark(0, 10, green));
-        row("radio hover without hover marks", "radio",
+        row("radio checked mark", element({}, "{" + radioMarks + "}"), "c", mark(0, 10, green));
+        row("radio hover without hover marks",
             element({}, R"({"iconPath": "icon.png", "siconPath": "sicon.png"})"), "ce",
             mark(0, 10, green));
-        row("radio no marks by default", "radio", element({}), "c", mark(0, 10, white));
-        row("radio hidden mark", "radio", element({}, "{" + radioMarks + R"(, "showIcon": false})"),
-            "", mark(0, 10, none));
-        row("radio disabled mark is gray, label from slot 9", "radio",
+        row("radio no marks by default", element({}), "c", mark(0, 10, white));
+        row("radio hidden mark", element({}, "{" + radioMarks + R"(, "showIcon": false})"), "",
+            mark(0, 10, none));
+        row("radio disabled mark is gray, label from slot 9",
             element(R"([["redText", 0, 8], ["greenText", 0, 9]])", R"({"text": "MMMM",
                 "siconPath": "sicon.png", "sHotIconPath": "shot.png", "iconHor": 2})"),
             "cd", {at(95, 15, grayOf("sicon.png")), somewhere(green), nowhere(red)});
         const QByteArray text = R"({"text": "MMMM"})";
-        row("radio labels 8 then 9", "radio",
-            element(R"([["redText", 0, 8], ["greenText", 0, 9]])", text), "/c/d",
-            {somewhere(red), then(), somewhere(green), then(), somewhere(green)});
-        row("radio labels 9 then 8", "radio",
-            element(R"([["greenText", 0, 9], ["redText", 0, 8]])", text), "/c/d",
-            {somewhere(red), then(), somewhere(red), then(), somewhere(green)});
-        row("radio no slot 10", "radio",
-            element(R"([["redText", 0, 8], ["greenText", 0, 10]])", text), "c/d",
-            {somewhere(red), then(), somewhere(black)});
-        row("radio label is not indented", "radio",
+        row("radio labels 8 then 9", element(R"([["redText", 0, 8], ["greenText", 0, 9]])", text),
+            "/c/d", {somewhere(red), then(), somewhere(green), then(), somewhere(green)});
+        row("radio labels 9 then 8", element(R"([["greenText", 0, 9], ["redText", 0, 8]])", text),
+            "/c/d", {somewhere(red), then(), somewhere(red), then(), somewhere(green)});
+        row("radio no slot 10", element(R"([["redText", 0, 8], ["greenText", 0, 10]])", text),
+            "c/d", {somewhere(red), then(), somewhere(black)});
+        row("radio label is not indented",
             element(R"([["redText", 0, 8]])", R"({"text": "MMMM", "iconPath": "icon.png"})"), "",
             {labelFrom(0, red)});
         const QByteArray radioGroups = element(R"([["pinkBox", 0, 0], ["cyanBox", 0, 1],
             ["blueBox", 0, 4], ["empty", 0, 5]])");
-        row("radio unchecked backgrounds", "radio", radioGroups, "/e",
+        row("radio unchecked backgrounds", radioGroups, "/e",
             {at(50, 2, pink), then(), at(50, 2, cyan)});
-        row("radio checked backgrounds", "radio", radioGroups, "c/e",
+        row("radio checked backgrounds", radioGroups, "c/e",
             {at(50, 2, blue), then(), at(50, 2, none)});
 
-        row("switch thumb by state", "switch", element(switchSkin), "/e/p",
+        row("switch thumb by state", element(switchSkin), "/e/p",
             {at(80, 14, cyan), then(), at(80, 14, blue), then(), at(80, 14, cyan)});
-        row("switch disabled thumb", "switch", element(switchSkin), "d", {at(80, 14, yellow)});
+        row("switch disabled thumb", element(switchSkin), "d", {at(80, 14, yellow)});
     }
 
     void looks()
     {
-        QFETCH(QByteArray, kind);
         QFETCH(QByteArray, json);
         QFETCH(QString, steps);
         QFETCH(Probes, probes);
+        const QByteArray kind = QByteArray(QTest::currentDataTag()).split(' ').first();
         const std::unique_ptr<QWidget> w = make(kind, &host, json);
         const QStringList groups = steps.split(QLatin1Char('/'));
         auto probe = probes.cbegin();
