@@ -87,8 +87,8 @@ class tst_Buttons : public QObject {
     static Probe then() { return {Probe::Then, {}, {}, {}}; }
     // A 10 × 10 mark with its top-left corner at (x, y).
     static Probes mark(int x, int y, QColor c) { return {at(x, y, c), at(x + 9, y + 9, c)}; }
-    static QColor grayOf(const char* path) { return images().getImage(path, true)->pixel(5, 5); }
-    static CThemeManager& images() { return CThemeManager::instance(); }
+    static QColor grayOf(const char* path) { return manager().getImage(path, true)->pixel(5, 5); }
+    static CThemeManager& manager() { return CThemeManager::instance(); }
     static IVelQControlBase& ctl(QWidget* w) { return *dynamic_cast<IVelQControlBase*>(w); }
     static QAbstractButton* button(QWidget* w) { return qobject_cast<QAbstractButton*>(w); }
     static void tap(QWidget* w, QPoint release = {5, 15}) { click(w, {5, 15}, release); }
@@ -137,8 +137,8 @@ private slots:
         host.show();
     }
 
-    // Each row builds one control, runs its steps (groups split by /) and probes the painting
-    // after each group.
+    // Each row builds one control of the kind its name starts with, runs its steps (groups split
+    // by /; letters as drive() takes them) and probes the painting after each group.
     void looks_data()
     {
         QTest::addColumn<QByteArray>("json");
@@ -398,7 +398,7 @@ private slots:
         box.setThemeName(QStringLiteral("plain"));
         QCOMPARE(box.text(), QString());
         QCOMPARE(implOf<VelQCheckBoxImpl>(box)->hotIconPath, QStringLiteral("icon.png"));
-        images().setUseThemePackage(false);
+        manager().setUseThemePackage(false);
     }
 
     void wrongTypesAreIgnored()
