@@ -80,7 +80,7 @@ class tst_ValueControls : public QObject {
     QWidget host;
 
     // A 200 x 30 edit with a background and a text style per state.
-    VelQLineEdit* skinned(const QByteArray& attr = "{}")
+    VelQLineEdit* lineEdit(const QByteArray& attr = "{}")
     {
         auto* edit = built<VelQLineEdit>(&host,
             R"({"style": [["bg0", 0, 0], ["bg1", 0, 1],
@@ -678,7 +678,7 @@ private slots:
         QFETCH(int, key);
         QFETCH(int, modifiers);
         QFETCH(QString, text);
-        VelQLineEdit* edit = skinned(attr);
+        VelQLineEdit* edit = lineEdit(attr);
         QShortcut stealer(QKeySequence(key | modifiers), &host);
         QSignalSpy stolen(&stealer, &QShortcut::activated);
         giveFocus(&host, edit);
@@ -703,8 +703,8 @@ private slots:
     void clipboard()
     {
         QFETCH(bool, password);
-        VelQLineEdit* edit = skinned(password ? R"({"ispassord": true, "text": "secret"})"
-                                              : R"({"ispassord": false, "text": "secret"})");
+        VelQLineEdit* edit = lineEdit(password ? R"({"ispassord": true, "text": "secret"})"
+                                               : R"({"ispassord": false, "text": "secret"})");
         QCOMPARE(edit->echoMode(), password ? QLineEdit::Password : QLineEdit::Normal);
         QCOMPARE(edit->contextMenuPolicy(), password ? Qt::NoContextMenu : Qt::DefaultContextMenu);
         giveFocus(&host, edit);
@@ -735,7 +735,7 @@ private slots:
     {
         QFETCH(QByteArray, attr);
         QFETCH(QMargins, margins);
-        VelQLineEdit* edit = skinned(R"({"leftMargin": 9, "topMargin": 9})");
+        VelQLineEdit* edit = lineEdit(R"({"leftMargin": 9, "topMargin": 9})");
         reload(*edit, R"({"attr": )" + attr + "}");
         QCOMPARE(edit->contentsMargins(), margins);
         reload(*edit, "{}");
@@ -744,7 +744,7 @@ private slots:
 
     void statesAndTextStyles()
     {
-        VelQLineEdit* edit = skinned();
+        VelQLineEdit* edit = lineEdit();
         QCOMPARE_PIXEL(paintedAlone(edit), 100, 2, normalBg);
         QCOMPARE(edit->palette().color(QPalette::Active, QPalette::Text), textBlue);
         QCOMPARE(edit->palette().color(QPalette::Disabled, QPalette::Text), textBlue);
@@ -785,7 +785,7 @@ private slots:
     void hint()
     {
         // GBK bytes of 你好 as the hint.
-        VelQLineEdit* edit = skinned("{\"tip\": \"\xC4\xE3\xBA\xC3\", \"leftMargin\": 40}");
+        VelQLineEdit* edit = lineEdit("{\"tip\": \"\xC4\xE3\xBA\xC3\", \"leftMargin\": 40}");
         QCOMPARE(d(edit)->tipText, QString::fromUtf8("\xE4\xBD\xA0\xE5\xA5\xBD"));
         // The hint is drawn in the Hover text style, inside the margins, until there is text.
         QImage image = paintedAlone(edit);
@@ -807,7 +807,7 @@ private slots:
 
     void attrText()
     {
-        VelQLineEdit* edit = skinned("{\"text\": \"\xE4\xBD\xA0\"}");
+        VelQLineEdit* edit = lineEdit("{\"text\": \"\xE4\xBD\xA0\"}");
         QCOMPARE(edit->text(), QString::fromUtf8("\xE4\xBD\xA0"));
         reload(*edit, R"({"attr": {"shortcut": "yes", "text": 5.5}})");
         QVERIFY(!d(edit)->shortcutMode);
