@@ -659,26 +659,19 @@ private slots:
         QTest::addColumn<QString>("right");
         QTest::addColumn<QSize>("thumb");
         QTest::addColumn<bool>("off");
+        const auto row = [](const char* name, const QByteArray& attr, const QString& left,
+                             const QString& right, QSize thumb = {25, 25}, bool off = false) {
+            QTest::newRow(name) << attr << left << right << thumb << off;
+        };
         const QString you = QString::fromUtf8("\xE4\xBD\xA0");
-        QTest::newRow("empty attr resets") << QByteArray("{}") << ""
-                                           << "" << QSize(25, 25) << false;
-        QTest::newRow("left only shows in both states")
-            << QByteArray(R"({"leftText": "Wi-Fi"})") << "Wi-Fi"
-            << "Wi-Fi" << QSize(25, 25) << false;
-        QTest::newRow("both") << QByteArray(R"({"leftText": "I", "rightText": "O"})") << "I"
-                              << "O" << QSize(25, 25) << false;
-        QTest::newRow("gbk") << QByteArray("{\"leftText\": \"\xC4\xE3\"}") << you << you
-                             << QSize(25, 25) << false;
-        QTest::newRow("thumb and off")
-            << QByteArray(R"({"thumbW": 30, "thumbH": 20, "on": 0})") << ""
-            << "" << QSize(30, 20) << true;
-        QTest::newRow("on as bool") << QByteArray(R"({"on": false})") << ""
-                                    << "" << QSize(25, 25) << true;
-        QTest::newRow("on true") << QByteArray(R"({"on": 5})") << ""
-                                 << "" << QSize(25, 25) << false;
-        QTest::newRow("wrong types")
-            << QByteArray(R"({"leftText": [], "thumbW": "3", "on": {}})") << ""
-            << "" << QSize(25, 25) << false;
+        row("empty attr resets", "{}", "", "");
+        row("left only shows in both states", R"({"leftText": "Wi-Fi"})", "Wi-Fi", "Wi-Fi");
+        row("both", R"({"leftText": "I", "rightText": "O"})", "I", "O");
+        row("gbk", "{\"leftText\": \"\xC4\xE3\"}", you, you);
+        row("thumb and off", R"({"thumbW": 30, "thumbH": 20, "on": 0})", "", "", {30, 20}, true);
+        row("on as bool", R"({"on": false})", "", "", {25, 25}, true);
+        row("on true", R"({"on": 5})", "", "");
+        row("wrong types", R"({"leftText": [], "thumbW": "3", "on": {}})", "", "");
     }
 
     void switchAttributes()
