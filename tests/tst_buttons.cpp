@@ -133,7 +133,8 @@ private slots:
                 {"sicon.png", solidPng(green)}, {"shot.png", solidPng(pink)},
                 {"dis.png", solidPng(orange)}, {"sdis.png", solidPng(purple)},
                 {"wide.png", solidPng(cyan, 20)}, {"ext.png", solidPng(cyan, 6, 6)}}));
-        host.resize(300, 200);
+        // Away from the pointer, so that no control appears under it already hovered.
+        host.setGeometry(300, 300, 300, 200);
         host.show();
     }
 
@@ -432,7 +433,7 @@ private slots:
         QCOMPARE(button.property("impl").value<void*>(), static_cast<void*>(button.impl()));
         button.setGeometry(0, 0, 100, 40);
         QSignalSpy clicked(&button, &QPushButton::clicked);
-        QTest::mouseClick(&button, Qt::LeftButton, Qt::NoModifier, QPoint(50, 20));
+        click(&button, QPoint(50, 20));
         QCOMPARE(clicked.count(), 1);
         button.show();
         giveFocus(&host, &button);
@@ -613,7 +614,8 @@ private slots:
         QVariantAnimation* animation = d->animation;
         QCOMPARE(animation->parent(), s.get());
         // The switch takes the press instead of passing it to its parent.
-        QMouseEvent press(QEvent::MouseButtonPress, QPointF(50, 14), Qt::LeftButton, Qt::LeftButton,
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(50, 14),
+            QPointF(s->mapToGlobal(QPoint(50, 14))), Qt::LeftButton, Qt::LeftButton,
             Qt::NoModifier);
         QCoreApplication::sendEvent(s.get(), &press);
         QVERIFY(press.isAccepted());
