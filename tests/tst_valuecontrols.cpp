@@ -378,8 +378,6 @@ private slots:
         reload(*s, R"({"attr": {"isHor": "no", "thumbW": "wide", "thumbH": [], "min": {},
             "max": 1e300, "val": "3"}})");
         QCOMPARE(fields(), (QList<int> {Qt::Horizontal, -5, 5, 0}));
-        auto* d = implOf<VelQSliderImpl>(*s);
-        QCOMPARE(QSize(d->thumbW, d->thumbH), QSize(20, 20));
         s->setRange(INT_MIN, INT_MAX);
         s->setValue(INT_MAX);
         paintedAlone(s.get());
@@ -390,9 +388,8 @@ private slots:
         QTest::addColumn<QString>("steps");
         QTest::addColumn<int>("state");
         QTest::addColumn<QColor>("thumb");
-        // e: enter away from the thumb, t: move onto it, a: move away, p: press on it,
-        // c: click the channel, r: release on it, o: release away, l: leave, d: disable,
-        // u: enable.
+        // e: enter away from the thumb, t: move onto it, a: move away, c: click the channel;
+        // the rest as play() takes them, on the thumb.
         QTest::newRow("enter away") << "e" << int(Normal) << yellow;
         QTest::newRow("onto the thumb") << "et" << int(Hover) << red;
         QTest::newRow("off the thumb again") << "eta" << int(Normal) << yellow;
@@ -416,46 +413,26 @@ private slots:
         const QPoint onThumb = s->thumbRect().center();
         const QPoint channel(10, 15);
         const QPoint away(onThumb.x(), 1);
-        const int before = s->value();
-        const auto send = [&](QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
-            sendMouse(s.get(), type, at, type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
-                buttons);
-        };
         for (const QChar step : steps) {
-            switch (step.toLatin1()) {
-            case 'e':
+            const char c = step.toLatin1();
+            if (c == 'e')
                 sendEnter(s.get());
-                QVERIFY(s->hasMouseTracking());
-                send(QEvent::MouseMove, channel, Qt::NoButton);
-                break;
-            case 't':
-                send(QEvent::MouseMove, onThumb, Qt::NoButton);
-                break;
-            case 'a':
-                send(QEvent::MouseMove, away, s->isSliderDown() ? Qt::LeftButton : Qt::NoButton);
-                break;
-            case 'p':
-                send(QEvent::MouseButtonPress, onThumb, Qt::LeftButton);
-                break;
-            case 'c':
-                send(QEvent::MouseButtonPress, channel, Qt::LeftButton);
-                send(QEvent::MouseButtonRelease, channel, Qt::NoButton);
-                QCOMPARE(s->value(), before - s->pageStep());
-                break;
-            case 'r':
-                send(QEvent::MouseButtonRelease, s->thumbRect().center(), Qt::NoButton);
-                break;
-            case 'o':
-                send(QEvent::MouseButtonRelease, away, Qt::NoButton);
-                break;
-            case 'l':
-                sendLeave(s.get());
-                QVERIFY(!s->hasMouseTracking());
-                break;
-            default:
-                play(s.get(), step, QPoint());
+            if (c == 'e' || c == 't' || c == 'a') {
+                sendMouse(s.get(), QEvent::MouseMove,
+                    c == 'e'       ? channel
+                        : c == 't' ? onThumb
+                                   : away,
+                    Qt::NoButton, s->isSliderDown() ? Qt::LeftButton : Qt::NoButton);
+            } else if (c == 'c') {
+                click(s.get(), channel);
+            } else {
+                play(s.get(), step, onThumb);
             }
         }
+        // The channel pages; tracking lasts from enter to leave.
+        QCOMPARE(s->value(), steps.contains(QLatin1Char('c')) ? 40 : 50);
+        QCOMPARE(s->hasMouseTracking(),
+            steps.startsWith(QLatin1Char('e')) && !steps.endsWith(QLatin1Char('l')));
         const QImage image = paintedAlone(s.get());
         QCOMPARE(s->impl()->state, state);
         QCOMPARE_PIXEL(image, s->thumbRect().center().x(), 15, thumb);
@@ -510,15 +487,12 @@ private slots:
     void progressAttributesAndStates()
     {
         auto bar = progress(QSize(100, 10), R"({"showText": true, "val": 30})");
-        auto* d = implOf<VelQProgressBarImpl>(*bar);
-        QVERIFY(d->showText);
         QCOMPARE(bar->value(), 30);
         // Absent or unreadable keys leave the fields alone.
         for (const char* attr :
             {R"({"attr": {}})", R"({"attr": {"showText": "no", "val": [5]}})"}) {
             const ::Json::Value json = parsed(attr);
             bar->loadAttributes(&json);
-            QVERIFY(d->showText);
             QCOMPARE(bar->value(), 30);
         }
         // The same look in every state.
@@ -539,7 +513,6 @@ private slots:
         VelQProgressBar plain;
         plain.resize(100, 10);
         plain.setValue(50);
-        QVERIFY(!implOf<VelQProgressBarImpl>(plain)->showText);
         QCOMPARE_PIXELS(paintedAlone(&plain), {{10, 5, Qt::white}, {90, 5, Qt::white}});
     }
 
@@ -562,17 +535,14 @@ private slots:
             R"({"style": [["panel", 0, 0], ["panel", 0, 1]], "attr": {"digitCount": 3, "color": )"
                 + color + R"(, "text": "88"}})",
             nullptr);
-        QCOMPARE(implOf<VelQLCDNumberImpl>(*number)->color, digits);
         QCOMPARE(number->digitCount(), 3);
         const QImage image = render(number.get());
         QVERIFY(countNear(image, digits, 30) > 50);
         QVERIFY(countNear(image, panel, 30) > 1000);
         // The digits keep their colour while the window is inactive (as it is here), but not
         // when the number is disabled.
-        const QPalette palette = number->palette();
-        QCOMPARE(palette.brush(QPalette::Active, QPalette::WindowText).color(), digits);
-        QCOMPARE(palette.brush(QPalette::Inactive, QPalette::WindowText).color(), digits);
-        QVERIFY(palette.brush(QPalette::Disabled, QPalette::WindowText).color() != digits);
+        number->setEnabled(false);
+        QCOMPARE(countNear(render(number.get()), digits, 30), 0);
     }
 
     void lcdText()
@@ -588,14 +558,9 @@ private slots:
         QCOMPARE(number->value(), 12.5);
         auto word = sized<VelQLCDNumber>(QSize(120, 40), R"({"attr": {"text": "A-b"}})", nullptr);
         QCOMPARE(word->value(), 0.0);
-        // Without a colour the digits take the invalid colour's brush.
-        QVERIFY(!implOf<VelQLCDNumberImpl>(*word)->color.isValid());
-        render(word.get());
-        QVERIFY(!word->palette().brush(QPalette::Active, QPalette::WindowText).color().isValid());
         auto bad = sized<VelQLCDNumber>(QSize(120, 40),
             R"({"attr": {"digitCount": "many", "color": "red", "text": 7}})", nullptr);
         QCOMPARE(bad->digitCount(), 5);
-        QVERIFY(!implOf<VelQLCDNumberImpl>(*bad)->color.isValid());
     }
 
     void spinBox()
@@ -775,7 +740,6 @@ private slots:
     {
         // GBK bytes of 你好 as the hint.
         VelQLineEdit* edit = lineEdit("{\"tip\": \"\xC4\xE3\xBA\xC3\", \"leftMargin\": 40}");
-        QCOMPARE(d(edit)->tipText, QString::fromUtf8("\xE4\xBD\xA0\xE5\xA5\xBD"));
         // The hint is drawn in the Hover text style, inside the margins, until there is text.
         QImage image = paintedAlone(edit);
         QVERIFY(countNear(image, red, 60, QRect(40, 0, 60, 30)) > 20);
@@ -783,15 +747,12 @@ private slots:
         giveFocus(&host, edit);
         QTest::keyClick(edit, Qt::Key_X);
         QCOMPARE(countNear(paintedAlone(edit), red, 60), 0);
-        edit->setTipText(QStringLiteral("other"));
-        QCOMPARE(d(edit)->tipText, QStringLiteral("other"));
-        // Any style member sets the hint's style anew, from the Hover slot.
-        d(edit)->tipStyle = TextStyle();
-        reload(*edit, R"({"style": [["bg0", 0, 99]]})");
-        QCOMPARE(d(edit)->tipStyle.color, red);
-        d(edit)->tipStyle = TextStyle();
+        // A style list with members sets the hint's style anew, from the Hover slot.
+        edit->clear();
         reload(*edit, R"({"style": []})");
-        QVERIFY(!d(edit)->tipStyle.color.isValid());
+        QVERIFY(countNear(paintedAlone(edit), red, 60) > 20);
+        reload(*edit, R"({"style": [["text0", 0, 5]]})");
+        QCOMPARE(countNear(paintedAlone(edit), red, 60), 0);
     }
 
     void attrText()
