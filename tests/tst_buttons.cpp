@@ -159,15 +159,15 @@ private slots:
             {state(Pressed), then(), state(Normal), at(50, 20, green), then(), state(Normal)});
         row("push hovered, disabled, enabled", push, "ed/u",
             {state(Disabled), at(50, 20, gray), then(), state(Normal), at(50, 20, green)});
-        row("push icon centred", withIcon(""), "", mark(45, 15, blue) << at(44, 15, green));
+        row("push icon centred, also on hover", withIcon(""), "/e",
+            mark(45, 15, blue) << at(44, 15, green) << then() << mark(45, 15, blue)
+                               << at(44, 15, red));
         row("push icon left with offsets", withIcon(R"(, "iconHor": 0, "iconX": 3, "iconY": -2)"),
             "", mark(3, 13, blue) << at(2, 13, green));
         row("push icon right bottom", withIcon(R"(, "iconHor": 2, "iconVer": 2)"), "",
             mark(90, 30, blue) << at(89, 30, green));
         row("push hot icon on hover", withIcon(R"(, "hotIconPath": "hot.png")"), "e",
             mark(45, 15, yellow) << at(44, 15, red));
-        row("push hover without hot icon", withIcon(""), "e",
-            mark(45, 15, blue) << at(44, 15, red));
         row("push no icon without paths", element(pushSkin, R"({"hasIcon": true})"), "e",
             mark(45, 15, red));
         row("push hasIcon false hides the icon", withIcon(R"(, "hasIcon": false)"), "",
@@ -347,26 +347,18 @@ private slots:
         QVERIFY(probe == probes.cend());
     }
 
-    void textRules_data()
-    {
-        QTest::addColumn<QByteArray>("kind");
-        QTest::newRow("push") << QByteArray("push");
-        QTest::newRow("check") << QByteArray("check");
-        QTest::newRow("radio") << QByteArray("radio");
-    }
-
     // GBK text is decoded; a description without "attr" keeps the text, one without "text"
     // clears it.
     void textRules()
     {
-        QFETCH(QByteArray, kind);
-        const std::unique_ptr<QWidget> w
-            = make(kind, &host, "{\"attr\": {\"text\": \"\xC4\xE3\"}}");
-        QCOMPARE(button(w.get())->text(), QString::fromUtf8("\xE4\xBD\xA0"));
-        reload(ctl(w.get()), "{}");
-        QCOMPARE(button(w.get())->text(), QString::fromUtf8("\xE4\xBD\xA0"));
-        reload(ctl(w.get()), R"({"attr": {}})");
-        QCOMPARE(button(w.get())->text(), QString());
+        for (const char* kind : {"push", "check", "radio"}) {
+            const std::unique_ptr<QWidget> w
+                = make(kind, &host, "{\"attr\": {\"text\": \"\xC4\xE3\"}}");
+            reload(ctl(w.get()), "{}");
+            QCOMPARE(button(w.get())->text(), QString::fromUtf8("\xE4\xBD\xA0"));
+            reload(ctl(w.get()), R"({"attr": {}})");
+            QCOMPARE(button(w.get())->text(), QString());
+        }
     }
 
     // A push button keeps its own text under a theme element; a check box takes the element's.

