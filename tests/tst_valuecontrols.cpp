@@ -15,8 +15,6 @@
 using namespace VelQtLib;
 using namespace TestSupport;
 
-Q_DECLARE_METATYPE(QMargins)
-
 namespace {
 
 const QColor blue(0, 0, 255), cyan(0, 255, 255), yellow(255, 255, 0), red(255, 0, 0),
@@ -499,33 +497,24 @@ private slots:
         QCOMPARE_PIXELS(paintedAlone(&plain), {{10, 5, Qt::white}, {90, 5, Qt::white}});
     }
 
-    void lcdDigits_data()
-    {
-        QTest::addColumn<QByteArray>("color");
-        QTest::addColumn<QColor>("digits");
-        QTest::newRow("green") << QByteArray("65280") << QColor(0, 255, 0);
-        QTest::newRow("alpha ignored") << QByteArray("16776960") << QColor(255, 255, 0);
-        QTest::newRow("opaque blue beyond int") << QByteArray("4278190335") << QColor(0, 0, 255);
-        QTest::newRow("negative reads as its bits")
-            << QByteArray("-16711681") << QColor(0, 255, 255);
-    }
-
+    // The colour's alpha is ignored; numbers beyond an int or below zero read as their bits.
     void lcdDigits()
     {
-        QFETCH(QByteArray, color);
-        QFETCH(QColor, digits);
-        auto number = sized<VelQLCDNumber>(QSize(120, 40),
-            R"({"style": [["panel", 0, 0], ["panel", 0, 1]], "attr": {"digitCount": 3, "color": )"
-                + color + R"(, "text": "88"}})",
-            nullptr);
-        QCOMPARE(number->digitCount(), 3);
-        const QImage image = render(number.get());
-        QVERIFY(countNear(image, digits, 30) > 50);
-        QVERIFY(countNear(image, panel, 30) > 1000);
-        // The digits keep their colour while the window is inactive (as it is here), but not
-        // when the number is disabled.
-        number->setEnabled(false);
-        QCOMPARE(countNear(render(number.get()), digits, 30), 0);
+        for (const auto& [color, digits] : QList<QPair<QByteArray, QColor>> {{"65280", green},
+                 {"16776960", yellow}, {"4278190335", blue}, {"-16711681", cyan}}) {
+            auto number = sized<VelQLCDNumber>(QSize(120, 40),
+                R"({"style": [["panel", 0, 0], ["panel", 0, 1]], "attr": {"digitCount": 3, "color": )"
+                    + color + R"(, "text": "88"}})",
+                nullptr);
+            QCOMPARE(number->digitCount(), 3);
+            const QImage image = render(number.get());
+            QVERIFY(countNear(image, digits, 30) > 50);
+            QVERIFY(countNear(image, panel, 30) > 1000);
+            // The digits keep their colour while the window is inactive (as it is here), but not
+            // when the number is disabled.
+            number->setEnabled(false);
+            QCOMPARE(countNear(render(number.get()), digits, 30), 0);
+        }
     }
 
     void lcdText()
@@ -637,29 +626,21 @@ private slots:
         }
     }
 
-    void margins_data()
-    {
-        QTest::addColumn<QByteArray>("attr");
-        QTest::addColumn<QMargins>("margins");
-        QTest::newRow("left mirrors") << QByteArray(R"({"leftMargin": 6})") << QMargins(6, 0, 6, 0);
-        QTest::newRow("top mirrors") << QByteArray(R"({"topMargin": 3})") << QMargins(0, 3, 0, 3);
-        QTest::newRow("all four") << QByteArray(
-            R"({"leftMargin": 1, "topMargin": 2, "rightMargin": 3, "bottomMargin": 4})")
-                                  << QMargins(1, 2, 3, 4);
-        QTest::newRow("right alone") << QByteArray(R"({"rightMargin": 5})") << QMargins(0, 0, 5, 0);
-        QTest::newRow("none resets") << QByteArray("{}") << QMargins(0, 0, 0, 0);
-    }
-
-    // Every "attr" sets the margins anew; a description without one keeps them.
+    // Every "attr" sets the margins anew, an absent right or bottom one mirroring the left or
+    // top; a description without "attr" keeps them.
     void margins()
     {
-        QFETCH(QByteArray, attr);
-        QFETCH(QMargins, margins);
-        VelQLineEdit* edit = lineEdit(R"({"leftMargin": 9, "topMargin": 9})");
-        reload(*edit, R"({"attr": )" + attr + "}");
-        QCOMPARE(edit->contentsMargins(), margins);
-        reload(*edit, "{}");
-        QCOMPARE(edit->contentsMargins(), margins);
+        for (const auto& [attr, margins] : QList<QPair<QByteArray, QMargins>> {
+                 {R"({"leftMargin": 6})", {6, 0, 6, 0}}, {R"({"topMargin": 3})", {0, 3, 0, 3}},
+                 {R"({"leftMargin": 1, "topMargin": 2, "rightMargin": 3, "bottomMargin": 4})",
+                     {1, 2, 3, 4}},
+                 {R"({"rightMargin": 5})", {0, 0, 5, 0}}, {"{}", {}}}) {
+            VelQLineEdit* edit = lineEdit(R"({"leftMargin": 9, "topMargin": 9})");
+            reload(*edit, R"({"attr": )" + attr + "}");
+            QCOMPARE(edit->contentsMargins(), margins);
+            reload(*edit, "{}");
+            QCOMPARE(edit->contentsMargins(), margins);
+        }
     }
 
     void statesAndTextStyles()
