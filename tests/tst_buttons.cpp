@@ -221,10 +221,6 @@ private slots:
             mark(3, 8, blue) << labelFrom(13, red));
         row("check centred mark, label from 0", placed(R"(, "iconHor": 1)"), "",
             mark(45, 10, blue) << labelFrom(0, red));
-        row("check right mark", placed(R"(, "iconHor": 2)"), "",
-            mark(90, 10, blue) << labelFrom(0, red));
-        row("check top mark", placed(R"(, "iconVer": 0)"), "",
-            mark(0, 0, blue) << labelFrom(10, red));
         row("check bottom mark", placed(R"(, "iconVer": 2)"), "",
             mark(0, 20, blue) << labelFrom(10, red));
         row("check hidden mark, no indent", placed(R"(, "showIcon": false)"), "",
