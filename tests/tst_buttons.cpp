@@ -180,11 +180,9 @@ private slots:
             "/e", {at(50, 20, pink), then(), at(50, 20, red)});
         row("push group copy wins when later", element(R"([["redBox", 0, 1], ["pinkBox", 0, 0]])"),
             "e", {at(50, 20, pink)});
-        row("push missing name keeps slot", element(R"([["pinkBox", 0, 0], ["nothing", 0, 1]])"),
-            "e", {at(50, 20, pink)});
-        row("push bad members skipped",
-            element(R"([["pinkBox", 0, 0], "redBox", ["redBox", 0], [1, 0, 1], ["redBox", 0, "1"],
-                {"a": 1}, ["redBox", 0, 99]])"),
+        row("push missing names keep slots, bad members skipped",
+            element(R"([["pinkBox", 0, 0], ["nothing", 0, 1], "redBox", ["redBox", 0], [1, 0, 1],
+                ["redBox", 0, "1"], {"a": 1}, ["redBox", 0, 99]])"),
             "e", {at(50, 20, pink)});
         row("push empty paints nothing", element(R"([["pinkBox", 0, 0], ["empty", 0, 1]])"), "/e",
             {at(50, 20, pink), then(), at(50, 20, none)});

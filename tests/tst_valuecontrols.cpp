@@ -372,59 +372,45 @@ private slots:
         paintedAlone(s.get());
     }
 
-    void sliderThumbStates_data()
-    {
-        QTest::addColumn<QString>("steps");
-        QTest::addColumn<int>("state");
-        QTest::addColumn<QColor>("thumb");
-        // e: enter away from the thumb, t: move onto it, a: move away, c: click the channel;
-        // the rest as play() takes them, on the thumb.
-        QTest::newRow("enter away") << "e" << int(Normal) << yellow;
-        QTest::newRow("onto the thumb") << "et" << int(Hover) << red;
-        QTest::newRow("off the thumb again") << "eta" << int(Normal) << yellow;
-        QTest::newRow("leave") << "etl" << int(Normal) << yellow;
-        QTest::newRow("press the thumb") << "etp" << int(Pressed) << magenta;
-        QTest::newRow("drag away keeps pressed") << "etpa" << int(Pressed) << magenta;
-        QTest::newRow("release away") << "etpao" << int(Normal) << yellow;
-        QTest::newRow("release on it") << "etpr" << int(Hover) << red;
-        QTest::newRow("click the channel") << "ec" << int(Normal) << yellow;
-        QTest::newRow("disabled") << "d" << int(Disabled) << gray;
-        QTest::newRow("enabled again") << "du" << int(Normal) << yellow;
-    }
-
+    // Steps e: enter away from the thumb, t: move onto it, a: move away, c: click the channel;
+    // the rest as play() takes them, on the thumb. The thumb shows the state it ends in.
     void sliderThumbStates()
     {
-        QFETCH(QString, steps);
-        QFETCH(int, state);
-        QFETCH(QColor, thumb);
-        auto s = slider(&host, QSize(300, 30), R"({"max": 100, "val": 50})");
-        QVERIFY(shown(&host));
-        const QPoint onThumb = s->thumbRect().center();
-        const QPoint channel(10, 15);
-        const QPoint away(onThumb.x(), 1);
-        for (const QChar step : steps) {
-            const char c = step.toLatin1();
-            if (c == 'e')
-                sendEnter(s.get());
-            if (c == 'e' || c == 't' || c == 'a') {
-                sendMouse(s.get(), QEvent::MouseMove,
-                    c == 'e'       ? channel
-                        : c == 't' ? onThumb
-                                   : away,
-                    Qt::NoButton, s->isSliderDown() ? Qt::LeftButton : Qt::NoButton);
-            } else if (c == 'c') {
-                click(s.get(), channel);
-            } else {
-                play(s.get(), step, onThumb);
+        const QHash<int, QColor> looks {
+            {Normal, yellow}, {Hover, red}, {Pressed, magenta}, {Disabled, gray}};
+        for (const auto& [steps, state] :
+            QList<QPair<QString, int>> {{"e", Normal}, {"et", Hover}, {"eta", Normal},
+                {"etl", Normal}, {"etp", Pressed}, {"etpa", Pressed}, {"etpao", Normal},
+                {"etpr", Hover}, {"ec", Normal}, {"d", Disabled}, {"du", Normal}}) {
+            auto s = slider(&host, QSize(300, 30), R"({"max": 100, "val": 50})");
+            QVERIFY(shown(&host));
+            const QPoint onThumb = s->thumbRect().center();
+            const QPoint channel(10, 15);
+            const QPoint away(onThumb.x(), 1);
+            for (const QChar step : steps) {
+                const char c = step.toLatin1();
+                if (c == 'e')
+                    sendEnter(s.get());
+                if (c == 'e' || c == 't' || c == 'a') {
+                    sendMouse(s.get(), QEvent::MouseMove,
+                        c == 'e'       ? channel
+                            : c == 't' ? onThumb
+                                       : away,
+                        Qt::NoButton, s->isSliderDown() ? Qt::LeftButton : Qt::NoButton);
+                } else if (c == 'c') {
+                    click(s.get(), channel);
+                } else {
+                    play(s.get(), step, onThumb);
+                }
             }
+            // The channel pages; tracking lasts from enter to leave.
+            QCOMPARE(s->value(), steps.contains(QLatin1Char('c')) ? 40 : 50);
+            QCOMPARE(s->hasMouseTracking(),
+                steps.startsWith(QLatin1Char('e')) && !steps.endsWith(QLatin1Char('l')));
+            const QImage image = paintedAlone(s.get());
+            QCOMPARE(s->impl()->state, state);
+            QCOMPARE_PIXEL(image, s->thumbRect().center().x(), 15, looks[state]);
         }
-        // The channel pages; tracking lasts from enter to leave.
-        QCOMPARE(s->value(), steps.contains(QLatin1Char('c')) ? 40 : 50);
-        QCOMPARE(s->hasMouseTracking(),
-            steps.startsWith(QLatin1Char('e')) && !steps.endsWith(QLatin1Char('l')));
-        const QImage image = paintedAlone(s.get());
-        QCOMPARE(s->impl()->state, state);
-        QCOMPARE_PIXEL(image, s->thumbRect().center().x(), 15, thumb);
     }
 
     void sliderDrag()
