@@ -139,14 +139,17 @@ private slots:
         QTest::addColumn<QByteArray>("setter");
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("elideMode");
-        QTest::newRow("right (default)") << QByteArray("setText") << caption << int(Qt::ElideRight);
-        QTest::newRow("left") << QByteArray("setText") << caption << int(Qt::ElideLeft);
-        QTest::newRow("middle") << QByteArray("setText") << caption << int(Qt::ElideMiddle);
-        QTest::newRow("none") << QByteArray("setText") << caption << int(Qt::ElideNone);
-        QTest::newRow("QLabel::setNum")
-            << QByteArray("setNum") << QStringLiteral("42") << int(Qt::ElideRight);
-        QTest::newRow("slot by name") << QByteArray("invoke") << caption << int(Qt::ElideRight);
-        QTest::newRow("QLabel::clear") << QByteArray("clear") << QString() << int(Qt::ElideRight);
+        const auto row = [](const char* name, const char* setter, const QString& text,
+                             int mode = Qt::ElideRight) {
+            QTest::newRow(name) << QByteArray(setter) << text << mode;
+        };
+        row("right (default)", "setText", caption);
+        row("left", "setText", caption, Qt::ElideLeft);
+        row("middle", "setText", caption, Qt::ElideMiddle);
+        row("none", "setText", caption, Qt::ElideNone);
+        row("QLabel::setNum", "setNum", QStringLiteral("42"));
+        row("slot by name", "invoke", caption);
+        row("QLabel::clear", "clear", QString());
     }
 
     // Text set through Qt's own label API is the label's text, across resizes and restyling;
@@ -318,29 +321,25 @@ private slots:
     {
         QTest::addColumn<QByteArray>("attr");
         QTest::addColumn<QList<Pixel>>("pixels");
-        QTest::newRow("centred unscaled")
-            << QByteArray(R"({"path": "small.png", "fill": false})")
-            << QList<Pixel> {{30, 10, red}, {49, 29, red}, {50, 30, magenta}, {69, 49, magenta},
-                   {29, 10, clear}, {30, 9, clear}, {70, 49, clear}, {69, 50, clear}};
-        QTest::newRow("larger than the widget is cut")
-            << QByteArray(R"({"path": "big.png", "fill": false})")
-            << QList<Pixel> {{0, 0, red}, {49, 29, red}, {50, 30, magenta}, {99, 59, magenta},
-                   {50, 29, green}, {49, 30, blue}};
-        QTest::newRow("stretched by default")
-            << QByteArray(R"({"path": "small.png"})")
-            << QList<Pixel> {{0, 0, red}, {47, 27, red}, {52, 32, magenta}, {99, 59, magenta},
-                   {99, 0, green}, {0, 59, blue}};
-        QTest::newRow("stretched when fill is true")
-            << QByteArray(R"({"path": "big.png", "fill": true})")
-            << QList<Pixel> {{0, 0, red}, {47, 27, red}, {52, 32, magenta}, {99, 59, magenta}};
-        QTest::newRow("theme package entry")
-            << QByteArray(R"({"path": "Images\\Themed.png", "fill": false})")
-            << QList<Pixel> {
-                   {46, 26, magenta}, {53, 33, magenta}, {45, 26, clear}, {54, 33, clear}};
-        QTest::newRow("missing image draws nothing") << QByteArray(
-            R"({"path": "nothing.png"})") << QList<Pixel> {{0, 0, clear}, {50, 30, clear}};
-        QTest::newRow("no path draws nothing")
-            << QByteArray("{}") << QList<Pixel> {{50, 30, clear}};
+        const auto row = [](const char* name, const char* attr, const QList<Pixel>& pixels) {
+            QTest::newRow(name) << QByteArray(attr) << pixels;
+        };
+        row("centred unscaled", R"({"path": "small.png", "fill": false})",
+            {{30, 10, red}, {49, 29, red}, {50, 30, magenta}, {69, 49, magenta}, {29, 10, clear},
+                {30, 9, clear}, {70, 49, clear}, {69, 50, clear}});
+        row("larger than the widget is cut", R"({"path": "big.png", "fill": false})",
+            {{0, 0, red}, {49, 29, red}, {50, 30, magenta}, {99, 59, magenta}, {50, 29, green},
+                {49, 30, blue}});
+        row("stretched by default", R"({"path": "small.png"})",
+            {{0, 0, red}, {47, 27, red}, {52, 32, magenta}, {99, 59, magenta}, {99, 0, green},
+                {0, 59, blue}});
+        row("stretched when fill is true", R"({"path": "big.png", "fill": true})",
+            {{0, 0, red}, {47, 27, red}, {52, 32, magenta}, {99, 59, magenta}});
+        row("theme package entry", R"({"path": "Images\\Themed.png", "fill": false})",
+            {{46, 26, magenta}, {53, 33, magenta}, {45, 26, clear}, {54, 33, clear}});
+        row("missing image draws nothing", R"({"path": "nothing.png"})",
+            {{0, 0, clear}, {50, 30, clear}});
+        row("no path draws nothing", "{}", {{50, 30, clear}});
     }
 
     void picture()
