@@ -160,62 +160,54 @@ private slots:
     // Our controls get QCommonStyle's geometry (a skinned slider its skin's handle); a widget
     // that is not ours gets the geometry of the platform style that paints it, and a handle it
     // can press.
-    void geometryByOwner_data()
-    {
-        QTest::addColumn<QByteArray>("kind");
-        QTest::addColumn<bool>("ours");
-        QTest::newRow("slider") << QByteArray("slider") << false;
-        QTest::newRow("vertical slider") << QByteArray("vslider") << false;
-        QTest::newRow("scroll bar") << QByteArray("scrollbar") << false;
-        QTest::newRow("skinned slider") << QByteArray("skinned") << true;
-        QTest::newRow("skinned scroll bar") << QByteArray("skinnedbar") << true;
-    }
-
     void geometryByOwner()
     {
-        QFETCH(QByteArray, kind);
-        QFETCH(bool, ours);
         QStyle* style = QApplication::style();
         auto* common = static_cast<QCommonStyle*>(style);
         QStyle* platform = static_cast<QProxyStyle*>(style)->baseStyle();
-        const bool bar = kind.endsWith("bar");
-        std::unique_ptr<QAbstractSlider> s;
-        if (kind == "skinned")
-            s = slider(&host, QSize(200, 21));
-        else if (kind == "skinnedbar")
-            s = std::make_unique<VelQScrollBar>(Qt::Vertical, &host);
-        else if (bar)
-            s = std::make_unique<QScrollBar>(Qt::Vertical, &host);
-        else
-            s = std::make_unique<QSlider>(kind == "slider" ? Qt::Horizontal : Qt::Vertical, &host);
-        if (kind != "skinned")
-            s->resize(bar                                ? QSize(16, 200)
-                    : s->orientation() == Qt::Horizontal ? QSize(200, 21)
-                                                         : QSize(21, 200));
-        s->setRange(0, 100);
-        s->setValue(30);
-        const QStyleOptionSlider option = optionOf(*s);
-        const QStyle::ComplexControl cc = bar ? QStyle::CC_ScrollBar : QStyle::CC_Slider;
-        const QStyle::SubControl handle
-            = bar ? QStyle::SC_ScrollBarSlider : QStyle::SC_SliderHandle;
-        for (QStyle::SubControl sc : bar
-                ? QList<QStyle::SubControl> {handle, QStyle::SC_ScrollBarAddLine}
-                : QList<QStyle::SubControl> {QStyle::SC_SliderGroove}) {
-            QCOMPARE(style->subControlRect(cc, &option, sc, s.get()),
-                ours ? common->QCommonStyle::subControlRect(cc, &option, sc, s.get())
-                     : platform->subControlRect(cc, &option, sc, s.get()));
+        for (const QByteArray kind : {"slider", "vslider", "scrollbar", "skinned", "skinnedbar"}) {
+            const bool ours = kind.startsWith("skinned");
+            const bool bar = kind.endsWith("bar");
+            std::unique_ptr<QAbstractSlider> s;
+            if (kind == "skinned")
+                s = slider(&host, QSize(200, 21));
+            else if (kind == "skinnedbar")
+                s = std::make_unique<VelQScrollBar>(Qt::Vertical, &host);
+            else if (bar)
+                s = std::make_unique<QScrollBar>(Qt::Vertical, &host);
+            else
+                s = std::make_unique<QSlider>(
+                    kind == "slider" ? Qt::Horizontal : Qt::Vertical, &host);
+            if (kind != "skinned")
+                s->resize(bar                                ? QSize(16, 200)
+                        : s->orientation() == Qt::Horizontal ? QSize(200, 21)
+                                                             : QSize(21, 200));
+            s->setRange(0, 100);
+            s->setValue(30);
+            const QStyleOptionSlider option = optionOf(*s);
+            const QStyle::ComplexControl cc = bar ? QStyle::CC_ScrollBar : QStyle::CC_Slider;
+            const QStyle::SubControl handle
+                = bar ? QStyle::SC_ScrollBarSlider : QStyle::SC_SliderHandle;
+            for (QStyle::SubControl sc : bar
+                    ? QList<QStyle::SubControl> {handle, QStyle::SC_ScrollBarAddLine}
+                    : QList<QStyle::SubControl> {QStyle::SC_SliderGroove}) {
+                QCOMPARE(style->subControlRect(cc, &option, sc, s.get()),
+                    ours ? common->QCommonStyle::subControlRect(cc, &option, sc, s.get())
+                         : platform->subControlRect(cc, &option, sc, s.get()));
+            }
+            QCOMPARE(style->pixelMetric(QStyle::PM_SliderLength, &option, s.get()),
+                kind == "skinned"
+                    ? 20
+                    : platform->pixelMetric(QStyle::PM_SliderLength, &option, s.get()));
+            const QRect grip = style->subControlRect(cc, &option, handle, s.get());
+            QVERIFY(grip.width() > 2 && grip.height() > 2);
+            QSignalSpy pressed(s.get(), &QAbstractSlider::sliderPressed);
+            QTest::mousePress(s.get(), Qt::LeftButton, Qt::NoModifier, grip.center());
+            QVERIFY(s->isSliderDown());
+            QTest::mouseRelease(s.get(), Qt::LeftButton, Qt::NoModifier, grip.center());
+            QCOMPARE(pressed.count(), 1);
+            QCOMPARE(s->value(), 30);
         }
-        QCOMPARE(style->pixelMetric(QStyle::PM_SliderLength, &option, s.get()),
-            kind == "skinned" ? 20
-                              : platform->pixelMetric(QStyle::PM_SliderLength, &option, s.get()));
-        const QRect grip = style->subControlRect(cc, &option, handle, s.get());
-        QVERIFY(grip.width() > 2 && grip.height() > 2);
-        QSignalSpy pressed(s.get(), &QAbstractSlider::sliderPressed);
-        QTest::mousePress(s.get(), Qt::LeftButton, Qt::NoModifier, grip.center());
-        QVERIFY(s->isSliderDown());
-        QTest::mouseRelease(s.get(), Qt::LeftButton, Qt::NoModifier, grip.center());
-        QCOMPARE(pressed.count(), 1);
-        QCOMPARE(s->value(), 30);
     }
 
     void geometryOfOtherWidgets()
