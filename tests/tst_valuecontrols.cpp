@@ -551,6 +551,11 @@ private slots:
         row("Ctrl+digit reaches the shortcut", capture, Qt::Key_1, ctrl, "old");
         row("arrow ignored", capture, Qt::Key_Left, 0, "old");
         row("typing outside shortcut mode", R"({"text": "ab"})", Qt::Key_1, 0, "ab1");
+        row("shortcut of the wrong type", R"({"shortcut": "yes", "text": "ab"})", Qt::Key_1, 0,
+            "ab1");
+        row("UTF-8 text", "{\"text\": \"\xE4\xBD\xA0\"}", Qt::Key_1, 0,
+            "\xE4\xBD\xA0"
+            "1");
         row("password: no paste", password, Qt::Key_V, ctrl, "secret");
         row("password: typing", password, Qt::Key_X, 0, "secretx");
         row("paste", R"({"ispassord": false, "text": "abc"})", Qt::Key_V, ctrl, "abcpasted");
@@ -672,14 +677,6 @@ private slots:
         QVERIFY(countNear(paintedAlone(edit), red, 60) > 20);
         reload(*edit, R"({"style": [["text0", 0, 5]]})");
         QCOMPARE(countNear(paintedAlone(edit), red, 60), 0);
-    }
-
-    void attrText()
-    {
-        VelQLineEdit* edit = lineEdit("{\"text\": \"\xE4\xBD\xA0\"}");
-        QCOMPARE(edit->text(), QString::fromUtf8("\xE4\xBD\xA0"));
-        reload(*edit, R"({"attr": {"shortcut": "yes", "text": 5.5}})");
-        QVERIFY(!d(edit)->shortcutMode);
     }
 };
 
