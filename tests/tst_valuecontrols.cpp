@@ -1,7 +1,15 @@
 #include "support/TestSupport.h"
 
 #include <VelQtLib.h>
+#include <controls/VelQLCDNumber_p.h>
+#include <controls/VelQLineEdit_p.h>
+#include <controls/VelQProgressBar_p.h>
+#include <controls/VelQSlider_p.h>
 
+#include <QClipboard>
+#include <QPainter>
+#include <QShortcut>
+#include <QStyleOptionSlider>
 #include <QtTest>
 
 using namespace VelQtLib;
@@ -9,13 +17,73 @@ using namespace TestSupport;
 
 namespace {
 
-const QColor backdrop(255, 0, 255), face(0, 0, 255), fill(0, 255, 0);
+const QColor blue(0, 0, 255), cyan(0, 255, 255), yellow(255, 255, 0), red(255, 0, 0),
+    magenta(255, 0, 255), gray(128, 128, 128), green(0, 255, 0), panel(40, 40, 40),
+    none(0, 0, 0, 0), normalBg(0, 200, 0), focusBg(255, 0, 255), disabledBg(90, 90, 90),
+    textBlue(0, 0, 255), focusCyan(0, 255, 255);
+
+// Blue channel, cyan filled part, yellow thumb: red on hover, magenta pressed, gray disabled.
+const QByteArray sliderSkin = R"("style": [["blue", 0, 0], ["cyan", 0, 2], ["yellow", 0, 4],
+    ["red", 0, 5], ["magenta", 0, 6], ["gray", 0, 7]])";
+
+template<class W> std::unique_ptr<W> sized(QSize size, const QByteArray& json, QWidget* parent)
+{
+    auto w = built<W>(parent, json);
+    w->resize(size);
+    return w;
+}
+
+std::unique_ptr<VelQSlider> slider(QWidget* parent, QSize size, const QByteArray& attr = "{}")
+{
+    return sized<VelQSlider>(size, "{" + sliderSkin + R"(, "attr": )" + attr + "}", parent);
+}
+
+// A blue groove, a cyan chunk and yellow digits.
+std::unique_ptr<VelQProgressBar> progress(QSize size, const QByteArray& attr = "{}")
+{
+    return sized<VelQProgressBar>(size,
+        R"({"style": [["blue", 0, 0], ["cyan", 0, 2], ["digits", 0, 4]], "attr": )" + attr + "}",
+        nullptr);
+}
+
+QStyleOptionSlider optionOf(const QAbstractSlider& slider)
+{
+    QStyleOptionSlider option;
+    option.initFrom(&slider);
+    option.orientation = slider.orientation();
+    option.minimum = slider.minimum();
+    option.maximum = slider.maximum();
+    option.sliderPosition = slider.sliderPosition();
+    option.sliderValue = slider.value();
+    option.pageStep = slider.pageStep();
+    option.subControls = QStyle::SC_All;
+    // As QSlider does: a vertical slider has its minimum at the bottom; a scroll bar does not.
+    option.upsideDown
+        = slider.orientation() == Qt::Vertical && !qobject_cast<const QScrollBar*>(&slider);
+    return option;
+}
 
 } // namespace
 
-// The value and text controls built from one description, as a window gets them.
 class tst_ValueControls : public QObject {
     Q_OBJECT
+
+    QWidget host;
+
+    // A 200 x 30 edit with a background and a text style per state.
+    VelQLineEdit* lineEdit(const QByteArray& attr = "{}")
+    {
+        auto* edit = built<VelQLineEdit>(&host,
+            R"({"style": [["bg0", 0, 0], ["bg1", 0, 1],
+            ["bg2", 0, 2], ["bg3", 0, 3], ["text0", 0, 4], ["hint", 0, 5], ["text2", 0, 6]],
+            "attr": )"
+                + attr + "}")
+                         .release();
+        edit->setGeometry(10, 10, 200, 30);
+        return edit;
+    }
+
+    static VelQLineEditImpl* d(VelQLineEdit* edit) { return implOf<VelQLineEditImpl>(*edit); }
 
 private slots:
     void initTestCase()
@@ -25,29 +93,47 @@ private slots:
         const QByteArray description = R"({"w": 400, "h": 300, "elements": [
             {"type": "qtscrollbar", "name": "bar"},
             {"type": "progressbar", "name": "progress", "x": 0, "y": 0, "w": 100, "h": 10,
-             "style": [["face", 0, 0], ["fill", 0, 2]], "attr": {"val": 50}},
+             "style": [["blue", 0, 0], ["green", 0, 2]], "attr": {"val": 50}},
             {"type": "slider", "name": "slider", "x": 0, "y": 20, "w": 100, "h": 20,
-             "style": [["face", 0, 0], ["fill", 0, 2], ["face", 0, 4]],
+             "style": [["blue", 0, 0], ["green", 0, 2], ["blue", 0, 4]],
              "attr": {"max": 100, "val": 100, "thumbW": 10, "thumbH": 4}},
             {"type": "dedit", "name": "edit", "x": 0, "y": 50, "w": 100, "h": 20,
-             "style": [["face", 0, 0]], "attr": {"text": "abc"}},
+             "style": [["blue", 0, 0]], "attr": {"text": "abc"}},
             {"type": "qttext", "name": "text", "x": 0, "y": 80, "w": 100, "h": 60,
-             "style": [["face", 0, 0]],
-             "child": [{"type": "scrollbar", "w": 6, "style": [["fill", 0, 0]]}]},
+             "style": [["blue", 0, 0]],
+             "child": [{"type": "scrollbar", "w": 6, "style": [["green", 0, 0]]}]},
             {"type": "spinbox", "name": "spin", "x": 0, "y": 150, "w": 60, "h": 20},
             {"type": "qtlcdnumber", "name": "lcd", "x": 0, "y": 180, "w": 80, "h": 30,
-             "style": [["face", 0, 0]], "attr": {"color": 65280, "text": "7"}}]})";
+             "style": [["blue", 0, 0]], "attr": {"color": 65280, "text": "7"}}]})";
         QVERIFY(loadAppPackage(QStringLiteral("values.data"),
-            {boxStyle("face", face), boxStyle("fill", fill)}, {{"values.json", description}}));
+            {boxStyle("blue", blue), boxStyle("cyan", cyan), boxStyle("yellow", yellow),
+                boxStyle("red", red), boxStyle("magenta", magenta), boxStyle("gray", gray),
+                boxStyle("green", green), boxStyle("panel", panel),
+                textStyle("digits", yellow, 14, R"("hor": 1)"), boxStyle("bg0", normalBg),
+                boxStyle("bg1", red), boxStyle("bg2", focusBg), boxStyle("bg3", disabledBg),
+                textStyle("text0", textBlue, 15), textStyle("hint", red, 20),
+                R"({"type": 2, "name": "text2", "clr": "00ffff", "size": 17, "family": "DejaVu Serif"})"},
+            {{"values.json", description}}));
+        host.resize(400, 300);
+        // A magenta backdrop, so that what a control leaves unpainted shows.
+        host.setAutoFillBackground(true);
+        QPalette palette = host.palette();
+        palette.setColor(QPalette::Window, magenta);
+        host.setPalette(palette);
     }
 
+    void cleanup()
+    {
+        qDeleteAll(host.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly));
+        host.hide();
+    }
+
+    // The controls built from one description, as a window gets them.
     void description()
     {
         VelQWindow window;
         window.setAutoFillBackground(true);
-        QPalette palette = window.palette();
-        palette.setColor(QPalette::Window, backdrop);
-        window.setPalette(palette);
+        window.setPalette(host.palette());
         QVERIFY(LoadWindow(&window, QStringLiteral("values")));
         const QList<QPair<QString, QByteArray>> expected
             = {{"progress", "VelQtLib::VelQProgressBar"}, {"slider", "VelQtLib::VelQSlider"},
@@ -60,20 +146,537 @@ private slots:
         }
         // A scroll bar is never built from a description.
         QVERIFY(!window.findChild<QWidget*>(QStringLiteral("bar")));
-
         QVERIFY(shown(&window));
         const QImage image = render(&window);
-        QCOMPARE_PIXEL(image, 25, 5, fill); // progress chunk
-        QCOMPARE_PIXEL(image, 75, 5, face); // progress groove
-        QCOMPARE_PIXEL(image, 50, 30, fill); // slider filled to the end
-        QCOMPARE_PIXEL(image, 95, 30, face); // thumb at the right end, 4 high in the middle
-        QCOMPARE_PIXEL(image, 95, 27, fill);
-        QCOMPARE_PIXEL(image, 98, 52, face); // line edit background
-        QCOMPARE_PIXEL(image, 50, 82, face); // text edit viewport
-        QCOMPARE_PIXEL(image, 40, 182, face); // LCD background
-        QCOMPARE_PIXEL(image, 58, 152, backdrop); // spin box: no frame, no arrows
+        // Progress chunk and groove, slider filled to the end under a 4 high thumb, line edit, text
+        // edit and LCD backgrounds; a spin box without frame or arrows.
+        QCOMPARE_PIXELS(image,
+            {{25, 5, green}, {75, 5, blue}, {50, 30, green}, {95, 30, blue}, {95, 27, green},
+                {98, 52, blue}, {50, 82, blue}, {40, 182, blue}, {58, 152, magenta}});
         auto* text = window.findChild<VelQTextEdit*>(QStringLiteral("text"));
-        QCOMPARE(text->verticalScrollBar()->styleSheet(), scrollBarLongSheet(6, 6, 6));
+        QCOMPARE(text->verticalScrollBar()->sizeHint().width(), 6);
+    }
+
+    // Our controls get QCommonStyle's geometry (a skinned slider its skin's handle); a widget
+    // that is not ours gets the geometry of the platform style that paints it, and a handle it
+    // can press.
+    void geometryByOwner()
+    {
+        QStyle* style = QApplication::style();
+        auto* common = static_cast<QCommonStyle*>(style);
+        QStyle* platform = static_cast<QProxyStyle*>(style)->baseStyle();
+        for (const QByteArray kind : {"slider", "vslider", "scrollbar", "skinned", "skinnedbar"}) {
+            const bool ours = kind.startsWith("skinned");
+            const bool bar = kind.endsWith("bar");
+            std::unique_ptr<QAbstractSlider> s;
+            if (kind == "skinned")
+                s = slider(&host, QSize(200, 21));
+            else if (kind == "skinnedbar")
+                s = std::make_unique<VelQScrollBar>(Qt::Vertical, &host);
+            else if (bar)
+                s = std::make_unique<QScrollBar>(Qt::Vertical, &host);
+            else
+                s = std::make_unique<QSlider>(
+                    kind == "slider" ? Qt::Horizontal : Qt::Vertical, &host);
+            if (kind != "skinned")
+                s->resize(bar                                ? QSize(16, 200)
+                        : s->orientation() == Qt::Horizontal ? QSize(200, 21)
+                                                             : QSize(21, 200));
+            s->setRange(0, 100);
+            s->setValue(30);
+            const QStyleOptionSlider option = optionOf(*s);
+            const QStyle::ComplexControl cc = bar ? QStyle::CC_ScrollBar : QStyle::CC_Slider;
+            const QStyle::SubControl handle
+                = bar ? QStyle::SC_ScrollBarSlider : QStyle::SC_SliderHandle;
+            for (QStyle::SubControl sc : bar
+                    ? QList<QStyle::SubControl> {handle, QStyle::SC_ScrollBarAddLine}
+                    : QList<QStyle::SubControl> {QStyle::SC_SliderGroove}) {
+                QCOMPARE(style->subControlRect(cc, &option, sc, s.get()),
+                    ours ? common->QCommonStyle::subControlRect(cc, &option, sc, s.get())
+                         : platform->subControlRect(cc, &option, sc, s.get()));
+            }
+            QCOMPARE(style->pixelMetric(QStyle::PM_SliderLength, &option, s.get()),
+                kind == "skinned"
+                    ? 20
+                    : platform->pixelMetric(QStyle::PM_SliderLength, &option, s.get()));
+            const QRect grip = style->subControlRect(cc, &option, handle, s.get());
+            QVERIFY(grip.width() > 2 && grip.height() > 2);
+            QSignalSpy pressed(s.get(), &QAbstractSlider::sliderPressed);
+            QTest::mousePress(s.get(), Qt::LeftButton, Qt::NoModifier, grip.center());
+            QVERIFY(s->isSliderDown());
+            QTest::mouseRelease(s.get(), Qt::LeftButton, Qt::NoModifier, grip.center());
+            QCOMPARE(pressed.count(), 1);
+            QCOMPARE(s->value(), 30);
+        }
+    }
+
+    void geometryOfOtherWidgets()
+    {
+        QStyle* style = QApplication::style();
+        QCOMPARE(VelQSlider().style(), style);
+        auto* common = static_cast<QCommonStyle*>(style);
+        QStyle* platform = static_cast<QProxyStyle*>(style)->baseStyle();
+        QStyleOptionSlider option;
+        QCOMPARE(style->pixelMetric(QStyle::PM_SliderLength, &option, nullptr),
+            platform->pixelMetric(QStyle::PM_SliderLength, &option, nullptr));
+        QSpinBox spin(&host);
+        VelQSpinBox skinnedSpin(&host);
+        for (QSpinBox* box : {&spin, static_cast<QSpinBox*>(&skinnedSpin)}) {
+            box->setGeometry(0, 0, 80, 24);
+            QStyleOptionSpinBox o;
+            o.initFrom(box);
+            o.subControls = QStyle::SC_All;
+            const auto up = QStyle::SC_SpinBoxUp;
+            QCOMPARE(style->subControlRect(QStyle::CC_SpinBox, &o, up, box),
+                box == &spin
+                    ? platform->subControlRect(QStyle::CC_SpinBox, &o, up, box)
+                    : common->QCommonStyle::subControlRect(QStyle::CC_SpinBox, &o, up, box));
+        }
+        QPushButton plain(&host);
+        VelQPushButton ours(&host);
+        QStyleOptionButton button;
+        button.initFrom(&plain);
+        button.rect = QRect(0, 0, 80, 30);
+        const auto focus = QStyle::SE_PushButtonFocusRect;
+        QCOMPARE(style->subElementRect(focus, &button, &plain),
+            platform->subElementRect(focus, &button, &plain));
+        QCOMPARE(style->subElementRect(focus, &button, &ours),
+            common->QCommonStyle::subElementRect(focus, &button, &ours));
+    }
+
+    // Each row sets min, max, value and orientation through Qt's API; the thumb (where
+    // QCommonStyle puts a handle of that length along the axis) covers the filled part, which
+    // covers the channel (the whole bar), and nothing else is painted.
+    void fills_data()
+    {
+        QTest::addColumn<QByteArray>("attr");
+        QTest::addColumn<QByteArray>("setup");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QRect>("channel");
+        QTest::addColumn<QRect>("filled");
+        QTest::addColumn<QRect>("thumb");
+        const auto row = [](const char* name, const QByteArray& attr, const QByteArray& setup,
+                             QSize size, QRect channel, QRect filled, QRect thumb = QRect()) {
+            QTest::newRow(name) << attr << setup << size << channel << filled << thumb;
+        };
+        const QByteArray thin = R"({"thumbW": 2})";
+        row("slider at 50, default 20 square thumb", "{}", "0 100 50 h", {200, 30},
+            {0, 10, 200, 10}, {0, 10, 100, 10}, {90, 5, 20, 20});
+        row("slider fraction is value over range", thin, "50 150 75 h", {200, 30}, {0, 10, 200, 10},
+            {0, 10, 150, 10}, {50, 5, 2, 20});
+        row("slider equal bounds divide by 100", thin, "50 50 50 h", {200, 30}, {0, 10, 200, 10},
+            {0, 10, 100, 10}, {0, 5, 2, 20});
+        row("slider 21 high, 10 high thumb", R"({"thumbW": 16, "thumbH": 10})", "0 100 50 h",
+            {216, 21}, {0, 5, 216, 10}, {0, 5, 108, 10}, {100, 5, 16, 10});
+        row("slider thumb taller than the slider", R"({"thumbW": 10, "thumbH": 30})", "0 100 0 h",
+            {110, 20}, {0, 5, 110, 10}, {}, {0, -5, 10, 30});
+        // The filled part ends one row above the bottom edge.
+        row("slider vertical grows from the bottom", R"({"isHor": false, "channelSize": 6})",
+            "0 100 25 v", {30, 200}, {12, 0, 6, 200}, {12, 149, 6, 50}, {5, 135, 20, 20});
+        row("slider vertical thumb centred across",
+            R"({"isHor": false, "thumbW": 12, "thumbH": 8})", "0 10 10 v", {25, 108},
+            {7, 0, 10, 108}, {7, -1, 10, 108}, {6, 0, 12, 8});
+        row("progress at 0 shows no chunk", "{}", "0 100 0 h", {200, 10}, {0, 0, 200, 10}, {});
+        row("progress half of 200", "{}", "0 100 50 h", {200, 10}, {0, 0, 200, 10},
+            {0, 0, 100, 10});
+        row("progress vertical from the bottom", "{}", "0 100 25 v", {30, 100}, {0, 0, 30, 100},
+            {0, 75, 30, 25});
+        row("progress fraction is value over range", "{}", "50 150 100 h", {200, 10},
+            {0, 0, 200, 10}, {0, 0, 200, 10});
+        row("progress truncated toward zero", "{}", "0 3 1 h", {100, 10}, {0, 0, 100, 10},
+            {0, 0, 33, 10});
+        row("progress empty range shows no chunk", "{}", "0 0 0 h", {100, 10}, {0, 0, 100, 10}, {});
+        row("progress extreme range does not overflow", "{}", "2147483646 2147483647 2147483647 h",
+            {100, 10}, {0, 0, 100, 10}, {0, 0, 100, 10});
+    }
+
+    void fills()
+    {
+        QFETCH(QByteArray, attr);
+        QFETCH(QByteArray, setup);
+        QFETCH(QSize, size);
+        QFETCH(QRect, channel);
+        QFETCH(QRect, filled);
+        QFETCH(QRect, thumb);
+        const QList<QByteArray> f = setup.split(' ');
+        std::unique_ptr<QWidget> w;
+        if (QByteArray(QTest::currentDataTag()).startsWith("slider")) {
+            auto s = slider(&host, size, attr);
+            w.reset(s.release());
+        } else {
+            w = progress(size);
+        }
+        const auto orientation = f[3] == "h" ? Qt::Horizontal : Qt::Vertical;
+        if (auto* s = qobject_cast<VelQSlider*>(w.get())) {
+            s->setOrientation(orientation);
+            s->setRange(f[0].toInt(), f[1].toInt());
+            s->setValue(f[2].toInt());
+            const QStyleOptionSlider option = optionOf(*s);
+            QStyle* style = s->style();
+            QCOMPARE(style->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, s),
+                thumb);
+            QCOMPARE(style->pixelMetric(QStyle::PM_SliderLength, &option, s),
+                orientation == Qt::Horizontal ? thumb.width() : thumb.height());
+            // The groove is the whole widget, so that the channel pages.
+            QCOMPARE(style->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderGroove, s),
+                s->rect());
+        } else {
+            auto* bar = static_cast<VelQProgressBar*>(w.get());
+            bar->setOrientation(orientation);
+            bar->resize(size);
+            bar->setRange(f[0].toInt(), f[1].toInt());
+            bar->setValue(f[2].toInt());
+        }
+        const QImage image = paintedAlone(w.get());
+        for (int y = 0; y < size.height(); ++y) {
+            for (int x = 0; x < size.width(); ++x) {
+                const QColor expected = thumb.contains(x, y) ? yellow
+                    : filled.contains(x, y)                  ? cyan
+                    : channel.contains(x, y)                 ? blue
+                                                             : none;
+                if (!near(image.pixel(x, y), expected))
+                    QCOMPARE_PIXEL(image, x, y, expected);
+            }
+        }
+    }
+
+    // Every description sets the orientation and the position anew; unreadable values read as
+    // the defaults.
+    void sliderAttributes()
+    {
+        auto s = slider(&host, QSize(30, 200), R"({"isHor": false, "max": 10, "val": 7})");
+        const auto fields = [&s] {
+            return QList<int> {s->orientation(), s->minimum(), s->maximum(), s->value()};
+        };
+        QCOMPARE(fields(), (QList<int> {Qt::Vertical, 0, 10, 7}));
+        reload(*s, R"({"attr": {"min": 2}})");
+        QCOMPARE(fields(), (QList<int> {Qt::Horizontal, 2, 10, 2}));
+        s->setValue(9);
+        reload(*s, R"({"style": []})");
+        QCOMPARE(s->value(), 9);
+        reload(*s, R"({"attr": {"min": -5, "max": 5}})");
+        QCOMPARE(s->value(), 0);
+        reload(*s, R"({"attr": {"isHor": "no", "thumbW": "wide", "thumbH": [], "min": {},
+            "max": 1e300, "val": "3"}})");
+        QCOMPARE(fields(), (QList<int> {Qt::Horizontal, -5, 5, 0}));
+        s->setRange(INT_MIN, INT_MAX);
+        s->setValue(INT_MAX);
+        paintedAlone(s.get());
+    }
+
+    // Steps e: enter away from the thumb, t: move onto it, a: move away, c: click the channel;
+    // the rest as play() takes them, on the thumb. The thumb shows the state it ends in.
+    void sliderThumbStates()
+    {
+        const QHash<int, QColor> looks {
+            {Normal, yellow}, {Hover, red}, {Pressed, magenta}, {Disabled, gray}};
+        for (const auto& [steps, state] :
+            QList<QPair<QString, int>> {{"e", Normal}, {"et", Hover}, {"eta", Normal},
+                {"etl", Normal}, {"etp", Pressed}, {"etpa", Pressed}, {"etpao", Normal},
+                {"etpr", Hover}, {"ec", Normal}, {"d", Disabled}, {"du", Normal}}) {
+            auto s = slider(&host, QSize(300, 30), R"({"max": 100, "val": 50})");
+            QVERIFY(shown(&host));
+            const QPoint onThumb = s->thumbRect().center();
+            const QPoint channel(10, 15);
+            const QPoint away(onThumb.x(), 1);
+            for (const QChar step : steps) {
+                const char c = step.toLatin1();
+                if (c == 'e')
+                    sendEnter(s.get());
+                if (c == 'e' || c == 't' || c == 'a') {
+                    sendMouse(s.get(), QEvent::MouseMove,
+                        c == 'e'       ? channel
+                            : c == 't' ? onThumb
+                                       : away,
+                        Qt::NoButton, s->isSliderDown() ? Qt::LeftButton : Qt::NoButton);
+                } else if (c == 'c') {
+                    click(s.get(), channel);
+                } else {
+                    play(s.get(), step, onThumb);
+                }
+            }
+            // The channel pages; tracking lasts from enter to leave.
+            QCOMPARE(s->value(), steps.contains(QLatin1Char('c')) ? 40 : 50);
+            QCOMPARE(s->hasMouseTracking(),
+                steps.startsWith(QLatin1Char('e')) && !steps.endsWith(QLatin1Char('l')));
+            const QImage image = paintedAlone(s.get());
+            QCOMPARE(s->impl()->state, state);
+            QCOMPARE_PIXEL(image, s->thumbRect().center().x(), 15, looks[state]);
+        }
+    }
+
+    void sliderDrag()
+    {
+        // A thumb much wider than the platform's handle: only the style's help makes Qt drag it.
+        auto s = slider(&host, QSize(240, 30), R"({"thumbW": 40, "max": 100, "val": 0})");
+        QVERIFY(shown(&host));
+        QCOMPARE(s->thumbRect(), QRect(0, 5, 40, 20));
+        QWindow* window = host.windowHandle();
+        const QPoint grip = s->mapTo(&host, QPoint(35, 15));
+        QTest::mousePress(window, Qt::LeftButton, Qt::NoModifier, grip);
+        QVERIFY(s->isSliderDown());
+        QCOMPARE(s->impl()->state, int(Pressed));
+        QTest::mouseMove(window, grip + QPoint(100, 0));
+        QCOMPARE(s->value(), 50);
+        QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, grip + QPoint(100, 0));
+        QCOMPARE(s->value(), 50);
+        QCOMPARE(s->thumbRect(), QRect(100, 5, 40, 20));
+        QCOMPARE(s->impl()->state, int(Hover));
+    }
+
+    void progressChunkAndText()
+    {
+        auto bar = progress(QSize(200, 24), R"({"showText": true, "val": 45})");
+        const QImage image = paintedAlone(bar.get());
+        // Groove, chunk, then the value text centred in the digits style.
+        QImage expected(200, 24, QImage::Format_ARGB32);
+        expected.fill(blue);
+        {
+            QPainter p(&expected);
+            p.fillRect(0, 0, 90, 24, cyan);
+            TextStyle digits;
+            CThemeManager::instance().getTextStyle(QStringLiteral("digits"), digits);
+            VelQControlBaseImpl::drawStyledText(
+                &p, QStringLiteral("45%"), digits, QRect(0, 0, 200, 24), true);
+        }
+        QCOMPARE(image, expected);
+    }
+
+    void progressAttributesAndStates()
+    {
+        auto bar = progress(QSize(100, 10), R"({"showText": true, "val": 30})");
+        QCOMPARE(bar->value(), 30);
+        // Absent or unreadable keys leave the fields alone.
+        for (const char* attr : {R"({"attr": {}})", R"({"attr": {"showText": "no", "val": [5]}})"})
+            reload(*bar, attr);
+        QCOMPARE(bar->value(), 30);
+        // The same look in every state.
+        const QImage normal = paintedAlone(bar.get());
+        play(bar.get(), QStringLiteral("ep"), QPoint(5, 5));
+        QCOMPARE(paintedAlone(bar.get()), normal);
+        bar->setEnabled(false);
+        QCOMPARE(paintedAlone(bar.get()), normal);
+        // Slots other than 0, 2 and 4 are skipped.
+        reload(*bar, R"({"style": [["magenta", 0, 1], ["magenta", 0, 3]]})");
+        QCOMPARE_PIXEL(paintedAlone(bar.get()), 90, 5, blue);
+        bar->setRange(INT_MIN, INT_MAX);
+        bar->setValue(INT_MAX);
+        paintedAlone(bar.get());
+        // Without a skin: white boxes and no text.
+        VelQProgressBar plain;
+        plain.resize(100, 10);
+        plain.setValue(50);
+        QCOMPARE_PIXELS(paintedAlone(&plain), {{10, 5, Qt::white}, {90, 5, Qt::white}});
+    }
+
+    // The colour's alpha is ignored; numbers beyond an int or below zero read as their bits.
+    void lcdDigits()
+    {
+        for (const auto& [color, digits] : QList<QPair<QByteArray, QColor>> {{"65280", green},
+                 {"16776960", yellow}, {"4278190335", blue}, {"-16711681", cyan}}) {
+            auto number = sized<VelQLCDNumber>(QSize(120, 40),
+                R"({"style": [["panel", 0, 0], ["panel", 0, 1]], "attr": {"digitCount": 3, "color": )"
+                    + color + R"(, "text": "88"}})",
+                nullptr);
+            QCOMPARE(number->digitCount(), 3);
+            const QImage image = render(number.get());
+            QVERIFY(countNear(image, digits, 30) > 50);
+            QVERIFY(countNear(image, panel, 30) > 1000);
+            // The digits keep their colour while the window is inactive (as it is here), but not
+            // when the number is disabled.
+            number->setEnabled(false);
+            QCOMPARE(countNear(render(number.get()), digits, 30), 0);
+        }
+    }
+
+    void lcdText()
+    {
+        // No frame: the face reaches every edge.
+        VelQLCDNumber bare(&host);
+        bare.setGeometry(0, 0, 120, 40);
+        const QImage image = render(&host);
+        QCOMPARE_PIXELS(image,
+            {{0, 0, Qt::white}, {119, 39, Qt::white}, {60, 0, Qt::white}, {2, 20, Qt::white}});
+        auto number
+            = sized<VelQLCDNumber>(QSize(120, 40), R"({"attr": {"text": "12.5"}})", nullptr);
+        QCOMPARE(number->value(), 12.5);
+        auto word = sized<VelQLCDNumber>(QSize(120, 40), R"({"attr": {"text": "A-b"}})", nullptr);
+        QCOMPARE(word->value(), 0.0);
+        auto bad = sized<VelQLCDNumber>(QSize(120, 40),
+            R"({"attr": {"digitCount": "many", "color": "red", "text": 7}})", nullptr);
+        QCOMPARE(bad->digitCount(), 5);
+    }
+
+    void spinBox()
+    {
+        const ::Json::Value root = parsed(
+            R"({"elements": [{"type": "spinbox", "name": "spin", "x": 10, "y": 10, "w": 120, "h": 30}]})");
+        LoadElements(&root, &host);
+        std::unique_ptr<VelQSpinBox> spin(host.findChild<VelQSpinBox*>(QStringLiteral("spin")));
+        QVERIFY(spin);
+        spin->setValue(88);
+        const QImage image = render(&host);
+        // No frame and no arrow buttons: the backdrop shows everywhere but under the digits.
+        const int other = 120 * 30 - countNear(image, magenta, 10, QRect(10, 10, 120, 30));
+        QVERIFY2(other > 10 && other < 300, QByteArray::number(other));
+        for (int y = 10; y < 40; ++y) {
+            QCOMPARE_PIXELS(image, {{10, y, magenta}, {129, y, magenta}, {110, y, magenta}});
+        }
+        // The skin's state takes no part in the mouse.
+        play(spin.get(), QStringLiteral("ep"), QPoint(50, 15));
+        QCOMPARE(spin->impl()->state, int(Normal));
+        play(spin.get(), QStringLiteral("r"), QPoint(50, 15));
+    }
+
+    void keys_data()
+    {
+        QTest::addColumn<QByteArray>("attr");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("text");
+        const int ctrl = Qt::ControlModifier, all = ctrl | Qt::AltModifier | Qt::ShiftModifier;
+        const auto row
+            = [](const char* name, const char* attr, int key, int modifiers, const char* text) {
+                  QTest::newRow(name) << QByteArray(attr) << key << modifiers << QString(text);
+              };
+        const char* capture = R"({"shortcut": true, "text": "old"})";
+        const char* password = R"({"ispassord": true, "text": "secret"})";
+        row("A", capture, Qt::Key_A, 0, "A");
+        row("all modifiers", capture, Qt::Key_Z, all, "CTRL+ALT+SHIFT+Z");
+        row("F12", capture, Qt::Key_F12, 0, "F12");
+        row("F1 ignores modifiers", capture, Qt::Key_F1, ctrl, "F1");
+        row("Backspace", capture, Qt::Key_Backspace, 0, "");
+        row("Delete", capture, Qt::Key_Delete, 0, "");
+        row("digit ignored", capture, Qt::Key_1, 0, "old");
+        row("Ctrl+digit reaches the shortcut", capture, Qt::Key_1, ctrl, "old");
+        row("arrow ignored", capture, Qt::Key_Left, 0, "old");
+        row("typing outside shortcut mode", R"({"text": "ab"})", Qt::Key_1, 0, "ab1");
+        row("shortcut of the wrong type", R"({"shortcut": "yes", "text": "ab"})", Qt::Key_1, 0,
+            "ab1");
+        row("UTF-8 text", "{\"text\": \"\xE4\xBD\xA0\"}", Qt::Key_1, 0,
+            "\xE4\xBD\xA0"
+            "1");
+        row("password: no paste", password, Qt::Key_V, ctrl, "secret");
+        row("password: typing", password, Qt::Key_X, 0, "secretx");
+        row("paste", R"({"ispassord": false, "text": "abc"})", Qt::Key_V, ctrl, "abcpasted");
+    }
+
+    // Captured combinations replace the text, and an application shortcut on the same keys must
+    // not steal them; keys that are not captured keep their meaning.
+    void keys()
+    {
+        QFETCH(QByteArray, attr);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, text);
+        VelQLineEdit* edit = lineEdit(attr);
+        QShortcut stealer(QKeySequence(key | modifiers), &host);
+        QSignalSpy stolen(&stealer, &QShortcut::activated);
+        giveFocus(&host, edit);
+        QGuiApplication::clipboard()->setText(QStringLiteral("pasted"));
+        edit->end(false);
+        QTest::keyClick(edit, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(edit->text(), text);
+        if (d(edit)->shortcutMode && text != QLatin1String("old"))
+            QCOMPARE(stolen.count(), 0);
+        else if (d(edit)->shortcutMode && modifiers == Qt::ControlModifier)
+            QCOMPARE(stolen.count(), 1);
+    }
+
+    // A password edit has no context menu and neither selects all nor copies.
+    void clipboard()
+    {
+        for (const bool password : {true, false}) {
+            VelQLineEdit* edit = lineEdit(
+                R"({"text": "secret", "ispassord": )" + QByteArray(password ? "true}" : "false}"));
+            QCOMPARE(edit->echoMode(), password ? QLineEdit::Password : QLineEdit::Normal);
+            QCOMPARE(
+                edit->contextMenuPolicy(), password ? Qt::NoContextMenu : Qt::DefaultContextMenu);
+            giveFocus(&host, edit);
+            QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+            QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+            QCOMPARE(edit->selectedText(), password ? QString() : QStringLiteral("secret"));
+            edit->selectAll();
+            QTest::keyClick(edit, Qt::Key_C, Qt::ControlModifier);
+            QCOMPARE(QGuiApplication::clipboard()->text(),
+                QLatin1String(password ? "before" : "secret"));
+        }
+    }
+
+    // Every "attr" sets the margins anew, an absent right or bottom one mirroring the left or
+    // top; a description without "attr" keeps them.
+    void margins()
+    {
+        for (const auto& [attr, margins] : QList<QPair<QByteArray, QMargins>> {
+                 {R"({"leftMargin": 6})", {6, 0, 6, 0}}, {R"({"topMargin": 3})", {0, 3, 0, 3}},
+                 {R"({"leftMargin": 1, "topMargin": 2, "rightMargin": 3, "bottomMargin": 4})",
+                     {1, 2, 3, 4}},
+                 {R"({"rightMargin": 5})", {0, 0, 5, 0}}, {"{}", {}}}) {
+            VelQLineEdit* edit = lineEdit(R"({"leftMargin": 9, "topMargin": 9})");
+            reload(*edit, R"({"attr": )" + attr + "}");
+            QCOMPARE(edit->contentsMargins(), margins);
+            reload(*edit, "{}");
+            QCOMPARE(edit->contentsMargins(), margins);
+        }
+    }
+
+    void statesAndTextStyles()
+    {
+        VelQLineEdit* edit = lineEdit();
+        QCOMPARE_PIXEL(paintedAlone(edit), 100, 2, normalBg);
+        QCOMPARE(edit->palette().color(QPalette::Active, QPalette::Text), textBlue);
+        QCOMPARE(edit->palette().color(QPalette::Disabled, QPalette::Text), textBlue);
+        QCOMPARE(edit->font().pixelSize(), 15);
+        // Hover is stored as Normal once painted.
+        sendEnter(edit);
+        QCOMPARE_PIXEL(paintedAlone(edit), 100, 2, normalBg);
+        QCOMPARE(d(edit)->state, int(Normal));
+        click(edit, QPoint(50, 15));
+        giveFocus(&host, edit);
+        QCOMPARE(d(edit)->state, int(Focused));
+        QCOMPARE_PIXEL(paintedAlone(edit), 100, 2, focusBg);
+        QCOMPARE(edit->palette().color(QPalette::Text), focusCyan);
+        QCOMPARE(edit->font().pixelSize(), 17);
+        QCOMPARE(edit->font().family(), QStringLiteral("DejaVu Serif"));
+        play(edit, QStringLiteral("el"), QPoint());
+        QCOMPARE_PIXEL(paintedAlone(edit), 100, 2, focusBg);
+        sendEnter(edit);
+        edit->clearFocus();
+        QCOMPARE(d(edit)->state, int(Normal));
+        // The edited text is drawn in the state's colour.
+        edit->setText(QStringLiteral("MMMM"));
+        const QImage image = paintedAlone(edit);
+        QCOMPARE_PIXEL(image, 100, 2, normalBg);
+        QVERIFY(countNear(image, textBlue, 60) > 20);
+        QCOMPARE(edit->font().pixelSize(), 15);
+        edit->setEnabled(false);
+        QCOMPARE_PIXEL(paintedAlone(edit), 100, 2, disabledBg);
+        edit->setEnabled(true);
+        QCOMPARE_PIXEL(paintedAlone(edit), 100, 2, normalBg);
+        // Sample content takes the Normal style too.
+        d(edit)->applyStateStyle(Focused);
+        edit->fillSamples();
+        QCOMPARE(edit->font().pixelSize(), 15);
+        QCOMPARE(edit->palette().color(QPalette::Text), textBlue);
+    }
+
+    void hint()
+    {
+        // GBK bytes of 你好 as the hint.
+        VelQLineEdit* edit = lineEdit("{\"tip\": \"\xC4\xE3\xBA\xC3\", \"leftMargin\": 40}");
+        // The hint is drawn in the Hover text style, inside the margins, until there is text.
+        QImage image = paintedAlone(edit);
+        QVERIFY(countNear(image, red, 60, QRect(40, 0, 60, 30)) > 20);
+        QCOMPARE(countNear(image, red, 60, QRect(0, 0, 40, 30)), 0);
+        giveFocus(&host, edit);
+        QTest::keyClick(edit, Qt::Key_X);
+        QCOMPARE(countNear(paintedAlone(edit), red, 60), 0);
+        // A style list with members sets the hint's style anew, from the Hover slot.
+        edit->clear();
+        reload(*edit, R"({"style": []})");
+        QVERIFY(countNear(paintedAlone(edit), red, 60) > 20);
+        reload(*edit, R"({"style": [["text0", 0, 5]]})");
+        QCOMPARE(countNear(paintedAlone(edit), red, 60), 0);
     }
 };
 

@@ -398,4 +398,14 @@ QStringList takeDiagnostics()
     return std::exchange(diagnostics, {});
 }
 
+QByteArray pixelMismatch(const QImage& image, const QList<Pixel>& pixels)
+{
+    for (const Pixel& p : pixels) {
+        if (!near(image.pixel(p.x, p.y), p.colour))
+            return "pixel (" + QByteArray::number(p.x) + ", " + QByteArray::number(p.y) + ") is "
+                + describe(image.pixel(p.x, p.y)) + ", expected " + describe(p.colour.rgba());
+    }
+    return QByteArray();
+}
+
 } // namespace TestSupport

@@ -133,6 +133,21 @@ void expectWarning(const QString& part);
 // The library's load-time diagnostics the strict handler collected since the last call.
 QStringList takeDiagnostics();
 
+// Loads a description element into an existing control.
+template<class W> void reload(W& control, const QByteArray& element)
+{
+    const ::Json::Value json = parsed(element);
+    control.loadAttributes(&json);
+}
+
+struct Pixel {
+    int x;
+    int y;
+    QColor colour;
+};
+// Empty when every pixel of image is near its colour, else what the first that is not holds.
+QByteArray pixelMismatch(const QImage& image, const QList<Pixel>& pixels);
+
 } // namespace TestSupport
 
 // Compares a pixel of an image with an expected colour, printing both on failure.
@@ -142,3 +157,10 @@ QStringList takeDiagnostics();
             + TestSupport::describe((image).pixel((x), (y))) + ", expected "                       \
             + TestSupport::describe(QColor(color).rgba()))                                         \
             .constData())
+
+// Compares several pixels of an image with their expected colours: {{x, y, colour}, ...}.
+#define QCOMPARE_PIXELS(image, ...)                                                                \
+    do {                                                                                           \
+        const QByteArray mismatch_ = TestSupport::pixelMismatch((image), __VA_ARGS__);             \
+        QVERIFY2(mismatch_.isEmpty(), mismatch_.constData());                                      \
+    } while (false)

@@ -1,0 +1,606 @@
+#include "support/TestSupport.h"
+
+#include <VelQtLib.h>
+#include <controls/VelQCheckBox_p.h>
+#include <controls/VelQPushButton_p.h>
+#include <controls/VelQRadioButton_p.h>
+#include <controls/VelQSwitch_p.h>
+
+#include <QButtonGroup>
+#include <QPainter>
+#include <QVariantAnimation>
+#include <QtTest>
+
+using namespace VelQtLib;
+using namespace TestSupport;
+
+namespace {
+
+const QColor blue(0, 0, 255), yellow(255, 255, 0), green(0, 160, 0), pink(255, 0, 255),
+    orange(255, 128, 0), purple(128, 0, 255), red(255, 0, 0), cyan(0, 255, 255),
+    gray(128, 128, 128), white(255, 255, 255), black(0, 0, 0), none(0, 0, 0, 0);
+
+// What a row of the looks table expects once the steps before it have run.
+struct Probe {
+    enum Kind { At, Somewhere, Nowhere, LabelFrom, Shows, State, Checked, Then } kind;
+    QPoint p;
+    QColor c;
+    QString image;
+};
+using Probes = QVector<Probe>;
+
+bool showsBuiltIn(const QImage& image, const QString& name, QPoint at)
+{
+    const QImage mark
+        = CThemeManager::instance().getImage(name, false)->convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < mark.height(); ++y) {
+        for (int x = 0; x < mark.width(); ++x) {
+            if (!near(image.pixel(at + QPoint(x, y)), QColor::fromRgba(mark.pixel(x, y)), 4))
+                return false;
+        }
+    }
+    return true;
+}
+
+// Green face, red on hover, pink pressed, gray disabled.
+const QByteArray pushSkin = R"([["greenBox", 0, 0], ["redBox", 0, 1], ["pinkBox", 0, 2],
+    ["grayBox", 0, 3]])";
+// Pink track; cyan thumb, blue on hover, yellow disabled; red "on" and green "off" labels.
+const QByteArray switchSkin = R"([["pinkBox", 0, 0], ["blueBox", 0, 1], ["cyanBox", 0, 2],
+    ["blueBox", 0, 3], ["yellowBox", 0, 5], ["redSmall", 0, 6], ["greenSmall", 0, 7]])";
+
+// A control of kind push, check, radio or switch in its test size.
+std::unique_ptr<QWidget> make(const QByteArray& kind, QWidget* parent, const QByteArray& json)
+{
+    std::unique_ptr<QWidget> w;
+    if (kind == "push")
+        w = built<VelQPushButton>(parent, json);
+    else if (kind == "check")
+        w = built<VelQCheckBox>(parent, json);
+    else if (kind == "radio")
+        w = built<VelQRadioButton>(parent, json);
+    else
+        w = built<VelQSwitch>(parent, json);
+    w->setGeometry(0, 0, 100, kind == "push" ? 40 : kind == "switch" ? 29 : 30);
+    return w;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Probes)
+
+class tst_Buttons : public QObject {
+    Q_OBJECT
+
+    QWidget host;
+
+    static Probe at(int x, int y, QColor c) { return {Probe::At, {x, y}, c, {}}; }
+    static Probe somewhere(QColor c) { return {Probe::Somewhere, {}, c, {}}; }
+    static Probe nowhere(QColor c) { return {Probe::Nowhere, {}, c, {}}; }
+    // The label in colour c starts at column x, give or take 3.
+    static Probe labelFrom(int x, QColor c) { return {Probe::LabelFrom, {x, 0}, c, {}}; }
+    // The built-in image named image has its top-left corner at (x, y).
+    static Probe shows(int x, int y, const char* name) { return {Probe::Shows, {x, y}, {}, name}; }
+    static Probe state(int s) { return {Probe::State, {s, 0}, {}, {}}; }
+    static Probe checked(bool on) { return {Probe::Checked, {on, 0}, {}, {}}; }
+    // The probes after it hold after the next group of steps.
+    static Probe then() { return {Probe::Then, {}, {}, {}}; }
+    // A 10 × 10 mark with its top-left corner at (x, y).
+    static Probes mark(int x, int y, QColor c) { return {at(x, y, c), at(x + 9, y + 9, c)}; }
+    static QColor grayOf(const char* path) { return manager().getImage(path, true)->pixel(5, 5); }
+    static CThemeManager& manager() { return CThemeManager::instance(); }
+    static IVelQControlBase& ctl(QWidget* w) { return *dynamic_cast<IVelQControlBase*>(w); }
+    static QAbstractButton* button(QWidget* w) { return qobject_cast<QAbstractButton*>(w); }
+    static void tap(QWidget* w, QPoint release = {5, 15}) { click(w, {5, 15}, release); }
+    static QByteArray element(const QByteArray& style, const QByteArray& attr = "{}")
+    {
+        return "{" + (style.isEmpty() ? "" : R"("style": )" + style + ", ") + R"("attr": )" + attr
+            + "}";
+    }
+    // A row of the looks table, for the kind of control its name starts with.
+    static void row(
+        const char* name, const QByteArray& json, const QString& steps, const Probes& probes)
+    {
+        QTest::newRow(name) << json << steps << probes;
+    }
+    // Steps as play() takes them, and c to check the button.
+    static void drive(QWidget* w, const QString& steps)
+    {
+        const QPoint at = qobject_cast<QPushButton*>(w) ? QPoint(50, 20)
+            : qobject_cast<VelQSwitch*>(w)              ? QPoint(50, 14)
+                                                        : QPoint(5, 15);
+        for (const QChar step : steps) {
+            if (step == QLatin1Char('c'))
+                button(w)->setChecked(true);
+            else
+                play(w, step, at);
+        }
+    }
+
+private slots:
+    void initTestCase()
+    {
+        installStrictMessageHandler();
+        Init();
+        QVERIFY(loadAppPackage(QStringLiteral("buttons.data"),
+            {boxStyle("greenBox", green), boxStyle("redBox", red), boxStyle("pinkBox", pink),
+                boxStyle("grayBox", gray), boxStyle("cyanBox", cyan), boxStyle("blueBox", blue),
+                boxStyle("yellowBox", yellow), textStyle("redText", red),
+                textStyle("greenText", green), textStyle("grayText", gray),
+                textStyle("redSmall", red, 12), textStyle("redAside", red, 16, R"("x": 20)"),
+                textStyle("greenSmall", green, 12)},
+            {{"icon.png", solidPng(blue)}, {"hot.png", solidPng(yellow)},
+                {"sicon.png", solidPng(green)}, {"shot.png", solidPng(pink)},
+                {"dis.png", solidPng(orange)}, {"sdis.png", solidPng(purple)},
+                {"wide.png", solidPng(cyan, 20)}, {"ext.png", solidPng(cyan, 6, 6)}}));
+        // Away from the pointer, so that no control appears under it already hovered.
+        host.setGeometry(300, 300, 300, 200);
+        host.show();
+    }
+
+    // Each row builds one control of the kind its name starts with, runs its steps (groups split
+    // by /; letters as drive() takes them) and probes the painting after each group.
+    void looks_data()
+    {
+        QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<Probes>("probes");
+        const QByteArray icon = R"({"iconPath": "icon.png"})";
+        const QByteArray push = element(pushSkin);
+        const auto withIcon = [](const QByteArray& more) {
+            return element(pushSkin, R"({"iconPath": "icon.png")" + more + "}");
+        };
+        row("push default", "{}", "",
+            {at(50, 20, {0xf5, 0xf5, 0xf5}), at(0, 0, {0xcc, 0xcc, 0xcc})});
+        row("push enter, press, release outside", push, "/e/p/o",
+            {state(Normal), at(50, 20, green), then(), state(Hover), at(50, 20, red), then(),
+                state(Pressed), at(50, 20, pink), then(), state(Hover), at(50, 20, red)});
+        row("push press, leave, release", push, "ep/l/o",
+            {state(Pressed), then(), state(Normal), at(50, 20, green), then(), state(Normal)});
+        row("push hovered, disabled, enabled", push, "ed/u",
+            {state(Disabled), at(50, 20, gray), then(), state(Normal), at(50, 20, green)});
+        row("push icon centred, also on hover", withIcon(""), "/e",
+            mark(45, 15, blue) << at(44, 15, green) << then() << mark(45, 15, blue)
+                               << at(44, 15, red));
+        row("push icon left with offsets", withIcon(R"(, "iconHor": 0, "iconX": 3, "iconY": -2)"),
+            "", mark(3, 13, blue) << at(2, 13, green));
+        row("push icon right bottom", withIcon(R"(, "iconHor": 2, "iconVer": 2)"), "",
+            mark(90, 30, blue) << at(89, 30, green));
+        row("push hot icon on hover", withIcon(R"(, "hotIconPath": "hot.png")"), "e",
+            mark(45, 15, yellow) << at(44, 15, red));
+        row("push no icon without paths", element(pushSkin, R"({"hasIcon": true})"), "e",
+            mark(45, 15, red));
+        row("push hasIcon false hides the icon", withIcon(R"(, "hasIcon": false)"), "",
+            mark(45, 15, green));
+        row("push disabled icon is gray", withIcon(R"(, "hotIconPath": "hot.png")"), "ed",
+            {at(50, 20, grayOf("icon.png")), nowhere(blue), nowhere(yellow)});
+        row("push one member styles all", element(R"([["pinkBox", 0, 0]])"), "/e",
+            {at(50, 20, pink), then(), at(50, 20, pink)});
+        row("push later member overrides", element(R"([["pinkBox", 0, 0], ["redBox", 0, 1]])"),
+            "/e", {at(50, 20, pink), then(), at(50, 20, red)});
+        row("push group copy wins when later", element(R"([["redBox", 0, 1], ["pinkBox", 0, 0]])"),
+            "e", {at(50, 20, pink)});
+        row("push missing names keep slots, bad members skipped",
+            element(R"([["pinkBox", 0, 0], ["nothing", 0, 1], "redBox", ["redBox", 0], [1, 0, 1],
+                ["redBox", 0, "1"], {"a": 1}, ["redBox", 0, 99]])"),
+            "e", {at(50, 20, pink)});
+        row("push empty paints nothing", element(R"([["pinkBox", 0, 0], ["empty", 0, 1]])"), "/e",
+            {at(50, 20, pink), then(), at(50, 20, none)});
+
+        const QByteArray marks = R"({"iconPath": "icon.png", "hotIconPath": "hot.png",
+            "siconPath": "sicon.png", "sHotIconPath": "shot.png", "disableIconPath": "dis.png",
+            "disableSIconPath": "sdis.png"})";
+        row("check built-in marks, click", element(R"([["redText", 0, 8]])", R"({"text": "MMMM"})"),
+            "/epr",
+            {shows(0, 7, "IDB_UNCHECK"), labelFrom(16, red), then(), checked(true),
+                shows(0, 7, "IDB_CHECKED")});
+        row("check marks by state", element({}, marks), "/e/p/l",
+            mark(0, 10, blue) << then() << mark(0, 10, yellow) << then() << mark(0, 10, blue)
+                              << then() << mark(0, 10, blue));
+        row("check checked marks", element({}, marks), "c/e/d",
+            mark(0, 10, green) << then() << mark(0, 10, pink) << then() << mark(0, 10, purple));
+        row("check disabled, never gray", element({}, marks), "d", mark(0, 10, orange));
+        row("check disabled without disabled marks", element({}, icon), "d", mark(0, 10, none));
+        row("check default disabled shows no mark", element({}), "cd", mark(0, 10, none));
+        row("check hover follows iconPath", element({}, icon), "e", mark(0, 10, blue));
+        row("check hover follows an explicit built-in hover mark",
+            element({}, R"({"iconPath": "icon.png", "hotIconPath": "IDB_UNCHECK"})"), "e",
+            mark(0, 10, blue));
+        row("check checked hover follows siconPath", element({}, R"({"siconPath": "sicon.png"})"),
+            "ce", mark(0, 10, green));
+        row("check hidden mark", element({}, R"({"iconPath": "icon.png", "showIcon": false})"), "",
+            mark(0, 10, none));
+        const auto placed = [](const QByteArray& attr) {
+            return element(R"([["redText", 0, 8]])",
+                R"({"text": "MMMM", "iconPath": "icon.png")" + attr + "}");
+        };
+        row("check mark left centred", placed(""), "", mark(0, 10, blue) << labelFrom(10, red));
+        row("check mark offsets", placed(R"(, "iconX": 3, "iconY": -2)"), "",
+            mark(3, 8, blue) << labelFrom(13, red));
+        row("check centred mark, label from 0", placed(R"(, "iconHor": 1)"), "",
+            mark(45, 10, blue) << labelFrom(0, red));
+        row("check bottom mark", placed(R"(, "iconVer": 2)"), "",
+            mark(0, 20, blue) << labelFrom(10, red));
+        row("check hidden mark, no indent", placed(R"(, "showIcon": false)"), "",
+            {labelFrom(0, red)});
+        row("check indent measures the unchecked mark",
+            element(R"([["redText", 0, 8], ["redText", 0, 9]])",
+                R"({"text": "MMMM", "iconPath": "icon.png", "siconPath": "wide.png"})"),
+            "c", {at(19, 15, cyan), labelFrom(10, red)});
+        row("check no indent for a missing mark", placed(R"(, "iconPath": "missing.png")"), "",
+            {labelFrom(0, red)});
+        const QByteArray labels
+            = element(R"([["redText", 0, 8], ["greenText", 0, 9], ["grayText", 0, 10]])",
+                R"({"text": "MMMM", "showIcon": false})");
+        row("check label styles", labels, "e/c/d",
+            {somewhere(red), nowhere(green), nowhere(gray), then(), somewhere(green), nowhere(red),
+                nowhere(gray), then(), somewhere(gray), nowhere(red), nowhere(green)});
+        row("check disabled label", labels, "d", {somewhere(gray), nowhere(red), nowhere(green)});
+        const QByteArray groups = element(R"([["pinkBox", 0, 0], ["cyanBox", 0, 1],
+            ["blueBox", 0, 4], ["pinkBox", 0, 7]])",
+            R"({"showIcon": false})");
+        row("check no background by default", element("[]", R"({"showIcon": false})"), "",
+            {at(50, 2, none)});
+        row("check unchecked backgrounds", groups, "/e/d",
+            {at(50, 2, pink), then(), at(50, 2, cyan), then(), at(50, 2, pink)});
+        row("check checked backgrounds", groups, "c/ep/d",
+            {at(50, 2, blue), then(), at(50, 2, blue), then(), at(50, 2, pink)});
+        row("check unknown slots ignored",
+            element(R"([["pinkBox", 0, 11], ["pinkBox", 0, -1]])", R"({"showIcon": false})"), "",
+            {at(50, 2, none)});
+
+        const QByteArray radioMarks = R"("iconPath": "icon.png", "hotIconPath": "hot.png",
+            "siconPath": "sicon.png", "sHotIconPath": "shot.png")";
+        row("radio label only, white box when checked",
+            element(R"([["redAside", 0, 8]])", R"({"text": "MMMM"})"), "/c",
+            {at(0, 0, none), at(5, 15, none), somewhere(red), then(), at(0, 0, white),
+                at(5, 15, white), somewhere(red)});
+        row("radio press, release", element({}), "ep/r",
+            {state(Pressed), then(), state(Hover), checked(true)});
+        row("radio marks (pushlike changes nothing)",
+            element({}, "{" + radioMarks + R"(, "pushlike": true})"), "/e/c",
+            mark(0, 10, blue) << then() << mark(0, 10, yellow) << then() << mark(0, 10, pink));
+        row("radio checked mark", element({}, "{" + radioMarks + "}"), "c", mark(0, 10, green));
+        row("radio hover without hover marks",
+            element({}, R"({"iconPath": "icon.png", "siconPath": "sicon.png"})"), "ce",
+            mark(0, 10, green));
+        row("radio no marks by default", element({}), "c", mark(0, 10, white));
+        row("radio hidden mark", element({}, "{" + radioMarks + R"(, "showIcon": false})"), "",
+            mark(0, 10, none));
+        row("radio disabled mark is gray, label from slot 9",
+            element(R"([["redText", 0, 8], ["greenText", 0, 9]])", R"({"text": "MMMM",
+                "siconPath": "sicon.png", "sHotIconPath": "shot.png", "iconHor": 2})"),
+            "cd", {at(95, 15, grayOf("sicon.png")), somewhere(green), nowhere(red)});
+        const QByteArray text = R"({"text": "MMMM"})";
+        row("radio labels 8 then 9", element(R"([["redText", 0, 8], ["greenText", 0, 9]])", text),
+            "/c/d", {somewhere(red), then(), somewhere(green), then(), somewhere(green)});
+        row("radio labels 9 then 8", element(R"([["greenText", 0, 9], ["redText", 0, 8]])", text),
+            "/c/d", {somewhere(red), then(), somewhere(red), then(), somewhere(green)});
+        row("radio no slot 10", element(R"([["redText", 0, 8], ["greenText", 0, 10]])", text),
+            "c/d", {somewhere(red), then(), somewhere(black)});
+        row("radio label is not indented",
+            element(R"([["redText", 0, 8]])", R"({"text": "MMMM", "iconPath": "icon.png"})"), "",
+            {labelFrom(0, red)});
+        const QByteArray radioGroups = element(R"([["pinkBox", 0, 0], ["cyanBox", 0, 1],
+            ["blueBox", 0, 4], ["empty", 0, 5]])");
+        row("radio unchecked backgrounds", radioGroups, "/e",
+            {at(50, 2, pink), then(), at(50, 2, cyan)});
+        row("radio checked backgrounds", radioGroups, "c/e",
+            {at(50, 2, blue), then(), at(50, 2, none)});
+
+        row("switch thumb by state", element(switchSkin), "/e/p",
+            {at(80, 14, cyan), then(), at(80, 14, blue), then(), at(80, 14, cyan)});
+        row("switch disabled thumb", element(switchSkin), "d", {at(80, 14, yellow)});
+    }
+
+    void looks()
+    {
+        QFETCH(QByteArray, json);
+        QFETCH(QString, steps);
+        QFETCH(Probes, probes);
+        const QByteArray kind = QByteArray(QTest::currentDataTag()).split(' ').first();
+        const std::unique_ptr<QWidget> w = make(kind, &host, json);
+        const QStringList groups = steps.split(QLatin1Char('/'));
+        auto probe = probes.cbegin();
+        for (const QString& group : groups) {
+            drive(w.get(), group);
+            const QImage image = paintedAlone(w.get());
+            for (; probe != probes.cend() && probe->kind != Probe::Then; ++probe) {
+                const QPoint p = probe->p;
+                switch (probe->kind) {
+                case Probe::At:
+                    QCOMPARE_PIXEL(image, p.x(), p.y(), probe->c);
+                    break;
+                case Probe::Somewhere:
+                    QVERIFY2(holds(image, probe->c), describe(probe->c.rgba()).constData());
+                    break;
+                case Probe::Nowhere:
+                    QVERIFY2(!holds(image, probe->c), describe(probe->c.rgba()).constData());
+                    break;
+                case Probe::LabelFrom: {
+                    const int first = columnsOf(image, probe->c, 80).first;
+                    QVERIFY2(first >= p.x() && first <= p.x() + 3, QByteArray::number(first));
+                    break;
+                }
+                case Probe::Shows:
+                    QVERIFY2(showsBuiltIn(image, probe->image, p), qPrintable(probe->image));
+                    break;
+                case Probe::State:
+                    QCOMPARE(ctl(w.get()).impl()->state, p.x());
+                    break;
+                case Probe::Checked:
+                    QCOMPARE(button(w.get())->isChecked(), bool(p.x()));
+                    break;
+                case Probe::Then:
+                    break;
+                }
+            }
+            if (probe != probes.cend())
+                ++probe;
+        }
+        QVERIFY(probe == probes.cend());
+    }
+
+    // GBK text is decoded; a description without "attr" keeps the text, one without "text"
+    // clears it.
+    void textRules()
+    {
+        for (const char* kind : {"push", "check", "radio"}) {
+            const std::unique_ptr<QWidget> w
+                = make(kind, &host, "{\"attr\": {\"text\": \"\xC4\xE3\"}}");
+            reload(ctl(w.get()), "{}");
+            QCOMPARE(button(w.get())->text(), QString::fromUtf8("\xE4\xBD\xA0"));
+            reload(ctl(w.get()), R"({"attr": {}})");
+            QCOMPARE(button(w.get())->text(), QString());
+        }
+    }
+
+    // A push button keeps its own text under a theme element; a check box takes the element's.
+    void themeElements()
+    {
+        QVERIFY(loadThemePackage(QStringLiteral("theme.data"),
+            {{"style.json", styleJson({boxStyle("themeFace", cyan)})},
+                {"theme.json", R"({"elements": [{"child": [{"name": "bigButton",
+                 "style": [["themeFace", 0, 0]], "attr": {"text": "themed", "iconPath": "hot.png"}},
+                 {"name": "named", "style": [["themeFace", 0, 0]], "attr": {"text": "themed"}},
+                 {"name": "plain", "attr": {"iconPath": "icon.png"}}]}]})"}}));
+        VelQPushButton push(&host);
+        push.resize(100, 40);
+        push.setText(QStringLiteral("mine"));
+        push.setThemeName(QStringLiteral("bigButton"));
+        QCOMPARE(push.text(), QStringLiteral("mine"));
+        QCOMPARE_PIXEL(render(&push), 2, 2, cyan);
+        VelQCheckBox box(&host);
+        box.setGeometry(0, 0, 100, 30);
+        box.setText(QStringLiteral("mine"));
+        box.setThemeName(QStringLiteral("named"));
+        QCOMPARE(box.text(), QStringLiteral("themed"));
+        drive(&box, QStringLiteral("e"));
+        QCOMPARE_PIXEL(paintedAlone(&box), 50, 2, cyan);
+        box.setThemeName(QStringLiteral("plain"));
+        QCOMPARE(box.text(), QString());
+        QCOMPARE_PIXELS(paintedAlone(&box), {{0, 10, blue}, {9, 19, blue}});
+        manager().setUseThemePackage(false);
+    }
+
+    // Values of the wrong type read as absent.
+    void wrongTypesAreIgnored()
+    {
+        const auto same = [this](const QByteArray& kind, const QByteArray& bad,
+                              const QByteArray& good) {
+            const std::unique_ptr<QWidget> a = make(kind, &host, bad), b = make(kind, &host, good);
+            QCOMPARE(button(a.get())->text(), button(b.get())->text());
+            QCOMPARE(paintedAlone(a.get()), paintedAlone(b.get()));
+        };
+        same("push",
+            R"({"attr": {"iconPath": 5, "hasIcon": "yes", "isExtBtn": true, "extWidth": "20",
+            "extIconPath": "ext.png", "iconHor": [], "iconX": 1e300, "text": {}}})",
+            R"({"attr": {"isExtBtn": true, "extIconPath": "ext.png"}})");
+        same("check", R"({"style": [["redText", "x", "8"], "grayText", [1, 2, 8]], "attr": {
+            "iconPath": [], "iconHor": "1", "showIcon": [], "text": 7, "iconX": {}}})",
+            R"({"attr": {"text": "7"}})");
+    }
+
+    void pushButton()
+    {
+        VelQPushButton button(&host);
+        button.setGeometry(0, 0, 100, 40);
+        QSignalSpy clicked(&button, &QPushButton::clicked);
+        click(&button, QPoint(50, 20));
+        QCOMPARE(clicked.count(), 1);
+    }
+
+    void extensionArea()
+    {
+        auto button = built<VelQPushButton>(&host, element(pushSkin, R"({"isExtBtn": true,
+            "extWidth": 20, "extIconPath": "ext.png", "extHotIconPath": "hot.png"})"));
+        button->setGeometry(0, 0, 100, 40);
+        sendEnter(button.get());
+        sendMouse(button.get(), QEvent::MouseMove, QPoint(80, 20));
+        QCOMPARE_PIXELS(paintedAlone(button.get()), {{50, 20, red}, {90, 20, yellow}});
+        // Over the extension only it shows the hover look.
+        sendMouse(button.get(), QEvent::MouseMove, QPoint(81, 20));
+        QCOMPARE_PIXELS(
+            paintedAlone(button.get()), {{50, 20, green}, {79, 5, green}, {81, 5, red}});
+        sendLeave(button.get());
+        QCOMPARE_PIXEL(paintedAlone(button.get()), 90, 20, cyan);
+    }
+
+    // The first unchecked icon also serves hover; style slot 4 serves every state.
+    void checkBoxSetters()
+    {
+        VelQCheckBox box(&host);
+        box.setGeometry(0, 0, 100, 30);
+        box.setUncheckedIcon(QStringLiteral("icon.png"));
+        box.setUncheckedIcon(QStringLiteral("dis.png"));
+        box.setCheckedIcon(QStringLiteral("sicon.png"));
+        ImageStyle pinkStyle, cyanStyle;
+        pinkStyle.color = pink;
+        cyanStyle.color = cyan;
+        box.setUncheckedStyle(4, pinkStyle);
+        box.setCheckedStyle(2, cyanStyle);
+        box.setCheckedStyle(5, pinkStyle);
+        box.setCheckedStyle(-1, pinkStyle);
+        QCOMPARE_PIXELS(paintedAlone(&box), {{5, 15, orange}, {50, 2, pink}});
+        drive(&box, QStringLiteral("e"));
+        QCOMPARE_PIXELS(paintedAlone(&box), {{5, 15, blue}, {50, 2, pink}});
+        drive(&box, QStringLiteral("c"));
+        QCOMPARE_PIXELS(paintedAlone(&box), {{5, 15, green}, {50, 2, none}});
+        drive(&box, QStringLiteral("p"));
+        QCOMPARE_PIXEL(paintedAlone(&box), 50, 2, cyan);
+        // How a table view stamps its check box into a cell: the mark alone.
+        VelQCheckBox cell(&host);
+        cell.setShowText(false);
+        cell.setText(QStringLiteral("MMMM"));
+        ImageStyle invisible;
+        invisible.valid = false;
+        cell.setUncheckedStyle(4, invisible);
+        cell.setCheckedStyle(4, invisible);
+        cell.setChecked(true);
+        QImage image(120, 60, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        {
+            QPainter painter(&image);
+            cell.impl()->draw(&painter, QRect(50, 10, 24, 24));
+        }
+        image = image.convertToFormat(QImage::Format_ARGB32);
+        QVERIFY(showsBuiltIn(image, QStringLiteral("IDB_CHECKED"), {50, 14}));
+        QCOMPARE_PIXELS(image, {{49, 20, none}, {80, 20, none}});
+    }
+
+    // Clicks on three radio buttons, the first checked: which ends checked, after how many
+    // toggles. A release outside still checks.
+    void radioClicks()
+    {
+        for (const auto& [clicks, checked, toggles] : QList<std::tuple<QString, int, int>> {
+                 {"1", 1, 2}, {"0", 0, 0}, {"120", 0, 6}, {"1o", 1, 2}}) {
+            QWidget parent(&host);
+            parent.setGeometry(0, 0, 300, 100);
+            std::vector<std::unique_ptr<QWidget>> buttons;
+            int count = 0;
+            for (int i = 0; i < 3; ++i) {
+                buttons.push_back(make("radio", &parent, R"({"attr": {"text": "MMMM"}})"));
+                buttons.back()->move(0, 30 * i);
+            }
+            parent.show();
+            button(buttons[0].get())->setChecked(true);
+            for (const auto& b : buttons)
+                connect(button(b.get()), &QAbstractButton::toggled, [&count] { ++count; });
+            const bool outside = clicks.endsWith(QLatin1Char('o'));
+            for (const QChar c : clicks) {
+                if (c.isDigit())
+                    tap(buttons[c.digitValue()].get(), outside ? QPoint(200, 15) : QPoint(5, 15));
+            }
+            for (int i = 0; i < 3; ++i)
+                QCOMPARE(button(buttons[i].get())->isChecked(), i == checked);
+            QCOMPARE(count, toggles);
+        }
+    }
+
+    void radioParentsAndGroups()
+    {
+        QWidget first(&host);
+        QWidget second(&host);
+        VelQRadioButton a(&first);
+        VelQRadioButton b(&second);
+        a.setGeometry(0, 0, 100, 30);
+        b.setGeometry(0, 0, 100, 30);
+        first.show();
+        second.show();
+        a.setChecked(true);
+        tap(&b);
+        QVERIFY(a.isChecked());
+        QVERIFY(b.isChecked());
+        // An exclusive group spans parents.
+        QButtonGroup group;
+        group.addButton(&a);
+        group.addButton(&b);
+        b.setChecked(false);
+        a.setChecked(true);
+        tap(&b);
+        QVERIFY(!a.isChecked());
+        tap(&b);
+        QVERIFY(b.isChecked());
+        group.removeButton(&b);
+        b.setAutoExclusive(false);
+        tap(&b);
+        QVERIFY(!b.isChecked());
+    }
+
+    void switchSlides()
+    {
+        const std::unique_ptr<QWidget> s = make(
+            "switch", &host, element(switchSkin, R"({"leftText": "On", "rightText": "Off"})"));
+        auto* d = static_cast<VelQSwitchImpl*>(ctl(s.get()).impl());
+        QImage image = paintedAlone(s.get());
+        QCOMPARE_PIXELS(image, {{72, 14, pink}, {73, 2, cyan}, {97, 26, cyan}, {98, 14, pink}});
+        QPair<int, int> label = columnsOf(image, red, 80);
+        QVERIFY2(label.first >= 2 && label.second < 27, QByteArray::number(label.second));
+        QVERIFY(!holds(image, green, 80));
+        QVariantAnimation* animation = d->animation;
+        // The switch takes the press instead of passing it to its parent.
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(50, 14),
+            QPointF(s->mapToGlobal(QPoint(50, 14))), Qt::LeftButton, Qt::LeftButton,
+            Qt::NoModifier);
+        QCoreApplication::sendEvent(s.get(), &press);
+        QVERIFY(press.isAccepted());
+        QCOMPARE(animation->duration(), 300);
+        QCOMPARE(d->state, int(Pressed));
+        animation->setCurrentTime(150);
+        image = paintedAlone(s.get());
+        QCOMPARE_PIXELS(image, {{35, 14, pink}, {39, 14, cyan}, {59, 14, cyan}, {64, 14, pink}});
+        // The old label stays during the slide, and a second press changes nothing.
+        QVERIFY(holds(image, red, 80));
+        play(s.get(), QStringLiteral("rp"), QPoint(50, 14));
+        QCOMPARE(animation->currentTime(), 150);
+        animation->setCurrentTime(300);
+        play(s.get(), QStringLiteral("r"), QPoint(50, 14));
+        image = paintedAlone(s.get());
+        QCOMPARE_PIXELS(image, {{2, 2, cyan}, {26, 26, cyan}, {28, 14, pink}});
+        label = columnsOf(image, green, 80);
+        QVERIFY2(label.first >= 75 && label.second < 100, QByteArray::number(label.first));
+        QVERIFY(!holds(image, red, 80));
+        // And back by the space key.
+        QTest::keyClick(s.get(), Qt::Key_Space);
+        animation->setCurrentTime(300);
+        QCOMPARE_PIXELS(paintedAlone(s.get()), {{73, 14, cyan}, {72, 14, pink}});
+    }
+
+    void switchNumbers()
+    {
+        const std::unique_ptr<QWidget> s = make("switch", &host,
+            element(switchSkin, R"({"margin": 4, "speed": 120, "thumbW": 20, "thumbH": 21})"));
+        auto* d = static_cast<VelQSwitchImpl*>(ctl(s.get()).impl());
+        QCOMPARE_PIXELS(
+            paintedAlone(s.get()), {{76, 4, cyan}, {95, 24, cyan}, {96, 24, pink}, {95, 25, pink}});
+        play(s.get(), QStringLiteral("pr"), QPoint(50, 14));
+        QCOMPARE(d->animation->duration(), 120);
+        d->animation->setCurrentTime(120);
+        QVERIFY(d->off);
+        // Negative durations are not something an animation can run.
+        reload(ctl(s.get()), R"({"attr": {"speed": -50}})");
+        play(s.get(), QStringLiteral("p"), QPoint(50, 14));
+        QCOMPARE(d->animation->duration(), 0);
+        QTRY_VERIFY(!d->animating);
+        QVERIFY(!d->off);
+
+        // The resting thumb follows the width and the description (whose thumb is 25 wide again),
+        // which wins over a slide.
+        s->setFixedWidth(150);
+        QCOMPARE_PIXEL(paintedAlone(s.get()), 127, 14, cyan);
+        QCOMPARE(d->thumbPos, 150 - 8 - 25);
+        reload(ctl(s.get()), R"({"attr": {"on": 0, "margin": 2, "speed": 300}})");
+        QCOMPARE_PIXEL(paintedAlone(s.get()), 3, 14, cyan);
+        play(s.get(), QStringLiteral("p"), QPoint(50, 14));
+        d->animation->setCurrentTime(100);
+        reload(ctl(s.get()), R"({"attr": {"on": 1, "margin": 2}})");
+        QVERIFY(!d->animating);
+        QVERIFY(!d->off);
+        QCOMPARE(d->animation->state(), QAbstractAnimation::Stopped);
+        paintedAlone(s.get());
+        QCOMPARE(d->thumbPos, 150 - 4 - 25);
+    }
+};
+
+QTEST_MAIN(tst_Buttons)
+#include "tst_buttons.moc"
