@@ -1,0 +1,507 @@
+// Style records, package archives and the theme manager that serves their records and images.
+#include "support/TestSupport.h"
+
+#include <VelQtLib.h>
+#include <theme/StyleParser.h>
+
+#include <QtTest>
+
+#include <zlib.h>
+
+using namespace VelQtLib;
+using namespace TestSupport;
+
+namespace {
+
+const QByteArray minimalStyle = R"({"style": [{"type": 1, "name": "bg", "clr": "ff112233"}]})";
+
+QByteArray entryBytes(const PackageEntry* entry)
+{
+    return entry ? QByteArray(reinterpret_cast<const char*>(entry->bytes.get()), int(entry->size))
+                 : QByteArray();
+}
+
+std::unique_ptr<CThemePackage> loadFile(const QString& path, bool* ok = nullptr)
+{
+    auto package = std::make_unique<CThemePackage>();
+    package->path = path;
+    const bool loaded = package->load();
+    if (ok)
+        *ok = loaded;
+    return package;
+}
+
+QString archiveOf(const QList<Member>& members)
+{
+    static int serial = 0;
+    return writeArchive(scratchPath(QStringLiteral("p%1.data").arg(++serial)), members);
+}
+
+// A PNG whose header claims the given size, with a valid header checksum.
+QByteArray pngClaiming(quint32 width, quint32 height)
+{
+    QByteArray bytes = png(solid(1, 1, Qt::red));
+    const int ihdr = bytes.indexOf("IHDR");
+    qToBigEndian<quint32>(width, bytes.data() + ihdr + 4);
+    qToBigEndian<quint32>(height, bytes.data() + ihdr + 8);
+    const auto* header = reinterpret_cast<const Bytef*>(bytes.constData() + ihdr);
+    qToBigEndian<quint32>(quint32(crc32(0, header, 17)), bytes.data() + ihdr + 17);
+    return bytes;
+}
+
+QString themeArchive(const QByteArray& themeJson, const QList<Member>& extra = {})
+{
+    QList<Member> members {
+        {"style.json", R"({"style": [{"type": 1, "name": "themed", "clr": "ff445566"}]})"}};
+    if (!themeJson.isNull())
+        members.append({"theme.json", themeJson});
+    return archiveOf(members + extra);
+}
+
+} // namespace
+
+class tst_Theme : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        installStrictMessageHandler();
+        CThemeManager& m = CThemeManager::instance();
+        QVERIFY(!m.findThemeElement("anything"));
+        // Styles that need no package at all.
+        ImageStyle out;
+        out.color = Qt::red;
+        QVERIFY(m.getImageStyle(QStringLiteral("emptyRect"), out));
+        QVERIFY(!out.valid);
+        QCOMPARE(out.color, QColor(Qt::red));
+        out.valid = true;
+        QVERIFY(m.getImageStyle(QStringLiteral("empty"), out));
+        QVERIFY(!out.valid);
+        out.valid = true;
+        QVERIFY(!m.getImageStyle(QStringLiteral("nothing"), out));
+        QVERIFY(out.valid);
+        TextStyle text;
+        text.size = 99;
+        QVERIFY(!m.getTextStyle(QStringLiteral("nothing"), text));
+        QCOMPARE(text.size, 99);
+        QVERIFY(!GetTextStyle("nothing", text));
+
+        Init();
+        QBuffer bmp;
+        bmp.open(QIODevice::WriteOnly);
+        solid(3, 2, Qt::green).save(&bmp, "BMP");
+        QVERIFY(LoadAppPackage(archiveOf(
+            {{"style.json", R"({"style": [{"type": 1, "name": "appbox", "clr": "ff010203"}]})"},
+                {"images/Red.png", png(solid(4, 4, Qt::red))},
+                {"layouts/main.json", R"({"elements": []})"},
+                {"images/huge.png", pngClaiming(65535, 65535)},
+                {"images/truncated.png", png(solid(50, 50, Qt::red)).left(60)},
+                {"images/bitmap.png", bmp.data()}, {"images/text.png", "this is no image"}})));
+    }
+
+    void colorNumber_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<quint32>("value");
+        QTest::newRow("argb") << QByteArray("ff112233") << 0xff112233u;
+        QTest::newRow("six digits") << QByteArray("ff0000") << 0x00ff0000u;
+        QTest::newRow("number sign") << QByteArray("#ffffff") << 0u;
+        QTest::newRow("0x prefix") << QByteArray("0x80ff00ff") << 0x80ff00ffu;
+        QTest::newRow("leading blanks") << QByteArray("  ff") << 0xffu;
+        QTest::newRow("stops at non-hex") << QByteArray("12zz") << 0x12u;
+        QTest::newRow("overflow") << QByteArray("123456789") << 0xffffffffu;
+        QTest::newRow("far overflow") << QByteArray(40, 'f') << 0xffffffffu;
+        QTest::newRow("empty") << QByteArray("") << 0u;
+    }
+
+    void colorNumber()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(quint32, value);
+        QCOMPARE(parseColorNumber(text.toStdString()), value);
+        // Image colours take the number as it is; text colours are always opaque.
+        const QByteArray record = "{\"clr\": \"" + text + "\"}";
+        QCOMPARE(parseImageStyle(parsed(record)).color.rgba(), value);
+        QCOMPARE(parseTextStyle(parsed(record)).color.rgba(), value | 0xff000000u);
+    }
+
+    // Absent keys and wrongly typed values alike read as the defaults.
+    void defaults_data()
+    {
+        QTest::addColumn<QByteArray>("record");
+        QTest::newRow("bare") << QByteArray(R"({"type": 1, "name": "x"})");
+        QTest::newRow("string for int") << QByteArray(R"({"round": "5", "borderSize": "x"})");
+        QTest::newRow("object for bool") << QByteArray(R"({"border": {}, "drawImg": []})");
+        QTest::newRow("1e300 for int") << QByteArray(R"({"round": 1e300, "borderSize": -1e300})");
+        QTest::newRow("array for colour") << QByteArray(R"({"clr": [1], "img": {}})");
+        QTest::newRow("record is a number") << QByteArray("5");
+    }
+
+    void defaults()
+    {
+        QFETCH(QByteArray, record);
+        const ImageStyle s = parseImageStyle(parsed(record));
+        QVERIFY(s.valid || record == "5");
+        QVERIFY(!s.noImage && !s.border && !s.gradient && !s.repeatCenter);
+        QCOMPARE(s.color.rgba(), 0xffffffffu);
+        QCOMPARE(s.borderColor.rgba(), 0xffffffffu);
+        QCOMPARE(s.borderSize, 1);
+        QVERIFY(s.leftBorder && s.topBorder && s.rightBorder && s.bottomBorder);
+        QCOMPARE(s.round, 0);
+        QCOMPARE(s.sliceLeft + s.sliceTop + s.sliceRight + s.sliceBottom, 0);
+        QVERIFY(s.image.isEmpty());
+        const TextStyle t = parseTextStyle(parsed(record));
+        QCOMPARE(t.size, 12);
+        QCOMPARE(t.family, QString::fromUtf8("\xE5\xBE\xAE\xE8\xBD\xAF\xE9\x9B\x85\xE9\xBB\x91"));
+        QCOMPARE(t.vAlign, 1);
+        QCOMPARE(t.hAlign, 0);
+        QVERIFY(t.isHor);
+        QCOMPARE(t.elideMode, int(Qt::ElideRight));
+        QCOMPARE(t.color.rgba(), 0xffffffffu);
+        QVERIFY(!TextStyle().color.isValid());
+        QVERIFY(parseImageStyle(parsed(R"({"drawImg": false})")).noImage);
+        QVERIFY(!parseImageStyle(parsed(R"({"drawImg": true})")).noImage);
+        // "宋体" in GBK.
+        QCOMPARE(parseTextStyle(parsed("{\"family\": \"\xCB\xCE\xCC\xE5\"}")).family,
+            QString::fromUtf8("\xE5\xAE\x8B\xE4\xBD\x93"));
+    }
+
+    void margin_data()
+    {
+        QTest::addColumn<QByteArray>("margin");
+        QTest::addColumn<QRect>("ltrb"); // left, top, right, bottom slices
+        QTest::newRow("one") << QByteArray("[4]") << QRect(QPoint(0, 4), QPoint(0, 0));
+        QTest::newRow("four") << QByteArray("[1, 2, 3, 4]") << QRect(QPoint(4, 1), QPoint(2, 3));
+        QTest::newRow("five") << QByteArray("[1, 2, 3, 4, 5]") << QRect(QPoint(4, 1), QPoint(2, 3));
+        QTest::newRow("not an array") << QByteArray("\"1,2,3,4\"") << QRect(QPoint(), QPoint());
+        QTest::newRow("strings inside")
+            << QByteArray(R"(["a", 2])") << QRect(QPoint(), QPoint(2, 0));
+        QTest::newRow("too large") << QByteArray("[1e300, 2]") << QRect(QPoint(), QPoint(2, 0));
+    }
+
+    void margin()
+    {
+        QFETCH(QByteArray, margin);
+        QFETCH(QRect, ltrb);
+        const ImageStyle s = parseImageStyle(parsed(R"({"margin": )" + margin + "}"));
+        QCOMPARE(QRect(QPoint(s.sliceLeft, s.sliceTop), QPoint(s.sliceRight, s.sliceBottom)), ltrb);
+    }
+
+    void styleRecordsFirstWins()
+    {
+        CThemePackage package;
+        parseStyles(package, parsed(R"([
+            {"type": 1, "name": "box", "clr": "ff010101"}, {"type": 1, "name": "box", "clr": "ff020202"},
+            {"type": 2, "name": "box", "clr": "030303"}, {"type": 2, "name": "box", "clr": "040404"},
+            {"type": 3, "name": "other"}, {"name": "untyped"}, {"type": "1", "name": "stringtype"},
+            {"type": 1, "name": "empty"}, {"type": 1}, 7, "text", null])"));
+        QCOMPARE(package.imageStyles.value(QStringLiteral("box")).color.rgba(), 0xff010101u);
+        QCOMPARE(package.textStyles.value(QStringLiteral("box")).color.rgb(), 0xff030303u);
+        QVERIFY(!package.imageStyles.value(QStringLiteral("empty")).valid);
+        QVERIFY(package.imageStyles.contains(QString()));
+        QCOMPARE(package.imageStyles.size(), 3);
+        // Records may also be the values of an object.
+        parseStyles(
+            package, parsed(R"({"a": {"type": 2, "name": "t1"}, "b": {"type": 1, "name": "i1"}})"));
+        QVERIFY(package.textStyles.contains(QStringLiteral("t1")));
+        QVERIFY(package.imageStyles.contains(QStringLiteral("i1")));
+    }
+
+    // What a package keeps of an archive (no file when null): found lists entries (with their
+    // bytes after '='), styles (after '@') and the count of style files read (after '#'); gone
+    // what must not be there.
+    void archives_data()
+    {
+        QTest::addColumn<QByteArray>("archive");
+        QTest::addColumn<bool>("loads");
+        QTest::addColumn<int>("entries");
+        QTest::addColumn<QStringList>("found");
+        QTest::addColumn<QStringList>("gone");
+        const auto row = [](const char* name, const QList<Member>& members, bool loads, int entries,
+                             const QStringList& found, const QStringList& gone = {}) {
+            QTest::newRow(name) << readFile(archiveOf(members)) << loads << entries << found
+                                << gone;
+        };
+        const Member style {"style.json", minimalStyle};
+        row("last root style.json",
+            {{"Style.JSON", R"({"style": [{"type": 2, "name": "first"}]})"},
+                {"style.json", R"({"style": [{"type": 2, "name": "second"}]})"}},
+            true, 0, {"@second", "#2"}, {"@first"});
+        row("nested style.json is an entry", {{"themes/style.json", minimalStyle}}, false, 1,
+            {"themes/style.json", "#0"}, {"@bg"});
+        row("keys lower-cased, first wins",
+            {style, {"A.png", "upper"}, {"a.png", "lower"}, {"Images/BTN.png", "button"}}, true, 2,
+            {"a.png=upper", "images/btn.png=button"}, {"Images/BTN.png"});
+        row("empty members", {style, {"readme.txt", ""}, {"images/", ""}}, true, 0, {},
+            {"readme.txt", "images/"});
+        row("style text ends at zero byte",
+            {{"style.json", minimalStyle + QByteArray("\0{{ not json", 12)}}, true, 0, {"@bg"});
+        const QByteArray failing[]
+            = {"{ \"style\": [ ", R"({"styles": []})", QByteArray(100000, '['),
+                R"({"style":)" + QByteArray(5000, '[') + QByteArray(5000, ']') + "}"};
+        const char* failures[]
+            = {"invalid json", "no style member", "nested 100000 deep", "style nested 5000 deep"};
+        for (int i = 0; i < 4; ++i)
+            row(failures[i], {{"style.json", failing[i]}, {"images/a.png", "x"}}, false, 1,
+                {"images/a.png=x"});
+        for (const char* name : {"../../etc/passwd", "/etc/passwd", "images\\Back.png"})
+            row(name, {style, {name, "payload"}}, true, 1, {QString(name).toLower() + "=payload"});
+        row("300-byte name", {style, {QByteArray(300, 'N'), "payload"}}, true, 1,
+            {QString(300, 'n') + "=payload"});
+        {
+            // Nine members of 60 MiB: each fits the member limit, together they pass 512 MiB.
+            const QByteArray zeros(60 << 20, '\0');
+            QList<Member> members {style};
+            for (int i = 0; i < 9; ++i)
+                members.append({"blob" + QByteArray::number(i), zeros});
+            row("package size capped", members, true, 8, {"blob7"}, {"blob8"});
+        }
+
+        const QByteArray whole = readFile(archiveOf({style, {"a.txt", QByteArray(4000, 'a')}}));
+        const auto refused = [](const char* name, const QByteArray& bytes) {
+            QTest::newRow(name) << bytes << false << 0 << QStringList {"#0"} << QStringList();
+        };
+        refused("missing file", QByteArray());
+        refused("empty file", "");
+        refused("not a zip", "hello, this is text");
+        refused("truncated", whole.left(whole.size() - 30));
+        refused("no end record", whole.left(whole.lastIndexOf(QByteArray("PK\x05\x06", 4))));
+
+        // A damaged member never spoils the rest of the package.
+        const QByteArray sound
+            = readFile(archiveOf({style, {"victim.bin", QByteArray(1000, 'z')}}));
+        const auto damaged = [&](const char* name, auto patch, quint32 value) {
+            QByteArray archive = sound;
+            patch(archive, "victim.bin", value);
+            QTest::newRow(name) << archive << true << 0 << QStringList {"@bg"}
+                                << QStringList {"victim.bin"};
+        };
+        damaged("declared size over 64 MiB", patchUncompressedSize, (64u << 20) + 1);
+        damaged("declared size 4 GiB", patchUncompressedSize, 0xffffffffu);
+        damaged("declared size smaller than the data", patchUncompressedSize, 10);
+        damaged("declared size larger than the data", patchUncompressedSize, 5000);
+        damaged("crc mismatch", patchCrc, 0x12345678);
+        damaged("encrypted", patchFlags, 1);
+        damaged("unknown compression method", patchMethod, 99);
+    }
+
+    void archives()
+    {
+        QFETCH(QByteArray, archive);
+        QFETCH(bool, loads);
+        QFETCH(int, entries);
+        QFETCH(QStringList, found);
+        QFETCH(QStringList, gone);
+        const QString path = scratchPath(QStringLiteral("archive.data"));
+        QFile::remove(path);
+        if (!archive.isNull())
+            writeFile(path, archive);
+        bool ok = !loads;
+        auto p = loadFile(path, &ok);
+        QCOMPARE(ok, loads);
+        QCOMPARE(int(p->entries.size()), entries);
+        const auto has = [&](const QString& what) {
+            if (what.startsWith('#'))
+                return p->styleFileCount == what.mid(1).toInt()
+                    && int(p->styleFiles.size()) == p->styleFileCount;
+            if (what.startsWith('@'))
+                return p->imageStyles.contains(what.mid(1)) || p->textStyles.contains(what.mid(1));
+            const PackageEntry* entry = p->findByName(what.section('=', 0, 0).toUtf8().constData());
+            return entry
+                && (!what.contains('=') || entryBytes(entry) == what.section('=', 1).toUtf8());
+        };
+        for (const QString& what : found)
+            QVERIFY2(has(what), qPrintable(what));
+        for (const QString& what : gone)
+            QVERIFY2(!has(what), qPrintable(what));
+    }
+
+    // Images of the package and the built-in marks: the most opaque pixel of inked is near ink,
+    // clear is transparent; a null size means no image, in colour or gray, and nothing cached.
+    void images_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QRect>("inked");
+        QTest::addColumn<QColor>("ink");
+        QTest::addColumn<QPoint>("clear");
+        const QColor mark(204, 204, 204);
+        const auto row = [](const char* name, const char* path, QSize size, QRect inked = {},
+                             QColor ink = {}, QPoint clear = {-1, -1}) {
+            QTest::newRow(name) << path << size << inked << ink << clear;
+        };
+        row("unselect ring", "IDB_UNSELECT", {16, 16}, {8, 1, 1, 1}, mark, {8, 8});
+        row("selected disc", "IDB_SELECTED", {16, 16}, {8, 8, 1, 1}, mark, {4, 4});
+        row("uncheck box", "IDB_UNCHECK", {16, 16}, {1, 1, 1, 1}, mark, {8, 8});
+        row("checked tick", "IDB_CHECKED", {16, 16}, {1, 8, 1, 1}, mark, {3, 3});
+        row("tick's bend", "IDB_CHECKED", {16, 16}, {5, 10, 3, 3}, mark, {3, 3});
+        row("package image", "Images\\RED.png", {4, 4}, {1, 1, 1, 1}, Qt::red);
+        row("bmp behind a png name", "images/bitmap.png", {3, 2}, {0, 0, 3, 2}, Qt::green);
+        row("absent", "images/none.png", {});
+        row("claims 65535 x 65535", "images/huge.png", {});
+        row("truncated png", "images/truncated.png", {});
+        row("text behind a png name", "images/text.png", {});
+        row("empty path", "", {});
+    }
+
+    void images()
+    {
+        QFETCH(QString, path);
+        QFETCH(QSize, size);
+        QFETCH(QRect, inked);
+        QFETCH(QColor, ink);
+        QFETCH(QPoint, clear);
+        CThemeManager& m = CThemeManager::instance();
+        const QImage* image = m.getImage(path, false);
+        QCOMPARE(image != nullptr, size.isValid());
+        QCOMPARE(m.getImage(path, true) != nullptr, size.isValid());
+        QCOMPARE(m.appPackage()->imageCache.contains(path), size.isValid());
+        if (!image)
+            return;
+        QCOMPARE(image->size(), size);
+        QCOMPARE(m.getImage(path, false), image);
+        QRgb most = 0;
+        for (int y = inked.top(); y <= inked.bottom(); ++y)
+            for (int x = inked.left(); x <= inked.right(); ++x)
+                most = qAlpha(image->pixel(x, y)) > qAlpha(most) ? image->pixel(x, y) : most;
+        QVERIFY2(qAlpha(most) > 100 && near(qRgb(qRed(most), qGreen(most), qBlue(most)), ink),
+            describe(most));
+        QVERIFY(clear.x() < 0 || qAlpha(image->pixel(clear)) == 0);
+    }
+
+    // Under the path asked for, the gray variant beside the colour one.
+    void grayVariantIsCachedBeside()
+    {
+        CThemeManager& m = CThemeManager::instance();
+        QVERIFY(!m.appPackage()->imageCache.contains(QStringLiteral("images/red.png")));
+        QImage* colour = m.getImage(QStringLiteral("images/red.png"), false);
+        QImage* gray = m.getImage(QStringLiteral("images/red.png"), true);
+        QVERIFY(colour && gray && colour != gray);
+        QCOMPARE(m.getImage(QStringLiteral("images/red.png"), true), gray);
+        QCOMPARE(m.appPackage()->imageCache.value(QStringLiteral("images/red.png_gray")), gray);
+        const QRgb p = gray->pixel(1, 1);
+        QVERIFY2(qAbs(qRed(p) - qGreen(p)) < 40 && qAbs(qGreen(p) - qBlue(p)) < 40, describe(p));
+    }
+
+    void fileSystemFallback()
+    {
+        QTemporaryDir dir;
+        const QString previous = QDir::currentPath();
+        QDir::setCurrent(dir.path());
+        QDir().mkdir(QStringLiteral("images"));
+        solid(2, 2, Qt::blue).save(QStringLiteral("images/disk.png"));
+        solid(3, 3, Qt::blue).save(QStringLiteral("plain.png"));
+        CThemeManager& m = CThemeManager::instance();
+        QImage* underImages = m.getImage(QStringLiteral("disk.png"), false);
+        QImage* plain = m.getImage(QStringLiteral("plain.png"), false);
+        QDir::setCurrent(previous);
+        QVERIFY(underImages && plain);
+        QCOMPARE(underImages->size(), QSize(2, 2));
+        QCOMPARE(plain->size(), QSize(3, 3));
+    }
+
+    void entriesAndElementsOfBothPackages()
+    {
+        CThemeManager& m = CThemeManager::instance();
+        QVERIFY(m.loadThemePackage(themeArchive(
+            R"({"elements": [{"child": [{"name": "qtbutton", "n": 1}, {"name": "qtbutton", "n": 2},
+                                         {"name": "other"}, {"n": 3}]}]})",
+            {{"only/Theme.json", "{}"}})));
+        const uchar* data = nullptr;
+        uint size = 0;
+        bool fromTheme = true;
+        QVERIFY(m.findEntry(QStringLiteral("Layouts\\Main.json"), data, size, fromTheme));
+        QVERIFY(!fromTheme);
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(data), int(size)),
+            QByteArray(R"({"elements": []})"));
+        QVERIFY(m.findEntry(QStringLiteral("ONLY\\theme.JSON"), data, size, fromTheme));
+        QVERIFY(fromTheme);
+        QVERIFY(!m.findEntry(QStringLiteral("missing.json"), data, size, fromTheme));
+        QVERIFY(!fromTheme);
+
+        const ::Json::Value* element = m.findThemeElement("qtbutton");
+        QVERIFY(element);
+        QCOMPARE((*element)["n"].asInt(), 1);
+        QVERIFY(m.findThemeElement("other"));
+        QVERIFY(m.findThemeElement(""));
+        QVERIFY(!m.findThemeElement("QtButton"));
+
+        // Style lookups go to one package or the other, as the flag says.
+        ImageStyle s;
+        QVERIFY(m.getImageStyle(QStringLiteral("appbox"), s));
+        QCOMPARE(s.color.rgba(), 0xff010203u);
+        QVERIFY(!m.getImageStyle(QStringLiteral("themed"), s));
+        m.setUseThemePackage(true);
+        QVERIFY(m.getImageStyle(QStringLiteral("themed"), s));
+        QCOMPARE(s.color.rgba(), 0xff445566u);
+        QVERIFY(!m.getImageStyle(QStringLiteral("appbox"), s));
+        m.setUseThemePackage(false);
+    }
+
+    void badThemeJson_data()
+    {
+        QTest::addColumn<QByteArray>("json");
+        QTest::newRow("absent") << QByteArray();
+        QTest::newRow("syntax error") << QByteArray("{\"elements\": [");
+        QTest::newRow("elements is an object") << QByteArray(R"({"elements": {"child": []}})");
+        QTest::newRow("elements holds a number") << QByteArray(R"({"elements": [5]})");
+        QTest::newRow("child is a number") << QByteArray(R"({"elements": [{"child": 5}]})");
+        QTest::newRow("child holds numbers")
+            << QByteArray(R"({"elements": [{"child": [1, "x"]}]})");
+        QTest::newRow("empty elements") << QByteArray(R"({"elements": []})");
+        QTest::newRow("root is an array") << QByteArray("[1, 2]");
+        QTest::newRow("nested 100000 deep") << QByteArray(100000, '[');
+    }
+
+    void badThemeJson()
+    {
+        QFETCH(QByteArray, json);
+        CThemeManager& m = CThemeManager::instance();
+        QVERIFY(m.loadThemePackage(themeArchive(json)));
+        QVERIFY(!m.findThemeElement("qtbutton"));
+        ImageStyle s;
+        m.setUseThemePackage(true);
+        QVERIFY(m.getImageStyle(QStringLiteral("themed"), s));
+        m.setUseThemePackage(false);
+    }
+
+    void reloadReplacesTheThemePackage()
+    {
+        CThemeManager& m = CThemeManager::instance();
+        QVERIFY(m.loadThemePackage(themeArchive(R"({"elements": [{"child": [{"name": "first"}]}]})",
+            {{"images/t.png", png(solid(5, 5, Qt::blue))}})));
+        QVERIFY(m.getImage(QStringLiteral("images/t.png"), false));
+        QVERIFY(m.themePackage()->imageCache.contains(QStringLiteral("images/t.png")));
+        QVERIFY(!m.appPackage()->imageCache.contains(QStringLiteral("images/t.png")));
+
+        QVERIFY(
+            m.loadThemePackage(themeArchive(R"({"elements": [{"child": [{"name": "second"}]}]})")));
+        QVERIFY(m.themePackage()->imageCache.isEmpty());
+        QVERIFY(!m.findThemeElement("first"));
+        QVERIFY(m.findThemeElement("second"));
+        QVERIFY(!m.getImage(QStringLiteral("images/t.png"), false));
+
+        // A load that fails keeps the current theme.
+        const CThemePackage* current = m.themePackage();
+        for (const QString& path :
+            {scratchPath(QStringLiteral("missing.data")),
+                archiveOf({{"theme.json", R"({"elements": [{"child": [{"name": "third"}]}]})"}})}) {
+            QVERIFY(!m.loadThemePackage(path));
+            QCOMPARE(m.themePackage(), current);
+            QVERIFY(m.findThemeElement("second"));
+            QVERIFY(!m.findThemeElement("third"));
+        }
+    }
+
+    void fromGbk()
+    {
+        QCOMPARE(CThemeManager::fromGbk("plain"), QStringLiteral("plain"));
+        QCOMPARE(CThemeManager::fromGbk("\xC4\xE3\xBA\xC3"),
+            QString::fromUtf8("\xE4\xBD\xA0\xE5\xA5\xBD"));
+        QCOMPARE(CThemeManager::fromGbk(nullptr), QString());
+    }
+};
+
+QTEST_MAIN(tst_Theme)
+#include "tst_theme.moc"
