@@ -1,14 +1,22 @@
+// The shared painters, pixel for pixel, and what they keep between paints: a theme reload, a new
+// size, another state, a theme element or a new text all show at the next paint.
 #include "support/TestSupport.h"
 
 #include <VelQtLib.h>
+#include <controls/VelQPushButton_p.h>
 
 #include <QPainter>
 #include <QtTest>
 
 using namespace VelQtLib;
+using namespace TestSupport;
+using Impl = VelQControlBaseImpl;
 
 using Pixels = QList<QPair<QPoint, QColor>>;
 Q_DECLARE_METATYPE(Pixels)
+Q_DECLARE_METATYPE(ImageStyle)
+Q_DECLARE_METATYPE(TextStyle)
+Q_DECLARE_METATYPE(ImageOffset)
 
 namespace {
 
@@ -16,6 +24,8 @@ const QColor cornerTL(255, 0, 0), cornerTR(0, 255, 0), cornerBL(0, 0, 255), corn
 const QColor bandT(0, 255, 255), bandB(255, 0, 255), bandL(128, 0, 0), bandR(0, 128, 0);
 const QColor centreA(0, 0, 128), centreB(128, 128, 0);
 const QColor transparent(0, 0, 0, 0);
+const QColor edgeMagenta(255, 0, 255), centreGreen(0, 200, 0), reloadedBlue(0, 0, 255),
+    disabledGray(90, 90, 90), themedCyan(0, 255, 255);
 
 // A 30 × 30 image with 10-pixel slices: each corner, band and centre half its own colour.
 QImage nineSliceSource(int width = 30)
@@ -36,34 +46,52 @@ QImage nineSliceSource(int width = 30)
     return image;
 }
 
-// A transparent w × h image with what draw paints on it.
-template<class Draw> QImage painted(int w, int h, Draw draw)
+// A 12 x 12 nine-slice source: a 4-pixel edge around a centre of another colour.
+QByteArray framed(QColor edge, QColor centre)
 {
-    QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter p(&image);
-    draw(&p);
-    return image;
+    QImage image = solid(12, 12, edge);
+    QPainter(&image).fillRect(4, 4, 4, 4, centre);
+    return png(image);
 }
 
-NineSlice slice(const QString& path)
+QByteArray framedRecord(const char* name, const char* image)
 {
-    NineSlice s;
-    s.image = path;
-    s.sliceLeft = s.sliceRight = s.sliceTop = s.sliceBottom = 10;
-    return s;
+    return QByteArray(R"({"type": 1, "name": ")") + name + R"(", "img": ")" + image
+        + R"(", "margin": [4, 4, 4, 4]})";
+}
+
+QString themeArchive(const QString& name, QColor centre)
+{
+    return writeArchive(scratchPath(name),
+        {{"style.json", "{\"style\": [" + framedRecord("cyan", "images/cyan.png") + "]}"},
+            {"theme.json", R"({"elements": [{"child": [
+                {"name": "cyanButton", "style": [["cyan", 0, 0]]}]}]})"},
+            {"images/themed.png", framed(edgeMagenta, centre)},
+            {"images/cyan.png", framed(edgeMagenta, themedCyan)}});
 }
 
 // A 12 × 12 face in logical pixels at scale 1 or 2 whose top-left pixels tell the art apart:
 // red then black at 1×; blue, green, then yellow, cyan below, at 2×.
 QImage cornerArt(int scale)
 {
-    QImage image = TestSupport::solid(12 * scale, 12 * scale, Qt::white);
+    QImage image = solid(12 * scale, 12 * scale, Qt::white);
     const QColor colours[2][4]
         = {{Qt::red, Qt::black, Qt::white, Qt::white}, {Qt::blue, Qt::green, Qt::yellow, Qt::cyan}};
     for (int i = 0; i < 4; ++i)
         image.setPixelColor(i % 2, i / 2, colours[scale - 1][i]);
     return image;
+}
+
+// A transparent w × h image (at a device pixel ratio) with what draw paints on it.
+template<class Draw> QImage painted(int w, int h, Draw draw, int ratio = 1)
+{
+    QImage image(w * ratio, h * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    draw(&p);
+    p.end();
+    return image.convertToFormat(QImage::Format_ARGB32);
 }
 
 // The smallest rectangle holding every pixel that is not fully transparent.
@@ -77,30 +105,56 @@ QRect inked(const QImage& image)
     return r;
 }
 
+NineSlice slice(const QString& path, int margin = 10)
+{
+    NineSlice s;
+    s.image = path;
+    s.sliceLeft = s.sliceRight = s.sliceTop = s.sliceBottom = margin;
+    return s;
+}
+
+TextStyle dejaVu(QColor colour, int vAlign = 1)
+{
+    TextStyle style;
+    style.family = QStringLiteral("DejaVu Sans");
+    style.color = colour;
+    style.vAlign = vAlign;
+    return style;
+}
+
+const QByteArray framedButton = R"({"w": 40, "h": 20, "style": [["face", 0, 0],
+    ["disabled", 0, 3]], "attr": {"showText": false}})";
+
 } // namespace
 
 class tst_Painting : public QObject {
     Q_OBJECT
 
+    QWidget host;
+    QString appPath;
+
 private slots:
     void initTestCase()
     {
-        TestSupport::installStrictMessageHandler();
+        installStrictMessageHandler();
         Init();
-        QImage tall(20, 40, QImage::Format_ARGB32);
-        tall.fill(QColor(10, 20, 30));
-        const QString path = TestSupport::scratchPath(QStringLiteral("painting.data"));
-        TestSupport::writeArchive(path,
-            {{"style.json", R"({"style": []})"},
-                {"images/nine.png", TestSupport::png(nineSliceSource())},
-                {"images/narrow.png", TestSupport::png(nineSliceSource(20))},
-                {"images/nine28.png", TestSupport::png(nineSliceSource(28))},
-                {"images/wide50.png", TestSupport::png(TestSupport::solid(50, 8, Qt::red))},
-                {"images/tall.png", TestSupport::png(tall)},
-                {"images/hd.png", TestSupport::png(cornerArt(1))},
-                {"images/hd@2x.png", TestSupport::png(cornerArt(2))},
-                {"images/lo.png", TestSupport::png(cornerArt(1))}});
-        QVERIFY(LoadAppPackage(path));
+        const QByteArray style = "{\"style\": [" + framedRecord("face", "images/face.png") + ","
+            + framedRecord("disabled", "images/disabled.png") + ","
+            + framedRecord("themed", "images/themed.png") + ","
+            + R"({"type": 2, "name": "text", "family": "DejaVu Sans", "size": 13,
+                  "clr": "000000"}]})";
+        appPath = writeArchive(scratchPath(QStringLiteral("painting.data")),
+            {{"style.json", style}, {"images/face.png", framed(edgeMagenta, centreGreen)},
+                {"images/disabled.png", framed(edgeMagenta, disabledGray)},
+                {"images/nine.png", png(nineSliceSource())},
+                {"images/narrow.png", png(nineSliceSource(20))},
+                {"images/nine28.png", png(nineSliceSource(28))},
+                {"images/wide50.png", png(solid(50, 8, Qt::red))},
+                {"images/tall.png", png(solid(20, 40, QColor(10, 20, 30)))},
+                {"images/hd.png", png(cornerArt(1))}, {"images/hd@2x.png", png(cornerArt(2))},
+                {"images/lo.png", png(cornerArt(1))}});
+        QVERIFY(LoadAppPackage(appPath));
+        host.resize(400, 200);
     }
 
     // Device pixels of a 20 × 20 face with 5-pixel slices: the art of the device pixel ratio is
@@ -125,34 +179,25 @@ private slots:
         QFETCH(QString, path);
         QFETCH(int, ratio);
         QFETCH(Pixels, pixels);
-        NineSlice face;
-        face.image = path;
-        face.sliceLeft = face.sliceRight = face.sliceTop = face.sliceBottom = 5;
         // Twice, so that the second comes from the cache.
         for (int pass = 0; pass < 2; ++pass) {
-            QImage device(20 * ratio, 20 * ratio, QImage::Format_ARGB32_Premultiplied);
-            device.setDevicePixelRatio(ratio);
-            device.fill(Qt::transparent);
-            QPainter painter(&device);
-            VelQControlBaseImpl::drawNineSlice(&painter, face, 0, 0, 20, 20);
-            painter.end();
-            const QImage shown = device.convertToFormat(QImage::Format_ARGB32);
-            for (const auto& pixel : pixels)
-                QCOMPARE_PIXEL(shown, pixel.first.x(), pixel.first.y(), pixel.second);
+            const QImage shown = painted(
+                20, 20, [&](QPainter* p) { Impl::drawNineSlice(p, slice(path, 5), 0, 0, 20, 20); },
+                ratio);
+            for (const auto& [at, colour] : pixels)
+                QCOMPARE_PIXEL(shown, at.x(), at.y(), colour);
             if (path == QLatin1String("images/lo.png"))
-                QVERIFY(!TestSupport::near(shown.pixel(1, 0), Qt::red)
-                    && !TestSupport::near(shown.pixel(1, 0), Qt::black));
+                QVERIFY(!near(shown.pixel(1, 0), Qt::red) && !near(shown.pixel(1, 0), Qt::black));
         }
         // An aligned image takes the same art, at its logical size.
-        QImage device(24, 24, QImage::Format_ARGB32_Premultiplied);
-        device.setDevicePixelRatio(ratio);
-        device.fill(Qt::transparent);
-        QPainter painter(&device);
-        VelQControlBaseImpl::drawAlignedImage(
-            &painter, path, ImageOffset {0, 0, 1, 1}, 0, 0, 24 / ratio, 24 / ratio, false);
-        painter.end();
-        QCOMPARE_PIXEL(device.convertToFormat(QImage::Format_ARGB32), (24 - 12 * ratio) / 2,
-            (24 - 12 * ratio) / 2, pixels.first().second);
+        const int side = 24 / ratio;
+        const QImage aligned = painted(
+            side, side,
+            [&](QPainter* p) {
+                Impl::drawAlignedImage(p, path, ImageOffset {0, 0, 1, 1}, 0, 0, side, side, false);
+            },
+            ratio);
+        QCOMPARE_PIXEL(aligned, 12 - 6 * ratio, 12 - 6 * ratio, pixels.first().second);
     }
 
     void nineSlice_data()
@@ -196,216 +241,281 @@ private slots:
         QFETCH(Pixels, pixels);
         NineSlice s = slice(source);
         s.repeatCenter = tiled;
-        const QImage image = painted(size.width(), size.height(), [&](QPainter* p) {
-            VelQControlBaseImpl::drawNineSlice(p, s, 0, 0, size.width(), size.height());
-        });
+        const QImage image = painted(size.width(), size.height(),
+            [&](QPainter* p) { Impl::drawNineSlice(p, s, 0, 0, size.width(), size.height()); });
         for (const auto& [at, colour] : pixels)
             QCOMPARE_PIXEL(image, at.x(), at.y(), colour);
     }
 
     void nineSliceWithHugeMargins()
     {
-        NineSlice s = slice(QStringLiteral("images/nine.png"));
-        s.sliceLeft = s.sliceRight = s.sliceTop = s.sliceBottom = 1000;
-        const QImage image = painted(
-            80, 80, [&](QPainter* p) { VelQControlBaseImpl::drawNineSlice(p, s, 20, 20, 40, 40); });
+        const QImage image = painted(80, 80, [&](QPainter* p) {
+            Impl::drawNineSlice(p, slice(QStringLiteral("images/nine.png"), 1000), 20, 20, 40, 40);
+        });
         // Only the corners have valid rectangles; what they show stays inside the target.
         QVERIFY(QRect(20, 20, 40, 40).contains(inked(image)));
     }
 
     void alignedImage_data()
     {
-        QTest::addColumn<int>("hAlign");
-        QTest::addColumn<int>("vAlign");
-        QTest::addColumn<QPoint>("topLeft");
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<ImageOffset>("offset");
+        QTest::addColumn<QRect>("box");
+        QTest::addColumn<QRect>("expected");
         // The 20 × 40 image in the box (10, 10, 45, 60), with dx 1 and dy 2.
-        QTest::newRow("left top") << 0 << 0 << QPoint(11, 12);
-        QTest::newRow("centre centre") << 1 << 1 << QPoint(10 + 12 + 1, 10 + 10 + 2);
-        QTest::newRow("right bottom") << 2 << 2 << QPoint(10 + 25 + 1, 10 + 20 + 2);
-        QTest::newRow("out of range means origin") << 7 << 9 << QPoint(1, 2);
+        const QString tall = QStringLiteral("images/tall.png");
+        const QRect box(10, 10, 45, 60);
+        QTest::newRow("left top") << tall << ImageOffset {1, 2, 0, 0} << box
+                                  << QRect(11, 12, 20, 40);
+        QTest::newRow("centre centre")
+            << tall << ImageOffset {1, 2, 1, 1} << box << QRect(10 + 12 + 1, 10 + 10 + 2, 20, 40);
+        QTest::newRow("right bottom")
+            << tall << ImageOffset {1, 2, 2, 2} << box << QRect(10 + 25 + 1, 10 + 20 + 2, 20, 40);
+        QTest::newRow("out of range means origin")
+            << tall << ImageOffset {1, 2, 7, 9} << box << QRect(1, 2, 20, 40);
+        // (45 - 50) / 2 truncates to -2.
+        QTest::newRow("wider than the box") << "images/wide50.png" << ImageOffset {0, 0, 1, 0}
+                                            << QRect(10, 0, 45, 20) << QRect(8, 0, 50, 8);
+        // An icon at the size asked, whatever its pixmap's.
+        QTest::newRow("icon") << QString() << ImageOffset {0, 0, 1, 1} << QRect(0, 0, 20, 40)
+                              << QRect(2, 12, 16, 16);
     }
 
     void alignedImage()
     {
-        QFETCH(int, hAlign);
-        QFETCH(int, vAlign);
-        QFETCH(QPoint, topLeft);
+        QFETCH(QString, path);
+        QFETCH(ImageOffset, offset);
+        QFETCH(QRect, box);
+        QFETCH(QRect, expected);
+        const QIcon icon(QPixmap::fromImage(solid(32, 32, Qt::blue)));
         const QImage image = painted(100, 100, [&](QPainter* p) {
-            VelQControlBaseImpl::drawAlignedImage(p, QStringLiteral("images/tall.png"),
-                ImageOffset {1, 2, hAlign, vAlign}, 10, 10, 45, 60, false);
+            if (path.isEmpty())
+                Impl::drawAlignedIcon(p, icon, QSize(16, 16), offset, box);
+            else
+                Impl::drawAlignedImage(p, path, offset, box, false);
         });
-        QCOMPARE(inked(image), QRect(topLeft, QSize(20, 40)));
+        QCOMPARE(inked(image), expected);
     }
 
-    void alignedImageWiderThanBox()
+    // An empty pixel list means that nothing is painted.
+    void imageStyle_data()
     {
-        const QImage image = painted(100, 20, [&](QPainter* p) {
-            VelQControlBaseImpl::drawAlignedImage(p, QStringLiteral("images/wide50.png"),
-                ImageOffset {0, 0, 1, 0}, 10, 0, 45, 20, false);
-        });
-        // (45 - 50) / 2 truncates to -2.
-        QCOMPARE(inked(image).left(), 8);
-    }
-
-    void alignedIconUsesRequestedSize()
-    {
-        const QImage image = painted(100, 100, [&](QPainter* p) {
-            const QIcon icon(QPixmap::fromImage(TestSupport::solid(16, 16, Qt::blue)));
-            VelQControlBaseImpl::drawAlignedIcon(
-                p, icon, QSize(16, 16), ImageOffset {0, 0, 1, 1}, QRect(0, 0, 20, 40));
-        });
-        QCOMPARE(inked(image), QRect(2, 12, 16, 16));
-    }
-
-    void frame_data()
-    {
-        QTest::addColumn<bool>("border");
-        QTest::addColumn<bool>("allSides");
-        QTest::addColumn<QColor>("topLeft");
-        QTest::addColumn<QColor>("bottomRight");
-        QTest::addColumn<QColor>("leftMiddle");
-        QTest::newRow("box with border")
-            << true << true << QColor(Qt::blue) << QColor(Qt::blue) << QColor(Qt::blue);
-        QTest::newRow("box without border")
-            << false << true << QColor(Qt::red) << QColor(Qt::red) << QColor(Qt::red);
-        QTest::newRow("only bottom and top")
-            << true << false << QColor(Qt::blue) << QColor(Qt::blue) << QColor(Qt::red);
-    }
-
-    void frame()
-    {
-        QFETCH(bool, border);
-        QFETCH(bool, allSides);
-        QFETCH(QColor, topLeft);
-        QFETCH(QColor, bottomRight);
-        QFETCH(QColor, leftMiddle);
+        QTest::addColumn<ImageStyle>("style");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<int>("tolerance");
+        QTest::addColumn<Pixels>("pixels");
+        const QColor red(Qt::red), blue(Qt::blue);
         ImageStyle s;
-        s.color = Qt::red;
-        s.borderColor = Qt::blue;
+        s.color = red;
+        s.borderColor = blue;
         s.borderSize = 1;
-        s.border = border;
-        s.leftBorder = s.rightBorder = allSides;
-        const QImage image = painted(
-            40, 20, [&](QPainter* p) { VelQControlBaseImpl::drawImageStyle(p, s, 0, 0, 40, 20); });
-        QCOMPARE_PIXEL(image, 0, 0, topLeft);
-        QCOMPARE_PIXEL(image, 39, 19, bottomRight);
-        QCOMPARE_PIXEL(image, 0, 10, leftMiddle);
-        QCOMPARE_PIXEL(image, 20, 10, QColor(Qt::red));
-    }
-
-    void roundedFrameFillsWithinCorners()
-    {
-        ImageStyle s;
-        s.color = Qt::red;
+        s.border = true;
+        QTest::newRow("box with border")
+            << s << QSize(40, 20) << 3
+            << Pixels {{{0, 0}, blue}, {{39, 19}, blue}, {{0, 10}, blue}, {{20, 10}, red}};
+        s.leftBorder = s.rightBorder = false;
+        QTest::newRow("only bottom and top")
+            << s << QSize(40, 20) << 3
+            << Pixels {{{0, 0}, blue}, {{39, 19}, blue}, {{0, 10}, red}, {{20, 10}, red}};
+        s.border = false;
+        QTest::newRow("box without border")
+            << s << QSize(40, 20) << 3
+            << Pixels {{{0, 0}, red}, {{39, 19}, red}, {{0, 10}, red}, {{20, 10}, red}};
         s.round = 8;
-        const QImage image = painted(
-            40, 40, [&](QPainter* p) { VelQControlBaseImpl::drawImageStyle(p, s, 0, 0, 40, 40); });
-        QCOMPARE_PIXEL(image, 0, 0, transparent);
-        QCOMPARE_PIXEL(image, 20, 20, QColor(Qt::red));
-        QCOMPARE_PIXEL(image, 20, 0, QColor(Qt::red));
-    }
-
-    void gradientFill()
-    {
-        ImageStyle s;
-        s.color = Qt::black;
-        s.gradientColor = Qt::white;
-        s.gradient = true;
-        const QImage image = painted(101, 10,
-            [&](QPainter* p) { VelQControlBaseImpl::drawImageStyle(p, s, 0, 0, 101, 10); });
-        QVERIFY(qRed(image.pixel(2, 5)) < 20);
-        QVERIFY(qRed(image.pixel(98, 5)) > 235);
-        QVERIFY(qAbs(qRed(image.pixel(50, 5)) - 128) < 12);
-    }
-
-    void invalidStylePaintsNothing()
-    {
-        ImageStyle s;
+        QTest::newRow("rounded") << s << QSize(40, 40) << 3
+                                 << Pixels {{{0, 0}, transparent}, {{20, 20}, red}, {{20, 0}, red}};
+        ImageStyle gradient;
+        gradient.color = Qt::black;
+        gradient.gradientColor = Qt::white;
+        gradient.gradient = true;
+        QTest::newRow("gradient") << gradient << QSize(101, 10) << 12
+                                  << Pixels {{{2, 5}, Qt::black}, {{98, 5}, Qt::white},
+                                         {{50, 5}, QColor(128, 128, 128)}};
+        ImageStyle image = s;
+        image.noImage = false;
+        image.image = QStringLiteral("images/nine.png");
+        image.sliceLeft = image.sliceRight = image.sliceTop = image.sliceBottom = 10;
+        QTest::newRow("image") << image << QSize(40, 40) << 3 << Pixels {{{0, 0}, cornerTL}};
         s.valid = false;
-        const QImage image = painted(
-            10, 10, [&](QPainter* p) { VelQControlBaseImpl::drawImageStyle(p, s, 0, 0, 10, 10); });
-        QCOMPARE(inked(image), QRect());
+        QTest::newRow("invalid") << s << QSize(10, 10) << 3 << Pixels();
     }
 
-    void imageStylePaintsImageOrBox()
+    void imageStyle()
     {
-        ImageStyle s;
-        s.color = Qt::red;
-        s.noImage = false;
-        s.image = QStringLiteral("images/nine.png");
-        s.sliceLeft = s.sliceRight = s.sliceTop = s.sliceBottom = 10;
-        const QImage image = painted(
-            40, 40, [&](QPainter* p) { VelQControlBaseImpl::drawImageStyle(p, s, 0, 0, 40, 40); });
-        QCOMPARE_PIXEL(image, 0, 0, cornerTL);
+        QFETCH(ImageStyle, style);
+        QFETCH(QSize, size);
+        QFETCH(int, tolerance);
+        QFETCH(Pixels, pixels);
+        const QImage image = painted(size.width(), size.height(),
+            [&](QPainter* p) { Impl::drawImageStyle(p, style, QRect(QPoint(), size)); });
+        for (const auto& [at, colour] : pixels)
+            QVERIFY2(near(image.pixel(at), colour, tolerance), describe(image.pixel(at)));
+        if (pixels.isEmpty())
+            QCOMPARE(inked(image), QRect());
     }
 
-    void textElidesUnlessModeIsThree()
+    // The text's ink lies within one rectangle and reaches into another.
+    void text_data()
     {
-        TextStyle ts;
-        ts.family = QStringLiteral("DejaVu Sans");
-        ts.color = Qt::black;
-        ts.vAlign = 0;
-        const QString text = QStringLiteral("several words that never fit on a single line");
-        const QImage elided = painted(80, 60, [&](QPainter* p) {
-            VelQControlBaseImpl::drawStyledText(p, text, ts, 0, 0, 80, 60, true);
-        });
-        QVERIFY(inked(elided).bottom() < 20);
-
-        ts.elideMode = Qt::ElideNone;
-        const QImage wrapped = painted(80, 60, [&](QPainter* p) {
-            VelQControlBaseImpl::drawStyledText(p, text, ts, 0, 0, 80, 60, true);
-        });
-        QVERIFY(inked(wrapped).bottom() > 25);
-    }
-
-    void textBottomAlignWithOffset()
-    {
-        TextStyle ts;
-        ts.family = QStringLiteral("DejaVu Sans");
-        ts.color = Qt::black;
-        ts.vAlign = 2;
-        ts.offsetY = 3;
-        const QImage image = painted(100, 40, [&](QPainter* p) {
-            // The box becomes (0, 3, 100, 23): the text sits on row 25, below the 20-pixel rect.
-            VelQControlBaseImpl::drawStyledText(p, QStringLiteral("Hg"), ts, 0, 0, 100, 20, true);
-        });
-        QVERIFY(inked(image).bottom() > 20);
-        QVERIFY(inked(image).bottom() <= 26);
-    }
-
-    void textColourAndOffset()
-    {
-        TextStyle ts;
-        ts.family = QStringLiteral("DejaVu Sans");
-        ts.color = QColor(0, 0, 255);
-        ts.offsetX = 30;
-        ts.size = 20;
-        const QImage image = painted(100, 30, [&](QPainter* p) {
-            VelQControlBaseImpl::drawStyledText(p, QStringLiteral("IIII"), ts, 0, 0, 100, 30, true);
-        });
-        QVERIFY(inked(image).left() >= 30);
-        const QRect ink = inked(image);
-        QVERIFY(TestSupport::holds(
-            image, QColor(0, 0, 255), 10, QRect(ink.left(), ink.center().y(), ink.width(), 1)));
-    }
-
-    void verticalText()
-    {
-        TextStyle ts;
-        ts.family = QStringLiteral("DejaVu Sans");
-        ts.color = Qt::black;
-        ts.hAlign = 0;
-        ts.vAlign = 0;
-        ts.isHor = false;
-        const QImage image = painted(120, 120, [&](QPainter* p) {
-            VelQControlBaseImpl::drawStyledText(
-                p, QStringLiteral("Vertical"), ts, QRect(30, 10, 20, 100));
-        });
-        const QRect ink = inked(image);
-        QVERIFY(QRect(30, 10, 20, 100).contains(ink));
-        QVERIFY(ink.height() > 2 * ink.width());
+        QTest::addColumn<TextStyle>("style");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QRect>("box");
+        QTest::addColumn<QRect>("within");
+        QTest::addColumn<QRect>("reaches");
+        const QString words = QStringLiteral("several words that never fit on a single line");
+        TextStyle top = dejaVu(Qt::black, 0);
+        QTest::newRow("elided") << top << words << QRect(0, 0, 80, 60) << QRect(0, 0, 80, 20)
+                                << QRect(0, 0, 80, 20);
+        top.elideMode = Qt::ElideNone;
+        QTest::newRow("wrapped when the mode is none")
+            << top << words << QRect(0, 0, 80, 60) << QRect(0, 0, 80, 60) << QRect(0, 26, 80, 34);
+        // The box becomes (0, 3, 100, 23): the text sits on row 25, below the 20-pixel box.
+        TextStyle bottom = dejaVu(Qt::black, 2);
+        bottom.offsetY = 3;
+        QTest::newRow("bottom with offset")
+            << bottom << QStringLiteral("Hg") << QRect(0, 0, 100, 20) << QRect(0, 0, 100, 27)
+            << QRect(0, 21, 100, 6);
+        TextStyle offset = dejaVu(Qt::blue);
+        offset.offsetX = 30;
+        offset.size = 20;
+        QTest::newRow("colour and offset")
+            << offset << QStringLiteral("IIII") << QRect(0, 0, 100, 30) << QRect(30, 0, 70, 30)
+            << QRect(30, 0, 70, 30);
         // Turned clockwise, the first line hugs the box's right edge.
-        QVERIFY(ink.right() > 40);
+        TextStyle vertical = dejaVu(Qt::black, 0);
+        vertical.isHor = false;
+        QTest::newRow("vertical") << vertical << QStringLiteral("Vertical")
+                                  << QRect(30, 10, 20, 100) << QRect(30, 10, 20, 100)
+                                  << QRect(41, 50, 9, 60);
+    }
+
+    void text()
+    {
+        QFETCH(TextStyle, style);
+        QFETCH(QString, text);
+        QFETCH(QRect, box);
+        QFETCH(QRect, within);
+        QFETCH(QRect, reaches);
+        const QImage image
+            = painted(120, 120, [&](QPainter* p) { Impl::drawStyledText(p, text, style, box); });
+        const QRect ink = inked(image);
+        QString shown;
+        QDebug(&shown) << ink;
+        QVERIFY2(within.contains(ink) && reaches.intersects(ink), qPrintable(shown));
+        if (style.color != QColor(Qt::black)) // the colour row
+            QVERIFY(
+                holds(image, style.color, 10, QRect(ink.left(), ink.center().y(), ink.width(), 1)));
+    }
+
+    // Texts that fit are kept whole without being laid out; the result must be exactly what
+    // shortening them with QFontMetrics gives, near the limit and beyond plain Latin-1 too.
+    void shortenedLikeQt_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("slack");
+        const QStringList texts = {QStringLiteral("Short"), QStringLiteral("item 0512345"),
+            QStringLiteral("WWWWWWWWWW"), QStringLiteral("iiiiiiiiiiiiiiii"),
+            QStringLiteral("Tab\there"), QString::fromUtf8("Ünïcödé ä"),
+            QString::fromUtf8("中文文本"), QString::fromUtf8("ﬁve ligatures ﬂ")};
+        for (const QString& text : texts)
+            for (const int slack : {-1, 0, 1, 40, 200})
+                QTest::addRow("%s %+d", qPrintable(text), slack) << text << slack;
+    }
+
+    void shortenedLikeQt()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, slack);
+        TextStyle style = dejaVu(Qt::black);
+        style.size = 13;
+        const QFont font = fontOf(style);
+        // The painter shortens to two pixels less than its box.
+        const int width = QFontMetrics(font).horizontalAdvance(text) + slack + 2;
+        const QRect box(0, 0, width, 24);
+        const QImage drawn = painted(
+            width, 24, [&](QPainter* p) { Impl::drawStyledText(p, text, style, box, true); });
+        const QImage expected = painted(width, 24, [&](QPainter* p) {
+            p->setBrush(style.color);
+            p->setRenderHint(QPainter::TextAntialiasing, true);
+            p->setPen(style.color);
+            p->setFont(font);
+            p->drawText(QRectF(box), QFontMetrics(font).elidedText(text, Qt::ElideRight, width - 2),
+                QTextOption(alignmentOf(style)));
+        });
+        QCOMPARE(drawn, expected);
+    }
+
+    // A button whose caches were filled by its first look paints its second look exactly as
+    // a button that never had the first.
+    void textFollowsChanges_data()
+    {
+        QTest::addColumn<QString>("firstText");
+        QTest::addColumn<int>("firstWidth");
+        QTest::addColumn<QString>("secondText");
+        QTest::addColumn<int>("secondWidth");
+        const QString longText = QStringLiteral("A label far too long for its button");
+        QTest::newRow("new text") << longText << 90 << QStringLiteral("Short") << 90;
+        QTest::newRow("other long text")
+            << longText << 90 << QStringLiteral("Another label too long to fit") << 90;
+        QTest::newRow("wider") << longText << 90 << longText << 160;
+        QTest::newRow("narrower") << longText << 160 << longText << 60;
+    }
+
+    void textFollowsChanges()
+    {
+        QFETCH(QString, firstText);
+        QFETCH(int, firstWidth);
+        QFETCH(QString, secondText);
+        QFETCH(int, secondWidth);
+        const QByteArray element = R"({"w": 60, "h": 24, "style": [["text", 0, 4]]})";
+        const auto look = [&](VelQPushButton* button, const QString& text, int width) {
+            button->setText(text);
+            button->setFixedWidth(width);
+            return render(button);
+        };
+        auto changed = placed<VelQPushButton>(&host, element);
+        const QImage first = look(changed.get(), firstText, firstWidth);
+        const QImage second = look(changed.get(), secondText, secondWidth);
+        // Loading a package empties the caches, so the expected look is painted from nothing.
+        QVERIFY(LoadAppPackage(appPath));
+        auto fresh = placed<VelQPushButton>(&host, element);
+        QVERIFY(second != first.copy(QRect(QPoint(), second.size())));
+        QCOMPARE(second, look(fresh.get(), secondText, secondWidth));
+    }
+
+    // Buttons through new sizes, a state change, a theme reload and a theme element; last, as a
+    // theme element given in code leaves the manager reading the theme package's records.
+    void nineSliceFollowsChanges()
+    {
+        QVERIFY(LoadThemePackage(themeArchive(QStringLiteral("first.data"), centreGreen).toUtf8()));
+        auto button = placed<VelQPushButton>(&host, framedButton);
+        QCOMPARE_PIXEL(render(button.get()), 39, 10, edgeMagenta);
+        for (const QSize size : {QSize(80, 20), QSize(40, 36), QSize(24, 12), QSize(40, 20)}) {
+            button->setFixedSize(size);
+            const QImage after = render(button.get());
+            QCOMPARE(after.size(), size);
+            const int w = size.width();
+            const int h = size.height();
+            QCOMPARE_PIXEL(after, w - 1, h / 2, edgeMagenta);
+            QCOMPARE_PIXEL(after, w - 5, h / 2, centreGreen);
+            QCOMPARE_PIXEL(after, w / 2, h - 1, edgeMagenta);
+            QCOMPARE_PIXEL(after, w / 2, h - 5, centreGreen);
+            QCOMPARE_PIXEL(after, 4, 4, centreGreen);
+        }
+        QCOMPARE_PIXEL(render(button.get()), 20, 10, centreGreen);
+        button->setEnabled(false);
+        QCOMPARE_PIXEL(render(button.get()), 20, 10, disabledGray);
+        button->setEnabled(true);
+        QCOMPARE_PIXEL(render(button.get()), 20, 10, centreGreen);
+        auto themed = placed<VelQPushButton>(&host, R"({"w": 40, "h": 20,
+            "style": [["themed", 0, 0]], "attr": {"showText": false}})");
+        QCOMPARE_PIXEL(render(themed.get()), 20, 10, centreGreen);
+        QVERIFY(
+            LoadThemePackage(themeArchive(QStringLiteral("second.data"), reloadedBlue).toUtf8()));
+        themed->update();
+        QCOMPARE_PIXEL(render(themed.get()), 20, 10, reloadedBlue);
+        button->controlBase()->setThemeName(QStringLiteral("cyanButton"));
+        QCOMPARE_PIXEL(render(button.get()), 20, 10, themedCyan);
     }
 };
 
