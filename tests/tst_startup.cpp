@@ -10,6 +10,18 @@
 using namespace VelQtLib;
 using namespace TestSupport;
 
+namespace {
+
+// What this program prints when run again with args (as program, when given).
+QByteArray printed(const QStringList& args, QString program = QString())
+{
+    QProcess process;
+    process.start(program.isEmpty() ? QCoreApplication::applicationFilePath() : program, args);
+    return process.waitForFinished(30000) ? process.readAllStandardOutput().trimmed() : "timeout";
+}
+
+} // namespace
+
 class tst_Startup : public QObject {
     Q_OBJECT
 
@@ -64,19 +76,24 @@ private slots:
         const QString copy = dir + QLatin1Char('/') + file;
         QFile::remove(copy);
         QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), copy));
-        QProcess process;
-        process.start(copy, {QStringLiteral("--print-design-mode")});
-        QVERIFY(process.waitForFinished(30000));
-        QCOMPARE(process.readAllStandardOutput().trimmed(), QByteArray(design ? "1" : "0"));
+        QCOMPARE(
+            printed({QStringLiteral("--print-design-mode")}, copy), QByteArray(design ? "1" : "0"));
+    }
+
+    // A console tool (a package checker, a build step) reads packages with a QCoreApplication only;
+    // the built-in marks are drawn without a GUI application too.
+    void packagesLoadWithoutWidgets()
+    {
+        const QString path = writeArchive(scratchPath(QStringLiteral("console.data")),
+            {{"style.json", R"({"style": [{"type": 1, "name": "face", "img": "face.png"}]})"},
+                {"face.png", png(solid(4, 3, Qt::magenta))}});
+        QCOMPARE(printed({QStringLiteral("--console"), path}), QByteArray("0 1 1 4 face.png 4x3"));
     }
 
     void styleInstalledBeforeTheApplication()
     {
-        QProcess process;
-        process.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--print-style")});
-        QVERIFY(process.waitForFinished(30000));
         // The proxy wraps the platform's own style, even though it came before the application.
-        QCOMPARE(process.readAllStandardOutput().trimmed(),
+        QCOMPARE(printed({QStringLiteral("--print-style")}),
             QByteArray("VelQtLib::CScrollBarStyle QFusionStyle"));
     }
 };
@@ -94,6 +111,20 @@ int main(int argc, char* argv[])
         const auto* proxy = qobject_cast<QProxyStyle*>(QApplication::style());
         std::printf("%s %s\n", QApplication::style()->metaObject()->className(),
             proxy ? proxy->baseStyle()->metaObject()->className() : "");
+        return 0;
+    }
+    if (argc > 2 && qstrcmp(argv[1], "--console") == 0) {
+        QCoreApplication app(argc, argv);
+        Init();
+        ImageStyle face;
+        const bool loaded
+            = LoadThemePackage(argv[2]) && LoadAppPackage(QString::fromLocal8Bit(argv[2]));
+        const bool found = GetImageStyle("face", face);
+        const int marks = int(CThemeManager::instance().appPackage()->imageCache.size());
+        const QImage* image = CThemeManager::instance().getImage(face.image, false);
+        std::printf("%d %d %d %d %s %dx%d\n", qobject_cast<QGuiApplication*>(&app) != nullptr,
+            loaded, found, marks, qPrintable(face.image), image ? image->width() : 0,
+            image ? image->height() : 0);
         return 0;
     }
     QApplication app(argc, argv);
