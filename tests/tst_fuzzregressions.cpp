@@ -15,18 +15,6 @@ Q_DECLARE_METATYPE(Entry)
 class tst_FuzzRegressions : public QObject {
     Q_OBJECT
 
-    static void addFolder(const QString& folder, const char* target, Entry entry)
-    {
-        const QDir dir(
-            QStringLiteral(VELQT_FUZZ_DIR "/") + folder + QLatin1Char('/') + QLatin1String(target));
-        const QStringList files = dir.entryList(QDir::Files, QDir::Name);
-        for (const QString& file : files) {
-            QTest::newRow(qPrintable(
-                folder + QLatin1Char('/') + QLatin1String(target) + QLatin1Char('/') + file))
-                << dir.filePath(file) << entry;
-        }
-    }
-
 private slots:
     void initTestCase() { VelQtFuzz::setUp(); }
 
@@ -34,14 +22,16 @@ private slots:
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<Entry>("entry");
-        const struct {
-            const char* name;
-            Entry entry;
-        } targets[] = {{"package", VelQtFuzz::package}, {"styles", VelQtFuzz::styles},
-            {"description", VelQtFuzz::description}, {"image", VelQtFuzz::image}};
-        for (const auto& t : targets) {
-            addFolder(QStringLiteral("regressions"), t.name, t.entry);
-            addFolder(QStringLiteral("seeds"), t.name, t.entry);
+        const std::pair<const char*, Entry> targets[]
+            = {{"package", VelQtFuzz::package}, {"styles", VelQtFuzz::styles},
+                {"description", VelQtFuzz::description}, {"image", VelQtFuzz::image}};
+        for (const auto& [target, entry] : targets) {
+            for (const char* folder : {"regressions", "seeds"}) {
+                const QString name = QStringLiteral("%1/%2/").arg(folder, target);
+                const QDir dir(QStringLiteral(VELQT_FUZZ_DIR "/") + name);
+                for (const QString& file : dir.entryList(QDir::Files, QDir::Name))
+                    QTest::newRow(qPrintable(name + file)) << dir.filePath(file) << entry;
+            }
         }
     }
 
