@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include <cstdio>
+#include <set>
 
 using namespace VelQtLib;
 using namespace TestSupport;
@@ -42,6 +43,12 @@ private slots:
 
         Init();
         Init();
+        // Every type name is registered as listed but the list view's two.
+        std::set<std::string> unlisted;
+        for (const std::string& type : RegisteredControls())
+            if (!ListedControls().count(type))
+                unlisted.insert(type);
+        QCOMPARE(unlisted, (std::set<std::string> {"listview", "qtlistview"}));
         QVERIFY(LoadThemePackage(path.toUtf8().constData()));
         QVERIFY(CThemeManager::instance().findThemeElement("qtbutton"));
         QVERIFY(LoadAppPackage(path));
