@@ -30,19 +30,18 @@ const QColor edgeMagenta(255, 0, 255), centreGreen(0, 200, 0), reloadedBlue(0, 0
 // A 30 × 30 image with 10-pixel slices: each corner, band and centre half its own colour.
 QImage nineSliceSource(int width = 30)
 {
+    const QColor grid[3][3]
+        = {{cornerTL, bandT, cornerTR}, {bandL, centreA, bandR}, {cornerBL, bandB, cornerBR}};
+    const int edges[] = {0, 10, width - 10, width};
     QImage image(width, 30, QImage::Format_ARGB32);
     QPainter p(&image);
-    const int r = width - 10;
-    p.fillRect(0, 0, 10, 10, cornerTL);
-    p.fillRect(r, 0, 10, 10, cornerTR);
-    p.fillRect(0, 20, 10, 10, cornerBL);
-    p.fillRect(r, 20, 10, 10, cornerBR);
-    p.fillRect(10, 0, r - 10, 10, bandT);
-    p.fillRect(10, 20, r - 10, 10, bandB);
-    p.fillRect(0, 10, 10, 10, bandL);
-    p.fillRect(r, 10, 10, 10, bandR);
-    p.fillRect(10, 10, (r - 10) / 2, 10, centreA);
-    p.fillRect(10 + (r - 10) / 2, 10, (r - 10) - (r - 10) / 2, 10, centreB);
+    for (int row = 0; row < 3; ++row)
+        for (int column = 0; column < 3; ++column)
+            p.fillRect(
+                QRect(QPoint(edges[column], row * 10), QPoint(edges[column + 1] - 1, row * 10 + 9)),
+                grid[row][column]);
+    // The centre's right half.
+    p.fillRect(QRect(QPoint(10 + (width - 20) / 2, 10), QPoint(width - 11, 19)), centreB);
     return image;
 }
 
