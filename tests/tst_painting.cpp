@@ -8,26 +8,27 @@
 #include <QPainter>
 #include <QtTest>
 
+#include <functional>
+
 using namespace VelQtLib;
 using namespace TestSupport;
 using Impl = VelQControlBaseImpl;
 
 using Pixels = QList<QPair<QPoint, QColor>>;
+using Draw = std::function<void(QPainter*)>;
 Q_DECLARE_METATYPE(Pixels)
-Q_DECLARE_METATYPE(ImageStyle)
+Q_DECLARE_METATYPE(Draw)
 Q_DECLARE_METATYPE(TextStyle)
-Q_DECLARE_METATYPE(ImageOffset)
 
 namespace {
 
 const QColor cornerTL(255, 0, 0), cornerTR(0, 255, 0), cornerBL(0, 0, 255), cornerBR(255, 255, 0);
 const QColor bandT(0, 255, 255), bandB(255, 0, 255), bandL(128, 0, 0), bandR(0, 128, 0);
-const QColor centreA(0, 0, 128), centreB(128, 128, 0);
-const QColor transparent(0, 0, 0, 0);
+const QColor centreA(0, 0, 128), centreB(128, 128, 0), transparent(0, 0, 0, 0);
 const QColor edgeMagenta(255, 0, 255), centreGreen(0, 200, 0), reloadedBlue(0, 0, 255),
     disabledGray(90, 90, 90), themedCyan(0, 255, 255);
 
-// A 30 × 30 image with 10-pixel slices: each corner, band and centre half its own colour.
+// A 30-high image with 10-pixel slices: each corner, band and centre half its own colour.
 QImage nineSliceSource(int width = 30)
 {
     const QColor grid[3][3]
@@ -40,7 +41,6 @@ QImage nineSliceSource(int width = 30)
             p.fillRect(
                 QRect(QPoint(edges[column], row * 10), QPoint(edges[column + 1] - 1, row * 10 + 9)),
                 grid[row][column]);
-    // The centre's right half.
     p.fillRect(QRect(QPoint(10 + (width - 20) / 2, 10), QPoint(width - 11, 19)), centreB);
     return image;
 }
@@ -69,8 +69,8 @@ QString themeArchive(const QString& name, QColor centre)
             {"images/cyan.png", framed(edgeMagenta, themedCyan)}});
 }
 
-// A 12 × 12 face in logical pixels at scale 1 or 2 whose top-left pixels tell the art apart:
-// red then black at 1×; blue, green, then yellow, cyan below, at 2×.
+// A 12 × 12 face at scale 1 or 2 whose top-left pixels tell the art apart: red then black at
+// 1×; blue, green, then yellow, cyan below, at 2×.
 QImage cornerArt(int scale)
 {
     QImage image = solid(12 * scale, 12 * scale, Qt::white);
@@ -82,7 +82,7 @@ QImage cornerArt(int scale)
 }
 
 // A transparent w × h image (at a device pixel ratio) with what draw paints on it.
-template<class Draw> QImage painted(int w, int h, Draw draw, int ratio = 1)
+QImage painted(int w, int h, const Draw& draw, int ratio = 1)
 {
     QImage image(w * ratio, h * ratio, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(ratio);
@@ -104,11 +104,12 @@ QRect inked(const QImage& image)
     return r;
 }
 
-NineSlice slice(const QString& path, int margin = 10)
+NineSlice slice(const QString& path, int margin = 10, bool tiled = false)
 {
     NineSlice s;
     s.image = path;
     s.sliceLeft = s.sliceRight = s.sliceTop = s.sliceBottom = margin;
+    s.repeatCenter = tiled;
     return s;
 }
 
@@ -199,158 +200,129 @@ private slots:
         QCOMPARE_PIXEL(aligned, 12 - 6 * ratio, 12 - 6 * ratio, pixels.first().second);
     }
 
-    void nineSlice_data()
+    // What a painter puts on a transparent image of a size: pixels near their colours (within
+    // tolerance), the ink's bounds equal to ink, or within it when "within" (unchecked when null).
+    void painters_data()
     {
-        QTest::addColumn<QString>("source");
-        QTest::addColumn<bool>("tiled");
         QTest::addColumn<QSize>("size");
+        QTest::addColumn<Draw>("draw");
         QTest::addColumn<Pixels>("pixels");
+        QTest::addColumn<QRect>("ink");
+        QTest::addColumn<int>("tolerance");
+        const auto row = [](const char* name, QSize size, const Draw& draw, const Pixels& pixels,
+                             QRect ink = {}, int tolerance = 3) {
+            QTest::newRow(name) << size << draw << pixels << ink << tolerance;
+        };
+        const auto nine = [](const QString& path, QSize size, bool tiled = false) {
+            return [=](QPainter* p) {
+                Impl::drawNineSlice(p, slice(path, 10, tiled), 0, 0, size.width(), size.height());
+            };
+        };
         // The 10 × 10 centre (two halves) stretched to 80 × 20: the halves meet at x = 50.
-        QTest::newRow("stretched")
-            << "images/nine.png" << false << QSize(100, 40)
-            << Pixels {{{0, 0}, cornerTL}, {{9, 9}, cornerTL}, {{90, 0}, cornerTR},
-                   {{0, 30}, cornerBL}, {{99, 39}, cornerBR}, {{50, 5}, bandT}, {{50, 35}, bandB},
-                   {{5, 20}, bandL}, {{95, 20}, bandR}, {{12, 12}, centreA}, {{47, 27}, centreA},
-                   {{53, 12}, centreB}, {{87, 27}, centreB}};
+        const QString nineImage = QStringLiteral("images/nine.png");
+        row("stretched", {100, 40}, nine(nineImage, {100, 40}),
+            {{{0, 0}, cornerTL}, {{9, 9}, cornerTL}, {{90, 0}, cornerTR}, {{0, 30}, cornerBL},
+                {{99, 39}, cornerBR}, {{50, 5}, bandT}, {{50, 35}, bandB}, {{5, 20}, bandL},
+                {{95, 20}, bandR}, {{12, 12}, centreA}, {{47, 27}, centreA}, {{53, 12}, centreB},
+                {{87, 27}, centreB}});
         // 8 columns by 2 rows of 10 × 10 tiles: every tile repeats both halves.
         Pixels tiles;
         for (int tile = 0; tile < 8; ++tile)
             tiles << qMakePair(QPoint(12 + tile * 10, 12), centreA)
                   << qMakePair(QPoint(17 + tile * 10, 27), centreB);
-        QTest::newRow("tiled centre") << "images/nine.png" << true << QSize(100, 40) << tiles;
+        row("tiled centre", {100, 40}, nine(nineImage, {100, 40}, true), tiles);
         // A 30-wide centre over an 8-wide source centre: ceil(30 / 8) = 4 tiles, the last clipped.
-        QTest::newRow("tiles clipped to the centre")
-            << "images/nine28.png" << true << QSize(50, 30)
-            << Pixels {{{35, 15}, centreA}, {{39, 15}, centreB}, {{40, 15}, bandR}};
+        row("tiles clipped to the centre", {50, 30}, nine("images/nine28.png", {50, 30}, true),
+            {{{35, 15}, centreA}, {{39, 15}, centreB}, {{40, 15}, bandR}});
         // The right band starts at the left band's last column, x = 9.
-        QTest::newRow("too narrow")
-            << "images/nine.png" << false << QSize(12, 40)
-            << Pixels {{{5, 20}, bandL}, {{8, 20}, bandL}, {{9, 20}, bandR}, {{11, 20}, bandR}};
-        QTest::newRow("image only as wide as its bands")
-            << "images/narrow.png" << false << QSize(60, 40)
-            << Pixels {{{30, 5}, transparent}, {{30, 20}, transparent}, {{0, 0}, cornerTL},
-                   {{55, 20}, bandR}, {{5, 20}, bandL}};
-    }
-
-    void nineSlice()
-    {
-        QFETCH(QString, source);
-        QFETCH(bool, tiled);
-        QFETCH(QSize, size);
-        QFETCH(Pixels, pixels);
-        NineSlice s = slice(source);
-        s.repeatCenter = tiled;
-        const QImage image = painted(size.width(), size.height(),
-            [&](QPainter* p) { Impl::drawNineSlice(p, s, 0, 0, size.width(), size.height()); });
-        for (const auto& [at, colour] : pixels)
-            QCOMPARE_PIXEL(image, at.x(), at.y(), colour);
-    }
-
-    void nineSliceWithHugeMargins()
-    {
-        const QImage image = painted(80, 80, [&](QPainter* p) {
-            Impl::drawNineSlice(p, slice(QStringLiteral("images/nine.png"), 1000), 20, 20, 40, 40);
-        });
+        row("too narrow", {12, 40}, nine(nineImage, {12, 40}),
+            {{{5, 20}, bandL}, {{8, 20}, bandL}, {{9, 20}, bandR}, {{11, 20}, bandR}});
+        row("image only as wide as its bands", {60, 40}, nine("images/narrow.png", {60, 40}),
+            {{{30, 5}, transparent}, {{30, 20}, transparent}, {{0, 0}, cornerTL}, {{55, 20}, bandR},
+                {{5, 20}, bandL}});
         // Only the corners have valid rectangles; what they show stays inside the target.
-        QVERIFY(QRect(20, 20, 40, 40).contains(inked(image)));
-    }
+        row(
+            "nine-slice with huge margins", {80, 80},
+            [=](QPainter* p) { Impl::drawNineSlice(p, slice(nineImage, 1000), 20, 20, 40, 40); },
+            {}, {20, 20, 40, 40}, -1);
 
-    void alignedImage_data()
-    {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<ImageOffset>("offset");
-        QTest::addColumn<QRect>("box");
-        QTest::addColumn<QRect>("expected");
         // The 20 × 40 image in the box (10, 10, 45, 60), with dx 1 and dy 2.
-        const QString tall = QStringLiteral("images/tall.png");
-        const QRect box(10, 10, 45, 60);
-        QTest::newRow("left top") << tall << ImageOffset {1, 2, 0, 0} << box
-                                  << QRect(11, 12, 20, 40);
-        QTest::newRow("centre centre")
-            << tall << ImageOffset {1, 2, 1, 1} << box << QRect(10 + 12 + 1, 10 + 10 + 2, 20, 40);
-        QTest::newRow("right bottom")
-            << tall << ImageOffset {1, 2, 2, 2} << box << QRect(10 + 25 + 1, 10 + 20 + 2, 20, 40);
-        QTest::newRow("out of range means origin")
-            << tall << ImageOffset {1, 2, 7, 9} << box << QRect(1, 2, 20, 40);
-        // (45 - 50) / 2 truncates to -2.
-        QTest::newRow("wider than the box") << "images/wide50.png" << ImageOffset {0, 0, 1, 0}
-                                            << QRect(10, 0, 45, 20) << QRect(8, 0, 50, 8);
-        // An icon at the size asked, whatever its pixmap's.
-        QTest::newRow("icon") << QString() << ImageOffset {0, 0, 1, 1} << QRect(0, 0, 20, 40)
-                              << QRect(2, 12, 16, 16);
-    }
-
-    void alignedImage()
-    {
-        QFETCH(QString, path);
-        QFETCH(ImageOffset, offset);
-        QFETCH(QRect, box);
-        QFETCH(QRect, expected);
-        const QIcon icon(QPixmap::fromImage(solid(32, 32, Qt::blue)));
-        const QImage image = painted(100, 100, [&](QPainter* p) {
-            if (path.isEmpty())
-                Impl::drawAlignedIcon(p, icon, QSize(16, 16), offset, box);
-            else
+        const auto aligned = [](const char* path, ImageOffset offset, QRect box) {
+            return [=](QPainter* p) {
                 Impl::drawAlignedImage(p, path, offset, box, false);
-        });
-        QCOMPARE(inked(image), expected);
-    }
+            };
+        };
+        const QRect box(10, 10, 45, 60);
+        row("left top", {100, 100}, aligned("images/tall.png", {1, 2, 0, 0}, box), {},
+            {11, 12, 20, 40});
+        row("centre centre", {100, 100}, aligned("images/tall.png", {1, 2, 1, 1}, box), {},
+            {10 + 12 + 1, 10 + 10 + 2, 20, 40});
+        row("right bottom", {100, 100}, aligned("images/tall.png", {1, 2, 2, 2}, box), {},
+            {10 + 25 + 1, 10 + 20 + 2, 20, 40});
+        row("out of range means origin", {100, 100}, aligned("images/tall.png", {1, 2, 7, 9}, box),
+            {}, {1, 2, 20, 40});
+        // (45 - 50) / 2 truncates to -2.
+        row("wider than the box", {100, 100},
+            aligned("images/wide50.png", {0, 0, 1, 0}, {10, 0, 45, 20}), {}, {8, 0, 50, 8});
+        // An icon at the size asked, whatever its pixmap's.
+        row("icon", {100, 100},
+            [](QPainter* p) {
+                Impl::drawAlignedIcon(p, QIcon(QPixmap::fromImage(solid(32, 32, Qt::blue))),
+                    QSize(16, 16), ImageOffset {0, 0, 1, 1}, QRect(0, 0, 20, 40));
+            },
+            {}, {2, 12, 16, 16});
 
-    // An empty pixel list means that nothing is painted.
-    void imageStyle_data()
-    {
-        QTest::addColumn<ImageStyle>("style");
-        QTest::addColumn<QSize>("size");
-        QTest::addColumn<int>("tolerance");
-        QTest::addColumn<Pixels>("pixels");
+        const auto styled = [](const ImageStyle& s, QSize size) {
+            return [=](QPainter* p) {
+                Impl::drawImageStyle(p, s, QRect(QPoint(), size));
+            };
+        };
         const QColor red(Qt::red), blue(Qt::blue);
         ImageStyle s;
         s.color = red;
         s.borderColor = blue;
         s.borderSize = 1;
         s.border = true;
-        QTest::newRow("box with border")
-            << s << QSize(40, 20) << 3
-            << Pixels {{{0, 0}, blue}, {{39, 19}, blue}, {{0, 10}, blue}, {{20, 10}, red}};
+        row("box with border", {40, 20}, styled(s, {40, 20}),
+            {{{0, 0}, blue}, {{39, 19}, blue}, {{0, 10}, blue}, {{20, 10}, red}});
         s.leftBorder = s.rightBorder = false;
-        QTest::newRow("only bottom and top")
-            << s << QSize(40, 20) << 3
-            << Pixels {{{0, 0}, blue}, {{39, 19}, blue}, {{0, 10}, red}, {{20, 10}, red}};
+        row("only bottom and top", {40, 20}, styled(s, {40, 20}),
+            {{{0, 0}, blue}, {{39, 19}, blue}, {{0, 10}, red}, {{20, 10}, red}});
         s.border = false;
-        QTest::newRow("box without border")
-            << s << QSize(40, 20) << 3
-            << Pixels {{{0, 0}, red}, {{39, 19}, red}, {{0, 10}, red}, {{20, 10}, red}};
+        row("box without border", {40, 20}, styled(s, {40, 20}),
+            {{{0, 0}, red}, {{39, 19}, red}, {{0, 10}, red}, {{20, 10}, red}});
         s.round = 8;
-        QTest::newRow("rounded") << s << QSize(40, 40) << 3
-                                 << Pixels {{{0, 0}, transparent}, {{20, 20}, red}, {{20, 0}, red}};
+        row("rounded", {40, 40}, styled(s, {40, 40}),
+            {{{0, 0}, transparent}, {{20, 20}, red}, {{20, 0}, red}});
         ImageStyle gradient;
         gradient.color = Qt::black;
         gradient.gradientColor = Qt::white;
         gradient.gradient = true;
-        QTest::newRow("gradient") << gradient << QSize(101, 10) << 12
-                                  << Pixels {{{2, 5}, Qt::black}, {{98, 5}, Qt::white},
-                                         {{50, 5}, QColor(128, 128, 128)}};
+        row("gradient", {101, 10}, styled(gradient, {101, 10}),
+            {{{2, 5}, Qt::black}, {{98, 5}, Qt::white}, {{50, 5}, QColor(128, 128, 128)}}, {}, 12);
         ImageStyle image = s;
         image.noImage = false;
-        image.image = QStringLiteral("images/nine.png");
+        image.image = nineImage;
         image.sliceLeft = image.sliceRight = image.sliceTop = image.sliceBottom = 10;
-        QTest::newRow("image") << image << QSize(40, 40) << 3 << Pixels {{{0, 0}, cornerTL}};
+        row("image", {40, 40}, styled(image, {40, 40}), {{{0, 0}, cornerTL}});
         s.valid = false;
-        QTest::newRow("invalid") << s << QSize(10, 10) << 3 << Pixels();
+        row("invalid paints nothing", {10, 10}, styled(s, {10, 10}), {});
     }
 
-    void imageStyle()
+    void painters()
     {
-        QFETCH(ImageStyle, style);
         QFETCH(QSize, size);
-        QFETCH(int, tolerance);
+        QFETCH(Draw, draw);
         QFETCH(Pixels, pixels);
-        const QImage image = painted(size.width(), size.height(),
-            [&](QPainter* p) { Impl::drawImageStyle(p, style, QRect(QPoint(), size)); });
+        QFETCH(QRect, ink);
+        QFETCH(int, tolerance);
+        const QImage image = painted(size.width(), size.height(), draw);
         for (const auto& [at, colour] : pixels)
-            QVERIFY2(near(image.pixel(at), colour, tolerance), describe(image.pixel(at)));
-        if (pixels.isEmpty())
-            QCOMPARE(inked(image), QRect());
+            QVERIFY2(near(image.pixel(at), colour, qAbs(tolerance)), describe(image.pixel(at)));
+        if (tolerance < 0)
+            QVERIFY(ink.contains(inked(image)));
+        else if (!ink.isNull() || pixels.isEmpty())
+            QCOMPARE(inked(image), ink);
     }
 
     // The text's ink lies within one rectangle and reaches into another.
