@@ -1,3 +1,5 @@
+// Start-up: what Init must come before, the design mode a tool's path switches on, the style
+// installed before the application, and packages read by console programs.
 #include "support/TestSupport.h"
 
 #include <VelQtLib.h>
@@ -34,13 +36,10 @@ private slots:
         const QString path = writeArchive(scratchPath(QStringLiteral("early.data")),
             {{"style.json", R"({"style": [{"type": 1, "name": "early"}]})"},
                 {"theme.json", R"({"elements": [{"child": [{"name": "qtbutton"}]}]})"}});
-        QVERIFY(!LoadThemePackage(path.toUtf8().constData()));
-        QVERIFY(!LoadAppPackage(path));
-        QVERIFY(!CThemeManager::instance().themePackage());
-        QVERIFY(CThemeManager::instance().appPackage()->entries.empty());
+        CThemeManager& m = CThemeManager::instance();
         ImageStyle s;
-        QVERIFY(!GetImageStyle("early", s));
-
+        QVERIFY(!LoadThemePackage(path.toUtf8().constData()) && !LoadAppPackage(path));
+        QVERIFY(!m.themePackage() && m.appPackage()->entries.empty() && !GetImageStyle("early", s));
         Init();
         Init();
         // Every type name is registered as listed but the list view's two.
@@ -49,42 +48,25 @@ private slots:
             if (!ListedControls().count(type))
                 unlisted.insert(type);
         QCOMPARE(unlisted, (std::set<std::string> {"listview", "qtlistview"}));
-        QVERIFY(LoadThemePackage(path.toUtf8().constData()));
-        QVERIFY(CThemeManager::instance().findThemeElement("qtbutton"));
-        QVERIFY(LoadAppPackage(path));
-        QVERIFY(GetImageStyle("early", s));
-        QCOMPARE(CThemeManager::instance().appPackage()->imageCache.size(), 4);
+        QVERIFY(LoadThemePackage(path.toUtf8().constData()) && m.findThemeElement("qtbutton"));
+        QVERIFY(LoadAppPackage(path) && GetImageStyle("early", s));
+        QCOMPARE(m.appPackage()->imageCache.size(), 4);
     }
 
-    void designModeFromExecutablePath_data()
-    {
-        QTest::addColumn<QString>("folder");
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<bool>("design");
-        QTest::newRow("designer folder") << "LayoutForgeQt"
-                                         << "app" << true;
-        QTest::newRow("emulator in file name") << "bin"
-                                               << "myTessarkQtEmulator" << true;
-        QTest::newRow("substring") << "xLayoutForgeQtx"
-                                   << "app" << true;
-        QTest::newRow("other case") << "layoutforgeqt"
-                                    << "app" << false;
-        QTest::newRow("plain") << "bin"
-                               << "app" << false;
-    }
-
+    // Run from a design tool's folder, or under its emulator's name, controls fill sample items.
     void designModeFromExecutablePath()
     {
-        QFETCH(QString, folder);
-        QFETCH(QString, file);
-        QFETCH(bool, design);
-        const QString dir = scratchPath(folder);
+        QVERIFY(!IsDesignMode());
+        const std::pair<const char*, bool> paths[]
+            = {{"/opt/LayoutForgeQt/app", true}, {"/bin/myTessarkQtEmulator", true},
+                {"/xLayoutForgeQtx/app", true}, {"/layoutforgeqt/app", false}, {"/bin/app", false}};
+        for (const auto& [path, design] : paths)
+            QVERIFY2(isDesignToolPath(path) == design, path);
+        const QString dir = scratchPath(QStringLiteral("LayoutForgeQt"));
         QDir().mkpath(dir);
-        const QString copy = dir + QLatin1Char('/') + file;
-        QFile::remove(copy);
-        QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), copy));
-        QCOMPARE(
-            printed({QStringLiteral("--print-design-mode")}, copy), QByteArray(design ? "1" : "0"));
+        QFile::remove(dir + "/app");
+        QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), dir + "/app"));
+        QCOMPARE(printed({QStringLiteral("--print-design-mode")}, dir + "/app"), QByteArray("1"));
     }
 
     // A console tool (a package checker, a build step) reads packages with a QCoreApplication only;

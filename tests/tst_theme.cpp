@@ -62,20 +62,15 @@ private slots:
         // Styles that need no package at all.
         ImageStyle out;
         out.color = Qt::red;
-        QVERIFY(m.getImageStyle(QStringLiteral("emptyRect"), out));
-        QVERIFY(!out.valid);
-        QCOMPARE(out.color, QColor(Qt::red));
+        QVERIFY(m.getImageStyle("emptyRect", out) && !out.valid && out.color == Qt::red);
         out.valid = true;
-        QVERIFY(m.getImageStyle(QStringLiteral("empty"), out));
-        QVERIFY(!out.valid);
+        QVERIFY(m.getImageStyle("empty", out) && !out.valid);
         out.valid = true;
-        QVERIFY(!m.getImageStyle(QStringLiteral("nothing"), out));
-        QVERIFY(out.valid);
+        QVERIFY(!m.getImageStyle("nothing", out) && out.valid);
         TextStyle text;
         text.size = 99;
-        QVERIFY(!m.getTextStyle(QStringLiteral("nothing"), text));
+        QVERIFY(!m.getTextStyle("nothing", text) && !GetTextStyle("nothing", text));
         QCOMPARE(text.size, 99);
-        QVERIFY(!GetTextStyle("nothing", text));
 
         Init();
         QBuffer bmp;
@@ -373,9 +368,8 @@ private slots:
         QDir().mkdir(QStringLiteral("images"));
         solid(2, 2, Qt::blue).save(QStringLiteral("images/disk.png"));
         solid(3, 3, Qt::blue).save(QStringLiteral("plain.png"));
-        CThemeManager& m = CThemeManager::instance();
-        QImage* underImages = m.getImage(QStringLiteral("disk.png"), false);
-        QImage* plain = m.getImage(QStringLiteral("plain.png"), false);
+        QImage* underImages = CThemeManager::instance().getImage("disk.png", false);
+        QImage* plain = CThemeManager::instance().getImage("plain.png", false);
         QDir::setCurrent(previous);
         QVERIFY(underImages && plain);
         QCOMPARE(underImages->size(), QSize(2, 2));
@@ -392,34 +386,29 @@ private slots:
         const uchar* data = nullptr;
         uint size = 0;
         bool fromTheme = true;
-        QVERIFY(m.findEntry(QStringLiteral("Layouts\\Main.json"), data, size, fromTheme));
-        QVERIFY(!fromTheme);
+        QVERIFY(m.findEntry("Layouts\\Main.json", data, size, fromTheme) && !fromTheme);
         QCOMPARE(QByteArray(reinterpret_cast<const char*>(data), int(size)),
             QByteArray(R"({"elements": []})"));
-        QVERIFY(m.findEntry(QStringLiteral("ONLY\\theme.JSON"), data, size, fromTheme));
-        QVERIFY(fromTheme);
-        QVERIFY(!m.findEntry(QStringLiteral("missing.json"), data, size, fromTheme));
-        QVERIFY(!fromTheme);
-
+        QVERIFY(m.findEntry("ONLY\\theme.JSON", data, size, fromTheme) && fromTheme);
+        QVERIFY(!m.findEntry("missing.json", data, size, fromTheme) && !fromTheme);
         const ::Json::Value* element = m.findThemeElement("qtbutton");
-        QVERIFY(element);
-        QCOMPARE((*element)["n"].asInt(), 1);
-        QVERIFY(m.findThemeElement("other"));
-        QVERIFY(m.findThemeElement(""));
+        QVERIFY(element && (*element)["n"].asInt() == 1);
+        QVERIFY(m.findThemeElement("other") && m.findThemeElement(""));
         QVERIFY(!m.findThemeElement("QtButton"));
-
         // Style lookups go to one package or the other, as the flag says.
-        ImageStyle s;
-        QVERIFY(m.getImageStyle(QStringLiteral("appbox"), s));
-        QCOMPARE(s.color.rgba(), 0xff010203u);
-        QVERIFY(!m.getImageStyle(QStringLiteral("themed"), s));
+        const auto colour = [&](const char* name) {
+            ImageStyle s;
+            return m.getImageStyle(name, s) ? s.color.rgba() : 0u;
+        };
+        QCOMPARE(colour("appbox"), 0xff010203u);
+        QCOMPARE(colour("themed"), 0u);
         m.setUseThemePackage(true);
-        QVERIFY(m.getImageStyle(QStringLiteral("themed"), s));
-        QCOMPARE(s.color.rgba(), 0xff445566u);
-        QVERIFY(!m.getImageStyle(QStringLiteral("appbox"), s));
+        QCOMPARE(colour("themed"), 0xff445566u);
+        QCOMPARE(colour("appbox"), 0u);
         m.setUseThemePackage(false);
     }
 
+    // Whatever "theme.json" holds, the package loads with its style records.
     void badThemeJson_data()
     {
         QTest::addColumn<QByteArray>("json");
@@ -439,39 +428,34 @@ private slots:
     {
         QFETCH(QByteArray, json);
         CThemeManager& m = CThemeManager::instance();
-        QVERIFY(m.loadThemePackage(themeArchive(json)));
-        QVERIFY(!m.findThemeElement("qtbutton"));
+        QVERIFY(m.loadThemePackage(themeArchive(json)) && !m.findThemeElement("qtbutton"));
         ImageStyle s;
         m.setUseThemePackage(true);
-        QVERIFY(m.getImageStyle(QStringLiteral("themed"), s));
+        QVERIFY(m.getImageStyle("themed", s));
         m.setUseThemePackage(false);
     }
 
     void reloadReplacesTheThemePackage()
     {
         CThemeManager& m = CThemeManager::instance();
-        QVERIFY(m.loadThemePackage(themeArchive(R"({"elements": [{"child": [{"name": "first"}]}]})",
-            {{"images/t.png", png(solid(5, 5, Qt::blue))}})));
-        QVERIFY(m.getImage(QStringLiteral("images/t.png"), false));
-        QVERIFY(m.themePackage()->imageCache.contains(QStringLiteral("images/t.png")));
-        QVERIFY(!m.appPackage()->imageCache.contains(QStringLiteral("images/t.png")));
-
-        QVERIFY(
-            m.loadThemePackage(themeArchive(R"({"elements": [{"child": [{"name": "second"}]}]})")));
-        QVERIFY(m.themePackage()->imageCache.isEmpty());
-        QVERIFY(!m.findThemeElement("first"));
-        QVERIFY(m.findThemeElement("second"));
-        QVERIFY(!m.getImage(QStringLiteral("images/t.png"), false));
-
+        const auto elements = [](const char* name) {
+            return QByteArray(R"({"elements": [{"child": [{"name": "NAME"}]}]})")
+                .replace("NAME", name);
+        };
+        QVERIFY(m.loadThemePackage(
+            themeArchive(elements("first"), {{"images/t.png", png(solid(5, 5, Qt::blue))}})));
+        QVERIFY(m.getImage("images/t.png", false));
+        QVERIFY(m.themePackage()->imageCache.contains("images/t.png"));
+        QVERIFY(!m.appPackage()->imageCache.contains("images/t.png"));
+        QVERIFY(m.loadThemePackage(themeArchive(elements("second"))));
+        QVERIFY(m.themePackage()->imageCache.isEmpty() && !m.getImage("images/t.png", false));
+        QVERIFY(!m.findThemeElement("first") && m.findThemeElement("second"));
         // A load that fails keeps the current theme.
         const CThemePackage* current = m.themePackage();
-        for (const QString& path :
-            {scratchPath(QStringLiteral("missing.data")),
-                archiveOf({{"theme.json", R"({"elements": [{"child": [{"name": "third"}]}]})"}})}) {
-            QVERIFY(!m.loadThemePackage(path));
-            QCOMPARE(m.themePackage(), current);
-            QVERIFY(m.findThemeElement("second"));
-            QVERIFY(!m.findThemeElement("third"));
+        for (const QString& path : {scratchPath(QStringLiteral("missing.data")),
+                 archiveOf({{"theme.json", elements("third")}})}) {
+            QVERIFY(!m.loadThemePackage(path) && m.themePackage() == current);
+            QVERIFY(m.findThemeElement("second") && !m.findThemeElement("third"));
         }
     }
 };
