@@ -150,90 +150,77 @@ private slots:
                 {"images/bitmap.png", bmp.data()}, {"images/text.png", "this is no image"}})));
     }
 
-    void colorNumber_data()
-    {
-        QTest::addColumn<QByteArray>("text");
-        QTest::addColumn<quint32>("value");
-        QTest::newRow("argb") << QByteArray("ff112233") << 0xff112233u;
-        QTest::newRow("six digits") << QByteArray("ff0000") << 0x00ff0000u;
-        QTest::newRow("number sign") << QByteArray("#ffffff") << 0u;
-        QTest::newRow("0x prefix") << QByteArray("0x80ff00ff") << 0x80ff00ffu;
-        QTest::newRow("leading blanks") << QByteArray("  ff") << 0xffu;
-        QTest::newRow("stops at non-hex") << QByteArray("12zz") << 0x12u;
-        QTest::newRow("overflow") << QByteArray("123456789") << 0xffffffffu;
-        QTest::newRow("far overflow") << QByteArray(40, 'f') << 0xffffffffu;
-        QTest::newRow("empty") << QByteArray("") << 0u;
-    }
-
-    void colorNumber()
-    {
-        QFETCH(QByteArray, text);
-        QFETCH(quint32, value);
-        QCOMPARE(parseColorNumber(text.toStdString()), value);
-        // Image colours take the number as it is; text colours are always opaque.
-        const QByteArray record = "{\"clr\": \"" + text + "\"}";
-        QCOMPARE(parseImageStyle(parsed(record)).color.rgba(), value);
-        QCOMPARE(parseTextStyle(parsed(record)).color.rgba(), value | 0xff000000u);
-    }
-
-    // Absent keys and wrongly typed values alike read as the defaults.
-    void defaults_data()
+    // What a record sets, as the fields of its image and text styles that differ from those of
+    // an empty record. Absent keys and wrongly typed values alike read as the defaults.
+    void records_data()
     {
         QTest::addColumn<QByteArray>("record");
-        QTest::newRow("bare") << QByteArray(R"({"type": 1, "name": "x"})");
-        QTest::newRow("string for int") << QByteArray(R"({"round": "5", "borderSize": "x"})");
-        QTest::newRow("object for bool") << QByteArray(R"({"border": {}, "drawImg": []})");
-        QTest::newRow("1e300 for int") << QByteArray(R"({"round": 1e300, "borderSize": -1e300})");
-        QTest::newRow("array for colour") << QByteArray(R"({"clr": [1], "img": {}})");
-        QTest::newRow("record is a number") << QByteArray("5");
+        QTest::addColumn<QString>("changed");
+        const auto row = [](const char* record, const char* changed) {
+            QTest::newRow(record) << QByteArray(record) << QString(changed);
+        };
+        row(R"({"clr": "ff112233"})", "clr=ff112233 text=ff112233");
+        row(R"({"clr": "ff0000"})", "clr=ff0000 text=ffff0000");
+        row("{\"clr\": \"#ffffff\"}", "clr=0 text=ff000000");
+        row(R"({"clr": "0x80ff00ff"})", "clr=80ff00ff text=ffff00ff");
+        row(R"({"clr": "  ff"})", "clr=ff text=ff0000ff");
+        row(R"({"clr": "12zz"})", "clr=12 text=ff000012");
+        row(R"({"clr": "123456789"})", "");
+        row(R"({"clr": "ffffffffffffffffffffffffffffffffffffffffffffff"})", "");
+        row(R"({"clr": ""})", "clr=0 text=ff000000");
+        row(R"({"margin": [4]})", "slices=0,4,0,0");
+        row(R"({"margin": [1, 2, 3, 4]})", "slices=4,1,2,3");
+        row(R"({"margin": [1, 2, 3, 4, 5]})", "slices=4,1,2,3");
+        row(R"({"margin": "1,2,3,4"})", "");
+        row(R"({"margin": ["a", 2]})", "slices=0,0,2,0");
+        row(R"({"margin": [1e300, 2]})", "slices=0,0,2,0");
+        row(R"({"drawImg": false})", "noImage=1");
+        row(R"({"drawImg": true})", "");
+        row("{\"family\": \"\xCB\xCE\xCC\xE5\"}", "family=\xE5\xAE\x8B\xE4\xBD\x93"); // GBK "宋体"
+        row(R"({"type": 1, "name": "x"})", "");
+        row(R"({"round": "5", "borderSize": "x"})", "");
+        row(R"({"border": {}, "drawImg": []})", "");
+        row(R"({"round": 1e300, "borderSize": -1e300})", "");
+        row(R"({"clr": [1], "img": {}})", "");
+        row("5", "");
     }
 
-    void defaults()
+    void records()
     {
         QFETCH(QByteArray, record);
-        const ImageStyle s = parseImageStyle(parsed(record));
-        const TextStyle t = parseTextStyle(parsed(record));
-        QString fields;
-        QDebug(&fields) << s.noImage << s.border << s.gradient << s.repeatCenter << s.color.rgba()
-                        << s.borderColor.rgba() << s.borderSize << s.leftBorder << s.topBorder
-                        << s.rightBorder << s.bottomBorder << s.round
-                        << s.sliceLeft + s.sliceTop + s.sliceRight + s.sliceBottom << s.image
-                        << t.size << t.vAlign << t.hAlign << t.isHor << t.elideMode
-                        << t.color.rgba();
-        QCOMPARE(fields.simplified(),
-            QStringLiteral("false false false false 4294967295 4294967295 1 true true true true 0 "
-                           "0 \"\" 12 1 0 true 1 4294967295"));
-        QVERIFY(s.valid || record == "5");
-        // The default family, and "宋体" given in GBK.
-        QCOMPARE(t.family, QString::fromUtf8("\xE5\xBE\xAE\xE8\xBD\xAF\xE9\x9B\x85\xE9\xBB\x91"));
-        QCOMPARE(parseTextStyle(parsed("{\"family\": \"\xCB\xCE\xCC\xE5\"}")).family,
-            QString::fromUtf8("\xE5\xAE\x8B\xE4\xBD\x93"));
+        QFETCH(QString, changed);
+        const auto fields = [](const QByteArray& json) {
+            const ImageStyle s = parseImageStyle(parsed(json));
+            const TextStyle t = parseTextStyle(parsed(json));
+            QString out;
+            QTextStream(&out) << "valid=" << s.valid << " noImage=" << s.noImage
+                              << " border=" << s.border << s.leftBorder << s.topBorder
+                              << s.rightBorder << s.bottomBorder << " gradient=" << s.gradient
+                              << " repeat=" << s.repeatCenter << " clr=" << hex << s.color.rgba()
+                              << " borderClr=" << s.borderColor.rgba() << dec
+                              << " borderSize=" << s.borderSize << " round=" << s.round
+                              << " slices=" << s.sliceLeft << ',' << s.sliceTop << ','
+                              << s.sliceRight << ',' << s.sliceBottom << " img=" << s.image
+                              << " size=" << t.size << " family=" << t.family
+                              << " align=" << t.hAlign << t.vAlign << " hor=" << t.isHor
+                              << " elide=" << t.elideMode << " text=" << hex << t.color.rgba();
+            return out.split(' ');
+        };
+        const QStringList empty = fields("{}");
+        QCOMPARE(empty.join(' '),
+            "valid=1 noImage=0 border=01111 gradient=0 repeat=0 clr=ffffffff borderClr=ffffffff "
+            "borderSize=1 round=0 slices=0,0,0,0 img= size=12 family="
+                + defaultFontFamily() + " align=01 hor=1 elide=1 text=ffffffff");
+        QStringList differing;
+        for (const QString& field : fields(record))
+            if (!empty.contains(field))
+                differing << field;
+        QCOMPARE(differing.join(' '), changed);
+        // The default family, "微软雅黑".
+        QCOMPARE(defaultFontFamily(), "\xE5\xBE\xAE\xE8\xBD\xAF\xE9\x9B\x85\xE9\xBB\x91");
         QVERIFY(!TextStyle().color.isValid());
-        QVERIFY(parseImageStyle(parsed(R"({"drawImg": false})")).noImage);
-        QVERIFY(!parseImageStyle(parsed(R"({"drawImg": true})")).noImage);
         QCOMPARE(CThemeManager::fromGbk("plain"), QStringLiteral("plain"));
         QCOMPARE(CThemeManager::fromGbk(nullptr), QString());
-    }
-
-    void margin_data()
-    {
-        QTest::addColumn<QByteArray>("margin");
-        QTest::addColumn<QRect>("ltrb"); // left, top, right, bottom slices
-        QTest::newRow("one") << QByteArray("[4]") << QRect(QPoint(0, 4), QPoint(0, 0));
-        QTest::newRow("four") << QByteArray("[1, 2, 3, 4]") << QRect(QPoint(4, 1), QPoint(2, 3));
-        QTest::newRow("five") << QByteArray("[1, 2, 3, 4, 5]") << QRect(QPoint(4, 1), QPoint(2, 3));
-        QTest::newRow("not an array") << QByteArray("\"1,2,3,4\"") << QRect(QPoint(), QPoint());
-        QTest::newRow("strings inside")
-            << QByteArray(R"(["a", 2])") << QRect(QPoint(), QPoint(2, 0));
-        QTest::newRow("too large") << QByteArray("[1e300, 2]") << QRect(QPoint(), QPoint(2, 0));
-    }
-
-    void margin()
-    {
-        QFETCH(QByteArray, margin);
-        QFETCH(QRect, ltrb);
-        const ImageStyle s = parseImageStyle(parsed(R"({"margin": )" + margin + "}"));
-        QCOMPARE(QRect(QPoint(s.sliceLeft, s.sliceTop), QPoint(s.sliceRight, s.sliceBottom)), ltrb);
     }
 
     void styleRecordsFirstWins()
