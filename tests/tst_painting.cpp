@@ -157,51 +157,10 @@ private slots:
         host.resize(400, 200);
     }
 
-    // Device pixels of a 20 × 20 face with 5-pixel slices: the art of the device pixel ratio is
-    // drawn pixel for pixel; without it the 1× image is scaled smoothly, not pixel-doubled.
-    void artForTheDevicePixelRatio_data()
-    {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<int>("ratio");
-        QTest::addColumn<Pixels>("pixels");
-        QTest::newRow("1x art at 1")
-            << "images/hd.png" << 1 << Pixels {{{0, 0}, Qt::red}, {{1, 0}, Qt::black}};
-        QTest::newRow("2x art at 2")
-            << "images/hd.png" << 2
-            << Pixels {{{0, 0}, Qt::blue}, {{1, 0}, Qt::green}, {{0, 1}, Qt::yellow},
-                   {{1, 1}, Qt::cyan}, {{39, 39}, Qt::white}};
-        QTest::newRow("1x image at 2")
-            << "images/lo.png" << 2 << Pixels {{{0, 0}, Qt::red}, {{39, 39}, Qt::white}};
-    }
-
-    void artForTheDevicePixelRatio()
-    {
-        QFETCH(QString, path);
-        QFETCH(int, ratio);
-        QFETCH(Pixels, pixels);
-        // Twice, so that the second comes from the cache.
-        for (int pass = 0; pass < 2; ++pass) {
-            const QImage shown = painted(
-                20, 20, [&](QPainter* p) { Impl::drawNineSlice(p, slice(path, 5), 0, 0, 20, 20); },
-                ratio);
-            for (const auto& [at, colour] : pixels)
-                QCOMPARE_PIXEL(shown, at.x(), at.y(), colour);
-            if (path == QLatin1String("images/lo.png"))
-                QVERIFY(!near(shown.pixel(1, 0), Qt::red) && !near(shown.pixel(1, 0), Qt::black));
-        }
-        // An aligned image takes the same art, at its logical size.
-        const int side = 24 / ratio;
-        const QImage aligned = painted(
-            side, side,
-            [&](QPainter* p) {
-                Impl::drawAlignedImage(p, path, ImageOffset {0, 0, 1, 1}, 0, 0, side, side, false);
-            },
-            ratio);
-        QCOMPARE_PIXEL(aligned, 12 - 6 * ratio, 12 - 6 * ratio, pixels.first().second);
-    }
-
-    // What a painter puts on a transparent image of a size: pixels near their colours (within
-    // tolerance), the ink's bounds equal to ink, or within it when "within" (unchecked when null).
+    // What a painter puts on a transparent image of a logical size at a device pixel ratio,
+    // twice the same (the second from its caches): device pixels near their colours (within
+    // tolerance); the ink's bounds equal to ink, or inside it for a negative tolerance; nothing
+    // painted when neither pixels nor ink are given.
     void painters_data()
     {
         QTest::addColumn<QSize>("size");
@@ -209,10 +168,39 @@ private slots:
         QTest::addColumn<Pixels>("pixels");
         QTest::addColumn<QRect>("ink");
         QTest::addColumn<int>("tolerance");
+        QTest::addColumn<int>("ratio");
         const auto row = [](const char* name, QSize size, const Draw& draw, const Pixels& pixels,
-                             QRect ink = {}, int tolerance = 3) {
-            QTest::newRow(name) << size << draw << pixels << ink << tolerance;
+                             QRect ink = {}, int tolerance = 3, int ratio = 1) {
+            QTest::newRow(name) << size << draw << pixels << ink << tolerance << ratio;
         };
+        // A 20 × 20 face with 5-pixel slices: the art of the device pixel ratio is drawn pixel for
+        // pixel; without it the 1× image is scaled smoothly, its first two pixels blended. An
+        // aligned image takes the same art, at its logical size.
+        const auto art = [](const char* path) {
+            return [=](QPainter* p) {
+                Impl::drawNineSlice(p, slice(path, 5), 0, 0, 20, 20);
+            };
+        };
+        const auto alignedArt = [](const char* path, int side) {
+            return [=](QPainter* p) {
+                Impl::drawAlignedImage(p, path, ImageOffset {0, 0, 1, 1}, 0, 0, side, side, false);
+            };
+        };
+        row("1x art at 1", {20, 20}, art("images/hd.png"),
+            {{{0, 0}, Qt::red}, {{1, 0}, Qt::black}});
+        row("2x art at 2", {20, 20}, art("images/hd.png"),
+            {{{0, 0}, Qt::blue}, {{1, 0}, Qt::green}, {{0, 1}, Qt::yellow}, {{1, 1}, Qt::cyan},
+                {{39, 39}, Qt::white}},
+            {}, 3, 2);
+        row("1x image at 2", {20, 20}, art("images/lo.png"),
+            {{{0, 0}, Qt::red}, {{39, 39}, Qt::white}}, {}, 3, 2);
+        row("1x image at 2, blended", {20, 20}, art("images/lo.png"), {{{1, 0}, QColor(160, 0, 0)}},
+            {}, 90, 2);
+        row("aligned 1x art at 1", {24, 24}, alignedArt("images/hd.png", 24), {{{6, 6}, Qt::red}});
+        row("aligned 2x art at 2", {12, 12}, alignedArt("images/hd.png", 12), {{{0, 0}, Qt::blue}},
+            {}, 3, 2);
+        row("aligned 1x image at 2", {12, 12}, alignedArt("images/lo.png", 12), {{{0, 0}, Qt::red}},
+            {}, 3, 2);
         const auto nine = [](const QString& path, QSize size, bool tiled = false) {
             return [=](QPainter* p) {
                 Impl::drawNineSlice(p, slice(path, 10, tiled), 0, 0, size.width(), size.height());
@@ -316,7 +304,9 @@ private slots:
         QFETCH(Pixels, pixels);
         QFETCH(QRect, ink);
         QFETCH(int, tolerance);
-        const QImage image = painted(size.width(), size.height(), draw);
+        QFETCH(int, ratio);
+        const QImage image = painted(size.width(), size.height(), draw, ratio);
+        QCOMPARE(painted(size.width(), size.height(), draw, ratio), image);
         for (const auto& [at, colour] : pixels)
             QVERIFY2(near(image.pixel(at), colour, qAbs(tolerance)), describe(image.pixel(at)));
         if (tolerance < 0)
