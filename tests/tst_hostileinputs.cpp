@@ -1,5 +1,9 @@
 // Broken and hostile packages, style records and descriptions that reach across subsystems:
 // each must load what is sound, skip the rest, stay within time and memory, and never crash.
+// Last, the inputs the fuzzers once failed on, and their seeds, replayed through the same entry
+// points; in the sanitized build every replay is also checked for memory and UB faults.
+#include "FuzzEntry.h"
+#include "TestPaths.h"
 #include "support/TestSupport.h"
 
 #include <VelQtLib.h>
@@ -20,6 +24,9 @@
 
 using namespace VelQtLib;
 using namespace TestSupport;
+
+using Entry = void (*)(const std::uint8_t*, std::size_t);
+Q_DECLARE_METATYPE(Entry)
 
 namespace {
 
@@ -374,6 +381,34 @@ private slots:
         render(&window);
         window.setEnabled(false);
         render(&window);
+    }
+
+    void fuzzRegressions_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<Entry>("entry");
+        const std::pair<const char*, Entry> targets[]
+            = {{"package", VelQtFuzz::package}, {"styles", VelQtFuzz::styles},
+                {"description", VelQtFuzz::description}, {"image", VelQtFuzz::image}};
+        for (const auto& [target, entry] : targets)
+            for (const char* folder : {"regressions", "seeds"}) {
+                const QString name = QStringLiteral("%1/%2/").arg(folder, target);
+                const QDir dir(QStringLiteral(VELQT_FUZZ_DIR "/") + name);
+                for (const QString& file : dir.entryList(QDir::Files, QDir::Name))
+                    QTest::newRow(qPrintable(name + file)) << dir.filePath(file) << entry;
+            }
+    }
+
+    void fuzzRegressions()
+    {
+        QFETCH(QString, path);
+        QFETCH(Entry, entry);
+        // The fuzzers drive controls in every way; what Qt and the library say of it is not read.
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+        VelQtFuzz::setUp();
+        const QByteArray bytes = readFile(path);
+        QVERIFY(!bytes.isNull());
+        entry(reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size()));
     }
 };
 
