@@ -18,7 +18,6 @@
 
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <zlib.h>
 
 #include <limits>
 
@@ -208,15 +207,25 @@ private slots:
         }
     }
 
-    // A path named by a package that leads to a pipe would block the reader for ever.
+    // The file-system fallback reads regular files, in the working folder or its "images"; a
+    // path named by a package that leads to a pipe would block the reader for ever.
     void imageFallbackReadsOnlyRegularFiles()
     {
+        CThemeManager& m = CThemeManager::instance();
+        const QString previous = QDir::currentPath();
+        QDir::setCurrent(scratch().path());
+        QDir().mkdir(QStringLiteral("images"));
+        solid(2, 2, Qt::blue).save(QStringLiteral("images/disk.png"));
+        solid(3, 3, Qt::blue).save(QStringLiteral("plain.png"));
+        const QImage* underImages = m.getImage(QStringLiteral("disk.png"), false);
+        const QImage* plain = m.getImage(QStringLiteral("plain.png"), false);
+        QDir::setCurrent(previous);
+        QVERIFY(underImages && plain);
+        QCOMPARE(underImages->size() + plain->size(), QSize(5, 5));
         const QString pipe = scratchPath(QStringLiteral("pipe.png"));
         QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
-        for (const QString& path : {pipe, QStringLiteral("/dev/zero"), scratch().path()}) {
-            QVERIFY2(!CThemeManager::instance().getImage(path, false), qPrintable(path));
-            QVERIFY(!CThemeManager::instance().getImage(path, true));
-        }
+        for (const QString& path : {pipe, QStringLiteral("/dev/zero"), scratch().path()})
+            QVERIFY2(!m.getImage(path, false) && !m.getImage(path, true), qPrintable(path));
     }
 
     void iconHidingAHugeImage_data()

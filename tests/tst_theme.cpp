@@ -412,22 +412,6 @@ private slots:
         QVERIFY(clear.x() < 0 || qAlpha(image->pixel(clear)) == 0);
     }
 
-    void fileSystemFallback()
-    {
-        QTemporaryDir dir;
-        const QString previous = QDir::currentPath();
-        QDir::setCurrent(dir.path());
-        QDir().mkdir(QStringLiteral("images"));
-        solid(2, 2, Qt::blue).save(QStringLiteral("images/disk.png"));
-        solid(3, 3, Qt::blue).save(QStringLiteral("plain.png"));
-        QImage* underImages = CThemeManager::instance().getImage("disk.png", false);
-        QImage* plain = CThemeManager::instance().getImage("plain.png", false);
-        QDir::setCurrent(previous);
-        QVERIFY(underImages && plain);
-        QCOMPARE(underImages->size(), QSize(2, 2));
-        QCOMPARE(plain->size(), QSize(3, 3));
-    }
-
     void entriesAndElementsOfBothPackages()
     {
         CThemeManager& m = CThemeManager::instance();
