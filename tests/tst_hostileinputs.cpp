@@ -1,8 +1,13 @@
 // Broken and hostile packages, style records and descriptions that reach across subsystems:
 // each must load what is sound, skip the rest, stay within time and memory, and never crash.
+// Last, the inputs the fuzzers once failed on, and their seeds, replayed through the same entry
+// points; in the sanitized build every replay is also checked for memory and UB faults.
+#include "FuzzEntry.h"
+#include "TestPaths.h"
 #include "support/TestSupport.h"
 
 #include <VelQtLib.h>
+#include <framework/DescriptionKeys.h>
 
 #include <QBuffer>
 #include <QElapsedTimer>
@@ -13,126 +18,37 @@
 
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <zlib.h>
 
 #include <limits>
 
 using namespace VelQtLib;
 using namespace TestSupport;
 
+using Entry = void (*)(const std::uint8_t*, std::size_t);
+Q_DECLARE_METATYPE(Entry)
+
 namespace {
 
 const QByteArray minimalStyle = R"({"style": [{"type": 1, "name": "bg", "clr": "ff112233"}]})";
 
-// A stored ZIP: one local header and data for "bomb0000", central entries that all point at
-// it under other names of the same length, and the end record. The declared CRC is wrong, so
-// every entry inflates in full and then fails its check.
+// One deflated member listed under entries names of the same length (the non-recursive zip-bomb
+// shape), its CRC wrong so that every name inflates it in full and then fails its check.
 QByteArray overlappingArchive(int entries, const QByteArray& payload)
 {
-    QByteArray compressed(int(compressBound(uLong(payload.size()))), '\0');
-    z_stream z {};
-    deflateInit2(&z, Z_BEST_COMPRESSION, Z_DEFLATED, -MAX_WBITS, 9, Z_DEFAULT_STRATEGY);
-    z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(payload.constData()));
-    z.avail_in = uInt(payload.size());
-    z.next_out = reinterpret_cast<Bytef*>(compressed.data());
-    z.avail_out = uInt(compressed.size());
-    deflate(&z, Z_FINISH);
-    compressed.resize(int(z.total_out));
-    deflateEnd(&z);
-
-    auto u16 = [](QByteArray& a, quint16 v) {
-        char b[2];
-        qToLittleEndian(v, b);
-        a.append(b, 2);
-    };
-    auto u32 = [](QByteArray& a, quint32 v) {
-        char b[4];
-        qToLittleEndian(v, b);
-        a.append(b, 4);
-    };
-    const quint32 badCrc = 0x12345678;
-    QByteArray zip;
-    u32(zip, 0x04034b50);
-    u16(zip, 20);
-    u16(zip, 0);
-    u16(zip, 8);
-    u32(zip, 0);
-    u32(zip, badCrc);
-    u32(zip, quint32(compressed.size()));
-    u32(zip, quint32(payload.size()));
-    u16(zip, 8);
-    u16(zip, 0);
-    zip += "bomb0000";
-    zip += compressed;
-    const quint32 centralStart = quint32(zip.size());
-    for (int i = 0; i < entries; ++i) {
-        u32(zip, 0x02014b50);
-        u16(zip, 20);
-        u16(zip, 20);
-        u16(zip, 0);
-        u16(zip, 8);
-        u32(zip, 0);
-        u32(zip, badCrc);
-        u32(zip, quint32(compressed.size()));
-        u32(zip, quint32(payload.size()));
-        u16(zip, 8);
-        u16(zip, 0);
-        u16(zip, 0);
-        u16(zip, 0);
-        u16(zip, 0);
-        u32(zip, 0);
-        u32(zip, 0);
-        zip += QByteArray("bomb") + QByteArray::number(i).rightJustified(4, '0');
-    }
-    const quint32 centralSize = quint32(zip.size()) - centralStart;
-    u32(zip, 0x06054b50);
-    u16(zip, 0);
-    u16(zip, 0);
-    u16(zip, quint16(entries));
-    u16(zip, quint16(entries));
-    u32(zip, centralSize);
-    u32(zip, centralStart);
-    u16(zip, 0);
-    return zip;
-}
-
-// A PNG of width x height transparent pixels, its rows deflated one at a time.
-QByteArray blankPng(quint32 width, quint32 height)
-{
-    auto chunk = [](const char* type, const QByteArray& data) {
-        QByteArray body = QByteArray(type) + data;
-        char length[4];
-        char crc[4];
-        qToBigEndian<quint32>(quint32(data.size()), length);
-        qToBigEndian<quint32>(
-            quint32(crc32(0, reinterpret_cast<const Bytef*>(body.constData()), uInt(body.size()))),
-            crc);
-        return QByteArray(length, 4) + body + QByteArray(crc, 4);
-    };
-    QByteArray header(13, '\0');
-    qToBigEndian<quint32>(width, header.data());
-    qToBigEndian<quint32>(height, header.data() + 4);
-    header[8] = 8;
-    header[9] = 6;
-    const QByteArray row(int(1 + 4 * width), '\0');
-    QByteArray compressed;
-    z_stream z {};
-    deflateInit(&z, Z_BEST_COMPRESSION);
-    char out[1 << 16];
-    for (quint32 y = 0; y <= height; ++y) {
-        const bool last = y == height;
-        z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(row.constData()));
-        z.avail_in = last ? 0 : uInt(row.size());
-        do {
-            z.next_out = reinterpret_cast<Bytef*>(out);
-            z.avail_out = sizeof out;
-            deflate(&z, last ? Z_FINISH : Z_NO_FLUSH);
-            compressed.append(out, int(sizeof out - z.avail_out));
-        } while (z.avail_out == 0);
-    }
-    deflateEnd(&z);
-    return QByteArray("\x89PNG\r\n\x1a\n", 8) + chunk("IHDR", header) + chunk("IDAT", compressed)
-        + chunk("IEND", QByteArray());
+    QByteArray zip = readFile(writeArchive(scratchPath("one.data"), {{"bomb0000", payload}}));
+    patchCrc(zip, QByteArray(), 0x12345678);
+    const int end = zip.lastIndexOf(QByteArray("PK\x05\x06", 4));
+    const int central = zip.lastIndexOf(QByteArray("PK\x01\x02", 4), end);
+    const QByteArray entry = zip.mid(central, end - central);
+    QByteArray endRecord = zip.mid(end);
+    zip.truncate(central);
+    for (int i = 0; i < entries; ++i)
+        zip += QByteArray(entry).replace(
+            46, 8, "bomb" + QByteArray::number(i).rightJustified(4, '0'));
+    qToLittleEndian<quint16>(quint16(entries), endRecord.data() + 8);
+    qToLittleEndian<quint16>(quint16(entries), endRecord.data() + 10);
+    qToLittleEndian<quint32>(quint32(entries * entry.size()), endRecord.data() + 12);
+    return zip + endRecord;
 }
 
 // An icon whose directory states 16 x 16 for the one image it holds.
@@ -150,81 +66,68 @@ QByteArray iconHolding(const QByteArray& image)
     return icon + image;
 }
 
-std::unique_ptr<CThemePackage> loadBytes(const QString& name, const QByteArray& bytes, bool* ok)
-{
-    const QString path = scratchPath(name);
-    writeFile(path, bytes);
-    auto package = std::make_unique<CThemePackage>();
-    package->path = path;
-    *ok = package->load();
-    return package;
-}
-
 bool loadTheme(const QString& name, const QByteArray& style, const QByteArray& main)
 {
     return loadThemePackage(
         name, {{"style.json", style}, {"theme.json", main}, {"main.json", main}});
 }
 
+// {"key": value, ...} for every key of the tables but those skipped, then more.
+QByteArray objectOf(const std::vector<const KeyTable*>& tables, const QByteArray& value,
+    const QByteArray& more = {}, const QList<QByteArray>& skipped = {})
+{
+    QByteArray object;
+    for (const KeyTable* table : tables)
+        for (const KeySpec& k : *table)
+            if (!skipped.contains(k.key))
+                object += (object.isEmpty() ? "{\"" : ", \"") + QByteArray(k.key) + "\": " + value;
+    return (object.isEmpty() ? "{" : object) + more + "}";
+}
+
 // Loads a theme whose style records, window root keys, elements of every registered type and every
-// "attr" key the controls read all hold one wrongly typed value; expected counts the elements
-// that must still be built.
+// key they read all hold one wrongly typed value; expected counts the elements that must still
+// be built.
 bool loadWrongTypeTheme(const QByteArray& value, int& expected)
 {
-    const QByteArray styleKeys[] = {"drawImg", "clr", "borderclr", "round", "borderSize", "border",
-        "leftBorder", "topBorder", "rightBorder", "bottomBorder", "img", "margin", "repeatLeft",
-        "repeatRight", "repeatTop", "repeatBottom", "repeatCenter", "bold", "italic", "size",
-        "underline", "family", "x", "y", "isHor", "hor", "ver"};
     QByteArray style = R"({"style": [)";
-    for (const char* type : {"1", "2", "null"}) {
-        style += QByteArray(type[0] == '1' ? "" : ",") + R"({"type": )" + type + R"(, "name": )"
-            + value;
-        for (const QByteArray& key : styleKeys)
-            style += ", \"" + key + "\": " + value;
-        style += "}";
+    for (const char* type : {"1", "2", "null"})
+        style += objectOf({&imageStyleKeys(), &textStyleKeys()}, value,
+                     QByteArray(", \"type\": ") + type, {"type"})
+            + ", ";
+    style += value + "]}";
+    std::vector<const KeyTable*> attrKeys {&scrollBarChildSpec().attr};
+    std::vector<const KeyTable*> elementKeyTables {&elementKeys()};
+    for (const ControlSpec& spec : controlSpecs()) {
+        attrKeys.push_back(&spec.attr);
+        elementKeyTables.push_back(&spec.ownKeys);
     }
-    style += R"(, )" + value + "]}";
-
-    const QByteArray elementKeys[]
-        = {"name", "tooltip", "visibility", "enable", "x", "y", "w", "h", "theme", "style"};
-    const QByteArray layoutKeys[] = {"type", "x", "y", "r", "b", "hor", "ver", "wType", "hType"};
-    const QByteArray attrKeys[] = {"text", "tip", "theme", "iconPath", "hotIconPath", "siconPath",
-        "sHotIconPath", "disableIconPath", "disableSIconPath", "extIconPath", "extHotIconPath",
-        "path", "upicon", "downicon", "thumbicon", "showIcon", "showText", "hasIcon", "isExtBtn",
-        "extWidth", "iconHor", "iconVer", "iconX", "iconY", "txtX", "txtY", "min", "max", "val",
-        "on", "speed", "space", "itemSize", "itemSpace", "childLayout", "digitCount", "isHor",
-        "ispassord", "pushlike", "shortcut", "size", "hor", "margin", "fill", "color",
-        "channelSize", "thumbW", "thumbH", "leftText", "rightText", "leftMargin", "topMargin",
-        "rightMargin", "bottomMargin"};
-    QByteArray layout = "{";
-    for (const QByteArray& key : layoutKeys)
-        layout += QByteArray(layout.size() > 1 ? ", " : "") + "\"" + key + "\": " + value;
-    layout += "}";
-    QByteArray attr = "{";
-    for (const QByteArray& key : attrKeys)
-        attr += QByteArray(attr.size() > 1 ? ", " : "") + "\"" + key + "\": " + value;
-    attr += "}";
-
+    const QByteArray attr = objectOf(attrKeys, value);
+    // Every element also holds a scroll-bar child entry with the same values.
+    const QByteArray more = ", \"layout\": " + objectOf({&layoutKeys()}, value)
+        + ", \"attr\": " + attr + R"(, "child": [)"
+        + objectOf({&scrollBarChildKeys()}, value, ", \"type\": \"scrollbar\", \"attr\": " + attr,
+            {"type", "attr"})
+        + "]";
     expected = 0;
     QByteArray elements;
     for (const std::string& type : ListedControls()) {
-        QByteArray element = R"({"type": ")" + QByteArray::fromStdString(type) + "\"";
-        for (const QByteArray& key : elementKeys)
-            element += ", \"" + key + "\": " + value;
-        element += ", \"layout\": " + layout + ", \"attr\": " + attr;
-        // A scroll-bar child entry with the same values.
-        element += R"(, "child": [{"type": "scrollbar", "w": )" + value + R"(, "attr": )" + attr
-            + R"(, "style": )" + value + "}]}";
-        elements += (elements.isEmpty() ? "" : ", ") + element;
-        if (type != "qtscrollbar")
-            ++expected;
+        elements += (elements.isEmpty() ? "" : ", ")
+            + objectOf(elementKeyTables, value,
+                ", \"type\": \"" + QByteArray::fromStdString(type) + "\"" + more,
+                {"type", "layout", "attr", "child"});
+        expected += type != "qtscrollbar";
     }
-    QByteArray root = "{";
-    for (const char* key : {"w", "h", "trans", "drag", "resize", "minH", "minW", "onlyDragCaption"})
-        root += "\"" + QByteArray(key) + "\": " + value + ", ";
-    root += R"("elements": [)" + elements + "]}";
+    return loadTheme(QStringLiteral("types.data"), style,
+        objectOf({&descriptionKeys()}, value, R"(, "elements": [)" + elements + "]", {"elements"}));
+}
 
-    return loadTheme(QStringLiteral("types.data"), style, root);
+// A description of count canvases under a parent, the first and last named.
+QByteArray canvases(int count, const QByteArray& first, const QByteArray& last)
+{
+    QByteArray list = R"([{"type": "canvas", "name": ")" + first + "\"}";
+    for (int i = 2; i < count; ++i)
+        list += R"(,{"type": "canvas"})";
+    return list + R"(,{"type": "canvas", "name": ")" + last + "\"}]";
 }
 
 } // namespace
@@ -246,10 +149,8 @@ private slots:
         style.isHor = false;
         style.color = Qt::magenta;
         style.size = 40;
-        style.hAlign = 0;
         style.vAlign = 0;
-        QImage canvas(60, 60, QImage::Format_ARGB32);
-        canvas.fill(Qt::white);
+        QImage canvas = solid(60, 60, Qt::white);
         rusage before {};
         getrusage(RUSAGE_SELF, &before);
         {
@@ -266,70 +167,65 @@ private slots:
         QVERIFY(holds(canvas, Qt::magenta, 80, QRect(0, 0, 50, 60)));
     }
 
-    void paintersTakeAnyInt_data()
-    {
-        QTest::addColumn<int>("value");
-        QTest::newRow("INT_MAX") << std::numeric_limits<int>::max();
-        QTest::newRow("INT_MIN") << std::numeric_limits<int>::min();
-        QTest::newRow("2^24") << (1 << 24);
-        QTest::newRow("-1") << -1;
-    }
-
     // Every number a painter reads from a record or its caller at one extreme.
     void paintersTakeAnyInt()
     {
-        QFETCH(int, value);
         QVERIFY(loadThemePackage(QStringLiteral("ints.data"),
             {{"style.json", minimalStyle}, {"images/nine.png", solidPng(Qt::red, 9, 9)}}));
-        ImageStyle box;
-        box.borderSize = box.round = value;
-        box.leftBorder = false;
-        ImageStyle nine;
-        nine.noImage = false;
-        nine.image = QStringLiteral("images/nine.png");
-        nine.sliceLeft = nine.sliceTop = value;
-        nine.sliceRight = nine.sliceBottom = 3;
-        nine.repeatCenter = true;
-        TextStyle text;
-        text.offsetX = text.offsetY = value;
-        text.vAlign = 2;
-        const ImageOffset offset {value, value, 1, 2};
+        using Impl = VelQControlBaseImpl;
         QImage canvas(40, 40, QImage::Format_ARGB32);
         QPainter p(&canvas);
-        // Plain numbers: a QRect itself could not hold the far edge of the second box.
-        const int boxes[][4] = {{0, 0, 40, 40}, {value, value, value, value}, {0, 0, value, 9}};
-        using Impl = VelQControlBaseImpl;
-        for (const auto& b : boxes) {
-            Impl::drawImageStyle(&p, box, b[0], b[1], b[2], b[3]);
-            box.round = 0;
-            Impl::drawImageStyle(&p, box, b[0], b[1], b[2], b[3]);
-            Impl::drawImageStyle(&p, nine, b[0], b[1], b[2], b[3]);
-            for (bool isHor : {true, false})
-                Impl::drawStyledText(
-                    &p, QStringLiteral("text"), text, b[0], b[1], b[2], b[3], isHor);
-            Impl::drawAlignedImage(&p, nine.image, offset, b[0], b[1], b[2], b[3], true);
+        for (const int value :
+            {std::numeric_limits<int>::max(), std::numeric_limits<int>::min(), 1 << 24, -1}) {
+            ImageStyle box;
+            box.borderSize = box.round = value;
+            box.leftBorder = false;
+            ImageStyle nine;
+            nine.noImage = false;
+            nine.image = QStringLiteral("images/nine.png");
+            nine.sliceLeft = nine.sliceTop = value;
+            nine.sliceRight = nine.sliceBottom = 3;
+            nine.repeatCenter = true;
+            TextStyle text;
+            text.offsetX = text.offsetY = value;
+            text.vAlign = 2;
+            const ImageOffset offset {value, value, 1, 2};
+            // Plain numbers: a QRect itself could not hold the far edge of the second box.
+            const int boxes[][4] = {{0, 0, 40, 40}, {value, value, value, value}, {0, 0, value, 9}};
+            for (const auto& b : boxes) {
+                for (const int round : {value, 0}) {
+                    box.round = round;
+                    Impl::drawImageStyle(&p, box, b[0], b[1], b[2], b[3]);
+                }
+                Impl::drawImageStyle(&p, nine, b[0], b[1], b[2], b[3]);
+                for (bool isHor : {true, false})
+                    Impl::drawStyledText(&p, "text", text, b[0], b[1], b[2], b[3], isHor);
+                Impl::drawAlignedImage(&p, nine.image, offset, b[0], b[1], b[2], b[3], true);
+            }
+            Impl::drawAlignedIcon(
+                &p, QIcon(QPixmap(4, 4)), QSize(value, 8), offset, QRect(0, 0, 40, 40));
         }
-        Impl::drawAlignedIcon(
-            &p, QIcon(QPixmap(4, 4)), QSize(value, 8), offset, QRect(0, 0, 40, 40));
     }
 
-    void imageFallbackReadsOnlyRegularFiles_data()
-    {
-        QTest::addColumn<QString>("path");
-        QTest::newRow("pipe") << scratchPath(QStringLiteral("pipe.png"));
-        QTest::newRow("endless device") << QStringLiteral("/dev/zero");
-        QTest::newRow("folder") << scratch().path();
-    }
-
-    // A path named by a package that leads to a pipe would block the reader for ever.
+    // The file-system fallback reads regular files, in the working folder or its "images"; a
+    // path named by a package that leads to a pipe would block the reader for ever.
     void imageFallbackReadsOnlyRegularFiles()
     {
-        QFETCH(QString, path);
+        CThemeManager& m = CThemeManager::instance();
+        const QString previous = QDir::currentPath();
+        QDir::setCurrent(scratch().path());
+        QDir().mkdir(QStringLiteral("images"));
+        solid(2, 2, Qt::blue).save(QStringLiteral("images/disk.png"));
+        solid(3, 3, Qt::blue).save(QStringLiteral("plain.png"));
+        const QImage* underImages = m.getImage(QStringLiteral("disk.png"), false);
+        const QImage* plain = m.getImage(QStringLiteral("plain.png"), false);
+        QDir::setCurrent(previous);
+        QVERIFY(underImages && plain);
+        QCOMPARE(underImages->size() + plain->size(), QSize(5, 5));
         const QString pipe = scratchPath(QStringLiteral("pipe.png"));
-        if (!QFile::exists(pipe))
-            QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
-        QVERIFY(!CThemeManager::instance().getImage(path, false));
-        QVERIFY(!CThemeManager::instance().getImage(path, true));
+        QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        for (const QString& path : {pipe, QStringLiteral("/dev/zero"), scratch().path()})
+            QVERIFY2(!m.getImage(path, false) && !m.getImage(path, true), qPrintable(path));
     }
 
     void iconHidingAHugeImage_data()
@@ -340,8 +236,11 @@ private slots:
         small.open(QIODevice::WriteOnly);
         solid(16, 16, Qt::red).save(&small, "ICO");
         QTest::newRow("ordinary icon") << small.data() << true;
-        // 9000 x 9000 decodes to 324 MB, past the 256 MiB limit the directory's size hides.
-        QTest::newRow("png inside") << iconHolding(blankPng(9000, 9000)) << false;
+        // 9000 x 9000 counts as 324 MB, past the 256 MiB limit the directory's size hides; one bit
+        // deep, Qt itself would decode it in 10 MB.
+        QImage mono(9000, 9000, QImage::Format_Mono);
+        mono.fill(0);
+        QTest::newRow("png inside") << iconHolding(png(mono)) << false;
         QByteArray bitmap(40, '\0');
         qToLittleEndian<quint32>(40, bitmap.data());
         qToLittleEndian<qint32>(20000, bitmap.data() + 4);
@@ -355,8 +254,7 @@ private slots:
     {
         QFETCH(QByteArray, bytes);
         QFETCH(bool, decodes);
-        static int serial = 0;
-        const QString name = QStringLiteral("images/icon%1.ico").arg(++serial);
+        const QString name = QStringLiteral("images/%1.ico").arg(QTest::currentDataTag());
         QVERIFY(loadThemePackage(QStringLiteral("icons.data"),
             {{"style.json", minimalStyle}, {name.toLatin1(), bytes}}));
         QCOMPARE(CThemeManager::instance().getImage(name, false) != nullptr, decodes);
@@ -368,26 +266,14 @@ private slots:
         const QByteArray archive
             = overlappingArchive(4000, QByteArray(int(CThemePackage::maxEntrySize), '\0'));
         QVERIFY(archive.size() < 2 << 20);
+        const QString path = scratchPath(QStringLiteral("bomb.data"));
+        writeFile(path, archive);
         QElapsedTimer timer;
         timer.start();
-        bool ok = true;
-        auto package = loadBytes(QStringLiteral("bomb.data"), archive, &ok);
-        QVERIFY(!ok);
-        QVERIFY(package->entries.empty());
+        CThemePackage package;
+        package.path = path;
+        QVERIFY(!package.load() && package.entries.empty());
         QVERIFY2(timer.elapsed() < 60000, qPrintable(QString::number(timer.elapsed())));
-    }
-
-    void missingEndRecord()
-    {
-        const QString path = writeArchive(scratchPath(QStringLiteral("eocd.data")),
-            {{"style.json", minimalStyle}, {"a.txt", "payload"}});
-        QByteArray archive = readFile(path);
-        const int end = archive.lastIndexOf(QByteArray("PK\x05\x06", 4));
-        QVERIFY(end > 0);
-        bool ok = true;
-        auto package = loadBytes(QStringLiteral("noeocd.data"), archive.left(end), &ok);
-        QVERIFY(!ok);
-        QVERIFY(package->entries.empty());
     }
 
     void deeplyNestedDescription()
@@ -396,74 +282,47 @@ private slots:
         QVERIFY(loadTheme(QStringLiteral("deep.data"), minimalStyle,
             QByteArray(R"({"elements": )") + deep + "}"));
         VelQWindow window;
-        QVERIFY(!LoadWindow(&window, QStringLiteral("main")));
-        QVERIFY(window.findChildren<QWidget*>().isEmpty());
+        QVERIFY(!LoadWindow(&window, "main") && window.findChildren<QWidget*>().isEmpty());
     }
 
-    void duplicateKeysKeepTheLast()
+    // Duplicate keys keep the last value; a description's text ends at its first zero byte,
+    // while "\u0000" inside a name stays part of it.
+    void duplicateKeysAndNulBytes()
     {
-        QVERIFY(loadTheme(QStringLiteral("dup.data"),
-            R"({"style": [{"type": 1, "name": "a", "clr": "ff000000", "clr": "ffff0000"}]})",
-            R"({"elements": [{"type": "qtlabel", "name": "first", "name": "second"}]})"));
-        CThemeManager::instance().setUseThemePackage(true);
-        ImageStyle style;
-        QVERIFY(CThemeManager::instance().getImageStyle(QStringLiteral("a"), style));
-        CThemeManager::instance().setUseThemePackage(false);
-        QCOMPARE(style.color, QColor(Qt::red));
-        VelQWindow window;
-        QVERIFY(LoadWindow(&window, QStringLiteral("main")));
-        QVERIFY(window.findChild<QWidget*>(QStringLiteral("second")));
-    }
-
-    void embeddedNulBytes()
-    {
-        // The description's text ends at its first zero byte; what follows is never read.
         QVERIFY(loadTheme(QStringLiteral("nul.data"),
-            QByteArray(R"({"style": [{"type": 1, "name": "x\u0000y", "clr": "ff00ff00"}]})"),
-            QByteArray(R"({"elements": [{"type": "qtlabel", "name": "a\u0000b",
-                "attr": {"text": "shown\u0000hidden"}}]})")
+            R"({"style": [{"type": 1, "name": "a", "clr": "ff000000", "clr": "ffff0000"},
+                          {"type": 1, "name": "x\u0000y", "clr": "ff00ff00"}]})",
+            QByteArray(R"({"elements": [{"type": "qtlabel", "name": "first", "name": "second"},
+                {"type": "qtlabel", "name": "a\u0000b", "attr": {"text": "shown\u0000hidden"}}]})")
                 + QByteArray(1, '\0') + "{ not json"));
         CThemeManager& manager = CThemeManager::instance();
         manager.setUseThemePackage(true);
         ImageStyle style;
+        QVERIFY(manager.getImageStyle("a", style) && style.color == Qt::red);
         QVERIFY(manager.getImageStyle(QString::fromUtf8("x\0y", 3), style));
         QVERIFY(!GetImageStyle("x", style));
         manager.setUseThemePackage(false);
         VelQWindow window;
-        QVERIFY(LoadWindow(&window, QStringLiteral("main")));
+        QVERIFY(LoadWindow(&window, "main") && window.findChild<QWidget*>("second"));
         auto* label = window.findChild<VelQLabel*>(QString::fromUtf8("a\0b", 3));
-        QVERIFY(label);
         // Display texts are zero-terminated GBK strings.
-        QCOMPARE(label->text(), QStringLiteral("shown"));
+        QVERIFY(label && label->text() == "shown");
     }
 
-    void manySiblingsAreCapped()
+    // Each sibling costs some 20 bytes of JSON and a whole widget: without a cap a 64 MiB member
+    // would build millions of them. Children count against the same budget as their parents.
+    void controlsPerDescriptionAreCapped()
     {
-        // Each sibling costs some 20 bytes of JSON and a whole widget: without a cap a 64 MiB
-        // member would build millions of them.
-        QByteArray elements = "[";
-        for (int i = 0; i < 100000; ++i)
-            elements += i ? R"(,{"type": "canvas"})" : R"({"type": "canvas", "name": "first"})";
-        elements += R"(,{"type": "canvas", "name": "last"}])";
-        QVERIFY(loadTheme(
-            QStringLiteral("siblings.data"), minimalStyle, R"({"elements": )" + elements + "}"));
+        QVERIFY(loadTheme(QStringLiteral("siblings.data"), minimalStyle,
+            R"({"elements": )" + canvases(100000, "first", "last") + "}"));
         VelQWindow window;
-        QVERIFY(!LoadWindow(&window, QStringLiteral("main")));
+        QVERIFY(!LoadWindow(&window, "main"));
         QCOMPARE(window.findChildren<VelQCanvas*>().size(), maxDescriptionControls);
-        QVERIFY(window.findChild<VelQCanvas*>(QStringLiteral("first")));
-        QVERIFY(!window.findChild<VelQCanvas*>(QStringLiteral("last")));
-    }
+        QVERIFY(window.findChild<VelQCanvas*>("first") && !window.findChild<VelQCanvas*>("last"));
 
-    void capCountsNestedControls()
-    {
-        // Children count against the same budget as their parents.
-        QByteArray children = "[";
-        for (int i = 0; i < maxDescriptionControls; ++i)
-            children += i ? R"(,{"type": "canvas"})" : R"({"type": "canvas"})";
-        children += "]";
-        const ::Json::Value root = parsed(R"({"elements": [{"type": "canvas",
-            "child": )"
-            + children + R"(}, {"type": "canvas", "name": "after"}]})");
+        const ::Json::Value root = parsed(R"({"elements": [{"type": "canvas", "child": )"
+            + canvases(maxDescriptionControls, "a", "b")
+            + R"(}, {"type": "canvas", "name": "after"}]})");
         QWidget parent;
         LoadElements(&root, &parent);
         QCOMPARE(parent.findChildren<VelQCanvas*>().size(), maxDescriptionControls);
@@ -501,6 +360,34 @@ private slots:
         render(&window);
         window.setEnabled(false);
         render(&window);
+    }
+
+    void fuzzRegressions_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<Entry>("entry");
+        const std::pair<const char*, Entry> targets[]
+            = {{"package", VelQtFuzz::package}, {"styles", VelQtFuzz::styles},
+                {"description", VelQtFuzz::description}, {"image", VelQtFuzz::image}};
+        for (const auto& [target, entry] : targets)
+            for (const char* folder : {"regressions", "seeds"}) {
+                const QString name = QStringLiteral("%1/%2/").arg(folder, target);
+                const QDir dir(QStringLiteral(VELQT_FUZZ_DIR "/") + name);
+                for (const QString& file : dir.entryList(QDir::Files, QDir::Name))
+                    QTest::newRow(qPrintable(name + file)) << dir.filePath(file) << entry;
+            }
+    }
+
+    void fuzzRegressions()
+    {
+        QFETCH(QString, path);
+        QFETCH(Entry, entry);
+        // The fuzzers drive controls in every way; what Qt and the library say of it is not read.
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+        VelQtFuzz::setUp();
+        const QByteArray bytes = readFile(path);
+        QVERIFY(!bytes.isNull());
+        entry(reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size()));
     }
 };
 

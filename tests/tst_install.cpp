@@ -15,7 +15,7 @@
 namespace {
 
 struct Run {
-    int exitCode = -1;
+    int exitCode = -1; // when it did not end normally
     QByteArray output;
 };
 
@@ -27,11 +27,9 @@ Run run(const QString& program, const QStringList& args, const QString& workDir 
     process.setProcessEnvironment(env);
     process.setWorkingDirectory(workDir);
     process.start(program, args);
-    Run result;
-    if (process.waitForFinished(600000) && process.exitStatus() == QProcess::NormalExit)
-        result.exitCode = process.exitCode();
-    result.output = process.readAll();
-    return result;
+    const bool ended
+        = process.waitForFinished(600000) && process.exitStatus() == QProcess::NormalExit;
+    return {ended ? process.exitCode() : -1, process.readAll()};
 }
 
 #define QVERIFY_RUN(r) QVERIFY2((r).exitCode == 0, (r).output.right(4000).constData())
@@ -41,136 +39,117 @@ Run run(const QString& program, const QStringList& args, const QString& workDir 
 class tst_Install : public QObject {
     Q_OBJECT
 
-private slots:
-    void initTestCase();
-    void examples_data();
-    void examples();
-    void pkgConfig();
-    void headersStandAlone();
-
-private:
     QTemporaryDir m_work;
     QString m_prefix;
-    QProcessEnvironment pkgConfigEnv() const;
-    QString pcName() const { return QStringLiteral("VelQtLib" VELQT_SUFFIX); }
-};
+    QProcessEnvironment m_env = QProcessEnvironment::systemEnvironment();
+    QStringList m_cflags;
 
-void tst_Install::initTestCase()
-{
-    QVERIFY(m_work.isValid());
-    const QString installed = m_work.filePath("installed");
-    QVERIFY_RUN(run(CMAKE_COMMAND, {"--install", BUILD_DIR, "--prefix", installed}));
-    // Moved after installing: nothing may point back at the first prefix or the build tree.
-    m_prefix = m_work.filePath("moved");
-    QVERIFY(QDir().rename(installed, m_prefix));
-    QVERIFY(!QDir(m_prefix).exists(
-        QStringLiteral("include/VelQtLib" VELQT_SUFFIX "/framework/VelQWindow_p.h")));
-}
-
-void tst_Install::examples_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::newRow("description") << "description-window";
-    QTest::newRow("code") << "controls-in-code";
-}
-
-void tst_Install::examples()
-{
-    QFETCH(QString, name);
-    const QString build = m_work.filePath("build-" + name);
-    QVERIFY_RUN(run(CMAKE_COMMAND,
-        {"-S", SOURCE_DIR "/examples/" + name, "-B", build, "-DCMAKE_PREFIX_PATH=" + m_prefix,
-            "-DVELQT_QT_MAJOR=" VELQT_QT_MAJOR, "-DCMAKE_BUILD_TYPE=Release",
-            "-DCMAKE_FIND_PACKAGE_NO_PACKAGE_REGISTRY=ON", "-DCMAKE_CXX_COMPILER=" CXX_COMPILER}));
-    QVERIFY_RUN(run(CMAKE_COMMAND, {"--build", build, "--parallel", "2"}));
-
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    const QString shot = m_work.filePath(name + ".png");
-    QVERIFY_RUN(run(build + "/" + name, {"--screenshot", shot}, build, env));
-
-    // Not blank: the themed controls put several distinct colours on the window.
-    const QImage image(shot);
-    QVERIFY(!image.isNull());
-    QSet<QRgb> colours;
-    for (int y = 0; y < image.height(); y += 2)
-        for (int x = 0; x < image.width(); x += 2)
-            colours.insert(image.pixel(x, y));
-    QVERIFY2(colours.size() > 8, qPrintable(QString::number(colours.size())));
-    // The accent that both example themes use for their main button.
-    QVERIFY(colours.contains(qRgb(0xe8, 0x3a, 0x1d)));
-}
-
-QProcessEnvironment tst_Install::pkgConfigEnv() const
-{
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    QStringList dirs;
-    QDirIterator it(m_prefix, {"pkgconfig"}, QDir::Dirs, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        dirs << it.next();
-    env.insert("PKG_CONFIG_PATH", dirs.join(':'));
-    return env;
-}
-
-void tst_Install::pkgConfig()
-{
-    const Run flags = run("pkg-config", {"--cflags", "--libs", pcName()}, {}, pkgConfigEnv());
-    QVERIFY_RUN(flags);
-    const QString source = m_work.filePath("one-line.cpp");
-    QFile file(source);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("#include <VelQtLib.h>\n"
-               "int main() { return VelQtLib::isDesignToolPath(\"/usr/bin/app\") ? 1 : 0; }\n");
-    file.close();
-    const QString program = m_work.filePath("one-line");
-    QStringList args = {"-std=c++17", source, "-o", program};
-    args += QString::fromLocal8Bit(flags.output).simplified().split(' ');
-    QVERIFY_RUN(run(CXX_COMPILER, args));
-
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    const QString libs = QString::fromLocal8Bit(
-        run("pkg-config", {"--variable=libdir", pcName()}, {}, pkgConfigEnv()).output)
-                             .trimmed();
-    env.insert("LD_LIBRARY_PATH", libs);
-    QVERIFY_RUN(run(program, {}, {}, env));
-}
-
-void tst_Install::headersStandAlone()
-{
-    const QString includeDir = m_prefix + "/include/VelQtLib" VELQT_SUFFIX;
-    const QStringList flags = QString::fromLocal8Bit(
-        run("pkg-config", {"--cflags", pcName()}, {}, pkgConfigEnv()).output)
-                                  .simplified()
-                                  .split(' ');
-    QStringList headers;
-    QDirIterator it(includeDir, {"*.h"}, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        headers << QDir(includeDir).relativeFilePath(it.next());
-        QVERIFY2(!headers.last().endsWith("_p.h"), qPrintable(headers.last()));
+    QStringList pkgConfig(const QString& option)
+    {
+        const Run r = run("pkg-config", {option, "VelQtLib" VELQT_SUFFIX}, {}, m_env);
+        return QString::fromLocal8Bit(r.exitCode == 0 ? r.output.simplified() : "").split(' ');
     }
-    QVERIFY(headers.size() > 40);
 
-    // Compiled a few at a time: each parses Qt's headers anew.
-    const int jobs = qMax(2, QThread::idealThreadCount());
-    for (int first = 0; first < headers.size(); first += jobs) {
-        std::vector<std::unique_ptr<QProcess>> batch;
-        for (int i = first; i < qMin(first + jobs, int(headers.size())); ++i) {
-            auto& compiler = batch.emplace_back(std::make_unique<QProcess>());
-            compiler->setProcessChannelMode(QProcess::MergedChannels);
-            compiler->start(CXX_COMPILER,
-                QStringList {
-                    "-std=c++17", "-fsyntax-only", "-x", "c++", "-include", headers[i], "/dev/null"}
-                    + flags);
+private slots:
+    void initTestCase()
+    {
+        const QString installed = m_work.filePath("installed");
+        QVERIFY_RUN(run(CMAKE_COMMAND, {"--install", BUILD_DIR, "--prefix", installed}));
+        // Moved after installing: nothing may point back at the first prefix or the build tree.
+        m_prefix = m_work.filePath("moved");
+        QVERIFY(m_work.isValid() && QDir().rename(installed, m_prefix));
+        QStringList dirs;
+        for (QDirIterator it(m_prefix, {"pkgconfig"}, QDir::Dirs, QDirIterator::Subdirectories);
+             it.hasNext();)
+            dirs << it.next();
+        m_env.insert("PKG_CONFIG_PATH", dirs.join(':'));
+        m_cflags = pkgConfig("--cflags");
+        QVERIFY(!m_cflags.first().isEmpty());
+    }
+
+    void examples_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("description") << "description-window";
+        QTest::newRow("code") << "controls-in-code";
+    }
+
+    void examples()
+    {
+        QFETCH(QString, name);
+        const QString build = m_work.filePath("build-" + name);
+        QVERIFY_RUN(run(CMAKE_COMMAND,
+            {"-S", SOURCE_DIR "/examples/" + name, "-B", build, "-DCMAKE_PREFIX_PATH=" + m_prefix,
+                "-DVELQT_QT_MAJOR=" VELQT_QT_MAJOR, "-DCMAKE_BUILD_TYPE=Release",
+                "-DCMAKE_FIND_PACKAGE_NO_PACKAGE_REGISTRY=ON",
+                "-DCMAKE_CXX_COMPILER=" CXX_COMPILER}));
+        QVERIFY_RUN(run(CMAKE_COMMAND, {"--build", build, "--parallel", "2"}));
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        const QString shot = m_work.filePath(name + ".png");
+        QVERIFY_RUN(run(build + "/" + name, {"--screenshot", shot}, build, env));
+        // Not blank: the themed controls put several distinct colours on the window, among them
+        // the accent that both example themes use for their main button.
+        const QImage image(shot);
+        QSet<QRgb> colours;
+        for (int y = 0; y < image.height(); y += 2)
+            for (int x = 0; x < image.width(); x += 2)
+                colours.insert(image.pixel(x, y));
+        QVERIFY2(colours.size() > 8, qPrintable(QString::number(colours.size())));
+        QVERIFY(colours.contains(qRgb(0xe8, 0x3a, 0x1d)));
+    }
+
+    void oneLineProgramWithPkgConfig()
+    {
+        const QString source = m_work.filePath("one-line.cpp");
+        const QString program = m_work.filePath("one-line");
+        QFile file(source);
+        // Its one header is light: headersStandAlone compiles VelQtLib.h with the same flags.
+        QVERIFY(file.open(QIODevice::WriteOnly)
+            && file.write("#include <framework/Library.h>\nint main() { return "
+                          "VelQtLib::isDesignToolPath(\"/usr/bin/app\") ? 1 : 0; }\n")
+                > 0);
+        file.close();
+        QVERIFY_RUN(run(CXX_COMPILER,
+            QStringList {"-std=c++17", source, "-o", program} + pkgConfig("--libs") + m_cflags));
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("LD_LIBRARY_PATH", pkgConfig("--variable=libdir").first());
+        QVERIFY_RUN(run(program, {}, {}, env));
+    }
+
+    // Every installed header compiles on its own; none is private.
+    void headersStandAlone()
+    {
+        const QString includeDir = m_prefix + "/include/VelQtLib" VELQT_SUFFIX;
+        QStringList headers;
+        for (QDirIterator it(includeDir, {"*.h"}, QDir::Files, QDirIterator::Subdirectories);
+             it.hasNext();) {
+            headers << QDir(includeDir).relativeFilePath(it.next());
+            QVERIFY2(!headers.last().endsWith("_p.h"), qPrintable(headers.last()));
         }
+        QVERIFY(headers.size() > 40);
+        // As many compilers at once as there are cores: each parses Qt's headers anew.
+        const int jobs = qMax(2, QThread::idealThreadCount());
+        std::vector<std::unique_ptr<QProcess>> running;
         QString failures;
-        for (size_t i = 0; i < batch.size(); ++i) {
-            QProcess& compiler = *batch[i];
-            if (!compiler.waitForFinished(300000) || compiler.exitCode() != 0)
-                failures += headers[first + int(i)] + ":\n" + compiler.readAll().left(3000);
+        for (int next = 0; next < headers.size() || !running.empty();) {
+            while (next < headers.size() && int(running.size()) < jobs) {
+                auto& compiler = running.emplace_back(std::make_unique<QProcess>());
+                compiler->setProcessChannelMode(QProcess::MergedChannels);
+                compiler->setObjectName(headers[next]);
+                compiler->start(CXX_COMPILER,
+                    QStringList {"-std=c++17", "-fsyntax-only", "-x", "c++", "-include",
+                        headers[next++], "/dev/null"}
+                        + m_cflags);
+            }
+            QProcess& first = *running.front();
+            if (!first.waitForFinished(300000) || first.exitCode() != 0)
+                failures += first.objectName() + ":\n" + first.readAll().left(3000);
+            running.erase(running.begin());
         }
         QVERIFY2(failures.isEmpty(), qPrintable(failures));
     }
-}
+};
 
 QTEST_GUILESS_MAIN(tst_Install)
 #include "tst_install.moc"

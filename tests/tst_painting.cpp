@@ -1,69 +1,96 @@
+// The shared painters, pixel for pixel, and what they keep between paints: a theme reload, a new
+// size, another state, a theme element or a new text all show at the next paint.
 #include "support/TestSupport.h"
 
 #include <VelQtLib.h>
+#include <controls/VelQPushButton_p.h>
 
 #include <QPainter>
 #include <QtTest>
 
+#include <functional>
+
 using namespace VelQtLib;
+using namespace TestSupport;
+using Impl = VelQControlBaseImpl;
 
 using Pixels = QList<QPair<QPoint, QColor>>;
+using Draw = std::function<void(QPainter*)>;
 Q_DECLARE_METATYPE(Pixels)
+Q_DECLARE_METATYPE(Draw)
+Q_DECLARE_METATYPE(TextStyle)
 
 namespace {
 
 const QColor cornerTL(255, 0, 0), cornerTR(0, 255, 0), cornerBL(0, 0, 255), cornerBR(255, 255, 0);
 const QColor bandT(0, 255, 255), bandB(255, 0, 255), bandL(128, 0, 0), bandR(0, 128, 0);
-const QColor centreA(0, 0, 128), centreB(128, 128, 0);
-const QColor transparent(0, 0, 0, 0);
+const QColor centreA(0, 0, 128), centreB(128, 128, 0), transparent(0, 0, 0, 0);
+const QColor edgeMagenta(255, 0, 255), centreGreen(0, 200, 0), reloadedBlue(0, 0, 255),
+    disabledGray(90, 90, 90), themedCyan(0, 255, 255);
 
-// A 30 × 30 image with 10-pixel slices: each corner, band and centre half its own colour.
+// A 30-high image with 10-pixel slices: each corner, band and centre half its own colour.
 QImage nineSliceSource(int width = 30)
 {
+    const QColor grid[3][3]
+        = {{cornerTL, bandT, cornerTR}, {bandL, centreA, bandR}, {cornerBL, bandB, cornerBR}};
+    const int edges[] = {0, 10, width - 10, width};
     QImage image(width, 30, QImage::Format_ARGB32);
     QPainter p(&image);
-    const int r = width - 10;
-    p.fillRect(0, 0, 10, 10, cornerTL);
-    p.fillRect(r, 0, 10, 10, cornerTR);
-    p.fillRect(0, 20, 10, 10, cornerBL);
-    p.fillRect(r, 20, 10, 10, cornerBR);
-    p.fillRect(10, 0, r - 10, 10, bandT);
-    p.fillRect(10, 20, r - 10, 10, bandB);
-    p.fillRect(0, 10, 10, 10, bandL);
-    p.fillRect(r, 10, 10, 10, bandR);
-    p.fillRect(10, 10, (r - 10) / 2, 10, centreA);
-    p.fillRect(10 + (r - 10) / 2, 10, (r - 10) - (r - 10) / 2, 10, centreB);
+    for (int row = 0; row < 3; ++row)
+        for (int column = 0; column < 3; ++column)
+            p.fillRect(
+                QRect(QPoint(edges[column], row * 10), QPoint(edges[column + 1] - 1, row * 10 + 9)),
+                grid[row][column]);
+    p.fillRect(QRect(QPoint(10 + (width - 20) / 2, 10), QPoint(width - 11, 19)), centreB);
     return image;
 }
 
-// A transparent w × h image with what draw paints on it.
-template<class Draw> QImage painted(int w, int h, Draw draw)
+// A 12 x 12 nine-slice source: a 4-pixel edge around a centre of another colour.
+QByteArray framed(QColor edge, QColor centre)
 {
-    QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter p(&image);
-    draw(&p);
-    return image;
+    QImage image = solid(12, 12, edge);
+    QPainter(&image).fillRect(4, 4, 4, 4, centre);
+    return png(image);
 }
 
-NineSlice slice(const QString& path)
+QByteArray framedRecord(const char* name, const char* image)
 {
-    NineSlice s;
-    s.image = path;
-    s.sliceLeft = s.sliceRight = s.sliceTop = s.sliceBottom = 10;
-    return s;
+    return QByteArray(R"({"type": 1, "name": ")") + name + R"(", "img": ")" + image
+        + R"(", "margin": [4, 4, 4, 4]})";
 }
 
-// A 12 × 12 face in logical pixels at scale 1 or 2 whose top-left pixels tell the art apart:
-// red then black at 1×; blue, green, then yellow, cyan below, at 2×.
+QString themeArchive(const QString& name, QColor centre)
+{
+    return writeArchive(scratchPath(name),
+        {{"style.json", "{\"style\": [" + framedRecord("cyan", "images/cyan.png") + "]}"},
+            {"theme.json", R"({"elements": [{"child": [
+                {"name": "cyanButton", "style": [["cyan", 0, 0]]}]}]})"},
+            {"images/themed.png", framed(edgeMagenta, centre)},
+            {"images/cyan.png", framed(edgeMagenta, themedCyan)}});
+}
+
+// A 12 × 12 face at scale 1 or 2 whose top-left pixels tell the art apart: red then black at
+// 1×; blue, green, then yellow, cyan below, at 2×.
 QImage cornerArt(int scale)
 {
-    QImage image = TestSupport::solid(12 * scale, 12 * scale, Qt::white);
+    QImage image = solid(12 * scale, 12 * scale, Qt::white);
     const QColor colours[2][4]
         = {{Qt::red, Qt::black, Qt::white, Qt::white}, {Qt::blue, Qt::green, Qt::yellow, Qt::cyan}};
     for (int i = 0; i < 4; ++i)
         image.setPixelColor(i % 2, i / 2, colours[scale - 1][i]);
     return image;
+}
+
+// A transparent w × h image (at a device pixel ratio) with what draw paints on it.
+QImage painted(int w, int h, const Draw& draw, int ratio = 1)
+{
+    QImage image(w * ratio, h * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    draw(&p);
+    p.end();
+    return image.convertToFormat(QImage::Format_ARGB32);
 }
 
 // The smallest rectangle holding every pixel that is not fully transparent.
@@ -77,335 +104,371 @@ QRect inked(const QImage& image)
     return r;
 }
 
+NineSlice slice(const QString& path, int margin = 10, bool tiled = false)
+{
+    NineSlice s;
+    s.image = path;
+    s.sliceLeft = s.sliceRight = s.sliceTop = s.sliceBottom = margin;
+    s.repeatCenter = tiled;
+    return s;
+}
+
+TextStyle dejaVu(QColor colour, int vAlign = 1)
+{
+    TextStyle style;
+    style.family = QStringLiteral("DejaVu Sans");
+    style.color = colour;
+    style.vAlign = vAlign;
+    return style;
+}
+
+const QByteArray framedButton = R"({"w": 40, "h": 20, "style": [["face", 0, 0],
+    ["disabled", 0, 3]], "attr": {"showText": false}})";
+
 } // namespace
 
 class tst_Painting : public QObject {
     Q_OBJECT
 
+    QWidget host;
+    QString appPath;
+
 private slots:
     void initTestCase()
     {
-        TestSupport::installStrictMessageHandler();
+        installStrictMessageHandler();
         Init();
-        QImage tall(20, 40, QImage::Format_ARGB32);
-        tall.fill(QColor(10, 20, 30));
-        const QString path = TestSupport::scratchPath(QStringLiteral("painting.data"));
-        TestSupport::writeArchive(path,
-            {{"style.json", R"({"style": []})"},
-                {"images/nine.png", TestSupport::png(nineSliceSource())},
-                {"images/narrow.png", TestSupport::png(nineSliceSource(20))},
-                {"images/nine28.png", TestSupport::png(nineSliceSource(28))},
-                {"images/wide50.png", TestSupport::png(TestSupport::solid(50, 8, Qt::red))},
-                {"images/tall.png", TestSupport::png(tall)},
-                {"images/hd.png", TestSupport::png(cornerArt(1))},
-                {"images/hd@2x.png", TestSupport::png(cornerArt(2))},
-                {"images/lo.png", TestSupport::png(cornerArt(1))}});
-        QVERIFY(LoadAppPackage(path));
+        const QByteArray style = "{\"style\": [" + framedRecord("face", "images/face.png") + ","
+            + framedRecord("disabled", "images/disabled.png") + ","
+            + framedRecord("themed", "images/themed.png") + ","
+            + R"({"type": 2, "name": "text", "family": "DejaVu Sans", "size": 13,
+                  "clr": "000000"}]})";
+        appPath = writeArchive(scratchPath(QStringLiteral("painting.data")),
+            {{"style.json", style}, {"images/face.png", framed(edgeMagenta, centreGreen)},
+                {"images/disabled.png", framed(edgeMagenta, disabledGray)},
+                {"images/nine.png", png(nineSliceSource())},
+                {"images/narrow.png", png(nineSliceSource(20))},
+                {"images/nine28.png", png(nineSliceSource(28))},
+                {"images/wide50.png", png(solid(50, 8, Qt::red))},
+                {"images/tall.png", png(solid(20, 40, QColor(10, 20, 30)))},
+                {"images/hd.png", png(cornerArt(1))}, {"images/hd@2x.png", png(cornerArt(2))},
+                {"images/lo.png", png(cornerArt(1))}});
+        QVERIFY(LoadAppPackage(appPath));
+        host.resize(400, 200);
     }
 
-    // Device pixels of a 20 × 20 face with 5-pixel slices: the art of the device pixel ratio is
-    // drawn pixel for pixel; without it the 1× image is scaled smoothly, not pixel-doubled.
-    void artForTheDevicePixelRatio_data()
+    // What a painter puts on a transparent image of a logical size at a device pixel ratio,
+    // twice the same (the second from its caches): exactly what "same" paints when given; device
+    // pixels near their colours (within tolerance); the ink's bounds equal to ink, or inside it
+    // for a negative tolerance; nothing painted when neither pixels nor ink are given.
+    void painters_data()
     {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<int>("ratio");
-        QTest::addColumn<Pixels>("pixels");
-        QTest::newRow("1x art at 1")
-            << "images/hd.png" << 1 << Pixels {{{0, 0}, Qt::red}, {{1, 0}, Qt::black}};
-        QTest::newRow("2x art at 2")
-            << "images/hd.png" << 2
-            << Pixels {{{0, 0}, Qt::blue}, {{1, 0}, Qt::green}, {{0, 1}, Qt::yellow},
-                   {{1, 1}, Qt::cyan}, {{39, 39}, Qt::white}};
-        QTest::newRow("1x image at 2")
-            << "images/lo.png" << 2 << Pixels {{{0, 0}, Qt::red}, {{39, 39}, Qt::white}};
-    }
-
-    void artForTheDevicePixelRatio()
-    {
-        QFETCH(QString, path);
-        QFETCH(int, ratio);
-        QFETCH(Pixels, pixels);
-        NineSlice face;
-        face.image = path;
-        face.sliceLeft = face.sliceRight = face.sliceTop = face.sliceBottom = 5;
-        // Twice, so that the second comes from the cache.
-        for (int pass = 0; pass < 2; ++pass) {
-            QImage device(20 * ratio, 20 * ratio, QImage::Format_ARGB32_Premultiplied);
-            device.setDevicePixelRatio(ratio);
-            device.fill(Qt::transparent);
-            QPainter painter(&device);
-            VelQControlBaseImpl::drawNineSlice(&painter, face, 0, 0, 20, 20);
-            painter.end();
-            const QImage shown = device.convertToFormat(QImage::Format_ARGB32);
-            for (const auto& pixel : pixels)
-                QCOMPARE_PIXEL(shown, pixel.first.x(), pixel.first.y(), pixel.second);
-            if (path == QLatin1String("images/lo.png"))
-                QVERIFY(!TestSupport::near(shown.pixel(1, 0), Qt::red)
-                    && !TestSupport::near(shown.pixel(1, 0), Qt::black));
-        }
-        // An aligned image takes the same art, at its logical size.
-        QImage device(24, 24, QImage::Format_ARGB32_Premultiplied);
-        device.setDevicePixelRatio(ratio);
-        device.fill(Qt::transparent);
-        QPainter painter(&device);
-        VelQControlBaseImpl::drawAlignedImage(
-            &painter, path, ImageOffset {0, 0, 1, 1}, 0, 0, 24 / ratio, 24 / ratio, false);
-        painter.end();
-        QCOMPARE_PIXEL(device.convertToFormat(QImage::Format_ARGB32), (24 - 12 * ratio) / 2,
-            (24 - 12 * ratio) / 2, pixels.first().second);
-    }
-
-    void nineSlice_data()
-    {
-        QTest::addColumn<QString>("source");
-        QTest::addColumn<bool>("tiled");
         QTest::addColumn<QSize>("size");
+        QTest::addColumn<Draw>("draw");
         QTest::addColumn<Pixels>("pixels");
+        QTest::addColumn<QRect>("ink");
+        QTest::addColumn<int>("tolerance");
+        QTest::addColumn<int>("ratio");
+        QTest::addColumn<Draw>("same");
+        const auto row = [](const char* name, QSize size, const Draw& draw, const Pixels& pixels,
+                             QRect ink = {}, int tolerance = 3, int ratio = 1, Draw same = {}) {
+            QTest::newRow(name) << size << draw << pixels << ink << tolerance << ratio << same;
+        };
+        // Texts that fit are kept whole without being laid out; the result must be exactly what
+        // shortening them with QFontMetrics gives, near the limit and beyond plain Latin-1 too.
+        // The painter shortens to two pixels less than its box.
+        TextStyle style = dejaVu(Qt::black);
+        style.size = 13;
+        const QFont font = fontOf(style);
+        const QFontMetrics metrics(font);
+        for (const char* text : {"Short", "item 0512345", "WWWWWWWWWW", "iiiiiiiiiiiiiiii",
+                 "Tab\there", "Ünïcödé ä", "中文文本", "ﬁve ligatures ﬂ"})
+            for (const int slack : {-1, 0, 1, 40, 200}) {
+                const QRect box(0, 0, metrics.horizontalAdvance(text) + slack + 2, 24);
+                row(
+                    qPrintable(QStringLiteral("shortened like Qt: %1 %2").arg(text).arg(slack)),
+                    box.size(),
+                    [=](QPainter* p) { Impl::drawStyledText(p, text, style, box, true); }, {}, {},
+                    3, 1,
+                    [=](QPainter* p) {
+                        p->setBrush(style.color);
+                        p->setRenderHint(QPainter::TextAntialiasing, true);
+                        p->setPen(style.color);
+                        p->setFont(font);
+                        p->drawText(QRectF(box),
+                            QFontMetrics(font).elidedText(text, Qt::ElideRight, box.width() - 2),
+                            QTextOption(alignmentOf(style)));
+                    });
+            }
+        // A 20 × 20 face with 5-pixel slices: the art of the device pixel ratio is drawn pixel for
+        // pixel; without it the 1× image is scaled smoothly, its first two pixels blended. An
+        // aligned image takes the same art, at its logical size.
+        const auto art = [](const char* path) {
+            return [=](QPainter* p) {
+                Impl::drawNineSlice(p, slice(path, 5), 0, 0, 20, 20);
+            };
+        };
+        const auto alignedArt = [](const char* path, int side) {
+            return [=](QPainter* p) {
+                Impl::drawAlignedImage(p, path, ImageOffset {0, 0, 1, 1}, 0, 0, side, side, false);
+            };
+        };
+        row("1x art at 1", {20, 20}, art("images/hd.png"),
+            {{{0, 0}, Qt::red}, {{1, 0}, Qt::black}});
+        row("2x art at 2", {20, 20}, art("images/hd.png"),
+            {{{0, 0}, Qt::blue}, {{1, 0}, Qt::green}, {{0, 1}, Qt::yellow}, {{1, 1}, Qt::cyan},
+                {{39, 39}, Qt::white}},
+            {}, 3, 2);
+        row("1x image at 2", {20, 20}, art("images/lo.png"),
+            {{{0, 0}, Qt::red}, {{39, 39}, Qt::white}}, {}, 3, 2);
+        row("1x image at 2, blended", {20, 20}, art("images/lo.png"), {{{1, 0}, QColor(160, 0, 0)}},
+            {}, 90, 2);
+        row("aligned 1x art at 1", {24, 24}, alignedArt("images/hd.png", 24), {{{6, 6}, Qt::red}});
+        row("aligned 2x art at 2", {12, 12}, alignedArt("images/hd.png", 12), {{{0, 0}, Qt::blue}},
+            {}, 3, 2);
+        row("aligned 1x image at 2", {12, 12}, alignedArt("images/lo.png", 12), {{{0, 0}, Qt::red}},
+            {}, 3, 2);
+        const auto nine = [](const QString& path, QSize size, bool tiled = false) {
+            return [=](QPainter* p) {
+                Impl::drawNineSlice(p, slice(path, 10, tiled), 0, 0, size.width(), size.height());
+            };
+        };
         // The 10 × 10 centre (two halves) stretched to 80 × 20: the halves meet at x = 50.
-        QTest::newRow("stretched")
-            << "images/nine.png" << false << QSize(100, 40)
-            << Pixels {{{0, 0}, cornerTL}, {{9, 9}, cornerTL}, {{90, 0}, cornerTR},
-                   {{0, 30}, cornerBL}, {{99, 39}, cornerBR}, {{50, 5}, bandT}, {{50, 35}, bandB},
-                   {{5, 20}, bandL}, {{95, 20}, bandR}, {{12, 12}, centreA}, {{47, 27}, centreA},
-                   {{53, 12}, centreB}, {{87, 27}, centreB}};
+        const QString nineImage = QStringLiteral("images/nine.png");
+        row("stretched", {100, 40}, nine(nineImage, {100, 40}),
+            {{{0, 0}, cornerTL}, {{9, 9}, cornerTL}, {{90, 0}, cornerTR}, {{0, 30}, cornerBL},
+                {{99, 39}, cornerBR}, {{50, 5}, bandT}, {{50, 35}, bandB}, {{5, 20}, bandL},
+                {{95, 20}, bandR}, {{12, 12}, centreA}, {{47, 27}, centreA}, {{53, 12}, centreB},
+                {{87, 27}, centreB}});
         // 8 columns by 2 rows of 10 × 10 tiles: every tile repeats both halves.
         Pixels tiles;
         for (int tile = 0; tile < 8; ++tile)
             tiles << qMakePair(QPoint(12 + tile * 10, 12), centreA)
                   << qMakePair(QPoint(17 + tile * 10, 27), centreB);
-        QTest::newRow("tiled centre") << "images/nine.png" << true << QSize(100, 40) << tiles;
+        row("tiled centre", {100, 40}, nine(nineImage, {100, 40}, true), tiles);
         // A 30-wide centre over an 8-wide source centre: ceil(30 / 8) = 4 tiles, the last clipped.
-        QTest::newRow("tiles clipped to the centre")
-            << "images/nine28.png" << true << QSize(50, 30)
-            << Pixels {{{35, 15}, centreA}, {{39, 15}, centreB}, {{40, 15}, bandR}};
+        row("tiles clipped to the centre", {50, 30}, nine("images/nine28.png", {50, 30}, true),
+            {{{35, 15}, centreA}, {{39, 15}, centreB}, {{40, 15}, bandR}});
         // The right band starts at the left band's last column, x = 9.
-        QTest::newRow("too narrow")
-            << "images/nine.png" << false << QSize(12, 40)
-            << Pixels {{{5, 20}, bandL}, {{8, 20}, bandL}, {{9, 20}, bandR}, {{11, 20}, bandR}};
-        QTest::newRow("image only as wide as its bands")
-            << "images/narrow.png" << false << QSize(60, 40)
-            << Pixels {{{30, 5}, transparent}, {{30, 20}, transparent}, {{0, 0}, cornerTL},
-                   {{55, 20}, bandR}, {{5, 20}, bandL}};
-    }
-
-    void nineSlice()
-    {
-        QFETCH(QString, source);
-        QFETCH(bool, tiled);
-        QFETCH(QSize, size);
-        QFETCH(Pixels, pixels);
-        NineSlice s = slice(source);
-        s.repeatCenter = tiled;
-        const QImage image = painted(size.width(), size.height(), [&](QPainter* p) {
-            VelQControlBaseImpl::drawNineSlice(p, s, 0, 0, size.width(), size.height());
-        });
-        for (const auto& [at, colour] : pixels)
-            QCOMPARE_PIXEL(image, at.x(), at.y(), colour);
-    }
-
-    void nineSliceWithHugeMargins()
-    {
-        NineSlice s = slice(QStringLiteral("images/nine.png"));
-        s.sliceLeft = s.sliceRight = s.sliceTop = s.sliceBottom = 1000;
-        const QImage image = painted(
-            80, 80, [&](QPainter* p) { VelQControlBaseImpl::drawNineSlice(p, s, 20, 20, 40, 40); });
+        row("too narrow", {12, 40}, nine(nineImage, {12, 40}),
+            {{{5, 20}, bandL}, {{8, 20}, bandL}, {{9, 20}, bandR}, {{11, 20}, bandR}});
+        row("image only as wide as its bands", {60, 40}, nine("images/narrow.png", {60, 40}),
+            {{{30, 5}, transparent}, {{30, 20}, transparent}, {{0, 0}, cornerTL}, {{55, 20}, bandR},
+                {{5, 20}, bandL}});
         // Only the corners have valid rectangles; what they show stays inside the target.
-        QVERIFY(QRect(20, 20, 40, 40).contains(inked(image)));
-    }
+        row(
+            "nine-slice with huge margins", {80, 80},
+            [=](QPainter* p) { Impl::drawNineSlice(p, slice(nineImage, 1000), 20, 20, 40, 40); },
+            {}, {20, 20, 40, 40}, -1);
 
-    void alignedImage_data()
-    {
-        QTest::addColumn<int>("hAlign");
-        QTest::addColumn<int>("vAlign");
-        QTest::addColumn<QPoint>("topLeft");
         // The 20 × 40 image in the box (10, 10, 45, 60), with dx 1 and dy 2.
-        QTest::newRow("left top") << 0 << 0 << QPoint(11, 12);
-        QTest::newRow("centre centre") << 1 << 1 << QPoint(10 + 12 + 1, 10 + 10 + 2);
-        QTest::newRow("right bottom") << 2 << 2 << QPoint(10 + 25 + 1, 10 + 20 + 2);
-        QTest::newRow("out of range means origin") << 7 << 9 << QPoint(1, 2);
-    }
-
-    void alignedImage()
-    {
-        QFETCH(int, hAlign);
-        QFETCH(int, vAlign);
-        QFETCH(QPoint, topLeft);
-        const QImage image = painted(100, 100, [&](QPainter* p) {
-            VelQControlBaseImpl::drawAlignedImage(p, QStringLiteral("images/tall.png"),
-                ImageOffset {1, 2, hAlign, vAlign}, 10, 10, 45, 60, false);
-        });
-        QCOMPARE(inked(image), QRect(topLeft, QSize(20, 40)));
-    }
-
-    void alignedImageWiderThanBox()
-    {
-        const QImage image = painted(100, 20, [&](QPainter* p) {
-            VelQControlBaseImpl::drawAlignedImage(p, QStringLiteral("images/wide50.png"),
-                ImageOffset {0, 0, 1, 0}, 10, 0, 45, 20, false);
-        });
+        const auto aligned = [](const char* path, ImageOffset offset, QRect box) {
+            return [=](QPainter* p) {
+                Impl::drawAlignedImage(p, path, offset, box, false);
+            };
+        };
+        const QRect box(10, 10, 45, 60);
+        row("left top", {100, 100}, aligned("images/tall.png", {1, 2, 0, 0}, box), {},
+            {11, 12, 20, 40});
+        row("centre centre", {100, 100}, aligned("images/tall.png", {1, 2, 1, 1}, box), {},
+            {10 + 12 + 1, 10 + 10 + 2, 20, 40});
+        row("right bottom", {100, 100}, aligned("images/tall.png", {1, 2, 2, 2}, box), {},
+            {10 + 25 + 1, 10 + 20 + 2, 20, 40});
+        row("out of range means origin", {100, 100}, aligned("images/tall.png", {1, 2, 7, 9}, box),
+            {}, {1, 2, 20, 40});
         // (45 - 50) / 2 truncates to -2.
-        QCOMPARE(inked(image).left(), 8);
-    }
+        row("wider than the box", {100, 100},
+            aligned("images/wide50.png", {0, 0, 1, 0}, {10, 0, 45, 20}), {}, {8, 0, 50, 8});
+        // An icon at the size asked, whatever its pixmap's.
+        row("icon", {100, 100},
+            [](QPainter* p) {
+                Impl::drawAlignedIcon(p, QIcon(QPixmap::fromImage(solid(32, 32, Qt::blue))),
+                    QSize(16, 16), ImageOffset {0, 0, 1, 1}, QRect(0, 0, 20, 40));
+            },
+            {}, {2, 12, 16, 16});
 
-    void alignedIconUsesRequestedSize()
-    {
-        const QImage image = painted(100, 100, [&](QPainter* p) {
-            const QIcon icon(QPixmap::fromImage(TestSupport::solid(16, 16, Qt::blue)));
-            VelQControlBaseImpl::drawAlignedIcon(
-                p, icon, QSize(16, 16), ImageOffset {0, 0, 1, 1}, QRect(0, 0, 20, 40));
-        });
-        QCOMPARE(inked(image), QRect(2, 12, 16, 16));
-    }
-
-    void frame_data()
-    {
-        QTest::addColumn<bool>("border");
-        QTest::addColumn<bool>("allSides");
-        QTest::addColumn<QColor>("topLeft");
-        QTest::addColumn<QColor>("bottomRight");
-        QTest::addColumn<QColor>("leftMiddle");
-        QTest::newRow("box with border")
-            << true << true << QColor(Qt::blue) << QColor(Qt::blue) << QColor(Qt::blue);
-        QTest::newRow("box without border")
-            << false << true << QColor(Qt::red) << QColor(Qt::red) << QColor(Qt::red);
-        QTest::newRow("only bottom and top")
-            << true << false << QColor(Qt::blue) << QColor(Qt::blue) << QColor(Qt::red);
-    }
-
-    void frame()
-    {
-        QFETCH(bool, border);
-        QFETCH(bool, allSides);
-        QFETCH(QColor, topLeft);
-        QFETCH(QColor, bottomRight);
-        QFETCH(QColor, leftMiddle);
+        const auto styled = [](const ImageStyle& s, QSize size) {
+            return [=](QPainter* p) {
+                Impl::drawImageStyle(p, s, QRect(QPoint(), size));
+            };
+        };
+        const QColor red(Qt::red), blue(Qt::blue);
         ImageStyle s;
-        s.color = Qt::red;
-        s.borderColor = Qt::blue;
+        s.color = red;
+        s.borderColor = blue;
         s.borderSize = 1;
-        s.border = border;
-        s.leftBorder = s.rightBorder = allSides;
-        const QImage image = painted(
-            40, 20, [&](QPainter* p) { VelQControlBaseImpl::drawImageStyle(p, s, 0, 0, 40, 20); });
-        QCOMPARE_PIXEL(image, 0, 0, topLeft);
-        QCOMPARE_PIXEL(image, 39, 19, bottomRight);
-        QCOMPARE_PIXEL(image, 0, 10, leftMiddle);
-        QCOMPARE_PIXEL(image, 20, 10, QColor(Qt::red));
-    }
-
-    void roundedFrameFillsWithinCorners()
-    {
-        ImageStyle s;
-        s.color = Qt::red;
+        s.border = true;
+        row("box with border", {40, 20}, styled(s, {40, 20}),
+            {{{0, 0}, blue}, {{39, 19}, blue}, {{0, 10}, blue}, {{20, 10}, red}});
+        s.leftBorder = s.rightBorder = false;
+        row("only bottom and top", {40, 20}, styled(s, {40, 20}),
+            {{{0, 0}, blue}, {{39, 19}, blue}, {{0, 10}, red}, {{20, 10}, red}});
+        s.border = false;
+        row("box without border", {40, 20}, styled(s, {40, 20}),
+            {{{0, 0}, red}, {{39, 19}, red}, {{0, 10}, red}, {{20, 10}, red}});
         s.round = 8;
-        const QImage image = painted(
-            40, 40, [&](QPainter* p) { VelQControlBaseImpl::drawImageStyle(p, s, 0, 0, 40, 40); });
-        QCOMPARE_PIXEL(image, 0, 0, transparent);
-        QCOMPARE_PIXEL(image, 20, 20, QColor(Qt::red));
-        QCOMPARE_PIXEL(image, 20, 0, QColor(Qt::red));
-    }
-
-    void gradientFill()
-    {
-        ImageStyle s;
-        s.color = Qt::black;
-        s.gradientColor = Qt::white;
-        s.gradient = true;
-        const QImage image = painted(101, 10,
-            [&](QPainter* p) { VelQControlBaseImpl::drawImageStyle(p, s, 0, 0, 101, 10); });
-        QVERIFY(qRed(image.pixel(2, 5)) < 20);
-        QVERIFY(qRed(image.pixel(98, 5)) > 235);
-        QVERIFY(qAbs(qRed(image.pixel(50, 5)) - 128) < 12);
-    }
-
-    void invalidStylePaintsNothing()
-    {
-        ImageStyle s;
+        row("rounded", {40, 40}, styled(s, {40, 40}),
+            {{{0, 0}, transparent}, {{20, 20}, red}, {{20, 0}, red}});
+        ImageStyle gradient;
+        gradient.color = Qt::black;
+        gradient.gradientColor = Qt::white;
+        gradient.gradient = true;
+        row("gradient", {101, 10}, styled(gradient, {101, 10}),
+            {{{2, 5}, Qt::black}, {{98, 5}, Qt::white}, {{50, 5}, QColor(128, 128, 128)}}, {}, 12);
+        ImageStyle image = s;
+        image.noImage = false;
+        image.image = nineImage;
+        image.sliceLeft = image.sliceRight = image.sliceTop = image.sliceBottom = 10;
+        row("image", {40, 40}, styled(image, {40, 40}), {{{0, 0}, cornerTL}});
         s.valid = false;
-        const QImage image = painted(
-            10, 10, [&](QPainter* p) { VelQControlBaseImpl::drawImageStyle(p, s, 0, 0, 10, 10); });
-        QCOMPARE(inked(image), QRect());
+        row("invalid paints nothing", {10, 10}, styled(s, {10, 10}), {});
     }
 
-    void imageStylePaintsImageOrBox()
+    void painters()
     {
-        ImageStyle s;
-        s.color = Qt::red;
-        s.noImage = false;
-        s.image = QStringLiteral("images/nine.png");
-        s.sliceLeft = s.sliceRight = s.sliceTop = s.sliceBottom = 10;
-        const QImage image = painted(
-            40, 40, [&](QPainter* p) { VelQControlBaseImpl::drawImageStyle(p, s, 0, 0, 40, 40); });
-        QCOMPARE_PIXEL(image, 0, 0, cornerTL);
+        QFETCH(QSize, size);
+        QFETCH(Draw, draw);
+        QFETCH(Pixels, pixels);
+        QFETCH(QRect, ink);
+        QFETCH(int, tolerance);
+        QFETCH(int, ratio);
+        QFETCH(Draw, same);
+        const QImage image = painted(size.width(), size.height(), draw, ratio);
+        QCOMPARE(painted(size.width(), size.height(), draw, ratio), image);
+        if (same)
+            QCOMPARE(image, painted(size.width(), size.height(), same, ratio));
+        for (const auto& [at, colour] : pixels)
+            QVERIFY2(near(image.pixel(at), colour, qAbs(tolerance)), describe(image.pixel(at)));
+        if (tolerance < 0)
+            QVERIFY(ink.contains(inked(image)));
+        else if (!ink.isNull() || (pixels.isEmpty() && !same))
+            QCOMPARE(inked(image), ink);
     }
 
-    void textElidesUnlessModeIsThree()
+    // The text's ink lies within one rectangle and reaches into another.
+    void text_data()
     {
-        TextStyle ts;
-        ts.family = QStringLiteral("DejaVu Sans");
-        ts.color = Qt::black;
-        ts.vAlign = 0;
-        const QString text = QStringLiteral("several words that never fit on a single line");
-        const QImage elided = painted(80, 60, [&](QPainter* p) {
-            VelQControlBaseImpl::drawStyledText(p, text, ts, 0, 0, 80, 60, true);
-        });
-        QVERIFY(inked(elided).bottom() < 20);
-
-        ts.elideMode = Qt::ElideNone;
-        const QImage wrapped = painted(80, 60, [&](QPainter* p) {
-            VelQControlBaseImpl::drawStyledText(p, text, ts, 0, 0, 80, 60, true);
-        });
-        QVERIFY(inked(wrapped).bottom() > 25);
-    }
-
-    void textBottomAlignWithOffset()
-    {
-        TextStyle ts;
-        ts.family = QStringLiteral("DejaVu Sans");
-        ts.color = Qt::black;
-        ts.vAlign = 2;
-        ts.offsetY = 3;
-        const QImage image = painted(100, 40, [&](QPainter* p) {
-            // The box becomes (0, 3, 100, 23): the text sits on row 25, below the 20-pixel rect.
-            VelQControlBaseImpl::drawStyledText(p, QStringLiteral("Hg"), ts, 0, 0, 100, 20, true);
-        });
-        QVERIFY(inked(image).bottom() > 20);
-        QVERIFY(inked(image).bottom() <= 26);
-    }
-
-    void textColourAndOffset()
-    {
-        TextStyle ts;
-        ts.family = QStringLiteral("DejaVu Sans");
-        ts.color = QColor(0, 0, 255);
-        ts.offsetX = 30;
-        ts.size = 20;
-        const QImage image = painted(100, 30, [&](QPainter* p) {
-            VelQControlBaseImpl::drawStyledText(p, QStringLiteral("IIII"), ts, 0, 0, 100, 30, true);
-        });
-        QVERIFY(inked(image).left() >= 30);
-        const QRect ink = inked(image);
-        QVERIFY(TestSupport::holds(
-            image, QColor(0, 0, 255), 10, QRect(ink.left(), ink.center().y(), ink.width(), 1)));
-    }
-
-    void verticalText()
-    {
-        TextStyle ts;
-        ts.family = QStringLiteral("DejaVu Sans");
-        ts.color = Qt::black;
-        ts.hAlign = 0;
-        ts.vAlign = 0;
-        ts.isHor = false;
-        const QImage image = painted(120, 120, [&](QPainter* p) {
-            VelQControlBaseImpl::drawStyledText(
-                p, QStringLiteral("Vertical"), ts, QRect(30, 10, 20, 100));
-        });
-        const QRect ink = inked(image);
-        QVERIFY(QRect(30, 10, 20, 100).contains(ink));
-        QVERIFY(ink.height() > 2 * ink.width());
+        QTest::addColumn<TextStyle>("style");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QRect>("box");
+        QTest::addColumn<QRect>("within");
+        QTest::addColumn<QRect>("reaches");
+        const QString words = QStringLiteral("several words that never fit on a single line");
+        TextStyle top = dejaVu(Qt::black, 0);
+        QTest::newRow("elided") << top << words << QRect(0, 0, 80, 60) << QRect(0, 0, 80, 20)
+                                << QRect(0, 0, 80, 20);
+        top.elideMode = Qt::ElideNone;
+        QTest::newRow("wrapped when the mode is none")
+            << top << words << QRect(0, 0, 80, 60) << QRect(0, 0, 80, 60) << QRect(0, 26, 80, 34);
+        // The box becomes (0, 3, 100, 23): the text sits on row 25, below the 20-pixel box.
+        TextStyle bottom = dejaVu(Qt::black, 2);
+        bottom.offsetY = 3;
+        QTest::newRow("bottom with offset")
+            << bottom << QStringLiteral("Hg") << QRect(0, 0, 100, 20) << QRect(0, 0, 100, 27)
+            << QRect(0, 21, 100, 6);
+        TextStyle offset = dejaVu(Qt::blue);
+        offset.offsetX = 30;
+        offset.size = 20;
+        QTest::newRow("colour and offset")
+            << offset << QStringLiteral("IIII") << QRect(0, 0, 100, 30) << QRect(30, 0, 70, 30)
+            << QRect(30, 0, 70, 30);
         // Turned clockwise, the first line hugs the box's right edge.
-        QVERIFY(ink.right() > 40);
+        TextStyle vertical = dejaVu(Qt::black, 0);
+        vertical.isHor = false;
+        QTest::newRow("vertical") << vertical << QStringLiteral("Vertical")
+                                  << QRect(30, 10, 20, 100) << QRect(30, 10, 20, 100)
+                                  << QRect(41, 50, 9, 60);
+    }
+
+    void text()
+    {
+        QFETCH(TextStyle, style);
+        QFETCH(QString, text);
+        QFETCH(QRect, box);
+        QFETCH(QRect, within);
+        QFETCH(QRect, reaches);
+        const QImage image
+            = painted(120, 120, [&](QPainter* p) { Impl::drawStyledText(p, text, style, box); });
+        const QRect ink = inked(image);
+        QString shown;
+        QDebug(&shown) << ink;
+        QVERIFY2(within.contains(ink) && reaches.intersects(ink), qPrintable(shown));
+        if (style.color != QColor(Qt::black)) // the colour row
+            QVERIFY(
+                holds(image, style.color, 10, QRect(ink.left(), ink.center().y(), ink.width(), 1)));
+    }
+
+    // A button whose caches were filled by its first look paints its second look exactly as
+    // a button that never had the first.
+    void textFollowsChanges_data()
+    {
+        QTest::addColumn<QString>("firstText");
+        QTest::addColumn<int>("firstWidth");
+        QTest::addColumn<QString>("secondText");
+        QTest::addColumn<int>("secondWidth");
+        const QString longText = QStringLiteral("A label far too long for its button");
+        QTest::newRow("new text") << longText << 90 << QStringLiteral("Short") << 90;
+        QTest::newRow("other long text")
+            << longText << 90 << QStringLiteral("Another label too long to fit") << 90;
+        QTest::newRow("wider") << longText << 90 << longText << 160;
+        QTest::newRow("narrower") << longText << 160 << longText << 60;
+    }
+
+    void textFollowsChanges()
+    {
+        QFETCH(QString, firstText);
+        QFETCH(int, firstWidth);
+        QFETCH(QString, secondText);
+        QFETCH(int, secondWidth);
+        const QByteArray element = R"({"w": 60, "h": 24, "style": [["text", 0, 4]]})";
+        const auto look = [&](VelQPushButton* button, const QString& text, int width) {
+            button->setText(text);
+            button->setFixedWidth(width);
+            return render(button);
+        };
+        auto changed = placed<VelQPushButton>(&host, element);
+        const QImage first = look(changed.get(), firstText, firstWidth);
+        const QImage second = look(changed.get(), secondText, secondWidth);
+        // Loading a package empties the caches, so the expected look is painted from nothing.
+        QVERIFY(LoadAppPackage(appPath));
+        auto fresh = placed<VelQPushButton>(&host, element);
+        QVERIFY(second != first.copy(QRect(QPoint(), second.size())));
+        QCOMPARE(second, look(fresh.get(), secondText, secondWidth));
+    }
+
+    // Buttons through new sizes, a state change, a theme reload and a theme element; last, as a
+    // theme element given in code leaves the manager reading the theme package's records.
+    void nineSliceFollowsChanges()
+    {
+        QVERIFY(LoadThemePackage(themeArchive(QStringLiteral("first.data"), centreGreen).toUtf8()));
+        auto button = placed<VelQPushButton>(&host, framedButton);
+        QCOMPARE_PIXEL(render(button.get()), 39, 10, edgeMagenta);
+        for (const QSize size : {QSize(80, 20), QSize(40, 36), QSize(24, 12), QSize(40, 20)}) {
+            button->setFixedSize(size);
+            const QImage after = render(button.get());
+            QCOMPARE(after.size(), size);
+            const int w = size.width();
+            const int h = size.height();
+            QCOMPARE_PIXEL(after, w - 1, h / 2, edgeMagenta);
+            QCOMPARE_PIXEL(after, w - 5, h / 2, centreGreen);
+            QCOMPARE_PIXEL(after, w / 2, h - 1, edgeMagenta);
+            QCOMPARE_PIXEL(after, w / 2, h - 5, centreGreen);
+            QCOMPARE_PIXEL(after, 4, 4, centreGreen);
+        }
+        QCOMPARE_PIXEL(render(button.get()), 20, 10, centreGreen);
+        button->setEnabled(false);
+        QCOMPARE_PIXEL(render(button.get()), 20, 10, disabledGray);
+        button->setEnabled(true);
+        QCOMPARE_PIXEL(render(button.get()), 20, 10, centreGreen);
+        auto themed = placed<VelQPushButton>(&host, R"({"w": 40, "h": 20,
+            "style": [["themed", 0, 0]], "attr": {"showText": false}})");
+        QCOMPARE_PIXEL(render(themed.get()), 20, 10, centreGreen);
+        QVERIFY(
+            LoadThemePackage(themeArchive(QStringLiteral("second.data"), reloadedBlue).toUtf8()));
+        themed->update();
+        QCOMPARE_PIXEL(render(themed.get()), 20, 10, reloadedBlue);
+        button->controlBase()->setThemeName(QStringLiteral("cyanButton"));
+        QCOMPARE_PIXEL(render(button.get()), 20, 10, themedCyan);
     }
 };
 

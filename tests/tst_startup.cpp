@@ -1,3 +1,5 @@
+// Start-up: what Init must come before, the design mode a tool's path switches on, the style
+// installed before the application, and packages read by console programs.
 #include "support/TestSupport.h"
 
 #include <VelQtLib.h>
@@ -6,9 +8,22 @@
 #include <QtTest>
 
 #include <cstdio>
+#include <set>
 
 using namespace VelQtLib;
 using namespace TestSupport;
+
+namespace {
+
+// What this program prints when run again with args (as program, when given).
+QByteArray printed(const QStringList& args, QString program = QString())
+{
+    QProcess process;
+    process.start(program.isEmpty() ? QCoreApplication::applicationFilePath() : program, args);
+    return process.waitForFinished(30000) ? process.readAllStandardOutput().trimmed() : "timeout";
+}
+
+} // namespace
 
 class tst_Startup : public QObject {
     Q_OBJECT
@@ -21,62 +36,53 @@ private slots:
         const QString path = writeArchive(scratchPath(QStringLiteral("early.data")),
             {{"style.json", R"({"style": [{"type": 1, "name": "early"}]})"},
                 {"theme.json", R"({"elements": [{"child": [{"name": "qtbutton"}]}]})"}});
-        QVERIFY(!LoadThemePackage(path.toUtf8().constData()));
-        QVERIFY(!LoadAppPackage(path));
-        QVERIFY(!CThemeManager::instance().themePackage());
-        QVERIFY(CThemeManager::instance().appPackage()->entries.empty());
+        CThemeManager& m = CThemeManager::instance();
         ImageStyle s;
-        QVERIFY(!GetImageStyle("early", s));
-
+        QVERIFY(!LoadThemePackage(path.toUtf8().constData()) && !LoadAppPackage(path));
+        QVERIFY(!m.themePackage() && m.appPackage()->entries.empty() && !GetImageStyle("early", s));
         Init();
         Init();
-        QVERIFY(LoadThemePackage(path.toUtf8().constData()));
-        QVERIFY(CThemeManager::instance().findThemeElement("qtbutton"));
-        QVERIFY(LoadAppPackage(path));
-        QVERIFY(GetImageStyle("early", s));
-        QCOMPARE(CThemeManager::instance().appPackage()->imageCache.size(), 4);
+        // Every type name is registered as listed but the list view's two.
+        std::set<std::string> unlisted;
+        for (const std::string& type : RegisteredControls())
+            if (!ListedControls().count(type))
+                unlisted.insert(type);
+        QCOMPARE(unlisted, (std::set<std::string> {"listview", "qtlistview"}));
+        QVERIFY(LoadThemePackage(path.toUtf8().constData()) && m.findThemeElement("qtbutton"));
+        QVERIFY(LoadAppPackage(path) && GetImageStyle("early", s));
+        QCOMPARE(m.appPackage()->imageCache.size(), 4);
     }
 
-    void designModeFromExecutablePath_data()
-    {
-        QTest::addColumn<QString>("folder");
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<bool>("design");
-        QTest::newRow("designer folder") << "LayoutForgeQt"
-                                         << "app" << true;
-        QTest::newRow("emulator in file name") << "bin"
-                                               << "myTessarkQtEmulator" << true;
-        QTest::newRow("substring") << "xLayoutForgeQtx"
-                                   << "app" << true;
-        QTest::newRow("other case") << "layoutforgeqt"
-                                    << "app" << false;
-        QTest::newRow("plain") << "bin"
-                               << "app" << false;
-    }
-
+    // Run from a design tool's folder, or under its emulator's name, controls fill sample items.
     void designModeFromExecutablePath()
     {
-        QFETCH(QString, folder);
-        QFETCH(QString, file);
-        QFETCH(bool, design);
-        const QString dir = scratchPath(folder);
+        QVERIFY(!IsDesignMode());
+        const std::pair<const char*, bool> paths[]
+            = {{"/opt/LayoutForgeQt/app", true}, {"/bin/myTessarkQtEmulator", true},
+                {"/xLayoutForgeQtx/app", true}, {"/layoutforgeqt/app", false}, {"/bin/app", false}};
+        for (const auto& [path, design] : paths)
+            QVERIFY2(isDesignToolPath(path) == design, path);
+        const QString dir = scratchPath(QStringLiteral("LayoutForgeQt"));
         QDir().mkpath(dir);
-        const QString copy = dir + QLatin1Char('/') + file;
-        QFile::remove(copy);
-        QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), copy));
-        QProcess process;
-        process.start(copy, {QStringLiteral("--print-design-mode")});
-        QVERIFY(process.waitForFinished(30000));
-        QCOMPARE(process.readAllStandardOutput().trimmed(), QByteArray(design ? "1" : "0"));
+        QFile::remove(dir + "/app");
+        QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), dir + "/app"));
+        QCOMPARE(printed({QStringLiteral("--print-design-mode")}, dir + "/app"), QByteArray("1"));
+    }
+
+    // A console tool (a package checker, a build step) reads packages with a QCoreApplication only;
+    // the built-in marks are drawn without a GUI application too.
+    void packagesLoadWithoutWidgets()
+    {
+        const QString path = writeArchive(scratchPath(QStringLiteral("console.data")),
+            {{"style.json", R"({"style": [{"type": 1, "name": "face", "img": "face.png"}]})"},
+                {"face.png", png(solid(4, 3, Qt::magenta))}});
+        QCOMPARE(printed({QStringLiteral("--console"), path}), QByteArray("0 1 1 4 face.png 4x3"));
     }
 
     void styleInstalledBeforeTheApplication()
     {
-        QProcess process;
-        process.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--print-style")});
-        QVERIFY(process.waitForFinished(30000));
         // The proxy wraps the platform's own style, even though it came before the application.
-        QCOMPARE(process.readAllStandardOutput().trimmed(),
+        QCOMPARE(printed({QStringLiteral("--print-style")}),
             QByteArray("VelQtLib::CScrollBarStyle QFusionStyle"));
     }
 };
@@ -94,6 +100,20 @@ int main(int argc, char* argv[])
         const auto* proxy = qobject_cast<QProxyStyle*>(QApplication::style());
         std::printf("%s %s\n", QApplication::style()->metaObject()->className(),
             proxy ? proxy->baseStyle()->metaObject()->className() : "");
+        return 0;
+    }
+    if (argc > 2 && qstrcmp(argv[1], "--console") == 0) {
+        QCoreApplication app(argc, argv);
+        Init();
+        ImageStyle face;
+        const bool loaded
+            = LoadThemePackage(argv[2]) && LoadAppPackage(QString::fromLocal8Bit(argv[2]));
+        const bool found = GetImageStyle("face", face);
+        const int marks = int(CThemeManager::instance().appPackage()->imageCache.size());
+        const QImage* image = CThemeManager::instance().getImage(face.image, false);
+        std::printf("%d %d %d %d %s %dx%d\n", qobject_cast<QGuiApplication*>(&app) != nullptr,
+            loaded, found, marks, qPrintable(face.image), image ? image->width() : 0,
+            image ? image->height() : 0);
         return 0;
     }
     QApplication app(argc, argv);

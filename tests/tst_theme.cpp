@@ -1,0 +1,697 @@
+// Style records, package archives and the theme manager that serves their records and images;
+// the format's key tables against the readers and the docs, the problems the library names while
+// it loads, and display texts declared as UTF-8.
+#include "TestPaths.h"
+#include "support/TestSupport.h"
+
+#include <VelQtLib.h>
+#include <framework/DescriptionKeys.h>
+#include <theme/Json.h>
+#include <theme/StyleParser.h>
+
+#include <QLoggingCategory>
+#include <QtTest>
+
+#include <set>
+
+#include <zlib.h>
+
+using namespace VelQtLib;
+using namespace TestSupport;
+
+namespace {
+
+const QByteArray minimalStyle = R"({"style": [{"type": 1, "name": "bg", "clr": "ff112233"}]})";
+
+QByteArray entryBytes(const PackageEntry* entry)
+{
+    return entry ? QByteArray(reinterpret_cast<const char*>(entry->bytes.get()), int(entry->size))
+                 : QByteArray();
+}
+
+QString archiveOf(const QList<Member>& members)
+{
+    static int serial = 0;
+    return writeArchive(scratchPath(QStringLiteral("p%1.data").arg(++serial)), members);
+}
+
+// A PNG whose header claims the given size, with a valid header checksum.
+QByteArray pngClaiming(quint32 width, quint32 height)
+{
+    QByteArray bytes = png(solid(1, 1, Qt::red));
+    const int ihdr = bytes.indexOf("IHDR");
+    qToBigEndian<quint32>(width, bytes.data() + ihdr + 4);
+    qToBigEndian<quint32>(height, bytes.data() + ihdr + 8);
+    const auto* header = reinterpret_cast<const Bytef*>(bytes.constData() + ihdr);
+    qToBigEndian<quint32>(quint32(crc32(0, header, 17)), bytes.data() + ihdr + 17);
+    return bytes;
+}
+
+QString themeArchive(const QByteArray& themeJson, const QList<Member>& extra = {})
+{
+    QList<Member> members {
+        {"style.json", R"({"style": [{"type": 1, "name": "themed", "clr": "ff445566"}]})"}};
+    if (!themeJson.isNull())
+        members.append({"theme.json", themeJson});
+    return archiveOf(members + extra);
+}
+
+// Records the keys asked of one object and the slot tables read.
+class Probe : public VelQtLib::Json::KeyProbe {
+public:
+    void asked(const ::Json::Value& object, const char* key) override { keys[&object].insert(key); }
+    void slot(int index, bool text) override { slotsRead.insert({index, text}); }
+    std::set<std::string> of(const ::Json::Value& object) { return keys[&object]; }
+    std::map<const ::Json::Value*, std::set<std::string>> keys;
+    std::set<std::pair<int, bool>> slotsRead;
+};
+
+std::set<std::string> keysOf(const KeyTable& table, std::set<std::string> except = {})
+{
+    std::set<std::string> out;
+    for (const KeySpec& k : table)
+        if (!except.count(k.key))
+            out.insert(k.key);
+    return out;
+}
+
+// An object holding every key of the table, each a value of its kind.
+void fill(::Json::Value& object, const KeyTable& table)
+{
+    for (const KeySpec& k : table) {
+        const bool number
+            = k.kind == KeyKind::Int || k.kind == KeyKind::UInt || k.kind == KeyKind::ColourNumber;
+        object[k.key] = k.kind == KeyKind::Bool ? ::Json::Value(true)
+            : k.kind == KeyKind::Array          ? parsed("[]")
+            : number                            ? ::Json::Value(1)
+                                                : ::Json::Value("x");
+    }
+}
+
+// Loads an application and a theme package built from base members with one ("app/..." or
+// "theme/...") replaced, then builds "main"; returns what the library reported.
+QStringList loadReports(const QByteArray& replaced, const QByteArray& text)
+{
+    const auto member = [&](const QByteArray& name, const QByteArray& fallback) {
+        return Member(name.mid(name.indexOf('/') + 1), replaced == name ? text : fallback);
+    };
+    writeArchive(scratchPath("app.data"),
+        {member("app/style.json", R"({"style": [{"type": 1, "name": "bg"}]})"),
+            member("app/main.json", R"({"elements": []})")});
+    writeArchive(scratchPath("theme.data"),
+        {member("theme/style.json", R"({"style": [{"type": 1, "name": "face",
+             "img": "images/face.png"}, {"type": 2, "name": "label"}]})"),
+            member("theme/theme.json",
+                R"({"elements": [{"child": [{"name": "qtbutton", "style": [["face", 0, 0]]}]}]})"),
+            {"images/face.png", solidPng(Qt::red, 40, 20)}});
+    takeDiagnostics();
+    CThemeManager::instance().unloadPackages();
+    CThemeManager::instance().loadAppPackage(scratchPath("app.data"));
+    CThemeManager::instance().loadThemePackage(scratchPath("theme.data"));
+    QWidget window;
+    LoadWindow(&window, "main");
+    return takeDiagnostics();
+}
+
+} // namespace
+
+class tst_Theme : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        installStrictMessageHandler();
+        CThemeManager& m = CThemeManager::instance();
+        QVERIFY(!m.findThemeElement("anything"));
+        // Styles that need no package at all.
+        ImageStyle out;
+        out.color = Qt::red;
+        QVERIFY(m.getImageStyle("emptyRect", out) && !out.valid && out.color == Qt::red);
+        out.valid = true;
+        QVERIFY(m.getImageStyle("empty", out) && !out.valid);
+        out.valid = true;
+        QVERIFY(!m.getImageStyle("nothing", out) && out.valid);
+        TextStyle text;
+        text.size = 99;
+        QVERIFY(!m.getTextStyle("nothing", text) && !GetTextStyle("nothing", text));
+        QCOMPARE(text.size, 99);
+
+        Init();
+        QBuffer bmp;
+        bmp.open(QIODevice::WriteOnly);
+        solid(3, 2, Qt::green).save(&bmp, "BMP");
+        QVERIFY(LoadAppPackage(archiveOf(
+            {{"style.json", R"({"style": [{"type": 1, "name": "appbox", "clr": "ff010203"}]})"},
+                {"images/Red.png", png(solid(4, 4, Qt::red))},
+                {"layouts/main.json", R"({"elements": []})"},
+                {"images/huge.png", pngClaiming(65535, 65535)},
+                {"images/truncated.png", png(solid(50, 50, Qt::red)).left(60)},
+                {"images/bitmap.png", bmp.data()}, {"images/text.png", "this is no image"}})));
+    }
+
+    // What a record sets, as the fields of its image and text styles that differ from those of
+    // an empty record. Absent keys and wrongly typed values alike read as the defaults.
+    void records_data()
+    {
+        QTest::addColumn<QByteArray>("record");
+        QTest::addColumn<QString>("changed");
+        const auto row = [](const char* record, const char* changed) {
+            QTest::newRow(record) << QByteArray(record) << QString(changed);
+        };
+        row(R"({"clr": "ff112233"})", "clr=ff112233 text=ff112233");
+        row(R"({"clr": "ff0000"})", "clr=ff0000 text=ffff0000");
+        row("{\"clr\": \"#ffffff\"}", "clr=0 text=ff000000");
+        row(R"({"clr": "0x80ff00ff"})", "clr=80ff00ff text=ffff00ff");
+        row(R"({"clr": "  ff"})", "clr=ff text=ff0000ff");
+        row(R"({"clr": "12zz"})", "clr=12 text=ff000012");
+        row(R"({"clr": "123456789"})", "");
+        row(R"({"clr": "ffffffffffffffffffffffffffffffffffffffffffffff"})", "");
+        row(R"({"clr": ""})", "clr=0 text=ff000000");
+        row(R"({"margin": [4]})", "slices=0,4,0,0");
+        row(R"({"margin": [1, 2, 3, 4]})", "slices=4,1,2,3");
+        row(R"({"margin": [1, 2, 3, 4, 5]})", "slices=4,1,2,3");
+        row(R"({"margin": "1,2,3,4"})", "");
+        row(R"({"margin": ["a", 2]})", "slices=0,0,2,0");
+        row(R"({"margin": [1e300, 2]})", "slices=0,0,2,0");
+        row(R"({"drawImg": false})", "noImage=1");
+        row(R"({"drawImg": true})", "");
+        row("{\"family\": \"\xCB\xCE\xCC\xE5\"}", "family=\xE5\xAE\x8B\xE4\xBD\x93"); // GBK "宋体"
+        row(R"({"type": 1, "name": "x"})", "");
+        row(R"({"round": "5", "borderSize": "x"})", "");
+        row(R"({"border": {}, "drawImg": []})", "");
+        row(R"({"round": 1e300, "borderSize": -1e300})", "");
+        row(R"({"clr": [1], "img": {}})", "");
+        row("5", "");
+    }
+
+    void records()
+    {
+        QFETCH(QByteArray, record);
+        QFETCH(QString, changed);
+        const auto fields = [](const QByteArray& json) {
+            const ImageStyle s = parseImageStyle(parsed(json));
+            const TextStyle t = parseTextStyle(parsed(json));
+            QString out;
+            QTextStream(&out) << "valid=" << s.valid << " noImage=" << s.noImage
+                              << " border=" << s.border << s.leftBorder << s.topBorder
+                              << s.rightBorder << s.bottomBorder << " gradient=" << s.gradient
+                              << " repeat=" << s.repeatCenter << " clr=" << hex << s.color.rgba()
+                              << " borderClr=" << s.borderColor.rgba() << dec
+                              << " borderSize=" << s.borderSize << " round=" << s.round
+                              << " slices=" << s.sliceLeft << ',' << s.sliceTop << ','
+                              << s.sliceRight << ',' << s.sliceBottom << " img=" << s.image
+                              << " size=" << t.size << " family=" << t.family
+                              << " align=" << t.hAlign << t.vAlign << " hor=" << t.isHor
+                              << " elide=" << t.elideMode << " text=" << hex << t.color.rgba();
+            return out.split(' ');
+        };
+        const QStringList empty = fields("{}");
+        QCOMPARE(empty.join(' '),
+            "valid=1 noImage=0 border=01111 gradient=0 repeat=0 clr=ffffffff borderClr=ffffffff "
+            "borderSize=1 round=0 slices=0,0,0,0 img= size=12 family="
+                + defaultFontFamily() + " align=01 hor=1 elide=1 text=ffffffff");
+        QStringList differing;
+        for (const QString& field : fields(record))
+            if (!empty.contains(field))
+                differing << field;
+        QCOMPARE(differing.join(' '), changed);
+        // The default family, "微软雅黑".
+        QCOMPARE(defaultFontFamily(), "\xE5\xBE\xAE\xE8\xBD\xAF\xE9\x9B\x85\xE9\xBB\x91");
+        QVERIFY(!TextStyle().color.isValid());
+        QCOMPARE(CThemeManager::fromGbk("plain"), QStringLiteral("plain"));
+        QCOMPARE(CThemeManager::fromGbk(nullptr), QString());
+    }
+
+    void styleRecordsFirstWins()
+    {
+        CThemePackage package;
+        parseStyles(package, parsed(R"([
+            {"type": 1, "name": "box", "clr": "ff010101"}, {"type": 1, "name": "box", "clr": "ff020202"},
+            {"type": 2, "name": "box", "clr": "030303"}, {"type": 2, "name": "box", "clr": "040404"},
+            {"type": 3, "name": "other"}, {"name": "untyped"}, {"type": "1", "name": "stringtype"},
+            {"type": 1, "name": "empty"}, {"type": 1}, 7, "text", null])"));
+        QCOMPARE(package.imageStyles.value(QStringLiteral("box")).color.rgba(), 0xff010101u);
+        QCOMPARE(package.textStyles.value(QStringLiteral("box")).color.rgb(), 0xff030303u);
+        QVERIFY(!package.imageStyles.value(QStringLiteral("empty")).valid);
+        QVERIFY(package.imageStyles.contains(QString()));
+        QCOMPARE(package.imageStyles.size(), 3);
+        // Records may also be the values of an object.
+        parseStyles(
+            package, parsed(R"({"a": {"type": 2, "name": "t1"}, "b": {"type": 1, "name": "i1"}})"));
+        QVERIFY(package.textStyles.contains(QStringLiteral("t1")));
+        QVERIFY(package.imageStyles.contains(QStringLiteral("i1")));
+    }
+
+    // What a package keeps of an archive (no file when null): found lists entries (with their
+    // bytes after '='), styles (after '@') and the count of style files read (after '#'); gone
+    // what must not be there.
+    void archives_data()
+    {
+        QTest::addColumn<QByteArray>("archive");
+        QTest::addColumn<bool>("loads");
+        QTest::addColumn<int>("entries");
+        QTest::addColumn<QStringList>("found");
+        QTest::addColumn<QStringList>("gone");
+        const auto row = [](const char* name, const QList<Member>& members, bool loads, int entries,
+                             const QStringList& found, const QStringList& gone = {}) {
+            QTest::newRow(name) << readFile(archiveOf(members)) << loads << entries << found
+                                << gone;
+        };
+        const Member style {"style.json", minimalStyle};
+        row("last root style.json",
+            {{"Style.JSON", R"({"style": [{"type": 2, "name": "first"}]})"},
+                {"style.json", R"({"style": [{"type": 2, "name": "second"}]})"}},
+            true, 0, {"@second", "#2"}, {"@first"});
+        row("nested style.json is an entry", {{"themes/style.json", minimalStyle}}, false, 1,
+            {"themes/style.json", "#0"}, {"@bg"});
+        row("keys lower-cased, first wins",
+            {style, {"A.png", "upper"}, {"a.png", "lower"}, {"Images/BTN.png", "button"}}, true, 2,
+            {"a.png=upper", "images/btn.png=button"}, {"Images/BTN.png"});
+        row("empty members", {style, {"readme.txt", ""}, {"images/", ""}}, true, 0, {},
+            {"readme.txt", "images/"});
+        row("style text ends at zero byte",
+            {{"style.json", minimalStyle + QByteArray("\0{{ not json", 12)}}, true, 0, {"@bg"});
+        const QByteArray failing[]
+            = {"{ \"style\": [ ", R"({"styles": []})", QByteArray(100000, '['),
+                R"({"style":)" + QByteArray(5000, '[') + QByteArray(5000, ']') + "}"};
+        const char* failures[]
+            = {"invalid json", "no style member", "nested 100000 deep", "style nested 5000 deep"};
+        for (int i = 0; i < 4; ++i)
+            row(failures[i], {{"style.json", failing[i]}, {"images/a.png", "x"}}, false, 1,
+                {"images/a.png=x"});
+        for (const char* name : {"../../etc/passwd", "/etc/passwd", "images\\Back.png"})
+            row(name, {style, {name, "payload"}}, true, 1, {QString(name).toLower() + "=payload"});
+        row("300-byte name", {style, {QByteArray(300, 'N'), "payload"}}, true, 1,
+            {QString(300, 'n') + "=payload"});
+        {
+            // Nine members of 60 MiB: each fits the member limit, together they pass 512 MiB.
+            const QByteArray zeros(60 << 20, '\0');
+            QList<Member> members {style};
+            for (int i = 0; i < 9; ++i)
+                members.append({"blob" + QByteArray::number(i), zeros});
+            row("package size capped", members, true, 8, {"blob7"}, {"blob8"});
+        }
+
+        const QByteArray whole = readFile(archiveOf({style, {"a.txt", QByteArray(4000, 'a')}}));
+        const auto refused = [](const char* name, const QByteArray& bytes) {
+            QTest::newRow(name) << bytes << false << 0 << QStringList {"#0"} << QStringList();
+        };
+        refused("missing file", QByteArray());
+        refused("empty file", "");
+        refused("not a zip", "hello, this is text");
+        refused("truncated", whole.left(whole.size() - 30));
+        refused("no end record", whole.left(whole.lastIndexOf(QByteArray("PK\x05\x06", 4))));
+
+        // A damaged member never spoils the rest of the package.
+        const QByteArray sound
+            = readFile(archiveOf({style, {"victim.bin", QByteArray(1000, 'z')}}));
+        const auto damaged = [&](const char* name, auto patch, quint32 value) {
+            QByteArray archive = sound;
+            patch(archive, "victim.bin", value);
+            QTest::newRow(name) << archive << true << 0 << QStringList {"@bg"}
+                                << QStringList {"victim.bin"};
+        };
+        damaged("declared size over 64 MiB", patchUncompressedSize, (64u << 20) + 1);
+        damaged("declared size 4 GiB", patchUncompressedSize, 0xffffffffu);
+        damaged("declared size smaller than the data", patchUncompressedSize, 10);
+        damaged("declared size larger than the data", patchUncompressedSize, 5000);
+        damaged("crc mismatch", patchCrc, 0x12345678);
+        damaged("encrypted", patchFlags, 1);
+        damaged("unknown compression method", patchMethod, 99);
+    }
+
+    void archives()
+    {
+        QFETCH(QByteArray, archive);
+        QFETCH(bool, loads);
+        QFETCH(int, entries);
+        QFETCH(QStringList, found);
+        QFETCH(QStringList, gone);
+        const QString path = scratchPath(QStringLiteral("archive.data"));
+        QFile::remove(path);
+        if (!archive.isNull())
+            writeFile(path, archive);
+        auto p = std::make_unique<CThemePackage>();
+        p->path = path;
+        QCOMPARE(p->load(), loads);
+        QCOMPARE(int(p->entries.size()), entries);
+        const auto has = [&](const QString& what) {
+            if (what.startsWith('#'))
+                return p->styleFileCount == what.mid(1).toInt()
+                    && int(p->styleFiles.size()) == p->styleFileCount;
+            if (what.startsWith('@'))
+                return p->imageStyles.contains(what.mid(1)) || p->textStyles.contains(what.mid(1));
+            const PackageEntry* entry = p->findByName(what.section('=', 0, 0).toUtf8().constData());
+            return entry
+                && (!what.contains('=') || entryBytes(entry) == what.section('=', 1).toUtf8());
+        };
+        for (const QString& what : found)
+            QVERIFY2(has(what), qPrintable(what));
+        for (const QString& what : gone)
+            QVERIFY2(!has(what), qPrintable(what));
+    }
+
+    // Images of the package and the built-in marks: the most opaque pixel of inked is near ink,
+    // clear is transparent; a null size means no image, in colour or gray, and nothing cached.
+    void images_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QRect>("inked");
+        QTest::addColumn<QColor>("ink");
+        QTest::addColumn<QPoint>("clear");
+        const QColor mark(204, 204, 204);
+        const auto row = [](const char* name, const char* path, QSize size, QRect inked = {},
+                             QColor ink = {}, QPoint clear = {-1, -1}) {
+            QTest::newRow(name) << path << size << inked << ink << clear;
+        };
+        row("unselect ring", "IDB_UNSELECT", {16, 16}, {8, 1, 1, 1}, mark, {8, 8});
+        row("selected disc", "IDB_SELECTED", {16, 16}, {8, 8, 1, 1}, mark, {4, 4});
+        row("uncheck box", "IDB_UNCHECK", {16, 16}, {1, 1, 1, 1}, mark, {8, 8});
+        row("checked tick", "IDB_CHECKED", {16, 16}, {1, 8, 1, 1}, mark, {3, 3});
+        row("tick's bend", "IDB_CHECKED", {16, 16}, {5, 10, 3, 3}, mark, {3, 3});
+        row("package image", "Images\\RED.png", {4, 4}, {1, 1, 1, 1}, Qt::red);
+        row("bmp behind a png name", "images/bitmap.png", {3, 2}, {0, 0, 3, 2}, Qt::green);
+        row("absent", "images/none.png", {});
+        row("claims 65535 x 65535", "images/huge.png", {});
+        row("truncated png", "images/truncated.png", {});
+        row("text behind a png name", "images/text.png", {});
+        row("empty path", "", {});
+    }
+
+    void images()
+    {
+        QFETCH(QString, path);
+        QFETCH(QSize, size);
+        QFETCH(QRect, inked);
+        QFETCH(QColor, ink);
+        QFETCH(QPoint, clear);
+        CThemeManager& m = CThemeManager::instance();
+        const QImage* image = m.getImage(path, false);
+        const QImage* gray = m.getImage(path, true);
+        QCOMPARE(image != nullptr, size.isValid());
+        QCOMPARE(gray != nullptr, size.isValid());
+        QCOMPARE(m.appPackage()->imageCache.contains(path), size.isValid());
+        if (!image)
+            return;
+        QCOMPARE(image->size(), size);
+        QCOMPARE(m.getImage(path, false), image);
+        // The gray variant is cached beside the colour one, under the path asked for.
+        QVERIFY(gray != image);
+        QCOMPARE(m.getImage(path, true), gray);
+        QCOMPARE(m.appPackage()->imageCache.value(path + "_gray"), gray);
+        QPoint most = inked.topLeft();
+        for (int y = inked.top(); y <= inked.bottom(); ++y)
+            for (int x = inked.left(); x <= inked.right(); ++x)
+                most
+                    = qAlpha(image->pixel(x, y)) > qAlpha(image->pixel(most)) ? QPoint(x, y) : most;
+        const QRgb p = image->pixel(most), g = gray->pixel(most);
+        QVERIFY2(qAlpha(p) > 100 && near(qRgb(qRed(p), qGreen(p), qBlue(p)), ink), describe(p));
+        QVERIFY2(qAbs(qRed(g) - qGreen(g)) < 40 && qAbs(qGreen(g) - qBlue(g)) < 40, describe(g));
+        QVERIFY(clear.x() < 0 || qAlpha(image->pixel(clear)) == 0);
+    }
+
+    void entriesAndElementsOfBothPackages()
+    {
+        CThemeManager& m = CThemeManager::instance();
+        QVERIFY(m.loadThemePackage(themeArchive(
+            R"({"elements": [{"child": [{"name": "qtbutton", "n": 1}, {"name": "qtbutton", "n": 2},
+                                         {"name": "other"}, {"n": 3}]}]})",
+            {{"only/Theme.json", "{}"}})));
+        const uchar* data = nullptr;
+        uint size = 0;
+        bool fromTheme = true;
+        QVERIFY(m.findEntry("Layouts\\Main.json", data, size, fromTheme) && !fromTheme);
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(data), int(size)),
+            QByteArray(R"({"elements": []})"));
+        QVERIFY(m.findEntry("ONLY\\theme.JSON", data, size, fromTheme) && fromTheme);
+        QVERIFY(!m.findEntry("missing.json", data, size, fromTheme) && !fromTheme);
+        const ::Json::Value* element = m.findThemeElement("qtbutton");
+        QVERIFY(element && (*element)["n"].asInt() == 1);
+        QVERIFY(m.findThemeElement("other") && m.findThemeElement(""));
+        QVERIFY(!m.findThemeElement("QtButton"));
+        // Style lookups go to one package or the other, as the flag says.
+        const auto colour = [&](const char* name) {
+            ImageStyle s;
+            return m.getImageStyle(name, s) ? s.color.rgba() : 0u;
+        };
+        QCOMPARE(colour("appbox"), 0xff010203u);
+        QCOMPARE(colour("themed"), 0u);
+        m.setUseThemePackage(true);
+        QCOMPARE(colour("themed"), 0xff445566u);
+        QCOMPARE(colour("appbox"), 0u);
+        m.setUseThemePackage(false);
+    }
+
+    // Whatever "theme.json" holds, the package loads with its style records.
+    void badThemeJson_data()
+    {
+        QTest::addColumn<QByteArray>("json");
+        QTest::newRow("absent") << QByteArray();
+        QTest::newRow("syntax error") << QByteArray("{\"elements\": [");
+        QTest::newRow("elements is an object") << QByteArray(R"({"elements": {"child": []}})");
+        QTest::newRow("elements holds a number") << QByteArray(R"({"elements": [5]})");
+        QTest::newRow("child is a number") << QByteArray(R"({"elements": [{"child": 5}]})");
+        QTest::newRow("child holds numbers")
+            << QByteArray(R"({"elements": [{"child": [1, "x"]}]})");
+        QTest::newRow("empty elements") << QByteArray(R"({"elements": []})");
+        QTest::newRow("root is an array") << QByteArray("[1, 2]");
+        QTest::newRow("nested 100000 deep") << QByteArray(100000, '[');
+    }
+
+    void badThemeJson()
+    {
+        QFETCH(QByteArray, json);
+        CThemeManager& m = CThemeManager::instance();
+        QVERIFY(m.loadThemePackage(themeArchive(json)) && !m.findThemeElement("qtbutton"));
+        ImageStyle s;
+        m.setUseThemePackage(true);
+        QVERIFY(m.getImageStyle("themed", s));
+        m.setUseThemePackage(false);
+    }
+
+    void reloadReplacesTheThemePackage()
+    {
+        CThemeManager& m = CThemeManager::instance();
+        const auto elements = [](const char* name) {
+            return QByteArray(R"({"elements": [{"child": [{"name": "NAME"}]}]})")
+                .replace("NAME", name);
+        };
+        QVERIFY(m.loadThemePackage(
+            themeArchive(elements("first"), {{"images/t.png", png(solid(5, 5, Qt::blue))}})));
+        QVERIFY(m.getImage("images/t.png", false));
+        QVERIFY(m.themePackage()->imageCache.contains("images/t.png"));
+        QVERIFY(!m.appPackage()->imageCache.contains("images/t.png"));
+        QVERIFY(m.loadThemePackage(themeArchive(elements("second"))));
+        QVERIFY(m.themePackage()->imageCache.isEmpty() && !m.getImage("images/t.png", false));
+        QVERIFY(!m.findThemeElement("first") && m.findThemeElement("second"));
+        // A load that fails keeps the current theme.
+        const CThemePackage* current = m.themePackage();
+        for (const QString& path : {scratchPath(QStringLiteral("missing.data")),
+                 archiveOf({{"theme.json", elements("third")}})}) {
+            QVERIFY(!m.loadThemePackage(path) && m.themePackage() == current);
+            QVERIFY(m.findThemeElement("second") && !m.findThemeElement("third"));
+        }
+    }
+
+    void docsHoldTheReference()
+    {
+        QFile docs(QStringLiteral(VELQT_SOURCE_DIR "/docs/theme-format.md"));
+        QVERIFY(docs.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(docs.readAll());
+        const QString begin = QStringLiteral("<!-- generated reference: begin -->\n");
+        const int from = text.indexOf(begin) + begin.size();
+        const int to = text.indexOf(QStringLiteral("<!-- generated reference: end -->"));
+        QVERIFY(from >= begin.size() && to > from);
+        // On failure: velqt reference > the section between the markers.
+        QCOMPARE(text.mid(from, to - from), formatReference());
+    }
+
+    // The style records and the menu read exactly the keys their tables list.
+    void readersReadTheirTables()
+    {
+        const ::Json::Value records = parsed(R"([{"type": 1}, {"type": 2}])");
+        ::Json::Value menuKeys(::Json::objectValue);
+        fill(menuKeys, findControlSpec("qtmenu")->ownKeys);
+        VelQMenu menu;
+        Probe probe;
+        parseImageStyle(records[0]);
+        parseTextStyle(records[1]);
+        menu.loadAttributes(&menuKeys);
+        QCOMPARE(probe.of(records[0]), keysOf(imageStyleKeys(), {"type"}));
+        QCOMPARE(probe.of(records[1]), keysOf(textStyleKeys(), {"type", "name"}));
+        QCOMPARE(probe.of(menuKeys), keysOf(findControlSpec("qtmenu")->ownKeys));
+    }
+
+    void controlReadersReadTheTable_data()
+    {
+        QTest::addColumn<QString>("type");
+        for (const ControlSpec& spec : controlSpecs())
+            if (spec.described)
+                QTest::newRow(spec.typeName) << QString::fromLatin1(spec.typeName);
+    }
+
+    // Every key and slot a control reads is in its table, and every one listed is read.
+    void controlReadersReadTheTable()
+    {
+        QFETCH(QString, type);
+        const ControlSpec* spec = findControlSpec(type.toStdString());
+        ::Json::Value element = parsed(R"({"layout": {"type": 0}, "attr": {},
+            "style": [["x", 0, 0]], "child": [{"type": "qtscrollbar", "attr": {}}]})");
+        for (const KeySpec& k : elementKeys())
+            if (k.kind == KeyKind::Int || k.kind == KeyKind::Bool || k.kind == KeyKind::Text)
+                fill(element, {k});
+        element["type"] = type.toStdString();
+        for (const KeySpec& k : layoutKeys())
+            element["layout"][k.key] = 0;
+        fill(element["attr"], spec->attr);
+        fill(element["child"][0]["attr"], scrollBarChildSpec().attr);
+        element["child"].append(element["child"][0]);
+        element["child"][1]["attr"]["hor"] = false;
+        // Without "layout", the fixed geometry is read instead.
+        ::Json::Value fixed = element;
+        fixed.removeMember("layout");
+        QWidget parent;
+        Probe probe;
+        std::unique_ptr<QWidget> control(CreateFromJson(&element, &parent));
+        std::unique_ptr<QWidget> second(CreateFromJson(&fixed, &parent));
+        QVERIFY(control && second);
+        QCOMPARE(probe.of(element["attr"]), keysOf(spec->attr));
+        // "theme" is asked only by a control with "attr" that finds its theme.
+        std::set<std::string> asked = probe.of(element), askedFixed = probe.of(fixed);
+        asked.insert(askedFixed.begin(), askedFixed.end());
+        asked.erase("theme");
+        QCOMPARE(
+            asked, keysOf(elementKeys(), {"theme", spec->styleSlots.empty() ? "style" : "theme"}));
+        QCOMPARE(probe.of(element["layout"]), keysOf(layoutKeys()));
+        if (spec->scrollBars)
+            QCOMPARE(probe.of(element["child"][0]["attr"]), keysOf(scrollBarChildSpec().attr));
+        // The scroll view reads any slot; controls with bars read the bars' tables too.
+        if (type == QLatin1String("qtscrollview") || spec->scrollBars)
+            return;
+        std::set<std::pair<int, bool>> listed;
+        for (const SlotSpec& s : spec->styleSlots)
+            for (int i = s.first; i <= s.last; ++i)
+                listed.insert({i, s.text});
+        QCOMPARE(probe.slotsRead, listed);
+    }
+
+    // Each problem is named with its place, its record or element and what to do about it.
+    void problemsAreNamed_data()
+    {
+        QTest::addColumn<QByteArray>("member");
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("expected");
+        const auto row = [](const char* name, const char* member, const char* text,
+                             const char* expected) {
+            QTest::newRow(name) << QByteArray(member) << QByteArray(text) << QString(expected);
+        };
+        row("misspelt image", "theme/style.json",
+            R"({"style": [{"type": 1, "name": "btn_n", "img": "images/buton.png"}]})",
+            R"(style.json:1:48: style[0] "btn_n": image "images/buton.png" is in no package)");
+        row("string for a bool", "app/style.json", R"({"style": [{"type": 1, "border": "4"}]})",
+            R"(style.json:1:34: style[0]: "border" must be true or false, got the string "4")");
+        row("string type", "app/style.json", R"({"style": [{"type": "1", "name": "b"}]})",
+            R"(1:21: style[0] "b": "type" must be a number, got the string "1")");
+        row("other type", "app/style.json", R"({"style": [{"type": 3, "name": "b"}]})",
+            R"(1:21: style[0] "b": "type" 3 is neither 1 (image style) nor 2 (text style); the)");
+        row("six-digit colour", "app/style.json", R"({"style": [{"type": 1, "clr": "f6f5f4"}]})",
+            R"(1:31: style[0]: "clr" "f6f5f4" has 6 digits; image colours are AARRGGBB, so)");
+        row("margins wider than the image", "theme/style.json",
+            R"({"style": [{"type": 1, "img": "images/face.png", "margin": [2, 30, 2, 30]}]})",
+            R"(style.json:1:60: style[0]: margins 30 + 30 exceed the image width 40)");
+        row("unknown key", "app/style.json", R"({"style": [{"type": 1, "name": "b", "roudn": 3}]})",
+            R"(1:46: style[0] "b": unknown key "roudn" for image styles (did you mean "round"?))");
+        row("no style array", "app/style.json", R"({"styles": []})",
+            R"(style.json:1:1: there is no "style" array of records; the package does not load)");
+        row("missing brace", "theme/theme.json", "{\"elements\": [\n  {\"child\": []\n]}",
+            R"(theme.json:3:1: missing ',' or '}' in object declaration)");
+        row("no theme elements", "theme/theme.json", R"({"elements": [{}]})",
+            R"(theme.json:1:15: there is no "elements"[0]."child" array; theme.json defines no)");
+        row("unknown control type", "app/main.json",
+            R"({"elements": [{"type": "qtcontainer", "child": [{"type": "qtbuton"}]}]})",
+            R"(main.json:1:58: elements[0].child[0]: unknown control type "qtbuton" (did you mean)"
+            R"( "qtbutton"?); the element is left out)");
+        row("unknown theme element", "app/main.json",
+            R"({"elements": [{"type": "qtbutton", "theme": "qtbuton", "attr": {}}]})",
+            R"(main.json:1:45: elements[0]: "theme" "qtbuton" names no element of theme.json (did)"
+            R"( you mean "qtbutton"?); the control keeps its own look)");
+        row("theme without attr", "app/main.json",
+            R"({"elements": [{"type": "qtbutton", "theme": "qtbutton"}]})",
+            R"(main.json:1:45: elements[0]: "theme" "qtbutton" is ignored: an element takes its)"
+            R"( theme only when it also has an "attr" object ("attr": {} will do))");
+        row("check mark in no package", "app/main.json",
+            R"({"elements": [{"type": "qtcheckbox", "attr": {"siconPath": "on.png"}}]})",
+            R"(main.json:1:60: elements[0]: "attr": "siconPath": image "on.png" is in no package)");
+        row("record in the other package", "app/main.json",
+            R"({"elements": [{"type": "qtlabel", "style": [["label", 0, 0]]}]})",
+            R"(main.json:1:46: elements[0]: "style"[0]: no text style "label" in the application)"
+            R"( package; the theme package has it, but only elements drawn through "theme" use)");
+        row("unknown attr key", "app/main.json",
+            R"({"elements": [{"type": "qtbutton", "attr": {"txt": "OK"}}]})",
+            R"(1:52: elements[0]: "attr": unknown key "txt" for "qtbutton" (did you mean "text"?))");
+    }
+
+    void problemsAreNamed()
+    {
+        QFETCH(QByteArray, member);
+        QFETCH(QByteArray, text);
+        QFETCH(QString, expected);
+        const QString reports = loadReports(member, text).join('\n') + '\n';
+        QVERIFY2(reports.contains(expected), qPrintable(reports));
+    }
+
+    // Silencing one category leaves the others' warnings.
+    void warningsGoToTheirCategories()
+    {
+        QLoggingCategory::setFilterRules(QStringLiteral("velqt.style.warning=false"));
+        const QString seen
+            = loadReports("app/main.json", R"({"elements": [{"type": "no"}]})").join('\n');
+        QLoggingCategory::setFilterRules(QString());
+        QVERIFY2(!seen.contains("style.json") && seen.contains("unknown control type \"no\""),
+            qPrintable(seen));
+    }
+
+    // Display texts are GBK unless the document's root declares UTF-8.
+    void utf8TextsOnRequest()
+    {
+        const QByteArray text = "Gr\xC3\xB6\xC3\x9F"
+                                "e \xE2\x9C\x93";
+        for (const bool declared : {false, true}) {
+            const QString expected
+                = declared ? QString::fromUtf8(text) : CThemeManager::fromGbk(text);
+            const auto document = [&](QByteArray json) {
+                if (declared)
+                    json.insert(1, QByteArray(R"("encoding": "utf-8", )"));
+                return json.replace("TEXT", text);
+            };
+            writeArchive(scratchPath("utf8.data"),
+                {{"style.json",
+                     document(R"({"style": [{"type": 2, "name": "t", "family": "TEXT"}]})")},
+                    {"theme.json", document(R"({"elements": [{"child": [{"name": "caption",
+                        "attr": {"text": "TEXT"}}]}]})")},
+                    {"main.json", document(R"({"elements": [{"type": "qtlabel", "name": "own",
+                        "tooltip": "TEXT", "attr": {"text": "TEXT"}}, {"type": "qtlabel",
+                        "name": "themed", "theme": "caption", "attr": {}}]})")}});
+            CThemeManager& manager = CThemeManager::instance();
+            manager.unloadPackages();
+            QVERIFY(manager.loadAppPackage(scratchPath("utf8.data")));
+            QVERIFY(manager.loadThemePackage(scratchPath("utf8.data")));
+            QWidget window;
+            LoadWindow(&window, "main");
+            auto* own = window.findChild<VelQLabel*>("own");
+            auto* themed = window.findChild<VelQLabel*>("themed");
+            TextStyle style;
+            QVERIFY(own && themed && manager.getTextStyle("t", style));
+            QCOMPARE(own->text(), expected);
+            QCOMPARE(own->toolTip(), expected);
+            QCOMPARE(themed->text(), expected);
+            QCOMPARE(style.family, expected);
+            QVERIFY(declared || own->text() != QString::fromUtf8(text));
+        }
+    }
+};
+
+QTEST_MAIN(tst_Theme)
+#include "tst_theme.moc"
