@@ -63,124 +63,87 @@ private slots:
         host.resize(400, 400);
     }
 
-    void itemRects_data()
-    {
-        QTest::addColumn<bool>("vertical");
-        QTest::addColumn<QList<QRect>>("rects");
-        QTest::newRow("row") << false
-                             << QList<QRect> {{0, 0, 80, 40}, {84, 0, 80, 40}, {168, 0, 80, 40}};
-        QTest::newRow("column") << true
-                                << QList<QRect> {{0, 0, 40, 80}, {0, 84, 40, 80}, {0, 168, 40, 80}};
-    }
-
-    void itemRects()
-    {
-        QFETCH(bool, vertical);
-        QFETCH(QList<QRect>, rects);
-        auto tabs = strip(&host, vertical);
-        for (int i = 0; i < rects.size(); ++i)
-            QCOMPARE(tabs->tabRect(i), rects[i]);
-
-        // Every item is painted over exactly its rectangle; the gaps show the background.
-        const QImage image = render(tabs.get());
-        const QPoint along = vertical ? QPoint(0, 1) : QPoint(1, 0);
-        const QPoint across = vertical ? QPoint(39, 0) : QPoint(0, 39);
-        for (int i = 0; i < rects.size(); ++i) {
-            const QColor face = i == 0 ? currentMagenta : normalGreen;
-            const QPoint first = rects[i].topLeft();
-            const QPoint last = first + along * 79;
-            QCOMPARE_PIXEL(image, first.x(), first.y(), face);
-            QCOMPARE_PIXEL(image, (last + across).x(), (last + across).y(), face);
-            const QPoint gap = last + along;
-            QCOMPARE_PIXEL(image, gap.x(), gap.y(), backBlue);
-        }
-        QCOMPARE_PIXEL(image, (along * 299).x(), (along * 299).y(), backBlue);
-    }
-
-    void hitTest_data()
-    {
-        QTest::addColumn<bool>("vertical");
-        QTest::addColumn<int>("along");
-        QTest::addColumn<int>("expected");
-        for (const bool vertical : {false, true}) {
-            const char* o = vertical ? "column" : "row";
-            QTest::addRow("%s first pixel", o) << vertical << 0 << 0;
-            QTest::addRow("%s last pixel of item 0", o) << vertical << 79 << 0;
-            QTest::addRow("%s gap", o) << vertical << 82 << -1;
-            QTest::addRow("%s item 1", o) << vertical << 84 << 1;
-            QTest::addRow("%s after the items", o) << vertical << 260 << -1;
-        }
-    }
-
-    void hitTest()
-    {
-        QFETCH(bool, vertical);
-        QFETCH(int, along);
-        QFETCH(int, expected);
-        auto tabs = strip(&host, vertical);
-        QSignalSpy changed(tabs.get(), &VelQTabWidget::currentChanged);
-        const QPoint at = vertical ? QPoint(20, along) : QPoint(along, 20);
-        QTest::mousePress(tabs.get(), Qt::LeftButton, Qt::NoModifier, at);
-        QCOMPARE(changed.count(), expected < 0 ? 0 : 1);
-        if (expected >= 0)
-            QCOMPARE(changed.at(0).at(0).toInt(), expected);
-        QCOMPARE(tabs->currentIndex(), expected < 0 ? 0 : expected);
-    }
-
-    void clickShowsCurrentLookAndIcon_data()
+    void items_data()
     {
         QTest::addColumn<bool>("vertical");
         QTest::newRow("row") << false;
         QTest::newRow("column") << true;
     }
 
-    void clickShowsCurrentLookAndIcon()
+    // Items at their places, painted over exactly their rectangles with the gaps showing the
+    // background; a press picks the item under it, and the current item shows its look and
+    // its selected icon.
+    void items()
     {
         QFETCH(bool, vertical);
         auto tabs = strip(&host, vertical);
-        QSignalSpy changed(tabs.get(), &VelQTabWidget::currentChanged);
-        QTest::mouseClick(tabs.get(), Qt::LeftButton, Qt::NoModifier, middle(1, vertical));
-        QCOMPARE(changed.count(), 1);
-        QCOMPARE(changed.at(0).at(0).toInt(), 1);
-        QCOMPARE(tabs->currentIndex(), 1);
-
+        const QPoint along = vertical ? QPoint(0, 1) : QPoint(1, 0);
+        const QPoint across = vertical ? QPoint(39, 0) : QPoint(0, 39);
         const QImage image = render(tabs.get());
+        for (int i = 0; i < 3; ++i) {
+            const QPoint first = along * (84 * i);
+            const QPoint last = first + along * 79;
+            QCOMPARE(tabs->tabRect(i), QRect(first, last + across));
+            const QColor face = i == 0 ? currentMagenta : normalGreen;
+            QCOMPARE_PIXEL(image, first.x(), first.y(), face);
+            QCOMPARE_PIXEL(image, (last + across).x(), (last + across).y(), face);
+            QCOMPARE_PIXEL(image, (last + along).x(), (last + along).y(), backBlue);
+        }
+        QCOMPARE_PIXEL(image, (along * 299).x(), (along * 299).y(), backBlue);
+
+        QSignalSpy changed(tabs.get(), &VelQTabWidget::currentChanged);
+        // Along the strip: the first and last pixel of item 0, a gap, item 1, past the items.
+        const QList<QPair<int, int>> hits {{0, 0}, {79, 0}, {82, -1}, {260, -1}, {84, 1}};
+        for (const auto& [position, item] : hits) {
+            const QPoint at = vertical ? QPoint(20, position) : QPoint(position, 20);
+            QTest::mouseClick(tabs.get(), Qt::LeftButton, Qt::NoModifier, at);
+            QCOMPARE(changed.count(), item < 0 ? 0 : 1);
+            if (item >= 0)
+                QCOMPARE(changed.takeFirst().at(0).toInt(), item);
+            QCOMPARE(tabs->currentIndex(), qMax(item, 0));
+        }
+        const QImage clicked = render(tabs.get());
         const QPoint offset = vertical ? QPoint(-15, -35) : QPoint(-35, -15);
         for (int i = 0; i < 3; ++i) {
             const QPoint icon = middle(i, vertical) + QPoint(-5, -5);
             const QPoint corner = middle(i, vertical) + offset;
-            QCOMPARE_PIXEL(image, corner.x(), corner.y(), i == 1 ? currentMagenta : normalGreen);
+            const QColor face = i == 1 ? currentMagenta : normalGreen;
+            QCOMPARE_PIXEL(clicked, corner.x(), corner.y(), face);
             // Centred 10 × 10 icon: the selected icon on the current tab only.
-            QCOMPARE_PIXEL(image, icon.x(), icon.y(), i == 1 ? selectedYellow : iconCyan);
-            QCOMPARE_PIXEL(image, icon.x() + 9, icon.y() + 9, i == 1 ? selectedYellow : iconCyan);
-            QCOMPARE_PIXEL(image, icon.x() - 1, icon.y(), i == 1 ? currentMagenta : normalGreen);
+            QCOMPARE_PIXEL(clicked, icon.x(), icon.y(), i == 1 ? selectedYellow : iconCyan);
+            QCOMPARE_PIXEL(clicked, icon.x() + 9, icon.y() + 9, i == 1 ? selectedYellow : iconCyan);
+            QCOMPARE_PIXEL(clicked, icon.x() - 1, icon.y(), face);
         }
     }
 
-    void pressingTheCurrentTabAgainEmitsAgain()
+    // A press on the current item announces it again; a release alone, setting the current
+    // index to itself or out of range, or a click on an empty strip announce nothing.
+    void currentChanges()
     {
         auto tabs = strip(&host);
         QSignalSpy changed(tabs.get(), &VelQTabWidget::currentChanged);
         QTest::mouseClick(tabs.get(), Qt::LeftButton, Qt::NoModifier, middle(0));
         QTest::mouseClick(tabs.get(), Qt::LeftButton, Qt::NoModifier, middle(2));
         QTest::mouseClick(tabs.get(), Qt::LeftButton, Qt::NoModifier, middle(2));
+        QTest::mouseRelease(tabs.get(), Qt::LeftButton, Qt::NoModifier, middle(1));
         QCOMPARE(changed.count(), 3);
         QCOMPARE(changed.at(0).at(0).toInt(), 0);
         QCOMPARE(changed.at(1).at(0).toInt(), 2);
         QCOMPARE(changed.at(2).at(0).toInt(), 2);
-        // A release alone changes nothing.
-        QTest::mouseRelease(tabs.get(), Qt::LeftButton, Qt::NoModifier, middle(1));
-        QCOMPARE(changed.count(), 3);
         QCOMPARE(tabs->currentIndex(), 2);
-    }
+        tabs->setCurrentIndex(1);
+        for (const int index : {1, 3, -1})
+            tabs->setCurrentIndex(index);
+        QCOMPARE(changed.count(), 4);
+        QCOMPARE(changed.at(3).at(0).toInt(), 1);
+        QCOMPARE(tabs->currentIndex(), 1);
+        QCOMPARE_PIXEL(render(tabs.get()), 86, 2, currentMagenta);
 
-    void noItemsNoSignal()
-    {
-        VelQTabWidget tabs(&host);
-        tabs.resize(200, 40);
-        QSignalSpy changed(&tabs, &VelQTabWidget::currentChanged);
-        QTest::mouseClick(&tabs, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
-        QCOMPARE(changed.count(), 0);
+        VelQTabWidget empty(&host);
+        empty.resize(200, 40);
+        QSignalSpy none(&empty, &VelQTabWidget::currentChanged);
+        QTest::mouseClick(&empty, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+        QCOMPARE(none.count(), 0);
     }
 
     void hoverFollowsTheMouse()
@@ -268,76 +231,55 @@ private slots:
         QFETCH(QByteArray, style);
         QFETCH(QList<QColor>, looks);
         VelQTabWidget tabs(&host);
-        const ::Json::Value json = parsed(R"({"style": )" + style + "}");
+        // Slot 5 gives every state its text style.
+        const ::Json::Value json
+            = parsed(R"({"style": )" + style.chopped(1) + R"(, ["text", 0, 5]]})");
         tabs.loadAttributes(&json);
         auto* d = static_cast<VelQTabWidgetImpl*>(tabs.impl());
         for (int s = 0; s < 4; ++s) {
             QVERIFY(d->itemStyles[s].noImage);
             QCOMPARE(d->itemStyles[s].color, looks[s]);
-        }
-    }
-
-    void textStyleSlots()
-    {
-        VelQTabWidget tabs(&host);
-        const ::Json::Value json = parsed(R"({"style": [["back", 0, 0], ["text", 0, 5]]})");
-        tabs.loadAttributes(&json);
-        auto* d = static_cast<VelQTabWidgetImpl*>(tabs.impl());
-        QCOMPARE(d->backgroundStyle.color, backBlue);
-        for (const TextStyle& text : d->itemTextStyles) {
-            QCOMPARE(text.color, textWhite);
-            QCOMPARE(text.size, 16);
+            QCOMPARE(d->itemTextStyles[s].color, textWhite);
+            QCOMPARE(d->itemTextStyles[s].size, 16);
         }
     }
 
     void attributes_data()
     {
-        QTest::addColumn<QByteArray>("attr");
+        QTest::addColumn<QByteArray>("element");
         QTest::addColumn<bool>("vertical");
         QTest::addColumn<bool>("showText");
         QTest::addColumn<bool>("hasIcon");
         QTest::addColumn<int>("itemSize");
+        QTest::newRow("without attr the orientation stays")
+            << QByteArray(R"({"style": []})") << true << true << true << 50;
         QTest::newRow("missing isHor makes a row")
-            << QByteArray("{}") << false << true << true << 50;
+            << QByteArray(R"({"attr": {}})") << false << true << true << 50;
         QTest::newRow("isHor false makes a column")
-            << QByteArray(R"({"isHor": false})") << true << true << true << 50;
+            << QByteArray(R"({"attr": {"isHor": false}})") << true << true << true << 50;
         QTest::newRow("flags read as numbers")
-            << QByteArray(R"({"showText": 0, "hasIcon": 2, "itemSize": 30})") << false << false
-            << true << 30;
+            << QByteArray(R"({"attr": {"showText": 0, "hasIcon": 2, "itemSize": 30}})") << false
+            << false << true << 30;
         QTest::newRow("flags read from booleans")
-            << QByteArray(R"({"showText": false, "hasIcon": false})") << false << false << false
-            << 50;
-        QTest::newRow("unreadable values are ignored")
-            << QByteArray(R"({"isHor": "no", "showText": "0", "hasIcon": [], "itemSize": {}})")
-            << false << true << true << 50;
+            << QByteArray(R"({"attr": {"showText": false, "hasIcon": false}})") << false << false
+            << false << 50;
+        QTest::newRow("unreadable values are ignored") << QByteArray(
+            R"({"attr": {"isHor": "no", "showText": "0", "hasIcon": [], "itemSize": {}}})")
+                                                       << false << true << true << 50;
     }
 
     void attributes()
     {
-        QFETCH(QByteArray, attr);
-        QFETCH(bool, vertical);
-        QFETCH(bool, showText);
-        QFETCH(bool, hasIcon);
-        QFETCH(int, itemSize);
+        QFETCH(QByteArray, element);
         VelQTabWidget tabs(&host);
         auto* d = static_cast<VelQTabWidgetImpl*>(tabs.impl());
         d->vertical = true;
-        const ::Json::Value json = parsed(R"({"attr": )" + attr + "}");
+        const ::Json::Value json = parsed(element);
         tabs.loadAttributes(&json);
-        QCOMPARE(d->vertical, vertical);
-        QCOMPARE(d->showText, showText);
-        QCOMPARE(d->hasIcon, hasIcon);
-        QCOMPARE(d->itemSize, itemSize);
-    }
-
-    void withoutAttrTheStripKeepsItsOrientation()
-    {
-        VelQTabWidget tabs(&host);
-        auto* d = static_cast<VelQTabWidgetImpl*>(tabs.impl());
-        d->vertical = true;
-        const ::Json::Value json = parsed(R"({"style": []})");
-        tabs.loadAttributes(&json);
-        QVERIFY(d->vertical);
+        QTEST(d->vertical, "vertical");
+        QTEST(d->showText, "showText");
+        QTEST(d->hasIcon, "hasIcon");
+        QTEST(d->itemSize, "itemSize");
     }
 
     void textAndIconSwitches()
@@ -364,20 +306,6 @@ private slots:
         QTest::mouseClick(tabs.get(), Qt::LeftButton, Qt::NoModifier, middle(3));
         QCOMPARE(tabs->currentIndex(), 3);
         QCOMPARE_PIXEL(render(tabs.get()), 3 * 84 + 35, 15, iconCyan);
-    }
-
-    void setCurrentIndex()
-    {
-        auto tabs = strip(&host);
-        QSignalSpy changed(tabs.get(), &VelQTabWidget::currentChanged);
-        tabs->setCurrentIndex(2);
-        tabs->setCurrentIndex(2);
-        tabs->setCurrentIndex(3);
-        tabs->setCurrentIndex(-1);
-        QCOMPARE(changed.count(), 1);
-        QCOMPARE(changed.at(0).at(0).toInt(), 2);
-        QCOMPARE(tabs->currentIndex(), 2);
-        QCOMPARE_PIXEL(render(tabs.get()), 170, 2, currentMagenta);
     }
 
     void hugeSizesStayInRange()

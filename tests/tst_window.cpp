@@ -52,71 +52,76 @@ private slots:
         Init();
     }
 
-    void defaults()
-    {
-        VelQWindow w;
-        QVERIFY(!w.impl()->resizable);
-        QVERIFY(w.eventLoop());
-        QCOMPARE(w.eventLoop()->parent(), &w);
-        QVERIFY(!dynamic_cast<IVelQControlBase*>(static_cast<QWidget*>(&w)));
-    }
-
     void captionDrag_data()
     {
         QTest::addColumn<QPoint>("at");
         QTest::addColumn<int>("button");
+        QTest::addColumn<bool>("draggable");
         QTest::addColumn<bool>("moves");
-        QTest::newRow("inside caption") << QPoint(300, 39) << int(Qt::LeftButton) << true;
-        QTest::newRow("below caption") << QPoint(300, 40) << int(Qt::LeftButton) << false;
-        QTest::newRow("right button") << QPoint(300, 10) << int(Qt::RightButton) << false;
+        QTest::newRow("inside caption") << QPoint(300, 39) << int(Qt::LeftButton) << true << true;
+        QTest::newRow("below caption") << QPoint(300, 40) << int(Qt::LeftButton) << true << false;
+        QTest::newRow("right button") << QPoint(300, 10) << int(Qt::RightButton) << true << false;
+        QTest::newRow("not draggable") << QPoint(300, 10) << int(Qt::LeftButton) << false << false;
     }
 
     void captionDrag()
     {
         QFETCH(QPoint, at);
         QFETCH(int, button);
+        QFETCH(bool, draggable);
         QFETCH(bool, moves);
         auto w = window(false);
-        const QPoint start = w->pos();
+        w->setDraggable(draggable);
         press(w.get(), at, Qt::MouseButton(button));
         const QPoint global = QPoint(100, 100) + at;
         moveTo(w.get(), global + QPoint(30, 20), Qt::MouseButtons(button));
         moveTo(w.get(), global + QPoint(50, 25), Qt::MouseButtons(button));
         release(w.get(), global + QPoint(50, 25));
-        QCOMPARE(w->pos(), moves ? start + QPoint(50, 25) : start);
+        QCOMPARE(w->pos(), QPoint(100, 100) + (moves ? QPoint(50, 25) : QPoint()));
         QVERIFY(!w->impl()->dragging);
     }
 
-    void notDraggable()
-    {
-        auto w = window(false);
-        w->setDraggable(false);
-        press(w.get(), QPoint(300, 10));
-        moveTo(w.get(), QPoint(500, 200));
-        QCOMPARE(w->pos(), QPoint(100, 100));
-    }
-
-    void pressPicksEdge_data()
+    void edges_data()
     {
         QTest::addColumn<QPoint>("at");
         QTest::addColumn<int>("edge");
-        QTest::newRow("top-left") << QPoint(2, 2) << 6;
-        QTest::newRow("left") << QPoint(2, 100) << 0;
-        QTest::newRow("bottom-right") << QPoint(597, 497) << 4;
-        QTest::newRow("top-right") << QPoint(597, 2) << 5;
-        QTest::newRow("bottom-left") << QPoint(2, 497) << 7;
-        QTest::newRow("right") << QPoint(597, 200) << 1;
-        QTest::newRow("top") << QPoint(300, 3) << 2;
-        QTest::newRow("bottom") << QPoint(300, 497) << 3;
-        QTest::newRow("inside") << QPoint(300, 300) << -1;
-        QTest::newRow("margin boundary") << QPoint(4, 300) << -1;
+        QTest::addColumn<int>("shape");
+        QTest::addColumn<int>("state"); // 0 resizable, 1 not resizable, 2 maximised
+        const int fdiag = Qt::SizeFDiagCursor, bdiag = Qt::SizeBDiagCursor;
+        const int hor = Qt::SizeHorCursor, ver = Qt::SizeVerCursor, arrow = Qt::ArrowCursor;
+        QTest::newRow("top-left") << QPoint(2, 2) << 6 << fdiag << 0;
+        QTest::newRow("left") << QPoint(2, 100) << 0 << hor << 0;
+        QTest::newRow("bottom-right") << QPoint(597, 497) << 4 << fdiag << 0;
+        QTest::newRow("top-right") << QPoint(597, 2) << 5 << bdiag << 0;
+        QTest::newRow("bottom-left") << QPoint(2, 497) << 7 << bdiag << 0;
+        QTest::newRow("right") << QPoint(597, 200) << 1 << hor << 0;
+        QTest::newRow("top") << QPoint(300, 3) << 2 << ver << 0;
+        QTest::newRow("bottom") << QPoint(300, 498) << 3 << ver << 0;
+        QTest::newRow("inside") << QPoint(300, 300) << -1 << arrow << 0;
+        QTest::newRow("margin boundary") << QPoint(4, 300) << -1 << arrow << 0;
+        QTest::newRow("not resizable") << QPoint(597, 200) << -1 << arrow << 1;
+        QTest::newRow("maximised") << QPoint(1, 200) << -1 << arrow << 2;
     }
 
-    void pressPicksEdge()
+    // The pointer over an edge shows its cursor, and a press there starts resizing by it.
+    void edges()
     {
         QFETCH(QPoint, at);
         QFETCH(int, edge);
-        auto w = window(true);
+        QFETCH(int, shape);
+        QFETCH(int, state);
+        auto w = window(state != 1);
+        if (state == 2) {
+            w->showMaximized();
+            QTRY_VERIFY(w->isMaximized());
+        }
+        QCOMPARE(w->testAttribute(Qt::WA_MouseTracking), state != 1);
+        const QPoint origin = w->geometry().topLeft();
+        moveTo(w.get(), origin + at, Qt::NoButton);
+        QCOMPARE(int(w->cursor().shape()), shape);
+        moveTo(w.get(), origin + QPoint(300, 300), Qt::NoButton);
+        QCOMPARE(w->cursor().shape(), Qt::ArrowCursor);
+        QVERIFY(!w->impl()->cursorChanged);
         press(w.get(), at);
         QCOMPARE(w->impl()->resizeEdge, edge);
     }
@@ -163,56 +168,25 @@ private slots:
         QCOMPARE(w->geometry(), QRect(299, 100, 401, 500));
         moveTo(w.get(), QPoint(101 + 201, 300));
         QCOMPARE(w->geometry(), QRect(299, 100, 400, 500));
-        // lastGlobalPos stayed at 300: moving back out regrows from there.
+        // The last pointer position stayed at 300: moving back out regrows from there.
         moveTo(w.get(), QPoint(290, 300));
         QCOMPARE(w->geometry(), QRect(289, 100, 410, 500));
     }
 
-    void cursors_data()
+    // A new window: not resizable, its own event loop, centred on request, children laid out
+    // on every resize, its background painted only when asked, the loop ended by closing.
+    void plainWindow()
     {
-        QTest::addColumn<QPoint>("at");
-        QTest::addColumn<int>("shape");
-        QTest::newRow("top-left corner") << QPoint(1, 1) << int(Qt::SizeFDiagCursor);
-        QTest::newRow("top-right corner") << QPoint(598, 1) << int(Qt::SizeBDiagCursor);
-        QTest::newRow("left band") << QPoint(1, 250) << int(Qt::SizeHorCursor);
-        QTest::newRow("bottom band") << QPoint(250, 498) << int(Qt::SizeVerCursor);
-    }
+        auto w = std::make_unique<VelQWindow>();
+        w->show();
+        QVERIFY(!w->impl()->resizable);
+        QCOMPARE(w->eventLoop()->parent(), w.get());
+        QVERIFY(!controlOf(w.get()));
+        w->resize(301, 200);
+        w->centerOnScreen();
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        QCOMPARE(w->pos(), QPoint((screen.width() - 301) / 2, (screen.height() - 200) / 2));
 
-    void cursors()
-    {
-        QFETCH(QPoint, at);
-        QFETCH(int, shape);
-        auto w = window(true);
-        QVERIFY(w->testAttribute(Qt::WA_MouseTracking));
-        moveTo(w.get(), QPoint(100, 100) + at, Qt::NoButton);
-        QCOMPARE(int(w->cursor().shape()), shape);
-        moveTo(w.get(), QPoint(400, 400), Qt::NoButton);
-        QCOMPARE(w->cursor().shape(), Qt::ArrowCursor);
-        QVERIFY(!w->impl()->cursorChanged);
-    }
-
-    void notResizableMeansNoCursorsOrResizes()
-    {
-        auto w = window(false);
-        QVERIFY(!w->testAttribute(Qt::WA_MouseTracking));
-        moveTo(w.get(), QPoint(101, 101), Qt::NoButton);
-        QCOMPARE(w->cursor().shape(), Qt::ArrowCursor);
-        press(w.get(), QPoint(597, 200));
-        QCOMPARE(w->impl()->resizeEdge, -1);
-    }
-
-    void maximisedIgnoresEdges()
-    {
-        auto w = window(true);
-        w->showMaximized();
-        QTRY_VERIFY(w->isMaximized());
-        press(w.get(), QPoint(1, 200));
-        QCOMPARE(w->impl()->resizeEdge, -1);
-    }
-
-    void childrenFollowResizes()
-    {
-        auto w = window(false);
         VelQPushButton child(w.get());
         const int fill[4] = {10, 10, 10, 10};
         child.setFillLayout(fill);
@@ -220,37 +194,18 @@ private slots:
         QCOMPARE(child.geometry(), QRect(10, 10, 280, 180));
         w->resize(500, 300);
         QCOMPARE(child.geometry(), QRect(10, 10, 480, 280));
-    }
+        child.hide();
 
-    void centred()
-    {
-        VelQWindow w;
-        w.resize(301, 200);
-        w.centerOnScreen();
-        const QRect screen = QGuiApplication::primaryScreen()->geometry();
-        QCOMPARE(w.pos(), QPoint((screen.width() - 301) / 2, (screen.height() - 200) / 2));
-    }
+        ImageStyle frame;
+        frame.color = QColor(10, 200, 30);
+        w->setFrame(frame);
+        QVERIFY(!near(render(w.get()).pixel(250, 150), frame.color));
+        w->setPaintBackground(true);
+        QCOMPARE_PIXEL(render(w.get()), 250, 150, frame.color);
 
-    void closeEndsItsEventLoop()
-    {
-        auto w = window(false);
         QTimer::singleShot(0, w.get(), [&] { w->close(); });
         QTimer::singleShot(5000, w->eventLoop(), [&] { w->eventLoop()->exit(7); });
         QCOMPARE(w->eventLoop()->exec(), 0);
-    }
-
-    void paintsItsBackgroundOnlyWhenAsked()
-    {
-        VelQWindow w;
-        w.resize(50, 50);
-        ImageStyle frame;
-        frame.color = QColor(10, 200, 30);
-        w.setFrame(frame);
-        QImage image = render(&w);
-        QVERIFY(!near(image.pixel(25, 25), frame.color));
-        w.setPaintBackground(true);
-        image = render(&w);
-        QCOMPARE_PIXEL(image, 25, 25, frame.color);
     }
 
     void focusRingAfterTabNotAfterClick_data()

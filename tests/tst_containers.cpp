@@ -1,0 +1,536 @@
+// Where controls go and what holds them: the layout keys of every control, the container and its
+// arrangements, the group box and the splitter.
+#include "support/TestSupport.h"
+
+#include <VelQtLib.h>
+#include <controls/VelQContainer_p.h>
+#include <controls/VelQGroupBox_p.h>
+#include <controls/VelQSplitter_p.h>
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QtTest>
+
+using namespace VelQtLib;
+using namespace TestSupport;
+
+namespace {
+
+const QColor pink(255, 0, 255), cyan(0, 255, 255), gray(128, 128, 128), black(0, 0, 0),
+    red(255, 0, 0), white(255, 255, 255), none(0, 0, 0, 0), orange(255, 128, 0);
+
+// Adds the children a spec such as "a50x20 f30x10 n20x20 q60x25" names, each at (3, 4):
+// a anchored, f fixed layout, n a skinned control without layout, q a plain widget.
+QList<QWidget*> addChildren(QWidget* parent, const QString& spec)
+{
+    QList<QWidget*> children;
+    for (const QString& item : spec.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QStringList size = item.mid(1).split(QLatin1Char('x'));
+        const int w = size.value(0).toInt();
+        const int h = size.value(1).toInt();
+        const char kind = item.at(0).toLatin1();
+        QWidget* child = kind == 'q' ? new QWidget(parent) : new VelQContainer(parent);
+        if (kind == 'a') {
+            const int params[8] = {0, 0, 0, 0, 3, 4, w, h};
+            static_cast<VelQContainer*>(child)->setAnchorLayout(params);
+            static_cast<VelQContainer*>(child)->applyLayout();
+        } else if (kind == 'f') {
+            const int rect[4] = {3, 4, w, h};
+            static_cast<VelQContainer*>(child)->setFixedLayout(rect);
+        } else {
+            child->setGeometry(3, 4, w, h);
+        }
+        child->show();
+        children.append(child);
+    }
+    return children;
+}
+
+template<class W> void load(W& control, const QByteArray& element)
+{
+    const ::Json::Value json = parsed(element);
+    control.loadAttributes(&json);
+}
+
+} // namespace
+
+class tst_Containers : public QObject {
+    Q_OBJECT
+
+    QWidget host;
+
+private slots:
+    void initTestCase()
+    {
+        installStrictMessageHandler();
+        Init();
+        QVERIFY(loadAppPackage(QStringLiteral("containers.data"),
+            {boxStyle("pink", pink), boxStyle("cyan", cyan), boxStyle("bar", orange),
+                textStyle("caption", red, 14)}));
+        host.resize(400, 300);
+        host.show();
+    }
+
+    void geometry_data()
+    {
+        QTest::addColumn<QByteArray>("element");
+        QTest::addColumn<QSize>("parent");
+        QTest::addColumn<QRect>("expected");
+        QTest::addColumn<int>("type");
+        const QSize big(200, 100), small(100, 50);
+        QTest::newRow("fixed from keys") << QByteArray(R"({"x": 3, "y": 4, "w": 50, "h": 20})")
+                                         << big << QRect(3, 4, 50, 20) << int(LayoutFixed);
+        QTest::newRow("no keys at all") << QByteArray("{}") << big << QRect() << int(LayoutFixed);
+        QTest::newRow("anchor stretch right margin")
+            << QByteArray(R"({"h": 10, "layout": {"type": 0, "x": 5, "r": 10}})") << big
+            << QRect(5, 0, 185, 10) << 0;
+        QTest::newRow("anchor centred odd parent")
+            << QByteArray(R"({"w": 50, "h": 10, "layout": {"hor": 1}})") << QSize(101, 100)
+            << QRect(25, 0, 50, 10) << 0;
+        QTest::newRow("anchor centred with offset")
+            << QByteArray(R"({"w": 50, "h": 10, "layout": {"hor": 1, "ver": 1, "x": 3, "y": -2}})")
+            << QSize(100, 41) << QRect(28, 13, 50, 10) << 0;
+        QTest::newRow("anchor right edge")
+            << QByteArray(R"({"w": 30, "h": 10, "layout": {"hor": 2, "x": 4}})") << big
+            << QRect(166, 0, 30, 10) << 0;
+        QTest::newRow("anchor bottom stretch")
+            << QByteArray(R"({"w": 30, "layout": {"y": 100, "b": 0, "r": 0}})") << QSize(300, 400)
+            << QRect(0, 100, 300, 300) << 0;
+        QTest::newRow("anchor centred stretch ignores x in width")
+            << QByteArray(R"({"h": 10, "layout": {"hor": 1, "x": 7, "r": 20}})") << small
+            << QRect(17, 0, 80, 10) << 0;
+        QTest::newRow("anchor explicit types")
+            << QByteArray(R"({"w": 40, "h": 30, "layout": {"wType": 1, "hType": 2, "x": 10}})")
+            << small << QRect(10, 0, 50, 0) << 0;
+        QTest::newRow("anchor bottom aligned stretch")
+            << QByteArray(R"({"w": 40, "layout": {"ver": 2, "y": 5, "b": 10}})") << small
+            << QRect(0, 5, 40, 40) << 0;
+        QTest::newRow("fill") << QByteArray(
+            R"({"layout": {"type": 1, "x": 1, "y": 2, "r": 3, "b": 4}})")
+                              << small << QRect(1, 2, 96, 44) << int(LayoutFill);
+        QTest::newRow("type 3 takes no keys")
+            << QByteArray(R"({"x": 1, "w": 2, "layout": {"type": 3}})") << small << QRect()
+            << int(LayoutFixed);
+        QTest::newRow("type 2 leaves the geometry")
+            << QByteArray(R"({"x": 1, "layout": {"type": 2}})") << small << QRect(7, 8, 9, 10) << 2;
+        QTest::newRow("type 9 leaves the geometry")
+            << QByteArray(R"({"layout": {"type": 9, "x": 1}})") << small << QRect(7, 8, 9, 10) << 9;
+        QTest::newRow("geometry of 2^31")
+            << QByteArray(R"({"x": 2147483647, "w": 2147483647, "h": -5})") << small
+            << QRect(16777215, 0, 16777215, 0) << int(LayoutFixed);
+        QTest::newRow("anchor 2^31 stretch")
+            << QByteArray(R"({"layout": {"x": -2147483648, "r": 2147483647}})") << small
+            << QRect(-16777215, 0, 101, 0) << 0;
+    }
+
+    void geometry()
+    {
+        QFETCH(QByteArray, element);
+        QFETCH(QSize, parent);
+        QFETCH(QRect, expected);
+        QFETCH(int, type);
+        QWidget host;
+        host.resize(parent);
+        VelQPushButton button(&host);
+        button.setGeometry(7, 8, 9, 10);
+        load(button, element);
+        button.applyLayout();
+        QCOMPARE(button.geometry(), expected);
+        QCOMPARE(button.layoutType(), type);
+        // A fixed layout also fixes the size.
+        QCOMPARE(button.maximumSize() == expected.size(), type == LayoutFixed);
+        const int* numbers = nullptr;
+        button.layoutParams(numbers);
+        QCOMPARE(numbers != nullptr, type <= LayoutFixed);
+    }
+
+    void nestedLayouts()
+    {
+        QWidget host;
+        host.resize(400, 300);
+        VelQPushButton outer;
+        outer.setGeometry(1, 2, 3, 4);
+        VelQPushButton inner(&outer);
+        const int anchor[8] = {0, 0, 1, 1, 10, 10, 10, 10};
+        outer.setAnchorLayout(anchor);
+        const int fill[4] = {2, 2, 2, 2};
+        inner.setFillLayout(fill);
+        // Without a parent nothing moves, not even the children.
+        outer.applyLayout();
+        QCOMPARE(outer.geometry(), QRect(1, 2, 3, 4));
+        QCOMPARE(inner.geometry(), QRect(0, 0, 100, 30));
+        outer.setParent(&host);
+        outer.applyLayout();
+        QCOMPARE(outer.geometry(), QRect(10, 10, 380, 280));
+        QCOMPARE(inner.geometry(), QRect(2, 2, 376, 276));
+        // A reserved layout is kept for its host; the control itself stays.
+        inner.setReservedLayout(ReservedLayout {{1, 2, 3, 4}, 0.5});
+        outer.applyLayout();
+        QCOMPARE(inner.layoutType(), int(LayoutReserved));
+        QCOMPARE(inner.controlBase()->reserved.ratio, 0.5);
+        QCOMPARE(inner.geometry(), QRect(2, 2, 376, 276));
+        outer.setParent(nullptr);
+    }
+
+    void commonKeys()
+    {
+        VelQPushButton button(&host);
+        button.setVisible(false);
+        load(button, "{\"name\": \"ok\", \"tooltip\": \"\xC4\xE3\", \"enable\": false}");
+        QCOMPARE(button.objectName(), QStringLiteral("ok"));
+        QCOMPARE(button.toolTip(), QString::fromUtf8("\xE4\xBD\xA0"));
+        QVERIFY(!button.isEnabled());
+        QVERIFY(!button.isHidden());
+        load(button, R"({"visibility": false, "name": 5})");
+        QVERIFY(button.isHidden());
+        QCOMPARE(button.objectName(), QStringLiteral("5"));
+    }
+
+    void arrangement_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("space");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QString>("children");
+        QTest::addColumn<QList<QPoint>>("expected");
+        QTest::newRow("row") << 0 << 10 << QSize(300, 100) << "a50x20 a80x30 a30x40"
+                             << QList<QPoint> {{10, 4}, {70, 4}, {160, 4}};
+        QTest::newRow("column") << 1 << 10 << QSize(300, 200) << "a50x20 a50x30 a50x40"
+                                << QList<QPoint> {{3, 10}, {3, 40}, {3, 80}};
+        QTest::newRow("wrapping rows") << 2 << 10 << QSize(150, 200) << "a60x25 a60x25 a60x25"
+                                       << QList<QPoint> {{10, 10}, {80, 10}, {10, 45}};
+        QTest::newRow("wrapping columns") << 3 << 10 << QSize(200, 150) << "a25x60 a25x60 a25x60"
+                                          << QList<QPoint> {{10, 10}, {10, 80}, {45, 10}};
+        QTest::newRow("row of fixed and unlaid children")
+            << 0 << 5 << QSize(300, 100) << "f50x20 n40x20 a30x20"
+            << QList<QPoint> {{5, 4}, {60, 4}, {105, 4}};
+        QTest::newRow("plain widget keeps its place in a row")
+            << 0 << 10 << QSize(300, 100) << "a50x20 q40x20 a30x20"
+            << QList<QPoint> {{10, 4}, {3, 4}, {70, 4}};
+        QTest::newRow("plain widget still breaks the row")
+            << 2 << 10 << QSize(150, 200) << "a60x25 q70x40 a60x25"
+            << QList<QPoint> {{10, 10}, {3, 4}, {10, 60}};
+        QTest::newRow("wrap uses the height of the child that does not fit")
+            << 2 << 0 << QSize(100, 200) << "a50x80 a50x10 a50x30"
+            << QList<QPoint> {{0, 0}, {50, 0}, {0, 30}};
+        QTest::newRow("no arrangement")
+            << 4 << 10 << QSize(300, 100) << "a50x20 n40x20" << QList<QPoint> {{3, 4}, {3, 4}};
+    }
+
+    void arrangement()
+    {
+        QFETCH(int, mode);
+        QFETCH(int, space);
+        QFETCH(QSize, size);
+        QFETCH(QString, children);
+        QFETCH(QList<QPoint>, expected);
+        VelQContainer container(&host);
+        container.show();
+        const QList<QWidget*> widgets = addChildren(&container, children);
+        load(container,
+            QStringLiteral(R"({"w": %1, "h": %2, "attr": {"childLayout": %3, "space": %4}})")
+                .arg(size.width())
+                .arg(size.height())
+                .arg(mode)
+                .arg(space)
+                .toLatin1());
+        container.applyLayout();
+        QCOMPARE(container.size(), size);
+        QCOMPARE(widgets.size(), expected.size());
+        // Any resize arranges again from scratch, not from the places of the last time.
+        for (const QSize& again : {size, size + QSize(0, 1)}) {
+            container.setMinimumSize(0, 0);
+            container.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+            container.resize(again);
+            QCOMPARE(container.size(), size);
+            for (int i = 0; i < widgets.size(); ++i)
+                QCOMPARE(widgets[i]->pos(), expected[i]);
+        }
+    }
+
+    void hiddenContainerArrangesOnRequest()
+    {
+        // A hidden container, as an item view's row template is, gets no resize events.
+        VelQContainer container(&host);
+        QVERIFY(container.hasMouseTracking());
+        container.hide();
+        const QList<QWidget*> widgets = addChildren(&container, QStringLiteral("a50x20 a30x20"));
+        load(container, R"({"w": 200, "h": 30, "attr": {"childLayout": 0, "space": 2}})");
+        container.hide();
+        container.applyLayout();
+        QCOMPARE(container.size(), QSize(200, 30));
+        QCOMPARE(widgets[1]->pos(), QPoint(3, 4));
+        container.layoutChildren();
+        QCOMPARE(widgets[0]->pos(), QPoint(2, 4));
+        QCOMPARE(widgets[1]->pos(), QPoint(54, 4));
+    }
+
+    void childLayoutValues_data()
+    {
+        QTest::addColumn<QByteArray>("first");
+        QTest::addColumn<QByteArray>("second");
+        QTest::addColumn<int>("childLayout");
+        QTest::addColumn<int>("space");
+        QTest::newRow("set") << QByteArray(R"({"attr": {"childLayout": 3, "space": 4}})")
+                             << QByteArray("{}") << 3 << 4;
+        QTest::newRow("attr without key resets")
+            << QByteArray(R"({"attr": {"childLayout": 2, "space": 4}})")
+            << QByteArray(R"({"attr": {}})") << 4 << 4;
+        QTest::newRow("out of range")
+            << QByteArray(R"({"attr": {"childLayout": 7}})") << QByteArray("{}") << 4 << 0;
+        QTest::newRow("wrong types")
+            << QByteArray(R"({"attr": {"childLayout": 1, "space": 2}})")
+            << QByteArray(R"({"attr": {"childLayout": "0", "space": []}})") << 4 << 2;
+    }
+
+    void childLayoutValues()
+    {
+        QFETCH(QByteArray, first);
+        QFETCH(QByteArray, second);
+        VelQContainer container(&host);
+        load(container, first);
+        load(container, second);
+        QTEST(implOf<VelQContainerImpl>(container)->childLayout, "childLayout");
+        QTEST(implOf<VelQContainerImpl>(container)->space, "space");
+    }
+
+    void background_data()
+    {
+        QTest::addColumn<QByteArray>("style");
+        QTest::addColumn<QColor>("enabled");
+        QTest::addColumn<QColor>("disabled");
+        QTest::newRow("default gray") << QByteArray("[]") << gray << gray;
+        QTest::newRow("slot 0 styles both") << QByteArray(R"([["pink", 0, 0]])") << pink << pink;
+        QTest::newRow("slot 1 disabled only")
+            << QByteArray(R"([["pink", 0, 0], ["cyan", 0, 1]])") << pink << cyan;
+        QTest::newRow("slot 0 after slot 1 wins")
+            << QByteArray(R"([["cyan", 0, 1], ["pink", 0, 0]])") << pink << pink;
+        QTest::newRow("unknown name and slot")
+            << QByteArray(R"([["nothing", 0, 0], ["pink", 0, 2]])") << gray << gray;
+        QTest::newRow("empty paints nothing") << QByteArray(R"([["empty", 0, 0]])") << none << none;
+    }
+
+    void background()
+    {
+        QFETCH(QByteArray, style);
+        QFETCH(QColor, enabled);
+        QFETCH(QColor, disabled);
+        VelQContainer container(&host);
+        container.setGeometry(0, 0, 60, 40);
+        load(container, R"({"style": )" + style + "}");
+        container.setGeometry(0, 0, 60, 40);
+        QImage image = paintedAlone(&container);
+        QCOMPARE_PIXEL(image, 0, 0, enabled);
+        QCOMPARE_PIXEL(image, 59, 39, enabled);
+        container.setEnabled(false);
+        QCOMPARE_PIXEL(paintedAlone(&container), 30, 20, disabled);
+    }
+
+    void backgroundFromCode()
+    {
+        VelQContainer container(&host);
+        container.setGeometry(0, 0, 60, 40);
+        ImageStyle style;
+        style.color = cyan;
+        container.setBackgroundStyle(style);
+        QCOMPARE_PIXEL(render(&container), 30, 20, cyan);
+        style.valid = false;
+        container.setBackgroundStyle(style);
+        QCOMPARE_PIXEL(paintedAlone(&container), 30, 20, none);
+        container.setEnabled(false);
+        QCOMPARE_PIXEL(paintedAlone(&container), 30, 20, gray);
+        // Item views stamp it into any rectangle.
+        container.setEnabled(true);
+        container.setBackgroundStyle(ImageStyle());
+        QImage image(50, 50, QImage::Format_ARGB32);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        container.impl()->draw(&painter, QRect(10, 20, 5, 5));
+        painter.end();
+        QCOMPARE_PIXEL(image, 12, 22, white);
+        QCOMPARE_PIXEL(image, 9, 22, none);
+    }
+
+    // A page as descriptions build it: every control of the family, a group box holding a
+    // child, and a row container arranging anchored and fixed cells.
+    void holdsEveryControlOfTheFamily()
+    {
+        const ::Json::Value root = parsed(R"({"elements": [{"type": "qtcontainer", "name": "page",
+            "layout": {"type": 1}, "style": [["pink", 0, 0]], "child": [
+              {"type": "label", "name": "label", "x": 10, "y": 10, "w": 80, "h": 20},
+              {"type": "qtlabelex", "name": "rich", "x": 100, "y": 10, "w": 80, "h": 20},
+              {"type": "checkbox", "name": "check", "x": 10, "y": 40, "w": 80, "h": 20},
+              {"type": "radio", "name": "radio", "x": 100, "y": 40, "w": 80, "h": 20},
+              {"type": "radiobox", "name": "radio2", "x": 190, "y": 40, "w": 80, "h": 20},
+              {"type": "qtswitch", "name": "switch", "x": 10, "y": 70, "w": 60, "h": 29},
+              {"type": "groupbox", "name": "group", "x": 100, "y": 70, "w": 150, "h": 100,
+               "attr": {"text": "Group"}, "child": [
+                 {"type": "qtcheckbox", "name": "inner", "x": 10, "y": 20, "w": 80, "h": 20}]},
+              {"type": "container", "name": "row", "x": 10, "y": 180, "w": 300, "h": 40,
+               "attr": {"childLayout": 0, "space": 5}, "child": [
+                 {"type": "qtradiobox", "w": 50, "h": 20, "layout": {"y": 7}},
+                 {"type": "qtlabel", "x": 1, "y": 6, "w": 50, "h": 20}]}]}]})");
+        std::unique_ptr<QWidget> page(LoadElements(&root, &host));
+        QVERIFY(qobject_cast<VelQContainer*>(page.get()));
+        QCOMPARE(page->geometry(), host.rect());
+        QVERIFY(page->findChild<VelQLabel*>(QStringLiteral("label")));
+        QVERIFY(page->findChild<VelQLabelEx*>(QStringLiteral("rich")));
+        QVERIFY(page->findChild<VelQCheckBox*>(QStringLiteral("check")));
+        QVERIFY(page->findChild<VelQRadioButton*>(QStringLiteral("radio")));
+        QVERIFY(page->findChild<VelQRadioButton*>(QStringLiteral("radio2")));
+        QVERIFY(page->findChild<VelQSwitch*>(QStringLiteral("switch")));
+        auto* inner = page->findChild<VelQCheckBox*>(QStringLiteral("inner"));
+        QVERIFY(inner);
+        QCOMPARE(inner->parentWidget()->objectName(), QStringLiteral("group"));
+        QCOMPARE(inner->geometry(), QRect(10, 20, 80, 20));
+        const QList<QWidget*> cells
+            = page->findChild<VelQContainer*>(QStringLiteral("row"))
+                  ->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+        QCOMPARE(cells.size(), 2);
+        QCOMPARE(cells[0]->geometry(), QRect(5, 7, 50, 20));
+        QCOMPARE(cells[1]->geometry(), QRect(60, 6, 50, 20));
+        const QImage image = render(page.get());
+        QCOMPARE_PIXEL(image, 5, 5, pink);
+        // The check box shows its built-in mark, vertically centred at its left.
+        QCOMPARE_PIXEL(image, 11, 43, QColor(0xcc, 0xcc, 0xcc));
+    }
+
+    void groupBoxFrame_data()
+    {
+        QTest::addColumn<QByteArray>("attr");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<bool>("bottomShows");
+        QTest::addColumn<QColor>("line");
+        QTest::newRow("no caption")
+            << QByteArray(R"("showText": false, "text": "Title")") << QString() << true << black;
+        QTest::newRow("caption") << QByteArray(R"("text": "Title")") << "Title" << true << black;
+        QTest::newRow("line below the widget")
+            << QByteArray(R"("size": false)") << QString() << false << black;
+        QTest::newRow("line inside with size true")
+            << QByteArray(R"("size": true)") << QString() << true << black;
+        QTest::newRow("number colour")
+            << QByteArray(R"("color": 16711680)") << QString() << true << red;
+        QTest::newRow("negative colour")
+            << QByteArray(R"("color": -1)") << QString() << true << white;
+        QTest::newRow("array colour ignored")
+            << QByteArray(R"("color": [255], "size": "no")") << QString() << true << black;
+    }
+
+    void groupBoxFrame()
+    {
+        QFETCH(QByteArray, attr);
+        QFETCH(QString, caption);
+        QFETCH(bool, bottomShows);
+        QFETCH(QColor, line);
+        VelQGroupBox box(&host);
+        load(box, R"({"w": 120, "h": 60, "style": [["caption", 0, 2]], "attr": {)" + attr + "}}");
+        box.applyLayout();
+        const TextStyle& style = implOf<VelQGroupBoxImpl>(box)->textStyle;
+        QCOMPARE(style.color, red);
+        const QFontMetrics metrics(fontOf(style));
+        const int m = metrics.height() / 2;
+        const int tw = caption.isEmpty() ? 0 : metrics.horizontalAdvance(caption);
+        const QImage image = paintedAlone(&box);
+        // The top line runs from the left edge to left + 5, and from left + 9 + tw on.
+        for (const int x : {0, 5, 9 + tw, 117, 118})
+            QCOMPARE_PIXEL(image, x, m, line);
+        for (const QPoint& p : {QPoint(0, 30), QPoint(118, 30), QPoint(0, 59)})
+            QCOMPARE_PIXEL(image, p.x(), p.y(), line);
+        QList<QPoint> blank {{119, m}, {8 + tw, m - 1}, {60, 58}, {0, m - 1}};
+        if (caption.isEmpty())
+            blank << QPoint(6, m) << QPoint(8, m);
+        for (const QPoint& p : blank)
+            QCOMPARE_PIXEL(image, p.x(), p.y(), none);
+        QCOMPARE_PIXEL(image, 60, 59, bottomShows ? line : none);
+    }
+
+    void groupBoxCaptionAndBackground()
+    {
+        VelQGroupBox box(&host);
+        load(box, R"({"w": 160, "h": 60, "attr": {"text": "MMMM"},
+            "style": [["pink", 0, 0], ["caption", 0, 2], ["pink", 0, 1]]})");
+        box.applyLayout();
+        const QImage image = paintedAlone(&box);
+        auto* d = implOf<VelQGroupBoxImpl>(box);
+        const int tw = QFontMetrics(fontOf(d->textStyle)).horizontalAdvance("MMMM");
+        const auto [first, last] = columnsOf(image, red, 80);
+        QVERIFY2(first >= 7 && first <= 9, QByteArray::number(first));
+        QVERIFY2(last < 7 + tw + 5 && last > 7 + tw - 4, QByteArray::number(last));
+        // The background record is kept but not painted.
+        QCOMPARE(d->backgroundStyle.color, pink);
+        QCOMPARE_PIXEL(image, 80, 30, none);
+
+        // Into any rectangle, as item views stamp it.
+        d->showText = false;
+        QImage stamped(200, 100, QImage::Format_ARGB32_Premultiplied);
+        stamped.fill(Qt::transparent);
+        QPainter painter(&stamped);
+        d->draw(&painter, QRect(50, 20, 100, 60));
+        painter.end();
+        stamped = stamped.convertToFormat(QImage::Format_ARGB32);
+        const int m = 20 + QFontMetrics(fontOf(d->textStyle)).height() / 2;
+        QCOMPARE_PIXEL(stamped, 50, m, black);
+        QCOMPARE_PIXEL(stamped, 148, 79, black);
+        QCOMPARE_PIXEL(stamped, 149, 79, none);
+        QCOMPARE_PIXEL(stamped, 49, m, none);
+    }
+
+    void splitterLook_data()
+    {
+        QTest::addColumn<QByteArray>("description");
+        QTest::addColumn<QColor>("colour");
+        QTest::newRow("no style paints nothing") << QByteArray("{}") << none;
+        QTest::newRow("other slots are skipped")
+            << QByteArray(R"({"style": [["bar", 0, 1], ["bar", 0, -1]]})") << none;
+        QTest::newRow("slot 0 styles the bar")
+            << QByteArray(R"({"style": [["bar", 0, 0]]})") << orange;
+        QTest::newRow("empty clears it")
+            << QByteArray(R"({"style": [["bar", 0, 0], ["empty", 0, 0]]})") << none;
+    }
+
+    // The bar looks the same under the mouse.
+    void splitterLook()
+    {
+        QFETCH(QByteArray, description);
+        QFETCH(QColor, colour);
+        VelQSplitter splitter(&host);
+        splitter.setGeometry(0, 0, 6, 50);
+        load(splitter, description);
+        sendEnter(&splitter);
+        QCOMPARE(splitter.impl()->state, int(Normal));
+        const QImage image = paintedAlone(&splitter, true);
+        QCOMPARE_PIXEL(image, 0, 0, colour);
+        QCOMPARE_PIXEL(image, 3, 25, colour);
+        QCOMPARE_PIXEL(image, 5, 49, colour);
+    }
+
+    void splitterSwallowsTheMouse()
+    {
+        // A parent that counts the presses its children pass on.
+        struct Recorder : QWidget {
+            int presses = 0;
+            void mousePressEvent(QMouseEvent*) override { ++presses; }
+        } parent;
+        parent.resize(200, 200);
+        VelQSplitter splitter(&parent);
+        splitter.setGeometry(100, 0, 6, 200);
+        load(splitter, R"({"style": [["bar", 0, 0]]})");
+        QVERIFY(shown(&parent));
+        QTest::mousePress(&splitter, Qt::LeftButton, Qt::NoModifier, QPoint(3, 50));
+        QTest::mouseMove(&splitter, QPoint(40, 60));
+        QTest::mouseRelease(&splitter, Qt::LeftButton, Qt::NoModifier, QPoint(40, 60));
+        QCOMPARE(parent.presses, 0);
+        QCOMPARE(splitter.geometry(), QRect(100, 0, 6, 200));
+        QCOMPARE(splitter.impl()->state, int(Normal));
+        // An ordinary child passes the same press on to its parent.
+        QWidget plain(&parent);
+        plain.setGeometry(10, 10, 20, 20);
+        plain.show();
+        QTest::mousePress(&plain, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+        QCOMPARE(parent.presses, 1);
+        QTest::mouseRelease(&plain, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    }
+};
+
+QTEST_MAIN(tst_Containers)
+#include "tst_containers.moc"
