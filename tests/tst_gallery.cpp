@@ -160,6 +160,16 @@ QWidget* boundPage(QObject* button)
     return button ? static_cast<QWidget*>(button->property("bind_ctrl").value<void*>()) : nullptr;
 }
 
+// The child of type T of page at pos, or null.
+template<class T> T* childAt(QWidget* page, QPoint pos)
+{
+    for (T* child : page->findChildren<T*>()) {
+        if (child->pos() == pos)
+            return child;
+    }
+    return nullptr;
+}
+
 // Receives the URLs that QDesktopServices would open.
 class UrlCatcher : public QObject {
     Q_OBJECT
@@ -246,6 +256,8 @@ private slots:
         QVERIFY(QImage(empty.filePath(QStringLiteral("window.png"))).width() > 0);
     }
 
+    // From main: centred, frameless, fixed, its caption buttons, one page per navigation
+    // item, the first shown alone.
     void windowFromMain()
     {
         TestSupport::takeDiagnostics();
@@ -263,24 +275,11 @@ private slots:
             QVERIFY2(w->findChild<VelQPushButton*>(QLatin1String(name)), name);
         auto* container = w->findChild<VelQContainer*>(QStringLiteral("container"));
         QVERIFY(container);
-        QCOMPARE(container->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly).size(),
-            pageSpecs().size());
-    }
-
-    void startsOnButtonPage()
-    {
-        Vitrina* w = gallery();
-        QRadioButton* first = navigation("button");
-        QVERIFY(first);
-        QVERIFY(first->isChecked());
-        QWidget* page = boundPage(first);
-        QVERIFY(page);
-        QVERIFY(page->isVisible());
-        const auto pages
-            = page->parentWidget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
-        for (QWidget* other : pages)
-            QCOMPARE(other->isVisible(), other == page);
-        QVERIFY(w->isVisible());
+        const auto pages = container->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+        QCOMPARE(pages.size(), pageSpecs().size());
+        QVERIFY(navigation("button")->isChecked());
+        for (QWidget* page : pages)
+            QCOMPARE(page->isVisible(), page == boundPage(navigation("button")));
     }
 
     void page_data()
@@ -335,163 +334,107 @@ private slots:
         }
     }
 
-    void navigationLooks()
+    // A click anywhere on an item's tile, short label or long, switches pages: both items
+    // toggle and the accent marker (4 pixels in, half way down) moves; clicking the checked
+    // item again changes nothing. The edges of the window do not resize it.
+    void switchingPages()
     {
         Vitrina* w = gallery();
-        showPage("slider");
-        const QImage shot = w->grab().toImage();
-        for (const char* name : {"slider", "button"}) {
-            QRadioButton* button = navigation(name);
-            // The selected item's accent marker sits 4 pixels in, half way down.
-            const QPoint marker = button->mapTo(w, QPoint(4, button->height() / 2));
-            const bool selected = button->isChecked();
-            QCOMPARE(selected, qstrcmp(name, "slider") == 0);
-            QCOMPARE(TestSupport::near(shot.pixel(marker), QColor(0xe8, 0x3a, 0x1d), 8), selected);
-        }
-    }
-
-    // A navigation item answers a click anywhere on its tile, not only on Qt's label area.
-    void navigationTileClick_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::newRow("short label") << QStringLiteral("slider");
-        QTest::newRow("long label") << QStringLiteral("progress");
-    }
-
-    void navigationTileClick()
-    {
-        QFETCH(QString, name);
-        showPage("button");
-        QRadioButton* button = navigation(name.toLatin1().constData());
-        QTest::mouseClick(
-            button, Qt::LeftButton, {}, QPoint(button->width() - 6, button->height() - 4));
-        QVERIFY(button->isChecked());
-        QVERIFY(boundPage(button)->isVisible());
-        QVERIFY(!boundPage(navigation("button"))->isVisible());
-    }
-
-    void checkedButtonClickedAgain()
-    {
         showPage("check");
         QRadioButton* check = navigation("check");
-        QSignalSpy toggled(check, &QRadioButton::toggled);
+        QSignalSpy checkToggled(check, &QRadioButton::toggled);
         QTest::mouseClick(check, Qt::LeftButton);
-        QCOMPARE(toggled.count(), 0);
-        QVERIFY(check->isChecked());
-        QVERIFY(boundPage(check)->isVisible());
-    }
+        QCOMPARE(checkToggled.count(), 0);
+        QVERIFY(check->isChecked() && boundPage(check)->isVisible());
+        QRadioButton* from = check;
+        for (const char* name : {"slider", "progress"}) {
+            QRadioButton* to = navigation(name);
+            QSignalSpy fromSpy(from, &QRadioButton::toggled);
+            QSignalSpy toSpy(to, &QRadioButton::toggled);
+            QTest::mouseClick(to, Qt::LeftButton, {}, QPoint(to->width() - 6, to->height() - 4));
+            QCOMPARE(fromSpy.count(), 1);
+            QCOMPARE(fromSpy.at(0).at(0).toBool(), false);
+            QCOMPARE(toSpy.count(), 1);
+            QCOMPARE(toSpy.at(0).at(0).toBool(), true);
+            QVERIFY(!boundPage(from)->isVisible());
+            QVERIFY(boundPage(to)->isVisible());
+            const QImage shot = w->grab().toImage();
+            for (QRadioButton* item : {from, to}) {
+                const QPoint marker = item->mapTo(w, QPoint(4, item->height() / 2));
+                QCOMPARE(
+                    TestSupport::near(shot.pixel(marker), QColor(0xe8, 0x3a, 0x1d), 8), item == to);
+            }
+            from = to;
+        }
 
-    void switchingToggleBothButtons()
-    {
-        showPage("check");
-        QRadioButton* from = navigation("check");
-        QRadioButton* to = navigation("radio");
-        QSignalSpy fromSpy(from, &QRadioButton::toggled);
-        QSignalSpy toSpy(to, &QRadioButton::toggled);
-        QTest::mouseClick(to, Qt::LeftButton);
-        QCOMPARE(fromSpy.count(), 1);
-        QCOMPARE(fromSpy.at(0).at(0).toBool(), false);
-        QCOMPARE(toSpy.count(), 1);
-        QCOMPARE(toSpy.at(0).at(0).toBool(), true);
-        QVERIFY(!boundPage(from)->isVisible());
-        QVERIFY(boundPage(to)->isVisible());
-    }
-
-    void edgesDoNotResize()
-    {
-        Vitrina* w = gallery();
         const QRect before = w->geometry();
-        const QPoint edge(w->width() - 2, w->height() / 2);
+        const QPoint edge(w->width() - 2, w->height() / 2), dragged = edge + QPoint(40, 0);
         TestSupport::sendMouse(w, QEvent::MouseButtonPress, edge, Qt::LeftButton, Qt::LeftButton,
             w->mapToGlobal(edge));
-        TestSupport::sendMouse(w, QEvent::MouseMove, edge + QPoint(40, 0), Qt::NoButton,
-            Qt::LeftButton, w->mapToGlobal(edge + QPoint(40, 0)));
-        TestSupport::sendMouse(w, QEvent::MouseButtonRelease, edge + QPoint(40, 0), Qt::LeftButton,
-            Qt::NoButton, w->mapToGlobal(edge + QPoint(40, 0)));
+        TestSupport::sendMouse(
+            w, QEvent::MouseMove, dragged, Qt::NoButton, Qt::LeftButton, w->mapToGlobal(dragged));
+        TestSupport::sendMouse(w, QEvent::MouseButtonRelease, dragged, Qt::LeftButton, Qt::NoButton,
+            w->mapToGlobal(dragged));
         QCOMPARE(w->geometry(), before);
     }
 
-    void radioRowsAreIndependent()
+    // The rows of radio buttons are groups of their own; a checked button stays checked when
+    // clicked again.
+    void radioRows()
     {
         QWidget* page = showPage("radio");
-        const auto radios = page->findChildren<VelQRadioButton*>();
-        QCOMPARE(radios.size(), 9);
-        const auto at = [&](int x, int y) -> VelQRadioButton* {
-            for (VelQRadioButton* r : radios) {
-                if (r->pos() == QPoint(x, y))
-                    return r;
-            }
-            return nullptr;
+        QCOMPARE(page->findChildren<VelQRadioButton*>().size(), 9);
+        const auto at = [&](int x, int y) {
+            return childAt<VelQRadioButton>(page, {x, y});
         };
         for (const int y : {120, 180, 240}) {
             QVERIFY(at(150, y)->isChecked());
             QVERIFY(!at(450, y)->isEnabled());
         }
-        QTest::mouseClick(at(300, 120), Qt::LeftButton);
-        QVERIFY(at(300, 120)->isChecked());
-        QVERIFY(!at(150, 120)->isChecked());
-        QVERIFY(at(150, 180)->isChecked());
-        QVERIFY(at(150, 240)->isChecked());
-        // The checked button of a row stays checked when clicked again.
-        QTest::mouseClick(at(300, 120), Qt::LeftButton);
-        QVERIFY(at(300, 120)->isChecked());
+        for (int i = 0; i < 2; ++i) {
+            QTest::mouseClick(at(300, 120), Qt::LeftButton);
+            QVERIFY(at(300, 120)->isChecked());
+            QVERIFY(!at(150, 120)->isChecked());
+            QVERIFY(at(150, 180)->isChecked() && at(150, 240)->isChecked());
+        }
         QTest::mouseClick(at(150, 120), Qt::LeftButton);
     }
 
-    void checkBoxShowsAccentMark()
+    // The pages' looks and values: a checked box shows the accent mark (18 pixels wide at its
+    // left, vertically centred), a disabled button its grey face, the disabled and password
+    // edits, the progress and sliders at 45.
+    void pageStates()
     {
         Vitrina* w = gallery();
-        QWidget* page = showPage("check");
-        VelQCheckBox* box = nullptr;
-        for (VelQCheckBox* b : page->findChildren<VelQCheckBox*>()) {
-            if (b->pos() == QPoint(150, 120))
-                box = b;
-        }
-        QVERIFY(box);
-        QVERIFY(!box->isChecked());
-        // The mark is 18 pixels wide at the left edge, vertically centred.
+        auto* box = childAt<VelQCheckBox>(showPage("check"), {150, 120});
+        QVERIFY(box && !box->isChecked());
         const QPoint inMark = box->mapTo(w, QPoint(9, box->height() / 2 + 5));
-        QVERIFY(!TestSupport::near(w->grab().toImage().pixel(inMark), QColor(0xe8, 0x3a, 0x1d)));
+        const QColor accent(0xe8, 0x3a, 0x1d);
+        QVERIFY(!TestSupport::near(w->grab().toImage().pixel(inMark), accent));
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(9, box->height() / 2));
         QVERIFY(box->isChecked());
-        QCOMPARE_PIXEL(w->grab().toImage(), inMark.x(), inMark.y(), QColor(0xe8, 0x3a, 0x1d));
+        QCOMPARE_PIXEL(w->grab().toImage(), inMark.x(), inMark.y(), accent);
         box->setChecked(false);
-    }
 
-    void disabledButtonLooksDisabled()
-    {
-        Vitrina* w = gallery();
         QWidget* page = showPage("button");
         const QImage shot = w->grab().toImage();
         for (VelQPushButton* b : page->findChildren<VelQPushButton*>()) {
-            if (b->y() != 120)
-                continue;
             const QPoint inFace = b->mapTo(w, QPoint(6, b->height() / 2));
-            QCOMPARE_PIXEL(shot, inFace.x(), inFace.y(),
-                b->isEnabled() ? QColor(Qt::white) : QColor(0xf2, 0xf2, 0xf4));
+            if (b->y() == 120)
+                QCOMPARE_PIXEL(shot, inFace.x(), inFace.y(),
+                    b->isEnabled() ? QColor(Qt::white) : QColor(0xf2, 0xf2, 0xf4));
         }
-    }
 
-    void editPage()
-    {
-        QWidget* page = showPage("edit");
+        page = showPage("edit");
         for (VelQLineEdit* edit : page->findChildren<VelQLineEdit*>()) {
             QCOMPARE(edit->isEnabled(), edit->y() != 180);
             QCOMPARE(edit->echoMode() == QLineEdit::Password, edit->y() == 300);
         }
-        auto* text = page->findChild<VelQTextEdit*>();
-        QVERIFY(text);
-        QVERIFY(qobject_cast<VelQScrollBar*>(text->verticalScrollBar()));
-    }
+        QVERIFY(
+            qobject_cast<VelQScrollBar*>(page->findChild<VelQTextEdit*>()->verticalScrollBar()));
 
-    void valuesAreSet()
-    {
-        QWidget* progressPage = showPage("progress");
-        auto* progress = progressPage->findChild<VelQProgressBar*>();
-        QVERIFY(progress);
-        QCOMPARE(progress->value(), 45);
-        QWidget* sliderPage = showPage("slider");
-        const auto sliders = sliderPage->findChildren<VelQSlider*>();
+        QCOMPARE(showPage("progress")->findChild<VelQProgressBar*>()->value(), 45);
+        const auto sliders = showPage("slider")->findChildren<VelQSlider*>();
         QCOMPARE(sliders.size(), 2);
         for (VelQSlider* slider : sliders) {
             QCOMPARE(slider->value(), 45);
@@ -524,12 +467,13 @@ private slots:
         QCOMPARE(colourCount(TestSupport::render(combos.at(0)), QRect(2, 12, 8, 16)), 1);
     }
 
+    // Eleven menus of four entries with icons, all inside the bar; their looks are built in
+    // code: a white face with a grey outline, the entry under the mouse in accent.
     void menuBarMenus()
     {
         Vitrina* w = gallery();
-        QWidget* page = showPage("menubar");
-        auto* bar = page->findChild<VelQMenuBar*>();
-        QVERIFY(bar);
+        auto* bar = showPage("menubar")->findChild<VelQMenuBar*>();
+        QCOMPARE(bar->geometry(), QRect(150, 120, 500, 45));
         const QStringList titles {"File", "Edit", "View", "Options", "Windows", "Tools", "Build",
             "Project", "Test", "Team", "Help"};
         const QList<QAction*> entries = bar->actions();
@@ -539,35 +483,25 @@ private slots:
             QVERIFY(menu);
             QCOMPARE(menu->title(), titles.at(i));
             QCOMPARE(menu->parentWidget(), static_cast<QWidget*>(w));
-            const QList<QAction*> items = menu->actions();
-            QCOMPARE(items.size(), 4);
+            QCOMPARE(menu->actions().size(), 4);
             for (int k = 0; k < 4; ++k) {
-                QCOMPARE(items.at(k)->text(), QStringLiteral("item%1").arg(k + 1));
-                QVERIFY(!items.at(k)->icon().isNull());
+                QCOMPARE(menu->actions().at(k)->text(), QStringLiteral("item%1").arg(k + 1));
+                QVERIFY(!menu->actions().at(k)->icon().isNull());
             }
-            // Every entry shows inside the bar, none in an overflow button.
-            const QRect r = bar->actionGeometry(entries.at(i));
-            QVERIFY2(bar->rect().contains(r), qPrintable(titles.at(i)));
+            QVERIFY2(
+                bar->rect().contains(bar->actionGeometry(entries.at(i))), qPrintable(titles.at(i)));
         }
-        QCOMPARE(bar->geometry(), QRect(150, 120, 500, 45));
-    }
 
-    // The menus' looks are built in code: a white face with a grey outline, and the entry under
-    // the mouse in accent with white text.
-    void menuLooks()
-    {
-        QWidget* page = showPage("menubar");
-        auto* bar = page->findChild<VelQMenuBar*>();
-        auto* menu = qobject_cast<VelQMenu*>(bar->actions().first()->menu());
+        auto* menu = qobject_cast<VelQMenu*>(entries.first()->menu());
         menu->popup(bar->mapToGlobal(QPoint(0, bar->height())));
         QVERIFY(QTest::qWaitForWindowExposed(menu));
+        const QRect first = menu->actionGeometry(menu->actions().at(0));
         const QRect second = menu->actionGeometry(menu->actions().at(1));
         QTest::mouseMove(menu, second.center());
         TestSupport::sendMouse(menu, QEvent::MouseMove, second.center(), Qt::NoButton, Qt::NoButton,
             menu->mapToGlobal(second.center()));
         const QImage shot = TestSupport::render(menu);
         QCOMPARE_PIXEL(shot, 0, menu->height() / 2, QColor(220, 220, 220));
-        const QRect first = menu->actionGeometry(menu->actions().at(0));
         QCOMPARE_PIXEL(shot, first.right() - 4, first.center().y(), QColor(Qt::white));
         QCOMPARE_PIXEL(shot, second.right() - 4, second.center().y(), QColor(232, 58, 29));
         menu->close();
@@ -612,86 +546,65 @@ private slots:
         }
     }
 
-    void treeContents_data()
+    void itemViews_data()
     {
+        QTest::addColumn<QString>("page");
         QTest::addColumn<int>("y");
         QTest::addColumn<bool>("icons");
-        QTest::newRow("plain") << 120 << false;
-        QTest::newRow("icons") << 340 << true;
+        QTest::newRow("tree") << "tree" << 120 << false;
+        QTest::newRow("tree with icons") << "tree" << 340 << true;
+        QTest::newRow("list") << "list" << 120 << false;
+        QTest::newRow("list with icons") << "list" << 300 << true;
     }
 
-    void treeContents()
+    // The trees' hundred rows of an item with two children and the lists' twenty items, with
+    // icons or not, skinned scroll bars, and a selected row in the theme's selection colour
+    // (across a tree's branch column too).
+    void itemViews()
     {
+        QFETCH(QString, page);
         QFETCH(int, y);
         QFETCH(bool, icons);
-        Vitrina* w = gallery();
-        QWidget* page = showPage("tree");
-        VelQTreeView* tree = nullptr;
-        for (VelQTreeView* t : page->findChildren<VelQTreeView*>()) {
-            if (t->y() == y)
-                tree = t;
+        auto* view = childAt<QAbstractItemView>(showPage(page.toLatin1().constData()), {150, y});
+        QVERIFY(view);
+        QVERIFY(qobject_cast<VelQScrollBar*>(view->horizontalScrollBar()));
+        QVERIFY(qobject_cast<VelQScrollBar*>(view->verticalScrollBar()));
+        const QColor selection(0xfd, 0xe7, 0xe2);
+        if (auto* tree = qobject_cast<VelQTreeView*>(view)) {
+            auto* model = qobject_cast<QStandardItemModel*>(tree->model());
+            QCOMPARE(model->parent(), static_cast<QObject*>(gallery()));
+            QCOMPARE(model->rowCount(), 100);
+            for (int row : {0, 1, 99}) {
+                QStandardItem* top = model->item(row);
+                QCOMPARE(top->text(), QStringLiteral("item1"));
+                QCOMPARE(top->rowCount(), 1);
+                QCOMPARE(top->columnCount(), 2);
+                QCOMPARE(top->child(0, 0)->text(), QStringLiteral("item2"));
+                QCOMPARE(top->child(0, 1)->text(), QStringLiteral("item3"));
+                for (QStandardItem* item : {top, top->child(0, 0), top->child(0, 1)})
+                    QCOMPARE(!item->icon().isNull(), icons);
+            }
+            tree->setCurrentIndex(model->index(1, 0));
+            const QRect row = tree->visualRect(model->index(1, 0));
+            const QImage shot = TestSupport::render(tree->viewport());
+            QCOMPARE_PIXEL(shot, 2, row.top() + 2, selection);
+            QCOMPARE_PIXEL(shot, row.right() - 4, row.center().y(), selection);
+        } else {
+            auto* list = qobject_cast<VelQList*>(view);
+            QCOMPARE(list->count(), 20);
+            for (int i = 0; i < 20; ++i) {
+                QCOMPARE(list->item(i)->text(), QStringLiteral("Item1"));
+                QCOMPARE(!list->item(i)->icon().isNull(), icons);
+            }
+            const QRect row = list->visualItemRect(list->item(1));
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row.center());
+            QCOMPARE(list->currentRow(), 1);
+            QTest::mouseMove(list->viewport(), list->visualItemRect(list->item(3)).center());
+            TestSupport::sendLeave(list->viewport());
+            const QImage shot = TestSupport::render(list);
+            QCOMPARE_PIXEL(shot, row.right() - 40, row.center().y(), selection);
         }
-        QVERIFY(tree);
-        auto* model = qobject_cast<QStandardItemModel*>(tree->model());
-        QVERIFY(model);
-        QCOMPARE(model->parent(), static_cast<QObject*>(w));
-        QCOMPARE(model->rowCount(), 100);
-        for (int row : {0, 1, 99}) {
-            QStandardItem* top = model->item(row);
-            QCOMPARE(top->text(), QStringLiteral("item1"));
-            QCOMPARE(top->rowCount(), 1);
-            QCOMPARE(top->columnCount(), 2);
-            QCOMPARE(top->child(0, 0)->text(), QStringLiteral("item2"));
-            QCOMPARE(top->child(0, 1)->text(), QStringLiteral("item3"));
-            for (QStandardItem* item : {top, top->child(0, 0), top->child(0, 1)})
-                QCOMPARE(!item->icon().isNull(), icons);
-        }
-        QVERIFY(qobject_cast<VelQScrollBar*>(tree->horizontalScrollBar()));
-        QVERIFY(qobject_cast<VelQScrollBar*>(tree->verticalScrollBar()));
-        // A selected row is the theme's selection colour across its branch column too.
-        tree->setCurrentIndex(model->index(1, 0));
-        const QRect row = tree->visualRect(model->index(1, 0));
-        const QImage shot = TestSupport::render(tree->viewport());
-        QCOMPARE_PIXEL(shot, 2, row.top() + 2, QColor(0xfd, 0xe7, 0xe2));
-        QCOMPARE_PIXEL(shot, row.right() - 4, row.center().y(), QColor(0xfd, 0xe7, 0xe2));
-        tree->clearSelection();
-    }
-
-    void listContents_data()
-    {
-        QTest::addColumn<int>("y");
-        QTest::addColumn<bool>("icons");
-        QTest::newRow("plain") << 120 << false;
-        QTest::newRow("icons") << 300 << true;
-    }
-
-    void listContents()
-    {
-        QFETCH(int, y);
-        QFETCH(bool, icons);
-        QWidget* page = showPage("list");
-        VelQList* list = nullptr;
-        for (VelQList* l : page->findChildren<VelQList*>()) {
-            if (l->y() == y)
-                list = l;
-        }
-        QVERIFY(list);
-        QCOMPARE(list->count(), 20);
-        for (int i = 0; i < 20; ++i) {
-            QCOMPARE(list->item(i)->text(), QStringLiteral("Item1"));
-            QCOMPARE(!list->item(i)->icon().isNull(), icons);
-        }
-        QVERIFY(qobject_cast<VelQScrollBar*>(list->horizontalScrollBar()));
-        QVERIFY(qobject_cast<VelQScrollBar*>(list->verticalScrollBar()));
-        // A clicked row turns the selection colour.
-        const QRect row = list->visualItemRect(list->item(1));
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row.center());
-        QCOMPARE(list->currentRow(), 1);
-        QTest::mouseMove(list->viewport(), list->visualItemRect(list->item(3)).center());
-        TestSupport::sendLeave(list->viewport());
-        const QImage shot = TestSupport::render(list);
-        QCOMPARE_PIXEL(shot, row.right() - 40, row.center().y(), QColor(0xfd, 0xe7, 0xe2));
-        list->clearSelection();
+        view->clearSelection();
     }
 
     void packagesAreComplete_data()
@@ -968,24 +881,22 @@ private slots:
         QVERIFY(checked > 0);
     }
 
-    void closeTurnsAccentUnderMouse()
-    {
-        auto* close = gallery()->findChild<VelQPushButton*>(QStringLiteral("close"));
-        const QPoint glyphCentre(close->width() / 2, close->height() / 2);
-        const QImage normal = TestSupport::render(close);
-        QVERIFY(!TestSupport::near(normal.pixel(4, glyphCentre.y()), QColor(0xe8, 0x3a, 0x1d)));
-        TestSupport::sendEnter(close);
-        const QImage hovered = TestSupport::render(close);
-        QCOMPARE_PIXEL(hovered, 4, glyphCentre.y(), QColor(0xe8, 0x3a, 0x1d));
-        QCOMPARE_PIXEL(hovered, glyphCentre.x(), glyphCentre.y(), QColor(Qt::white));
-        TestSupport::sendLeave(close);
-        QVERIFY(!TestSupport::near(
-            TestSupport::render(close).pixel(4, glyphCentre.y()), QColor(0xe8, 0x3a, 0x1d)));
-    }
-
-    void helpOpensHomePage()
+    // The caption buttons: close turns accent under the mouse, help opens the home page,
+    // minimise minimises and close closes. Last, as it closes the gallery.
+    void captionButtons()
     {
         Vitrina* w = gallery();
+        auto* close = w->findChild<VelQPushButton*>(QStringLiteral("close"));
+        const QPoint centre(close->width() / 2, close->height() / 2);
+        const QColor accent(0xe8, 0x3a, 0x1d);
+        QVERIFY(!TestSupport::near(TestSupport::render(close).pixel(4, centre.y()), accent));
+        TestSupport::sendEnter(close);
+        const QImage hovered = TestSupport::render(close);
+        QCOMPARE_PIXEL(hovered, 4, centre.y(), accent);
+        QCOMPARE_PIXEL(hovered, centre.x(), centre.y(), QColor(Qt::white));
+        TestSupport::sendLeave(close);
+        QVERIFY(!TestSupport::near(TestSupport::render(close).pixel(4, centre.y()), accent));
+
         UrlCatcher catcher;
         QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "open");
         QTest::mouseClick(w->findChild<VelQPushButton*>(QStringLiteral("help")), Qt::LeftButton);
@@ -993,15 +904,11 @@ private slots:
         QCOMPARE(catcher.opened.size(), 1);
         QVERIFY(catcher.opened.first().isValid());
         QVERIFY(w->isVisible());
-    }
 
-    void minimiseThenClose()
-    {
-        Vitrina* w = gallery();
         QTest::mouseClick(w->findChild<VelQPushButton*>(QStringLiteral("min")), Qt::LeftButton);
         QTRY_VERIFY(w->isMinimized());
         w->showNormal();
-        QTest::mouseClick(w->findChild<VelQPushButton*>(QStringLiteral("close")), Qt::LeftButton);
+        QTest::mouseClick(close, Qt::LeftButton);
         QTRY_VERIFY(!w->isVisible());
     }
 };
