@@ -48,72 +48,77 @@ Expected caption(const char* text, int y, int width)
     return {"VelQtLib::VelQLabel", QRect(20, y, width, 30), text};
 }
 
+// A row of the pages: its caption, then controls of one size at x = 150, 300, 450, ... with
+// these texts (null: any text).
+QVector<Expected> row(int y, int captionWidth, const char* text, const char* className, QSize size,
+    std::initializer_list<const char*> texts)
+{
+    QVector<Expected> row {caption(text, y, captionWidth)};
+    int x = 150;
+    for (const char* t : texts) {
+        row.append({className, QRect(QPoint(x, y), size), t});
+        x += 150;
+    }
+    return row;
+}
+
 // The eleven pages as the gallery must show them.
 QVector<PageSpec> pageSpecs()
 {
-    const char* button = "VelQtLib::VelQPushButton";
-    const char* check = "VelQtLib::VelQCheckBox";
-    const char* radio = "VelQtLib::VelQRadioButton";
-    const char* edit = "VelQtLib::VelQLineEdit";
+    const char* b = "VelQtLib::VelQPushButton";
+    const char* c = "VelQtLib::VelQCheckBox";
+    const char* r = "VelQtLib::VelQRadioButton";
+    const char* e = "VelQtLib::VelQLineEdit";
     const char* combo = "VelQtLib::VelQComboBox";
-    const char* table = "VelQtLib::VelQTableView";
+    const char* slider = "VelQtLib::VelQSlider";
     const char* tree = "VelQtLib::VelQTreeView";
     const char* list = "VelQtLib::VelQList";
+    const std::initializer_list<const char*> pair {"Button", "Disable"};
+    const std::initializer_list<const char*> boxes {"CheckBox", "Disable"};
+    const std::initializer_list<const char*> radios {"CheckBox", "CheckBox", "Disable"};
     return {
         {"button", "Button Controls", "Different kinds of buttons, Regular, Disabled with icons",
-            {caption("Normal Buttons", 120, 100), {button, {150, 120, 100, 50}, "Button"},
-                {button, {300, 120, 100, 50}, "Disable"}, caption("Icon Text Buttons", 180, 150),
-                {button, {150, 180, 100, 50}, "Button"}, {button, {300, 180, 100, 50}, "Disable"},
-                caption("Icon Buttons", 240, 150), {button, {150, 240, 60, 50}, "Button"},
-                {button, {300, 240, 60, 50}, "Disable"}, caption("Extension Buttons", 300, 150),
-                {button, {150, 300, 120, 50}, "Button"}, {button, {300, 300, 120, 50}, "Disable"},
-                caption("Round Icon Buttons", 360, 150), {button, {150, 360, 53, 53}, "Button"},
-                {button, {300, 360, 53, 53}, "Disable"}, caption("Icon Text Buttons", 420, 150),
-                {button, {150, 420, 60, 60}, "Button"}, {button, {300, 420, 60, 60}, "Disable"}}},
+            row(120, 100, "Normal Buttons", b, {100, 50}, pair)
+                + row(180, 150, "Icon Text Buttons", b, {100, 50}, pair)
+                + row(240, 150, "Icon Buttons", b, {60, 50}, pair)
+                + row(300, 150, "Extension Buttons", b, {120, 50}, pair)
+                + row(360, 150, "Round Icon Buttons", b, {53, 53}, pair)
+                + row(420, 150, "Icon Text Buttons", b, {60, 60}, pair)},
         {"check", "Checkbox Controls", "Different kinds of checkbox, Regular, Disabled with icons",
-            {caption("CheckBox", 120, 150), {check, {150, 120, 150, 53}, "CheckBox"},
-                {check, {300, 120, 150, 53}, "Disable"}, caption("Icon CheckBox", 180, 150),
-                {check, {150, 180, 60, 53}, "CheckBox"}, {check, {300, 180, 60, 53}, "Disable"},
-                caption("Icon Text CheckBox", 240, 150), {check, {150, 240, 80, 60}, "CheckBox"},
-                {check, {300, 240, 80, 60}, "Disable"}}},
+            row(120, 150, "CheckBox", c, {150, 53}, boxes)
+                + row(180, 150, "Icon CheckBox", c, {60, 53}, boxes)
+                + row(240, 150, "Icon Text CheckBox", c, {80, 60}, boxes)},
         {"radio", "RadioButton Controls",
             "Different kinds of radiobuttons, Regular, Disabled with icons",
-            {caption("RadioButton", 120, 150), {radio, {150, 120, 150, 53}, "Radio 1"},
-                {radio, {300, 120, 150, 53}, "Radio 2"}, {radio, {450, 120, 150, 53}, "Disable"},
-                caption("Icon CheckBox", 180, 150), {radio, {150, 180, 60, 53}, "CheckBox"},
-                {radio, {300, 180, 60, 53}, "CheckBox"}, {radio, {450, 180, 60, 53}, "Disable"},
-                caption("Icon Text CheckBox", 240, 150), {radio, {150, 240, 80, 60}, "CheckBox"},
-                {radio, {300, 240, 80, 60}, "CheckBox"}, {radio, {450, 240, 80, 60}, "Disable"}}},
+            row(120, 150, "RadioButton", r, {150, 53}, {"Radio 1", "Radio 2", "Disable"})
+                + row(180, 150, "Icon CheckBox", r, {60, 53}, radios)
+                + row(240, 150, "Icon Text CheckBox", r, {80, 60}, radios)},
         {"combo", "ComboBox Controls", "Different kinds of ComboBox, Regular, Disabled with icons",
-            {caption("ComboBox", 120, 150), {combo, {150, 120, 150, 40}, nullptr},
-                caption("Edit ComboBox", 180, 100), {combo, {150, 180, 150, 40}, nullptr},
-                caption("Icon ComboBox", 240, 100), {combo, {150, 240, 150, 40}, nullptr}}},
+            row(120, 150, "ComboBox", combo, {150, 40}, {nullptr})
+                + row(180, 100, "Edit ComboBox", combo, {150, 40}, {nullptr})
+                + row(240, 100, "Icon ComboBox", combo, {150, 40}, {nullptr})},
         {"edit", "Edit Controls", "Different kinds of Edit, TextEdit, Spin",
-            {caption("LineEdit", 120, 150), {edit, {150, 120, 150, 40}, ""},
-                caption("Disable", 180, 150), {edit, {150, 180, 150, 40}, "Disable Edit"},
-                caption("Promote LineEdit", 240, 150), {edit, {150, 240, 150, 40}, ""},
-                caption("Password LineEdit", 300, 150), {edit, {150, 300, 150, 40}, ""},
-                caption("Text Edit", 360, 150),
-                {"VelQtLib::VelQTextEdit", {150, 360, 150, 80}, nullptr}}},
+            row(120, 150, "LineEdit", e, {150, 40}, {""})
+                + row(180, 150, "Disable", e, {150, 40}, {"Disable Edit"})
+                + row(240, 150, "Promote LineEdit", e, {150, 40}, {""})
+                + row(300, 150, "Password LineEdit", e, {150, 40}, {""})
+                + row(360, 150, "Text Edit", "VelQtLib::VelQTextEdit", {150, 80}, {nullptr})},
         {"progress", "Progressbar Controls", "Different kinds of Progressbar, Regular, Disabled",
             {caption("Progressbar (45%)", 120, 150),
                 {"VelQtLib::VelQProgressBar", {150, 130, 150, 12}, nullptr}}},
         {"slider", "Slider Controls", "Different kinds of Slider, Regular, Disabled",
-            {caption("Horizontal Slider", 120, 150),
-                {"VelQtLib::VelQSlider", {150, 130, 150, 30}, nullptr},
-                {"VelQtLib::VelQLabel", {20, 180, 150, 30}, nullptr},
-                {"VelQtLib::VelQSlider", {150, 190, 30, 150}, nullptr}}},
+            {caption("Horizontal Slider", 120, 150), {slider, {150, 130, 150, 30}, nullptr},
+                caption(nullptr, 180, 150), {slider, {150, 190, 30, 150}, nullptr}}},
         {"menubar", "Menubar Controls", "Different kinds of Menubar, Context menu",
-            {caption("Menubar", 120, 150),
-                {"VelQtLib::VelQMenuBar", {150, 120, 500, 45}, nullptr}}},
+            row(120, 150, "Menubar", "VelQtLib::VelQMenuBar", {500, 45}, {nullptr})},
         {"tableview", "Tableview Controls", "Different kinds of Tableview",
-            {caption("Tableview", 120, 150), {table, {150, 120, 600, 300}, nullptr}}},
+            row(120, 150, "Tableview", "VelQtLib::VelQTableView", {600, 300}, {nullptr})},
         {"tree", "Tableview Controls", "Different kinds of Tableview",
-            {caption("Tableview", 120, 150), {tree, {150, 120, 200, 200}, nullptr},
-                {tree, {150, 340, 200, 200}, nullptr}}},
+            row(120, 150, "Tableview", tree, {200, 200}, {nullptr})
+                + QVector<Expected> {{tree, {150, 340, 200, 200}, nullptr}}},
         {"list", "List Controls", "Different kinds of List",
-            {caption("List", 120, 150), {list, {150, 120, 400, 150}, nullptr},
-                caption("Icon List", 300, 150), {list, {150, 300, 400, 150}, nullptr}}},
+            row(120, 150, "List", list, {400, 150}, {nullptr})
+                + row(300, 150, "Icon List", list, {400, 150}, {nullptr})},
     };
 }
 
@@ -443,10 +448,11 @@ private slots:
         }
     }
 
+    // Ten items each; the second box editable, the third with icons, which it draws in the
+    // 20-pixel column at its left.
     void comboBoxItems()
     {
-        QWidget* page = showPage("combo");
-        auto combos = page->findChildren<VelQComboBox*>();
+        auto combos = showPage("combo")->findChildren<VelQComboBox*>();
         QCOMPARE(combos.size(), 3);
         std::sort(combos.begin(), combos.end(),
             [](const QWidget* a, const QWidget* b) { return a->y() < b->y(); });
@@ -455,15 +461,13 @@ private slots:
             QCOMPARE(combo->count(), 10);
             QCOMPARE(combo->isEditable(), row == 1);
             QCOMPARE(combo->currentIndex(), 0);
-            for (int i = 0; i < 10; ++i) {
+            for (int i : {0, 9}) {
                 QCOMPARE(combo->itemText(i), QStringLiteral("Item - %1").arg(i));
                 QCOMPARE(combo->itemIcon(i).isNull(), row != 2);
                 QVERIFY(!combo->itemData(i, Qt::UserRole).isValid());
             }
         }
-        // The icon box draws its current item's icon in the 20-pixel column at its left.
-        const QImage icons = TestSupport::render(combos.at(2));
-        QVERIFY(colourCount(icons, QRect(5, 12, 20, 16)) > 4);
+        QVERIFY(colourCount(TestSupport::render(combos.at(2)), QRect(5, 12, 20, 16)) > 4);
         QCOMPARE(colourCount(TestSupport::render(combos.at(0)), QRect(2, 12, 8, 16)), 1);
     }
 
