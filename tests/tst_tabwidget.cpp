@@ -146,41 +146,35 @@ private slots:
         QCOMPARE(none.count(), 0);
     }
 
+    // The hovered item follows the mouse; a gap keeps the last one lit, the current look wins
+    // over the hovered one, and leaving the strip clears it.
     void hoverFollowsTheMouse()
     {
         auto tabs = strip(&host);
         QVERIFY(tabs->testAttribute(Qt::WA_MouseTracking));
         auto* d = static_cast<VelQTabWidgetImpl*>(tabs->impl());
-        const auto faceOf = [&](int i) {
-            const QPoint p = middle(i) + QPoint(-35, -15);
-            return render(tabs.get()).pixel(p);
-        };
-        sendMouse(tabs.get(), QEvent::MouseMove, middle(1));
-        QCOMPARE(d->hoverIndex, 1);
-        QVERIFY(near(faceOf(1), hoverRed));
-        QVERIFY(near(faceOf(2), normalGreen));
-
-        // The gap keeps the last hovered item lit.
-        sendMouse(tabs.get(), QEvent::MouseMove, QPoint(166, 20));
-        QCOMPARE(d->hoverIndex, 1);
-        QVERIFY(near(faceOf(1), hoverRed));
-
-        sendMouse(tabs.get(), QEvent::MouseMove, middle(2));
-        QCOMPARE(d->hoverIndex, 2);
-        QVERIFY(near(faceOf(1), normalGreen));
-        QVERIFY(near(faceOf(2), hoverRed));
-
-        // The current look wins over the hovered one.
-        sendMouse(tabs.get(), QEvent::MouseMove, middle(0));
-        QCOMPARE(d->hoverIndex, 0);
-        QVERIFY(near(faceOf(0), currentMagenta));
-
-        sendEnter(tabs.get());
-        QCOMPARE(d->hoverIndex, 0);
-        sendLeave(tabs.get());
-        QCOMPARE(d->hoverIndex, -1);
-        QVERIFY(near(faceOf(1), normalGreen));
-        QVERIFY(near(faceOf(2), normalGreen));
+        const QColor current = currentMagenta, normal = normalGreen, hover = hoverRed;
+        const struct {
+            QPoint at; // null: enter, then leave
+            int hover;
+            QColor faces[3];
+        } steps[] = {{middle(1), 1, {current, hover, normal}},
+            {QPoint(166, 20), 1, {current, hover, normal}},
+            {middle(2), 2, {current, normal, hover}}, {middle(0), 0, {current, normal, normal}},
+            {QPoint(), -1, {current, normal, normal}}};
+        for (const auto& step : steps) {
+            if (step.at.isNull()) {
+                sendEnter(tabs.get());
+                QCOMPARE(d->hoverIndex, 0);
+                sendLeave(tabs.get());
+            } else {
+                sendMouse(tabs.get(), QEvent::MouseMove, step.at);
+            }
+            QCOMPARE(d->hoverIndex, step.hover);
+            const QImage image = render(tabs.get());
+            for (int i = 0; i < 3; ++i)
+                QCOMPARE_PIXEL(image, middle(i).x() - 35, 5, step.faces[i]);
+        }
     }
 
     void dragBeyondTheEdgeHitsNothing()
@@ -323,47 +317,38 @@ private slots:
         QCOMPARE(tabs.currentIndex(), 0);
     }
 
-    void fromDescription()
+    // Sample items appear only in the design tools: the test runs again from a copy of this
+    // program in a folder named like the designer.
+    void samplesOnlyInDesignMode()
     {
         QWidget window;
         window.resize(300, 100);
-        const ::Json::Value root = parsed(R"({"elements": [{"type": "tab", "name": "tabs",
-            "x": 0, "y": 10, "w": 300, "h": 40, "child": [],
-            "style": [["normal", 0, 1], ["current", 0, 3]], "attr": {"itemSize": 100}}]})");
+        const ::Json::Value root = parsed(R"({"elements": [{"type": "tab", "x": 0, "y": 10,
+            "w": 300, "h": 40, "attr": {}, "child": []}]})");
         auto* tabs = qobject_cast<VelQTabWidget*>(LoadElements(&root, &window));
         QVERIFY(tabs);
         QCOMPARE(tabs->geometry(), QRect(0, 10, 300, 40));
-        // Sample items appear only in the design tools.
-        QCOMPARE(tabs->count(), IsDesignMode() ? 3 : 0);
-    }
-
-    // Run again from a copy of this program in a folder named like the designer.
-    void designModeSamples()
-    {
-        if (!IsDesignMode()) {
-            const QString dir = scratchPath(QStringLiteral("LayoutForgeQt"));
-            QDir().mkpath(dir);
-            const QString copy = dir + QStringLiteral("/tst_tabwidget");
-            QFile::remove(copy);
-            QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), copy));
-            QProcess process;
-            process.start(copy, {QStringLiteral("designModeSamples")});
-            QVERIFY(process.waitForFinished(30000));
-            const QByteArray out = process.readAllStandardOutput();
-            QVERIFY2(process.exitCode() == 0, out.constData());
-            QVERIFY2(out.contains("PASS   : tst_TabWidget::designModeSamples()"), out.constData());
+        if (IsDesignMode()) {
+            QCOMPARE(tabs->count(), 3);
+            auto* d = static_cast<VelQTabWidgetImpl*>(tabs->impl());
+            QCOMPARE(d->items.at(0).text, QStringLiteral("item1"));
+            QCOMPARE(d->items.at(2).text, QStringLiteral("item3"));
+            QVERIFY(d->items.at(1).iconPath.isEmpty());
             return;
         }
-        QWidget window;
-        const ::Json::Value root = parsed(R"({"elements": [{"type": "qttab",
-            "attr": {}, "child": []}]})");
-        auto* tabs = qobject_cast<VelQTabWidget*>(LoadElements(&root, &window));
-        QVERIFY(tabs);
-        QCOMPARE(tabs->count(), 3);
-        auto* d = static_cast<VelQTabWidgetImpl*>(tabs->impl());
-        QCOMPARE(d->items.at(0).text, QStringLiteral("item1"));
-        QCOMPARE(d->items.at(2).text, QStringLiteral("item3"));
-        QVERIFY(d->items.at(1).iconPath.isEmpty());
+        QCOMPARE(tabs->count(), 0);
+        const QString dir = scratchPath(QStringLiteral("LayoutForgeQt"));
+        QDir().mkpath(dir);
+        const QString copy = dir + QStringLiteral("/tst_tabwidget");
+        QFile::remove(copy);
+        QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), copy));
+        QProcess process;
+        process.start(copy, {QStringLiteral("samplesOnlyInDesignMode")});
+        QVERIFY(process.waitForFinished(30000));
+        const QByteArray out = process.readAllStandardOutput();
+        QVERIFY2(process.exitCode() == 0, out.constData());
+        QVERIFY2(
+            out.contains("PASS   : tst_TabWidget::samplesOnlyInDesignMode()"), out.constData());
     }
 };
 
