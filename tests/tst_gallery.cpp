@@ -511,59 +511,21 @@ private slots:
         menu->close();
     }
 
-    void tableContents()
-    {
-        Vitrina* w = gallery();
-        QWidget* page = showPage("tableview");
-        auto* table = page->findChild<VelQTableView*>();
-        QVERIFY(table);
-        auto* model = qobject_cast<QStandardItemModel*>(table->model());
-        QVERIFY(model);
-        QCOMPARE(model->parent(), static_cast<QObject*>(w));
-        QCOMPARE(model->rowCount(), 100);
-        QCOMPARE(model->columnCount(), 5);
-        const QStringList headers {"Name", "NO.", "Sex", "Age", "Operate"};
-        for (int column = 0; column < 5; ++column)
-            QCOMPARE(model->headerData(column, Qt::Horizontal).toString(), headers.at(column));
-        for (int row : {0, 57, 99}) {
-            for (int column = 0; column < 5; ++column) {
-                QStandardItem* item = model->item(row, column);
-                QCOMPARE(item != nullptr, column < 3);
-                if (item)
-                    QCOMPARE(item->text(), QStringLiteral("Item1"));
-            }
-        }
-        QVERIFY(qobject_cast<VelQScrollBar*>(table->horizontalScrollBar()));
-        QVERIFY(qobject_cast<VelQScrollBar*>(table->verticalScrollBar()));
-
-        // The column widgets are stamped into every row: the progress chunk in "Age" and the
-        // button in "Operate".
-        const QImage shot = TestSupport::render(table);
-        const int headerHeight = table->horizontalHeader()->height();
-        for (int row : {0, 3}) {
-            const int y
-                = headerHeight + table->rowViewportPosition(row) + table->rowHeight(row) / 2;
-            const int ageX = table->columnViewportPosition(3) + 4;
-            QCOMPARE_PIXEL(shot, ageX, y, QColor(232, 58, 29));
-            const int operateX = table->columnViewportPosition(4);
-            QVERIFY(colourCount(shot, QRect(operateX + 4, y - 6, 50, 12)) > 4);
-        }
-    }
-
     void itemViews_data()
     {
         QTest::addColumn<QString>("page");
         QTest::addColumn<int>("y");
         QTest::addColumn<bool>("icons");
+        QTest::newRow("table") << "tableview" << 120 << false;
         QTest::newRow("tree") << "tree" << 120 << false;
         QTest::newRow("tree with icons") << "tree" << 340 << true;
         QTest::newRow("list") << "list" << 120 << false;
         QTest::newRow("list with icons") << "list" << 300 << true;
     }
 
-    // The trees' hundred rows of an item with two children and the lists' twenty items, with
-    // icons or not, skinned scroll bars, and a selected row in the theme's selection colour
-    // (across a tree's branch column too).
+    // The table's hundred rows with widgets in two columns, the trees' hundred rows of an item
+    // with two children and the lists' twenty items, with icons or not; skinned scroll bars, and
+    // a selected row in the theme's selection colour (across a tree's branch column too).
     void itemViews()
     {
         QFETCH(QString, page);
@@ -574,7 +536,30 @@ private slots:
         QVERIFY(qobject_cast<VelQScrollBar*>(view->horizontalScrollBar()));
         QVERIFY(qobject_cast<VelQScrollBar*>(view->verticalScrollBar()));
         const QColor selection(0xfd, 0xe7, 0xe2);
-        if (auto* tree = qobject_cast<VelQTreeView*>(view)) {
+        if (auto* table = qobject_cast<VelQTableView*>(view)) {
+            auto* model = qobject_cast<QStandardItemModel*>(table->model());
+            QCOMPARE(model->parent(), static_cast<QObject*>(gallery()));
+            QCOMPARE(model->rowCount(), 100);
+            QCOMPARE(model->columnCount(), 5);
+            const QStringList headers {"Name", "NO.", "Sex", "Age", "Operate"};
+            for (int column = 0; column < 5; ++column) {
+                QCOMPARE(model->headerData(column, Qt::Horizontal).toString(), headers.at(column));
+                for (int row : {0, 57, 99}) {
+                    QStandardItem* item = model->item(row, column);
+                    QCOMPARE(item ? item->text() : QString(), column < 3 ? "Item1" : QString());
+                }
+            }
+            // The column widgets are stamped into every row: the progress chunk in "Age" and the
+            // button in "Operate".
+            const QImage shot = TestSupport::render(table);
+            for (int row : {0, 3}) {
+                const int y = table->horizontalHeader()->height() + table->rowViewportPosition(row)
+                    + table->rowHeight(row) / 2;
+                QCOMPARE_PIXEL(shot, table->columnViewportPosition(3) + 4, y, QColor(232, 58, 29));
+                const int operateX = table->columnViewportPosition(4);
+                QVERIFY(colourCount(shot, QRect(operateX + 4, y - 6, 50, 12)) > 4);
+            }
+        } else if (auto* tree = qobject_cast<VelQTreeView*>(view)) {
             auto* model = qobject_cast<QStandardItemModel*>(tree->model());
             QCOMPARE(model->parent(), static_cast<QObject*>(gallery()));
             QCOMPARE(model->rowCount(), 100);
@@ -648,9 +633,8 @@ private slots:
         };
         const auto checkImages = [&](const ::Json::Value& element) {
             const ::Json::Value* attr = VelQtLib::Json::objectMember(element, "attr");
-            if (!attr)
-                return;
-            for (const std::string& key : attr->getMemberNames()) {
+            for (const std::string& key :
+                attr ? attr->getMemberNames() : ::Json::Value::Members()) {
                 const QString k = QString::fromStdString(key);
                 const bool isPath = k.endsWith(QLatin1String("Path"))
                     || k.endsWith(QLatin1String("icon"), Qt::CaseInsensitive);
@@ -670,13 +654,11 @@ private slots:
                     checkRecord(name);
             }
             checkImages(element);
-            if (const ::Json::Value* children = VelQtLib::Json::arrayMember(element, "child")) {
-                for (const ::Json::Value& child : *children)
-                    walk(child);
-            }
-            if (const ::Json::Value* children = VelQtLib::Json::arrayMember(element, "elements")) {
-                for (const ::Json::Value& child : *children)
-                    walk(child);
+            for (const char* key : {"child", "elements"}) {
+                if (const ::Json::Value* children = VelQtLib::Json::arrayMember(element, key)) {
+                    for (const ::Json::Value& child : *children)
+                        walk(child);
+                }
             }
         };
 
