@@ -296,7 +296,7 @@ private slots:
     }
 
     // Every page: alone on screen, its frame, title, subtitle and controls where they belong,
-    // each control painting something.
+    // each control painting something and telling assistive tools what it is.
     void page()
     {
         QFETCH(int, index);
@@ -337,6 +337,59 @@ private slots:
             const QRect onWindow(control->mapTo(w, QPoint(0, 0)), control->size());
             QVERIFY2(colourCount(shot, onWindow) > 1, "blank " + what);
         }
+
+        // The accessibility tree as assistive tools walk it from the window: every control in
+        // sight is reached and reports the role of its kind, a name where it shows text or a
+        // glyph, and its checked and disabled states.
+        QSet<QObject*> reached;
+        const std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* node) {
+            reached.insert(node->object());
+            // Item views list every cell; their rows are the views' own business.
+            const QAccessible::Role role = node->role();
+            if (role == QAccessible::Table || role == QAccessible::Tree
+                || role == QAccessible::List)
+                return;
+            for (int i = 0; i < node->childCount(); ++i) {
+                if (QAccessibleInterface* child = node->child(i))
+                    walk(child);
+            }
+        };
+        walk(QAccessible::queryAccessibleInterface(w));
+        const QHash<QString, QAccessible::Role> roles {{"VelQPushButton", QAccessible::PushButton},
+            {"VelQCheckBox", QAccessible::CheckBox}, {"VelQRadioButton", QAccessible::RadioButton},
+            {"VelQComboBox", QAccessible::ComboBox}, {"VelQLineEdit", QAccessible::EditableText},
+            {"VelQTextEdit", QAccessible::EditableText}, {"VelQSlider", QAccessible::Slider},
+            {"VelQProgressBar", QAccessible::ProgressBar}, {"VelQLabel", QAccessible::StaticText},
+            {"VelQTableView", QAccessible::Table}, {"VelQTreeView", QAccessible::Tree},
+            {"VelQList", QAccessible::List}, {"VelQMenuBar", QAccessible::MenuBar},
+            {"VelQScrollBar", QAccessible::ScrollBar}, {"VelQContainer", QAccessible::Client}};
+        int checked = 0;
+        const auto insideView = [](const QWidget* widget) {
+            for (const QWidget* p = widget->parentWidget(); p; p = p->parentWidget()) {
+                if (p->inherits("QAbstractItemView"))
+                    return true;
+            }
+            return false;
+        };
+        for (QWidget* control : w->findChildren<QWidget*>()) {
+            if (!controlOf(control) || !control->isVisible() || insideView(control))
+                continue;
+            const QString kind = QString::fromLatin1(control->metaObject()->className()).mid(10);
+            QAccessibleInterface* node = QAccessible::queryAccessibleInterface(control);
+            QVERIFY2(node && reached.contains(control), qPrintable(kind));
+            QVERIFY2(roles.contains(kind), qPrintable(kind));
+            QCOMPARE(node->role(), roles.value(kind));
+            // An edit's text is its value, not its name.
+            if (qobject_cast<QAbstractButton*>(control)
+                || (qobject_cast<QLabel*>(control) && !textOf(control).isEmpty()))
+                QVERIFY2(!node->text(QAccessible::Name).isEmpty(), qPrintable(kind));
+            if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+                QCOMPARE(bool(node->state().checked), button->isChecked());
+                checked += button->isChecked();
+            }
+            QCOMPARE(bool(node->state().disabled), !control->isEnabled());
+        }
+        QVERIFY(checked > 0);
     }
 
     // A click anywhere on an item's tile, short label or long, switches pages: both items
@@ -799,72 +852,6 @@ private slots:
         QTest::mouseClick(navigation("edit"), Qt::LeftButton);
         QVERIFY(!ringOn(navigation("edit")));
         QVERIFY(!VelQFocusRing::instance()->isVisible());
-    }
-
-    void accessibilityWalk_data()
-    {
-        QTest::addColumn<QString>("page");
-        for (const QString& name : Vitrina::pageNames())
-            QTest::newRow(qPrintable(name)) << name;
-    }
-
-    // The accessibility tree of each page as assistive tools walk it from the window: every
-    // control in sight is reached and reports the role of its kind, a name where it shows text
-    // or a glyph, and its checked and disabled states.
-    void accessibilityWalk()
-    {
-        QFETCH(QString, page);
-        Vitrina* w = gallery();
-        QVERIFY(showPage(page.toLatin1().constData())->isVisible());
-        QSet<QObject*> reached;
-        const std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* node) {
-            reached.insert(node->object());
-            // Item views list every cell; their rows are the views' own business.
-            const QAccessible::Role role = node->role();
-            if (role == QAccessible::Table || role == QAccessible::Tree
-                || role == QAccessible::List)
-                return;
-            for (int i = 0; i < node->childCount(); ++i) {
-                if (QAccessibleInterface* child = node->child(i))
-                    walk(child);
-            }
-        };
-        walk(QAccessible::queryAccessibleInterface(w));
-        const QHash<QString, QAccessible::Role> roles {{"VelQPushButton", QAccessible::PushButton},
-            {"VelQCheckBox", QAccessible::CheckBox}, {"VelQRadioButton", QAccessible::RadioButton},
-            {"VelQComboBox", QAccessible::ComboBox}, {"VelQLineEdit", QAccessible::EditableText},
-            {"VelQTextEdit", QAccessible::EditableText}, {"VelQSlider", QAccessible::Slider},
-            {"VelQProgressBar", QAccessible::ProgressBar}, {"VelQLabel", QAccessible::StaticText},
-            {"VelQTableView", QAccessible::Table}, {"VelQTreeView", QAccessible::Tree},
-            {"VelQList", QAccessible::List}, {"VelQMenuBar", QAccessible::MenuBar},
-            {"VelQScrollBar", QAccessible::ScrollBar}, {"VelQContainer", QAccessible::Client}};
-        int checked = 0;
-        const auto insideView = [](const QWidget* widget) {
-            for (const QWidget* p = widget->parentWidget(); p; p = p->parentWidget()) {
-                if (p->inherits("QAbstractItemView"))
-                    return true;
-            }
-            return false;
-        };
-        for (QWidget* control : w->findChildren<QWidget*>()) {
-            if (!controlOf(control) || !control->isVisible() || insideView(control))
-                continue;
-            const QString kind = QString::fromLatin1(control->metaObject()->className()).mid(10);
-            QAccessibleInterface* node = QAccessible::queryAccessibleInterface(control);
-            QVERIFY2(node && reached.contains(control), qPrintable(kind));
-            QVERIFY2(roles.contains(kind), qPrintable(kind));
-            QCOMPARE(node->role(), roles.value(kind));
-            // An edit's text is its value, not its name.
-            if (qobject_cast<QAbstractButton*>(control)
-                || (qobject_cast<QLabel*>(control) && !textOf(control).isEmpty()))
-                QVERIFY2(!node->text(QAccessible::Name).isEmpty(), qPrintable(kind));
-            if (auto* button = qobject_cast<QAbstractButton*>(control)) {
-                QCOMPARE(bool(node->state().checked), button->isChecked());
-                checked += button->isChecked();
-            }
-            QCOMPARE(bool(node->state().disabled), !control->isEnabled());
-        }
-        QVERIFY(checked > 0);
     }
 
     // The caption buttons: close turns accent under the mouse, help opens the home page,
