@@ -205,9 +205,6 @@ private slots:
         QTest::newRow("slot 1 styles every state")
             << QByteArray(R"([["normal", 0, 1]])")
             << QList<QColor> {normalGreen, normalGreen, normalGreen, normalGreen};
-        QTest::newRow("then slot 2 styles the hovered state")
-            << QByteArray(R"([["normal", 0, 1], ["hover", 0, 2]])")
-            << QList<QColor> {normalGreen, hoverRed, normalGreen, normalGreen};
         QTest::newRow("slot 1 after slot 2 wins everywhere")
             << QByteArray(R"([["hover", 0, 2], ["normal", 0, 1]])")
             << QList<QColor> {normalGreen, normalGreen, normalGreen, normalGreen};
