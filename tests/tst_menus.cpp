@@ -1,0 +1,662 @@
+// Strips of items that light up under the mouse: the tab widget, the menu bar and its menus.
+#include "support/TestSupport.h"
+
+#include <VelQtLib.h>
+#include <controls/VelQMenuBar_p.h>
+#include <controls/VelQMenu_p.h>
+#include <controls/VelQTabWidget_p.h>
+
+#include <QtTest>
+
+using namespace VelQtLib;
+using namespace TestSupport;
+
+namespace {
+
+const QColor blue(0, 0, 255), green(0, 200, 0), red(200, 0, 0), magenta(255, 0, 255),
+    grey(90, 90, 90), cyan(0, 255, 255), yellow(255, 255, 0), white(255, 255, 255),
+    orange(255, 128, 0), arrowGrey(0xcc, 0xcc, 0xcc);
+
+const QByteArray fullStyle = R"([["back", 0, 0], ["normal", 0, 1], ["hover", 0, 2],
+    ["current", 0, 3], ["text", 0, 5]])";
+
+// Three tabs of 80 with gaps of 4, in a 300 × 40 row or a 40 × 300 column.
+std::unique_ptr<VelQTabWidget> strip(QWidget* parent, bool vertical = false,
+    const QByteArray& extraAttr = R"("showText": 0)", const QByteArray& style = fullStyle)
+{
+    auto tabs = std::make_unique<VelQTabWidget>(parent);
+    const QByteArray attr = R"({"itemSize": 80, "itemSpace": 4, "isHor": )"
+        + QByteArray(vertical ? "false" : "true") + ", " + extraAttr + "}";
+    const ::Json::Value json
+        = parsed(QByteArray(vertical ? R"({"w": 40, "h": 300)" : R"({"w": 300, "h": 40)")
+            + R"(, "style": )" + style + R"(, "attr": )" + attr + "}");
+    tabs->loadAttributes(&json);
+    tabs->applyLayout();
+    for (int i = 0; i < 3; ++i)
+        tabs->addItem(
+            QStringLiteral("Tab %1").arg(i), QStringLiteral("icon.png"), QStringLiteral("sel.png"));
+    return tabs;
+}
+
+// The middle of tab i of a strip made by strip().
+QPoint middle(int i, bool vertical = false)
+{
+    const int along = i * 84 + 40;
+    return vertical ? QPoint(20, along) : QPoint(along, 20);
+}
+
+ImageStyle fill(QColor colour)
+{
+    ImageStyle style;
+    style.color = colour;
+    return style;
+}
+
+VelQMenuImpl* implOf(QMenu* menu)
+{
+    return static_cast<VelQMenuImpl*>(static_cast<VelQMenu*>(menu)->impl());
+}
+
+// A menu skinned in code as the gallery does, with four entries.
+std::unique_ptr<VelQMenu> codeMenu()
+{
+    auto menu = std::make_unique<VelQMenu>(QStringLiteral("File"));
+    menu->setBackgroundStyle(fill(blue));
+    menu->setItemStyle(0, fill(green));
+    menu->setItemStyle(1, fill(red));
+    TextStyle normal;
+    normal.family = QStringLiteral("DejaVu Sans");
+    normal.color = white;
+    TextStyle hot = normal;
+    hot.color = yellow;
+    menu->setItemTextStyle(0, normal);
+    menu->setItemTextStyle(1, hot);
+    menu->addAction(QStringLiteral("MMMM"));
+    menu->addSeparator();
+    menu->addAction(QStringLiteral("MMMM"));
+    menu->addMenu(QStringLiteral("More"))->addAction(QStringLiteral("inner"));
+    // Leaves a band of the menu's own background around the entries.
+    menu->setContentsMargins(4, 4, 4, 4);
+    return menu;
+}
+
+QPoint centreOf(QMenu* menu, int action)
+{
+    return menu->actionGeometry(menu->actions().at(action)).center();
+}
+
+} // namespace
+
+class tst_Menus : public QObject {
+    Q_OBJECT
+
+    QWidget host;
+
+private slots:
+    void initTestCase()
+    {
+        installStrictMessageHandler();
+        Init();
+        const QByteArray bold = R"("bold": true)";
+        QVERIFY(loadAppPackage(QStringLiteral("menus.data"),
+            {boxStyle("back", blue), boxStyle("normal", green), boxStyle("hover", red),
+                boxStyle("current", magenta), boxStyle("entry0", green), boxStyle("entry1", red),
+                boxStyle("entry2", magenta), boxStyle("entry3", grey),
+                textStyle("text0", white, 14, bold), textStyle("text1", yellow, 14, bold),
+                R"({"type": 2, "name": "text", "clr": "ffffff", "size": 16, "bold": true,
+                    "hor": 1, "ver": 1})"},
+            {{"icon.png", solidPng(cyan)}, {"sel.png", solidPng(yellow)}}));
+        host.resize(500, 400);
+    }
+
+    void items_data()
+    {
+        QTest::addColumn<bool>("vertical");
+        QTest::newRow("row") << false;
+        QTest::newRow("column") << true;
+    }
+
+    // Items at their places, painted over exactly their rectangles with the gaps showing the
+    // background; a press picks the item under it, and the current item shows its look and
+    // its selected icon.
+    void items()
+    {
+        QFETCH(bool, vertical);
+        auto tabs = strip(&host, vertical);
+        const QPoint along = vertical ? QPoint(0, 1) : QPoint(1, 0);
+        const QPoint across = vertical ? QPoint(39, 0) : QPoint(0, 39);
+        const QImage image = render(tabs.get());
+        for (int i = 0; i < 3; ++i) {
+            const QPoint first = along * (84 * i);
+            const QPoint last = first + along * 79;
+            QCOMPARE(tabs->tabRect(i), QRect(first, last + across));
+            const QColor face = i == 0 ? magenta : green;
+            QCOMPARE_PIXEL(image, first.x(), first.y(), face);
+            QCOMPARE_PIXEL(image, (last + across).x(), (last + across).y(), face);
+            QCOMPARE_PIXEL(image, (last + along).x(), (last + along).y(), blue);
+        }
+        QCOMPARE_PIXEL(image, (along * 299).x(), (along * 299).y(), blue);
+
+        QSignalSpy changed(tabs.get(), &VelQTabWidget::currentChanged);
+        // Along the strip: the first and last pixel of item 0, a gap, item 1, past the items.
+        const QList<QPair<int, int>> hits {{0, 0}, {79, 0}, {82, -1}, {260, -1}, {84, 1}};
+        for (const auto& [position, item] : hits) {
+            const QPoint at = vertical ? QPoint(20, position) : QPoint(position, 20);
+            QTest::mouseClick(tabs.get(), Qt::LeftButton, Qt::NoModifier, at);
+            QCOMPARE(changed.count(), item < 0 ? 0 : 1);
+            if (item >= 0)
+                QCOMPARE(changed.takeFirst().at(0).toInt(), item);
+            QCOMPARE(tabs->currentIndex(), qMax(item, 0));
+        }
+        const QImage clicked = render(tabs.get());
+        const QPoint offset = vertical ? QPoint(-15, -35) : QPoint(-35, -15);
+        for (int i = 0; i < 3; ++i) {
+            const QPoint icon = middle(i, vertical) + QPoint(-5, -5);
+            const QPoint corner = middle(i, vertical) + offset;
+            const QColor face = i == 1 ? magenta : green;
+            QCOMPARE_PIXEL(clicked, corner.x(), corner.y(), face);
+            // Centred 10 × 10 icon: the selected icon on the current tab only.
+            QCOMPARE_PIXEL(clicked, icon.x(), icon.y(), i == 1 ? yellow : cyan);
+            QCOMPARE_PIXEL(clicked, icon.x() + 9, icon.y() + 9, i == 1 ? yellow : cyan);
+            QCOMPARE_PIXEL(clicked, icon.x() - 1, icon.y(), face);
+        }
+    }
+
+    // A press on the current item announces it again; a release alone, setting the current
+    // index to itself or out of range, or a click on an empty strip announce nothing.
+    void currentChanges()
+    {
+        auto tabs = strip(&host);
+        QSignalSpy changed(tabs.get(), &VelQTabWidget::currentChanged);
+        QTest::mouseClick(tabs.get(), Qt::LeftButton, Qt::NoModifier, middle(0));
+        QTest::mouseClick(tabs.get(), Qt::LeftButton, Qt::NoModifier, middle(2));
+        QTest::mouseClick(tabs.get(), Qt::LeftButton, Qt::NoModifier, middle(2));
+        QTest::mouseRelease(tabs.get(), Qt::LeftButton, Qt::NoModifier, middle(1));
+        QCOMPARE(changed.count(), 3);
+        QCOMPARE(changed.at(0).at(0).toInt(), 0);
+        QCOMPARE(changed.at(1).at(0).toInt(), 2);
+        QCOMPARE(changed.at(2).at(0).toInt(), 2);
+        QCOMPARE(tabs->currentIndex(), 2);
+        tabs->setCurrentIndex(1);
+        for (const int index : {1, 3, -1})
+            tabs->setCurrentIndex(index);
+        QCOMPARE(changed.count(), 4);
+        QCOMPARE(changed.at(3).at(0).toInt(), 1);
+        QCOMPARE(tabs->currentIndex(), 1);
+        QCOMPARE_PIXEL(render(tabs.get()), 86, 2, magenta);
+
+        VelQTabWidget empty(&host);
+        empty.resize(200, 40);
+        QSignalSpy none(&empty, &VelQTabWidget::currentChanged);
+        QTest::mouseClick(&empty, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+        QCOMPARE(none.count(), 0);
+    }
+
+    // The hovered item follows the mouse; a gap keeps the last one lit, the current look wins
+    // over the hovered one, and leaving the strip clears it.
+    void hoverFollowsTheMouse()
+    {
+        auto tabs = strip(&host);
+        QVERIFY(tabs->testAttribute(Qt::WA_MouseTracking));
+        auto* d = static_cast<VelQTabWidgetImpl*>(tabs->impl());
+        const QColor current = magenta, normal = green, hover = red;
+        const struct {
+            QPoint at; // null: enter, then leave
+            int hover;
+            QColor faces[3];
+        } steps[] = {{middle(1), 1, {current, hover, normal}},
+            {QPoint(166, 20), 1, {current, hover, normal}},
+            {middle(2), 2, {current, normal, hover}}, {middle(0), 0, {current, normal, normal}},
+            {QPoint(), -1, {current, normal, normal}}};
+        for (const auto& step : steps) {
+            if (step.at.isNull()) {
+                sendEnter(tabs.get());
+                QCOMPARE(d->hoverIndex, 0);
+                sendLeave(tabs.get());
+            } else {
+                sendMouse(tabs.get(), QEvent::MouseMove, step.at);
+            }
+            QCOMPARE(d->hoverIndex, step.hover);
+            const QImage image = render(tabs.get());
+            for (int i = 0; i < 3; ++i)
+                QCOMPARE_PIXEL(image, middle(i).x() - 35, 5, step.faces[i]);
+        }
+    }
+
+    void dragBeyondTheEdgeHitsNothing()
+    {
+        // The third item reaches past the widget's right edge at 200.
+        VelQTabWidget tabs(&host);
+        tabs.setGeometry(0, 0, 200, 40);
+        const ::Json::Value json = parsed(R"({"attr": {"itemSize": 80}})");
+        tabs.loadAttributes(&json);
+        for (int i = 0; i < 3; ++i)
+            tabs.addItem(QString::number(i));
+        tabs.setGeometry(0, 0, 200, 40);
+        auto* d = static_cast<VelQTabWidgetImpl*>(tabs.impl());
+        QSignalSpy changed(&tabs, &VelQTabWidget::currentChanged);
+        sendMouse(&tabs, QEvent::MouseMove, QPoint(190, 20));
+        QCOMPARE(d->hoverIndex, 2);
+        sendMouse(&tabs, QEvent::MouseMove, QPoint(210, 20), Qt::NoButton, Qt::LeftButton);
+        sendMouse(&tabs, QEvent::MouseMove, QPoint(20, 45), Qt::NoButton, Qt::LeftButton);
+        QCOMPARE(d->hoverIndex, 2);
+        sendMouse(&tabs, QEvent::MouseButtonPress, QPoint(210, 20), Qt::LeftButton, Qt::LeftButton);
+        QCOMPARE(changed.count(), 0);
+    }
+
+    void styleSlots_data()
+    {
+        QTest::addColumn<QByteArray>("style");
+        QTest::addColumn<QList<QColor>>("looks"); // item states 0 to 3
+        QTest::newRow("slot 1 styles every state")
+            << QByteArray(R"([["normal", 0, 1]])") << QList<QColor> {green, green, green, green};
+        QTest::newRow("slot 1 after slot 2 wins everywhere") << QByteArray(
+            R"([["hover", 0, 2], ["normal", 0, 1]])") << QList<QColor> {green, green, green, green};
+        QTest::newRow("slot 4 styles only the unused state")
+            << QByteArray(R"([["normal", 0, 1], ["current", 0, 4]])")
+            << QList<QColor> {green, green, green, magenta};
+        QTest::newRow("unknown names, negative and high slots are skipped")
+            << QByteArray(R"([["normal", 0, 1], ["nothing", 0, 2], ["hover", 0, -1],
+                ["hover", 0, 9], "hover", ["hover", 0]])")
+            << QList<QColor> {green, green, green, green};
+    }
+
+    void styleSlots()
+    {
+        QFETCH(QByteArray, style);
+        QFETCH(QList<QColor>, looks);
+        VelQTabWidget tabs(&host);
+        // Slot 5 gives every state its text style.
+        const ::Json::Value json
+            = parsed(R"({"style": )" + style.chopped(1) + R"(, ["text", 0, 5]]})");
+        tabs.loadAttributes(&json);
+        auto* d = static_cast<VelQTabWidgetImpl*>(tabs.impl());
+        for (int s = 0; s < 4; ++s) {
+            QVERIFY(d->itemStyles[s].noImage);
+            QCOMPARE(d->itemStyles[s].color, looks[s]);
+            QCOMPARE(d->itemTextStyles[s].color, white);
+            QCOMPARE(d->itemTextStyles[s].size, 16);
+        }
+    }
+
+    void attributes_data()
+    {
+        QTest::addColumn<QByteArray>("element");
+        QTest::addColumn<bool>("vertical");
+        QTest::addColumn<bool>("showText");
+        QTest::addColumn<bool>("hasIcon");
+        QTest::addColumn<int>("itemSize");
+        QTest::newRow("without attr the orientation stays")
+            << QByteArray(R"({"style": []})") << true << true << true << 50;
+        QTest::newRow("missing isHor makes a row")
+            << QByteArray(R"({"attr": {}})") << false << true << true << 50;
+        QTest::newRow("isHor false makes a column")
+            << QByteArray(R"({"attr": {"isHor": false}})") << true << true << true << 50;
+        QTest::newRow("flags read as numbers")
+            << QByteArray(R"({"attr": {"showText": 0, "hasIcon": 2, "itemSize": 30}})") << false
+            << false << true << 30;
+        QTest::newRow("flags read from booleans")
+            << QByteArray(R"({"attr": {"showText": false, "hasIcon": false}})") << false << false
+            << false << 50;
+        QTest::newRow("unreadable values are ignored") << QByteArray(
+            R"({"attr": {"isHor": "no", "showText": "0", "hasIcon": [], "itemSize": {}}})")
+                                                       << false << true << true << 50;
+    }
+
+    void attributes()
+    {
+        QFETCH(QByteArray, element);
+        VelQTabWidget tabs(&host);
+        auto* d = static_cast<VelQTabWidgetImpl*>(tabs.impl());
+        d->vertical = true;
+        const ::Json::Value json = parsed(element);
+        tabs.loadAttributes(&json);
+        QTEST(d->vertical, "vertical");
+        QTEST(d->showText, "showText");
+        QTEST(d->hasIcon, "hasIcon");
+        QTEST(d->itemSize, "itemSize");
+    }
+
+    void textAndIconSwitches()
+    {
+        auto tabs = strip(&host, false, R"("showText": 1, "hasIcon": 0)");
+        QImage image = render(tabs.get());
+        const QRect first(0, 0, 80, 40);
+        QVERIFY(countNear(image, white, 40, first) > 20);
+        QCOMPARE(countNear(image, yellow, 10, first), 0);
+
+        tabs = strip(&host, false, R"("showText": 0, "hasIcon": 1)");
+        image = render(tabs.get());
+        QCOMPARE(countNear(image, white, 40, first), 0);
+        QCOMPARE(countNear(image, yellow, 0, first), 100);
+    }
+
+    void currentTabFallsBackToItsIcon()
+    {
+        auto tabs = strip(&host);
+        tabs->addItem(QStringLiteral("plain"), QStringLiteral("icon.png"));
+        QCOMPARE(static_cast<VelQTabWidgetImpl*>(tabs->impl())->items.last().selectedIconPath,
+            QString());
+        tabs->setGeometry(0, 0, 340, 40);
+        QTest::mouseClick(tabs.get(), Qt::LeftButton, Qt::NoModifier, middle(3));
+        QCOMPARE(tabs->currentIndex(), 3);
+        QCOMPARE_PIXEL(render(tabs.get()), 3 * 84 + 35, 15, cyan);
+    }
+
+    void hugeSizesStayInRange()
+    {
+        VelQTabWidget tabs(&host);
+        tabs.resize(100, 40);
+        const ::Json::Value json
+            = parsed(R"({"attr": {"itemSize": 2147483647, "itemSpace": 2147483647}})");
+        tabs.loadAttributes(&json);
+        for (int i = 0; i < 4; ++i)
+            tabs.addItem(QString::number(i));
+        QVERIFY(tabs.tabRect(3).left() > 0);
+        render(&tabs);
+        QTest::mouseClick(&tabs, Qt::LeftButton, Qt::NoModifier, QPoint(50, 20));
+        QCOMPARE(tabs.currentIndex(), 0);
+    }
+
+    // Sample items appear only in the design tools: the test runs again from a copy of this
+    // program in a folder named like the designer.
+    void samplesOnlyInDesignMode()
+    {
+        QWidget window;
+        window.resize(300, 100);
+        const ::Json::Value root = parsed(R"({"elements": [{"type": "tab", "x": 0, "y": 10,
+            "w": 300, "h": 40, "attr": {}, "child": []}]})");
+        auto* tabs = qobject_cast<VelQTabWidget*>(LoadElements(&root, &window));
+        QVERIFY(tabs);
+        QCOMPARE(tabs->geometry(), QRect(0, 10, 300, 40));
+        if (IsDesignMode()) {
+            QCOMPARE(tabs->count(), 3);
+            auto* d = static_cast<VelQTabWidgetImpl*>(tabs->impl());
+            QCOMPARE(d->items.at(0).text, QStringLiteral("item1"));
+            QCOMPARE(d->items.at(2).text, QStringLiteral("item3"));
+            QVERIFY(d->items.at(1).iconPath.isEmpty());
+            return;
+        }
+        QCOMPARE(tabs->count(), 0);
+        const QString dir = scratchPath(QStringLiteral("LayoutForgeQt"));
+        QDir().mkpath(dir);
+        const QString copy = dir + QStringLiteral("/tst_menus");
+        QFile::remove(copy);
+        QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), copy));
+        QProcess process;
+        process.start(copy, {QStringLiteral("samplesOnlyInDesignMode")});
+        QVERIFY(process.waitForFinished(30000));
+        const QByteArray out = process.readAllStandardOutput();
+        QVERIFY2(process.exitCode() == 0, out.constData());
+        QVERIFY2(out.contains("PASS   : tst_Menus::samplesOnlyInDesignMode()"), out.constData());
+    }
+
+    // The entry under the mouse, or pressed, takes its look until the mouse leaves the bar or
+    // the button is released.
+    void barLooks()
+    {
+        VelQMenuBar bar(&host);
+        QVERIFY(bar.testAttribute(Qt::WA_MouseTracking));
+        const ::Json::Value json = parsed(R"({"x": 0, "y": 0, "w": 400, "h": 30, "style": [
+            ["entry0", 0, 1], ["entry1", 0, 2], ["entry2", 0, 3], ["text0", 0, 5]]})");
+        bar.loadAttributes(&json);
+        bar.applyLayout();
+        QMenu file(QStringLiteral("File"));
+        QMenu edit(QStringLiteral("Edit"));
+        bar.addMenu(&file);
+        bar.addMenu(&edit);
+        auto* d = static_cast<VelQMenuBarImpl*>(bar.impl());
+        const QRect first = bar.actionGeometry(bar.actions().at(0));
+        const QRect second = bar.actionGeometry(bar.actions().at(1));
+        QVERIFY(!first.isEmpty() && !second.isEmpty());
+        const auto faceOf = [&](const QRect& entry) {
+            return render(&bar).pixel(entry.topLeft() + QPoint(1, 1));
+        };
+
+        sendMouse(&bar, QEvent::MouseMove, second.center());
+        QCOMPARE(d->hoverIndex, 1);
+        QVERIFY(near(faceOf(second), red));
+        QVERIFY(near(faceOf(first), green));
+        QVERIFY(holds(render(&bar), white, 8, first));
+        // Outside every entry the hover stays; leaving the bar clears it.
+        sendMouse(&bar, QEvent::MouseMove, QPoint(390, 15));
+        QCOMPARE(d->hoverIndex, 1);
+        sendLeave(&bar);
+        QCOMPARE(d->hoverIndex, -1);
+        QVERIFY(near(faceOf(second), green));
+
+        d->pressedIndex = 0;
+        d->hoverIndex = 0;
+        QVERIFY(near(faceOf(first), magenta));
+        sendMouse(&bar, QEvent::MouseButtonRelease, QPoint(390, 15), Qt::LeftButton);
+        QCOMPARE(d->pressedIndex, -1);
+        QVERIFY(near(faceOf(first), red));
+    }
+
+    void barStyleSlots_data()
+    {
+        QTest::addColumn<QByteArray>("style");
+        QTest::addColumn<int>("field");
+        QTest::addColumn<QList<QColor>>("expected");
+        // field 0: itemStyles, 1: popupItemStyles, 2: popupBackground then background,
+        // 3: itemTextStyles then popupTextStyles
+        QTest::newRow("slot 1 fills every state")
+            << QByteArray(R"([["entry1", 0, 1]])") << 0 << QList<QColor> {red, red, red, red};
+        QTest::newRow("slots 2 to 4") << QByteArray(
+            R"([["entry0", 0, 1], ["entry1", 0, 2], ["entry2", 0, 3], ["entry3", 0, 4]])")
+                                      << 0 << QList<QColor> {green, red, magenta, grey};
+        QTest::newRow("slot 9 fills the pop-up group") << QByteArray(
+            R"([["entry2", 0, 9]])") << 1 << QList<QColor> {magenta, magenta, magenta, magenta};
+        QTest::newRow("slots 10 to 12")
+            << QByteArray(R"([["entry0", 0, 9], ["entry1", 0, 10], ["entry3", 0, 12]])") << 1
+            << QList<QColor> {green, red, green, grey};
+        QTest::newRow("backgrounds") << QByteArray(R"([["back", 0, 0], ["entry3", 0, 9]])") << 2
+                                     << QList<QColor> {grey, blue};
+        QTest::newRow("texts: slot 5 fills the bar's, 13 the pop-ups'")
+            << QByteArray(R"([["text0", 0, 5], ["text1", 0, 6], ["text1", 0, 13]])") << 3
+            << QList<QColor> {white, yellow, white, white, yellow, yellow, yellow, yellow};
+        QTest::newRow("ignored") << QByteArray(
+            R"([["entry3", 0, -1], ["entry3", 0, 17], ["entry3", 0, 5], ["entry3", 0, 13]])")
+                                 << 0 << QList<QColor> {white, white, white, white};
+    }
+
+    void barStyleSlots()
+    {
+        QFETCH(QByteArray, style);
+        QFETCH(int, field);
+        QFETCH(QList<QColor>, expected);
+        VelQMenuBar bar(&host);
+        const ::Json::Value json = parsed(R"({"style": )" + style + "}");
+        QVERIFY(bar.loadAttributes(&json));
+        auto* d = static_cast<VelQMenuBarImpl*>(bar.impl());
+        QList<QColor> actual;
+        if (field == 0) {
+            for (const ImageStyle& s : d->itemStyles)
+                actual << s.color;
+        } else if (field == 1) {
+            for (const ImageStyle& s : d->popupItemStyles)
+                actual << s.color;
+        } else if (field == 2) {
+            actual << d->popupBackground.color << d->background.color;
+        } else {
+            for (const TextStyle& t : d->itemTextStyles)
+                actual << t.color;
+            for (const TextStyle& t : d->popupTextStyles)
+                actual << t.color;
+        }
+        QCOMPARE(actual, expected);
+    }
+
+    // The entry under the mouse takes the hovered look, a separator excepted, and keeps it
+    // when the mouse leaves the menu, until the menu closes.
+    void menuLooks()
+    {
+        auto menu = codeMenu();
+        QMenu* m = menu.get();
+        // A titled menu is opaque.
+        QCOMPARE(m->title(), QStringLiteral("File"));
+        QVERIFY(!m->testAttribute(Qt::WA_TranslucentBackground));
+        menu->popup(QPoint(10, 10));
+        QTRY_VERIFY(menu->isVisible());
+        const auto entryFace = [&](int action) {
+            const QRect entry = m->actionGeometry(m->actions().at(action));
+            return render(m).pixel(entry.right() - 1, entry.center().y());
+        };
+        const QRect first = m->actionGeometry(m->actions().at(0));
+        const QRect third = m->actionGeometry(m->actions().at(2));
+        QImage image = render(m);
+        QCOMPARE_PIXEL(image, 0, 0, blue);
+        QVERIFY(near(entryFace(0), green));
+        QVERIFY(holds(image, white, 8, first));
+
+        sendMouse(m, QEvent::MouseMove, centreOf(m, 2));
+        QCOMPARE(implOf(m)->hoverIndex, 2);
+        QVERIFY(near(entryFace(2), red));
+        QVERIFY(holds(render(m), yellow, 8, third));
+        QVERIFY(near(entryFace(0), green));
+
+        sendMouse(m, QEvent::MouseMove, centreOf(m, 1));
+        QCOMPARE(implOf(m)->hoverIndex, 1);
+        QVERIFY(near(entryFace(1), green));
+        QVERIFY(near(entryFace(2), green));
+
+        sendMouse(m, QEvent::MouseMove, centreOf(m, 0));
+        sendLeave(m);
+        sendMouse(m, QEvent::MouseMove, QPoint(-50, -50));
+        QCOMPARE(implOf(m)->hoverIndex, 0);
+        QVERIFY(near(entryFace(0), red));
+        menu->hide();
+        QCOMPARE(implOf(m)->hoverIndex, -1);
+        menu->popup(QPoint(10, 10));
+        QTRY_VERIFY(menu->isVisible());
+        QVERIFY(near(entryFace(0), green));
+        menu->hide();
+    }
+
+    void iconColumnAndArrow()
+    {
+        auto menu = codeMenu();
+        menu->setIconColumn(20);
+        menu->actions().at(0)->setIcon(solidIcon(orange));
+        menu->popup(QPoint(10, 10));
+        QTRY_VERIFY(menu->isVisible());
+        const QImage image = render(menu.get());
+        const QRect first = menu->actionGeometry(menu->actions().at(0));
+        const int middle = first.top() + first.height() / 2;
+        // A 16 × 16 icon centred in the 20-pixel column, over the entry's background.
+        QCOMPARE_PIXEL(image, first.left() + 2, middle, orange);
+        QCOMPARE_PIXEL(image, first.left() + 17, middle, orange);
+        QCOMPARE_PIXEL(image, first.left() + 1, middle, green);
+        QCOMPARE_PIXEL(image, first.left() + 18, middle, green);
+        QVERIFY(!holds(image, white, 8, QRect(first.left(), first.top(), 24, first.height())));
+        QVERIFY(holds(image, white, 8, QRect(first.left() + 24, first.top(), 20, first.height())));
+
+        // The sub-menu's arrow: a chevron pointing right, ending 3 pixels in.
+        const QRect sub = menu->actionGeometry(menu->actions().at(3));
+        const QPoint tip(sub.right() - 3, sub.top() + sub.height() / 2);
+        for (const QPoint& p : {QPoint(0, 0), QPoint(-3, -3), QPoint(-3, 3)})
+            QCOMPARE_PIXEL(image, (tip + p).x(), (tip + p).y(), arrowGrey);
+        for (const QPoint& p : {QPoint(2, 0), QPoint(-5, 0), QPoint(-3, -6), QPoint(-3, 6)})
+            QCOMPARE_PIXEL(image, (tip + p).x(), (tip + p).y(), green);
+        // Entries without a sub-menu have no arrow.
+        QCOMPARE_PIXEL(image, first.right() - 3, middle, green);
+        menu->hide();
+    }
+
+    void describedLook_data()
+    {
+        QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<QColor>("normal");
+        QTest::addColumn<QColor>("hover");
+        QTest::addColumn<QColor>("background");
+        QTest::newRow("item0 only") << QByteArray(R"({"background": "back", "item0": "entry2"})")
+                                    << magenta << magenta << blue;
+        QTest::newRow("unknown names")
+            << QByteArray(R"({"background": "none", "item0": "entry0", "item1": "none"})") << green
+            << green << white;
+        QTest::newRow("keys under attr are not read")
+            << QByteArray(R"({"item0": "entry0", "attr": {"item1": "entry1"}})") << green << green
+            << white;
+    }
+
+    void describedLook()
+    {
+        QFETCH(QByteArray, json);
+        VelQMenu menu;
+        const ::Json::Value element = parsed(json);
+        QVERIFY(menu.loadAttributes(&element));
+        auto* d = implOf(&menu);
+        QTEST(d->itemStyles[0].color, "normal");
+        QTEST(d->itemStyles[1].color, "hover");
+        QTEST(d->background.color, "background");
+    }
+
+    void nestedItemsCarryTheSkin()
+    {
+        VelQMenu menu(&host);
+        const ::Json::Value element = parsed(R"({"background": "back", "item0": "entry0",
+            "item1": "entry1", "text0": "text0", "text2": "text1", "items": [
+              {"text": "Open"},
+              {"text": "Recent", "items": [
+                {"text": "one"},
+                {"text": "Deeper", "items": [{"text": "two"}, {"text": "three"}]}]},
+              {"text": "Quit"}]})");
+        menu.loadAttributes(&element);
+        QCOMPARE(menu.actions().size(), 3);
+        QCOMPARE(menu.actions().at(2)->text(), QStringLiteral("Quit"));
+        QCOMPARE(menu.actions().at(0)->text(), QStringLiteral("Open"));
+        QMenu* second = menu.actions().at(1)->menu();
+        QVERIFY(qobject_cast<VelQMenu*>(second));
+        QCOMPARE(second->title(), QStringLiteral("Recent"));
+        QCOMPARE(second->parent(), &menu);
+        QMenu* third = second->actions().at(1)->menu();
+        QVERIFY(qobject_cast<VelQMenu*>(third));
+        QCOMPARE(third->actions().size(), 2);
+        QCOMPARE(third->actions().at(1)->text(), QStringLiteral("three"));
+        for (QMenu* sub : {static_cast<QMenu*>(&menu), second, third}) {
+            VelQMenuImpl* d = implOf(sub);
+            QCOMPARE(d->background.color, blue);
+            QCOMPARE(d->itemStyles[0].color, green);
+            QCOMPARE(d->itemStyles[1].color, red);
+            QCOMPARE(d->itemStyles[3].color, green);
+            // white styles every state, text2 then the pressed one.
+            for (int state = 0; state < 4; ++state)
+                QCOMPARE(d->itemTextStyles[state].color, state == 2 ? yellow : white);
+            QVERIFY(sub->windowFlags() & Qt::FramelessWindowHint);
+            QVERIFY(sub->testAttribute(Qt::WA_TranslucentBackground));
+        }
+        third->setContentsMargins(4, 4, 4, 4);
+        third->popup(QPoint(10, 10));
+        QTRY_VERIFY(third->isVisible());
+        const QImage image = render(third);
+        QCOMPARE_PIXEL(image, 1, 1, blue);
+        const QRect entry = third->actionGeometry(third->actions().at(0));
+        QCOMPARE_PIXEL(image, entry.right() - 1, entry.center().y(), green);
+        third->hide();
+    }
+
+    void badItemsAreHarmless()
+    {
+        VelQMenu menu;
+        const ::Json::Value element = parsed(R"({"background": 5, "item0": [], "items": [
+            5, "text", null, {"text": 7}, {"items": 3}, {"text": "sub", "items": {"a": 1}}]})");
+        QVERIFY(menu.loadAttributes(&element));
+        QCOMPARE(menu.actions().size(), 6);
+        QVERIFY(menu.actions().at(4)->menu());
+        QVERIFY(menu.actions().at(5)->menu()->actions().isEmpty());
+        const ::Json::Value notArray = parsed(R"({"items": "x"})");
+        QVERIFY(menu.loadAttributes(&notArray));
+        QCOMPARE(menu.actions().size(), 6);
+        const ::Json::Value* none = nullptr;
+        QVERIFY(menu.impl()->parseAttributes(none));
+        // States out of range are ignored.
+        menu.setItemStyle(4, fill(grey));
+        menu.setItemStyle(-1, fill(grey));
+        menu.setItemTextStyle(4, TextStyle());
+        for (const ImageStyle& s : implOf(&menu)->itemStyles)
+            QCOMPARE(s.color, white);
+    }
+};
+
+QTEST_MAIN(tst_Menus)
+#include "tst_menus.moc"
