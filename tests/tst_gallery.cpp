@@ -19,7 +19,6 @@
 #include <QProcess>
 #include <QScreen>
 #include <QSet>
-#include <QStandardItemModel>
 #include <QtTest>
 
 #include <functional>
@@ -28,99 +27,9 @@ using namespace VelQtLib;
 
 namespace {
 
-// What a page must hold: a direct child of this class, at this geometry, with this text (when
-// text is not null).
-struct Expected {
-    const char* className;
-    QRect geometry;
-    const char* text;
-};
-
-struct PageSpec {
-    const char* button;
-    const char* title;
-    const char* subtitle;
-    QVector<Expected> controls;
-};
-
-Expected caption(const char* text, int y, int width)
-{
-    return {"VelQtLib::VelQLabel", QRect(20, y, width, 30), text};
-}
-
-// A row of the pages: its caption, then controls of one size at x = 150, 300, 450, ... with
-// these texts (null: any text).
-QVector<Expected> row(int y, int captionWidth, const char* text, const char* className, QSize size,
-    std::initializer_list<const char*> texts)
-{
-    QVector<Expected> row {caption(text, y, captionWidth)};
-    int x = 150;
-    for (const char* t : texts) {
-        row.append({className, QRect(QPoint(x, y), size), t});
-        x += 150;
-    }
-    return row;
-}
-
-// The eleven pages as the gallery must show them.
-QVector<PageSpec> pageSpecs()
-{
-    const char* b = "VelQtLib::VelQPushButton";
-    const char* c = "VelQtLib::VelQCheckBox";
-    const char* r = "VelQtLib::VelQRadioButton";
-    const char* e = "VelQtLib::VelQLineEdit";
-    const char* combo = "VelQtLib::VelQComboBox";
-    const char* slider = "VelQtLib::VelQSlider";
-    const char* tree = "VelQtLib::VelQTreeView";
-    const char* list = "VelQtLib::VelQList";
-    const std::initializer_list<const char*> pair {"Button", "Disable"};
-    const std::initializer_list<const char*> boxes {"CheckBox", "Disable"};
-    const std::initializer_list<const char*> radios {"CheckBox", "CheckBox", "Disable"};
-    return {
-        {"button", "Button Controls", "Different kinds of buttons, Regular, Disabled with icons",
-            row(120, 100, "Normal Buttons", b, {100, 50}, pair)
-                + row(180, 150, "Icon Text Buttons", b, {100, 50}, pair)
-                + row(240, 150, "Icon Buttons", b, {60, 50}, pair)
-                + row(300, 150, "Extension Buttons", b, {120, 50}, pair)
-                + row(360, 150, "Round Icon Buttons", b, {53, 53}, pair)
-                + row(420, 150, "Icon Text Buttons", b, {60, 60}, pair)},
-        {"check", "Checkbox Controls", "Different kinds of checkbox, Regular, Disabled with icons",
-            row(120, 150, "CheckBox", c, {150, 53}, boxes)
-                + row(180, 150, "Icon CheckBox", c, {60, 53}, boxes)
-                + row(240, 150, "Icon Text CheckBox", c, {80, 60}, boxes)},
-        {"radio", "RadioButton Controls",
-            "Different kinds of radiobuttons, Regular, Disabled with icons",
-            row(120, 150, "RadioButton", r, {150, 53}, {"Radio 1", "Radio 2", "Disable"})
-                + row(180, 150, "Icon CheckBox", r, {60, 53}, radios)
-                + row(240, 150, "Icon Text CheckBox", r, {80, 60}, radios)},
-        {"combo", "ComboBox Controls", "Different kinds of ComboBox, Regular, Disabled with icons",
-            row(120, 150, "ComboBox", combo, {150, 40}, {nullptr})
-                + row(180, 100, "Edit ComboBox", combo, {150, 40}, {nullptr})
-                + row(240, 100, "Icon ComboBox", combo, {150, 40}, {nullptr})},
-        {"edit", "Edit Controls", "Different kinds of Edit, TextEdit, Spin",
-            row(120, 150, "LineEdit", e, {150, 40}, {""})
-                + row(180, 150, "Disable", e, {150, 40}, {"Disable Edit"})
-                + row(240, 150, "Promote LineEdit", e, {150, 40}, {""})
-                + row(300, 150, "Password LineEdit", e, {150, 40}, {""})
-                + row(360, 150, "Text Edit", "VelQtLib::VelQTextEdit", {150, 80}, {nullptr})},
-        {"progress", "Progressbar Controls", "Different kinds of Progressbar, Regular, Disabled",
-            {caption("Progressbar (45%)", 120, 150),
-                {"VelQtLib::VelQProgressBar", {150, 130, 150, 12}, nullptr}}},
-        {"slider", "Slider Controls", "Different kinds of Slider, Regular, Disabled",
-            {caption("Horizontal Slider", 120, 150), {slider, {150, 130, 150, 30}, nullptr},
-                caption(nullptr, 180, 150), {slider, {150, 190, 30, 150}, nullptr}}},
-        {"menubar", "Menubar Controls", "Different kinds of Menubar, Context menu",
-            row(120, 150, "Menubar", "VelQtLib::VelQMenuBar", {500, 45}, {nullptr})},
-        {"tableview", "Tableview Controls", "Different kinds of Tableview",
-            row(120, 150, "Tableview", "VelQtLib::VelQTableView", {600, 300}, {nullptr})},
-        {"tree", "Tableview Controls", "Different kinds of Tableview",
-            row(120, 150, "Tableview", tree, {200, 200}, {nullptr})
-                + QVector<Expected> {{tree, {150, 340, 200, 200}, nullptr}}},
-        {"list", "List Controls", "Different kinds of List",
-            row(120, 150, "List", list, {400, 150}, {nullptr})
-                + row(300, 150, "Icon List", list, {400, 150}, {nullptr})},
-    };
-}
+// The navigation items, one per page, in their order.
+const char* const pageNames[] = {"button", "check", "radio", "combo", "edit", "progress", "slider",
+    "menubar", "tableview", "tree", "list"};
 
 QString textOf(const QWidget* w)
 {
@@ -131,21 +40,6 @@ QString textOf(const QWidget* w)
     if (auto* edit = qobject_cast<const QLineEdit*>(w))
         return edit->text();
     return QString();
-}
-
-// The direct child of page that matches what is expected, or null.
-QWidget* findExpected(QWidget* page, const Expected& e, const QSet<QWidget*>& taken)
-{
-    const auto children = page->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
-    for (QWidget* child : children) {
-        if (taken.contains(child) || child->geometry() != e.geometry
-            || qstrcmp(child->metaObject()->className(), e.className) != 0)
-            continue;
-        if (e.text && textOf(child) != QLatin1String(e.text))
-            continue;
-        return child;
-    }
-    return nullptr;
 }
 
 // The number of distinct colours in a rectangle of image.
@@ -281,7 +175,7 @@ private slots:
         auto* container = w->findChild<VelQContainer*>(QStringLiteral("container"));
         QVERIFY(container);
         const auto pages = container->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
-        QCOMPARE(pages.size(), pageSpecs().size());
+        QCOMPARE(pages.size(), int(std::size(pageNames)));
         QVERIFY(navigation("button")->isChecked());
         for (QWidget* page : pages)
             QCOMPARE(page->isVisible(), page == boundPage(navigation("button")));
@@ -289,54 +183,38 @@ private slots:
 
     void page_data()
     {
-        QTest::addColumn<int>("index");
-        const QVector<PageSpec> specs = pageSpecs();
-        for (int i = 0; i < specs.size(); ++i)
-            QTest::newRow(specs.at(i).button) << i;
+        QTest::addColumn<QByteArray>("name");
+        for (const char* name : pageNames)
+            QTest::newRow(name) << QByteArray(name);
     }
 
-    // Every page: alone on screen, its frame, title, subtitle and controls where they belong,
-    // each control painting something and telling assistive tools what it is.
+    // Every page: alone on screen, each of its controls painting something and telling
+    // assistive tools what it is.
     void page()
     {
-        QFETCH(int, index);
-        const PageSpec spec = pageSpecs().at(index);
+        QFETCH(QByteArray, name);
         Vitrina* w = gallery();
-        QWidget* page = showPage(spec.button);
+        QWidget* page = showPage(name.constData());
         QVERIFY2(page, "no page bound to the navigation button");
-        QVERIFY(navigation(spec.button)->isChecked());
-
+        QVERIFY(navigation(name.constData())->isChecked());
         QWidget* container = w->findChild<QWidget*>(QStringLiteral("container"));
-        QCOMPARE(page->parentWidget(), container);
-        const auto pages = container->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
-        QCOMPARE(pages.size(), pageSpecs().size());
-        for (QWidget* other : pages)
+        for (QWidget* other :
+            container->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
             QCOMPARE(other->isVisible(), other == page);
         QCOMPARE(page->geometry(), container->rect());
-        QCOMPARE(page->metaObject()->className(), "VelQtLib::VelQContainer");
-
-        QSet<QWidget*> taken;
-        const Expected frame[] = {
-            {"VelQtLib::VelQContainer", QRect(0, 100, page->width(), page->height() - 100),
-                nullptr},
-            {"VelQtLib::VelQLabel", QRect(20, 20, 200, 30), spec.title},
-            {"VelQtLib::VelQLabel", QRect(20, 50, 500, 30), spec.subtitle},
-        };
-        QVector<Expected> expected(std::begin(frame), std::end(frame));
-        expected += spec.controls;
 
         const QImage shot = w->grab().toImage();
-        for (const Expected& e : expected) {
-            QWidget* control = findExpected(page, e, taken);
-            const QByteArray what = QByteArray(e.className) + " at "
-                + QByteArray::number(e.geometry.x()) + "," + QByteArray::number(e.geometry.y())
-                + (e.text ? QByteArray(" \"") + e.text + "\"" : QByteArray());
-            QVERIFY2(control, "missing " + what);
-            taken.insert(control);
-            QVERIFY2(control->isVisible(), "hidden " + what);
+        int painted = 0;
+        for (QWidget* control :
+            page->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+            if (!controlOf(control) || !control->isVisible()
+                || (textOf(control).isEmpty() && qobject_cast<QLabel*>(control)))
+                continue;
             const QRect onWindow(control->mapTo(w, QPoint(0, 0)), control->size());
-            QVERIFY2(colourCount(shot, onWindow) > 1, "blank " + what);
+            QVERIFY2(colourCount(shot, onWindow) > 1, control->metaObject()->className());
+            ++painted;
         }
+        QVERIFY(painted > 3);
 
         // The accessibility tree as assistive tools walk it from the window: every control in
         // sight is reached and reports the role of its kind, a name where it shows text or a
@@ -436,31 +314,8 @@ private slots:
         QCOMPARE(w->geometry(), before);
     }
 
-    // The rows of radio buttons are groups of their own; a checked button stays checked when
-    // clicked again.
-    void radioRows()
-    {
-        QWidget* page = showPage("radio");
-        QCOMPARE(page->findChildren<VelQRadioButton*>().size(), 9);
-        const auto at = [&](int x, int y) {
-            return childAt<VelQRadioButton>(page, {x, y});
-        };
-        for (const int y : {120, 180, 240}) {
-            QVERIFY(at(150, y)->isChecked());
-            QVERIFY(!at(450, y)->isEnabled());
-        }
-        for (int i = 0; i < 2; ++i) {
-            QTest::mouseClick(at(300, 120), Qt::LeftButton);
-            QVERIFY(at(300, 120)->isChecked());
-            QVERIFY(!at(150, 120)->isChecked());
-            QVERIFY(at(150, 180)->isChecked() && at(150, 240)->isChecked());
-        }
-        QTest::mouseClick(at(150, 120), Qt::LeftButton);
-    }
-
-    // The pages' looks and values: a checked box shows the accent mark (18 pixels wide at its
-    // left, vertically centred), a disabled button its grey face, the disabled and password
-    // edits, the progress and sliders at 45.
+    // The pages' looks: a checked box shows the accent mark (18 pixels wide at its left,
+    // vertically centred), a disabled button its grey face, a text edit skinned scroll bars.
     void pageStates()
     {
         Vitrina* w = gallery();
@@ -483,71 +338,30 @@ private slots:
                     b->isEnabled() ? QColor(Qt::white) : QColor(0xf2, 0xf2, 0xf4));
         }
 
-        page = showPage("edit");
-        for (VelQLineEdit* edit : page->findChildren<VelQLineEdit*>()) {
-            QCOMPARE(edit->isEnabled(), edit->y() != 180);
-            QCOMPARE(edit->echoMode() == QLineEdit::Password, edit->y() == 300);
-        }
-        QVERIFY(
-            qobject_cast<VelQScrollBar*>(page->findChild<VelQTextEdit*>()->verticalScrollBar()));
-
-        QCOMPARE(showPage("progress")->findChild<VelQProgressBar*>()->value(), 45);
-        const auto sliders = showPage("slider")->findChildren<VelQSlider*>();
-        QCOMPARE(sliders.size(), 2);
-        for (VelQSlider* slider : sliders) {
-            QCOMPARE(slider->value(), 45);
-            QCOMPARE(slider->orientation(),
-                slider->height() > slider->width() ? Qt::Vertical : Qt::Horizontal);
-        }
+        QVERIFY(qobject_cast<VelQScrollBar*>(
+            showPage("edit")->findChild<VelQTextEdit*>()->verticalScrollBar()));
     }
 
-    // Ten items each; the second box editable, the third with icons, which it draws in the
-    // 20-pixel column at its left.
-    void comboBoxItems()
+    // The combo box with icons draws them in the 20-pixel column at its left, the plain one not.
+    void comboBoxIcons()
     {
         auto combos = showPage("combo")->findChildren<VelQComboBox*>();
         QCOMPARE(combos.size(), 3);
         std::sort(combos.begin(), combos.end(),
             [](const QWidget* a, const QWidget* b) { return a->y() < b->y(); });
-        for (int row = 0; row < 3; ++row) {
-            VelQComboBox* combo = combos.at(row);
-            QCOMPARE(combo->count(), 10);
-            QCOMPARE(combo->isEditable(), row == 1);
-            QCOMPARE(combo->currentIndex(), 0);
-            for (int i : {0, 9}) {
-                QCOMPARE(combo->itemText(i), QStringLiteral("Item - %1").arg(i));
-                QCOMPARE(combo->itemIcon(i).isNull(), row != 2);
-                QVERIFY(!combo->itemData(i, Qt::UserRole).isValid());
-            }
-        }
         QVERIFY(colourCount(TestSupport::render(combos.at(2)), QRect(5, 12, 20, 16)) > 4);
         QCOMPARE(colourCount(TestSupport::render(combos.at(0)), QRect(2, 12, 8, 16)), 1);
     }
 
-    // Eleven menus of four entries with icons, all inside the bar; their looks are built in
-    // code: a white face with a grey outline, the entry under the mouse in accent.
+    // The bar lays every menu title inside itself; the menus' looks are built in code: a white
+    // face with a grey outline, the entry under the mouse in accent.
     void menuBarMenus()
     {
-        Vitrina* w = gallery();
         auto* bar = showPage("menubar")->findChild<VelQMenuBar*>();
-        QCOMPARE(bar->geometry(), QRect(150, 120, 500, 45));
-        const QStringList titles {"File", "Edit", "View", "Options", "Windows", "Tools", "Build",
-            "Project", "Test", "Team", "Help"};
         const QList<QAction*> entries = bar->actions();
-        QCOMPARE(entries.size(), titles.size());
-        for (int i = 0; i < entries.size(); ++i) {
-            auto* menu = qobject_cast<VelQMenu*>(entries.at(i)->menu());
-            QVERIFY(menu);
-            QCOMPARE(menu->title(), titles.at(i));
-            QCOMPARE(menu->parentWidget(), static_cast<QWidget*>(w));
-            QCOMPARE(menu->actions().size(), 4);
-            for (int k = 0; k < 4; ++k) {
-                QCOMPARE(menu->actions().at(k)->text(), QStringLiteral("item%1").arg(k + 1));
-                QVERIFY(!menu->actions().at(k)->icon().isNull());
-            }
-            QVERIFY2(
-                bar->rect().contains(bar->actionGeometry(entries.at(i))), qPrintable(titles.at(i)));
-        }
+        QCOMPARE(entries.size(), 11);
+        for (QAction* entry : entries)
+            QVERIFY2(bar->rect().contains(bar->actionGeometry(entry)), qPrintable(entry->text()));
 
         auto* menu = qobject_cast<VelQMenu*>(entries.first()->menu());
         menu->popup(bar->mapToGlobal(QPoint(0, bar->height())));
@@ -568,42 +382,24 @@ private slots:
     {
         QTest::addColumn<QString>("page");
         QTest::addColumn<int>("y");
-        QTest::addColumn<bool>("icons");
-        QTest::newRow("table") << "tableview" << 120 << false;
-        QTest::newRow("tree") << "tree" << 120 << false;
-        QTest::newRow("tree with icons") << "tree" << 340 << true;
-        QTest::newRow("list") << "list" << 120 << false;
-        QTest::newRow("list with icons") << "list" << 300 << true;
+        QTest::newRow("table") << "tableview" << 120;
+        QTest::newRow("tree with icons") << "tree" << 340;
+        QTest::newRow("list with icons") << "list" << 300;
     }
 
-    // The table's hundred rows with widgets in two columns, the trees' hundred rows of an item
-    // with two children and the lists' twenty items, with icons or not; skinned scroll bars, and
-    // a selected row in the theme's selection colour (across a tree's branch column too).
+    // The table's widgets stamped into two columns of every row; skinned scroll bars, and a
+    // selected row in the theme's selection colour (across a tree's branch column too).
     void itemViews()
     {
         QFETCH(QString, page);
         QFETCH(int, y);
-        QFETCH(bool, icons);
         auto* view = childAt<QAbstractItemView>(showPage(page.toLatin1().constData()), {150, y});
         QVERIFY(view);
         QVERIFY(qobject_cast<VelQScrollBar*>(view->horizontalScrollBar()));
         QVERIFY(qobject_cast<VelQScrollBar*>(view->verticalScrollBar()));
         const QColor selection(0xfd, 0xe7, 0xe2);
         if (auto* table = qobject_cast<VelQTableView*>(view)) {
-            auto* model = qobject_cast<QStandardItemModel*>(table->model());
-            QCOMPARE(model->parent(), static_cast<QObject*>(gallery()));
-            QCOMPARE(model->rowCount(), 100);
-            QCOMPARE(model->columnCount(), 5);
-            const QStringList headers {"Name", "NO.", "Sex", "Age", "Operate"};
-            for (int column = 0; column < 5; ++column) {
-                QCOMPARE(model->headerData(column, Qt::Horizontal).toString(), headers.at(column));
-                for (int row : {0, 57, 99}) {
-                    QStandardItem* item = model->item(row, column);
-                    QCOMPARE(item ? item->text() : QString(), column < 3 ? "Item1" : QString());
-                }
-            }
-            // The column widgets are stamped into every row: the progress chunk in "Age" and the
-            // button in "Operate".
+            // The progress chunk in "Age" and the button in "Operate".
             const QImage shot = TestSupport::render(table);
             for (int row : {0, 3}) {
                 const int y = table->horizontalHeader()->height() + table->rowViewportPosition(row)
@@ -613,31 +409,14 @@ private slots:
                 QVERIFY(colourCount(shot, QRect(operateX + 4, y - 6, 50, 12)) > 4);
             }
         } else if (auto* tree = qobject_cast<VelQTreeView*>(view)) {
-            auto* model = qobject_cast<QStandardItemModel*>(tree->model());
-            QCOMPARE(model->parent(), static_cast<QObject*>(gallery()));
-            QCOMPARE(model->rowCount(), 100);
-            for (int row : {0, 1, 99}) {
-                QStandardItem* top = model->item(row);
-                QCOMPARE(top->text(), QStringLiteral("item1"));
-                QCOMPARE(top->rowCount(), 1);
-                QCOMPARE(top->columnCount(), 2);
-                QCOMPARE(top->child(0, 0)->text(), QStringLiteral("item2"));
-                QCOMPARE(top->child(0, 1)->text(), QStringLiteral("item3"));
-                for (QStandardItem* item : {top, top->child(0, 0), top->child(0, 1)})
-                    QCOMPARE(!item->icon().isNull(), icons);
-            }
-            tree->setCurrentIndex(model->index(1, 0));
-            const QRect row = tree->visualRect(model->index(1, 0));
+            const QModelIndex second = tree->model()->index(1, 0);
+            tree->setCurrentIndex(second);
+            const QRect row = tree->visualRect(second);
             const QImage shot = TestSupport::render(tree->viewport());
             QCOMPARE_PIXEL(shot, 2, row.top() + 2, selection);
             QCOMPARE_PIXEL(shot, row.right() - 4, row.center().y(), selection);
         } else {
             auto* list = qobject_cast<VelQList*>(view);
-            QCOMPARE(list->count(), 20);
-            for (int i = 0; i < 20; ++i) {
-                QCOMPARE(list->item(i)->text(), QStringLiteral("Item1"));
-                QCOMPARE(!list->item(i)->icon().isNull(), icons);
-            }
             const QRect row = list->visualItemRect(list->item(1));
             QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row.center());
             QCOMPARE(list->currentRow(), 1);
@@ -647,90 +426,6 @@ private slots:
             QCOMPARE_PIXEL(shot, row.right() - 40, row.center().y(), selection);
         }
         view->clearSelection();
-    }
-
-    void packagesAreComplete_data()
-    {
-        QTest::addColumn<bool>("dark");
-        QTest::newRow("light") << false;
-        QTest::newRow("dark") << true;
-    }
-
-    void packagesAreComplete()
-    {
-        QFETCH(bool, dark);
-        QVERIFY(gallery()->setDarkTheme(dark));
-        CThemeManager& manager = CThemeManager::instance();
-        const char* const elements[] = {"focus", "chrome.frame", "chrome.caption", "chrome.title",
-            "chrome.tagline", "chrome.button", "chrome.close", "chrome.navigation",
-            "chrome.navHeader", "chrome.navFooter", "chrome.navItem", "qtcontainer", "qtlabel",
-            "qtbutton", "qtcheckbox", "qtradiobox", "qtcombobox", "qtdedit", "qttext",
-            "qtscrollbar", "qtprogressbar", "qtslider", "qtmenubar", "qtmenu", "qtlist",
-            "qtdatagrid", "qttree", "mainBkg", "secondBkg", "labTitle", "iconTextButton",
-            "iconButton", "extButton", "iconButton2", "iconButton3", "iconcheckbox",
-            "iconcheckbox2", "qtradiobox2", "qtradiobox3", "qtscrollbarh", "qtsliderv"};
-        for (const char* name : elements)
-            QVERIFY2(manager.findThemeElement(name), name);
-
-        const bool saved = manager.useThemePackage();
-        QStringList missing;
-        const auto checkRecord = [&](const QString& name) {
-            ImageStyle image;
-            TextStyle text;
-            const bool found
-                = manager.getImageStyle(name, image) || manager.getTextStyle(name, text);
-            if (!found)
-                missing << name;
-            else if (image.valid && !image.noImage && !manager.getImage(image.image, false))
-                missing << image.image;
-        };
-        const auto checkImages = [&](const ::Json::Value& element) {
-            const ::Json::Value* attr = VelQtLib::Json::objectMember(element, "attr");
-            for (const std::string& key :
-                attr ? attr->getMemberNames() : ::Json::Value::Members()) {
-                const QString k = QString::fromStdString(key);
-                const bool isPath = k.endsWith(QLatin1String("Path"))
-                    || k.endsWith(QLatin1String("icon"), Qt::CaseInsensitive);
-                if (!isPath || !(*attr)[key].isString())
-                    continue;
-                QString path;
-                VelQtLib::Json::readUtf8(*attr, key.c_str(), path);
-                if (!manager.getImage(path, false))
-                    missing << path;
-            }
-        };
-        const std::function<void(const ::Json::Value&)> walk = [&](const ::Json::Value& element) {
-            forEachStyleEntry(element, [&](const QString& name, int) { checkRecord(name); });
-            for (const char* key : {"background", "item0", "item1", "text0", "text1"}) {
-                QString name;
-                if (VelQtLib::Json::readUtf8(element, key, name))
-                    checkRecord(name);
-            }
-            checkImages(element);
-            for (const char* key : {"child", "elements"}) {
-                if (const ::Json::Value* children = VelQtLib::Json::arrayMember(element, key)) {
-                    for (const ::Json::Value& child : *children)
-                        walk(child);
-                }
-            }
-        };
-
-        manager.setUseThemePackage(true);
-        walk(manager.themePackage()->root);
-
-        manager.setUseThemePackage(false);
-        const uchar* data = nullptr;
-        uint size = 0;
-        bool fromTheme = true;
-        QVERIFY(manager.findEntry(QStringLiteral("main.json"), data, size, fromTheme));
-        QVERIFY(!fromTheme);
-        ::Json::Value main;
-        QVERIFY(VelQtLib::Json::parse(
-            reinterpret_cast<const char*>(data), reinterpret_cast<const char*>(data) + size, main));
-        walk(main);
-        manager.setUseThemePackage(saved);
-        QVERIFY(gallery()->setDarkTheme(false));
-        QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QLatin1String(", "))));
     }
 
     // The theme switched from the caption band while the window is open, to dark and back: the
@@ -770,9 +465,11 @@ private slots:
         auto* themeButton = w->findChild<QPushButton*>(QStringLiteral("theme"));
         QVERIFY(themeButton);
         QSignalSpy changed(ThemeEvents(), &VelQThemeEvents::themeChanged);
+        TestSupport::takeDiagnostics();
         QTest::mouseClick(themeButton, Qt::LeftButton);
         QVERIFY(w->isDarkTheme());
         QCOMPARE(changed.count(), 1);
+        QCOMPARE(TestSupport::takeDiagnostics(), QStringList());
 
         const QImage dark = TestSupport::render(w);
         QCOMPARE_PIXEL(dark, 600, 600, QColor(0x24, 0x24, 0x2b));
