@@ -351,50 +351,6 @@ private slots:
         QCOMPARE_PIXEL(image, 9, 22, none);
     }
 
-    // A page as descriptions build it: every control of the family, a group box holding a
-    // child, and a row container arranging anchored and fixed cells.
-    void holdsEveryControlOfTheFamily()
-    {
-        const ::Json::Value root = parsed(R"({"elements": [{"type": "qtcontainer", "name": "page",
-            "layout": {"type": 1}, "style": [["pink", 0, 0]], "child": [
-              {"type": "label", "name": "label", "x": 10, "y": 10, "w": 80, "h": 20},
-              {"type": "qtlabelex", "name": "rich", "x": 100, "y": 10, "w": 80, "h": 20},
-              {"type": "checkbox", "name": "check", "x": 10, "y": 40, "w": 80, "h": 20},
-              {"type": "radio", "name": "radio", "x": 100, "y": 40, "w": 80, "h": 20},
-              {"type": "radiobox", "name": "radio2", "x": 190, "y": 40, "w": 80, "h": 20},
-              {"type": "qtswitch", "name": "switch", "x": 10, "y": 70, "w": 60, "h": 29},
-              {"type": "groupbox", "name": "group", "x": 100, "y": 70, "w": 150, "h": 100,
-               "attr": {"text": "Group"}, "child": [
-                 {"type": "qtcheckbox", "name": "inner", "x": 10, "y": 20, "w": 80, "h": 20}]},
-              {"type": "container", "name": "row", "x": 10, "y": 180, "w": 300, "h": 40,
-               "attr": {"childLayout": 0, "space": 5}, "child": [
-                 {"type": "qtradiobox", "w": 50, "h": 20, "layout": {"y": 7}},
-                 {"type": "qtlabel", "x": 1, "y": 6, "w": 50, "h": 20}]}]}]})");
-        std::unique_ptr<QWidget> page(LoadElements(&root, &host));
-        QVERIFY(qobject_cast<VelQContainer*>(page.get()));
-        QCOMPARE(page->geometry(), host.rect());
-        QVERIFY(page->findChild<VelQLabel*>(QStringLiteral("label")));
-        QVERIFY(page->findChild<VelQLabelEx*>(QStringLiteral("rich")));
-        QVERIFY(page->findChild<VelQCheckBox*>(QStringLiteral("check")));
-        QVERIFY(page->findChild<VelQRadioButton*>(QStringLiteral("radio")));
-        QVERIFY(page->findChild<VelQRadioButton*>(QStringLiteral("radio2")));
-        QVERIFY(page->findChild<VelQSwitch*>(QStringLiteral("switch")));
-        auto* inner = page->findChild<VelQCheckBox*>(QStringLiteral("inner"));
-        QVERIFY(inner);
-        QCOMPARE(inner->parentWidget()->objectName(), QStringLiteral("group"));
-        QCOMPARE(inner->geometry(), QRect(10, 20, 80, 20));
-        const QList<QWidget*> cells
-            = page->findChild<VelQContainer*>(QStringLiteral("row"))
-                  ->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
-        QCOMPARE(cells.size(), 2);
-        QCOMPARE(cells[0]->geometry(), QRect(5, 7, 50, 20));
-        QCOMPARE(cells[1]->geometry(), QRect(60, 6, 50, 20));
-        const QImage image = render(page.get());
-        QCOMPARE_PIXEL(image, 5, 5, pink);
-        // The check box shows its built-in mark, vertically centred at its left.
-        QCOMPARE_PIXEL(image, 11, 43, QColor(0xcc, 0xcc, 0xcc));
-    }
-
     void groupBoxFrame_data()
     {
         QTest::addColumn<QByteArray>("attr");

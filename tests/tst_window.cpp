@@ -375,6 +375,10 @@ private slots:
         QWidget* w = CreateFromJson(&element, &parent);
         QCOMPARE(w ? QByteArray(w->metaObject()->className()) : QByteArray(), className);
         QCOMPARE(w ? w->parentWidget() : &parent, &parent);
+        // Design tools list every built-in type but the list views, and the scroll bar too.
+        const bool listed
+            = type == "qtscrollbar" || (!className.isEmpty() && !type.endsWith("listview"));
+        QCOMPARE(ListedControls().count(type.toStdString()) == 1, listed);
     }
 
     void skippedElementsTakeTheirSubtree_data()
