@@ -295,21 +295,20 @@ private slots:
         auto* edit = page->findChild<QLineEdit*>();
         QVERIFY(edit);
         edit->setText(QStringLiteral("typed"));
+        // What the program set and the user typed, and where everything is.
         const auto content = [&] {
             QStringList all;
             for (QWidget* widget : w->findChildren<QWidget*>()) {
-                QString value = textOf(widget);
-                if (auto* button = qobject_cast<QAbstractButton*>(widget))
-                    value += button->isChecked() ? QLatin1String(" on") : QLatin1String(" off");
-                if (auto* slider = qobject_cast<QAbstractSlider*>(widget))
-                    value += QString::number(slider->value());
-                if (auto* box = qobject_cast<QComboBox*>(widget))
-                    value += QString::number(box->currentIndex());
-                all << QStringLiteral("%1 %2 %3 %4")
-                           .arg(QLatin1String(widget->metaObject()->className()), value)
-                           .arg(widget->isVisible())
-                           .arg(QString::number(widget->geometry().x()) + QLatin1Char(',')
-                               + QString::number(widget->geometry().y()));
+                auto* button = qobject_cast<QAbstractButton*>(widget);
+                auto* slider = qobject_cast<QAbstractSlider*>(widget);
+                auto* box = qobject_cast<QComboBox*>(widget);
+                all << textOf(widget) + QLatin1Char(' ')
+                        + QString::number(slider ? slider->value()
+                                : box            ? box->currentIndex()
+                                                 : button && button->isChecked())
+                        + QLatin1Char(widget->isVisible() ? 'v' : 'h')
+                        + QString::number(widget->x()) + QLatin1Char(',')
+                        + QString::number(widget->y());
             }
             return all;
         };

@@ -168,22 +168,13 @@ private slots:
     {
         auto tabs = strip(&host);
         QSignalSpy changed(tabs.get(), &VelQTabWidget::currentChanged);
-        QTest::mouseClick(tabs.get(), Qt::LeftButton, Qt::NoModifier, middle(0));
         QTest::mouseClick(tabs.get(), Qt::LeftButton, Qt::NoModifier, middle(2));
         QTest::mouseClick(tabs.get(), Qt::LeftButton, Qt::NoModifier, middle(2));
         QTest::mouseRelease(tabs.get(), Qt::LeftButton, Qt::NoModifier, middle(1));
-        QCOMPARE(changed.count(), 3);
-        QCOMPARE(changed.at(0).at(0).toInt(), 0);
-        QCOMPARE(changed.at(1).at(0).toInt(), 2);
-        QCOMPARE(changed.at(2).at(0).toInt(), 2);
-        QCOMPARE(tabs->currentIndex(), 2);
-        tabs->setCurrentIndex(1);
-        for (const int index : {1, 3, -1})
+        for (const int index : {1, 1, 3, -1})
             tabs->setCurrentIndex(index);
-        QCOMPARE(changed.count(), 4);
-        QCOMPARE(changed.at(3).at(0).toInt(), 1);
+        QCOMPARE(changed, (QList<QVariantList> {{2}, {2}, {1}}));
         QCOMPARE(tabs->currentIndex(), 1);
-        QCOMPARE_PIXEL(render(tabs.get()), 86, 2, magenta);
 
         VelQTabWidget empty(&host);
         empty.resize(200, 40);
