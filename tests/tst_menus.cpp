@@ -383,7 +383,7 @@ private slots:
     }
 
     // The entry under the mouse, or pressed, takes its look until the mouse leaves the bar or
-    // the button is released.
+    // the button is released; a plain entry acts on the release.
     void barLooks()
     {
         VelQMenuBar bar(&host);
@@ -422,6 +422,12 @@ private slots:
         sendMouse(&bar, QEvent::MouseButtonRelease, QPoint(390, 15), Qt::LeftButton);
         QCOMPARE(d->pressedIndex, -1);
         QVERIFY(near(faceOf(first), red));
+
+        // An entry without a menu acts on the click's release.
+        QAction* go = bar.addAction(QStringLiteral("Go"));
+        QSignalSpy triggered(go, &QAction::triggered);
+        QTest::mouseClick(&bar, Qt::LeftButton, {}, bar.actionGeometry(go).center());
+        QCOMPARE(triggered.count(), 1);
     }
 
     void barStyleSlots_data()
