@@ -13,9 +13,16 @@ using namespace TestSupport;
 
 namespace {
 
+QTestData& row(const char* name)
+{
+    return QTest::newRow(name);
+}
+
 const QColor blue(0, 0, 255), green(0, 200, 0), red(200, 0, 0), magenta(255, 0, 255),
     grey(90, 90, 90), cyan(0, 255, 255), yellow(255, 255, 0), white(255, 255, 255),
     orange(255, 128, 0), arrowGrey(0xcc, 0xcc, 0xcc);
+
+using Looks = QList<QColor>;
 
 const QByteArray fullStyle = R"([["back", 0, 0], ["normal", 0, 1], ["hover", 0, 2],
     ["current", 0, 3], ["text", 0, 5]])";
@@ -112,8 +119,8 @@ private slots:
     void items_data()
     {
         QTest::addColumn<bool>("vertical");
-        QTest::newRow("row") << false;
-        QTest::newRow("column") << true;
+        row("row") << false;
+        row("column") << true;
     }
 
     // Items at their places, painted over exactly their rectangles with the gaps showing the
@@ -237,29 +244,28 @@ private slots:
 
     void styleSlots_data()
     {
-        QTest::addColumn<QByteArray>("style");
-        QTest::addColumn<QList<QColor>>("looks"); // item states 0 to 3
-        QTest::newRow("slot 1 styles every state")
-            << QByteArray(R"([["normal", 0, 1]])") << QList<QColor> {green, green, green, green};
-        QTest::newRow("slot 1 after slot 2 wins everywhere") << QByteArray(
-            R"([["hover", 0, 2], ["normal", 0, 1]])") << QList<QColor> {green, green, green, green};
-        QTest::newRow("slot 4 styles only the unused state")
-            << QByteArray(R"([["normal", 0, 1], ["current", 0, 4]])")
-            << QList<QColor> {green, green, green, magenta};
-        QTest::newRow("unknown names, negative and high slots are skipped")
-            << QByteArray(R"([["normal", 0, 1], ["nothing", 0, 2], ["hover", 0, -1],
-                ["hover", 0, 9], "hover", ["hover", 0]])")
-            << QList<QColor> {green, green, green, green};
+        QTest::addColumn<QString>("style");
+        QTest::addColumn<Looks>("looks"); // item states 0 to 3
+        row("slot 1 styles every state")
+            << R"([["normal", 0, 1]])" << Looks {green, green, green, green};
+        row("slot 1 after slot 2 wins everywhere")
+            << R"([["hover", 0, 2], ["normal", 0, 1]])" << Looks {green, green, green, green};
+        row("slot 4 styles only the unused state")
+            << R"([["normal", 0, 1], ["current", 0, 4]])" << Looks {green, green, green, magenta};
+        row("unknown names, negative and high slots are skipped")
+            << R"([["normal", 0, 1], ["nothing", 0, 2], ["hover", 0, -1],
+                ["hover", 0, 9], "hover", ["hover", 0]])"
+            << Looks {green, green, green, green};
     }
 
     void styleSlots()
     {
-        QFETCH(QByteArray, style);
-        QFETCH(QList<QColor>, looks);
+        QFETCH(QString, style);
+        QFETCH(Looks, looks);
         VelQTabWidget tabs(&host);
         // Slot 5 gives every state its text style.
         const ::Json::Value json
-            = parsed(R"({"style": )" + style.chopped(1) + R"(, ["text", 0, 5]]})");
+            = parsed(R"({"style": )" + style.chopped(1).toUtf8() + R"(, ["text", 0, 5]]})");
         tabs.loadAttributes(&json);
         auto* d = static_cast<VelQTabWidgetImpl*>(tabs.impl());
         for (int s = 0; s < 4; ++s) {
@@ -270,53 +276,15 @@ private slots:
         }
     }
 
-    void attributes_data()
-    {
-        QTest::addColumn<QByteArray>("element");
-        QTest::addColumn<bool>("vertical");
-        QTest::addColumn<bool>("showText");
-        QTest::addColumn<bool>("hasIcon");
-        QTest::addColumn<int>("itemSize");
-        QTest::newRow("without attr the orientation stays")
-            << QByteArray(R"({"style": []})") << true << true << true << 50;
-        QTest::newRow("missing isHor makes a row")
-            << QByteArray(R"({"attr": {}})") << false << true << true << 50;
-        QTest::newRow("isHor false makes a column")
-            << QByteArray(R"({"attr": {"isHor": false}})") << true << true << true << 50;
-        QTest::newRow("flags read as numbers")
-            << QByteArray(R"({"attr": {"showText": 0, "hasIcon": 2, "itemSize": 30}})") << false
-            << false << true << 30;
-        QTest::newRow("flags read from booleans")
-            << QByteArray(R"({"attr": {"showText": false, "hasIcon": false}})") << false << false
-            << false << 50;
-        QTest::newRow("unreadable values are ignored") << QByteArray(
-            R"({"attr": {"isHor": "no", "showText": "0", "hasIcon": [], "itemSize": {}}})")
-                                                       << false << true << true << 50;
-    }
-
-    void attributes()
-    {
-        QFETCH(QByteArray, element);
-        VelQTabWidget tabs(&host);
-        auto* d = static_cast<VelQTabWidgetImpl*>(tabs.impl());
-        d->vertical = true;
-        const ::Json::Value json = parsed(element);
-        tabs.loadAttributes(&json);
-        QTEST(d->vertical, "vertical");
-        QTEST(d->showText, "showText");
-        QTEST(d->hasIcon, "hasIcon");
-        QTEST(d->itemSize, "itemSize");
-    }
-
     void textAndIconSwitches()
     {
-        auto tabs = strip(&host, false, R"("showText": 1, "hasIcon": 0)");
+        auto tabs = strip(&host, false, R"("showText": true, "hasIcon": false)");
         QImage image = render(tabs.get());
         const QRect first(0, 0, 80, 40);
         QVERIFY(countNear(image, white, 40, first) > 20);
         QCOMPARE(countNear(image, yellow, 10, first), 0);
 
-        tabs = strip(&host, false, R"("showText": 0, "hasIcon": 1)");
+        tabs = strip(&host, false, R"("showText": 0, "hasIcon": 2)");
         image = render(tabs.get());
         QCOMPARE(countNear(image, white, 40, first), 0);
         QCOMPARE(countNear(image, yellow, 0, first), 100);
@@ -432,56 +400,49 @@ private slots:
 
     void barStyleSlots_data()
     {
-        QTest::addColumn<QByteArray>("style");
+        QTest::addColumn<QString>("style");
         QTest::addColumn<int>("field");
-        QTest::addColumn<QList<QColor>>("expected");
+        QTest::addColumn<Looks>("expected");
         // field 0: itemStyles, 1: popupItemStyles, 2: popupBackground then background,
         // 3: itemTextStyles then popupTextStyles
-        QTest::newRow("slot 1 fills every state")
-            << QByteArray(R"([["entry1", 0, 1]])") << 0 << QList<QColor> {red, red, red, red};
-        QTest::newRow("slots 2 to 4") << QByteArray(
-            R"([["entry0", 0, 1], ["entry1", 0, 2], ["entry2", 0, 3], ["entry3", 0, 4]])")
-                                      << 0 << QList<QColor> {green, red, magenta, grey};
-        QTest::newRow("slot 9 fills the pop-up group") << QByteArray(
-            R"([["entry2", 0, 9]])") << 1 << QList<QColor> {magenta, magenta, magenta, magenta};
-        QTest::newRow("slots 10 to 12")
-            << QByteArray(R"([["entry0", 0, 9], ["entry1", 0, 10], ["entry3", 0, 12]])") << 1
-            << QList<QColor> {green, red, green, grey};
-        QTest::newRow("backgrounds") << QByteArray(R"([["back", 0, 0], ["entry3", 0, 9]])") << 2
-                                     << QList<QColor> {grey, blue};
-        QTest::newRow("texts: slot 5 fills the bar's, 13 the pop-ups'")
-            << QByteArray(R"([["text0", 0, 5], ["text1", 0, 6], ["text1", 0, 13]])") << 3
-            << QList<QColor> {white, yellow, white, white, yellow, yellow, yellow, yellow};
-        QTest::newRow("ignored") << QByteArray(
-            R"([["entry3", 0, -1], ["entry3", 0, 17], ["entry3", 0, 5], ["entry3", 0, 13]])")
-                                 << 0 << QList<QColor> {white, white, white, white};
+        row("slot 1 fills every state")
+            << R"([["entry1", 0, 1]])" << 0 << Looks {red, red, red, red};
+        row("slots 2 to 4")
+            << R"([["entry0", 0, 1], ["entry1", 0, 2], ["entry2", 0, 3], ["entry3", 0, 4]])" << 0
+            << Looks {green, red, magenta, grey};
+        row("slot 9 fills the pop-up group")
+            << R"([["entry2", 0, 9]])" << 1 << Looks {magenta, magenta, magenta, magenta};
+        row("slots 10 to 12") << R"([["entry0", 0, 9], ["entry1", 0, 10], ["entry3", 0, 12]])" << 1
+                              << Looks {green, red, green, grey};
+        row("backgrounds") << R"([["back", 0, 0], ["entry3", 0, 9]])" << 2 << Looks {grey, blue};
+        row("texts: slot 5 fills the bar's, 13 the pop-ups'")
+            << R"([["text0", 0, 5], ["text1", 0, 6], ["text1", 0, 13]])" << 3
+            << Looks {white, yellow, white, white, yellow, yellow, yellow, yellow};
+        row("ignored")
+            << R"([["entry3", 0, -1], ["entry3", 0, 17], ["entry3", 0, 5], ["entry3", 0, 13]])" << 0
+            << Looks {white, white, white, white};
     }
 
     void barStyleSlots()
     {
-        QFETCH(QByteArray, style);
+        QFETCH(QString, style);
         QFETCH(int, field);
-        QFETCH(QList<QColor>, expected);
+        QFETCH(Looks, expected);
         VelQMenuBar bar(&host);
-        const ::Json::Value json = parsed(R"({"style": )" + style + "}");
+        const ::Json::Value json = parsed(R"({"style": )" + style.toUtf8() + "}");
         QVERIFY(bar.loadAttributes(&json));
         auto* d = static_cast<VelQMenuBarImpl*>(bar.impl());
-        QList<QColor> actual;
-        if (field == 0) {
-            for (const ImageStyle& s : d->itemStyles)
-                actual << s.color;
-        } else if (field == 1) {
-            for (const ImageStyle& s : d->popupItemStyles)
-                actual << s.color;
-        } else if (field == 2) {
-            actual << d->popupBackground.color << d->background.color;
-        } else {
-            for (const TextStyle& t : d->itemTextStyles)
-                actual << t.color;
-            for (const TextStyle& t : d->popupTextStyles)
-                actual << t.color;
-        }
-        QCOMPARE(actual, expected);
+        const auto colours = [](const auto& styles, const auto&... more) {
+            QList<QColor> all;
+            for (const auto& s : styles)
+                all << s.color;
+            ((all << more.color), ...);
+            return all;
+        };
+        const QList<QColor> fields[] = {colours(d->itemStyles), colours(d->popupItemStyles),
+            colours(QList<ImageStyle>(), d->popupBackground, d->background),
+            colours(d->itemTextStyles) + colours(d->popupTextStyles)};
+        QCOMPARE(fields[field], expected);
     }
 
     // The entry under the mouse takes the hovered look, a separator excepted, and keeps it
@@ -562,30 +523,25 @@ private slots:
 
     void describedLook_data()
     {
-        QTest::addColumn<QByteArray>("json");
-        QTest::addColumn<QColor>("normal");
-        QTest::addColumn<QColor>("hover");
-        QTest::addColumn<QColor>("background");
-        QTest::newRow("item0 only") << QByteArray(R"({"background": "back", "item0": "entry2"})")
-                                    << magenta << magenta << blue;
-        QTest::newRow("unknown names")
-            << QByteArray(R"({"background": "none", "item0": "entry0", "item1": "none"})") << green
-            << green << white;
-        QTest::newRow("keys under attr are not read")
-            << QByteArray(R"({"item0": "entry0", "attr": {"item1": "entry1"}})") << green << green
-            << white;
+        QTest::addColumn<QString>("json");
+        QTest::addColumn<Looks>("looks"); // normal, hover, background
+        row("item0 only") << R"({"background": "back", "item0": "entry2"})"
+                          << Looks {magenta, magenta, blue};
+        row("unknown names") << R"({"background": "none", "item0": "entry0", "item1": "none"})"
+                             << Looks {green, green, white};
+        row("keys under attr are not read")
+            << R"({"item0": "entry0", "attr": {"item1": "entry1"}})" << Looks {green, green, white};
     }
 
     void describedLook()
     {
-        QFETCH(QByteArray, json);
+        QFETCH(QString, json);
         VelQMenu menu;
-        const ::Json::Value element = parsed(json);
+        const ::Json::Value element = parsed(json.toUtf8());
         QVERIFY(menu.loadAttributes(&element));
         auto* d = implOf(&menu);
-        QTEST(d->itemStyles[0].color, "normal");
-        QTEST(d->itemStyles[1].color, "hover");
-        QTEST(d->background.color, "background");
+        QTEST(
+            (Looks {d->itemStyles[0].color, d->itemStyles[1].color, d->background.color}), "looks");
     }
 
     void nestedItemsCarryTheSkin()
