@@ -242,35 +242,19 @@ private slots:
         QCOMPARE(changed.count(), 0);
     }
 
-    void styleSlots_data()
-    {
-        QTest::addColumn<QString>("style");
-        QTest::addColumn<Looks>("looks"); // item states 0 to 3
-        row("slot 1 styles every state")
-            << R"([["normal", 0, 1]])" << Looks {green, green, green, green};
-        row("slot 1 after slot 2 wins everywhere")
-            << R"([["hover", 0, 2], ["normal", 0, 1]])" << Looks {green, green, green, green};
-        row("slot 4 styles only the unused state")
-            << R"([["normal", 0, 1], ["current", 0, 4]])" << Looks {green, green, green, magenta};
-        row("unknown names, negative and high slots are skipped")
-            << R"([["normal", 0, 1], ["nothing", 0, 2], ["hover", 0, -1],
-                ["hover", 0, 9], "hover", ["hover", 0]])"
-            << Looks {green, green, green, green};
-    }
-
+    // Slot 1 styles every state, so a later one wins over slot 2; slot 4 styles the unused state;
+    // unknown names, negative and high slots are skipped; slot 5 gives every state its text.
     void styleSlots()
     {
-        QFETCH(QString, style);
-        QFETCH(Looks, looks);
         VelQTabWidget tabs(&host);
-        // Slot 5 gives every state its text style.
-        const ::Json::Value json
-            = parsed(R"({"style": )" + style.chopped(1).toUtf8() + R"(, ["text", 0, 5]]})");
+        const ::Json::Value json = parsed(R"({"style": [["hover", 0, 2], ["normal", 0, 1],
+            ["current", 0, 4], ["nothing", 0, 2], ["hover", 0, -1], ["hover", 0, 9], "hover",
+            ["hover", 0], ["text", 0, 5]]})");
         tabs.loadAttributes(&json);
         auto* d = static_cast<VelQTabWidgetImpl*>(tabs.impl());
         for (int s = 0; s < 4; ++s) {
             QVERIFY(d->itemStyles[s].noImage);
-            QCOMPARE(d->itemStyles[s].color, looks[s]);
+            QCOMPARE(d->itemStyles[s].color, s == 3 ? magenta : green);
             QCOMPARE(d->itemTextStyles[s].color, white);
             QCOMPARE(d->itemTextStyles[s].size, 16);
         }
@@ -398,51 +382,25 @@ private slots:
         QCOMPARE(triggered.count(), 1);
     }
 
-    void barStyleSlots_data()
-    {
-        QTest::addColumn<QString>("style");
-        QTest::addColumn<int>("field");
-        QTest::addColumn<Looks>("expected");
-        // field 0: itemStyles, 1: popupItemStyles, 2: popupBackground then background,
-        // 3: itemTextStyles then popupTextStyles
-        row("slot 1 fills every state")
-            << R"([["entry1", 0, 1]])" << 0 << Looks {red, red, red, red};
-        row("slots 2 to 4")
-            << R"([["entry0", 0, 1], ["entry1", 0, 2], ["entry2", 0, 3], ["entry3", 0, 4]])" << 0
-            << Looks {green, red, magenta, grey};
-        row("slot 9 fills the pop-up group")
-            << R"([["entry2", 0, 9]])" << 1 << Looks {magenta, magenta, magenta, magenta};
-        row("slots 10 to 12") << R"([["entry0", 0, 9], ["entry1", 0, 10], ["entry3", 0, 12]])" << 1
-                              << Looks {green, red, green, grey};
-        row("backgrounds") << R"([["back", 0, 0], ["entry3", 0, 9]])" << 2 << Looks {grey, blue};
-        row("texts: slot 5 fills the bar's, 13 the pop-ups'")
-            << R"([["text0", 0, 5], ["text1", 0, 6], ["text1", 0, 13]])" << 3
-            << Looks {white, yellow, white, white, yellow, yellow, yellow, yellow};
-        row("ignored")
-            << R"([["entry3", 0, -1], ["entry3", 0, 17], ["entry3", 0, 5], ["entry3", 0, 13]])" << 0
-            << Looks {white, white, white, white};
-    }
-
+    // Slots 1 and 9 fill the bar's and the pop-ups' states, the next ones one state each; 0 and 9
+    // hold the backgrounds, 5 and 13 the texts; other slots, and boxes as texts, are ignored.
     void barStyleSlots()
     {
-        QFETCH(QString, style);
-        QFETCH(int, field);
-        QFETCH(Looks, expected);
         VelQMenuBar bar(&host);
-        const ::Json::Value json = parsed(R"({"style": )" + style.toUtf8() + "}");
+        const ::Json::Value json = parsed(R"({"style": [["entry0", 0, 1], ["entry1", 0, 2],
+            ["entry3", 0, 4], ["entry2", 0, 9], ["entry1", 0, 10], ["entry3", 0, 12],
+            ["back", 0, 0], ["text0", 0, 5], ["text1", 0, 6], ["text1", 0, 13], ["entry3", 0, -1],
+            ["entry3", 0, 17], ["entry3", 0, 5], ["entry3", 0, 13]]})");
         QVERIFY(bar.loadAttributes(&json));
         auto* d = static_cast<VelQMenuBarImpl*>(bar.impl());
-        const auto colours = [](const auto& styles, const auto&... more) {
-            QList<QColor> all;
-            for (const auto& s : styles)
-                all << s.color;
-            ((all << more.color), ...);
-            return all;
-        };
-        const QList<QColor> fields[] = {colours(d->itemStyles), colours(d->popupItemStyles),
-            colours(QList<ImageStyle>(), d->popupBackground, d->background),
-            colours(d->itemTextStyles) + colours(d->popupTextStyles)};
-        QCOMPARE(fields[field], expected);
+        Looks all {d->background.color, d->popupBackground.color};
+        for (const ImageStyle* styles : {d->itemStyles, d->popupItemStyles})
+            std::for_each(styles, styles + 4, [&](const ImageStyle& s) { all << s.color; });
+        for (const TextStyle* styles : {d->itemTextStyles, d->popupTextStyles})
+            std::for_each(styles, styles + 4, [&](const TextStyle& s) { all << s.color; });
+        QCOMPARE(all,
+            (Looks {blue, magenta, green, red, green, grey, magenta, red, magenta, grey, white,
+                yellow, white, white, yellow, yellow, yellow, yellow}));
     }
 
     // The entry under the mouse takes the hovered look, a separator excepted, and keeps it
@@ -527,10 +485,10 @@ private slots:
         QTest::addColumn<Looks>("looks"); // normal, hover, background
         row("item0 only") << R"({"background": "back", "item0": "entry2"})"
                           << Looks {magenta, magenta, blue};
-        row("unknown names") << R"({"background": "none", "item0": "entry0", "item1": "none"})"
-                             << Looks {green, green, white};
-        row("keys under attr are not read")
-            << R"({"item0": "entry0", "attr": {"item1": "entry1"}})" << Looks {green, green, white};
+        row("unknown names; keys under attr are not read")
+            << R"({"background": "none", "item0": "entry0", "item1": "none",
+                "attr": {"item1": "entry1"}})"
+            << Looks {green, green, white};
     }
 
     void describedLook()
