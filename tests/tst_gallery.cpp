@@ -23,6 +23,11 @@ using namespace VelQtLib;
 
 namespace {
 
+QTestData& row(const char* name)
+{
+    return QTest::newRow(name);
+}
+
 // The navigation items, one per page, in their order.
 const char* const pageNames[] = {"button", "check", "radio", "combo", "edit", "progress", "slider",
     "menubar", "tableview", "tree", "list"};
@@ -86,13 +91,13 @@ class tst_Gallery : public QObject {
         return m_window.get();
     }
 
-    QRadioButton* navigation(const char* name)
+    QRadioButton* navigation(const QString& name)
     {
-        return gallery()->findChild<QRadioButton*>(QLatin1String(name));
+        return gallery()->findChild<QRadioButton*>(name);
     }
 
     // Shows the page of a navigation button as a user does, with a click.
-    QWidget* showPage(const char* name)
+    QWidget* showPage(const QString& name)
     {
         QRadioButton* button = navigation(name);
         if (!button)
@@ -136,19 +141,19 @@ private slots:
 
     void page_data()
     {
-        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<QString>("name");
         for (const char* name : pageNames)
-            QTest::newRow(name) << QByteArray(name);
+            row(name) << name;
     }
 
     // Every page: shown, each of its controls painting something.
     void page()
     {
-        QFETCH(QByteArray, name);
+        QFETCH(QString, name);
         Vitrina* w = gallery();
-        QWidget* page = showPage(name.constData());
+        QWidget* page = showPage(name);
         QVERIFY2(page, "no page bound to the navigation button");
-        QVERIFY(navigation(name.constData())->isChecked());
+        QVERIFY(navigation(name)->isChecked());
         QVERIFY(page->isVisible());
         const QImage shot = w->grab().toImage();
         int painted = 0;
@@ -229,9 +234,9 @@ private slots:
     {
         QTest::addColumn<QString>("page");
         QTest::addColumn<int>("y");
-        QTest::newRow("table") << "tableview" << 120;
-        QTest::newRow("tree with icons") << "tree" << 340;
-        QTest::newRow("list with icons") << "list" << 300;
+        row("table") << "tableview" << 120;
+        row("tree with icons") << "tree" << 340;
+        row("list with icons") << "list" << 300;
     }
 
     // The table's widgets stamped into two columns of every row; skinned scroll bars, and a
@@ -240,7 +245,7 @@ private slots:
     {
         QFETCH(QString, page);
         QFETCH(int, y);
-        auto* view = childAt<QAbstractItemView>(showPage(page.toLatin1().constData()), {150, y});
+        auto* view = childAt<QAbstractItemView>(showPage(page), {150, y});
         QVERIFY(view);
         QVERIFY(qobject_cast<VelQScrollBar*>(view->horizontalScrollBar()));
         QVERIFY(qobject_cast<VelQScrollBar*>(view->verticalScrollBar()));

@@ -14,6 +14,13 @@ using namespace TestSupport;
 
 namespace {
 
+using Points = QList<QPoint>;
+
+QTestData& row(const char* name)
+{
+    return QTest::newRow(name);
+}
+
 // A shown window of 600 × 500 at (100, 100) of the screen.
 std::unique_ptr<VelQWindow> window(bool resizable)
 {
@@ -95,33 +102,57 @@ private slots:
                     R"({"elements": [{"type": "qtbutton", "name": "fromTheme"}]})"}}));
     }
 
-    void captionDrag_data()
+    void drag_data()
     {
         QTest::addColumn<QPoint>("at");
         QTest::addColumn<int>("button");
         QTest::addColumn<bool>("draggable");
-        QTest::addColumn<bool>("moves");
-        QTest::newRow("inside caption") << QPoint(300, 39) << int(Qt::LeftButton) << true << true;
-        QTest::newRow("below caption") << QPoint(300, 40) << int(Qt::LeftButton) << true << false;
-        QTest::newRow("right button") << QPoint(300, 10) << int(Qt::RightButton) << true << false;
-        QTest::newRow("not draggable") << QPoint(300, 10) << int(Qt::LeftButton) << false << false;
+        QTest::addColumn<Points>("moves"); // from the press
+        QTest::addColumn<QRect>("geometry");
+        const int left = Qt::LeftButton;
+        const Points twice {{30, 20}, {50, 25}};
+        const QRect still(100, 100, 600, 500);
+        row("in caption") << QPoint(300, 39) << left << true << twice << QRect(150, 125, 600, 500);
+        row("below caption") << QPoint(300, 40) << left << true << twice << still;
+        row("right button") << QPoint(300, 10) << int(Qt::RightButton) << true << twice << still;
+        row("not draggable") << QPoint(300, 10) << left << false << twice << still;
+        row("right grows") << QPoint(598, 200) << left << false << Points {{40, 0}}
+                           << QRect(100, 100, 640, 500);
+        row("bottom shrinks") << QPoint(300, 498) << left << false << Points {{0, -60}}
+                              << QRect(100, 100, 600, 440);
+        row("left grows and moves")
+            << QPoint(1, 200) << left << false << Points {{-30, 0}} << QRect(70, 100, 630, 500);
+        row("top-left") << QPoint(1, 1) << left << false << Points {{10, 20}}
+                        << QRect(110, 120, 590, 480);
+        row("left stops at minimum")
+            << QPoint(1, 200) << left << false << Points {{201, 0}} << QRect(100, 100, 400, 500);
+        row("right stops at minimum")
+            << QPoint(598, 200) << left << false << Points {{-300, 0}} << QRect(100, 100, 400, 500);
+        row("top stops at minimum")
+            << QPoint(300, 1) << left << false << Points {{0, 150}} << QRect(100, 100, 600, 400);
+        // 199 pixels in is still 401 wide, 2 more would be 399; moving back out regrows from
+        // where the pointer stopped.
+        row("minimum holds then resumes")
+            << QPoint(1, 200) << left << false << Points {{199, 0}, {201, 0}, {189, 0}}
+            << QRect(289, 100, 410, 500);
     }
 
-    void captionDrag()
+    // The caption drags a draggable window, the edges resize a resizable one.
+    void drag()
     {
         QFETCH(QPoint, at);
         QFETCH(int, button);
         QFETCH(bool, draggable);
-        QFETCH(bool, moves);
-        auto w = window(false);
+        QFETCH(Points, moves);
+        auto w = window(true);
         w->setDraggable(draggable);
         press(w.get(), at, Qt::MouseButton(button));
-        const QPoint global = QPoint(100, 100) + at;
-        moveTo(w.get(), global + QPoint(30, 20), Qt::MouseButtons(button));
-        moveTo(w.get(), global + QPoint(50, 25), Qt::MouseButtons(button));
-        release(w.get(), global + QPoint(50, 25));
-        QCOMPARE(w->pos(), QPoint(100, 100) + (moves ? QPoint(50, 25) : QPoint()));
+        for (const QPoint& move : moves)
+            moveTo(w.get(), QPoint(100, 100) + at + move, Qt::MouseButtons(button));
+        release(w.get(), QPoint(100, 100) + at + moves.last());
+        QTEST(w->geometry(), "geometry");
         QVERIFY(!w->impl()->dragging);
+        QCOMPARE(w->impl()->resizeEdge, -1);
     }
 
     void edges_data()
@@ -132,18 +163,18 @@ private slots:
         QTest::addColumn<int>("state"); // 0 resizable, 1 not resizable, 2 maximised
         const int fdiag = Qt::SizeFDiagCursor, bdiag = Qt::SizeBDiagCursor;
         const int hor = Qt::SizeHorCursor, ver = Qt::SizeVerCursor, arrow = Qt::ArrowCursor;
-        QTest::newRow("top-left") << QPoint(2, 2) << 6 << fdiag << 0;
-        QTest::newRow("left") << QPoint(2, 100) << 0 << hor << 0;
-        QTest::newRow("bottom-right") << QPoint(597, 497) << 4 << fdiag << 0;
-        QTest::newRow("top-right") << QPoint(597, 2) << 5 << bdiag << 0;
-        QTest::newRow("bottom-left") << QPoint(2, 497) << 7 << bdiag << 0;
-        QTest::newRow("right") << QPoint(597, 200) << 1 << hor << 0;
-        QTest::newRow("top") << QPoint(300, 3) << 2 << ver << 0;
-        QTest::newRow("bottom") << QPoint(300, 498) << 3 << ver << 0;
-        QTest::newRow("inside") << QPoint(300, 300) << -1 << arrow << 0;
-        QTest::newRow("margin boundary") << QPoint(4, 300) << -1 << arrow << 0;
-        QTest::newRow("not resizable") << QPoint(597, 200) << -1 << arrow << 1;
-        QTest::newRow("maximised") << QPoint(1, 200) << -1 << arrow << 2;
+        row("top-left") << QPoint(2, 2) << 6 << fdiag << 0;
+        row("left") << QPoint(2, 100) << 0 << hor << 0;
+        row("bottom-right") << QPoint(597, 497) << 4 << fdiag << 0;
+        row("top-right") << QPoint(597, 2) << 5 << bdiag << 0;
+        row("bottom-left") << QPoint(2, 497) << 7 << bdiag << 0;
+        row("right") << QPoint(597, 200) << 1 << hor << 0;
+        row("top") << QPoint(300, 3) << 2 << ver << 0;
+        row("bottom") << QPoint(300, 498) << 3 << ver << 0;
+        row("inside") << QPoint(300, 300) << -1 << arrow << 0;
+        row("margin boundary") << QPoint(4, 300) << -1 << arrow << 0;
+        row("not resizable") << QPoint(597, 200) << -1 << arrow << 1;
+        row("maximised") << QPoint(1, 200) << -1 << arrow << 2;
     }
 
     // The pointer over an edge shows its cursor, and a press there starts resizing by it.
@@ -167,53 +198,6 @@ private slots:
         QVERIFY(!w->impl()->cursorChanged);
         press(w.get(), at);
         QCOMPARE(w->impl()->resizeEdge, edge);
-    }
-
-    void resizeByEdges_data()
-    {
-        QTest::addColumn<QPoint>("at");
-        QTest::addColumn<QPoint>("delta");
-        QTest::addColumn<QRect>("geometry");
-        QTest::newRow("right grows")
-            << QPoint(598, 200) << QPoint(40, 0) << QRect(100, 100, 640, 500);
-        QTest::newRow("bottom shrinks")
-            << QPoint(300, 498) << QPoint(0, -60) << QRect(100, 100, 600, 440);
-        QTest::newRow("left grows and moves")
-            << QPoint(1, 200) << QPoint(-30, 0) << QRect(70, 100, 630, 500);
-        QTest::newRow("top-left") << QPoint(1, 1) << QPoint(10, 20) << QRect(110, 120, 590, 480);
-        QTest::newRow("left stops at minimum")
-            << QPoint(1, 200) << QPoint(201, 0) << QRect(100, 100, 400, 500);
-        QTest::newRow("right stops at minimum")
-            << QPoint(598, 200) << QPoint(-300, 0) << QRect(100, 100, 400, 500);
-        QTest::newRow("top stops at minimum")
-            << QPoint(300, 1) << QPoint(0, 150) << QRect(100, 100, 600, 400);
-    }
-
-    void resizeByEdges()
-    {
-        QFETCH(QPoint, at);
-        QFETCH(QPoint, delta);
-        QFETCH(QRect, geometry);
-        auto w = window(true);
-        press(w.get(), at);
-        moveTo(w.get(), QPoint(100, 100) + at + delta);
-        release(w.get(), QPoint(100, 100) + at + delta);
-        QCOMPARE(w->geometry(), geometry);
-        QCOMPARE(w->impl()->resizeEdge, -1);
-    }
-
-    void minimumHoldsThenResumes()
-    {
-        auto w = window(true);
-        press(w.get(), QPoint(1, 200));
-        // 199 pixels to the right is still 401 wide; 2 more would be 399.
-        moveTo(w.get(), QPoint(101 + 199, 300));
-        QCOMPARE(w->geometry(), QRect(299, 100, 401, 500));
-        moveTo(w.get(), QPoint(101 + 201, 300));
-        QCOMPARE(w->geometry(), QRect(299, 100, 400, 500));
-        // The last pointer position stayed at 300: moving back out regrows from there.
-        moveTo(w.get(), QPoint(290, 300));
-        QCOMPARE(w->geometry(), QRect(289, 100, 410, 500));
     }
 
     // A new window: not resizable, its own event loop, centred on request, children laid out
@@ -253,16 +237,16 @@ private slots:
 
     void focusRingAfterTabNotAfterClick_data()
     {
-        QTest::addColumn<QByteArray>("type");
+        QTest::addColumn<QString>("type");
         for (const char* type : {"qtbutton", "qtcheckbox", "qtradiobox", "qtslider", "qtcombobox",
                  "qtdedit", "qttext", "qtswitch"})
-            QTest::newRow(type) << QByteArray(type);
+            row(type) << type;
     }
 
     // Without a theme the ring takes the palette's highlight: 2 pixels wide, 1 pixel outside.
     void focusRingAfterTabNotAfterClick()
     {
-        QFETCH(QByteArray, type);
+        QFETCH(QString, type);
         VelQWindow w;
         w.setGeometry(100, 100, 300, 200);
         QPalette palette = w.palette();
@@ -270,7 +254,7 @@ private slots:
         w.setPalette(palette);
         auto* before = new QPushButton(&w);
         before->setGeometry(0, 0, 40, 20);
-        QWidget* control = CreateControl(type.constData(), nullptr, &w);
+        QWidget* control = CreateControl(qPrintable(type), nullptr, &w);
         control->setGeometry(100, 80, 100, 40);
         control->show();
         giveFocus(&w, before);
@@ -293,25 +277,24 @@ private slots:
 
     void paintedControlsAreAccessible_data()
     {
-        QTest::addColumn<QByteArray>("type");
+        QTest::addColumn<QString>("type");
         QTest::addColumn<int>("role");
         QTest::addColumn<QString>("name");
-        QTest::newRow("switch") << QByteArray("qtswitch") << int(QAccessible::CheckBox) << "On";
-        QTest::newRow("extended label")
-            << QByteArray("qtlabelex") << int(QAccessible::StaticText) << "Plain words";
-        QTest::newRow("canvas") << QByteArray("canvas") << int(QAccessible::Canvas) << "Tip";
-        QTest::newRow("picture") << QByteArray("qtpicture") << int(QAccessible::Graphic) << "Tip";
+        row("switch") << "qtswitch" << int(QAccessible::CheckBox) << "On";
+        row("extended label") << "qtlabelex" << int(QAccessible::StaticText) << "Plain words";
+        row("canvas") << "canvas" << int(QAccessible::Canvas) << "Tip";
+        row("picture") << "qtpicture" << int(QAccessible::Graphic) << "Tip";
     }
 
     // Controls that paint everything themselves name themselves by what they show, else by
     // their tool tip; the switch is a check box that assistive tools can toggle.
     void paintedControlsAreAccessible()
     {
-        QFETCH(QByteArray, type);
+        QFETCH(QString, type);
         QFETCH(int, role);
         QFETCH(QString, name);
         VelQWindow w;
-        QWidget* control = CreateControl(type.constData(), nullptr, &w);
+        QWidget* control = CreateControl(qPrintable(type), nullptr, &w);
         control->setToolTip(QStringLiteral("Tip"));
         if (auto* label = qobject_cast<VelQLabelEx*>(control))
             label->setPlainText(QStringLiteral("Plain words"));
@@ -335,8 +318,8 @@ private slots:
 
     void typeNames_data()
     {
-        QTest::addColumn<QByteArray>("type");
-        QTest::addColumn<QByteArray>("className");
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QString>("className");
         // Each class after the names that build it.
         const char* const table = "qtcontainer container VelQContainer qtpicture picture image "
                                   "VelQImage qtbutton button VelQPushButton qtmenubar menubar "
@@ -359,21 +342,21 @@ private slots:
                 continue;
             }
             for (const QByteArray& name : std::exchange(names, {}))
-                QTest::newRow(name.constData()) << name << "VelQtLib::" + word;
+                row(name.constData()) << QString(name) << QString("VelQtLib::" + word);
         }
-        QTest::newRow("case differs") << QByteArray("QtButton") << QByteArray();
-        QTest::newRow("unknown") << QByteArray("nothing") << QByteArray();
-        QTest::newRow("scroll bar") << QByteArray("qtscrollbar") << QByteArray();
+        row("case differs") << "QtButton" << QString();
+        row("unknown") << "nothing" << QString();
+        row("scroll bar") << "qtscrollbar" << QString();
     }
 
     void typeNames()
     {
-        QFETCH(QByteArray, type);
-        QFETCH(QByteArray, className);
+        QFETCH(QString, type);
+        QFETCH(QString, className);
         QWidget parent;
-        const ::Json::Value element = parsed(R"({"type": ")" + type + R"("})");
+        const ::Json::Value element = parsed(R"({"type": ")" + type.toUtf8() + R"("})");
         QWidget* w = CreateFromJson(&element, &parent);
-        QCOMPARE(w ? QByteArray(w->metaObject()->className()) : QByteArray(), className);
+        QCOMPARE(w ? QString(w->metaObject()->className()) : QString(), className);
         QCOMPARE(w ? w->parentWidget() : &parent, &parent);
         // Design tools list every built-in type but the list views, and the scroll bar too.
         const bool listed
@@ -383,19 +366,19 @@ private slots:
 
     void skippedElementsTakeTheirSubtree_data()
     {
-        QTest::addColumn<QByteArray>("type");
-        QTest::newRow("scroll bar") << QByteArray(R"("qtscrollbar")");
-        QTest::newRow("number") << QByteArray("5");
-        QTest::newRow("object") << QByteArray("{}");
-        QTest::newRow("unknown") << QByteArray(R"("qtnothing")");
+        QTest::addColumn<QString>("type");
+        row("scroll bar") << R"("qtscrollbar")";
+        row("number") << "5";
+        row("object") << "{}";
+        row("unknown") << R"("qtnothing")";
     }
 
     // The loader goes on after an element it cannot build, and returns the last element built.
     void skippedElementsTakeTheirSubtree()
     {
-        QFETCH(QByteArray, type);
+        QFETCH(QString, type);
         QWidget parent;
-        const ::Json::Value root = parsed(R"({"elements": [{"type": )" + type
+        const ::Json::Value root = parsed(R"({"elements": [{"type": )" + type.toUtf8()
             + R"(, "child": [{"type": "button", "name": "inner"}]}, {"type": "button", "name": "next"}]})");
         QWidget* last = LoadElements(&root, &parent);
         QVERIFY(!parent.findChild<QWidget*>(QStringLiteral("inner")));
@@ -411,21 +394,20 @@ private slots:
 
     void samplesAfterChildren_data()
     {
-        QTest::addColumn<QByteArray>("children");
+        QTest::addColumn<QString>("children");
         QTest::addColumn<int>("count");
-        QTest::newRow("no child key") << QByteArray() << 0;
-        QTest::newRow("empty child array") << QByteArray(R"(, "child": [])") << 0;
-        QTest::newRow("two children")
-            << QByteArray(R"(, "child": [{"type": "button"}, {"type": "probe"}])") << 2;
-        QTest::newRow("child not an array") << QByteArray(R"(, "child": {"type": "button"})") << 0;
+        row("no child key") << QString() << 0;
+        row("empty child array") << R"(, "child": [])" << 0;
+        row("two children") << R"(, "child": [{"type": "button"}, {"type": "probe"}])" << 2;
+        row("child not an array") << R"(, "child": {"type": "button"})" << 0;
     }
 
     void samplesAfterChildren()
     {
-        QFETCH(QByteArray, children);
+        QFETCH(QString, children);
         QFETCH(int, count);
         QWidget parent;
-        const ::Json::Value element = parsed(R"({"type": "probe")" + children + "}");
+        const ::Json::Value element = parsed(R"({"type": "probe")" + children.toUtf8() + "}");
         auto* probe = static_cast<Probe*>(CreateFromJson(&element, &parent));
         QVERIFY(probe);
         QCOMPARE(probe->samples, 1);
@@ -458,32 +440,23 @@ private slots:
         QVERIFY(parent.findChild<QWidget*>(QStringLiteral("a"))->isEnabled());
     }
 
-    void descriptionSources_data()
-    {
-        QTest::addColumn<QString>("source");
-        QTest::addColumn<QString>("built");
-        QTest::newRow("app package") << "main"
-                                     << "fromApp";
-        QTest::newRow("with suffix") << "main.json"
-                                     << "fromApp";
-        QTest::newRow("theme package, any case and separator") << "Layouts\\Second"
-                                                               << "fromTheme";
-        QTest::newRow("broken") << "broken" << QString();
-        QTest::newRow("absent") << "absent" << QString();
-        QTest::newRow("empty file") << scratchPath(QStringLiteral("empty.json")) << QString();
-        QTest::newRow("text ends at a nul") << scratchPath(QStringLiteral("nul.json")) << "n";
-    }
-
+    // From either package, with or without suffix, in any case and separator; broken, absent
+    // and empty descriptions build nothing, and a text ends at a nul.
     void descriptionSources()
     {
-        QFETCH(QString, source);
-        QFETCH(QString, built);
-        writeFile(scratchPath(QStringLiteral("empty.json")), QByteArray());
-        writeFile(scratchPath(QStringLiteral("nul.json")),
-            QByteArray(R"({"elements": [{"type": "button", "name": "n"}]})") + '\0' + "garbage");
-        QWidget target;
-        QWidget* last = LoadWindow(&target, source);
-        QCOMPARE(last ? last->objectName() : QString(), built);
+        const QString empty = scratchPath(QStringLiteral("empty.json"));
+        const QString nul = scratchPath(QStringLiteral("nul.json"));
+        writeFile(empty, QByteArray());
+        writeFile(
+            nul, QByteArray(R"({"elements": [{"type": "button", "name": "n"}]})") + '\0' + "x");
+        const QList<QPair<QString, QString>> sources {{"main", "fromApp"}, {"main.json", "fromApp"},
+            {"Layouts\\Second", "fromTheme"}, {"broken", {}}, {"absent", {}}, {empty, {}},
+            {nul, "n"}};
+        for (const auto& [source, built] : sources) {
+            QWidget target;
+            QWidget* last = LoadWindow(&target, source);
+            QVERIFY2((last ? last->objectName() : QString()) == built, qPrintable(source));
+        }
     }
 
     // The root keys shape a window, never a plain widget.
