@@ -145,16 +145,15 @@ private slots:
         QCOMPARE_PIXEL(image, (along * 299).x(), (along * 299).y(), blue);
 
         QSignalSpy changed(tabs.get(), &VelQTabWidget::currentChanged);
-        // Along the strip: the first and last pixel of item 0, a gap, item 1, past the items.
-        const QList<QPair<int, int>> hits {{0, 0}, {79, 0}, {82, -1}, {260, -1}, {84, 1}};
-        for (const auto& [position, item] : hits) {
+        QList<int> current;
+        // Along the strip: the first and last pixel of item 0, a gap, past the items, item 1.
+        for (const int position : {0, 79, 82, 260, 84}) {
             const QPoint at = vertical ? QPoint(20, position) : QPoint(position, 20);
             QTest::mouseClick(tabs.get(), Qt::LeftButton, Qt::NoModifier, at);
-            QCOMPARE(changed.count(), item < 0 ? 0 : 1);
-            if (item >= 0)
-                QCOMPARE(changed.takeFirst().at(0).toInt(), item);
-            QCOMPARE(tabs->currentIndex(), qMax(item, 0));
+            current << tabs->currentIndex() << int(changed.count());
         }
+        QCOMPARE(current, (QList<int> {0, 1, 0, 2, 0, 2, 0, 2, 1, 3}));
+        QCOMPARE(changed, (QList<QVariantList> {{0}, {0}, {1}}));
         const QImage clicked = render(tabs.get());
         const QPoint offset = vertical ? QPoint(-15, -35) : QPoint(-35, -15);
         for (int i = 0; i < 3; ++i) {
@@ -278,8 +277,6 @@ private slots:
     {
         auto tabs = strip(&host);
         tabs->addItem(QStringLiteral("plain"), QStringLiteral("icon.png"));
-        QCOMPARE(static_cast<VelQTabWidgetImpl*>(tabs->impl())->items.last().selectedIconPath,
-            QString());
         tabs->setGeometry(0, 0, 340, 40);
         QTest::mouseClick(tabs.get(), Qt::LeftButton, Qt::NoModifier, middle(3));
         QCOMPARE(tabs->currentIndex(), 3);
@@ -311,7 +308,6 @@ private slots:
             "w": 300, "h": 40, "attr": {}, "child": []}]})");
         auto* tabs = qobject_cast<VelQTabWidget*>(LoadElements(&root, &window));
         QVERIFY(tabs);
-        QCOMPARE(tabs->geometry(), QRect(0, 10, 300, 40));
         if (IsDesignMode()) {
             QCOMPARE(tabs->count(), 3);
             auto* d = static_cast<VelQTabWidgetImpl*>(tabs->impl());
@@ -321,16 +317,7 @@ private slots:
             return;
         }
         QCOMPARE(tabs->count(), 0);
-        const QString dir = scratchPath(QStringLiteral("LayoutForgeQt"));
-        QDir().mkpath(dir);
-        const QString copy = dir + QStringLiteral("/tst_menus");
-        QFile::remove(copy);
-        QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), copy));
-        QProcess process;
-        process.start(copy, {QStringLiteral("samplesOnlyInDesignMode")});
-        QVERIFY(process.waitForFinished(30000));
-        const QByteArray out = process.readAllStandardOutput();
-        QVERIFY2(process.exitCode() == 0, out.constData());
+        const QByteArray out = runInDesignMode(QStringLiteral("samplesOnlyInDesignMode"));
         QVERIFY2(out.contains("PASS   : tst_Menus::samplesOnlyInDesignMode()"), out.constData());
     }
 

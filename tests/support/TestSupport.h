@@ -133,6 +133,10 @@ void expectWarning(const QString& part);
 // The library's load-time diagnostics the strict handler collected since the last call.
 QStringList takeDiagnostics();
 
+// Runs one test function of this program again from a copy in a folder named like the designer,
+// so that the library is in design mode; returns what the run printed.
+QByteArray runInDesignMode(const QString& function);
+
 } // namespace TestSupport
 
 // Compares a pixel of an image with an expected colour, printing both on failure.
