@@ -20,28 +20,15 @@
 #include <functional>
 
 using namespace VelQtLib;
+using namespace TestSupport;
 
 namespace {
 
-QTestData& row(const char* name)
-{
-    return QTest::newRow(name);
-}
+const QColor accent(0xe8, 0x3a, 0x1d);
 
 // The navigation items, one per page, in their order.
 const char* const pageNames[] = {"button", "check", "radio", "combo", "edit", "progress", "slider",
     "menubar", "tableview", "tree", "list"};
-
-QString textOf(const QWidget* w)
-{
-    if (auto* button = qobject_cast<const QAbstractButton*>(w))
-        return button->text();
-    if (auto* label = qobject_cast<const QLabel*>(w))
-        return label->text();
-    if (auto* edit = qobject_cast<const QLineEdit*>(w))
-        return edit->text();
-    return QString();
-}
 
 // The number of distinct colours in a rectangle of image.
 int colourCount(const QImage& image, const QRect& r)
@@ -107,7 +94,7 @@ class tst_Gallery : public QObject {
     }
 
 private slots:
-    void initTestCase() { TestSupport::installStrictMessageHandler(); }
+    void initTestCase() { installStrictMessageHandler(); }
     void cleanupTestCase() { m_window.reset(); }
 
     // Started from a folder without packages, the program shows its window and exits cleanly.
@@ -116,9 +103,6 @@ private slots:
         QTemporaryDir empty;
         QProcess shot;
         shot.setWorkingDirectory(empty.path());
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        shot.setProcessEnvironment(env);
         shot.start(QStringLiteral(VITRINA_DIR "/vitrina-shot"), {QStringLiteral("window.png")});
         QVERIFY(shot.waitForFinished(60000));
         QCOMPARE(shot.exitStatus(), QProcess::NormalExit);
@@ -130,9 +114,9 @@ private slots:
     // navigation item.
     void windowFromMain()
     {
-        TestSupport::takeDiagnostics();
+        takeDiagnostics();
         Vitrina* w = gallery();
-        QCOMPARE(TestSupport::takeDiagnostics(), QStringList());
+        QCOMPARE(takeDiagnostics(), QStringList());
         auto* container = w->findChild<VelQContainer*>(QStringLiteral("container"));
         QVERIFY(container);
         QCOMPARE(container->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly).size(),
@@ -143,7 +127,7 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         for (const char* name : pageNames)
-            row(name) << name;
+            QTest::newRow(name) << name;
     }
 
     // Every page: shown, each of its controls painting something.
@@ -160,7 +144,8 @@ private slots:
         for (QWidget* control :
             page->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
             if (!controlOf(control) || !control->isVisible()
-                || (textOf(control).isEmpty() && qobject_cast<QLabel*>(control)))
+                || (qobject_cast<QLabel*>(control)
+                    && control->property("text").toString().isEmpty()))
                 continue;
             const QRect onWindow(control->mapTo(w, QPoint(0, 0)), control->size());
             QVERIFY2(colourCount(shot, onWindow) > 1, control->metaObject()->className());
@@ -187,8 +172,7 @@ private slots:
         const QImage shot = w->grab().toImage();
         for (QRadioButton* item : {from, to}) {
             const QPoint marker = item->mapTo(w, QPoint(4, item->height() / 2));
-            QCOMPARE(
-                TestSupport::near(shot.pixel(marker), QColor(0xe8, 0x3a, 0x1d), 8), item == to);
+            QCOMPARE(near(shot.pixel(marker), accent, 8), item == to);
         }
     }
 
@@ -202,8 +186,7 @@ private slots:
         auto* box = childAt<VelQCheckBox>(showPage("check"), {150, 120});
         QVERIFY(box && !box->isChecked());
         const QPoint inMark = box->mapTo(w, QPoint(9, box->height() / 2 + 5));
-        const QColor accent(0xe8, 0x3a, 0x1d);
-        QVERIFY(!TestSupport::near(w->grab().toImage().pixel(inMark), accent));
+        QVERIFY(!near(w->grab().toImage().pixel(inMark), accent));
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(9, box->height() / 2));
         QVERIFY(box->isChecked());
         QCOMPARE_PIXEL(w->grab().toImage(), inMark.x(), inMark.y(), accent);
@@ -219,9 +202,9 @@ private slots:
         }
 
         page = showPage("combo");
-        const QImage icons = TestSupport::render(childAt<VelQComboBox>(page, {150, 240}));
+        const QImage icons = render(childAt<VelQComboBox>(page, {150, 240}));
         QVERIFY(colourCount(icons, QRect(5, 12, 20, 16)) > 4);
-        const QImage plain = TestSupport::render(childAt<VelQComboBox>(page, {150, 120}));
+        const QImage plain = render(childAt<VelQComboBox>(page, {150, 120}));
         QCOMPARE(colourCount(plain, QRect(2, 12, 8, 16)), 1);
 
         auto* bar = showPage("menubar")->findChild<VelQMenuBar*>();
@@ -234,9 +217,9 @@ private slots:
     {
         QTest::addColumn<QString>("page");
         QTest::addColumn<int>("y");
-        row("table") << "tableview" << 120;
-        row("tree with icons") << "tree" << 340;
-        row("list with icons") << "list" << 300;
+        QTest::newRow("table") << "tableview" << 120;
+        QTest::newRow("tree with icons") << "tree" << 340;
+        QTest::newRow("list with icons") << "list" << 300;
     }
 
     // The table's widgets stamped into two columns of every row; skinned scroll bars, and a
@@ -252,11 +235,11 @@ private slots:
         const QColor selection(0xfd, 0xe7, 0xe2);
         if (auto* table = qobject_cast<VelQTableView*>(view)) {
             // The progress chunk in "Age" and the button in "Operate".
-            const QImage shot = TestSupport::render(table);
+            const QImage shot = render(table);
             for (int row : {0, 3}) {
                 const int y = table->horizontalHeader()->height() + table->rowViewportPosition(row)
                     + table->rowHeight(row) / 2;
-                QCOMPARE_PIXEL(shot, table->columnViewportPosition(3) + 4, y, QColor(232, 58, 29));
+                QCOMPARE_PIXEL(shot, table->columnViewportPosition(3) + 4, y, accent);
                 const int operateX = table->columnViewportPosition(4);
                 QVERIFY(colourCount(shot, QRect(operateX + 4, y - 6, 50, 12)) > 4);
             }
@@ -264,7 +247,7 @@ private slots:
             const QModelIndex second = tree->model()->index(1, 0);
             tree->setCurrentIndex(second);
             const QRect row = tree->visualRect(second);
-            const QImage shot = TestSupport::render(tree->viewport());
+            const QImage shot = render(tree->viewport());
             QCOMPARE_PIXEL(shot, 2, row.top() + 2, selection);
             QCOMPARE_PIXEL(shot, row.right() - 4, row.center().y(), selection);
         } else {
@@ -273,8 +256,8 @@ private slots:
             QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row.center());
             QCOMPARE(list->currentRow(), 1);
             QTest::mouseMove(list->viewport(), list->visualItemRect(list->item(3)).center());
-            TestSupport::sendLeave(list->viewport());
-            const QImage shot = TestSupport::render(list);
+            sendLeave(list->viewport());
+            const QImage shot = render(list);
             QCOMPARE_PIXEL(shot, row.right() - 40, row.center().y(), selection);
         }
         view->clearSelection();
@@ -291,38 +274,31 @@ private slots:
         edit->setText(QStringLiteral("typed"));
         // What the program set and the user typed, and where everything is.
         const auto content = [&] {
-            QStringList all;
+            QList<QVariantList> all;
             for (QWidget* widget : w->findChildren<QWidget*>()) {
-                auto* button = qobject_cast<QAbstractButton*>(widget);
-                auto* slider = qobject_cast<QAbstractSlider*>(widget);
-                auto* box = qobject_cast<QComboBox*>(widget);
-                all << textOf(widget) + QLatin1Char(' ')
-                        + QString::number(slider ? slider->value()
-                                : box            ? box->currentIndex()
-                                                 : button && button->isChecked())
-                        + QLatin1Char(widget->isVisible() ? 'v' : 'h')
-                        + QString::number(widget->x()) + QLatin1Char(',')
-                        + QString::number(widget->y());
+                all << QVariantList {widget->isVisible(), widget->pos()};
+                for (const char* name : {"text", "value", "currentIndex", "checked"})
+                    all.last() << widget->property(name);
             }
             return all;
         };
-        const QStringList before = content();
-        const QImage light = TestSupport::render(w);
+        const QList<QVariantList> before = content();
+        const QImage light = render(w);
         QHash<QWidget*, QImage> lightControls;
         for (QWidget* control : w->findChildren<QWidget*>()) {
             if (controlOf(control) && control->isVisible())
-                lightControls.insert(control, TestSupport::paintedAlone(control));
+                lightControls.insert(control, paintedAlone(control));
         }
         auto* themeButton = w->findChild<QPushButton*>(QStringLiteral("theme"));
         QVERIFY(themeButton);
         QSignalSpy changed(ThemeEvents(), &VelQThemeEvents::themeChanged);
-        TestSupport::takeDiagnostics();
+        takeDiagnostics();
         QTest::mouseClick(themeButton, Qt::LeftButton);
         QVERIFY(w->isDarkTheme());
         QCOMPARE(changed.count(), 1);
-        QCOMPARE(TestSupport::takeDiagnostics(), QStringList());
+        QCOMPARE(takeDiagnostics(), QStringList());
 
-        const QImage dark = TestSupport::render(w);
+        const QImage dark = render(w);
         QCOMPARE_PIXEL(dark, 600, 600, QColor(0x24, 0x24, 0x2b));
         QCOMPARE_PIXEL(dark, 600, 60, QColor(0x1c, 0x1c, 0x21));
         QCOMPARE_PIXEL(dark, 100, 600, QColor(0x20, 0x20, 0x26));
@@ -330,9 +306,9 @@ private slots:
         // Every skinned control in sight that painted itself paints itself anew, and something.
         for (auto it = lightControls.cbegin(); it != lightControls.cend(); ++it) {
             const QImage& was = it.value();
-            if (TestSupport::countNear(was, Qt::transparent, 0) == was.width() * was.height())
+            if (countNear(was, Qt::transparent, 0) == was.width() * was.height())
                 continue;
-            const QImage now = TestSupport::paintedAlone(it.key());
+            const QImage now = paintedAlone(it.key());
             QVERIFY2(now != was && colourCount(now, now.rect()) > 1,
                 qPrintable(it.key()->objectName() + QLatin1Char(' ')
                     + QLatin1String(it.key()->metaObject()->className())));
@@ -341,7 +317,7 @@ private slots:
 
         QTest::mouseClick(themeButton, Qt::LeftButton);
         QVERIFY(!w->isDarkTheme());
-        QCOMPARE(TestSupport::render(w), light);
+        QCOMPARE(render(w), light);
         QCOMPARE(content(), before);
     }
 
@@ -382,9 +358,9 @@ private slots:
         QCOMPARE(box->isChecked(), !checked);
         QVERIFY(ringOn(box));
         // The theme's ring: accent, 2 pixels wide, 1 pixel outside the control.
-        const QImage shot = TestSupport::render(w);
+        const QImage shot = render(w);
         const QPoint left = box->mapTo(w, QPoint(-2, box->height() / 2));
-        QCOMPARE_PIXEL(shot, left.x(), left.y(), QColor(0xe8, 0x3a, 0x1d));
+        QCOMPARE_PIXEL(shot, left.x(), left.y(), accent);
     }
 
     // The close button turns accent under the mouse, its glyph white.
@@ -392,14 +368,13 @@ private slots:
     {
         auto* close = gallery()->findChild<VelQPushButton*>(QStringLiteral("close"));
         const QPoint centre(close->width() / 2, close->height() / 2);
-        const QColor accent(0xe8, 0x3a, 0x1d);
-        QVERIFY(!TestSupport::near(TestSupport::render(close).pixel(4, centre.y()), accent));
-        TestSupport::sendEnter(close);
-        const QImage hovered = TestSupport::render(close);
+        QVERIFY(!near(render(close).pixel(4, centre.y()), accent));
+        sendEnter(close);
+        const QImage hovered = render(close);
         QCOMPARE_PIXEL(hovered, 4, centre.y(), accent);
         QCOMPARE_PIXEL(hovered, centre.x(), centre.y(), QColor(Qt::white));
-        TestSupport::sendLeave(close);
-        QVERIFY(!TestSupport::near(TestSupport::render(close).pixel(4, centre.y()), accent));
+        sendLeave(close);
+        QVERIFY(!near(render(close).pixel(4, centre.y()), accent));
     }
 };
 
