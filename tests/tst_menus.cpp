@@ -218,26 +218,17 @@ private slots:
             for (int i = 0; i < 3; ++i)
                 QCOMPARE_PIXEL(image, middle(i).x() - 35, 5, step.faces[i]);
         }
-    }
-
-    void dragBeyondTheEdgeHitsNothing()
-    {
-        // The third item reaches past the widget's right edge at 200.
-        VelQTabWidget tabs(&host);
-        tabs.setGeometry(0, 0, 200, 40);
-        const ::Json::Value json = parsed(R"({"attr": {"itemSize": 80}})");
-        tabs.loadAttributes(&json);
-        for (int i = 0; i < 3; ++i)
-            tabs.addItem(QString::number(i));
-        tabs.setGeometry(0, 0, 200, 40);
-        auto* d = static_cast<VelQTabWidgetImpl*>(tabs.impl());
-        QSignalSpy changed(&tabs, &VelQTabWidget::currentChanged);
-        sendMouse(&tabs, QEvent::MouseMove, QPoint(190, 20));
+        // With the third item past the right edge, a drag beyond the edge or below the strip
+        // hovers nothing new and a press there picks nothing.
+        tabs->setFixedSize(200, 40);
+        QSignalSpy changed(tabs.get(), &VelQTabWidget::currentChanged);
+        sendMouse(tabs.get(), QEvent::MouseMove, QPoint(190, 20));
         QCOMPARE(d->hoverIndex, 2);
-        sendMouse(&tabs, QEvent::MouseMove, QPoint(210, 20), Qt::NoButton, Qt::LeftButton);
-        sendMouse(&tabs, QEvent::MouseMove, QPoint(20, 45), Qt::NoButton, Qt::LeftButton);
+        for (const QPoint& at : {QPoint(210, 20), QPoint(20, 45)})
+            sendMouse(tabs.get(), QEvent::MouseMove, at, Qt::NoButton, Qt::LeftButton);
         QCOMPARE(d->hoverIndex, 2);
-        sendMouse(&tabs, QEvent::MouseButtonPress, QPoint(210, 20), Qt::LeftButton, Qt::LeftButton);
+        sendMouse(
+            tabs.get(), QEvent::MouseButtonPress, QPoint(210, 20), Qt::LeftButton, Qt::LeftButton);
         QCOMPARE(changed.count(), 0);
     }
 
@@ -399,6 +390,8 @@ private slots:
         // A titled menu is opaque.
         QCOMPARE(m->title(), QStringLiteral("File"));
         QVERIFY(!m->testAttribute(Qt::WA_TranslucentBackground));
+        menu->setIconColumn(20);
+        m->actions().at(0)->setIcon(solidIcon(orange));
         menu->popup(QPoint(10, 10));
         QTRY_VERIFY(menu->isVisible());
         const auto entryFace = [&](int action) {
@@ -410,7 +403,22 @@ private slots:
         QImage image = render(m);
         QCOMPARE_PIXEL(image, 0, 0, blue);
         QVERIFY(near(entryFace(0), green));
-        QVERIFY(holds(image, white, 8, first));
+        const int middle = first.top() + first.height() / 2;
+        // A 16 × 16 icon centred in the 20-pixel column, over the entry's background; the text
+        // after it.
+        for (const int x : {1, 2, 17, 18})
+            QCOMPARE_PIXEL(image, first.left() + x, middle, x == 1 || x == 18 ? green : orange);
+        QVERIFY(!holds(image, white, 8, QRect(first.left(), first.top(), 24, first.height())));
+        QVERIFY(holds(image, white, 8, QRect(first.left() + 24, first.top(), 20, first.height())));
+        // The sub-menu's arrow: a chevron pointing right, ending 3 pixels in; no arrow on entries
+        // without a sub-menu.
+        const QRect sub = m->actionGeometry(m->actions().at(3));
+        const QPoint tip(sub.right() - 3, sub.top() + sub.height() / 2);
+        for (const QPoint& p : {QPoint(0, 0), QPoint(-3, -3), QPoint(-3, 3)})
+            QCOMPARE_PIXEL(image, (tip + p).x(), (tip + p).y(), arrowGrey);
+        for (const QPoint& p : {QPoint(2, 0), QPoint(-5, 0), QPoint(-3, -6), QPoint(-3, 6)})
+            QCOMPARE_PIXEL(image, (tip + p).x(), (tip + p).y(), green);
+        QCOMPARE_PIXEL(image, first.right() - 3, middle, green);
 
         sendMouse(m, QEvent::MouseMove, centreOf(m, 2));
         QCOMPARE(implOf(m)->hoverIndex, 2);
@@ -433,36 +441,6 @@ private slots:
         menu->popup(QPoint(10, 10));
         QTRY_VERIFY(menu->isVisible());
         QVERIFY(near(entryFace(0), green));
-        menu->hide();
-    }
-
-    void iconColumnAndArrow()
-    {
-        auto menu = codeMenu();
-        menu->setIconColumn(20);
-        menu->actions().at(0)->setIcon(solidIcon(orange));
-        menu->popup(QPoint(10, 10));
-        QTRY_VERIFY(menu->isVisible());
-        const QImage image = render(menu.get());
-        const QRect first = menu->actionGeometry(menu->actions().at(0));
-        const int middle = first.top() + first.height() / 2;
-        // A 16 × 16 icon centred in the 20-pixel column, over the entry's background.
-        QCOMPARE_PIXEL(image, first.left() + 2, middle, orange);
-        QCOMPARE_PIXEL(image, first.left() + 17, middle, orange);
-        QCOMPARE_PIXEL(image, first.left() + 1, middle, green);
-        QCOMPARE_PIXEL(image, first.left() + 18, middle, green);
-        QVERIFY(!holds(image, white, 8, QRect(first.left(), first.top(), 24, first.height())));
-        QVERIFY(holds(image, white, 8, QRect(first.left() + 24, first.top(), 20, first.height())));
-
-        // The sub-menu's arrow: a chevron pointing right, ending 3 pixels in.
-        const QRect sub = menu->actionGeometry(menu->actions().at(3));
-        const QPoint tip(sub.right() - 3, sub.top() + sub.height() / 2);
-        for (const QPoint& p : {QPoint(0, 0), QPoint(-3, -3), QPoint(-3, 3)})
-            QCOMPARE_PIXEL(image, (tip + p).x(), (tip + p).y(), arrowGrey);
-        for (const QPoint& p : {QPoint(2, 0), QPoint(-5, 0), QPoint(-3, -6), QPoint(-3, 6)})
-            QCOMPARE_PIXEL(image, (tip + p).x(), (tip + p).y(), green);
-        // Entries without a sub-menu have no arrow.
-        QCOMPARE_PIXEL(image, first.right() - 3, middle, green);
         menu->hide();
     }
 
