@@ -57,6 +57,7 @@ public:
     {
         setImpl(new VelQControlBaseImpl(this, typeName()));
     }
+    static QWidget* create() { return new Probe; }
     QString typeName() const override { return QStringLiteral("probe"); }
     void fillSamples() override
     {
@@ -66,11 +67,6 @@ public:
     int samples = 0;
     int childrenAtSamples = -1;
 };
-
-QWidget* createProbe()
-{
-    return new Probe;
-}
 
 int depthOf(QWidget* w)
 {
@@ -90,7 +86,7 @@ private slots:
     {
         installStrictMessageHandler();
         Init();
-        RegisterControl("probe", createProbe, false);
+        RegisterControl("probe", Probe::create, false);
         QVERIFY(loadAppPackage(QStringLiteral("app.data"), {boxStyle("own", Qt::blue)},
             {{"main.json", R"({"w": 321, "elements": [{"type": "button", "name": "fromApp"}]})"},
                 {"broken.json", R"({"elements": [ {"type": "button"} )"}}));
@@ -501,7 +497,7 @@ private slots:
 
     void registration()
     {
-        RegisterControl("probe2", createProbe, true);
+        RegisterControl("probe2", Probe::create, true);
         QVERIFY(ListedControls().count("probe2"));
         QVERIFY(!ListedControls().count("probe"));
         RegisterControl("probe2", nullptr, false);
