@@ -441,13 +441,6 @@ private slots:
         QCOMPARE(parent.presses, 0);
         QCOMPARE(splitter.geometry(), QRect(100, 0, 6, 200));
         QCOMPARE(splitter.impl()->state, int(Normal));
-        // An ordinary child passes the same press on to its parent.
-        QWidget plain(&parent);
-        plain.setGeometry(10, 10, 20, 20);
-        plain.show();
-        QTest::mousePress(&plain, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
-        QCOMPARE(parent.presses, 1);
-        QTest::mouseRelease(&plain, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
     }
 };
 

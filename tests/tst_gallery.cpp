@@ -179,7 +179,7 @@ private slots:
     // The pages' looks: a checked box shows the accent mark (18 pixels wide at its left,
     // vertically centred), a disabled button its grey face, the combo box with icons draws them
     // in the 20-pixel column at its left, the plain one not, and the bar lays every menu title
-    // inside itself.
+    // inside itself; the close button turns accent under the mouse, its glyph white.
     void pageLooks()
     {
         Vitrina* w = gallery();
@@ -211,6 +211,15 @@ private slots:
         QCOMPARE(bar->actions().size(), 11);
         for (QAction* entry : bar->actions())
             QVERIFY2(bar->rect().contains(bar->actionGeometry(entry)), qPrintable(entry->text()));
+
+        auto* close = w->findChild<VelQPushButton*>(QStringLiteral("close"));
+        const QPoint centre(close->width() / 2, close->height() / 2);
+        sendEnter(close);
+        const QImage hovered = render(close);
+        QCOMPARE_PIXEL(hovered, 4, centre.y(), accent);
+        QCOMPARE_PIXEL(hovered, centre.x(), centre.y(), QColor(Qt::white));
+        sendLeave(close);
+        QVERIFY(!near(render(close).pixel(4, centre.y()), accent));
     }
 
     void itemViews_data()
@@ -361,20 +370,6 @@ private slots:
         const QImage shot = render(w);
         const QPoint left = box->mapTo(w, QPoint(-2, box->height() / 2));
         QCOMPARE_PIXEL(shot, left.x(), left.y(), accent);
-    }
-
-    // The close button turns accent under the mouse, its glyph white.
-    void closeButtonHover()
-    {
-        auto* close = gallery()->findChild<VelQPushButton*>(QStringLiteral("close"));
-        const QPoint centre(close->width() / 2, close->height() / 2);
-        QVERIFY(!near(render(close).pixel(4, centre.y()), accent));
-        sendEnter(close);
-        const QImage hovered = render(close);
-        QCOMPARE_PIXEL(hovered, 4, centre.y(), accent);
-        QCOMPARE_PIXEL(hovered, centre.x(), centre.y(), QColor(Qt::white));
-        sendLeave(close);
-        QVERIFY(!near(render(close).pixel(4, centre.y()), accent));
     }
 };
 

@@ -64,29 +64,6 @@ VelQMenuImpl* implOf(QMenu* menu)
     return static_cast<VelQMenuImpl*>(static_cast<VelQMenu*>(menu)->impl());
 }
 
-// A menu skinned in code as the gallery does, with four entries.
-std::unique_ptr<VelQMenu> codeMenu()
-{
-    auto menu = std::make_unique<VelQMenu>(QStringLiteral("File"));
-    menu->setBackgroundStyle(fill(blue));
-    menu->setItemStyle(0, fill(green));
-    menu->setItemStyle(1, fill(red));
-    TextStyle normal;
-    normal.family = QStringLiteral("DejaVu Sans");
-    normal.color = white;
-    TextStyle hot = normal;
-    hot.color = yellow;
-    menu->setItemTextStyle(0, normal);
-    menu->setItemTextStyle(1, hot);
-    menu->addAction(QStringLiteral("MMMM"));
-    menu->addSeparator();
-    menu->addAction(QStringLiteral("MMMM"));
-    menu->addMenu(QStringLiteral("More"))->addAction(QStringLiteral("inner"));
-    // Leaves a band of the menu's own background around the entries.
-    menu->setContentsMargins(4, 4, 4, 4);
-    return menu;
-}
-
 QPoint centreOf(QMenu* menu, int action)
 {
     return menu->actionGeometry(menu->actions().at(action)).center();
@@ -262,11 +239,7 @@ private slots:
         image = render(tabs.get());
         QCOMPARE(countNear(image, white, 40, first), 0);
         QCOMPARE(countNear(image, yellow, 0, first), 100);
-    }
-
-    void currentTabFallsBackToItsIcon()
-    {
-        auto tabs = strip(&host);
+        // Without a selected icon the current item keeps its icon.
         tabs->addItem(QStringLiteral("plain"), QStringLiteral("icon.png"));
         tabs->setGeometry(0, 0, 340, 40);
         QTest::mouseClick(tabs.get(), Qt::LeftButton, Qt::NoModifier, middle(3));
@@ -385,7 +358,24 @@ private slots:
     // when the mouse leaves the menu, until the menu closes.
     void menuLooks()
     {
-        auto menu = codeMenu();
+        // Skinned in code as the gallery does, with four entries.
+        auto menu = std::make_unique<VelQMenu>(QStringLiteral("File"));
+        menu->setBackgroundStyle(fill(blue));
+        menu->setItemStyle(0, fill(green));
+        menu->setItemStyle(1, fill(red));
+        TextStyle normal;
+        normal.family = QStringLiteral("DejaVu Sans");
+        normal.color = white;
+        TextStyle hot = normal;
+        hot.color = yellow;
+        menu->setItemTextStyle(0, normal);
+        menu->setItemTextStyle(1, hot);
+        menu->addAction(QStringLiteral("MMMM"));
+        menu->addSeparator();
+        menu->addAction(QStringLiteral("MMMM"));
+        menu->addMenu(QStringLiteral("More"))->addAction(QStringLiteral("inner"));
+        // Leaves a band of the menu's own background around the entries.
+        menu->setContentsMargins(4, 4, 4, 4);
         QMenu* m = menu.get();
         // A titled menu is opaque.
         QCOMPARE(m->title(), QStringLiteral("File"));
@@ -444,27 +434,22 @@ private slots:
         menu->hide();
     }
 
-    void describedLook_data()
-    {
-        QTest::addColumn<QString>("json");
-        QTest::addColumn<Looks>("looks"); // normal, hover, background
-        row("item0 only") << R"({"background": "back", "item0": "entry2"})"
-                          << Looks {magenta, magenta, blue};
-        row("unknown names; keys under attr are not read")
-            << R"({"background": "none", "item0": "entry0", "item1": "none",
-                "attr": {"item1": "entry1"}})"
-            << Looks {green, green, white};
-    }
-
+    // item1 falls back to item0; unknown names and keys under attr leave the defaults.
     void describedLook()
     {
-        QFETCH(QString, json);
-        VelQMenu menu;
-        const ::Json::Value element = parsed(json.toUtf8());
-        QVERIFY(menu.loadAttributes(&element));
-        auto* d = implOf(&menu);
-        QTEST(
-            (Looks {d->itemStyles[0].color, d->itemStyles[1].color, d->background.color}), "looks");
+        const QList<QPair<QByteArray, Looks>> cases {
+            {R"({"background": "back", "item0": "entry2"})", {magenta, magenta, blue}},
+            {R"({"background": "none", "item0": "entry0", "item1": "none",
+                "attr": {"item1": "entry1"}})",
+                {green, green, white}}};
+        for (const auto& [json, looks] : cases) {
+            VelQMenu menu;
+            const ::Json::Value element = parsed(json);
+            QVERIFY(menu.loadAttributes(&element));
+            auto* d = implOf(&menu);
+            QCOMPARE((Looks {d->itemStyles[0].color, d->itemStyles[1].color, d->background.color}),
+                looks);
+        }
     }
 
     void nestedItemsCarryTheSkin()
