@@ -354,54 +354,42 @@ private slots:
         QCOMPARE(ListedControls().count(type.toStdString()) == 1, listed);
     }
 
-    void skippedElementsTakeTheirSubtree_data()
-    {
-        QTest::addColumn<QString>("type");
-        row("scroll bar") << R"("qtscrollbar")";
-        row("number") << "5";
-        row("object") << "{}";
-        row("unknown") << R"("qtnothing")";
-    }
-
-    // The loader goes on after an element it cannot build, and returns the last element built.
+    // The loader goes on after an element it cannot build, skipping its subtree, and returns
+    // the last element built.
     void skippedElementsTakeTheirSubtree()
     {
-        QFETCH(QString, type);
+        for (const QByteArray type : {R"("qtscrollbar")", "5", "{}", R"("qtnothing")"}) {
+            QWidget parent;
+            const ::Json::Value root = parsed(R"({"elements": [{"type": )" + type
+                + R"(, "child": [{"type": "button", "name": "inner"}]}, {"type": "button", "name": "next"}]})");
+            QWidget* last = LoadElements(&root, &parent);
+            QVERIFY2(!parent.findChild<QWidget*>(QStringLiteral("inner")), type.constData());
+            QCOMPARE(last, parent.findChild<QWidget*>(QStringLiteral("next")));
+        }
         QWidget parent;
-        const ::Json::Value root = parsed(R"({"elements": [{"type": )" + type.toUtf8()
-            + R"(, "child": [{"type": "button", "name": "inner"}]}, {"type": "button", "name": "next"}]})");
-        QWidget* last = LoadElements(&root, &parent);
-        QVERIFY(!parent.findChild<QWidget*>(QStringLiteral("inner")));
-        QCOMPARE(last, parent.findChild<QWidget*>(QStringLiteral("next")));
         const ::Json::Value lastFails
             = parsed(R"({"elements": [{"type": "button"}, {"type": 1}]})");
         QVERIFY(!LoadElements(&lastFails, &parent));
-        QCOMPARE(parent.findChildren<VelQPushButton*>().size(), 2);
+        QCOMPARE(parent.findChildren<VelQPushButton*>().size(), 1);
         QVERIFY(!LoadElements(&lastFails, nullptr));
         const ::Json::Value none = parsed(R"({"element": []})");
         QVERIFY(!LoadElements(&none, &parent));
     }
 
-    void samplesAfterChildren_data()
-    {
-        QTest::addColumn<QString>("children");
-        QTest::addColumn<int>("count");
-        row("no child key") << QString() << 0;
-        row("empty child array") << R"(, "child": [])" << 0;
-        row("two children") << R"(, "child": [{"type": "button"}, {"type": "probe"}])" << 2;
-        row("child not an array") << R"(, "child": {"type": "button"})" << 0;
-    }
-
+    // Samples are filled once, after the children are built.
     void samplesAfterChildren()
     {
-        QFETCH(QString, children);
-        QFETCH(int, count);
-        QWidget parent;
-        const ::Json::Value element = parsed(R"({"type": "probe")" + children.toUtf8() + "}");
-        auto* probe = static_cast<Probe*>(CreateFromJson(&element, &parent));
-        QVERIFY(probe);
-        QCOMPARE(probe->samples, 1);
-        QCOMPARE(probe->childrenAtSamples, count);
+        const QList<QPair<QByteArray, int>> cases {{"", 0}, {R"(, "child": [])", 0},
+            {R"(, "child": [{"type": "button"}, {"type": "probe"}])", 2},
+            {R"(, "child": {"type": "button"})", 0}};
+        for (const auto& [children, count] : cases) {
+            QWidget parent;
+            const ::Json::Value element = parsed(R"({"type": "probe")" + children + "}");
+            auto* probe = static_cast<Probe*>(CreateFromJson(&element, &parent));
+            QVERIFY(probe);
+            QCOMPARE(probe->samples, 1);
+            QCOMPARE(probe->childrenAtSamples, count);
+        }
     }
 
     void nestingIsCapped()
