@@ -268,31 +268,45 @@ private slots:
 
     void background_data()
     {
+        QTest::addColumn<bool>("splitter");
         QTest::addColumn<QString>("style");
         QTest::addColumn<QColor>("enabled");
         QTest::addColumn<QColor>("disabled");
-        row("default gray") << "[]" << gray << gray;
-        row("slot 0 styles both") << R"([["pink", 0, 0]])" << pink << pink;
-        row("slot 1 disabled only") << R"([["pink", 0, 0], ["cyan", 0, 1]])" << pink << cyan;
-        row("slot 0 after slot 1 wins") << R"([["cyan", 0, 1], ["pink", 0, 0]])" << pink << pink;
-        row("unknown name and slot") << R"([["nothing", 0, 0], ["pink", 0, 2]])" << gray << gray;
-        row("empty paints nothing") << R"([["empty", 0, 0]])" << none << none;
+        row("default gray") << false << "[]" << gray << gray;
+        row("slot 0 styles both") << false << R"([["pink", 0, 0]])" << pink << pink;
+        row("slot 1 disabled only")
+            << false << R"([["pink", 0, 0], ["cyan", 0, 1]])" << pink << cyan;
+        row("slot 0 after slot 1 wins")
+            << false << R"([["cyan", 0, 1], ["pink", 0, 0]])" << pink << pink;
+        row("unknown name and slot")
+            << false << R"([["nothing", 0, 0], ["pink", 0, 2]])" << gray << gray;
+        row("empty paints nothing") << false << R"([["empty", 0, 0]])" << none << none;
+        row("splitter: no style") << true << "[]" << none << none;
+        row("splitter: other slots are skipped")
+            << true << R"([["bar", 0, 1], ["bar", 0, -1]])" << none << none;
+        row("splitter: slot 0 styles the bar") << true << R"([["bar", 0, 0]])" << orange << orange;
+        row("splitter: empty clears it")
+            << true << R"([["bar", 0, 0], ["empty", 0, 0]])" << none << none;
     }
 
+    // The container's background and the splitter's bar, which look the same under the mouse.
     void background()
     {
+        QFETCH(bool, splitter);
         QFETCH(QString, style);
         QFETCH(QColor, enabled);
         QFETCH(QColor, disabled);
-        VelQContainer container(&host);
-        container.setGeometry(0, 0, 60, 40);
-        load(container, R"({"style": )" + style.toUtf8() + "}");
-        container.setGeometry(0, 0, 60, 40);
-        QImage image = paintedAlone(&container);
-        QCOMPARE_PIXEL(image, 0, 0, enabled);
-        QCOMPARE_PIXEL(image, 59, 39, enabled);
-        container.setEnabled(false);
-        QCOMPARE_PIXEL(paintedAlone(&container), 30, 20, disabled);
+        const ::Json::Value json = parsed(QStringLiteral(R"({"type": "%1", "w": 60, "h": 40,
+            "style": %2})")
+                                              .arg(splitter ? "qtsplitter" : "qtcontainer", style)
+                                              .toUtf8());
+        std::unique_ptr<QWidget> control(CreateFromJson(&json, &host));
+        sendEnter(control.get());
+        QImage image = paintedAlone(control.get(), true);
+        for (const QPoint& p : {QPoint(0, 0), QPoint(30, 20), QPoint(59, 39)})
+            QCOMPARE_PIXEL(image, p.x(), p.y(), enabled);
+        control->setEnabled(false);
+        QCOMPARE_PIXEL(paintedAlone(control.get(), true), 30, 20, disabled);
     }
 
     void backgroundFromCode()
@@ -395,32 +409,6 @@ private slots:
         QCOMPARE_PIXEL(stamped, 148, 79, black);
         QCOMPARE_PIXEL(stamped, 149, 79, none);
         QCOMPARE_PIXEL(stamped, 49, m, none);
-    }
-
-    void splitterLook_data()
-    {
-        QTest::addColumn<QString>("description");
-        QTest::addColumn<QColor>("colour");
-        row("no style paints nothing") << "{}" << none;
-        row("other slots are skipped") << R"({"style": [["bar", 0, 1], ["bar", 0, -1]]})" << none;
-        row("slot 0 styles the bar") << R"({"style": [["bar", 0, 0]]})" << orange;
-        row("empty clears it") << R"({"style": [["bar", 0, 0], ["empty", 0, 0]]})" << none;
-    }
-
-    // The bar looks the same under the mouse.
-    void splitterLook()
-    {
-        QFETCH(QString, description);
-        QFETCH(QColor, colour);
-        VelQSplitter splitter(&host);
-        splitter.setGeometry(0, 0, 6, 50);
-        load(splitter, description.toUtf8());
-        sendEnter(&splitter);
-        QCOMPARE(splitter.impl()->state, int(Normal));
-        const QImage image = paintedAlone(&splitter, true);
-        QCOMPARE_PIXEL(image, 0, 0, colour);
-        QCOMPARE_PIXEL(image, 3, 25, colour);
-        QCOMPARE_PIXEL(image, 5, 49, colour);
     }
 
     void splitterSwallowsTheMouse()
