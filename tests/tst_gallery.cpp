@@ -225,8 +225,8 @@ private slots:
         QFETCH(int, y);
         auto* view = childAt<QAbstractItemView>(showPage(page), {150, y});
         QVERIFY(view);
-        QVERIFY(qobject_cast<VelQScrollBar*>(view->horizontalScrollBar()));
-        QVERIFY(qobject_cast<VelQScrollBar*>(view->verticalScrollBar()));
+        QVERIFY(qobject_cast<VelQScrollBar*>(view->horizontalScrollBar())
+            && qobject_cast<VelQScrollBar*>(view->verticalScrollBar()));
         const QColor selection(0xfd, 0xe7, 0xe2);
         if (auto* table = qobject_cast<VelQTableView*>(view)) {
             // The progress chunk in "Age" and the button in "Operate".
@@ -342,8 +342,7 @@ private slots:
         QVERIFY(ringOn(navigation("button")));
         QTest::keyClick(navigation("button"), Qt::Key_Down);
         QCOMPARE(QApplication::focusWidget(), navigation("check"));
-        QVERIFY(navigation("check")->isChecked());
-        QVERIFY(boundPage(navigation("check"))->isVisible());
+        QVERIFY(navigation("check")->isChecked() && boundPage(navigation("check"))->isVisible());
         QVERIFY(ringOn(navigation("check")));
 
         QVERIFY(tabTo([](QWidget* f) { return qobject_cast<VelQCheckBox*>(f); }));
