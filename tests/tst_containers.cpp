@@ -163,7 +163,6 @@ private slots:
         outer.applyLayout();
         QCOMPARE(inner.layoutType(), int(LayoutReserved));
         QCOMPARE(inner.geometry(), QRect(2, 2, 376, 276));
-        outer.setParent(nullptr);
     }
 
     void commonKeys()
@@ -173,8 +172,7 @@ private slots:
         load(button, "{\"name\": \"ok\", \"tooltip\": \"\xC4\xE3\", \"enable\": false}");
         QCOMPARE(button.objectName(), QStringLiteral("ok"));
         QCOMPARE(button.toolTip(), QString::fromUtf8("\xE4\xBD\xA0"));
-        QVERIFY(!button.isEnabled());
-        QVERIFY(!button.isHidden());
+        QVERIFY(!button.isEnabled() && !button.isHidden());
         load(button, R"({"visibility": false, "name": 5})");
         QVERIFY(button.isHidden());
         QCOMPARE(button.objectName(), QStringLiteral("5"));
@@ -224,13 +222,8 @@ private slots:
         VelQContainer container(&host);
         container.show();
         const QList<QWidget*> widgets = addChildren(&container, children);
-        load(container,
-            QStringLiteral(R"({"w": %1, "h": %2, "attr": {"childLayout": %3, "space": %4}})")
-                .arg(size.width())
-                .arg(size.height())
-                .arg(mode)
-                .arg(space)
-                .toLatin1());
+        const QString json(R"({"w": %1, "h": %2, "attr": {"childLayout": %3, "space": %4}})");
+        load(container, json.arg(size.width()).arg(size.height()).arg(mode).arg(space).toUtf8());
         container.applyLayout();
         QCOMPARE(container.size(), size);
         QCOMPARE(widgets.size(), expected.size());

@@ -33,13 +33,9 @@ const char* const pageNames[] = {"button", "check", "radio", "combo", "edit", "p
 // The number of distinct colours in a rectangle of image.
 int colourCount(const QImage& image, const QRect& r)
 {
-    QSet<QRgb> colours;
-    const QRect area = r & image.rect();
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x)
-            colours.insert(image.pixel(x, y));
-    }
-    return colours.size();
+    const QImage part = image.copy(r & image.rect()).convertToFormat(QImage::Format_ARGB32);
+    const auto* pixels = reinterpret_cast<const QRgb*>(part.constBits());
+    return QSet<QRgb>(pixels, pixels + part.width() * part.height()).size();
 }
 
 QWidget* boundPage(QObject* button)
@@ -107,8 +103,7 @@ private slots:
         shot.setWorkingDirectory(empty.path());
         shot.start(QStringLiteral(VITRINA_DIR "/vitrina-shot"), {QStringLiteral("window.png")});
         QVERIFY(shot.waitForFinished(60000));
-        QCOMPARE(shot.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(shot.exitCode(), 0);
+        QVERIFY(shot.exitStatus() == QProcess::NormalExit && shot.exitCode() == 0);
         QVERIFY(QImage(empty.filePath(QStringLiteral("window.png"))).width() > 0);
     }
 
