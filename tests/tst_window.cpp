@@ -1,9 +1,13 @@
+// The window as a user drags, resizes, tabs through and reads it; and the descriptions that
+// build windows and their controls.
 #include "support/TestSupport.h"
 
 #include <VelQtLib.h>
 #include <framework/VelQWindow_p.h>
+#include <theme/Diagnostics.h>
 
 #include <QAccessible>
+#include <QLineEdit>
 #include <QScreen>
 #include <QtTest>
 
@@ -11,6 +15,13 @@ using namespace VelQtLib;
 using namespace TestSupport;
 
 namespace {
+
+using Points = QList<QPoint>;
+
+QTestData& row(const char* name)
+{
+    return QTest::newRow(name);
+}
 
 // A shown window of 600 × 500 at (100, 100) of the screen.
 std::unique_ptr<VelQWindow> window(bool resizable)
@@ -40,6 +51,25 @@ void release(VelQWindow* w, QPoint global)
         Qt::NoButton, global);
 }
 
+// A control that records when its samples are filled.
+class Probe : public VelQControl<QWidget> {
+public:
+    explicit Probe(QWidget* parent = nullptr)
+        : VelQControl<QWidget>(parent)
+    {
+        setImpl(new VelQControlBaseImpl(this, typeName()));
+    }
+    static QWidget* create() { return new Probe; }
+    QString typeName() const override { return QStringLiteral("probe"); }
+    void fillSamples() override
+    {
+        ++samples;
+        childrenAtSamples = findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly).size();
+    }
+    int samples = 0;
+    int childrenAtSamples = -1;
+};
+
 } // namespace
 
 class tst_Window : public QObject {
@@ -50,169 +80,127 @@ private slots:
     {
         installStrictMessageHandler();
         Init();
+        RegisterControl("probe", Probe::create, false);
+        QVERIFY(loadAppPackage(QStringLiteral("app.data"), {boxStyle("own", Qt::blue)},
+            {{"main.json", R"({"w": 321, "elements": [{"type": "button", "name": "fromApp"}]})"},
+                {"broken.json", R"({"elements": [ {"type": "button"} )"}}));
+        QVERIFY(loadThemePackage(QStringLiteral("theme.data"),
+            {{"style.json", styleJson({boxStyle("themed", Qt::green)})},
+                {"theme.json", R"({"elements": [{"child": [
+                 {"name": "greenButton", "style": [["themed", 0, 0]], "attr": {"txtX": 9}}]}]})"},
+                {"layouts/second.json",
+                    R"({"elements": [{"type": "qtbutton", "name": "fromTheme"}]})"}}));
     }
 
-    void defaults()
-    {
-        VelQWindow w;
-        QVERIFY(!w.impl()->resizable);
-        QVERIFY(w.eventLoop());
-        QCOMPARE(w.eventLoop()->parent(), &w);
-        QVERIFY(!dynamic_cast<IVelQControlBase*>(static_cast<QWidget*>(&w)));
-    }
-
-    void captionDrag_data()
+    void drag_data()
     {
         QTest::addColumn<QPoint>("at");
         QTest::addColumn<int>("button");
-        QTest::addColumn<bool>("moves");
-        QTest::newRow("inside caption") << QPoint(300, 39) << int(Qt::LeftButton) << true;
-        QTest::newRow("below caption") << QPoint(300, 40) << int(Qt::LeftButton) << false;
-        QTest::newRow("right button") << QPoint(300, 10) << int(Qt::RightButton) << false;
+        QTest::addColumn<bool>("draggable");
+        QTest::addColumn<Points>("moves"); // from the press
+        QTest::addColumn<QRect>("geometry");
+        const int left = Qt::LeftButton;
+        const Points twice {{30, 20}, {50, 25}};
+        const QRect still(100, 100, 600, 500);
+        row("in caption") << QPoint(300, 39) << left << true << twice << QRect(150, 125, 600, 500);
+        row("below caption") << QPoint(300, 40) << left << true << twice << still;
+        row("right button") << QPoint(300, 10) << int(Qt::RightButton) << true << twice << still;
+        row("not draggable") << QPoint(300, 10) << left << false << twice << still;
+        row("right grows") << QPoint(598, 200) << left << false << Points {{40, 0}}
+                           << QRect(100, 100, 640, 500);
+        row("bottom shrinks") << QPoint(300, 498) << left << false << Points {{0, -60}}
+                              << QRect(100, 100, 600, 440);
+        row("left grows and moves")
+            << QPoint(1, 200) << left << false << Points {{-30, 0}} << QRect(70, 100, 630, 500);
+        row("top-left") << QPoint(1, 1) << left << false << Points {{10, 20}}
+                        << QRect(110, 120, 590, 480);
+        row("left stops at minimum")
+            << QPoint(1, 200) << left << false << Points {{201, 0}} << QRect(100, 100, 400, 500);
+        row("right stops at minimum")
+            << QPoint(598, 200) << left << false << Points {{-300, 0}} << QRect(100, 100, 400, 500);
+        row("top stops at minimum")
+            << QPoint(300, 1) << left << false << Points {{0, 150}} << QRect(100, 100, 600, 400);
+        // 199 pixels in is still 401 wide, 2 more would be 399; moving back out regrows from
+        // where the pointer stopped.
+        row("minimum holds then resumes")
+            << QPoint(1, 200) << left << false << Points {{199, 0}, {201, 0}, {189, 0}}
+            << QRect(289, 100, 410, 500);
     }
 
-    void captionDrag()
+    // The caption drags a draggable window, the edges resize a resizable one.
+    void drag()
     {
         QFETCH(QPoint, at);
         QFETCH(int, button);
-        QFETCH(bool, moves);
-        auto w = window(false);
-        const QPoint start = w->pos();
+        QFETCH(bool, draggable);
+        QFETCH(Points, moves);
+        auto w = window(true);
+        w->setDraggable(draggable);
         press(w.get(), at, Qt::MouseButton(button));
-        const QPoint global = QPoint(100, 100) + at;
-        moveTo(w.get(), global + QPoint(30, 20), Qt::MouseButtons(button));
-        moveTo(w.get(), global + QPoint(50, 25), Qt::MouseButtons(button));
-        release(w.get(), global + QPoint(50, 25));
-        QCOMPARE(w->pos(), moves ? start + QPoint(50, 25) : start);
+        for (const QPoint& move : moves)
+            moveTo(w.get(), QPoint(100, 100) + at + move, Qt::MouseButtons(button));
+        release(w.get(), QPoint(100, 100) + at + moves.last());
+        QTEST(w->geometry(), "geometry");
         QVERIFY(!w->impl()->dragging);
+        QCOMPARE(w->impl()->resizeEdge, -1);
     }
 
-    void notDraggable()
-    {
-        auto w = window(false);
-        w->setDraggable(false);
-        press(w.get(), QPoint(300, 10));
-        moveTo(w.get(), QPoint(500, 200));
-        QCOMPARE(w->pos(), QPoint(100, 100));
-    }
-
-    void pressPicksEdge_data()
+    void edges_data()
     {
         QTest::addColumn<QPoint>("at");
         QTest::addColumn<int>("edge");
-        QTest::newRow("top-left") << QPoint(2, 2) << 6;
-        QTest::newRow("left") << QPoint(2, 100) << 0;
-        QTest::newRow("bottom-right") << QPoint(597, 497) << 4;
-        QTest::newRow("top-right") << QPoint(597, 2) << 5;
-        QTest::newRow("bottom-left") << QPoint(2, 497) << 7;
-        QTest::newRow("right") << QPoint(597, 200) << 1;
-        QTest::newRow("top") << QPoint(300, 3) << 2;
-        QTest::newRow("bottom") << QPoint(300, 497) << 3;
-        QTest::newRow("inside") << QPoint(300, 300) << -1;
-        QTest::newRow("margin boundary") << QPoint(4, 300) << -1;
+        QTest::addColumn<int>("shape");
+        QTest::addColumn<int>("state"); // 0 resizable, 1 not resizable, 2 maximised
+        const int fdiag = Qt::SizeFDiagCursor, bdiag = Qt::SizeBDiagCursor;
+        const int hor = Qt::SizeHorCursor, ver = Qt::SizeVerCursor, arrow = Qt::ArrowCursor;
+        row("top-left") << QPoint(2, 2) << 6 << fdiag << 0;
+        row("left") << QPoint(2, 100) << 0 << hor << 0;
+        row("bottom-right") << QPoint(597, 497) << 4 << fdiag << 0;
+        row("top-right") << QPoint(597, 2) << 5 << bdiag << 0;
+        row("bottom-left") << QPoint(2, 497) << 7 << bdiag << 0;
+        row("right") << QPoint(597, 200) << 1 << hor << 0;
+        row("top") << QPoint(300, 3) << 2 << ver << 0;
+        row("bottom") << QPoint(300, 498) << 3 << ver << 0;
+        row("inside") << QPoint(300, 300) << -1 << arrow << 0;
+        row("margin boundary") << QPoint(4, 300) << -1 << arrow << 0;
+        row("not resizable") << QPoint(597, 200) << -1 << arrow << 1;
+        row("maximised") << QPoint(1, 200) << -1 << arrow << 2;
     }
 
-    void pressPicksEdge()
+    // The pointer over an edge shows its cursor, and a press there starts resizing by it.
+    void edges()
     {
         QFETCH(QPoint, at);
         QFETCH(int, edge);
-        auto w = window(true);
+        QFETCH(int, shape);
+        QFETCH(int, state);
+        auto w = window(state != 1);
+        if (state == 2) {
+            w->showMaximized();
+            QTRY_VERIFY(w->isMaximized());
+        }
+        QCOMPARE(w->testAttribute(Qt::WA_MouseTracking), state != 1);
+        const QPoint origin = w->geometry().topLeft();
+        moveTo(w.get(), origin + at, Qt::NoButton);
+        QCOMPARE(int(w->cursor().shape()), shape);
+        moveTo(w.get(), origin + QPoint(300, 300), Qt::NoButton);
+        QCOMPARE(w->cursor().shape(), Qt::ArrowCursor);
         press(w.get(), at);
         QCOMPARE(w->impl()->resizeEdge, edge);
     }
 
-    void resizeByEdges_data()
+    // A new window: not resizable, its own event loop, centred on request, children laid out
+    // on every resize, its background painted only when asked, the loop ended by closing.
+    void plainWindow()
     {
-        QTest::addColumn<QPoint>("at");
-        QTest::addColumn<QPoint>("delta");
-        QTest::addColumn<QRect>("geometry");
-        QTest::newRow("right grows")
-            << QPoint(598, 200) << QPoint(40, 0) << QRect(100, 100, 640, 500);
-        QTest::newRow("bottom shrinks")
-            << QPoint(300, 498) << QPoint(0, -60) << QRect(100, 100, 600, 440);
-        QTest::newRow("left grows and moves")
-            << QPoint(1, 200) << QPoint(-30, 0) << QRect(70, 100, 630, 500);
-        QTest::newRow("top-left") << QPoint(1, 1) << QPoint(10, 20) << QRect(110, 120, 590, 480);
-        QTest::newRow("left stops at minimum")
-            << QPoint(1, 200) << QPoint(201, 0) << QRect(100, 100, 400, 500);
-        QTest::newRow("right stops at minimum")
-            << QPoint(598, 200) << QPoint(-300, 0) << QRect(100, 100, 400, 500);
-        QTest::newRow("top stops at minimum")
-            << QPoint(300, 1) << QPoint(0, 150) << QRect(100, 100, 600, 400);
-    }
+        auto w = std::make_unique<VelQWindow>();
+        w->show();
+        QVERIFY(!w->impl()->resizable);
+        w->resize(301, 200);
+        w->centerOnScreen();
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        QCOMPARE(w->pos(), QPoint((screen.width() - 301) / 2, (screen.height() - 200) / 2));
 
-    void resizeByEdges()
-    {
-        QFETCH(QPoint, at);
-        QFETCH(QPoint, delta);
-        QFETCH(QRect, geometry);
-        auto w = window(true);
-        press(w.get(), at);
-        moveTo(w.get(), QPoint(100, 100) + at + delta);
-        release(w.get(), QPoint(100, 100) + at + delta);
-        QCOMPARE(w->geometry(), geometry);
-        QCOMPARE(w->impl()->resizeEdge, -1);
-    }
-
-    void minimumHoldsThenResumes()
-    {
-        auto w = window(true);
-        press(w.get(), QPoint(1, 200));
-        // 199 pixels to the right is still 401 wide; 2 more would be 399.
-        moveTo(w.get(), QPoint(101 + 199, 300));
-        QCOMPARE(w->geometry(), QRect(299, 100, 401, 500));
-        moveTo(w.get(), QPoint(101 + 201, 300));
-        QCOMPARE(w->geometry(), QRect(299, 100, 400, 500));
-        // lastGlobalPos stayed at 300: moving back out regrows from there.
-        moveTo(w.get(), QPoint(290, 300));
-        QCOMPARE(w->geometry(), QRect(289, 100, 410, 500));
-    }
-
-    void cursors_data()
-    {
-        QTest::addColumn<QPoint>("at");
-        QTest::addColumn<int>("shape");
-        QTest::newRow("top-left corner") << QPoint(1, 1) << int(Qt::SizeFDiagCursor);
-        QTest::newRow("top-right corner") << QPoint(598, 1) << int(Qt::SizeBDiagCursor);
-        QTest::newRow("left band") << QPoint(1, 250) << int(Qt::SizeHorCursor);
-        QTest::newRow("bottom band") << QPoint(250, 498) << int(Qt::SizeVerCursor);
-    }
-
-    void cursors()
-    {
-        QFETCH(QPoint, at);
-        QFETCH(int, shape);
-        auto w = window(true);
-        QVERIFY(w->testAttribute(Qt::WA_MouseTracking));
-        moveTo(w.get(), QPoint(100, 100) + at, Qt::NoButton);
-        QCOMPARE(int(w->cursor().shape()), shape);
-        moveTo(w.get(), QPoint(400, 400), Qt::NoButton);
-        QCOMPARE(w->cursor().shape(), Qt::ArrowCursor);
-        QVERIFY(!w->impl()->cursorChanged);
-    }
-
-    void notResizableMeansNoCursorsOrResizes()
-    {
-        auto w = window(false);
-        QVERIFY(!w->testAttribute(Qt::WA_MouseTracking));
-        moveTo(w.get(), QPoint(101, 101), Qt::NoButton);
-        QCOMPARE(w->cursor().shape(), Qt::ArrowCursor);
-        press(w.get(), QPoint(597, 200));
-        QCOMPARE(w->impl()->resizeEdge, -1);
-    }
-
-    void maximisedIgnoresEdges()
-    {
-        auto w = window(true);
-        w->showMaximized();
-        QTRY_VERIFY(w->isMaximized());
-        press(w.get(), QPoint(1, 200));
-        QCOMPARE(w->impl()->resizeEdge, -1);
-    }
-
-    void childrenFollowResizes()
-    {
-        auto w = window(false);
         VelQPushButton child(w.get());
         const int fill[4] = {10, 10, 10, 10};
         child.setFillLayout(fill);
@@ -220,51 +208,32 @@ private slots:
         QCOMPARE(child.geometry(), QRect(10, 10, 280, 180));
         w->resize(500, 300);
         QCOMPARE(child.geometry(), QRect(10, 10, 480, 280));
-    }
+        child.hide();
 
-    void centred()
-    {
-        VelQWindow w;
-        w.resize(301, 200);
-        w.centerOnScreen();
-        const QRect screen = QGuiApplication::primaryScreen()->geometry();
-        QCOMPARE(w.pos(), QPoint((screen.width() - 301) / 2, (screen.height() - 200) / 2));
-    }
+        ImageStyle frame;
+        frame.color = QColor(10, 200, 30);
+        w->setFrame(frame);
+        QVERIFY(!near(render(w.get()).pixel(250, 150), frame.color));
+        w->setPaintBackground(true);
+        QCOMPARE_PIXEL(render(w.get()), 250, 150, frame.color);
 
-    void closeEndsItsEventLoop()
-    {
-        auto w = window(false);
         QTimer::singleShot(0, w.get(), [&] { w->close(); });
         QTimer::singleShot(5000, w->eventLoop(), [&] { w->eventLoop()->exit(7); });
         QCOMPARE(w->eventLoop()->exec(), 0);
     }
 
-    void paintsItsBackgroundOnlyWhenAsked()
-    {
-        VelQWindow w;
-        w.resize(50, 50);
-        ImageStyle frame;
-        frame.color = QColor(10, 200, 30);
-        w.setFrame(frame);
-        QImage image = render(&w);
-        QVERIFY(!near(image.pixel(25, 25), frame.color));
-        w.setPaintBackground(true);
-        image = render(&w);
-        QCOMPARE_PIXEL(image, 25, 25, frame.color);
-    }
-
     void focusRingAfterTabNotAfterClick_data()
     {
-        QTest::addColumn<QByteArray>("type");
+        QTest::addColumn<QString>("type");
         for (const char* type : {"qtbutton", "qtcheckbox", "qtradiobox", "qtslider", "qtcombobox",
                  "qtdedit", "qttext", "qtswitch"})
-            QTest::newRow(type) << QByteArray(type);
+            row(type) << type;
     }
 
     // Without a theme the ring takes the palette's highlight: 2 pixels wide, 1 pixel outside.
     void focusRingAfterTabNotAfterClick()
     {
-        QFETCH(QByteArray, type);
+        QFETCH(QString, type);
         VelQWindow w;
         w.setGeometry(100, 100, 300, 200);
         QPalette palette = w.palette();
@@ -272,7 +241,7 @@ private slots:
         w.setPalette(palette);
         auto* before = new QPushButton(&w);
         before->setGeometry(0, 0, 40, 20);
-        QWidget* control = CreateControl(type.constData(), nullptr, &w);
+        QWidget* control = CreateControl(qPrintable(type), nullptr, &w);
         control->setGeometry(100, 80, 100, 40);
         control->show();
         giveFocus(&w, before);
@@ -282,8 +251,7 @@ private slots:
         const QImage tabbed = render(&w);
         for (const QRect& band : {QRect(97, 90, 2, 20), QRect(201, 90, 2, 20),
                  QRect(120, 77, 60, 2), QRect(120, 121, 60, 2)})
-            QVERIFY2(countNear(tabbed, Qt::magenta, 10, band) == band.width() * band.height(),
-                qPrintable(QStringLiteral("band at %1, %2").arg(band.x()).arg(band.y())));
+            QCOMPARE(countNear(tabbed, Qt::magenta, 10, band), band.width() * band.height());
         QVERIFY(!holds(tabbed, Qt::magenta, 10, QRect(96, 90, 1, 20)));
 
         QTest::mouseClick(before, Qt::LeftButton);
@@ -295,25 +263,24 @@ private slots:
 
     void paintedControlsAreAccessible_data()
     {
-        QTest::addColumn<QByteArray>("type");
+        QTest::addColumn<QString>("type");
         QTest::addColumn<int>("role");
         QTest::addColumn<QString>("name");
-        QTest::newRow("switch") << QByteArray("qtswitch") << int(QAccessible::CheckBox) << "On";
-        QTest::newRow("extended label")
-            << QByteArray("qtlabelex") << int(QAccessible::StaticText) << "Plain words";
-        QTest::newRow("canvas") << QByteArray("canvas") << int(QAccessible::Canvas) << "Tip";
-        QTest::newRow("picture") << QByteArray("qtpicture") << int(QAccessible::Graphic) << "Tip";
+        row("switch") << "qtswitch" << int(QAccessible::CheckBox) << "On";
+        row("extended label") << "qtlabelex" << int(QAccessible::StaticText) << "Plain words";
+        row("canvas") << "canvas" << int(QAccessible::Canvas) << "Tip";
+        row("picture") << "qtpicture" << int(QAccessible::Graphic) << "Tip";
     }
 
     // Controls that paint everything themselves name themselves by what they show, else by
     // their tool tip; the switch is a check box that assistive tools can toggle.
     void paintedControlsAreAccessible()
     {
-        QFETCH(QByteArray, type);
+        QFETCH(QString, type);
         QFETCH(int, role);
         QFETCH(QString, name);
         VelQWindow w;
-        QWidget* control = CreateControl(type.constData(), nullptr, &w);
+        QWidget* control = CreateControl(qPrintable(type), nullptr, &w);
         control->setToolTip(QStringLiteral("Tip"));
         if (auto* label = qobject_cast<VelQLabelEx*>(control))
             label->setPlainText(QStringLiteral("Plain words"));
@@ -333,6 +300,370 @@ private slots:
         giveFocus(&w, control);
         QTest::keyClick(control, Qt::Key_Space);
         QTRY_VERIFY(node->state().checked);
+    }
+
+    void typeNames_data()
+    {
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QString>("className");
+        // Each class after the names that build it.
+        const QByteArray table
+            = R"(qtcontainer container VelQContainer qtpicture picture image VelQImage qtbutton button
+            VelQPushButton qtmenubar menubar VelQMenuBar qtlabel label VelQLabel qtlabelex
+            VelQLabelEx qtcheckbox checkbox VelQCheckBox qtlistview listview templateList
+            VelQListView qtprogressbar progressbar VelQProgressBar qtradiobox radio radiobox
+            VelQRadioButton qtslider slider VelQSlider qttab tab VelQTabWidget qtdedit dedit
+            VelQLineEdit qtcombobox combobox VelQComboBox qtlist list VelQList qttree tree
+            VelQTreeView qtdatagrid datagrid VelQTableView qtgroupbox groupbox VelQGroupBox
+            qtlcdnumber VelQLCDNumber qtspinbox spinbox dnumedit VelQSpinBox qtsplitter splitter
+            VelQSplitter qtswitch switch VelQSwitch qtscrollview scrollview VelQScrollView qttext
+            VelQTextEdit canvas VelQCanvas)";
+        QByteArrayList names;
+        for (const QByteArray& word : table.simplified().split(' ')) {
+            if (!word.startsWith("VelQ")) {
+                names << word;
+                continue;
+            }
+            for (const QByteArray& name : std::exchange(names, {}))
+                row(name.constData()) << QString(name) << QString("VelQtLib::" + word);
+        }
+        row("case differs") << "QtButton" << QString();
+        row("unknown") << "nothing" << QString();
+        row("scroll bar") << "qtscrollbar" << QString();
+    }
+
+    void typeNames()
+    {
+        QFETCH(QString, type);
+        QFETCH(QString, className);
+        QWidget parent;
+        const ::Json::Value element = parsed(R"({"type": ")" + type.toUtf8() + R"("})");
+        QWidget* w = CreateFromJson(&element, &parent);
+        QCOMPARE(w ? QString(w->metaObject()->className()) : QString(), className);
+        QCOMPARE(w ? w->parentWidget() : &parent, &parent);
+        // Design tools list every built-in type but the list views, and the scroll bar too.
+        const bool listed
+            = type == "qtscrollbar" || (!className.isEmpty() && !type.endsWith("listview"));
+        QCOMPARE(ListedControls().count(type.toStdString()) == 1, listed);
+    }
+
+    // The loader goes on after an element it cannot build, skipping its subtree, and returns
+    // the last element built.
+    void skippedElementsTakeTheirSubtree()
+    {
+        for (const QByteArray type : {R"("qtscrollbar")", "5", "{}", R"("qtnothing")"}) {
+            QWidget parent;
+            const ::Json::Value root = parsed(R"({"elements": [{"type": )" + type
+                + R"(, "child": [{"type": "button", "name": "inner"}]}, {"type": "button", "name": "next"}]})");
+            QWidget* last = LoadElements(&root, &parent);
+            QVERIFY2(!parent.findChild<QWidget*>(QStringLiteral("inner")), type.constData());
+            QCOMPARE(last, parent.findChild<QWidget*>(QStringLiteral("next")));
+        }
+        QWidget parent;
+        const ::Json::Value lastFails
+            = parsed(R"({"elements": [{"type": "button"}, {"type": 1}]})");
+        QVERIFY(!LoadElements(&lastFails, &parent));
+        QCOMPARE(parent.findChildren<VelQPushButton*>().size(), 1);
+        QVERIFY(!LoadElements(&lastFails, nullptr));
+        const ::Json::Value none = parsed(R"({"element": []})");
+        QVERIFY(!LoadElements(&none, &parent));
+    }
+
+    // Samples are filled once, after the children are built.
+    void samplesAfterChildren()
+    {
+        const QList<QPair<QByteArray, int>> cases {{"", 0}, {R"(, "child": [])", 0},
+            {R"(, "child": [{"type": "button"}, {"type": "probe"}])", 2},
+            {R"(, "child": {"type": "button"})", 0}};
+        for (const auto& [children, count] : cases) {
+            QWidget parent;
+            const ::Json::Value element = parsed(R"({"type": "probe")" + children + "}");
+            auto* probe = static_cast<Probe*>(CreateFromJson(&element, &parent));
+            QVERIFY(probe);
+            QCOMPARE(probe->samples, 1);
+            QCOMPARE(probe->childrenAtSamples, count);
+        }
+    }
+
+    void nestingIsCapped()
+    {
+        QByteArray json = R"({"type": "probe"})";
+        for (int i = 1; i < 300; ++i)
+            json = R"({"type": "probe", "child": [)" + json + "]}";
+        const ::Json::Value element = parsed(json);
+        QWidget parent;
+        QWidget* top = CreateFromJson(&element, &parent);
+        QVERIFY(top);
+        int depth = 1;
+        while ((top = top->findChild<QWidget*>(QString(), Qt::FindDirectChildrenOnly)))
+            ++depth;
+        QCOMPARE(depth, maxDescriptionDepth);
+    }
+
+    void badValuesAreIgnored()
+    {
+        QWidget parent;
+        const ::Json::Value root = parsed(R"({"elements": [
+            {"type": "button", "name": "a", "x": "ten", "w": 1e300, "enable": "no",
+             "style": "face", "attr": {"text": ["x"], "extWidth": {}, "isExtBtn": "true"}},
+            {"type": "button", "name": "b", "style": [["own", "zero", 0]], "layout": [1, 2],
+             "attr": [], "child": 7},
+            {"type": "button", "name": "c", "layout": {"type": "anchor", "x": []}}]})");
+        LoadElements(&root, &parent);
+        QCOMPARE(parent.findChildren<VelQPushButton*>().size(), 3);
+        QVERIFY(parent.findChild<QWidget*>(QStringLiteral("a"))->isEnabled());
+    }
+
+    // From either package, with or without suffix, in any case and separator; broken, absent
+    // and empty descriptions build nothing, and a text ends at a nul.
+    void descriptionSources()
+    {
+        const QString empty = scratchPath(QStringLiteral("empty.json"));
+        const QString nul = scratchPath(QStringLiteral("nul.json"));
+        writeFile(empty, QByteArray());
+        writeFile(
+            nul, QByteArray(R"({"elements": [{"type": "button", "name": "n"}]})") + '\0' + "x");
+        const QList<QPair<QString, QString>> sources {{"main", "fromApp"}, {"main.json", "fromApp"},
+            {"Layouts\\Second", "fromTheme"}, {"broken", {}}, {"absent", {}}, {empty, {}},
+            {nul, "n"}};
+        for (const auto& [source, built] : sources) {
+            QWidget target;
+            QWidget* last = LoadWindow(&target, source);
+            QVERIFY2((last ? last->objectName() : QString()) == built, qPrintable(source));
+        }
+    }
+
+    // The root keys shape a window, never a plain widget.
+    void windowRootKeys()
+    {
+        VelQWindow window;
+        const QSize before = window.size();
+        QVERIFY(LoadWindow(&window, QStringLiteral("main")));
+        QCOMPARE(window.size(), QSize(321, before.height()));
+        QWidget plain;
+        plain.resize(100, 100);
+        QVERIFY(LoadWindow(&plain, QStringLiteral("main")));
+        QCOMPARE(plain.width(), 100);
+
+        const QString path = scratchPath(QStringLiteral("flags.json"));
+        writeFile(path, R"({"w": 500, "h": 450, "trans": true, "drag": false, "resize": true,
+            "minW": 300, "minH": 200, "onlyDragCaption": true, "elements": []})");
+        VelQWindow frameless;
+        LoadWindow(&frameless, path);
+        QCOMPARE(frameless.size(), QSize(500, 450));
+        QVERIFY(frameless.windowFlags() & Qt::FramelessWindowHint);
+        QVERIFY(frameless.testAttribute(Qt::WA_TranslucentBackground)
+            && frameless.testAttribute(Qt::WA_MouseTracking));
+        writeFile(path, R"({"trans": false, "resize": false, "elements": []})");
+        VelQWindow framed;
+        LoadWindow(&framed, path);
+        QVERIFY(!(framed.windowFlags() & Qt::FramelessWindowHint)
+            && !framed.testAttribute(Qt::WA_MouseTracking));
+    }
+
+    // A "theme" key takes the theme's element only with an "attr" object; the factory reads an
+    // element's own styles from the app package whatever the flag it found.
+    void themeKeyNeedsAttr()
+    {
+        CThemeManager::instance().setUseThemePackage(true);
+        QWidget parent;
+        const ::Json::Value root = parsed(R"({"elements": [
+            {"type": "button", "name": "redirected", "theme": "greenButton", "style": [["own", 0, 0]], "attr": {}, "w": 40, "h": 20},
+            {"type": "button", "name": "own", "theme": "greenButton", "style": [["own", 0, 0]], "w": 40, "h": 20}]})");
+        LoadElements(&root, &parent);
+        QVERIFY(!CThemeManager::instance().useThemePackage());
+        const QImage redirected = render(parent.findChild<QWidget*>(QStringLiteral("redirected")));
+        QCOMPARE_PIXEL(redirected, 20, 10, QColor(0, 255, 0));
+        QCOMPARE_PIXEL(
+            render(parent.findChild<QWidget*>(QStringLiteral("own"))), 20, 10, QColor(0, 0, 255));
+    }
+
+    void registration()
+    {
+        RegisterControl("probe2", Probe::create, true);
+        QVERIFY(ListedControls().count("probe2") && !ListedControls().count("probe"));
+        RegisterControl("probe2", nullptr, false);
+        QVERIFY(!CreateControl("probe2", nullptr, nullptr));
+        QVERIFY(!CreateControl(nullptr, nullptr, nullptr));
+    }
+
+    // The palette that lets the parent's skin through paints what the transparent style sheet
+    // did: each control is built twice over a coloured parent, one of them given the sheet in
+    // place of the palette, and both are compared in every state.
+    void clearBackgroundMatchesTheSheet_data()
+    {
+        QTest::addColumn<QByteArray>("element");
+        QTest::addColumn<bool>("onViewport");
+        const QByteArray text = R"("attr": {"text": "Grüße 漢字 Édition", "value": 42})";
+        QTest::newRow("line edit") << R"({"type": "qtdedit", )" + text + "}" << false;
+        QTest::newRow("spin box") << R"({"type": "qtspinbox", )" + text + "}" << false;
+        QTest::newRow("lcd number") << R"({"type": "qtlcdnumber", )" + text + "}" << false;
+        QTest::newRow("scroll view") << QByteArray(R"({"type": "qtscrollview"})") << true;
+        QTest::newRow("list") << QByteArray(R"({"type": "qtlist"})") << true;
+        QTest::newRow("table") << QByteArray(R"({"type": "qtdatagrid"})") << true;
+        QTest::newRow("text edit") << R"({"type": "qttext", )" + text + "}" << true;
+    }
+
+    void clearBackgroundMatchesTheSheet()
+    {
+        QFETCH(QByteArray, element);
+        QFETCH(bool, onViewport);
+        // A background of their own would paint the red base over the controls' white skins.
+        QWidget host;
+        QPalette palette = host.palette();
+        palette.setColor(QPalette::Window, QColor(30, 120, 200));
+        palette.setColor(QPalette::Base, Qt::red);
+        host.setPalette(palette);
+        host.setAutoFillBackground(true);
+        host.resize(200, 120);
+        auto* elsewhere = new QLineEdit(&host);
+        elsewhere->setGeometry(170, 10, 20, 20);
+        const ::Json::Value json = parsed(element);
+        QWidget* cleared = CreateFromJson(&json, &host);
+        QWidget* sheeted = CreateFromJson(&json, &host);
+        QVERIFY(cleared && sheeted);
+        cleared->setGeometry(10, 10, 150, 40);
+        sheeted->setGeometry(10, 60, 150, 40);
+        QWidget* target
+            = onViewport ? static_cast<QAbstractScrollArea*>(sheeted)->viewport() : sheeted;
+        target->setPalette(QPalette());
+        target->setAutoFillBackground(onViewport);
+        target->setStyleSheet(QStringLiteral("background-color: rgba(0, 0, 0, 0);"));
+        for (const bool enabled : {true, false}) {
+            cleared->setEnabled(enabled);
+            sheeted->setEnabled(enabled);
+            for (const bool focused : {false, true}) {
+                if (focused && (!enabled || cleared->focusPolicy() == Qt::NoFocus))
+                    continue;
+                QImage images[2];
+                for (QWidget* w : {cleared, sheeted}) {
+                    giveFocus(&host, focused ? w : elsewhere);
+                    images[w == sheeted] = render(&host).copy(w->geometry());
+                }
+                QCOMPARE(images[0], images[1]);
+            }
+        }
+    }
+
+    // Controls are shown once the tree is laid out: afterwards a program sees what it saw when
+    // each was shown as it was read.
+    void shownOnceBuilt_data()
+    {
+        QTest::addColumn<bool>("windowShown");
+        QTest::newRow("hidden window") << false;
+        QTest::newRow("shown window") << true;
+    }
+
+    void shownOnceBuilt()
+    {
+        QFETCH(bool, windowShown);
+        QWidget window;
+        window.resize(300, 200);
+        if (windowShown)
+            QVERIFY(shown(&window));
+        const ::Json::Value root = parsed(R"({"elements": [{"type": "qtcontainer", "name": "box",
+            "x": 5, "y": 6, "w": 200, "h": 150, "child": [
+            {"type": "qtlabel", "name": "seen", "x": 1, "y": 2, "w": 50, "h": 20,
+                "attr": {"text": "A caption longer than its label"}},
+            {"type": "qtbutton", "name": "hidden", "visibility": false, "x": 1, "y": 30, "w": 60,
+                "h": 25}]}]})");
+        LoadElements(&root, &window);
+        QWidget* box = window.findChild<QWidget*>(QStringLiteral("box"));
+        QWidget* seen = window.findChild<QWidget*>(QStringLiteral("seen"));
+        QWidget* hidden = window.findChild<QWidget*>(QStringLiteral("hidden"));
+        QVERIFY(box && seen && hidden);
+        QCOMPARE(box->geometry(), QRect(5, 6, 200, 150));
+        QCOMPARE(seen->geometry(), QRect(1, 2, 50, 20));
+        QCOMPARE(hidden->geometry(), QRect(1, 30, 60, 25));
+        for (QWidget* w : {box, seen}) {
+            QVERIFY(w->testAttribute(Qt::WA_WState_ExplicitShowHide));
+            QVERIFY(!w->isHidden());
+            QCOMPARE(w->isVisible(), windowShown);
+        }
+        QVERIFY(hidden->isHidden());
+    }
+
+    // A description built again comes from what its package parsed until a package loads, and
+    // one with problems names them to the program at every build.
+    void repeatedBuilds()
+    {
+        struct Counter : DiagnosticSink {
+            void report(const Diagnostic&) override { ++count; }
+            int count = 0;
+        } counter;
+        DiagnosticSink* const previous = setDiagnosticSink(&counter);
+        const char* const builds[][2] = {{"qtbutton", "VelQtLib::VelQPushButton"},
+            {"qtlabel", "VelQtLib::VelQLabel"}, {"qtbuton", ""}};
+        for (const auto& [type, className] : builds) {
+            QVERIFY(loadThemePackage(QStringLiteral("again.data"),
+                {{"style.json", styleJson({boxStyle("x", Qt::red)})},
+                    {"layouts/again.json",
+                        R"({"elements": [{"type": ")" + QByteArray(type)
+                            + R"(", "name": "built"}]})"}}));
+            counter.count = 0;
+            for (int round = 0; round < 2; ++round) {
+                QWidget window;
+                LoadWindow(&window, QStringLiteral("layouts/again"));
+                const QWidget* built = window.findChild<QWidget*>(QStringLiteral("built"));
+                QCOMPARE(built ? QByteArray(built->metaObject()->className()) : QByteArray(),
+                    QByteArray(className));
+            }
+            QCOMPARE(counter.count, *className ? 0 : 2);
+        }
+        setDiagnosticSink(previous);
+    }
+
+    // Last: it replaces the theme package. A window built on one theme is switched to a second
+    // one alike but for its colours, through a load that fails, and back.
+    void liveThemeSwitch()
+    {
+        const auto theme = [](const QString& name, QColor colour) {
+            return loadThemePackage(name,
+                {{"style.json", styleJson({boxStyle("face", colour), textStyle("label", colour)})},
+                    {"theme.json", R"({"elements": [{"child": [
+                        {"name": "face", "style": [["face", 0, 0]], "attr": {"text": "Themed"}},
+                        {"name": "caption", "style": [["label", 0, 0]], "attr": {"text": "x"}},
+                        {"name": "qtslider", "style": [["face", 0, 0]], "attr": {}}]}]})"}});
+        };
+        QVERIFY(theme(QStringLiteral("red.data"), Qt::red));
+        QWidget window;
+        window.resize(300, 200);
+        const ::Json::Value root = parsed(R"({"elements": [
+            {"type": "qtbutton", "name": "button", "theme": "face", "attr": {}, "w": 60, "h": 30},
+            {"type": "qtlabel", "name": "label", "attr": {"text": "Caption"}, "y": 40, "w": 90, "h": 30}]})");
+        LoadElements(&root, &window);
+        auto* button = window.findChild<QPushButton*>(QStringLiteral("button"));
+        auto* label = window.findChild<VelQLabel*>(QStringLiteral("label"));
+        QVERIFY(button && label);
+        button->setText(QStringLiteral("Program's"));
+        label->setThemeName(QStringLiteral("caption"));
+        label->setText(QStringLiteral("Caption"));
+        auto* slider = new VelQSlider(&window);
+        slider->setThemeName(QStringLiteral("qtslider"));
+        slider->setOrientation(Qt::Vertical);
+        slider->setGeometry(100, 0, 30, 120);
+        slider->setValue(70);
+        const QList<QWidget*> controls {button, label, slider};
+        const auto showAll = [&](QColor colour) {
+            return std::all_of(controls.begin(), controls.end(),
+                [&](QWidget* control) { return holds(render(control), colour, 40); });
+        };
+        QVERIFY(showAll(Qt::red));
+
+        QSignalSpy changed(ThemeEvents(), &VelQThemeEvents::themeChanged);
+        QVERIFY(theme(QStringLiteral("green.data"), Qt::green));
+        QCOMPARE(changed.count(), 1);
+        QVERIFY(showAll(Qt::green));
+        for (QWidget* control : controls)
+            QVERIFY2(!holds(render(control), Qt::red, 40), control->metaObject()->className());
+        QVERIFY(!LoadThemePackage(scratchPath(QStringLiteral("missing.data")).toUtf8()));
+        QCOMPARE(changed.count(), 1);
+        QVERIFY(showAll(Qt::green));
+        QVERIFY(theme(QStringLiteral("red2.data"), Qt::red) && showAll(Qt::red));
+
+        QCOMPARE((QVariantList {button->text(), label->text(), slider->value(),
+                     slider->orientation(), slider->geometry()}),
+            (QVariantList {"Program's", "Caption", 70, Qt::Vertical, QRect(100, 0, 30, 120)}));
     }
 };
 

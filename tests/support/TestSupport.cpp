@@ -9,10 +9,13 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QIcon>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QProcess>
 #include <QTest>
 #include <QWidget>
 #include <QtEndian>
@@ -406,6 +409,20 @@ QByteArray pixelMismatch(const QImage& image, const QList<Pixel>& pixels)
                 + describe(image.pixel(p.x, p.y)) + ", expected " + describe(p.colour.rgba());
     }
     return QByteArray();
-}
+
+    QByteArray runInDesignMode(const QString& function)
+    {
+        const QString program = QCoreApplication::applicationFilePath();
+        const QString dir = scratchPath(QStringLiteral("LayoutForgeQt"));
+        const QString copy = dir + QLatin1Char('/') + QFileInfo(program).fileName();
+        QDir().mkpath(dir);
+        QFile::remove(copy);
+        if (!QFile::copy(program, copy))
+            return QByteArray("cannot copy ") + program.toUtf8();
+        QProcess process;
+        process.start(copy, {function});
+        process.waitForFinished(60000);
+        return process.readAllStandardOutput();
+    }
 
 } // namespace TestSupport

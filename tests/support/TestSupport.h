@@ -148,6 +148,10 @@ struct Pixel {
 // Empty when every pixel of image is near its colour, else what the first that is not holds.
 QByteArray pixelMismatch(const QImage& image, const QList<Pixel>& pixels);
 
+// Runs one test function of this program again from a copy in a folder named like the designer,
+// so that the library is in design mode; returns what the run printed.
+QByteArray runInDesignMode(const QString& function);
+
 } // namespace TestSupport
 
 // Compares a pixel of an image with an expected colour, printing both on failure.
