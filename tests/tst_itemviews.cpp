@@ -88,19 +88,13 @@ QList<int> selectedRows(QAbstractItemView* view)
     return rows;
 }
 
-// A program's row painter: rows 33 high, or row r 25 + 10 r high when growing; it counts the
-// rows it paints.
+// A program's row painter: rows 33 high; it counts the rows it paints.
 class TallRows : public QStyledItemDelegate {
 public:
-    TallRows(bool growing, QObject* parent)
-        : QStyledItemDelegate(parent)
-        , growing(growing)
-    {
-    }
+    using QStyledItemDelegate::QStyledItemDelegate;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
-        return QSize(QStyledItemDelegate::sizeHint(option, index).width(),
-            growing ? 25 + 10 * index.row() : 33);
+        return QSize(QStyledItemDelegate::sizeHint(option, index).width(), 33);
     }
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
         const QModelIndex& index) const override
@@ -108,7 +102,6 @@ public:
         ++painted;
         QStyledItemDelegate::paint(painter, option, index);
     }
-    const bool growing;
     mutable int painted = 0;
 };
 
@@ -139,24 +132,15 @@ QAbstractItemView* makeView(const QByteArray& kind, bool skinned, QWidget* paren
 QVariantList afterSetter(QAbstractItemView* view, const QByteArray& setter)
 {
     const QModelIndex first = view->model()->index(0, 0);
-    auto* tall = new TallRows(setter == "uniformRowHeights", view);
-    QHeaderView* header = nullptr;
-    if (auto* tree = qobject_cast<QTreeView*>(view))
-        header = tree->header();
-    else if (auto* table = qobject_cast<QTableView*>(view))
-        header = table->verticalHeader();
-    if (setter == "editTriggers") {
-        view->setEditTriggers(QAbstractItemView::DoubleClicked);
-        const QPoint at = view->visualRect(first).center();
-        QTest::mouseDClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, at);
-        return {view->viewport()->findChild<QLineEdit*>() != nullptr};
-    }
     if (setter == "extendedSelection") {
         view->setSelectionMode(QAbstractItemView::ExtendedSelection);
         view->selectAll();
         return {view->selectionModel()->selectedIndexes().size()};
     }
     if (setter == "header") {
+        QHeaderView* header = qobject_cast<QTreeView*>(view)
+            ? static_cast<QTreeView*>(view)->header()
+            : static_cast<QTableView*>(view)->verticalHeader();
         header->show();
         QCoreApplication::processEvents();
         const QImage image = render(header);
@@ -166,13 +150,9 @@ QVariantList afterSetter(QAbstractItemView* view, const QByteArray& setter)
         return {header->isVisible(), header->sizeHint().height() > 0, painted > 20,
             view->viewport()->geometry().intersects(header->geometry())};
     }
-    if (setter == "spacing") {
-        static_cast<QListView*>(view)->setSpacing(0);
-        const QRect r0 = view->visualRect(first), r1 = view->visualRect(view->model()->index(1, 0));
-        return {r0.top(), r1.top() - r0.bottom() - 1};
-    }
     // As programs often do: the replaced painter is deleted.
     QAbstractItemDelegate* replaced = view->itemDelegate();
+    auto* tall = new TallRows(view);
     view->setItemDelegate(tall);
     delete replaced;
     // A list view adopts a row template through its painter.
@@ -180,8 +160,6 @@ QVariantList afterSetter(QAbstractItemView* view, const QByteArray& setter)
         new VelQContainer(view);
     if (auto* control = dynamic_cast<IVelQControlBase*>(view))
         control->fillSamples();
-    if (setter == "uniformRowHeights")
-        static_cast<QTreeView*>(view)->setUniformRowHeights(false);
     view->doItemsLayout();
     view->viewport()->update();
     (void)QTest::qWaitFor([&] { return tall->painted > 0; });
@@ -549,14 +527,12 @@ private slots:
     {
         QTest::addColumn<QByteArray>("kind");
         QTest::addColumn<QByteArray>("setter");
-        const QList<QByteArray> common = {"editTriggers", "extendedSelection", "itemDelegate"};
-        const QList<QPair<QByteArray, QList<QByteArray>>> views
-            = {{"list", {"spacing"}}, {"listview", {"spacing"}},
-                {"tree", {"header", "uniformRowHeights"}}, {"table", {"header"}}};
-        for (const auto& view : views) {
-            for (const QByteArray& setter : common + view.second)
-                QTest::addRow("%s %s", view.first.constData(), setter.constData())
-                    << view.first << setter;
+        for (const QByteArray& kind : kinds) {
+            for (const char* setter : {"extendedSelection", "itemDelegate", "header"}) {
+                if (kind.startsWith("list") && setter == QByteArray("header"))
+                    continue;
+                QTest::addRow("%s %s", kind.constData(), setter) << kind << QByteArray(setter);
+            }
         }
     }
 
@@ -700,20 +676,19 @@ private slots:
     {
         QTest::addColumn<QByteArray>("attr");
         QTest::addColumn<QSize>("size");
-        QTest::newRow("width 0") << QByteArray(
-            R"({"itemMode": 1, "itemWidth": 0, "itemHeight": 30})")
+        QTest::newRow("width 0") << QByteArray(R"("itemMode": 1, "itemWidth": 0, "itemHeight": 30)")
                                  << QSize(20, 30);
-        QTest::newRow("given") << QByteArray(R"({"itemMode": 2, "itemWidth": 50, "itemHeight": 0})")
+        QTest::newRow("given") << QByteArray(R"("itemMode": 2, "itemWidth": 50, "itemHeight": 0)")
                                << QSize(50, 20);
         QTest::newRow("list mode")
-            << QByteArray(R"({"itemMode": 0, "itemWidth": 50})") << QSize(-1, 20);
+            << QByteArray(R"("itemMode": 0, "itemWidth": 50)") << QSize(-1, 20);
     }
 
     void iconMode()
     {
         QFETCH(QByteArray, attr);
         QFETCH(QSize, size);
-        auto v = placed<VelQListView>(&host, R"({"w": 200, "h": 100, "attr": )" + attr + "}");
+        auto v = placed<VelQListView>(&host, R"({"w": 200, "h": 100, "attr": {)" + attr + "}}");
         fill(v.get(), 3);
         QCOMPARE(v->viewMode(), size.width() < 0 ? QListView::ListMode : QListView::IconMode);
         QStyleOptionViewItem option;
@@ -938,35 +913,28 @@ private slots:
     {
         const bool design = IsDesignMode();
         qDebug("design mode %d", design ? 1 : 0);
-        const ::Json::Value root = parsed(R"({"elements": [
-            {"type": "list", "name": "list", "w": 100, "h": 100},
-            {"type": "combobox", "name": "combo", "w": 100, "h": 30},
-            {"type": "tree", "name": "tree", "w": 100, "h": 100},
-            {"type": "datagrid", "name": "table", "w": 100, "h": 100},
-            {"type": "menubar", "name": "bar", "w": 100, "h": 30}]})");
+        const ::Json::Value root = parsed(R"({"elements": [{"type": "list", "name": "list"},
+            {"type": "combobox", "name": "combo"}, {"type": "tree", "name": "tree"},
+            {"type": "datagrid", "name": "table"}, {"type": "menubar", "name": "bar"}]})");
         QWidget window;
         LoadElements(&root, &window);
-        auto* list = window.findChild<VelQList*>(QStringLiteral("list"));
-        auto* combo = window.findChild<VelQComboBox*>(QStringLiteral("combo"));
-        auto* tree = window.findChild<VelQTreeView*>(QStringLiteral("tree"));
-        auto* table = window.findChild<VelQTableView*>(QStringLiteral("table"));
-        QVERIFY(list && combo && tree && table);
         QVERIFY(window.findChild<VelQMenuBar*>(QStringLiteral("bar"))->actions().isEmpty());
-        const auto rows = [](QAbstractItemView* v) {
-            return v->model() ? v->model()->rowCount() : 0;
+        const auto model = [&](const char* name) {
+            return window.findChild<QAbstractItemView*>(QLatin1String(name))->model();
         };
-        QStringList facts = {QString::number(list->count()), QString::number(combo->count()),
-            QString::number(rows(tree)), QString::number(rows(table))};
+        const auto rows = [&](const char* name) {
+            return model(name) ? model(name)->rowCount() : 0;
+        };
+        QList<int> facts = {
+            rows("list"), window.findChild<VelQComboBox*>()->count(), rows("tree"), rows("table")};
         if (design) {
             // The tree's rows are checkable and each holds one child.
-            QAbstractItemModel* t = tree->model();
-            const QModelIndex first = t->index(0, 0);
-            facts << QString::number(int(t->flags(first) & Qt::ItemIsUserCheckable))
-                  << QString::number(t->rowCount(first))
-                  << QString::number(table->model()->columnCount());
+            const QModelIndex first = model("tree")->index(0, 0);
+            facts << int(first.flags() & Qt::ItemIsUserCheckable) << model("tree")->rowCount(first)
+                  << model("table")->columnCount();
         }
-        QCOMPARE(facts.join(QLatin1Char('|')),
-            QLatin1String(design ? "20|3|100|100|16|1|5" : "0|0|0|0"));
+        QCOMPARE(
+            facts, (design ? QList<int> {20, 3, 100, 100, 16, 1, 5} : QList<int> {0, 0, 0, 0}));
     }
 
     void samplesInDesignMode()
