@@ -33,26 +33,19 @@ QColor partColour(char part, int state)
 // The style list that gives every part and state its own record.
 QByteArray fullSkin()
 {
-    QByteArray list = R"([["bg", 0, 0])";
-    for (int state = 0; state < 4; ++state) {
-        list += QByteArray(R"(, ["sub%1", 0, %2], ["add%1", 0, %3], ["thumb%1", 0, %4])")
-                    .replace("%1", QByteArray::number(state))
-                    .replace("%2", QByteArray::number(2 + state))
-                    .replace("%3", QByteArray::number(6 + state))
-                    .replace("%4", QByteArray::number(10 + state));
-    }
-    return list + "]";
+    QString list = QStringLiteral(R"([["bg", 0, 0])");
+    for (int state = 0; state < 4; ++state)
+        list += QStringLiteral(R"(, ["sub%1", 0, %2], ["add%1", 0, %3], ["thumb%1", 0, %4])")
+                    .arg(state)
+                    .arg(2 + state)
+                    .arg(6 + state)
+                    .arg(10 + state);
+    return list.toLatin1() + "]";
 }
 
 VelQScrollBarImpl* implOf(VelQScrollBar* bar)
 {
     return static_cast<VelQScrollBarImpl*>(bar->impl());
-}
-
-// A record that paints nothing is not valid; the colour tells the others apart.
-QColor colourOf(const ImageStyle& style)
-{
-    return style.valid ? style.color : QColor();
 }
 
 // A model that hands out its 200 rows 20 at a time, as SQL and file-system models do.
@@ -100,11 +93,11 @@ class tst_Scrolling : public QObject {
         return bar;
     }
 
-    VelQScrollView* load(const QByteArray& description)
+    VelQScrollView* load(const QByteArray& description, const char* name = "view")
     {
         const ::Json::Value root = parsed(description);
         LoadElements(&root, &host);
-        return host.findChild<VelQScrollView*>(QStringLiteral("view"));
+        return host.findChild<VelQScrollView*>(QLatin1String(name));
     }
 
 private slots:
@@ -163,7 +156,6 @@ private slots:
         QFETCH(int, addLine);
         auto bar = skinnedBar();
         QVERIFY(shown(&host));
-        VelQScrollBarImpl* d = implOf(bar.get());
         const auto centre = [&](QStyle::SubControl sc) {
             return bar->partRect(sc).center();
         };
@@ -187,7 +179,7 @@ private slots:
         }
         QVERIFY(bar->hasMouseTracking());
         // The base state is not the scroll bar's: it never changes.
-        QCOMPARE(d->state, int(Normal));
+        QCOMPARE(bar->impl()->state, int(Normal));
         const QImage image = paintedAlone(bar.get());
         const QPoint t = centre(QStyle::SC_ScrollBarSlider);
         QCOMPARE_PIXEL(image, t.x(), t.y(), partColour('t', thumb));
@@ -271,7 +263,8 @@ private slots:
         VelQScrollBarImpl* d = implOf(bar.get());
         QString actual;
         const auto letter = [&](const ImageStyle& s, char own, int state) {
-            const QColor c = colourOf(s);
+            // A record that paints nothing is not valid.
+            const QColor c = s.valid ? s.color : QColor();
             if (!c.isValid())
                 return QLatin1Char('-');
             if (c == marker)
@@ -536,16 +529,12 @@ private slots:
         view->applyLayout();
         QCOMPARE(first->pos(), QPoint(0, -50));
         QCOMPARE(first->size(), QSize(400, 300));
-    }
-
-    void scrollViewAdoptsNothingWithoutContainer()
-    {
-        VelQScrollView* view = load(R"({"elements": [{"type": "qtscrollview", "name": "view",
-            "w": 100, "h": 100, "child": [{"type": "label", "name": "only", "w": 20, "h": 20}]}]})");
-        QVERIFY(view);
-        QVERIFY(!view->content());
-        QVERIFY(!view->widget());
-        QCOMPARE(host.findChild<QWidget*>(QStringLiteral("only"))->parentWidget(), view);
+        // Without a container nothing is adopted.
+        VelQScrollView* bare = load(R"({"elements": [{"type": "qtscrollview", "name": "bare",
+            "w": 100, "h": 100, "child": [{"type": "label", "name": "only", "w": 20, "h": 20}]}]})",
+            "bare");
+        QVERIFY(bare && !bare->content() && !bare->widget());
+        QCOMPARE(host.findChild<QWidget*>(QStringLiteral("only"))->parentWidget(), bare);
     }
 
     void scrollPosChangedFollowsBarsAndWheel()
@@ -592,21 +581,20 @@ private slots:
         QTest::addColumn<QByteArray>("children");
         QTest::addColumn<QPoint>("beside");
         QTest::addColumn<QColor>("colour");
-        const QByteArray small = R"([{"type": "container", "w": 50, "h": 40}])";
-        QTest::newRow("small content")
-            << QByteArray(R"([["back", 0, 0]])") << small << QPoint(60, 20) << backMagenta;
-        QTest::newRow("corner") << QByteArray(R"([["back", 0, 0]])") << QByteArray(R"([
+        const auto row = [](const char* name, const char* style, QPoint beside, QColor colour,
+                             const char* children
+                             = R"([{"type": "container", "w": 50, "h": 40}])") {
+            QTest::newRow(name) << QByteArray(style) << QByteArray(children) << beside << colour;
+        };
+        row("small content", R"([["back", 0, 0]])", {60, 20}, backMagenta);
+        row("corner", R"([["back", 0, 0]])", {190, 140}, backMagenta, R"([
             {"type": "scrollbar", "w": 12}, {"type": "scrollbar", "h": 12, "attr": {"hor": true}},
-            {"type": "container", "w": 400, "h": 300}])")
-                                << QPoint(190, 140) << backMagenta;
-        QTest::newRow("any slot") << QByteArray(R"([["back", 0, 7]])") << small << QPoint(60, 20)
-                                  << backMagenta;
-        QTest::newRow("the last found wins")
-            << QByteArray(R"([["back", 0, 0], ["other", 0, 3], ["missing", 0, 0]])") << small
-            << QPoint(60, 20) << QColor(Qt::yellow);
-        QTest::newRow("negative slots are skipped")
-            << QByteArray(R"([["back", 0, 0], ["other", 0, -1]])") << small << QPoint(60, 20)
-            << backMagenta;
+            {"type": "container", "w": 400, "h": 300}])");
+        row("any slot", R"([["back", 0, 7]])", {60, 20}, backMagenta);
+        row("the last found wins", R"([["back", 0, 0], ["other", 0, 3], ["missing", 0, 0]])",
+            {60, 20}, Qt::yellow);
+        row("negative slots are skipped", R"([["back", 0, 0], ["other", 0, -1]])", {60, 20},
+            backMagenta);
     }
 
     void scrollViewBackground()
