@@ -105,29 +105,6 @@ public:
     mutable int painted = 0;
 };
 
-// A view of kind over three rows of two columns: a skinned one (its background the "back"
-// record) or Qt's own.
-QAbstractItemView* makeView(const QByteArray& kind, bool skinned, QWidget* parent)
-{
-    QAbstractItemView* view = nullptr;
-    if (kind == "list")
-        view = skinned ? new VelQList(parent) : new QListWidget(parent);
-    else if (kind == "listview")
-        view = skinned ? new VelQListView(parent) : new QListView(parent);
-    else if (kind == "tree")
-        view = skinned ? new VelQTreeView(parent) : new QTreeView(parent);
-    else
-        view = skinned ? new VelQTableView(parent) : new QTableView(parent);
-    fill(view, 3, 2);
-    if (skinned) {
-        const ::Json::Value json = parsed(R"({"style": [["back", 0, 0]]})");
-        dynamic_cast<IVelQControlBase*>(view)->loadAttributes(&json);
-    }
-    view->setGeometry(skinned ? 0 : 200, 0, 200, 200);
-    view->show();
-    return view;
-}
-
 // Calls Qt's setter on view after construction and measures what Qt's views do with it.
 QVariantList afterSetter(QAbstractItemView* view, const QByteArray& setter)
 {
@@ -507,7 +484,7 @@ private slots:
     {
         QFETCH(QByteArray, kind);
         QFETCH(QByteArray, element);
-        QAbstractItemView* v = makeView(kind, true, &host);
+        QAbstractItemView* v = view(kind, 3, R"([["back", 0, 0]])");
         auto* control = dynamic_cast<IVelQControlBase*>(v);
         const ::Json::Value json = parsed(element);
         control->loadAttributes(&json);
@@ -540,11 +517,14 @@ private slots:
     {
         QFETCH(QByteArray, kind);
         QFETCH(QByteArray, setter);
-        QWidget window;
-        window.resize(400, 200);
-        QAbstractItemView* ours = makeView(kind, true, &window);
-        QAbstractItemView* qts = makeView(kind, false, &window);
-        QVERIFY(shown(&window));
+        QAbstractItemView* ours = view(kind, 3, R"([["back", 0, 0]])", "{}");
+        QAbstractItemView* qts = kind == "list" ? new QListWidget(&host)
+            : kind == "listview"                ? new QListView(&host)
+            : kind == "tree" ? static_cast<QAbstractItemView*>(new QTreeView(&host))
+                             : new QTableView(&host);
+        fill(qts, 3);
+        qts->setGeometry(0, 300, 400, 100);
+        QVERIFY(shown(&host));
         QCOMPARE(afterSetter(ours, setter), afterSetter(qts, setter));
         const QImage image = render(ours->viewport());
         QCOMPARE_PIXEL(image, image.width() - 2, image.height() - 2, back);
