@@ -147,20 +147,6 @@ QVariantList afterSetter(QAbstractItemView* view, const QByteArray& setter)
     return rows;
 }
 
-// A container stamping a button at 4, 4 into a table's column, as the gallery's table has.
-VelQContainer* stamp(QWidget* parent)
-{
-    auto* container = new VelQContainer(parent);
-    ImageStyle none;
-    none.valid = false;
-    container->setBackgroundStyle(none);
-    auto* button = new VelQPushButton(container);
-    const ::Json::Value look = parsed(R"({"x": 4, "y": 4, "w": 50, "h": 22,
-        "style": [["face", 0, 0], ["stampHot", 0, 1]], "attr": {"text": ""}})");
-    button->loadAttributes(&look);
-    return container;
-}
-
 void clickAt(QWidget* w, QPoint at)
 {
     QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, at);
@@ -190,11 +176,6 @@ class tst_ItemViews : public QObject {
         if (made)
             fill(made, rows);
         return made;
-    }
-
-    template<class Impl> Impl* implOfView(QAbstractItemView* v)
-    {
-        return static_cast<Impl*>(dynamic_cast<IVelQControlBase*>(v)->impl());
     }
 
 private slots:
@@ -601,7 +582,7 @@ private slots:
         QAbstractItemView* v = view("listview", 30);
         v->resize(300, 200);
         QVERIFY(shown(&host));
-        auto* d = implOfView<VelQListViewImpl>(v);
+        auto* d = static_cast<VelQListViewImpl*>(dynamic_cast<IVelQControlBase*>(v)->impl());
         QTRY_VERIFY(d->controlRects.contains(4));
         v->verticalScrollBar()->setValue(scroll);
         QSignalSpy spy(v, SIGNAL(pressCtrl(QWidget*, QModelIndex)));
@@ -621,7 +602,7 @@ private slots:
     {
         QAbstractItemView* v = view("listview");
         QVERIFY(shown(&host));
-        auto* d = implOfView<VelQListViewImpl>(v);
+        auto* d = static_cast<VelQListViewImpl*>(dynamic_cast<IVelQControlBase*>(v)->impl());
         QTRY_VERIFY(!d->controlRects.isEmpty());
         const QRect second = v->visualRect(v->model()->index(1, 0));
         v->setFixedSize(280, 150);
@@ -855,7 +836,14 @@ private slots:
             table->model()->setData(
                 table->model()->index(row, 0), QStringLiteral("picture.png"), Qt::UserRole + 100);
         }
-        VelQContainer* stamped = stamp(&host);
+        // A container stamping a button at 4, 4 into the column, as the gallery's table has.
+        auto* stamped = new VelQContainer(&host);
+        ImageStyle none;
+        none.valid = false;
+        stamped->setBackgroundStyle(none);
+        const ::Json::Value look = parsed(R"({"x": 4, "y": 4, "w": 50, "h": 22,
+            "style": [["face", 0, 0], ["stampHot", 0, 1]], "attr": {"text": ""}})");
+        (new VelQPushButton(stamped))->loadAttributes(&look);
         stamped->show();
         table->setColumnWidget(0, stamped);
         QVERIFY(stamped->isHidden());
