@@ -235,6 +235,9 @@ private slots:
             QTest::newRow(name) << QByteArray(style) << child << QString::fromLatin1(seen);
         };
         row("10 alone", R"([["x", 0, 10]])", false, "b ssss aaaa xttt");
+        row("6 styles its group", R"([["x", 0, 6]])", false, "b ssss xxxx tttt");
+        row("child 6 styles its group", R"([["x", 0, 6]])", true, "b ssss xxxx tttt");
+        row("child 10 styles its group", R"([["x", 0, 10]])", true, "b ssss aaaa xxxx");
         row("single states", R"([["x", 0, 0], ["x", 0, 5], ["x", 0, 7], ["x", 0, 13]])", false,
             "x sssx axaa tttx");
         row("ignored indexes", R"([["x", 0, 1], ["x", 0, 14], ["x", 0, -1], ["nothing", 0, 0]])",
