@@ -8,8 +8,6 @@
 using namespace VelQtLib;
 using namespace TestSupport;
 
-Q_DECLARE_METATYPE(QMargins)
-
 namespace {
 
 const QColor normalBg(0, 200, 0), hoverBg(200, 0, 0), focusBg(255, 0, 255), disabledBg(90, 90, 90),
@@ -102,24 +100,14 @@ private slots:
         QCOMPARE(edit->palette().color(QPalette::Text), QColor(0, 255, 255));
     }
 
-    void margins_data()
-    {
-        QTest::addColumn<QByteArray>("attr");
-        QTest::addColumn<QMargins>("margins");
-        QTest::newRow("right alone") << QByteArray(R"({"rightMargin": 4})") << QMargins(0, 0, 4, 0);
-        QTest::newRow("left does not mirror")
-            << QByteArray(R"({"leftMargin": 6})") << QMargins(6, 0, 0, 0);
-        QTest::newRow("all four") << QByteArray(
-            R"({"leftMargin": 1, "topMargin": 2, "rightMargin": 3, "bottomMargin": 4})")
-                                  << QMargins(1, 2, 3, 4);
-    }
-
     void margins()
     {
-        QFETCH(QByteArray, attr);
-        QFETCH(QMargins, margins);
-        VelQTextEdit* edit = skinned(R"("attr": )" + attr);
-        QCOMPARE(edit->contentsMargins(), margins);
+        const QList<QPair<QByteArray, QMargins>> rows = {{R"("rightMargin": 4)", {0, 0, 4, 0}},
+            {R"("leftMargin": 6)", {6, 0, 0, 0}}, // the left does not mirror
+            {R"("leftMargin": 1, "topMargin": 2, "rightMargin": 3, "bottomMargin": 4)",
+                {1, 2, 3, 4}}};
+        for (const auto& [attr, margins] : rows)
+            QCOMPARE(skinned(R"("attr": {)" + attr + "}")->contentsMargins(), margins);
     }
 };
 
