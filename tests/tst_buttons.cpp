@@ -484,18 +484,15 @@ private slots:
 
     void radioParentsAndGroups()
     {
-        QWidget first(&host);
-        QWidget second(&host);
-        VelQRadioButton a(&first);
-        VelQRadioButton b(&second);
+        QWidget first(&host), second(&host);
+        VelQRadioButton a(&first), b(&second);
         a.setGeometry(0, 0, 100, 30);
         b.setGeometry(0, 0, 100, 30);
         first.show();
         second.show();
         a.setChecked(true);
         tap(&b);
-        QVERIFY(a.isChecked());
-        QVERIFY(b.isChecked());
+        QVERIFY(a.isChecked() && b.isChecked());
         // An exclusive group spans parents.
         QButtonGroup group;
         group.addButton(&a);
@@ -566,8 +563,7 @@ private slots:
         reload(ctl(s.get()), R"({"attr": {"speed": -50}})");
         play(s.get(), QStringLiteral("p"), QPoint(50, 14));
         QCOMPARE(d->animation->duration(), 0);
-        QTRY_VERIFY(!d->animating);
-        QVERIFY(!d->off);
+        QTRY_VERIFY(!d->animating && !d->off);
 
         // The resting thumb follows the width and the description (whose thumb is 25 wide again),
         // which wins over a slide.
@@ -579,8 +575,7 @@ private slots:
         play(s.get(), QStringLiteral("p"), QPoint(50, 14));
         d->animation->setCurrentTime(100);
         reload(ctl(s.get()), R"({"attr": {"on": 1, "margin": 2}})");
-        QVERIFY(!d->animating);
-        QVERIFY(!d->off);
+        QVERIFY(!d->animating && !d->off);
         QCOMPARE(d->animation->state(), QAbstractAnimation::Stopped);
         paintedAlone(s.get());
         QCOMPARE(d->thumbPos, 150 - 4 - 25);

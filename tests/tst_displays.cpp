@@ -249,9 +249,7 @@ private slots:
         label->resize(200, 40);
         d->setSelection({0, 0, 0}, {0, 0, 1});
         const TextPosition hit = d->hitTest(QPoint(30, 5));
-        QCOMPARE(hit.block, 0);
-        QCOMPARE(hit.line, 0);
-        QVERIFY(hit.column > 1 && hit.column < 11);
+        QVERIFY(hit.block == 0 && hit.line == 0 && hit.column > 1 && hit.column < 11);
         sendMouse(label.get(), QEvent::MouseMove, QPoint(30, 5), Qt::NoButton, Qt::LeftButton);
         QCOMPARE(d->selectionEnd, hit);
         QCOMPARE(d->selectionStart, (TextPosition {0, 0, 0}));
@@ -259,8 +257,7 @@ private slots:
             label.get(), QEvent::MouseButtonPress, QPoint(2, 2), Qt::LeftButton, Qt::LeftButton);
         QCOMPARE(d->selectionEnd, hit);
         d->clearSelection();
-        QVERIFY(!d->selectionStart.isValid());
-        QVERIFY(!d->selectionEnd.isValid());
+        QVERIFY(!d->selectionStart.isValid() && !d->selectionEnd.isValid());
         // Without text interaction the mouse changes nothing.
         label->setTextInteractionFlags(Qt::NoTextInteraction);
         label->setMouseTracking(true);

@@ -213,7 +213,6 @@ private slots:
     void geometryOfOtherWidgets()
     {
         QStyle* style = QApplication::style();
-        QCOMPARE(VelQSlider().style(), style);
         auto* common = static_cast<QCommonStyle*>(style);
         QStyle* platform = static_cast<QProxyStyle*>(style)->baseStyle();
         QStyleOptionSlider option;
@@ -406,7 +405,6 @@ private slots:
         // A thumb much wider than the platform's handle: only the style's help makes Qt drag it.
         auto s = slider(&host, QSize(240, 30), R"({"thumbW": 40, "max": 100, "val": 0})");
         QVERIFY(shown(&host));
-        QCOMPARE(s->thumbRect(), QRect(0, 5, 40, 20));
         QWindow* window = host.windowHandle();
         const QPoint grip = s->mapTo(&host, QPoint(35, 15));
         QTest::mousePress(window, Qt::LeftButton, Qt::NoModifier, grip);
