@@ -26,6 +26,10 @@ const QColor blue(0, 0, 255), cyan(0, 255, 255), yellow(255, 255, 0), red(255, 0
 const QByteArray sliderSkin = R"("style": [["blue", 0, 0], ["cyan", 0, 2], ["yellow", 0, 4],
     ["red", 0, 5], ["magenta", 0, 6], ["gray", 0, 7]])";
 
+// A background and a text style per state of a line edit.
+const QByteArray editSkin = R"("style": [["bg0", 0, 0], ["bg1", 0, 1], ["bg2", 0, 2],
+    ["bg3", 0, 3], ["text0", 0, 4], ["hint", 0, 5], ["text2", 0, 6]])";
+
 template<class W> std::unique_ptr<W> sized(QSize size, const QByteArray& json, QWidget* parent)
 {
     auto w = built<W>(parent, json);
@@ -70,17 +74,11 @@ class tst_ValueControls : public QObject {
 
     QWidget host;
 
-    // A 200 x 30 edit with a background and a text style per state.
+    // A 200 x 30 edit in the line edit skin.
     VelQLineEdit* lineEdit(const QByteArray& attr = "{}")
     {
-        auto* edit = built<VelQLineEdit>(&host,
-            R"({"style": [["bg0", 0, 0], ["bg1", 0, 1],
-            ["bg2", 0, 2], ["bg3", 0, 3], ["text0", 0, 4], ["hint", 0, 5], ["text2", 0, 6]],
-            "attr": )"
-                + attr + "}")
-                         .release();
-        edit->setGeometry(10, 10, 200, 30);
-        return edit;
+        return sized<VelQLineEdit>({200, 30}, "{" + editSkin + R"(, "attr": )" + attr + "}", &host)
+            .release();
     }
 
     static VelQLineEditImpl* d(VelQLineEdit* edit) { return implOf<VelQLineEditImpl>(*edit); }
@@ -178,10 +176,7 @@ private slots:
             else
                 s = std::make_unique<QSlider>(
                     kind == "slider" ? Qt::Horizontal : Qt::Vertical, &host);
-            if (kind != "skinned")
-                s->resize(bar                                ? QSize(16, 200)
-                        : s->orientation() == Qt::Horizontal ? QSize(200, 21)
-                                                             : QSize(21, 200));
+            s->resize(bar ? QSize(16, 200) : kind == "vslider" ? QSize(21, 200) : QSize(200, 21));
             s->setRange(0, 100);
             s->setValue(30);
             const QStyleOptionSlider option = optionOf(*s);
