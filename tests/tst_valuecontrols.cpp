@@ -133,15 +133,13 @@ private slots:
         window.setAutoFillBackground(true);
         window.setPalette(host.palette());
         QVERIFY(LoadWindow(&window, QStringLiteral("values")));
-        const QList<QPair<QString, QByteArray>> expected
-            = {{"progress", "VelQtLib::VelQProgressBar"}, {"slider", "VelQtLib::VelQSlider"},
-                {"edit", "VelQtLib::VelQLineEdit"}, {"text", "VelQtLib::VelQTextEdit"},
-                {"spin", "VelQtLib::VelQSpinBox"}, {"lcd", "VelQtLib::VelQLCDNumber"}};
-        for (const auto& [name, className] : expected) {
-            QWidget* w = window.findChild<QWidget*>(name);
-            QVERIFY2(w, qPrintable(name));
-            QCOMPARE(QByteArray(w->metaObject()->className()), className);
+        QStringList classes;
+        for (const char* name : {"progress", "slider", "edit", "text", "spin", "lcd"}) {
+            const QWidget* w = window.findChild<QWidget*>(name);
+            classes << (w ? w->metaObject()->className() : "none");
         }
+        QCOMPARE(classes.join(' ').remove("VelQtLib::"),
+            "VelQProgressBar VelQSlider VelQLineEdit VelQTextEdit VelQSpinBox VelQLCDNumber");
         // A scroll bar is never built from a description.
         QVERIFY(!window.findChild<QWidget*>(QStringLiteral("bar")));
         QVERIFY(shown(&window));
@@ -367,20 +365,16 @@ private slots:
             auto s = slider(&host, QSize(300, 30), R"({"max": 100, "val": 50})");
             QVERIFY(shown(&host));
             const QPoint onThumb = s->thumbRect().center();
-            const QPoint channel(10, 15);
-            const QPoint away(onThumb.x(), 1);
+            const QHash<char, QPoint> to {{'e', {10, 15}}, {'t', onThumb}, {'a', {onThumb.x(), 1}}};
             for (const QChar step : steps) {
                 const char c = step.toLatin1();
                 if (c == 'e')
                     sendEnter(s.get());
-                if (c == 'e' || c == 't' || c == 'a') {
-                    sendMouse(s.get(), QEvent::MouseMove,
-                        c == 'e'       ? channel
-                            : c == 't' ? onThumb
-                                       : away,
-                        Qt::NoButton, s->isSliderDown() ? Qt::LeftButton : Qt::NoButton);
+                if (to.contains(c)) {
+                    sendMouse(s.get(), QEvent::MouseMove, to[c], Qt::NoButton,
+                        s->isSliderDown() ? Qt::LeftButton : Qt::NoButton);
                 } else if (c == 'c') {
-                    click(s.get(), channel);
+                    click(s.get(), to['e']);
                 } else {
                     play(s.get(), step, onThumb);
                 }
