@@ -7,7 +7,6 @@
 #include <controls/VelQSwitch_p.h>
 
 #include <QButtonGroup>
-#include <QPainter>
 #include <QVariantAnimation>
 #include <QtTest>
 
@@ -442,13 +441,9 @@ private slots:
         cell.setUncheckedStyle(4, invisible);
         cell.setCheckedStyle(4, invisible);
         cell.setChecked(true);
-        QImage image(120, 60, QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
-        {
-            QPainter painter(&image);
-            cell.impl()->draw(&painter, QRect(50, 10, 24, 24));
-        }
-        image = image.convertToFormat(QImage::Format_ARGB32);
+        const QImage image = paintedBy({120, 60}, Qt::transparent, [&](QPainter* p) {
+            cell.impl()->draw(p, {50, 10, 24, 24});
+        });
         QVERIFY(showsBuiltIn(image, QStringLiteral("IDB_CHECKED"), {50, 14}));
         QCOMPARE_PIXELS(image, {{49, 20, none}, {80, 20, none}});
     }

@@ -6,7 +6,6 @@
 #include <controls/VelQLabelEx_p.h>
 #include <controls/VelQLabel_p.h>
 
-#include <QPainter>
 #include <QTextBlock>
 #include <QTextLayout>
 #include <QtTest>
@@ -187,12 +186,9 @@ private slots:
     {
         VelQLabel label(&host);
         reload(label, R"({"style": [["plain", 0, 0]], "attr": {"text": "MMMM"}})");
-        QImage image(200, 100, QImage::Format_ARGB32);
-        image.fill(Qt::white);
-        {
-            QPainter painter(&image);
-            label.impl()->draw(&painter, QRect(100, 50, 100, 50));
-        }
+        const QImage image = paintedBy({200, 100}, Qt::white, [&](QPainter* p) {
+            label.impl()->draw(p, {100, 50, 100, 50});
+        });
         const QPair<int, int> cols = columnsOf(image, red);
         const QPair<int, int> rows = rowsOf(image, red);
         QVERIFY(cols.first >= 100 && cols.first < 110);

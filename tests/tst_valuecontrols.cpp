@@ -7,7 +7,6 @@
 #include <controls/VelQSlider_p.h>
 
 #include <QClipboard>
-#include <QPainter>
 #include <QShortcut>
 #include <QStyleOptionSlider>
 #include <QtTest>
@@ -412,17 +411,13 @@ private slots:
         auto bar = progress(QSize(200, 24), R"({"showText": true, "val": 45})");
         const QImage image = paintedAlone(bar.get());
         // Groove, chunk, then the value text centred in the digits style.
-        QImage expected(200, 24, QImage::Format_ARGB32);
-        expected.fill(blue);
-        {
-            QPainter p(&expected);
-            p.fillRect(0, 0, 90, 24, cyan);
-            TextStyle digits;
-            CThemeManager::instance().getTextStyle(QStringLiteral("digits"), digits);
+        TextStyle digits;
+        CThemeManager::instance().getTextStyle(QStringLiteral("digits"), digits);
+        QCOMPARE(image, paintedBy({200, 24}, blue, [&](QPainter* p) {
+            p->fillRect(0, 0, 90, 24, cyan);
             VelQControlBaseImpl::drawStyledText(
-                &p, QStringLiteral("45%"), digits, QRect(0, 0, 200, 24), true);
-        }
-        QCOMPARE(image, expected);
+                p, QStringLiteral("45%"), digits, {0, 0, 200, 24}, true);
+        }));
     }
 
     void progressAttributesAndStates()

@@ -5,12 +5,14 @@
 #include <QEvent>
 #include <QImage>
 #include <QList>
+#include <QPainter>
 #include <QPair>
 #include <QRect>
 #include <QString>
 #include <QTemporaryDir>
 #include <json/value.h>
 
+#include <functional>
 #include <memory>
 
 class QAbstractItemView;
@@ -147,6 +149,9 @@ struct Pixel {
 };
 // Empty when every pixel of image is near its colour, else what the first that is not holds.
 QByteArray pixelMismatch(const QImage& image, const QList<Pixel>& pixels);
+
+// What paint draws on an image of size filled with fill, as ARGB32.
+QImage paintedBy(QSize size, QColor fill, const std::function<void(QPainter*)>& paint);
 
 } // namespace TestSupport
 
