@@ -7,7 +7,6 @@
 #include <controls/VelQSwitch_p.h>
 
 #include <QButtonGroup>
-#include <QPainter>
 #include <QVariantAnimation>
 #include <QtTest>
 
@@ -75,6 +74,13 @@ class tst_Buttons : public QObject {
     QWidget host;
 
     static Probe at(int x, int y, QColor c) { return {Probe::At, {x, y}, c, {}}; }
+    // The push button's face, the check and radio button's background, the switch's thumb.
+    static Probe face(QColor c) { return at(50, 20, c); }
+    static Probe bg(QColor c) { return at(50, 2, c); }
+    static Probe thumb(QColor c) { return at(80, 14, c); }
+    // The check or radio mark in its usual place.
+    static Probes left(QColor c) { return mark(0, 10, c); }
+    static QByteArray attrs(const QByteArray& attr) { return element({}, attr); }
     static Probe somewhere(QColor c) { return {Probe::Somewhere, {}, c, {}}; }
     static Probe nowhere(QColor c) { return {Probe::Nowhere, {}, c, {}}; }
     // The label in colour c starts at column x, give or take 3.
@@ -150,84 +156,77 @@ private slots:
         const auto withIcon = [](const QByteArray& more) {
             return element(pushSkin, R"({"iconPath": "icon.png")" + more + "}");
         };
-        row("push default", "{}", "",
-            {at(50, 20, {0xf5, 0xf5, 0xf5}), at(0, 0, {0xcc, 0xcc, 0xcc})});
-        row("push enter, press, release outside", push, "/e/p/o",
-            {state(Normal), at(50, 20, green), then(), state(Hover), at(50, 20, red), then(),
-                state(Pressed), at(50, 20, pink), then(), state(Hover), at(50, 20, red)});
-        row("push press, leave, release", push, "ep/l/o",
-            {state(Pressed), then(), state(Normal), at(50, 20, green), then(), state(Normal)});
-        row("push hovered, disabled, enabled", push, "ed/u",
-            {state(Disabled), at(50, 20, gray), then(), state(Normal), at(50, 20, green)});
-        row("push icon centred, also on hover", withIcon(""), "/e",
+        row("push default", "{}", "", {face({0xf5, 0xf5, 0xf5}), at(0, 0, {0xcc, 0xcc, 0xcc})});
+        row("push states", push, "/e/p/o",
+            {state(Normal), face(green), then(), state(Hover), face(red), then(), state(Pressed),
+                face(pink), then(), state(Hover), face(red)});
+        row("push leave pressed", push, "ep/l/o",
+            {state(Pressed), then(), state(Normal), face(green), then(), state(Normal)});
+        row("push disabled", push, "ed/u",
+            {state(Disabled), face(gray), then(), state(Normal), face(green)});
+        row("push icon", withIcon(""), "/e",
             mark(45, 15, blue) << at(44, 15, green) << then() << mark(45, 15, blue)
                                << at(44, 15, red));
-        row("push icon left with offsets", withIcon(R"(, "iconHor": 0, "iconX": 3, "iconY": -2)"),
-            "", mark(3, 13, blue) << at(2, 13, green));
-        row("push icon right bottom", withIcon(R"(, "iconHor": 2, "iconVer": 2)"), "",
+        row("push icon left", withIcon(R"(, "iconHor": 0, "iconX": 3, "iconY": -2)"), "",
+            mark(3, 13, blue) << at(2, 13, green));
+        row("push icon corner", withIcon(R"(, "iconHor": 2, "iconVer": 2)"), "",
             mark(90, 30, blue) << at(89, 30, green));
-        row("push hot icon on hover", withIcon(R"(, "hotIconPath": "hot.png")"), "e",
+        row("push hot icon", withIcon(R"(, "hotIconPath": "hot.png")"), "e",
             mark(45, 15, yellow) << at(44, 15, red));
-        row("push no icon without paths", element(pushSkin, R"({"hasIcon": true})"), "e",
+        row("push no icon paths", element(pushSkin, R"({"hasIcon": true})"), "e",
             mark(45, 15, red));
-        row("push hasIcon false hides the icon", withIcon(R"(, "hasIcon": false)"), "",
-            mark(45, 15, green));
-        row("push disabled icon is gray", withIcon(R"(, "hotIconPath": "hot.png")"), "ed",
-            {at(50, 20, grayOf("icon.png")), nowhere(blue), nowhere(yellow)});
-        row("push one member styles all", element(R"([["pinkBox", 0, 0]])"), "/e",
-            {at(50, 20, pink), then(), at(50, 20, pink)});
-        row("push later member overrides", element(R"([["pinkBox", 0, 0], ["redBox", 0, 1]])"),
-            "/e", {at(50, 20, pink), then(), at(50, 20, red)});
-        row("push group copy wins when later", element(R"([["redBox", 0, 1], ["pinkBox", 0, 0]])"),
-            "e", {at(50, 20, pink)});
-        row("push missing names keep slots, bad members skipped",
+        row("push no hasIcon", withIcon(R"(, "hasIcon": false)"), "", mark(45, 15, green));
+        row("push gray icon", withIcon(R"(, "hotIconPath": "hot.png")"), "ed",
+            {face(grayOf("icon.png")), nowhere(blue), nowhere(yellow)});
+        row("push one member", element(R"([["pinkBox", 0, 0]])"), "/e",
+            {face(pink), then(), face(pink)});
+        row("push later member", element(R"([["pinkBox", 0, 0], ["redBox", 0, 1]])"), "/e",
+            {face(pink), then(), face(red)});
+        row("push later copy", element(R"([["redBox", 0, 1], ["pinkBox", 0, 0]])"), "e",
+            {face(pink)});
+        row("push bad members",
             element(R"([["pinkBox", 0, 0], ["nothing", 0, 1], "redBox", ["redBox", 0], [1, 0, 1],
                 ["redBox", 0, "1"], {"a": 1}, ["redBox", 0, 99]])"),
-            "e", {at(50, 20, pink)});
-        row("push empty paints nothing", element(R"([["pinkBox", 0, 0], ["empty", 0, 1]])"), "/e",
-            {at(50, 20, pink), then(), at(50, 20, none)});
+            "e", {face(pink)});
+        row("push empty", element(R"([["pinkBox", 0, 0], ["empty", 0, 1]])"), "/e",
+            {face(pink), then(), face(none)});
 
         const QByteArray marks = R"({"iconPath": "icon.png", "hotIconPath": "hot.png",
             "siconPath": "sicon.png", "sHotIconPath": "shot.png", "disableIconPath": "dis.png",
             "disableSIconPath": "sdis.png"})";
-        row("check built-in marks, click", element(R"([["redText", 0, 8]])", R"({"text": "MMMM"})"),
-            "/epr",
+        row("check built-in", element(R"([["redText", 0, 8]])", R"({"text": "MMMM"})"), "/epr",
             {shows(0, 7, "IDB_UNCHECK"), labelFrom(16, red), then(), checked(true),
                 shows(0, 7, "IDB_CHECKED")});
-        row("check marks by state", element({}, marks), "/e/p/l",
-            mark(0, 10, blue) << then() << mark(0, 10, yellow) << then() << mark(0, 10, blue)
-                              << then() << mark(0, 10, blue));
-        row("check checked marks", element({}, marks), "c/e/d",
-            mark(0, 10, green) << then() << mark(0, 10, pink) << then() << mark(0, 10, purple));
-        row("check disabled, never gray", element({}, marks), "d", mark(0, 10, orange));
-        row("check disabled without disabled marks", element({}, icon), "d", mark(0, 10, none));
-        row("check default disabled shows no mark", element({}), "cd", mark(0, 10, none));
-        row("check hover follows iconPath", element({}, icon), "e", mark(0, 10, blue));
-        row("check hover follows an explicit built-in hover mark",
-            element({}, R"({"iconPath": "icon.png", "hotIconPath": "IDB_UNCHECK"})"), "e",
-            mark(0, 10, blue));
-        row("check checked hover follows siconPath", element({}, R"({"siconPath": "sicon.png"})"),
-            "ce", mark(0, 10, green));
-        row("check hidden mark", element({}, R"({"iconPath": "icon.png", "showIcon": false})"), "",
-            mark(0, 10, none));
+        row("check marks by state", attrs(marks), "/e/p/l",
+            left(blue) << then() << left(yellow) << then() << left(blue) << then() << left(blue));
+        row("check checked marks", attrs(marks), "c/e/d",
+            left(green) << then() << left(pink) << then() << left(purple));
+        row("check disabled", attrs(marks), "d", left(orange));
+        row("check no disabled mark", attrs(icon), "d", left(none));
+        row("check default disabled", element({}), "cd", left(none));
+        row("check hover", attrs(icon), "e", left(blue));
+        row("check built-in hover",
+            attrs(R"({"iconPath": "icon.png", "hotIconPath": "IDB_UNCHECK"})"), "e", left(blue));
+        row("check checked hover", attrs(R"({"siconPath": "sicon.png"})"), "ce", left(green));
+        row("check hidden mark", attrs(R"({"iconPath": "icon.png", "showIcon": false})"), "",
+            left(none));
         const auto placed = [](const QByteArray& attr) {
             return element(R"([["redText", 0, 8]])",
                 R"({"text": "MMMM", "iconPath": "icon.png")" + attr + "}");
         };
-        row("check mark left centred", placed(""), "", mark(0, 10, blue) << labelFrom(10, red));
+        row("check mark left", placed(""), "", left(blue) << labelFrom(10, red));
         row("check mark offsets", placed(R"(, "iconX": 3, "iconY": -2)"), "",
             mark(3, 8, blue) << labelFrom(13, red));
-        row("check centred mark, label from 0", placed(R"(, "iconHor": 1)"), "",
+        row("check centred mark", placed(R"(, "iconHor": 1)"), "",
             mark(45, 10, blue) << labelFrom(0, red));
         row("check bottom mark", placed(R"(, "iconVer": 2)"), "",
             mark(0, 20, blue) << labelFrom(10, red));
-        row("check hidden mark, no indent", placed(R"(, "showIcon": false)"), "",
-            {labelFrom(0, red)});
-        row("check indent measures the unchecked mark",
+        row("check hidden, no indent", placed(R"(, "showIcon": false)"), "", {labelFrom(0, red)});
+        row("check indent",
             element(R"([["redText", 0, 8], ["redText", 0, 9]])",
                 R"({"text": "MMMM", "iconPath": "icon.png", "siconPath": "wide.png"})"),
             "c", {at(19, 15, cyan), labelFrom(10, red)});
-        row("check no indent for a missing mark", placed(R"(, "iconPath": "missing.png")"), "",
+        row("check missing mark", placed(R"(, "iconPath": "missing.png")"), "",
             {labelFrom(0, red)});
         const QByteArray labels
             = element(R"([["redText", 0, 8], ["greenText", 0, 9], ["grayText", 0, 10]])",
@@ -239,58 +238,50 @@ private slots:
         const QByteArray groups = element(R"([["pinkBox", 0, 0], ["cyanBox", 0, 1],
             ["blueBox", 0, 4], ["pinkBox", 0, 7]])",
             R"({"showIcon": false})");
-        row("check no background by default", element("[]", R"({"showIcon": false})"), "",
-            {at(50, 2, none)});
-        row("check unchecked backgrounds", groups, "/e/d",
-            {at(50, 2, pink), then(), at(50, 2, cyan), then(), at(50, 2, pink)});
-        row("check checked backgrounds", groups, "c/ep/d",
-            {at(50, 2, blue), then(), at(50, 2, blue), then(), at(50, 2, pink)});
-        row("check unknown slots ignored",
+        row("check no background", element("[]", R"({"showIcon": false})"), "", {bg(none)});
+        row("check unchecked bgs", groups, "/e/d", {bg(pink), then(), bg(cyan), then(), bg(pink)});
+        row("check checked bgs", groups, "c/ep/d", {bg(blue), then(), bg(blue), then(), bg(pink)});
+        row("check unknown slots",
             element(R"([["pinkBox", 0, 11], ["pinkBox", 0, -1]])", R"({"showIcon": false})"), "",
-            {at(50, 2, none)});
+            {bg(none)});
 
         const QByteArray radioMarks = R"("iconPath": "icon.png", "hotIconPath": "hot.png",
             "siconPath": "sicon.png", "sHotIconPath": "shot.png")";
-        row("radio label only, white box when checked",
-            element(R"([["redAside", 0, 8]])", R"({"text": "MMMM"})"), "/c",
+        row("radio label only", element(R"([["redAside", 0, 8]])", R"({"text": "MMMM"})"), "/c",
             {at(0, 0, none), at(5, 15, none), somewhere(red), then(), at(0, 0, white),
                 at(5, 15, white), somewhere(red)});
-        row("radio press, release", element({}), "ep/r",
+        row("radio click", element({}), "ep/r",
             {state(Pressed), then(), state(Hover), checked(true)});
-        row("radio marks (pushlike changes nothing)",
-            element({}, "{" + radioMarks + R"(, "pushlike": true})"), "/e/c",
-            mark(0, 10, blue) << then() << mark(0, 10, yellow) << then() << mark(0, 10, pink));
-        row("radio checked mark", element({}, "{" + radioMarks + "}"), "c", mark(0, 10, green));
-        row("radio hover without hover marks",
-            element({}, R"({"iconPath": "icon.png", "siconPath": "sicon.png"})"), "ce",
-            mark(0, 10, green));
-        row("radio no marks by default", element({}), "c", mark(0, 10, white));
-        row("radio hidden mark", element({}, "{" + radioMarks + R"(, "showIcon": false})"), "",
-            mark(0, 10, none));
-        row("radio disabled mark is gray, label from slot 9",
+        row("radio pushlike marks", attrs("{" + radioMarks + R"(, "pushlike": true})"), "/e/c",
+            left(blue) << then() << left(yellow) << then() << left(pink));
+        row("radio checked mark", attrs("{" + radioMarks + "}"), "c", left(green));
+        row("radio no hover marks", attrs(R"({"iconPath": "icon.png", "siconPath": "sicon.png"})"),
+            "ce", left(green));
+        row("radio default marks", element({}), "c", left(white));
+        row("radio hidden mark", attrs("{" + radioMarks + R"(, "showIcon": false})"), "",
+            left(none));
+        row("radio disabled",
             element(R"([["redText", 0, 8], ["greenText", 0, 9]])", R"({"text": "MMMM",
                 "siconPath": "sicon.png", "sHotIconPath": "shot.png", "iconHor": 2})"),
             "cd", {at(95, 15, grayOf("sicon.png")), somewhere(green), nowhere(red)});
         const QByteArray text = R"({"text": "MMMM"})";
-        row("radio labels 8 then 9", element(R"([["redText", 0, 8], ["greenText", 0, 9]])", text),
+        row("radio labels 8, 9", element(R"([["redText", 0, 8], ["greenText", 0, 9]])", text),
             "/c/d", {somewhere(red), then(), somewhere(green), then(), somewhere(green)});
-        row("radio labels 9 then 8", element(R"([["greenText", 0, 9], ["redText", 0, 8]])", text),
+        row("radio labels 9, 8", element(R"([["greenText", 0, 9], ["redText", 0, 8]])", text),
             "/c/d", {somewhere(red), then(), somewhere(red), then(), somewhere(green)});
         row("radio no slot 10", element(R"([["redText", 0, 8], ["greenText", 0, 10]])", text),
             "c/d", {somewhere(red), then(), somewhere(black)});
-        row("radio label is not indented",
+        row("radio no indent",
             element(R"([["redText", 0, 8]])", R"({"text": "MMMM", "iconPath": "icon.png"})"), "",
             {labelFrom(0, red)});
         const QByteArray radioGroups = element(R"([["pinkBox", 0, 0], ["cyanBox", 0, 1],
             ["blueBox", 0, 4], ["empty", 0, 5]])");
-        row("radio unchecked backgrounds", radioGroups, "/e",
-            {at(50, 2, pink), then(), at(50, 2, cyan)});
-        row("radio checked backgrounds", radioGroups, "c/e",
-            {at(50, 2, blue), then(), at(50, 2, none)});
+        row("radio unchecked bgs", radioGroups, "/e", {bg(pink), then(), bg(cyan)});
+        row("radio checked bgs", radioGroups, "c/e", {bg(blue), then(), bg(none)});
 
-        row("switch thumb by state", element(switchSkin), "/e/p",
-            {at(80, 14, cyan), then(), at(80, 14, blue), then(), at(80, 14, cyan)});
-        row("switch disabled thumb", element(switchSkin), "d", {at(80, 14, yellow)});
+        row("switch states", element(switchSkin), "/e/p",
+            {thumb(cyan), then(), thumb(blue), then(), thumb(cyan)});
+        row("switch disabled", element(switchSkin), "d", {thumb(yellow)});
     }
 
     void looks()
@@ -370,6 +361,9 @@ private slots:
         push.setThemeName(QStringLiteral("bigButton"));
         QCOMPARE(push.text(), QStringLiteral("mine"));
         QCOMPARE_PIXEL(render(&push), 2, 2, cyan);
+        QSignalSpy clicked(&push, &QPushButton::clicked);
+        click(&push, QPoint(50, 20));
+        QCOMPARE(clicked.count(), 1);
         VelQCheckBox box(&host);
         box.setGeometry(0, 0, 100, 30);
         box.setText(QStringLiteral("mine"));
@@ -401,15 +395,6 @@ private slots:
             R"({"attr": {"text": "7"}})");
     }
 
-    void pushButton()
-    {
-        VelQPushButton button(&host);
-        button.setGeometry(0, 0, 100, 40);
-        QSignalSpy clicked(&button, &QPushButton::clicked);
-        click(&button, QPoint(50, 20));
-        QCOMPARE(clicked.count(), 1);
-    }
-
     void extensionArea()
     {
         auto button = built<VelQPushButton>(&host, element(pushSkin, R"({"isExtBtn": true,
@@ -434,9 +419,10 @@ private slots:
         box.setUncheckedIcon(QStringLiteral("icon.png"));
         box.setUncheckedIcon(QStringLiteral("dis.png"));
         box.setCheckedIcon(QStringLiteral("sicon.png"));
-        ImageStyle pinkStyle, cyanStyle;
+        ImageStyle pinkStyle, cyanStyle, invisible;
         pinkStyle.color = pink;
         cyanStyle.color = cyan;
+        invisible.valid = false;
         box.setUncheckedStyle(4, pinkStyle);
         box.setCheckedStyle(2, cyanStyle);
         box.setCheckedStyle(5, pinkStyle);
@@ -452,18 +438,12 @@ private slots:
         VelQCheckBox cell(&host);
         cell.setShowText(false);
         cell.setText(QStringLiteral("MMMM"));
-        ImageStyle invisible;
-        invisible.valid = false;
         cell.setUncheckedStyle(4, invisible);
         cell.setCheckedStyle(4, invisible);
         cell.setChecked(true);
-        QImage image(120, 60, QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
-        {
-            QPainter painter(&image);
-            cell.impl()->draw(&painter, QRect(50, 10, 24, 24));
-        }
-        image = image.convertToFormat(QImage::Format_ARGB32);
+        const QImage image = paintedBy({120, 60}, Qt::transparent, [&](QPainter* p) {
+            cell.impl()->draw(p, {50, 10, 24, 24});
+        });
         QVERIFY(showsBuiltIn(image, QStringLiteral("IDB_CHECKED"), {50, 14}));
         QCOMPARE_PIXELS(image, {{49, 20, none}, {80, 20, none}});
     }
@@ -499,18 +479,15 @@ private slots:
 
     void radioParentsAndGroups()
     {
-        QWidget first(&host);
-        QWidget second(&host);
-        VelQRadioButton a(&first);
-        VelQRadioButton b(&second);
+        QWidget first(&host), second(&host);
+        VelQRadioButton a(&first), b(&second);
         a.setGeometry(0, 0, 100, 30);
         b.setGeometry(0, 0, 100, 30);
         first.show();
         second.show();
         a.setChecked(true);
         tap(&b);
-        QVERIFY(a.isChecked());
-        QVERIFY(b.isChecked());
+        QVERIFY(a.isChecked() && b.isChecked());
         // An exclusive group spans parents.
         QButtonGroup group;
         group.addButton(&a);
@@ -581,8 +558,7 @@ private slots:
         reload(ctl(s.get()), R"({"attr": {"speed": -50}})");
         play(s.get(), QStringLiteral("p"), QPoint(50, 14));
         QCOMPARE(d->animation->duration(), 0);
-        QTRY_VERIFY(!d->animating);
-        QVERIFY(!d->off);
+        QTRY_VERIFY(!d->animating && !d->off);
 
         // The resting thumb follows the width and the description (whose thumb is 25 wide again),
         // which wins over a slide.
@@ -594,8 +570,7 @@ private slots:
         play(s.get(), QStringLiteral("p"), QPoint(50, 14));
         d->animation->setCurrentTime(100);
         reload(ctl(s.get()), R"({"attr": {"on": 1, "margin": 2}})");
-        QVERIFY(!d->animating);
-        QVERIFY(!d->off);
+        QVERIFY(!d->animating && !d->off);
         QCOMPARE(d->animation->state(), QAbstractAnimation::Stopped);
         paintedAlone(s.get());
         QCOMPARE(d->thumbPos, 150 - 4 - 25);

@@ -6,7 +6,6 @@
 #include <controls/VelQLabelEx_p.h>
 #include <controls/VelQLabel_p.h>
 
-#include <QPainter>
 #include <QTextBlock>
 #include <QTextLayout>
 #include <QtTest>
@@ -187,12 +186,9 @@ private slots:
     {
         VelQLabel label(&host);
         reload(label, R"({"style": [["plain", 0, 0]], "attr": {"text": "MMMM"}})");
-        QImage image(200, 100, QImage::Format_ARGB32);
-        image.fill(Qt::white);
-        {
-            QPainter painter(&image);
-            label.impl()->draw(&painter, QRect(100, 50, 100, 50));
-        }
+        const QImage image = paintedBy({200, 100}, Qt::white, [&](QPainter* p) {
+            label.impl()->draw(p, {100, 50, 100, 50});
+        });
         const QPair<int, int> cols = columnsOf(image, red);
         const QPair<int, int> rows = rowsOf(image, red);
         QVERIFY(cols.first >= 100 && cols.first < 110);
@@ -249,9 +245,7 @@ private slots:
         label->resize(200, 40);
         d->setSelection({0, 0, 0}, {0, 0, 1});
         const TextPosition hit = d->hitTest(QPoint(30, 5));
-        QCOMPARE(hit.block, 0);
-        QCOMPARE(hit.line, 0);
-        QVERIFY(hit.column > 1 && hit.column < 11);
+        QVERIFY(hit.block == 0 && hit.line == 0 && hit.column > 1 && hit.column < 11);
         sendMouse(label.get(), QEvent::MouseMove, QPoint(30, 5), Qt::NoButton, Qt::LeftButton);
         QCOMPARE(d->selectionEnd, hit);
         QCOMPARE(d->selectionStart, (TextPosition {0, 0, 0}));
@@ -259,8 +253,7 @@ private slots:
             label.get(), QEvent::MouseButtonPress, QPoint(2, 2), Qt::LeftButton, Qt::LeftButton);
         QCOMPARE(d->selectionEnd, hit);
         d->clearSelection();
-        QVERIFY(!d->selectionStart.isValid());
-        QVERIFY(!d->selectionEnd.isValid());
+        QVERIFY(!d->selectionStart.isValid() && !d->selectionEnd.isValid());
         // Without text interaction the mouse changes nothing.
         label->setTextInteractionFlags(Qt::NoTextInteraction);
         label->setMouseTracking(true);

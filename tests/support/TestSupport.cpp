@@ -425,4 +425,15 @@ QByteArray pixelMismatch(const QImage& image, const QList<Pixel>& pixels)
         return process.readAllStandardOutput();
     }
 
+QImage paintedBy(QSize size, QColor fill, const std::function<void(QPainter*)>& paint)
+{
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(fill);
+    {
+        QPainter painter(&image);
+        paint(&painter);
+    }
+    return image.convertToFormat(QImage::Format_ARGB32);
+}
+
 } // namespace TestSupport

@@ -5,12 +5,14 @@
 #include <QEvent>
 #include <QImage>
 #include <QList>
+#include <QPainter>
 #include <QPair>
 #include <QRect>
 #include <QString>
 #include <QTemporaryDir>
 #include <json/value.h>
 
+#include <functional>
 #include <memory>
 
 class QAbstractItemView;
@@ -151,6 +153,9 @@ QByteArray pixelMismatch(const QImage& image, const QList<Pixel>& pixels);
 // Runs one test function of this program again from a copy in a folder named like the designer,
 // so that the library is in design mode; returns what the run printed.
 QByteArray runInDesignMode(const QString& function);
+
+// What paint draws on an image of size filled with fill, as ARGB32.
+QImage paintedBy(QSize size, QColor fill, const std::function<void(QPainter*)>& paint);
 
 } // namespace TestSupport
 
