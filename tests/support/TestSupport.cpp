@@ -409,21 +409,22 @@ QByteArray pixelMismatch(const QImage& image, const QList<Pixel>& pixels)
                 + describe(image.pixel(p.x, p.y)) + ", expected " + describe(p.colour.rgba());
     }
     return QByteArray();
+}
 
-    QByteArray runInDesignMode(const QString& function)
-    {
-        const QString program = QCoreApplication::applicationFilePath();
-        const QString dir = scratchPath(QStringLiteral("LayoutForgeQt"));
-        const QString copy = dir + QLatin1Char('/') + QFileInfo(program).fileName();
-        QDir().mkpath(dir);
-        QFile::remove(copy);
-        if (!QFile::copy(program, copy))
-            return QByteArray("cannot copy ") + program.toUtf8();
-        QProcess process;
-        process.start(copy, {function});
-        process.waitForFinished(60000);
-        return process.readAllStandardOutput();
-    }
+QByteArray runInDesignMode(const QString& function)
+{
+    const QString program = QCoreApplication::applicationFilePath();
+    const QString dir = scratchPath(QStringLiteral("LayoutForgeQt"));
+    const QString copy = dir + QLatin1Char('/') + QFileInfo(program).fileName();
+    QDir().mkpath(dir);
+    QFile::remove(copy);
+    if (!QFile::copy(program, copy))
+        return QByteArray("cannot copy ") + program.toUtf8();
+    QProcess process;
+    process.start(copy, {function});
+    process.waitForFinished(60000);
+    return process.readAllStandardOutput();
+}
 
 QImage paintedBy(QSize size, QColor fill, const std::function<void(QPainter*)>& paint)
 {
