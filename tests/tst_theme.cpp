@@ -448,15 +448,14 @@ private slots:
     void badThemeJson_data()
     {
         QTest::addColumn<QByteArray>("json");
-        QTest::newRow("absent") << QByteArray();
-        QTest::newRow("syntax error") << QByteArray("{\"elements\": [");
-        QTest::newRow("elements is an object") << QByteArray(R"({"elements": {"child": []}})");
-        QTest::newRow("elements holds a number") << QByteArray(R"({"elements": [5]})");
-        QTest::newRow("child is a number") << QByteArray(R"({"elements": [{"child": 5}]})");
-        QTest::newRow("child holds numbers")
-            << QByteArray(R"({"elements": [{"child": [1, "x"]}]})");
-        QTest::newRow("empty elements") << QByteArray(R"({"elements": []})");
-        QTest::newRow("root is an array") << QByteArray("[1, 2]");
+        const char* rows[][2] = {{"absent", nullptr}, {"syntax error", "{\"elements\": ["},
+            {"elements object", R"({"elements": {"child": []}})"},
+            {"elements number", R"({"elements": [5]})"},
+            {"child number", R"({"elements": [{"child": 5}]})"},
+            {"child numbers", R"({"elements": [{"child": [1, "x"]}]})"},
+            {"empty elements", R"({"elements": []})"}, {"root array", "[1, 2]"}};
+        for (const auto& [name, json] : rows)
+            QTest::newRow(name) << QByteArray(json);
         QTest::newRow("nested 100000 deep") << QByteArray(100000, '[');
     }
 
