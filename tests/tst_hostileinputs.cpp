@@ -9,11 +9,8 @@
 #include <VelQtLib.h>
 #include <framework/DescriptionKeys.h>
 
-#include <QBuffer>
-#include <QElapsedTimer>
 #include <QIcon>
 #include <QPainter>
-#include <QtEndian>
 #include <QtTest>
 
 #include <sys/resource.h>

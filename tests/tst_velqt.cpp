@@ -4,12 +4,7 @@
 
 #include <VelQtLib.h>
 
-#include <QDir>
-#include <QDirIterator>
-#include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
-#include <QTest>
+#include <QtTest>
 
 using namespace TestSupport;
 
@@ -17,7 +12,6 @@ namespace {
 
 struct Run {
     int status = -1;
-    QString out;
     QString err;
 };
 
@@ -38,8 +32,7 @@ Run velqt(const QStringList& args, const QString& folder)
     start(p, args, folder);
     if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit)
         return {};
-    return {p.exitCode(), QString::fromLocal8Bit(p.readAllStandardOutput()),
-        QString::fromLocal8Bit(p.readAllStandardError())};
+    return {p.exitCode(), QString::fromLocal8Bit(p.readAllStandardError())};
 }
 
 // A theme folder: a red button face, style records with a comment.
