@@ -16,8 +16,14 @@ using Impl = VelQControlBaseImpl;
 
 using Pixels = QList<QPair<QPoint, QColor>>;
 using Draw = std::function<void(QPainter*)>;
-Q_DECLARE_METATYPE(Pixels)
-Q_DECLARE_METATYPE(Draw)
+struct Paint {
+    QSize size;
+    Draw draw, same;
+    Pixels pixels;
+    QRect ink;
+    int tolerance, ratio;
+};
+Q_DECLARE_METATYPE(Paint)
 Q_DECLARE_METATYPE(TextStyle)
 
 namespace {
@@ -163,16 +169,10 @@ private slots:
     // for a negative tolerance; nothing painted when neither pixels nor ink are given.
     void painters_data()
     {
-        QTest::addColumn<QSize>("size");
-        QTest::addColumn<Draw>("draw");
-        QTest::addColumn<Pixels>("pixels");
-        QTest::addColumn<QRect>("ink");
-        QTest::addColumn<int>("tolerance");
-        QTest::addColumn<int>("ratio");
-        QTest::addColumn<Draw>("same");
+        QTest::addColumn<Paint>("paint");
         const auto row = [](const char* name, QSize size, const Draw& draw, const Pixels& pixels,
                              QRect ink = {}, int tolerance = 3, int ratio = 1, Draw same = {}) {
-            QTest::newRow(name) << size << draw << pixels << ink << tolerance << ratio << same;
+            QTest::newRow(name) << Paint {size, draw, same, pixels, ink, tolerance, ratio};
         };
         // Texts that fit are kept whole without being laid out; the result must be exactly what
         // shortening them with QFontMetrics gives, near the limit and beyond plain Latin-1 too.
@@ -324,13 +324,8 @@ private slots:
 
     void painters()
     {
-        QFETCH(QSize, size);
-        QFETCH(Draw, draw);
-        QFETCH(Pixels, pixels);
-        QFETCH(QRect, ink);
-        QFETCH(int, tolerance);
-        QFETCH(int, ratio);
-        QFETCH(Draw, same);
+        QFETCH(Paint, paint);
+        const auto& [size, draw, same, pixels, ink, tolerance, ratio] = paint;
         const QImage image = painted(size.width(), size.height(), draw, ratio);
         QCOMPARE(painted(size.width(), size.height(), draw, ratio), image);
         if (same)
