@@ -671,10 +671,8 @@ private slots:
             auto* themed = window.findChild<VelQLabel*>("themed");
             TextStyle style;
             QVERIFY(own && themed && manager.getTextStyle("t", style));
-            QCOMPARE(own->text(), expected);
-            QCOMPARE(own->toolTip(), expected);
-            QCOMPARE(themed->text(), expected);
-            QCOMPARE(style.family, expected);
+            QCOMPARE(QStringList({own->text(), own->toolTip(), themed->text(), style.family}),
+                QStringList({expected, expected, expected, expected}));
             QVERIFY(declared || own->text() != QString::fromUtf8(text));
         }
     }
