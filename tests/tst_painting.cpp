@@ -16,8 +16,14 @@ using Impl = VelQControlBaseImpl;
 
 using Pixels = QList<QPair<QPoint, QColor>>;
 using Draw = std::function<void(QPainter*)>;
-Q_DECLARE_METATYPE(Pixels)
-Q_DECLARE_METATYPE(Draw)
+struct Paint {
+    QSize size;
+    Draw draw, same;
+    Pixels pixels;
+    QRect ink;
+    int tolerance, ratio;
+};
+Q_DECLARE_METATYPE(Paint)
 Q_DECLARE_METATYPE(TextStyle)
 
 namespace {
@@ -122,6 +128,7 @@ TextStyle dejaVu(QColor colour, int vAlign = 1)
     return style;
 }
 
+const char* const longText = "A label far too long for its button";
 const QByteArray framedButton = R"({"w": 40, "h": 20, "style": [["face", 0, 0],
     ["disabled", 0, 3]], "attr": {"showText": false}})";
 
@@ -163,16 +170,10 @@ private slots:
     // for a negative tolerance; nothing painted when neither pixels nor ink are given.
     void painters_data()
     {
-        QTest::addColumn<QSize>("size");
-        QTest::addColumn<Draw>("draw");
-        QTest::addColumn<Pixels>("pixels");
-        QTest::addColumn<QRect>("ink");
-        QTest::addColumn<int>("tolerance");
-        QTest::addColumn<int>("ratio");
-        QTest::addColumn<Draw>("same");
+        QTest::addColumn<Paint>("paint");
         const auto row = [](const char* name, QSize size, const Draw& draw, const Pixels& pixels,
                              QRect ink = {}, int tolerance = 3, int ratio = 1, Draw same = {}) {
-            QTest::newRow(name) << size << draw << pixels << ink << tolerance << ratio << same;
+            QTest::newRow(name) << Paint {size, draw, same, pixels, ink, tolerance, ratio};
         };
         // Texts that fit are kept whole without being laid out; the result must be exactly what
         // shortening them with QFontMetrics gives, near the limit and beyond plain Latin-1 too.
@@ -267,15 +268,13 @@ private slots:
                 Impl::drawAlignedImage(p, path, offset, box, false);
             };
         };
-        const QRect box(10, 10, 45, 60);
-        row("left top", {100, 100}, aligned("images/tall.png", {1, 2, 0, 0}, box), {},
-            {11, 12, 20, 40});
-        row("centre centre", {100, 100}, aligned("images/tall.png", {1, 2, 1, 1}, box), {},
-            {10 + 12 + 1, 10 + 10 + 2, 20, 40});
-        row("right bottom", {100, 100}, aligned("images/tall.png", {1, 2, 2, 2}, box), {},
-            {10 + 25 + 1, 10 + 20 + 2, 20, 40});
-        row("out of range means origin", {100, 100}, aligned("images/tall.png", {1, 2, 7, 9}, box),
-            {}, {1, 2, 20, 40});
+        // Alignment 0, 1, 2 moves the image by none, half or all of the room left: 25 by 20.
+        for (const int a : {0, 1, 2})
+            row(qPrintable(QStringLiteral("aligned %1").arg(a)), {100, 100},
+                aligned("images/tall.png", {1, 2, a, a}, {10, 10, 45, 60}), {},
+                {11 + 25 * a / 2, 12 + 10 * a, 20, 40});
+        row("out of range means origin", {100, 100},
+            aligned("images/tall.png", {1, 2, 7, 9}, {10, 10, 45, 60}), {}, {1, 2, 20, 40});
         // (45 - 50) / 2 truncates to -2.
         row("wider than the box", {100, 100},
             aligned("images/wide50.png", {0, 0, 1, 0}, {10, 0, 45, 20}), {}, {8, 0, 50, 8});
@@ -326,13 +325,8 @@ private slots:
 
     void painters()
     {
-        QFETCH(QSize, size);
-        QFETCH(Draw, draw);
-        QFETCH(Pixels, pixels);
-        QFETCH(QRect, ink);
-        QFETCH(int, tolerance);
-        QFETCH(int, ratio);
-        QFETCH(Draw, same);
+        QFETCH(Paint, paint);
+        const auto& [size, draw, same, pixels, ink, tolerance, ratio] = paint;
         const QImage image = painted(size.width(), size.height(), draw, ratio);
         QCOMPARE(painted(size.width(), size.height(), draw, ratio), image);
         if (same)
@@ -353,31 +347,27 @@ private slots:
         QTest::addColumn<QRect>("box");
         QTest::addColumn<QRect>("within");
         QTest::addColumn<QRect>("reaches");
-        const QString words = QStringLiteral("several words that never fit on a single line");
-        TextStyle top = dejaVu(Qt::black, 0);
-        QTest::newRow("elided") << top << words << QRect(0, 0, 80, 60) << QRect(0, 0, 80, 20)
-                                << QRect(0, 0, 80, 20);
-        top.elideMode = Qt::ElideNone;
-        QTest::newRow("wrapped when the mode is none")
-            << top << words << QRect(0, 0, 80, 60) << QRect(0, 0, 80, 60) << QRect(0, 26, 80, 34);
-        // The box becomes (0, 3, 100, 23): the text sits on row 25, below the 20-pixel box.
-        TextStyle bottom = dejaVu(Qt::black, 2);
-        bottom.offsetY = 3;
-        QTest::newRow("bottom with offset")
-            << bottom << QStringLiteral("Hg") << QRect(0, 0, 100, 20) << QRect(0, 0, 100, 27)
-            << QRect(0, 21, 100, 6);
-        TextStyle offset = dejaVu(Qt::blue);
-        offset.offsetX = 30;
-        offset.size = 20;
-        QTest::newRow("colour and offset")
-            << offset << QStringLiteral("IIII") << QRect(0, 0, 100, 30) << QRect(30, 0, 70, 30)
-            << QRect(30, 0, 70, 30);
+        const auto row = [](const char* name, const TextStyle& style, const char* text, QRect box,
+                             QRect within, QRect reaches) {
+            QTest::newRow(name) << style << QString(text) << box << within << reaches;
+        };
+        const char* words = "several words that never fit on a single line";
+        TextStyle s = dejaVu(Qt::black, 0);
+        row("elided", s, words, {0, 0, 80, 60}, {0, 0, 80, 20}, {0, 0, 80, 20});
         // Turned clockwise, the first line hugs the box's right edge.
-        TextStyle vertical = dejaVu(Qt::black, 0);
-        vertical.isHor = false;
-        QTest::newRow("vertical") << vertical << QStringLiteral("Vertical")
-                                  << QRect(30, 10, 20, 100) << QRect(30, 10, 20, 100)
-                                  << QRect(41, 50, 9, 60);
+        s.isHor = false;
+        row("vertical", s, "Vertical", {30, 10, 20, 100}, {30, 10, 20, 100}, {41, 50, 9, 60});
+        s = dejaVu(Qt::black, 0);
+        s.elideMode = Qt::ElideNone;
+        row("wrapped when none", s, words, {0, 0, 80, 60}, {0, 0, 80, 60}, {0, 26, 80, 34});
+        // The box becomes (0, 3, 100, 23): the text sits on row 25, below the 20-pixel box.
+        s = dejaVu(Qt::black, 2);
+        s.offsetY = 3;
+        row("bottom with offset", s, "Hg", {0, 0, 100, 20}, {0, 0, 100, 27}, {0, 21, 100, 6});
+        s = dejaVu(Qt::blue);
+        s.offsetX = 30;
+        s.size = 20;
+        row("colour and offset", s, "IIII", {0, 0, 100, 30}, {30, 0, 70, 30}, {30, 0, 70, 30});
     }
 
     void text()
@@ -402,21 +392,20 @@ private slots:
     // a button that never had the first.
     void textFollowsChanges_data()
     {
-        QTest::addColumn<QString>("firstText");
         QTest::addColumn<int>("firstWidth");
         QTest::addColumn<QString>("secondText");
         QTest::addColumn<int>("secondWidth");
-        const QString longText = QStringLiteral("A label far too long for its button");
-        QTest::newRow("new text") << longText << 90 << QStringLiteral("Short") << 90;
-        QTest::newRow("other long text")
-            << longText << 90 << QStringLiteral("Another label too long to fit") << 90;
-        QTest::newRow("wider") << longText << 90 << longText << 160;
-        QTest::newRow("narrower") << longText << 160 << longText << 60;
+        const auto row = [](const char* name, int w1, const char* text, int w2) {
+            QTest::newRow(name) << w1 << QString(text ? text : longText) << w2;
+        };
+        row("new text", 90, "Short", 90);
+        row("other long text", 90, "Another label too long to fit", 90);
+        row("wider", 90, nullptr, 160);
+        row("narrower", 160, nullptr, 60);
     }
 
     void textFollowsChanges()
     {
-        QFETCH(QString, firstText);
         QFETCH(int, firstWidth);
         QFETCH(QString, secondText);
         QFETCH(int, secondWidth);
@@ -427,7 +416,7 @@ private slots:
             return render(button);
         };
         auto changed = placed<VelQPushButton>(&host, element);
-        const QImage first = look(changed.get(), firstText, firstWidth);
+        const QImage first = look(changed.get(), longText, firstWidth);
         const QImage second = look(changed.get(), secondText, secondWidth);
         // Loading a package empties the caches, so the expected look is painted from nothing.
         QVERIFY(LoadAppPackage(appPath));
@@ -446,20 +435,17 @@ private slots:
         for (const QSize size : {QSize(80, 20), QSize(40, 36), QSize(24, 12), QSize(40, 20)}) {
             button->setFixedSize(size);
             const QImage after = render(button.get());
+            const int w = size.width(), h = size.height();
             QCOMPARE(after.size(), size);
-            const int w = size.width();
-            const int h = size.height();
-            QCOMPARE_PIXEL(after, w - 1, h / 2, edgeMagenta);
-            QCOMPARE_PIXEL(after, w - 5, h / 2, centreGreen);
-            QCOMPARE_PIXEL(after, w / 2, h - 1, edgeMagenta);
-            QCOMPARE_PIXEL(after, w / 2, h - 5, centreGreen);
-            QCOMPARE_PIXEL(after, 4, 4, centreGreen);
+            for (const QPoint at : {QPoint(w - 1, h / 2), QPoint(w / 2, h - 1)})
+                QCOMPARE_PIXEL(after, at.x(), at.y(), edgeMagenta);
+            for (const QPoint at : {QPoint(w - 5, h / 2), QPoint(w / 2, h - 5), QPoint(4, 4)})
+                QCOMPARE_PIXEL(after, at.x(), at.y(), centreGreen);
         }
-        QCOMPARE_PIXEL(render(button.get()), 20, 10, centreGreen);
-        button->setEnabled(false);
-        QCOMPARE_PIXEL(render(button.get()), 20, 10, disabledGray);
-        button->setEnabled(true);
-        QCOMPARE_PIXEL(render(button.get()), 20, 10, centreGreen);
+        for (const bool enabled : {false, true}) {
+            button->setEnabled(enabled);
+            QCOMPARE_PIXEL(render(button.get()), 20, 10, enabled ? centreGreen : disabledGray);
+        }
         auto themed = placed<VelQPushButton>(&host, R"({"w": 40, "h": 20,
             "style": [["themed", 0, 0]], "attr": {"showText": false}})");
         QCOMPARE_PIXEL(render(themed.get()), 20, 10, centreGreen);

@@ -4,12 +4,7 @@
 
 #include <VelQtLib.h>
 
-#include <QDir>
-#include <QDirIterator>
-#include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
-#include <QTest>
+#include <QtTest>
 
 using namespace TestSupport;
 
@@ -17,7 +12,6 @@ namespace {
 
 struct Run {
     int status = -1;
-    QString out;
     QString err;
 };
 
@@ -38,8 +32,7 @@ Run velqt(const QStringList& args, const QString& folder)
     start(p, args, folder);
     if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit)
         return {};
-    return {p.exitCode(), QString::fromLocal8Bit(p.readAllStandardOutput()),
-        QString::fromLocal8Bit(p.readAllStandardError())};
+    return {p.exitCode(), QString::fromLocal8Bit(p.readAllStandardError())};
 }
 
 // A theme folder: a red button face, style records with a comment.
@@ -97,19 +90,18 @@ private slots:
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("message");
-        QTest::newRow("lint, clean") << QStringList {"lint", "theme"} << 0 << QString();
-        QTest::newRow("lint, image in no package")
-            << QStringList {"lint", "typo"} << 1
-            << "typo/main.json:1:60: error: elements[0]: \"attr\": \"siconPath\": image "
-               "\"images/on.png\" is in no package";
-        QTest::newRow("pack into itself")
-            << QStringList {"pack", "theme", "-o", "theme/in.data"} << 1 << QString();
-        QTest::newRow("pack, broken json")
-            << QStringList {"pack", "broken", "-o", "broken.data"} << 1
-            << "broken/theme.json:3:1: error: missing ',' or '}' in object declaration";
-        QTest::newRow("preview's screenshot") << QStringList {"preview", "theme", "--sheet",
-            "--state", "normal", "--screenshot", "sheet.png"}
-                                              << 0 << QString();
+        const auto row
+            = [](const char* name, const QStringList& args, int status, const char* message = "") {
+                  QTest::newRow(name) << args << status << QString(message);
+              };
+        row("lint, clean", {"lint", "theme"}, 0);
+        row("lint, image in no package", {"lint", "typo"}, 1,
+            R"(typo/main.json:1:60: error: elements[0]: "attr": "siconPath": image "images/on.png" is in no package)");
+        row("pack into itself", {"pack", "theme", "-o", "theme/in.data"}, 1);
+        row("pack, broken json", {"pack", "broken", "-o", "broken.data"}, 1,
+            "broken/theme.json:3:1: error: missing ',' or '}' in object declaration");
+        row("preview's screenshot",
+            {"preview", "theme", "--sheet", "--state", "normal", "--screenshot", "sheet.png"}, 0);
     }
 
     void commands()
