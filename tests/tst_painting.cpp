@@ -425,8 +425,9 @@ private slots:
         QCOMPARE(second, look(fresh.get(), secondText, secondWidth));
     }
 
-    // Buttons through new sizes, a state change, a theme reload and a theme element; last, as a
-    // theme element given in code leaves the manager reading the theme package's records.
+    // Buttons through new sizes, a state change, a theme reload and a theme element given in code,
+    // after which controls still read the application package's records. Last: it replaces the
+    // theme package.
     void nineSliceFollowsChanges()
     {
         QVERIFY(LoadThemePackage(themeArchive(QStringLiteral("first.data"), centreGreen).toUtf8()));
@@ -455,6 +456,8 @@ private slots:
         QCOMPARE_PIXEL(render(themed.get()), 20, 10, reloadedBlue);
         button->controlBase()->setThemeName(QStringLiteral("cyanButton"));
         QCOMPARE_PIXEL(render(button.get()), 20, 10, themedCyan);
+        QCOMPARE_PIXEL(
+            render(placed<VelQPushButton>(&host, framedButton).get()), 20, 10, centreGreen);
     }
 };
 
