@@ -189,8 +189,8 @@ private slots:
             QTextStream(&out) << "valid=" << s.valid << " noImage=" << s.noImage
                               << " border=" << s.border << s.leftBorder << s.topBorder
                               << s.rightBorder << s.bottomBorder << " gradient=" << s.gradient
-                              << " repeat=" << s.repeatCenter << " clr=" << hex << s.color.rgba()
-                              << " borderClr=" << s.borderColor.rgba() << dec
+                              << " repeat=" << s.repeatCenter << " clr=" << Qt::hex
+                              << s.color.rgba() << " borderClr=" << s.borderColor.rgba() << Qt::dec
                               << " borderSize=" << s.borderSize << " round=" << s.round
                               << " slices=" << s.sliceLeft << ',' << s.sliceTop << ','
                               << s.sliceRight << ',' << s.sliceBottom << " img=" << s.image
