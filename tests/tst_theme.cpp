@@ -196,7 +196,7 @@ private slots:
                               << s.sliceRight << ',' << s.sliceBottom << " img=" << s.image
                               << " size=" << t.size << " family=" << t.family
                               << " align=" << t.hAlign << t.vAlign << " hor=" << t.isHor
-                              << " elide=" << t.elideMode << " text=" << hex << t.color.rgba();
+                              << " elide=" << t.elideMode << " text=" << Qt::hex << t.color.rgba();
             return out.split(' ');
         };
         const QStringList empty = fields("{}");
