@@ -197,6 +197,12 @@ private slots:
         host.resize(500, 400);
     }
 
+    // Hover comes only from the steps of a test, never from where the pointer was left.
+    void init()
+    {
+        QCursor::setPos(host.mapToGlobal(QPoint(host.width() + 20, host.height() + 20)));
+    }
+
     void cleanup()
     {
         qDeleteAll(host.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly));

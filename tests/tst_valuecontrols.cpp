@@ -362,6 +362,8 @@ private slots:
                 {"etl", Normal}, {"etp", Pressed}, {"etpa", Pressed}, {"etpao", Normal},
                 {"etpr", Hover}, {"ec", Normal}, {"d", Disabled}, {"du", Normal}}) {
             auto s = slider(&host, QSize(300, 30), R"({"max": 100, "val": 50})");
+            // Only the steps enter it: the pointer an earlier test left must not be over it.
+            QCursor::setPos(host.mapToGlobal(QPoint(390, 290)));
             QVERIFY(shown(&host));
             const QPoint onThumb = s->thumbRect().center();
             const QHash<char, QPoint> to {{'e', {10, 15}}, {'t', onThumb}, {'a', {onThumb.x(), 1}}};
