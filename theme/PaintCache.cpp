@@ -69,38 +69,28 @@ FontKey fontKey(const TextStyle& s)
     return {s.family, s.size, s.bold, s.italic, s.underline};
 }
 
-struct ElideKey {
+// A text shaped in a font at a width. Elided texts key on the text style's font; kept layouts on
+// the painter's font, already resolved against its device, as a widget's own font can add
+// spacing, kerning or hinting to a text style's font. The device's resolution is not part of
+// either, as text styles always give their size in pixels.
+template<class Font> struct TextKey {
     QString text;
-    FontKey font;
+    Font font;
     int width;
-    bool operator==(const ElideKey& o) const
+    bool operator==(const TextKey& o) const
     {
         return width == o.width && text == o.text && font == o.font;
     }
 };
 
-uint qHash(const ElideKey& k, uint seed = 0)
+template<class Font> uint qHash(const TextKey<Font>& k, uint seed = 0)
 {
-    return ::qHash(k.text, seed) ^ qHash(k.font, seed) ^ uint(k.width) * 2654435761u;
+    using ::qHash;
+    return qHash(k.text, seed) ^ qHash(k.font, seed) ^ uint(k.width) * 2654435761u;
 }
 
-// The painter's font, already resolved against its device, is part of the key: a widget's own
-// font can add spacing, kerning or hinting to a text style's font. The device's resolution is
-// not, as text styles always give their size in pixels.
-struct LayoutKey {
-    QString text;
-    QFont font;
-    int width;
-    bool operator==(const LayoutKey& o) const
-    {
-        return width == o.width && text == o.text && font == o.font;
-    }
-};
-
-uint qHash(const LayoutKey& k, uint seed = 0)
-{
-    return ::qHash(k.text, seed) ^ ::qHash(k.font, seed) ^ uint(k.width) * 2654435761u;
-}
+using ElideKey = TextKey<FontKey>;
+using LayoutKey = TextKey<QFont>;
 
 // A layout of more than one line is kept as null, so that it is not laid out again.
 struct LayoutEntry {
