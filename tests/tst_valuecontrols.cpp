@@ -5,6 +5,7 @@
 #include <controls/VelQLineEdit_p.h>
 #include <controls/VelQProgressBar_p.h>
 #include <controls/VelQSlider_p.h>
+#include <controls/VelQTextEdit_p.h>
 
 #include <QClipboard>
 #include <QShortcut>
@@ -18,8 +19,7 @@ namespace {
 
 const QColor blue(0, 0, 255), cyan(0, 255, 255), yellow(255, 255, 0), red(255, 0, 0),
     magenta(255, 0, 255), gray(128, 128, 128), green(0, 255, 0), panel(40, 40, 40),
-    none(0, 0, 0, 0), normalBg(0, 200, 0), focusBg(255, 0, 255), disabledBg(90, 90, 90),
-    textBlue(0, 0, 255), focusCyan(0, 255, 255);
+    none(0, 0, 0, 0), normalBg(0, 200, 0), focusBg(255, 0, 255), disabledBg(90, 90, 90);
 
 // Blue channel, cyan filled part, yellow thumb: red on hover, magenta pressed, gray disabled.
 const QByteArray sliderSkin = R"("style": [["blue", 0, 0], ["cyan", 0, 2], ["yellow", 0, 4],
@@ -28,6 +28,9 @@ const QByteArray sliderSkin = R"("style": [["blue", 0, 0], ["cyan", 0, 2], ["yel
 // A background and a text style per state of a line edit.
 const QByteArray editSkin = R"("style": [["bg0", 0, 0], ["bg1", 0, 1], ["bg2", 0, 2],
     ["bg3", 0, 3], ["text0", 0, 4], ["hint", 0, 5], ["text2", 0, 6]])";
+// The text edit's hint has a slot of its own.
+const QByteArray textSkin = R"("style": [["bg0", 0, 0], ["bg1", 0, 1], ["bg2", 0, 2],
+    ["bg3", 0, 3], ["text0", 0, 4], ["text2", 0, 6], ["hint", 0, 8]])";
 
 template<class W> std::unique_ptr<W> sized(QSize size, const QByteArray& json, QWidget* parent)
 {
@@ -80,6 +83,12 @@ class tst_ValueControls : public QObject {
             .release();
     }
 
+    VelQTextEdit* textEdit(const QByteArray& attr = "{}")
+    {
+        return sized<VelQTextEdit>({200, 100}, "{" + textSkin + R"(, "attr": )" + attr + "}", &host)
+            .release();
+    }
+
     static VelQLineEditImpl* d(VelQLineEdit* edit) { return implOf<VelQLineEditImpl>(*edit); }
 
 private slots:
@@ -108,7 +117,7 @@ private slots:
                 boxStyle("green", green), boxStyle("panel", panel),
                 textStyle("digits", yellow, 14, R"("hor": 1)"), boxStyle("bg0", normalBg),
                 boxStyle("bg1", red), boxStyle("bg2", focusBg), boxStyle("bg3", disabledBg),
-                textStyle("text0", textBlue, 15), textStyle("hint", red, 20),
+                textStyle("text0", blue, 15), textStyle("hint", red, 20),
                 R"({"type": 2, "name": "text2", "clr": "00ffff", "size": 17, "family": "DejaVu Serif"})"},
             {{"values.json", description}}));
         host.resize(400, 300);
@@ -200,14 +209,7 @@ private slots:
             QCOMPARE(pressed.count(), 1);
             QCOMPARE(s->value(), 30);
         }
-    }
-
-    void geometryOfOtherWidgets()
-    {
-        QStyle* style = QApplication::style();
-        auto* common = static_cast<QCommonStyle*>(style);
-        QStyle* platform = static_cast<QProxyStyle*>(style)->baseStyle();
-        QStyleOptionSlider option;
+        const QStyleOptionSlider option;
         QCOMPARE(style->pixelMetric(QStyle::PM_SliderLength, &option, nullptr),
             platform->pixelMetric(QStyle::PM_SliderLength, &option, nullptr));
         QSpinBox spin(&host);
@@ -408,36 +410,26 @@ private slots:
         QCOMPARE(s->impl()->state, int(Hover));
     }
 
-    void progressChunkAndText()
+    // Groove, chunk, then the value text centred in the digits style, the same in every state;
+    // absent or unreadable keys and slots other than 0, 2 and 4 leave it alone.
+    void progressBar()
     {
         auto bar = progress(QSize(200, 24), R"({"showText": true, "val": 45})");
-        const QImage image = paintedAlone(bar.get());
-        // Groove, chunk, then the value text centred in the digits style.
         TextStyle digits;
         CThemeManager::instance().getTextStyle(QStringLiteral("digits"), digits);
-        QCOMPARE(image, paintedBy({200, 24}, blue, [&](QPainter* p) {
+        const QImage look = paintedBy({200, 24}, blue, [&](QPainter* p) {
             p->fillRect(0, 0, 90, 24, cyan);
             VelQControlBaseImpl::drawStyledText(
                 p, QStringLiteral("45%"), digits, {0, 0, 200, 24}, true);
-        }));
-    }
-
-    void progressAttributesAndStates()
-    {
-        auto bar = progress(QSize(100, 10), R"({"showText": true, "val": 30})");
-        // Absent or unreadable keys leave the fields alone.
-        for (const char* attr : {R"({"attr": {}})", R"({"attr": {"showText": "no", "val": [5]}})"})
+        });
+        for (const char* attr : {R"({"attr": {}})", R"({"attr": {"showText": "no", "val": [5]}})",
+                 R"({"style": [["magenta", 0, 1], ["magenta", 0, 3]]})"})
             reload(*bar, attr);
-        QCOMPARE(bar->value(), 30);
-        // The same look in every state.
-        const QImage normal = paintedAlone(bar.get());
+        QCOMPARE(paintedAlone(bar.get()), look);
         play(bar.get(), QStringLiteral("ep"), QPoint(5, 5));
-        QCOMPARE(paintedAlone(bar.get()), normal);
+        QCOMPARE(paintedAlone(bar.get()), look);
         bar->setEnabled(false);
-        QCOMPARE(paintedAlone(bar.get()), normal);
-        // Slots other than 0, 2 and 4 are skipped.
-        reload(*bar, R"({"style": [["magenta", 0, 1], ["magenta", 0, 3]]})");
-        QCOMPARE_PIXEL(paintedAlone(bar.get()), 90, 5, blue);
+        QCOMPARE(paintedAlone(bar.get()), look);
         bar->setRange(INT_MIN, INT_MAX);
         bar->setValue(INT_MAX);
         paintedAlone(bar.get());
@@ -449,7 +441,7 @@ private slots:
     }
 
     // The colour's alpha is ignored; numbers beyond an int or below zero read as their bits.
-    void lcdDigits()
+    void lcd()
     {
         for (const auto& [color, digits] : QList<QPair<QByteArray, QColor>> {{"65280", green},
                  {"16776960", yellow}, {"4278190335", blue}, {"-16711681", cyan}}) {
@@ -466,10 +458,6 @@ private slots:
             number->setEnabled(false);
             QCOMPARE(countNear(render(number.get()), digits, 30), 0);
         }
-    }
-
-    void lcdText()
-    {
         // No frame: the face reaches every edge.
         VelQLCDNumber bare(&host);
         bare.setGeometry(0, 0, 120, 40);
@@ -502,6 +490,16 @@ private slots:
         play(spin.get(), QStringLiteral("ep"), QPoint(50, 15));
         QCOMPARE(spin->impl()->state, int(Normal));
         play(spin.get(), QStringLiteral("r"), QPoint(50, 15));
+        // Held on the up arrow past the repeat threshold, then dragged onto the down arrow.
+        sendMouse(spin.get(), QEvent::MouseButtonPress, {110, 5}, Qt::LeftButton, Qt::LeftButton);
+        const auto timers = QAbstractEventDispatcher::instance()->registeredTimers(spin.get());
+        QCOMPARE(timers.size(), 1);
+        QTimerEvent threshold(timers.first().timerId);
+        QCoreApplication::sendEvent(spin.get(), &threshold);
+        QCOMPARE(spin->value(), 90);
+        sendMouse(spin.get(), QEvent::MouseMove, {110, 25}, Qt::NoButton, Qt::LeftButton);
+        QCOMPARE(spin->value(), 89);
+        sendMouse(spin.get(), QEvent::MouseButtonRelease, {110, 25}, Qt::LeftButton);
     }
 
     void keys_data()
@@ -579,29 +577,34 @@ private slots:
         }
     }
 
-    // Every "attr" sets the margins anew, an absent right or bottom one mirroring the left or
-    // top; a description without "attr" keeps them.
+    // Every "attr" sets the margins anew, in a line edit an absent right or bottom one mirroring
+    // the left or top; a description without "attr" keeps them.
     void margins()
     {
-        for (const auto& [attr, margins] : QList<QPair<QByteArray, QMargins>> {
-                 {R"({"leftMargin": 6})", {6, 0, 6, 0}}, {R"({"topMargin": 3})", {0, 3, 0, 3}},
+        for (const auto& [attr, line, text] : QList<std::tuple<QByteArray, QMargins, QMargins>> {
+                 {R"({"leftMargin": 6})", {6, 0, 6, 0}, {6, 0, 0, 0}},
+                 {R"({"topMargin": 3})", {0, 3, 0, 3}, {0, 3, 0, 0}},
                  {R"({"leftMargin": 1, "topMargin": 2, "rightMargin": 3, "bottomMargin": 4})",
-                     {1, 2, 3, 4}},
-                 {R"({"rightMargin": 5})", {0, 0, 5, 0}}, {"{}", {}}}) {
-            VelQLineEdit* edit = lineEdit(R"({"leftMargin": 9, "topMargin": 9})");
-            reload(*edit, R"({"attr": )" + attr + "}");
-            QCOMPARE(edit->contentsMargins(), margins);
-            reload(*edit, "{}");
-            QCOMPARE(edit->contentsMargins(), margins);
+                     {1, 2, 3, 4}, {1, 2, 3, 4}},
+                 {R"({"rightMargin": 5})", {0, 0, 5, 0}, {0, 0, 5, 0}}, {"{}", {}, {}}}) {
+            VelQLineEdit* lineEdit = this->lineEdit(R"({"leftMargin": 9, "topMargin": 9})");
+            VelQTextEdit* textEdit = this->textEdit(R"({"leftMargin": 9, "topMargin": 9})");
+            for (const QByteArray& element : {R"({"attr": )" + attr + "}", QByteArray("{}")}) {
+                reload(*lineEdit, element);
+                reload(*textEdit, element);
+            }
+            QCOMPARE(lineEdit->contentsMargins(), line);
+            QCOMPARE(textEdit->contentsMargins(), text);
         }
     }
 
     void statesAndTextStyles()
     {
         VelQLineEdit* edit = lineEdit();
+        QVERIFY(!edit->hasFrame());
         QCOMPARE_PIXEL(paintedAlone(edit), 100, 2, normalBg);
-        QCOMPARE(edit->palette().color(QPalette::Active, QPalette::Text), textBlue);
-        QCOMPARE(edit->palette().color(QPalette::Disabled, QPalette::Text), textBlue);
+        QCOMPARE(edit->palette().color(QPalette::Active, QPalette::Text), blue);
+        QCOMPARE(edit->palette().color(QPalette::Disabled, QPalette::Text), blue);
         QCOMPARE(edit->font().pixelSize(), 15);
         // Hover is stored as Normal once painted.
         sendEnter(edit);
@@ -609,7 +612,7 @@ private slots:
         click(edit, QPoint(50, 15));
         giveFocus(&host, edit);
         QCOMPARE_PIXEL(paintedAlone(edit), 100, 2, focusBg);
-        QCOMPARE(edit->palette().color(QPalette::Text), focusCyan);
+        QCOMPARE(edit->palette().color(QPalette::Text), cyan);
         QCOMPARE(edit->font().pixelSize(), 17);
         QCOMPARE(edit->font().family(), QStringLiteral("DejaVu Serif"));
         play(edit, QStringLiteral("el"), QPoint());
@@ -620,7 +623,7 @@ private slots:
         edit->setText(QStringLiteral("MMMM"));
         const QImage image = paintedAlone(edit);
         QCOMPARE_PIXEL(image, 100, 2, normalBg);
-        QVERIFY(countNear(image, textBlue, 60) > 20);
+        QVERIFY(countNear(image, blue, 60) > 20);
         QCOMPARE(edit->font().pixelSize(), 15);
         edit->setEnabled(false);
         QCOMPARE_PIXEL(paintedAlone(edit), 100, 2, disabledBg);
@@ -630,7 +633,7 @@ private slots:
         d(edit)->applyStateStyle(Focused);
         edit->fillSamples();
         QCOMPARE(edit->font().pixelSize(), 15);
-        QCOMPARE(edit->palette().color(QPalette::Text), textBlue);
+        QCOMPARE(edit->palette().color(QPalette::Text), blue);
     }
 
     void hint()
@@ -650,6 +653,44 @@ private slots:
         QVERIFY(countNear(paintedAlone(edit), red, 60) > 20);
         reload(*edit, R"({"style": [["text0", 0, 5]]})");
         QCOMPARE(countNear(paintedAlone(edit), red, 60), 0);
+        // A text edit's hint has its own slot, and shows again once the text is gone.
+        VelQTextEdit* text = textEdit("{\"tip\": \"\xC4\xE3\xBA\xC3\"}");
+        QCOMPARE(implOf<VelQTextEditImpl>(*text)->tipText,
+            QString::fromUtf8("\xE4\xBD\xA0\xE5\xA5\xBD"));
+        QVERIFY(countNear(render(text), red, 60) > 20);
+        giveFocus(&host, text);
+        QTest::keyClick(text, Qt::Key_M);
+        QCOMPARE(text->toPlainText(), QStringLiteral("m"));
+        QCOMPARE(countNear(render(text), red, 60), 0);
+        QTest::keyClick(text, Qt::Key_Backspace);
+        QVERIFY(countNear(render(text), red, 60) > 20);
+        text->setTipText(QString());
+        QCOMPARE(countNear(render(text), red, 60), 0);
+    }
+
+    // Samples, as the text before any paint, take the normal text style, focus the focused one;
+    // disabled keeps the background it had: the text edit never shows the Disabled one.
+    void textEditStates()
+    {
+        VelQTextEdit* edit = textEdit(R"({"text": "MMMM"})");
+        QCOMPARE(edit->toPlainText(), QStringLiteral("MMMM"));
+        edit->fillSamples();
+        QCOMPARE(edit->font().pixelSize(), 15);
+        QCOMPARE(edit->palette().color(QPalette::Text), blue);
+        QVERIFY(countNear(render(edit), blue, 60) > 20);
+        sendEnter(edit);
+        QCOMPARE_PIXEL(render(edit), 100, 2, normalBg);
+        const QPoint at(50, 50);
+        sendMouse(edit->viewport(), QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
+        sendMouse(edit->viewport(), QEvent::MouseButtonRelease, at, Qt::LeftButton);
+        giveFocus(&host, edit);
+        QCOMPARE_PIXEL(render(edit), 100, 2, focusBg);
+        QCOMPARE(edit->font().pixelSize(), 17);
+        QCOMPARE(edit->palette().color(QPalette::Text), cyan);
+        sendLeave(edit);
+        QCOMPARE_PIXEL(render(edit), 100, 2, focusBg);
+        edit->setEnabled(false);
+        QCOMPARE_PIXEL(render(edit), 100, 2, normalBg);
     }
 };
 
