@@ -30,49 +30,28 @@ QColor partColour(char part, int state)
     return QColor(part == 't' ? level : 0, part == 's' ? level : 0, part == 'a' ? level : 0);
 }
 
-// The style list that gives every part and state its own record.
-QByteArray fullSkin()
-{
-    QString list = QStringLiteral(R"([["bg", 0, 0])");
-    for (int state = 0; state < 4; ++state)
-        list += QStringLiteral(R"(, ["sub%1", 0, %2], ["add%1", 0, %3], ["thumb%1", 0, %4])")
-                    .arg(state)
-                    .arg(2 + state)
-                    .arg(6 + state)
-                    .arg(10 + state);
-    return list.toLatin1() + "]";
-}
-
-VelQScrollBarImpl* implOf(VelQScrollBar* bar)
-{
-    return static_cast<VelQScrollBarImpl*>(bar->impl());
-}
-
 // A model that hands out its 200 rows 20 at a time, as SQL and file-system models do.
-class PagedModel : public QAbstractListModel {
-public:
-    int rowCount(const QModelIndex& parent = {}) const override
-    {
-        return parent.isValid() ? 0 : loaded;
-    }
-    QVariant data(const QModelIndex& index, int role) const override
-    {
-        return role == Qt::DisplayRole ? QVariant(QString::number(index.row())) : QVariant();
-    }
+struct PagedModel : QStringListModel {
     bool canFetchMore(const QModelIndex& parent) const override
     {
-        return !parent.isValid() && loaded < 200;
+        return !parent.isValid() && rowCount() < 200;
     }
     void fetchMore(const QModelIndex& parent) override
     {
-        if (!canFetchMore(parent))
-            return;
-        beginInsertRows(QModelIndex(), loaded, loaded + 19);
-        loaded += 20;
-        endInsertRows();
+        const int first = rowCount();
+        if (canFetchMore(parent) && insertRows(first, 20)) {
+            for (int row = first; row < first + 20; ++row)
+                setData(index(row), QString::number(row));
+        }
     }
-    int loaded = 0;
 };
+
+void wheel(QWidget* w, QPoint at, QPoint delta)
+{
+    QWheelEvent event(at, w->mapToGlobal(at), QPoint(), delta, Qt::NoButton, Qt::NoModifier,
+        Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(w, &event);
+}
 
 } // namespace
 
@@ -80,16 +59,17 @@ class tst_Scrolling : public QObject {
     Q_OBJECT
 
     QWidget host;
+    // Gives every part and state its own record.
+    QByteArray skin = R"({"style": [["bg", 0, 0])";
 
-    // A vertical bar 20 x 200 over 0..100, every part and state skinned.
+    // A vertical bar 20 x 200 over 0..100.
     std::unique_ptr<VelQScrollBar> skinnedBar()
     {
         auto bar = std::make_unique<VelQScrollBar>(Qt::Vertical, &host);
         bar->setGeometry(0, 0, 20, 200);
         bar->setRange(0, 100);
         bar->setPageStep(20);
-        const ::Json::Value json = parsed(R"({"style": )" + fullSkin() + "}");
-        bar->loadAttributes(&json);
+        reload(*bar, skin);
         return bar;
     }
 
@@ -113,7 +93,11 @@ private slots:
             styles << boxStyle("thumb" + n, partColour('t', state))
                    << boxStyle("sub" + n, partColour('s', state))
                    << boxStyle("add" + n, partColour('a', state));
+            for (const auto& [part, slot] :
+                QList<QPair<QByteArray, int>> {{"sub", 2}, {"add", 6}, {"thumb", 10}})
+                skin += ", [\"" + part + n + "\", 0, " + QByteArray::number(slot + state) + "]";
         }
+        skin += "]}";
         QVERIFY(loadAppPackage(
             QStringLiteral("scrollbar.data"), styles, {{"dot.png", solidPng(iconGreen, 6, 6)}}));
         host.resize(400, 300);
@@ -131,21 +115,24 @@ private slots:
         QTest::addColumn<int>("thumb");
         QTest::addColumn<int>("subLine");
         QTest::addColumn<int>("addLine");
-        // t/s/a/o: move over the thumb, the sub-line, the add-line, outside every part;
-        // T/S/A: press there; D: drag (move with the button held) outside; R/r: release
-        // outside / over the thumb; l: leave.
-        QTest::newRow("hover thumb") << "t" << 1 << 0 << 0;
-        QTest::newRow("hover sub-line") << "ts" << 0 << 1 << 0;
-        QTest::newRow("hover then outside") << "tao" << 0 << 0 << 0;
-        QTest::newRow("press thumb") << "tT" << 2 << 0 << 0;
-        QTest::newRow("drag outside keeps pressed") << "tTD" << 2 << 0 << 0;
-        QTest::newRow("release outside") << "tTDR" << 0 << 0 << 0;
-        QTest::newRow("release over thumb") << "tTr" << 1 << 0 << 0;
-        QTest::newRow("press add-line") << "aA" << 0 << 0 << 2;
-        QTest::newRow("held arrow left") << "aAo" << 0 << 0 << 0;
-        QTest::newRow("leave keeps pressed thumb") << "tTl" << 2 << 0 << 0;
-        QTest::newRow("leave clears hover") << "sl" << 0 << 0 << 0;
-        QTest::newRow("leave clears pressed arrow") << "sSl" << 0 << 0 << 0;
+        QTest::addColumn<int>("value");
+        // t/s/a/c/o: move over the thumb, the sub-line, the add-line, the channel below the thumb,
+        // outside every part; T/S/A/C: press there; D: drag (move with the button held) outside;
+        // r: release where the pointer is; l: leave.
+        QTest::newRow("hover thumb") << "t" << 1 << 0 << 0 << 0;
+        QTest::newRow("hover sub-line") << "ts" << 0 << 1 << 0 << 0;
+        QTest::newRow("hover then outside") << "tao" << 0 << 0 << 0 << 0;
+        QTest::newRow("press thumb") << "tT" << 2 << 0 << 0 << 0;
+        QTest::newRow("drag outside keeps pressed") << "tTD" << 2 << 0 << 0 << 51;
+        QTest::newRow("release outside") << "tTDr" << 0 << 0 << 0 << 51;
+        QTest::newRow("release over thumb") << "tTr" << 1 << 0 << 0 << 0;
+        QTest::newRow("press add-line") << "aA" << 0 << 0 << 2 << 1;
+        QTest::newRow("click add-line") << "aAr" << 0 << 0 << 1 << 1;
+        QTest::newRow("held arrow left") << "aAo" << 0 << 0 << 0 << 1;
+        QTest::newRow("click the channel") << "cCr" << 0 << 0 << 0 << 20;
+        QTest::newRow("leave keeps pressed thumb") << "tTl" << 2 << 0 << 0 << 0;
+        QTest::newRow("leave clears hover") << "sl" << 0 << 0 << 0 << 0;
+        QTest::newRow("leave clears pressed arrow") << "sSl" << 0 << 0 << 0 << 0;
     }
 
     void partStates()
@@ -154,72 +141,68 @@ private slots:
         QFETCH(int, thumb);
         QFETCH(int, subLine);
         QFETCH(int, addLine);
+        QFETCH(int, value);
         auto bar = skinnedBar();
         QVERIFY(shown(&host));
         const auto centre = [&](QStyle::SubControl sc) {
             return bar->partRect(sc).center();
         };
-        const QPoint outside(100, 100);
+        const QPoint at[]
+            = {centre(QStyle::SC_ScrollBarSlider), centre(QStyle::SC_ScrollBarSubLine),
+                centre(QStyle::SC_ScrollBarAddLine), {10, 150}, {100, 100}, {100, 100}};
+        QPoint pointer;
         for (const QChar step : steps) {
-            const char c = step.toLatin1();
-            const int part = QByteArray("tTrsSaA").indexOf(c);
-            const QPoint at = part < 0 ? outside
-                : part < 3             ? centre(QStyle::SC_ScrollBarSlider)
-                : part < 5             ? centre(QStyle::SC_ScrollBarSubLine)
-                                       : centre(QStyle::SC_ScrollBarAddLine);
-            if (c == 'l')
+            const int to = QByteArray("tsacod").indexOf(step.toLower().toLatin1());
+            pointer = to < 0 ? pointer : at[to];
+            if (step == QLatin1Char('l'))
                 sendLeave(bar.get());
-            else if (c == 'T' || c == 'S' || c == 'A')
-                sendMouse(bar.get(), QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
-            else if (c == 'R' || c == 'r')
-                sendMouse(bar.get(), QEvent::MouseButtonRelease, at, Qt::LeftButton);
+            else if (step == QLatin1Char('r'))
+                sendMouse(bar.get(), QEvent::MouseButtonRelease, pointer, Qt::LeftButton);
+            else if (step.isUpper() && step != QLatin1Char('D'))
+                sendMouse(
+                    bar.get(), QEvent::MouseButtonPress, pointer, Qt::LeftButton, Qt::LeftButton);
             else
-                sendMouse(bar.get(), QEvent::MouseMove, at, Qt::NoButton,
-                    c == 'D' ? Qt::LeftButton : Qt::NoButton);
+                sendMouse(bar.get(), QEvent::MouseMove, pointer, Qt::NoButton,
+                    step == QLatin1Char('D') ? Qt::LeftButton : Qt::NoButton);
         }
         QVERIFY(bar->hasMouseTracking());
+        QCOMPARE(bar->value(), value);
         // The base state is not the scroll bar's: it never changes.
         QCOMPARE(bar->impl()->state, int(Normal));
         const QImage image = paintedAlone(bar.get());
         const QPoint t = centre(QStyle::SC_ScrollBarSlider);
-        QCOMPARE_PIXEL(image, t.x(), t.y(), partColour('t', thumb));
-        QCOMPARE_PIXEL(image, 10, 8, partColour('s', subLine));
-        QCOMPARE_PIXEL(image, 10, 192, partColour('a', addLine));
-        sendMouse(bar.get(), QEvent::MouseButtonRelease, outside, Qt::LeftButton);
+        QCOMPARE_PIXELS(image,
+            {{t.x(), t.y(), partColour('t', thumb)}, {10, 8, partColour('s', subLine)},
+                {10, 192, partColour('a', addLine)}});
+        sendMouse(bar.get(), QEvent::MouseButtonRelease, pointer, Qt::LeftButton);
     }
 
     void paintsEveryPart()
     {
         auto bar = skinnedBar();
         bar->setValue(50);
-        const ::Json::Value icons = parsed(
+        reload(*bar,
             R"({"attr": {"upicon": "dot.png", "downicon": "dot.png", "thumbicon": "dot.png"}})");
-        bar->loadAttributes(&icons);
         bar->setEnabled(false);
         const QImage image = paintedAlone(bar.get());
         QCOMPARE(bar->impl()->state, int(Normal));
         const QRect thumb = bar->partRect(QStyle::SC_ScrollBarSlider);
-        QCOMPARE_PIXEL(image, 10, thumb.top() - 2, groove);
-        QCOMPARE_PIXEL(image, 10, thumb.bottom() + 2, groove);
-        QCOMPARE_PIXEL(image, 10, thumb.top() + 1, partColour('t', 0));
-        QCOMPARE_PIXEL(image, 1, 1, partColour('s', 0));
-        QCOMPARE_PIXEL(image, 1, 198, partColour('a', 0));
-        // Icons are centred in their parts and never grayed.
         const QRect up = bar->partRect(QStyle::SC_ScrollBarSubLine);
-        const QRect upIcon(
-            up.left() + (up.width() - 6) / 2, up.top() + (up.height() - 6) / 2, 6, 6);
-        QCOMPARE_PIXEL(image, upIcon.left(), upIcon.top(), iconGreen);
-        QCOMPARE_PIXEL(image, upIcon.right(), upIcon.bottom(), iconGreen);
-        QCOMPARE_PIXEL(image, upIcon.left() - 1, upIcon.top(), partColour('s', 0));
         const QRect down = bar->partRect(QStyle::SC_ScrollBarAddLine);
-        QCOMPARE_PIXEL(image, down.center().x(), down.center().y(), iconGreen);
-        QCOMPARE_PIXEL(image, thumb.center().x(), thumb.center().y(), iconGreen);
+        // Icons are centred in their parts and never grayed.
+        const QPoint icon(up.left() + (up.width() - 6) / 2, up.top() + (up.height() - 6) / 2);
+        QCOMPARE_PIXELS(image,
+            {{10, thumb.top() - 2, groove}, {10, thumb.bottom() + 2, groove},
+                {10, thumb.top() + 1, partColour('t', 0)}, {1, 1, partColour('s', 0)},
+                {1, 198, partColour('a', 0)}, {icon.x(), icon.y(), iconGreen},
+                {icon.x() + 5, icon.y() + 5, iconGreen},
+                {icon.x() - 1, icon.y(), partColour('s', 0)},
+                {down.center().x(), down.center().y(), iconGreen},
+                {thumb.center().x(), thumb.center().y(), iconGreen}});
         // A load without "attr" keeps the icons; one with "attr" drops those it does not name.
-        const ::Json::Value noAttr = parsed(R"({"style": []})");
-        bar->loadAttributes(&noAttr);
+        reload(*bar, R"({"style": []})");
         QCOMPARE_PIXEL(paintedAlone(bar.get()), down.center().x(), down.center().y(), iconGreen);
-        const ::Json::Value upOnly = parsed(R"({"attr": {"upicon": "dot.png"}})");
-        bar->loadAttributes(&upOnly);
+        reload(*bar, R"({"attr": {"upicon": "dot.png"}})");
         QVERIFY(!holds(paintedAlone(bar.get()), iconGreen, 8, down));
         QVERIFY(holds(paintedAlone(bar.get()), iconGreen, 8, up));
     }
@@ -255,15 +238,13 @@ private slots:
         QFETCH(bool, child);
         QFETCH(QString, expected);
         auto bar = skinnedBar();
-        if (child) {
-            const ::Json::Value element
-                = parsed(R"({"child": [{"type": "scrollbar", "style": )" + style + "}]}");
-            readScrollBarChildren(element, nullptr, bar.get(), nullptr);
-        } else {
-            const ::Json::Value element = parsed(R"({"style": )" + style + "}");
-            bar->loadAttributes(&element);
-        }
-        VelQScrollBarImpl* d = implOf(bar.get());
+        if (child)
+            readScrollBarChildren(
+                parsed(R"({"child": [{"type": "scrollbar", "style": )" + style + "}]}"), nullptr,
+                bar.get(), nullptr);
+        else
+            reload(*bar, R"({"style": )" + style + "}");
+        auto* d = implOf<VelQScrollBarImpl>(*bar);
         QString actual;
         const auto letter = [&](const ImageStyle& s, char own, int state) {
             // A record that paints nothing is not valid.
@@ -289,26 +270,10 @@ private slots:
     {
         VelQScrollBar bar(Qt::Vertical, &host);
         bar.setGeometry(0, 0, 20, 200);
-        const ::Json::Value element = parsed(R"({"style": [["x", 0, 2]]})");
-        bar.loadAttributes(&element);
+        reload(bar, R"({"style": [["x", 0, 2]]})");
         QCOMPARE_PIXEL(paintedAlone(&bar), 10, 8, marker);
         sendMouse(&bar, QEvent::MouseMove, QPoint(10, 8));
         QCOMPARE_PIXEL(paintedAlone(&bar), 10, 8, QColor(Qt::white));
-    }
-
-    void scrollingIsQts()
-    {
-        auto bar = skinnedBar();
-        QVERIFY(shown(&host));
-        QTest::mouseClick(bar.get(), Qt::LeftButton, Qt::NoModifier, QPoint(10, 192));
-        QCOMPARE(bar->value(), bar->singleStep());
-        QCOMPARE(implOf(bar.get())->addLineState, 1);
-        QTest::mouseClick(bar.get(), Qt::LeftButton, Qt::NoModifier, QPoint(10, 150));
-        QCOMPARE(bar->value(), bar->singleStep() + bar->pageStep());
-        QWheelEvent wheel(QPointF(10, 100), QPointF(bar->mapToGlobal(QPoint(10, 100))), QPoint(),
-            QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-        QCoreApplication::sendEvent(bar.get(), &wheel);
-        QVERIFY(bar->value() > bar->singleStep() + bar->pageStep());
     }
 
     // How each scrollable control turns its scroll-bar children into its bars: their
@@ -441,19 +406,15 @@ private slots:
         QCOMPARE(up.top(), 0);
         QCOMPARE(down.bottom(), bar->height() - 1);
         const QImage image = render(bar);
-        QCOMPARE_PIXEL(image, width / 2, thumb.top() + 1, thumbGreen);
-        QCOMPARE_PIXEL(image, width / 2, thumb.center().y(), iconGreen);
-        QCOMPARE_PIXEL(image, width / 2, up.top(), marker);
-        QCOMPARE_PIXEL(image, width / 2, up.center().y(), iconGreen);
-        QCOMPARE_PIXEL(image, width / 2, down.bottom(), marker);
-        QCOMPARE_PIXEL(image, width / 2, down.center().y(), iconGreen);
+        const int x = width / 2;
+        QCOMPARE_PIXELS(image,
+            {{x, thumb.top() + 1, thumbGreen}, {x, thumb.center().y(), iconGreen}, {x, 0, marker},
+                {x, up.center().y(), iconGreen}, {x, down.bottom(), marker},
+                {x, down.center().y(), iconGreen}});
         // Qt hit-tests the same parts that are painted; the wheel over the content scrolls.
         QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, down.center());
         QCOMPARE(bar->value(), bar->singleStep());
-        const QPoint at(50, 50);
-        QWheelEvent wheel(at, area->viewport()->mapToGlobal(at), QPoint(), QPoint(0, -120),
-            Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-        QCoreApplication::sendEvent(area->viewport(), &wheel);
+        wheel(area->viewport(), {50, 50}, {0, -120});
         QVERIFY(bar->value() > bar->singleStep());
     }
 
@@ -497,12 +458,12 @@ private slots:
         QTRY_VERIFY(bar->maximum() > 0);
         // The view fetches by itself until its viewport is full.
         int firstPage = -1;
-        while (firstPage != model.loaded) {
-            firstPage = model.loaded;
+        while (firstPage != model.rowCount()) {
+            firstPage = model.rowCount();
             QTest::qWait(20);
         }
         bar->triggerAction(QAbstractSlider::SliderToMaximum);
-        QTRY_VERIFY(model.loaded > firstPage);
+        QTRY_VERIFY(model.rowCount() > firstPage);
     }
 
     // The scroll view.
@@ -552,28 +513,15 @@ private slots:
         vertical->setValue(40);
         horizontal->setValue(25);
         vertical->setValue(30);
-        QCOMPARE(moved.count(), 3);
-        QCOMPARE(moved.at(0), (QList<QVariant> {0, -40}));
-        QCOMPARE(moved.at(1), (QList<QVariant> {-25, 0}));
-        QCOMPARE(moved.at(2), (QList<QVariant> {0, 10}));
-        QCOMPARE(view->content()->pos(), QPoint(-25, -30));
-
-        const QPoint at(50, 50);
-        const auto wheel = [&](QPoint delta) {
-            QWheelEvent event(at, view->viewport()->mapToGlobal(at), QPoint(), delta, Qt::NoButton,
-                Qt::NoModifier, Qt::NoScrollPhase, false);
-            QCoreApplication::sendEvent(view->viewport(), &event);
-        };
-        wheel(QPoint(0, -120));
+        wheel(view->viewport(), {50, 50}, {0, -120});
         const int step = QApplication::wheelScrollLines() * vertical->singleStep();
-        QCOMPARE(moved.count(), 4);
-        QCOMPARE(moved.at(3), (QList<QVariant> {0, -step}));
-        QCOMPARE(vertical->value(), 30 + step);
-        wheel(QPoint(-120, 0));
-        QCOMPARE(moved.count(), 5);
-        QCOMPARE(moved.at(4).at(0).toInt(), 25 - horizontal->value());
-        QVERIFY(moved.at(4).at(0).toInt() < 0);
-        QCOMPARE(moved.at(4).at(1).toInt(), 0);
+        QCOMPARE(view->content()->pos(), QPoint(-25, -30 - step));
+        wheel(view->viewport(), {50, 50}, {-120, 0});
+        const int left = 25 - horizontal->value();
+        QVERIFY(left < 0);
+        const QList<QList<QVariant>> seen = moved;
+        QCOMPARE(
+            seen, (QList<QList<QVariant>> {{0, -40}, {-25, 0}, {0, 10}, {0, -step}, {left, 0}}));
     }
 
     // Around small content, and in the corner between the bars, the view's background shows:
