@@ -112,35 +112,31 @@ private slots:
     void partStates_data()
     {
         QTest::addColumn<QString>("steps");
-        QTest::addColumn<int>("thumb");
-        QTest::addColumn<int>("subLine");
-        QTest::addColumn<int>("addLine");
+        QTest::addColumn<QByteArray>("states"); // of the thumb, the sub-line and the add-line
         QTest::addColumn<int>("value");
         // t/s/a/c/o: move over the thumb, the sub-line, the add-line, the channel below the thumb,
         // outside every part; T/S/A/C: press there; D: drag (move with the button held) outside;
         // r: release where the pointer is; l: leave.
-        QTest::newRow("hover thumb") << "t" << 1 << 0 << 0 << 0;
-        QTest::newRow("hover sub-line") << "ts" << 0 << 1 << 0 << 0;
-        QTest::newRow("hover then outside") << "tao" << 0 << 0 << 0 << 0;
-        QTest::newRow("press thumb") << "tT" << 2 << 0 << 0 << 0;
-        QTest::newRow("drag outside keeps pressed") << "tTD" << 2 << 0 << 0 << 51;
-        QTest::newRow("release outside") << "tTDr" << 0 << 0 << 0 << 51;
-        QTest::newRow("release over thumb") << "tTr" << 1 << 0 << 0 << 0;
-        QTest::newRow("press add-line") << "aA" << 0 << 0 << 2 << 1;
-        QTest::newRow("click add-line") << "aAr" << 0 << 0 << 1 << 1;
-        QTest::newRow("held arrow left") << "aAo" << 0 << 0 << 0 << 1;
-        QTest::newRow("click the channel") << "cCr" << 0 << 0 << 0 << 20;
-        QTest::newRow("leave keeps pressed thumb") << "tTl" << 2 << 0 << 0 << 0;
-        QTest::newRow("leave clears hover") << "sl" << 0 << 0 << 0 << 0;
-        QTest::newRow("leave clears pressed arrow") << "sSl" << 0 << 0 << 0 << 0;
+        QTest::newRow("hover thumb") << "t" << QByteArray("100") << 0;
+        QTest::newRow("hover sub-line") << "ts" << QByteArray("010") << 0;
+        QTest::newRow("hover then outside") << "tao" << QByteArray("000") << 0;
+        QTest::newRow("press thumb") << "tT" << QByteArray("200") << 0;
+        QTest::newRow("drag outside keeps pressed") << "tTD" << QByteArray("200") << 51;
+        QTest::newRow("release outside") << "tTDr" << QByteArray("000") << 51;
+        QTest::newRow("release over thumb") << "tTr" << QByteArray("100") << 0;
+        QTest::newRow("press add-line") << "aA" << QByteArray("002") << 1;
+        QTest::newRow("click add-line") << "aAr" << QByteArray("001") << 1;
+        QTest::newRow("held arrow left") << "aAo" << QByteArray("000") << 1;
+        QTest::newRow("click the channel") << "cCr" << QByteArray("000") << 20;
+        QTest::newRow("leave keeps pressed thumb") << "tTl" << QByteArray("200") << 0;
+        QTest::newRow("leave clears hover") << "sl" << QByteArray("000") << 0;
+        QTest::newRow("leave clears pressed arrow") << "sSl" << QByteArray("000") << 0;
     }
 
     void partStates()
     {
         QFETCH(QString, steps);
-        QFETCH(int, thumb);
-        QFETCH(int, subLine);
-        QFETCH(int, addLine);
+        QFETCH(QByteArray, states);
         QFETCH(int, value);
         auto bar = skinnedBar();
         QVERIFY(shown(&host));
@@ -172,8 +168,9 @@ private slots:
         const QImage image = paintedAlone(bar.get());
         const QPoint t = centre(QStyle::SC_ScrollBarSlider);
         QCOMPARE_PIXELS(image,
-            {{t.x(), t.y(), partColour('t', thumb)}, {10, 8, partColour('s', subLine)},
-                {10, 192, partColour('a', addLine)}});
+            {{t.x(), t.y(), partColour('t', states[0] - '0')},
+                {10, 8, partColour('s', states[1] - '0')},
+                {10, 192, partColour('a', states[2] - '0')}});
         sendMouse(bar.get(), QEvent::MouseButtonRelease, pointer, Qt::LeftButton);
     }
 
@@ -382,15 +379,14 @@ private slots:
         QVERIFY(area);
         auto* bar = qobject_cast<VelQScrollBar*>(area->verticalScrollBar());
         QVERIFY(bar && qobject_cast<VelQScrollBar*>(area->horizontalScrollBar()));
-        QStringList lines;
-        for (int i = 0; i < 40; ++i)
-            lines << QString::number(i);
+        const QString text = QStringLiteral("line\n").repeated(40);
+        const QStringList lines = text.split(QLatin1Char('\n'));
         if (auto* list = qobject_cast<QListWidget*>(area))
             list->addItems(lines);
         else if (auto* view = qobject_cast<QAbstractItemView*>(area))
             view->setModel(new QStringListModel(lines, view));
         else if (auto* edit = qobject_cast<QTextEdit*>(area))
-            edit->setPlainText(lines.join(QLatin1Char('\n')));
+            edit->setPlainText(text);
         else
             static_cast<VelQScrollView*>(area)->setWidget(new VelQContainer);
         if (auto* scroll = qobject_cast<VelQScrollView*>(area))
@@ -468,7 +464,8 @@ private slots:
 
     // The scroll view.
 
-    void scrollViewAdoptsTheFirstContainer()
+    // The scroll view adopts its first container and tells how far its content moves.
+    void scrollView()
     {
         VelQScrollView* view = load(scrolled);
         QPointer<VelQContainer> first = host.findChild<VelQContainer*>(QStringLiteral("first"));
@@ -488,28 +485,16 @@ private slots:
         QCOMPARE(view->content(), first.data());
         QCOMPARE(view->widget(), first.data());
         QVERIFY(shown(&host));
-        view->verticalScrollBar()->setValue(50);
-        QCOMPARE(first->pos(), QPoint(0, -50));
-        view->applyLayout();
-        QCOMPARE(first->pos(), QPoint(0, -50));
-        QCOMPARE(first->size(), QSize(400, 300));
-        // Without a container nothing is adopted.
-        VelQScrollView* bare = load(R"({"elements": [{"type": "qtscrollview", "name": "bare",
-            "w": 100, "h": 100, "child": [{"type": "label", "name": "only", "w": 20, "h": 20}]}]})",
-            "bare");
-        QVERIFY(bare && !bare->content() && !bare->widget());
-        QCOMPARE(host.findChild<QWidget*>(QStringLiteral("only"))->parentWidget(), bare);
-    }
-
-    void scrollPosChangedFollowsBarsAndWheel()
-    {
-        VelQScrollView* view = load(scrolled);
-        QVERIFY(shown(&host));
-        QSignalSpy moved(view, &VelQScrollView::scrollPosChanged);
         QScrollBar* vertical = view->verticalScrollBar();
         QScrollBar* horizontal = view->horizontalScrollBar();
         QVERIFY(vertical->maximum() > 100);
         QVERIFY(horizontal->maximum() > 100);
+        vertical->setValue(50);
+        QCOMPARE(first->pos(), QPoint(0, -50));
+        view->applyLayout();
+        QCOMPARE(first->pos(), QPoint(0, -50));
+        QCOMPARE(first->size(), QSize(400, 300));
+        QSignalSpy moved(view, &VelQScrollView::scrollPosChanged);
         vertical->setValue(40);
         horizontal->setValue(25);
         vertical->setValue(30);
@@ -521,7 +506,13 @@ private slots:
         QVERIFY(left < 0);
         const QList<QList<QVariant>> seen = moved;
         QCOMPARE(
-            seen, (QList<QList<QVariant>> {{0, -40}, {-25, 0}, {0, 10}, {0, -step}, {left, 0}}));
+            seen, (QList<QList<QVariant>> {{0, 10}, {-25, 0}, {0, 10}, {0, -step}, {left, 0}}));
+        // Without a container nothing is adopted.
+        VelQScrollView* bare = load(R"({"elements": [{"type": "qtscrollview", "name": "bare",
+            "w": 100, "h": 100, "child": [{"type": "label", "name": "only", "w": 20, "h": 20}]}]})",
+            "bare");
+        QVERIFY(bare && !bare->content() && !bare->widget());
+        QCOMPARE(host.findChild<QWidget*>(QStringLiteral("only"))->parentWidget(), bare);
     }
 
     // Around small content, and in the corner between the bars, the view's background shows:
