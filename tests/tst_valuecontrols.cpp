@@ -50,20 +50,20 @@ std::unique_ptr<VelQProgressBar> progress(QSize size, const QByteArray& attr = "
         nullptr);
 }
 
-QStyleOptionSlider optionOf(const QAbstractSlider& slider)
+// The option the slider paints itself with.
+QStyleOptionSlider optionOf(QAbstractSlider& slider)
 {
+    struct Slider : QSlider {
+        using QSlider::initStyleOption;
+    };
+    struct Bar : QScrollBar {
+        using QScrollBar::initStyleOption;
+    };
     QStyleOptionSlider option;
-    option.initFrom(&slider);
-    option.orientation = slider.orientation();
-    option.minimum = slider.minimum();
-    option.maximum = slider.maximum();
-    option.sliderPosition = slider.sliderPosition();
-    option.sliderValue = slider.value();
-    option.pageStep = slider.pageStep();
-    option.subControls = QStyle::SC_All;
-    // As QSlider does: a vertical slider has its minimum at the bottom; a scroll bar does not.
-    option.upsideDown
-        = slider.orientation() == Qt::Vertical && !qobject_cast<const QScrollBar*>(&slider);
+    if (auto* bar = qobject_cast<QScrollBar*>(&slider))
+        (bar->*&Bar::initStyleOption)(&option);
+    else
+        (static_cast<QSlider&>(slider).*&Slider::initStyleOption)(&option);
     return option;
 }
 
@@ -114,9 +114,7 @@ private slots:
         host.resize(400, 300);
         // A magenta backdrop, so that what a control leaves unpainted shows.
         host.setAutoFillBackground(true);
-        QPalette palette = host.palette();
-        palette.setColor(QPalette::Window, magenta);
-        host.setPalette(palette);
+        host.setPalette(QPalette(magenta));
     }
 
     void cleanup()
@@ -220,17 +218,15 @@ private slots:
             platform->pixelMetric(QStyle::PM_SliderLength, &option, nullptr));
         QSpinBox spin(&host);
         VelQSpinBox skinnedSpin(&host);
-        for (QSpinBox* box : {&spin, static_cast<QSpinBox*>(&skinnedSpin)}) {
-            box->setGeometry(0, 0, 80, 24);
-            QStyleOptionSpinBox o;
-            o.initFrom(box);
-            o.subControls = QStyle::SC_All;
-            const auto up = QStyle::SC_SpinBoxUp;
-            QCOMPARE(style->subControlRect(QStyle::CC_SpinBox, &o, up, box),
-                box == &spin
-                    ? platform->subControlRect(QStyle::CC_SpinBox, &o, up, box)
-                    : common->QCommonStyle::subControlRect(QStyle::CC_SpinBox, &o, up, box));
-        }
+        QStyleOptionSpinBox box;
+        box.initFrom(&spin);
+        box.rect = QRect(0, 0, 80, 24);
+        const auto cc = QStyle::CC_SpinBox;
+        const auto up = QStyle::SC_SpinBoxUp;
+        QCOMPARE(style->subControlRect(cc, &box, up, &spin),
+            platform->subControlRect(cc, &box, up, &spin));
+        QCOMPARE(style->subControlRect(cc, &box, up, &skinnedSpin),
+            common->QCommonStyle::subControlRect(cc, &box, up, &skinnedSpin));
         QPushButton plain(&host);
         VelQPushButton ours(&host);
         QStyleOptionButton button;
@@ -322,17 +318,11 @@ private slots:
         } else {
             set(static_cast<VelQProgressBar*>(w.get()));
         }
-        const QImage image = paintedAlone(w.get());
-        for (int y = 0; y < size.height(); ++y) {
-            for (int x = 0; x < size.width(); ++x) {
-                const QColor expected = thumb.contains(x, y) ? yellow
-                    : filled.contains(x, y)                  ? cyan
-                    : channel.contains(x, y)                 ? blue
-                                                             : none;
-                if (!near(image.pixel(x, y), expected))
-                    QCOMPARE_PIXEL(image, x, y, expected);
-            }
-        }
+        QCOMPARE(paintedAlone(w.get()), paintedBy(size, none, [&](QPainter* p) {
+            p->fillRect(channel, blue);
+            p->fillRect(filled, cyan);
+            p->fillRect(thumb, yellow);
+        }));
     }
 
     // Every description sets the orientation and the position anew; unreadable values read as
@@ -467,8 +457,7 @@ private slots:
         // No frame: the face reaches every edge.
         VelQLCDNumber bare(&host);
         bare.setGeometry(0, 0, 120, 40);
-        const QImage image = render(&host);
-        QCOMPARE_PIXELS(image,
+        QCOMPARE_PIXELS(render(&host),
             {{0, 0, Qt::white}, {119, 39, Qt::white}, {60, 0, Qt::white}, {2, 20, Qt::white}});
         const auto lcd = [](const QByteArray& attr) {
             return built<VelQLCDNumber>(nullptr, R"({"attr": )" + attr + "}");
@@ -642,9 +631,7 @@ private slots:
         QVERIFY(countNear(render(edit), blue, 60) > 20);
         sendEnter(edit);
         QCOMPARE_PIXEL(render(edit), 100, 2, normalBg);
-        const QPoint at(50, 50);
-        sendMouse(edit->viewport(), QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
-        sendMouse(edit->viewport(), QEvent::MouseButtonRelease, at, Qt::LeftButton);
+        click(edit->viewport(), QPoint(50, 15));
         giveFocus(&host, edit);
         QCOMPARE_PIXEL(render(edit), 100, 2, focusBg);
         QCOMPARE(edit->font().pixelSize(), 17);
