@@ -422,7 +422,10 @@ private slots:
         auto* view = qobject_cast<QAbstractItemView*>(control.get());
         auto* combo = qobject_cast<QComboBox*>(control.get());
         model.fetchMore(QModelIndex()); // a box without rows does not open
-        combo ? combo->setModel(&model) : view->setModel(&model);
+        if (combo)
+            combo->setModel(&model);
+        else
+            view->setModel(&model);
         QVERIFY(shown(&host));
         if (combo) {
             combo->showPopup();
