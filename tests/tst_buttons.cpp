@@ -93,8 +93,10 @@ class tst_Buttons : public QObject {
     static Probe then() { return {Probe::Then, {}, {}, {}}; }
     // A 10 × 10 mark with its top-left corner at (x, y).
     static Probes mark(int x, int y, QColor c) { return {at(x, y, c), at(x + 9, y + 9, c)}; }
-    static QColor grayOf(const char* path) { return manager().getImage(path, true)->pixel(5, 5); }
-    static CThemeManager& manager() { return CThemeManager::instance(); }
+    static QColor grayOf(const char* path)
+    {
+        return CThemeManager::instance().getImage(path, true)->pixel(5, 5);
+    }
     static IVelQControlBase& ctl(QWidget* w) { return *dynamic_cast<IVelQControlBase*>(w); }
     static QAbstractButton* button(QWidget* w) { return qobject_cast<QAbstractButton*>(w); }
     static void tap(QWidget* w, QPoint release = {5, 15}) { click(w, {5, 15}, release); }
@@ -103,13 +105,7 @@ class tst_Buttons : public QObject {
         return "{" + (style.isEmpty() ? "" : R"("style": )" + style + ", ") + R"("attr": )" + attr
             + "}";
     }
-    // A row of the looks table, for the kind of control its name starts with.
-    static void row(
-        const char* name, const QByteArray& json, const QString& steps, const Probes& probes)
-    {
-        QTest::newRow(name) << json << steps << probes;
-    }
-    // Steps as play() takes them, and c to check the button.
+    // Steps as play() takes them, c to check the button, m and n to move to columns 80 and 81.
     static void drive(QWidget* w, const QString& steps)
     {
         const QPoint at = qobject_cast<QPushButton*>(w) ? QPoint(50, 20)
@@ -118,6 +114,8 @@ class tst_Buttons : public QObject {
         for (const QChar step : steps) {
             if (step == QLatin1Char('c'))
                 button(w)->setChecked(true);
+            else if (step == QLatin1Char('m') || step == QLatin1Char('n'))
+                sendMouse(w, QEvent::MouseMove, {step == QLatin1Char('m') ? 80 : 81, 20});
             else
                 play(w, step, at);
         }
@@ -151,19 +149,21 @@ private slots:
         QTest::addColumn<QByteArray>("json");
         QTest::addColumn<QString>("steps");
         QTest::addColumn<Probes>("probes");
+        const auto row = [](const char* name, const QByteArray& json, const char* steps,
+                             const Probes& probes) {
+            QTest::newRow(name) << json << steps << probes;
+        };
         const QByteArray icon = R"({"iconPath": "icon.png"})";
         const QByteArray push = element(pushSkin);
         const auto withIcon = [](const QByteArray& more) {
             return element(pushSkin, R"({"iconPath": "icon.png")" + more + "}");
         };
         row("push default", "{}", "", {face({0xf5, 0xf5, 0xf5}), at(0, 0, {0xcc, 0xcc, 0xcc})});
-        row("push states", push, "/e/p/o",
+        row("push states", push, "/e/p/o/l/ep/l/o/ed/u",
             {state(Normal), face(green), then(), state(Hover), face(red), then(), state(Pressed),
-                face(pink), then(), state(Hover), face(red)});
-        row("push leave pressed", push, "ep/l/o",
-            {state(Pressed), then(), state(Normal), face(green), then(), state(Normal)});
-        row("push disabled", push, "ed/u",
-            {state(Disabled), face(gray), then(), state(Normal), face(green)});
+                face(pink), then(), state(Hover), face(red), then(), state(Normal), then(),
+                state(Pressed), then(), state(Normal), face(green), then(), state(Normal), then(),
+                state(Disabled), face(gray), then(), state(Normal), face(green)});
         row("push icon", withIcon(""), "/e",
             mark(45, 15, blue) << at(44, 15, green) << then() << mark(45, 15, blue)
                                << at(44, 15, red));
@@ -188,6 +188,12 @@ private slots:
             element(R"([["pinkBox", 0, 0], ["nothing", 0, 1], "redBox", ["redBox", 0], [1, 0, 1],
                 ["redBox", 0, "1"], {"a": 1}, ["redBox", 0, 99]])"),
             "e", {face(pink)});
+        // Over the extension only it shows the hover look.
+        row("push extension", element(pushSkin, R"({"isExtBtn": true, "extWidth": 20,
+            "extIconPath": "ext.png", "extHotIconPath": "hot.png"})"),
+            "em/n/l",
+            {face(red), at(90, 20, yellow), then(), face(green), at(79, 5, green), at(81, 5, red),
+                then(), at(90, 20, cyan)});
         row("push empty", element(R"([["pinkBox", 0, 0], ["empty", 0, 1]])"), "/e",
             {face(pink), then(), face(none)});
 
@@ -197,14 +203,13 @@ private slots:
         row("check built-in", element(R"([["redText", 0, 8]])", R"({"text": "MMMM"})"), "/epr",
             {shows(0, 7, "IDB_UNCHECK"), labelFrom(16, red), then(), checked(true),
                 shows(0, 7, "IDB_CHECKED")});
-        row("check marks by state", attrs(marks), "/e/p/l",
-            left(blue) << then() << left(yellow) << then() << left(blue) << then() << left(blue));
-        row("check checked marks", attrs(marks), "c/e/d",
-            left(green) << then() << left(pink) << then() << left(purple));
-        row("check disabled", attrs(marks), "d", left(orange));
-        row("check no disabled mark", attrs(icon), "d", left(none));
+        row("check marks by state", attrs(marks), "/e/p/l/d/uc/e/d",
+            left(blue) << then() << left(yellow) << then() << left(blue) << then() << left(blue)
+                       << then() << left(orange) << then() << left(green) << then() << left(pink)
+                       << then() << left(purple));
+        row("check hover, no disabled mark", attrs(icon), "e/d",
+            left(blue) << then() << left(none));
         row("check default disabled", element({}), "cd", left(none));
-        row("check hover", attrs(icon), "e", left(blue));
         row("check built-in hover",
             attrs(R"({"iconPath": "icon.png", "hotIconPath": "IDB_UNCHECK"})"), "e", left(blue));
         row("check checked hover", attrs(R"({"siconPath": "sicon.png"})"), "ce", left(green));
@@ -231,16 +236,17 @@ private slots:
         const QByteArray labels
             = element(R"([["redText", 0, 8], ["greenText", 0, 9], ["grayText", 0, 10]])",
                 R"({"text": "MMMM", "showIcon": false})");
-        row("check label styles", labels, "e/c/d",
-            {somewhere(red), nowhere(green), nowhere(gray), then(), somewhere(green), nowhere(red),
-                nowhere(gray), then(), somewhere(gray), nowhere(red), nowhere(green)});
-        row("check disabled label", labels, "d", {somewhere(gray), nowhere(red), nowhere(green)});
+        row("check label styles", labels, "e/d/uc/d",
+            {somewhere(red), nowhere(green), nowhere(gray), then(), somewhere(gray), nowhere(red),
+                nowhere(green), then(), somewhere(green), nowhere(red), nowhere(gray), then(),
+                somewhere(gray), nowhere(red), nowhere(green)});
         const QByteArray groups = element(R"([["pinkBox", 0, 0], ["cyanBox", 0, 1],
             ["blueBox", 0, 4], ["pinkBox", 0, 7]])",
             R"({"showIcon": false})");
         row("check no background", element("[]", R"({"showIcon": false})"), "", {bg(none)});
-        row("check unchecked bgs", groups, "/e/d", {bg(pink), then(), bg(cyan), then(), bg(pink)});
-        row("check checked bgs", groups, "c/ep/d", {bg(blue), then(), bg(blue), then(), bg(pink)});
+        row("check bgs", groups, "/e/d/luc/ep/d",
+            {bg(pink), then(), bg(cyan), then(), bg(pink), then(), bg(blue), then(), bg(blue),
+                then(), bg(pink)});
         row("check unknown slots",
             element(R"([["pinkBox", 0, 11], ["pinkBox", 0, -1]])", R"({"showIcon": false})"), "",
             {bg(none)});
@@ -276,12 +282,11 @@ private slots:
             {labelFrom(0, red)});
         const QByteArray radioGroups = element(R"([["pinkBox", 0, 0], ["cyanBox", 0, 1],
             ["blueBox", 0, 4], ["empty", 0, 5]])");
-        row("radio unchecked bgs", radioGroups, "/e", {bg(pink), then(), bg(cyan)});
-        row("radio checked bgs", radioGroups, "c/e", {bg(blue), then(), bg(none)});
+        row("radio bgs", radioGroups, "/e/lc/e",
+            {bg(pink), then(), bg(cyan), then(), bg(blue), then(), bg(none)});
 
-        row("switch states", element(switchSkin), "/e/p",
-            {thumb(cyan), then(), thumb(blue), then(), thumb(cyan)});
-        row("switch disabled", element(switchSkin), "d", {thumb(yellow)});
+        row("switch states", element(switchSkin), "/d/ue/p",
+            {thumb(cyan), then(), thumb(yellow), then(), thumb(blue), then(), thumb(cyan)});
     }
 
     void looks()
@@ -333,8 +338,8 @@ private slots:
     }
 
     // GBK text is decoded; a description without "attr" keeps the text, one without "text"
-    // clears it.
-    void textRules()
+    // clears it; values of the wrong type read as absent.
+    void descriptionValues()
     {
         for (const char* kind : {"push", "check", "radio"}) {
             const std::unique_ptr<QWidget> w
@@ -343,6 +348,18 @@ private slots:
             QCOMPARE(button(w.get())->text(), QString::fromUtf8("\xE4\xBD\xA0"));
             reload(ctl(w.get()), R"({"attr": {}})");
             QCOMPARE(button(w.get())->text(), QString());
+        }
+        for (const auto& [kind, bad, good] : QList<std::tuple<QByteArray, QByteArray, QByteArray>> {
+                 {"push", R"({"attr": {"iconPath": 5, "hasIcon": "yes", "isExtBtn": true,
+                     "extWidth": "20", "extIconPath": "ext.png", "iconHor": [], "iconX": 1e300,
+                     "text": {}}})",
+                     R"({"attr": {"isExtBtn": true, "extIconPath": "ext.png"}})"},
+                 {"check", R"({"style": [["redText", "x", "8"], "grayText", [1, 2, 8]], "attr": {
+                     "iconPath": [], "iconHor": "1", "showIcon": [], "text": 7, "iconX": {}}})",
+                     R"({"attr": {"text": "7"}})"}}) {
+            const std::unique_ptr<QWidget> a = make(kind, &host, bad), b = make(kind, &host, good);
+            QCOMPARE(button(a.get())->text(), button(b.get())->text());
+            QCOMPARE(paintedAlone(a.get()), paintedAlone(b.get()));
         }
     }
 
@@ -374,41 +391,7 @@ private slots:
         box.setThemeName(QStringLiteral("plain"));
         QCOMPARE(box.text(), QString());
         QCOMPARE_PIXELS(paintedAlone(&box), {{0, 10, blue}, {9, 19, blue}});
-        manager().setUseThemePackage(false);
-    }
-
-    // Values of the wrong type read as absent.
-    void wrongTypesAreIgnored()
-    {
-        const auto same = [this](const QByteArray& kind, const QByteArray& bad,
-                              const QByteArray& good) {
-            const std::unique_ptr<QWidget> a = make(kind, &host, bad), b = make(kind, &host, good);
-            QCOMPARE(button(a.get())->text(), button(b.get())->text());
-            QCOMPARE(paintedAlone(a.get()), paintedAlone(b.get()));
-        };
-        same("push",
-            R"({"attr": {"iconPath": 5, "hasIcon": "yes", "isExtBtn": true, "extWidth": "20",
-            "extIconPath": "ext.png", "iconHor": [], "iconX": 1e300, "text": {}}})",
-            R"({"attr": {"isExtBtn": true, "extIconPath": "ext.png"}})");
-        same("check", R"({"style": [["redText", "x", "8"], "grayText", [1, 2, 8]], "attr": {
-            "iconPath": [], "iconHor": "1", "showIcon": [], "text": 7, "iconX": {}}})",
-            R"({"attr": {"text": "7"}})");
-    }
-
-    void extensionArea()
-    {
-        auto button = built<VelQPushButton>(&host, element(pushSkin, R"({"isExtBtn": true,
-            "extWidth": 20, "extIconPath": "ext.png", "extHotIconPath": "hot.png"})"));
-        button->setGeometry(0, 0, 100, 40);
-        sendEnter(button.get());
-        sendMouse(button.get(), QEvent::MouseMove, QPoint(80, 20));
-        QCOMPARE_PIXELS(paintedAlone(button.get()), {{50, 20, red}, {90, 20, yellow}});
-        // Over the extension only it shows the hover look.
-        sendMouse(button.get(), QEvent::MouseMove, QPoint(81, 20));
-        QCOMPARE_PIXELS(
-            paintedAlone(button.get()), {{50, 20, green}, {79, 5, green}, {81, 5, red}});
-        sendLeave(button.get());
-        QCOMPARE_PIXEL(paintedAlone(button.get()), 90, 20, cyan);
+        CThemeManager::instance().setUseThemePackage(false);
     }
 
     // The first unchecked icon also serves hover; style slot 4 serves every state.
@@ -449,7 +432,8 @@ private slots:
     }
 
     // Clicks on three radio buttons, the first checked: which ends checked, after how many
-    // toggles. A release outside still checks.
+    // toggles. A release outside still checks. Buttons of different parents exclude each other
+    // only in an exclusive group.
     void radioClicks()
     {
         for (const auto& [clicks, checked, toggles] : QList<std::tuple<QString, int, int>> {
@@ -475,20 +459,15 @@ private slots:
                 QCOMPARE(button(buttons[i].get())->isChecked(), i == checked);
             QCOMPARE(count, toggles);
         }
-    }
-
-    void radioParentsAndGroups()
-    {
         QWidget first(&host), second(&host);
         VelQRadioButton a(&first), b(&second);
-        a.setGeometry(0, 0, 100, 30);
-        b.setGeometry(0, 0, 100, 30);
-        first.show();
-        second.show();
+        for (VelQRadioButton* r : {&a, &b}) {
+            r->setGeometry(0, 0, 100, 30);
+            r->parentWidget()->show();
+        }
         a.setChecked(true);
         tap(&b);
         QVERIFY(a.isChecked() && b.isChecked());
-        // An exclusive group spans parents.
         QButtonGroup group;
         group.addButton(&a);
         group.addButton(&b);
@@ -504,6 +483,7 @@ private slots:
         QVERIFY(!b.isChecked());
     }
 
+    // The thumb slides at the speed the description gives, within its margin.
     void switchSlides()
     {
         const std::unique_ptr<QWidget> s = make(
@@ -514,23 +494,22 @@ private slots:
         QPair<int, int> label = columnsOf(image, red, 80);
         QVERIFY2(label.first >= 2 && label.second < 27, QByteArray::number(label.second));
         QVERIFY(!holds(image, green, 80));
-        QVariantAnimation* animation = d->animation;
         // The switch takes the press instead of passing it to its parent.
         QMouseEvent press(QEvent::MouseButtonPress, QPointF(50, 14),
             QPointF(s->mapToGlobal(QPoint(50, 14))), Qt::LeftButton, Qt::LeftButton,
             Qt::NoModifier);
         QCoreApplication::sendEvent(s.get(), &press);
         QVERIFY(press.isAccepted());
-        QCOMPARE(animation->duration(), 300);
+        QCOMPARE(d->animation->duration(), 300);
         QCOMPARE(d->state, int(Pressed));
-        animation->setCurrentTime(150);
+        d->animation->setCurrentTime(150);
         image = paintedAlone(s.get());
         QCOMPARE_PIXELS(image, {{35, 14, pink}, {39, 14, cyan}, {59, 14, cyan}, {64, 14, pink}});
         // The old label stays during the slide, and a second press changes nothing.
         QVERIFY(holds(image, red, 80));
         play(s.get(), QStringLiteral("rp"), QPoint(50, 14));
-        QCOMPARE(animation->currentTime(), 150);
-        animation->setCurrentTime(300);
+        QCOMPARE(d->animation->currentTime(), 150);
+        d->animation->setCurrentTime(300);
         play(s.get(), QStringLiteral("r"), QPoint(50, 14));
         image = paintedAlone(s.get());
         QCOMPARE_PIXELS(image, {{2, 2, cyan}, {26, 26, cyan}, {28, 14, pink}});
@@ -539,15 +518,10 @@ private slots:
         QVERIFY(!holds(image, red, 80));
         // And back by the space key.
         QTest::keyClick(s.get(), Qt::Key_Space);
-        animation->setCurrentTime(300);
+        d->animation->setCurrentTime(300);
         QCOMPARE_PIXELS(paintedAlone(s.get()), {{73, 14, cyan}, {72, 14, pink}});
-    }
-
-    void switchNumbers()
-    {
-        const std::unique_ptr<QWidget> s = make("switch", &host,
-            element(switchSkin, R"({"margin": 4, "speed": 120, "thumbW": 20, "thumbH": 21})"));
-        auto* d = static_cast<VelQSwitchImpl*>(ctl(s.get()).impl());
+        reload(
+            ctl(s.get()), R"({"attr": {"margin": 4, "speed": 120, "thumbW": 20, "thumbH": 21}})");
         QCOMPARE_PIXELS(
             paintedAlone(s.get()), {{76, 4, cyan}, {95, 24, cyan}, {96, 24, pink}, {95, 25, pink}});
         play(s.get(), QStringLiteral("pr"), QPoint(50, 14));
@@ -559,7 +533,6 @@ private slots:
         play(s.get(), QStringLiteral("p"), QPoint(50, 14));
         QCOMPARE(d->animation->duration(), 0);
         QTRY_VERIFY(!d->animating && !d->off);
-
         // The resting thumb follows the width and the description (whose thumb is 25 wide again),
         // which wins over a slide.
         s->setFixedWidth(150);
