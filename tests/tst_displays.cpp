@@ -352,17 +352,10 @@ private slots:
         }
     }
 
-    // Made by its factory key, placed by its description, and grey everywhere: plain, with a
-    // style list, disabled or hovered. No theme element applies, even with the theme package in
-    // use.
+    // Grey everywhere: plain, with a style list, disabled or hovered. No theme element applies,
+    // even with the theme package in use.
     void canvas()
     {
-        const ::Json::Value json = parsed(R"({"x": 5, "y": 6, "w": 70, "h": 40})");
-        std::unique_ptr<QWidget> w(CreateControl("canvas", &json, &host));
-        auto* canvas = qobject_cast<VelQCanvas*>(w.get());
-        QVERIFY(canvas);
-        canvas->applyLayout();
-        QCOMPARE(canvas->geometry(), QRect(5, 6, 70, 40));
         for (const auto& [description, steps] : QList<QPair<QByteArray, QString>> {{"{}", ""},
                  {R"({"style": [["red", 0, 0]], "attr": {}})", ""}, {"{}", "d"}, {"{}", "e"}}) {
             auto canvas = built<VelQCanvas>(&host, description);
