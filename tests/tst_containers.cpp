@@ -134,7 +134,7 @@ private slots:
         QCOMPARE(button.maximumSize() == expected.size(), type == LayoutFixed);
     }
 
-    void nestedLayouts()
+    void nestedLayoutsAndCommonKeys()
     {
         QWidget host;
         host.resize(400, 300);
@@ -158,19 +158,15 @@ private slots:
         outer.applyLayout();
         QCOMPARE(inner.layoutType(), int(LayoutReserved));
         QCOMPARE(inner.geometry(), QRect(2, 2, 376, 276));
-    }
-
-    void commonKeys()
-    {
-        VelQPushButton button(&host);
-        button.setVisible(false);
-        reload(button, "{\"name\": \"ok\", \"tooltip\": \"\xC4\xE3\", \"enable\": false}");
-        QCOMPARE(button.objectName(), QStringLiteral("ok"));
-        QCOMPARE(button.toolTip(), QString::fromUtf8("\xE4\xBD\xA0"));
-        QVERIFY(!button.isEnabled() && !button.isHidden());
-        reload(button, R"({"visibility": false, "name": 5})");
-        QVERIFY(button.isHidden());
-        QCOMPARE(button.objectName(), QStringLiteral("5"));
+        // The keys every control reads besides its place.
+        inner.setVisible(false);
+        reload(inner, "{\"name\": \"ok\", \"tooltip\": \"\xC4\xE3\", \"enable\": false}");
+        QCOMPARE(inner.objectName(), QStringLiteral("ok"));
+        QCOMPARE(inner.toolTip(), QString::fromUtf8("\xE4\xBD\xA0"));
+        QVERIFY(!inner.isEnabled() && !inner.isHidden());
+        reload(inner, R"({"visibility": false, "name": 5})");
+        QVERIFY(inner.isHidden());
+        QCOMPARE(inner.objectName(), QStringLiteral("5"));
     }
 
     void arrangement_data()
@@ -245,20 +241,21 @@ private slots:
         QTest::addColumn<QString>("style");
         QTest::addColumn<QColor>("enabled");
         QTest::addColumn<QColor>("disabled");
-        row("default gray") << false << "[]" << gray << gray;
-        row("slot 0 styles both") << false << R"([["pink", 0, 0]])" << pink << pink;
-        row("slot 1 disabled") << false << R"([["pink", 0, 0], ["cyan", 0, 1]])" << pink << cyan;
-        row("slot 0 after slot 1 wins")
-            << false << R"([["cyan", 0, 1], ["pink", 0, 0]])" << pink << pink;
-        row("unknown name and slot")
-            << false << R"([["nothing", 0, 0], ["pink", 0, 2]])" << gray << gray;
-        row("empty paints nothing") << false << R"([["empty", 0, 0]])" << none << none;
-        row("splitter: no style") << true << "[]" << none << none;
-        row("splitter: other slots are skipped")
-            << true << R"([["bar", 0, 1], ["bar", 0, -1]])" << none << none;
-        row("splitter: slot 0 styles the bar") << true << R"([["bar", 0, 0]])" << orange << orange;
-        row("splitter: empty clears it")
-            << true << R"([["bar", 0, 0], ["empty", 0, 0]])" << none << none;
+        const auto add = [](const char* name, bool splitter, const char* style, QColor enabled,
+                             QColor disabled) {
+            row(name) << splitter << style << enabled << disabled;
+        };
+        add("default gray", false, "[]", gray, gray);
+        add("slot 0 styles both", false, R"([["pink", 0, 0]])", pink, pink);
+        add("slot 1 disabled", false, R"([["pink", 0, 0], ["cyan", 0, 1]])", pink, cyan);
+        add("slot 0 after slot 1 wins", false, R"([["cyan", 0, 1], ["pink", 0, 0]])", pink, pink);
+        add("unknown name and slot", false, R"([["nothing", 0, 0], ["pink", 0, 2]])", gray, gray);
+        add("empty paints nothing", false, R"([["empty", 0, 0]])", none, none);
+        add("splitter: no style", true, "[]", none, none);
+        add("splitter: other slots are skipped", true, R"([["bar", 0, 1], ["bar", 0, -1]])", none,
+            none);
+        add("splitter: slot 0 styles the bar", true, R"([["bar", 0, 0]])", orange, orange);
+        add("splitter: empty clears it", true, R"([["bar", 0, 0], ["empty", 0, 0]])", none, none);
     }
 
     // The container's background and the splitter's bar, which look the same under the mouse.
