@@ -112,14 +112,19 @@ private slots:
     }
 
     // Items at their places, painted over exactly their rectangles with the gaps showing the
-    // background; a press picks the item under it, and the current item shows its look and
-    // its selected icon.
+    // background. The hovered item follows the mouse; a gap keeps the last one lit, the current
+    // look wins over the hovered one, and leaving the strip clears it. A press picks the item
+    // under it, and the current item shows its look and its selected icon.
     void items()
     {
         QFETCH(bool, vertical);
         auto tabs = strip(&host, vertical);
-        const QPoint along = vertical ? QPoint(0, 1) : QPoint(1, 0);
-        const QPoint across = vertical ? QPoint(39, 0) : QPoint(0, 39);
+        QVERIFY(tabs->testAttribute(Qt::WA_MouseTracking));
+        auto* d = implOf<VelQTabWidgetImpl>(*tabs);
+        const auto at = [vertical](int along, int across = 20) {
+            return vertical ? QPoint(across, along) : QPoint(along, across);
+        };
+        const QPoint along = at(1, 0), across = at(0, 39);
         const QImage image = render(tabs.get());
         for (int i = 0; i < 3; ++i) {
             const QPoint first = along * (84 * i);
@@ -132,12 +137,37 @@ private slots:
         }
         QCOMPARE_PIXEL(image, (along * 299).x(), (along * 299).y(), blue);
 
+        // Faces: magenta current, red hovered, green normal.
+        const struct {
+            QPoint at; // null: enter, then leave
+            int hover;
+            QColor faces[3];
+        } steps[] = {{middle(1, vertical), 1, {magenta, red, green}},
+            {at(166), 1, {magenta, red, green}}, {middle(2, vertical), 2, {magenta, green, red}},
+            {middle(0, vertical), 0, {magenta, green, green}},
+            {QPoint(), -1, {magenta, green, green}}};
+        const QPoint corner = at(-35, -15);
+        for (const auto& step : steps) {
+            if (step.at.isNull()) {
+                sendEnter(tabs.get());
+                QCOMPARE(d->hoverIndex, 0);
+                sendLeave(tabs.get());
+            } else {
+                sendMouse(tabs.get(), QEvent::MouseMove, step.at);
+            }
+            QCOMPARE(d->hoverIndex, step.hover);
+            const QImage hovered = render(tabs.get());
+            for (int i = 0; i < 3; ++i) {
+                const QPoint p = middle(i, vertical) + corner;
+                QCOMPARE_PIXEL(hovered, p.x(), p.y(), step.faces[i]);
+            }
+        }
+
         QSignalSpy changed(tabs.get(), &VelQTabWidget::currentChanged);
         QList<int> current;
         // Along the strip: the first and last pixel of item 0, a gap, past the items, item 1.
         for (const int position : {0, 79, 82, 260, 84}) {
-            const QPoint at = vertical ? QPoint(20, position) : QPoint(position, 20);
-            QTest::mouseClick(tabs.get(), Qt::LeftButton, Qt::NoModifier, at);
+            QTest::mouseClick(tabs.get(), Qt::LeftButton, Qt::NoModifier, at(position));
             current << tabs->currentIndex() << int(changed.count());
         }
         QCOMPARE(current, (QList<int> {0, 1, 0, 2, 0, 2, 0, 2, 1, 3}));
@@ -148,59 +178,25 @@ private slots:
             tabs->setCurrentIndex(index);
         QCOMPARE(changed, (QList<QVariantList> {{0}, {0}, {1}, {2}, {1}}));
         const QImage clicked = render(tabs.get());
-        const QPoint offset = vertical ? QPoint(-15, -35) : QPoint(-35, -15);
         for (int i = 0; i < 3; ++i) {
             const QPoint icon = middle(i, vertical) + QPoint(-5, -5);
-            const QPoint corner = middle(i, vertical) + offset;
-            const QColor face = i == 1 ? magenta : green;
-            QCOMPARE_PIXEL(clicked, corner.x(), corner.y(), face);
+            const QPoint face = middle(i, vertical) + corner;
+            const QColor look = i == 1 ? magenta : green, mark = i == 1 ? yellow : cyan;
             // Centred 10 × 10 icon: the selected icon on the current tab only.
-            QCOMPARE_PIXEL(clicked, icon.x(), icon.y(), i == 1 ? yellow : cyan);
-            QCOMPARE_PIXEL(clicked, icon.x() + 9, icon.y() + 9, i == 1 ? yellow : cyan);
-            QCOMPARE_PIXEL(clicked, icon.x() - 1, icon.y(), face);
+            QCOMPARE_PIXELS(clicked,
+                {{face.x(), face.y(), look}, {icon.x(), icon.y(), mark},
+                    {icon.x() + 9, icon.y() + 9, mark}, {icon.x() - 1, icon.y(), look}});
         }
-    }
-
-    // The hovered item follows the mouse; a gap keeps the last one lit, the current look wins
-    // over the hovered one, and leaving the strip clears it.
-    void hoverFollowsTheMouse()
-    {
-        auto tabs = strip(&host);
-        QVERIFY(tabs->testAttribute(Qt::WA_MouseTracking));
-        auto* d = implOf<VelQTabWidgetImpl>(*tabs);
-        // Faces: magenta current, red hovered, green normal.
-        const struct {
-            QPoint at; // null: enter, then leave
-            int hover;
-            QColor faces[3];
-        } steps[] = {{middle(1), 1, {magenta, red, green}},
-            {QPoint(166, 20), 1, {magenta, red, green}}, {middle(2), 2, {magenta, green, red}},
-            {middle(0), 0, {magenta, green, green}}, {QPoint(), -1, {magenta, green, green}}};
-        for (const auto& step : steps) {
-            if (step.at.isNull()) {
-                sendEnter(tabs.get());
-                QCOMPARE(d->hoverIndex, 0);
-                sendLeave(tabs.get());
-            } else {
-                sendMouse(tabs.get(), QEvent::MouseMove, step.at);
-            }
-            QCOMPARE(d->hoverIndex, step.hover);
-            const QImage image = render(tabs.get());
-            for (int i = 0; i < 3; ++i)
-                QCOMPARE_PIXEL(image, middle(i).x() - 35, 5, step.faces[i]);
-        }
-        // With the third item past the right edge, a drag beyond the edge or below the strip
-        // hovers nothing new and a press there picks nothing.
-        tabs->setFixedSize(200, 40);
-        QSignalSpy changed(tabs.get(), &VelQTabWidget::currentChanged);
-        sendMouse(tabs.get(), QEvent::MouseMove, QPoint(190, 20));
+        // With the third item past the far edge, a drag beyond the edge or off the strip hovers
+        // nothing new and a press there picks nothing.
+        tabs->setFixedSize(QSize(at(200, 40).x(), at(200, 40).y()));
+        sendMouse(tabs.get(), QEvent::MouseMove, at(190));
         QCOMPARE(d->hoverIndex, 2);
-        for (const QPoint& at : {QPoint(210, 20), QPoint(20, 45)})
-            sendMouse(tabs.get(), QEvent::MouseMove, at, Qt::NoButton, Qt::LeftButton);
+        for (const QPoint& p : {at(210), at(20, 45)})
+            sendMouse(tabs.get(), QEvent::MouseMove, p, Qt::NoButton, Qt::LeftButton);
         QCOMPARE(d->hoverIndex, 2);
-        sendMouse(
-            tabs.get(), QEvent::MouseButtonPress, QPoint(210, 20), Qt::LeftButton, Qt::LeftButton);
-        QCOMPARE(changed.count(), 0);
+        sendMouse(tabs.get(), QEvent::MouseButtonPress, at(210), Qt::LeftButton, Qt::LeftButton);
+        QCOMPARE(changed.count(), 5);
     }
 
     // Slot 1 styles every state, so a later one wins over slot 2; slot 4 styles the unused state;
@@ -304,10 +300,8 @@ private slots:
         QCOMPARE(all,
             (QList<QColor> {blue, magenta, green, red, magenta, grey, magenta, red, magenta, grey,
                 white, yellow, white, white, yellow, yellow, yellow, yellow}));
-        QMenu file(QStringLiteral("File"));
-        QMenu edit(QStringLiteral("Edit"));
-        bar.addMenu(&file);
-        bar.addMenu(&edit);
+        bar.addMenu(QStringLiteral("File"));
+        bar.addMenu(QStringLiteral("Edit"));
         const QRect first = bar.actionGeometry(bar.actions().at(0));
         const QRect second = bar.actionGeometry(bar.actions().at(1));
         QVERIFY(!first.isEmpty() && !second.isEmpty());
@@ -349,13 +343,12 @@ private slots:
         menu->setBackgroundStyle(fill(blue));
         menu->setItemStyle(0, fill(green));
         menu->setItemStyle(1, fill(red));
-        TextStyle normal;
-        normal.family = QStringLiteral("DejaVu Sans");
-        normal.color = white;
-        TextStyle hot = normal;
-        hot.color = yellow;
-        menu->setItemTextStyle(0, normal);
-        menu->setItemTextStyle(1, hot);
+        for (const int state : {0, 1}) {
+            TextStyle text;
+            text.family = QStringLiteral("DejaVu Sans");
+            text.color = state ? yellow : white;
+            menu->setItemTextStyle(state, text);
+        }
         menu->addAction(QStringLiteral("MMMM"));
         menu->addSeparator();
         menu->addAction(QStringLiteral("MMMM"));
@@ -435,15 +428,14 @@ private slots:
         QMenu* third = second->actions().at(1)->menu();
         for (QMenu* sub : {static_cast<QMenu*>(&menu), second, third}) {
             VelQMenuImpl* d = implOf<VelQMenuImpl>(*static_cast<VelQMenu*>(sub));
-            QCOMPARE(d->background.color, blue);
-            QCOMPARE(d->itemStyles[0].color, green);
-            QCOMPARE(d->itemStyles[1].color, red);
-            QCOMPARE(d->itemStyles[3].color, green);
-            // white styles every state, text2 then the pressed one.
+            // item0 and text0 style every state, the later keys one state each.
+            QList<QColor> looks {d->background.color};
             for (int state = 0; state < 4; ++state)
-                QCOMPARE(d->itemTextStyles[state].color, state == 2 ? yellow : white);
-            QVERIFY(sub->windowFlags() & Qt::FramelessWindowHint);
-            QVERIFY(sub->testAttribute(Qt::WA_TranslucentBackground));
+                looks << d->itemStyles[state].color << d->itemTextStyles[state].color;
+            QCOMPARE(looks,
+                (QList<QColor> {blue, green, white, red, white, green, yellow, green, white}));
+            QVERIFY(sub->windowFlags() & Qt::FramelessWindowHint
+                && sub->testAttribute(Qt::WA_TranslucentBackground));
         }
         third->setContentsMargins(4, 4, 4, 4);
         third->popup(QPoint(10, 10));
