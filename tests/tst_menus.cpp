@@ -412,7 +412,7 @@ private slots:
         menu->hide();
     }
 
-    void nestedItemsCarryTheSkin()
+    void itemsFromTheDescription()
     {
         VelQMenu menu(&host);
         const ::Json::Value element = parsed(R"({"background": "back", "item0": "entry0",
@@ -445,28 +445,24 @@ private slots:
         const QRect entry = third->actionGeometry(third->actions().at(0));
         QCOMPARE_PIXEL(image, entry.right() - 1, entry.center().y(), green);
         third->hide();
-    }
-
-    void badItemsAreHarmless()
-    {
-        VelQMenu menu;
-        // Unknown style names and keys under attr leave the defaults.
-        const ::Json::Value element = parsed(R"({"background": 5, "item0": [], "item1": "none",
+        // Bad items are harmless; unknown style names and keys under attr leave the defaults.
+        const ::Json::Value bad = parsed(R"({"background": 5, "item0": [], "item1": "none",
             "attr": {"item1": "entry1"}, "items": [
             5, "text", null, {"text": 7}, {"items": 3}, {"text": "sub", "items": {"a": 1}}]})");
-        QVERIFY(menu.loadAttributes(&element));
+        VelQMenu plain;
+        QVERIFY(plain.loadAttributes(&bad));
         const QString entries = QStringLiteral("   7 () sub()");
-        QCOMPARE(tree(&menu), entries);
+        QCOMPARE(tree(&plain), entries);
         const ::Json::Value notArray = parsed(R"({"items": "x"})");
-        QVERIFY(menu.loadAttributes(&notArray));
-        QCOMPARE(tree(&menu), entries);
+        QVERIFY(plain.loadAttributes(&notArray));
+        QCOMPARE(tree(&plain), entries);
         const ::Json::Value* none = nullptr;
-        QVERIFY(menu.impl()->parseAttributes(none));
+        QVERIFY(plain.impl()->parseAttributes(none));
         // States out of range are ignored.
-        menu.setItemStyle(4, fill(grey));
-        menu.setItemStyle(-1, fill(grey));
-        menu.setItemTextStyle(4, TextStyle());
-        for (const ImageStyle& s : implOf<VelQMenuImpl>(menu)->itemStyles)
+        plain.setItemStyle(4, fill(grey));
+        plain.setItemStyle(-1, fill(grey));
+        plain.setItemTextStyle(4, TextStyle());
+        for (const ImageStyle& s : implOf<VelQMenuImpl>(plain)->itemStyles)
             QCOMPARE(s.color, white);
     }
 };
