@@ -126,11 +126,11 @@ private slots:
                 continue;
             label.setGeometry(0, 0, 200, 60);
             label.setText(QStringLiteral("MMM"));
-            const QImage stamped = paintedBy({400, 200}, Qt::white, [&](QPainter* p) {
-                d->draw(p, {100, 100, 200, 60});
+            const QImage stamped = paintedBy({260, 100}, Qt::white, [&](QPainter* p) {
+                d->draw(p, {60, 40, 200, 60});
             });
             for (const auto& [image, origin] :
-                {std::pair(render(&label), QPoint(0, 0)), std::pair(stamped, QPoint(100, 100))}) {
+                {std::pair(render(&label), QPoint(0, 0)), std::pair(stamped, QPoint(60, 40))}) {
                 const QPair<int, int> cols = columnsOf(image, red), rows = rowsOf(image, red);
                 QCOMPARE(((cols.first + cols.second) / 2 - origin.x()) / 67, hor);
                 QCOMPARE(((rows.first + rows.second) / 2 - origin.y()) / 20, ver);
