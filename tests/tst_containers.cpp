@@ -15,11 +15,6 @@ using namespace TestSupport;
 
 namespace {
 
-QTestData& row(const char* name)
-{
-    return QTest::newRow(name);
-}
-
 const QColor pink(255, 0, 255), cyan(0, 255, 255), gray(128, 128, 128), black(0, 0, 0),
     red(255, 0, 0), white(255, 255, 255), none(0, 0, 0, 0), orange(255, 128, 0);
 
@@ -79,7 +74,7 @@ private slots:
         const QSize big(200, 100), small(100, 50);
         const auto add = [](const char* name, const char* element, QSize parent, QRect expected,
                              int type = LayoutAnchor) {
-            row(name) << element << parent << expected << type;
+            QTest::newRow(name) << element << parent << expected << type;
         };
         add("fixed from keys", R"({"x": 3, "y": 4, "w": 50, "h": 20})", big, {3, 4, 50, 20},
             LayoutFixed);
@@ -178,7 +173,7 @@ private slots:
         QTest::addColumn<Points>("expected");
         const auto add = [](const char* name, const char* mode, int space, QSize size,
                              const char* children, const Points& expected) {
-            row(name) << mode << space << size << children << expected;
+            QTest::newRow(name) << mode << space << size << children << expected;
         };
         add("row", "0", 10, {300, 100}, "a50x20 a80x30 a30x40", {{10, 4}, {70, 4}, {160, 4}});
         add("column", "1", 10, {300, 200}, "a50x20 a50x30 a50x40", {{3, 10}, {3, 40}, {3, 80}});
@@ -243,7 +238,7 @@ private slots:
         QTest::addColumn<QColor>("disabled");
         const auto add = [](const char* name, bool splitter, const char* style, QColor enabled,
                              QColor disabled) {
-            row(name) << splitter << style << enabled << disabled;
+            QTest::newRow(name) << splitter << style << enabled << disabled;
         };
         add("default gray", false, "[]", gray, gray);
         add("slot 0 styles both", false, R"([["pink", 0, 0]])", pink, pink);
@@ -306,13 +301,16 @@ private slots:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<bool>("bottomShows");
         QTest::addColumn<QColor>("line");
-        row("no caption") << R"("showText": false, "text": "Title")" << QString() << true << black;
-        row("caption") << R"("text": "Title")" << QString("Title") << true << black;
-        row("line below the widget") << R"("size": false)" << QString() << false << black;
-        row("line inside with size true") << R"("size": true)" << QString() << true << black;
-        row("number colour") << R"("color": 16711680)" << QString() << true << red;
-        row("negative colour") << R"("color": -1)" << QString() << true << white;
-        row("array colour") << R"("color": [255], "size": "no")" << QString() << true << black;
+        QTest::newRow("no caption")
+            << R"("showText": false, "text": "Title")" << QString() << true << black;
+        QTest::newRow("caption") << R"("text": "Title")" << QString("Title") << true << black;
+        QTest::newRow("line below the widget") << R"("size": false)" << QString() << false << black;
+        QTest::newRow("line inside with size true")
+            << R"("size": true)" << QString() << true << black;
+        QTest::newRow("number colour") << R"("color": 16711680)" << QString() << true << red;
+        QTest::newRow("negative colour") << R"("color": -1)" << QString() << true << white;
+        QTest::newRow("array colour")
+            << R"("color": [255], "size": "no")" << QString() << true << black;
     }
 
     // The group box draws its frame and caption but no background, in place or stamped into any
