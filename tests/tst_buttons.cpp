@@ -19,14 +19,15 @@ const QColor blue(0, 0, 255), yellow(255, 255, 0), green(0, 160, 0), pink(255, 0
     orange(255, 128, 0), purple(128, 0, 255), red(255, 0, 0), cyan(0, 255, 255),
     gray(128, 128, 128), white(255, 255, 255), black(0, 0, 0), none(0, 0, 0, 0);
 
-// What a row of the looks table expects once the steps before it have run.
+// What a row of the looks table expects once a group of steps has run.
 struct Probe {
-    enum Kind { At, Somewhere, Nowhere, LabelFrom, Shows, State, Checked, Then } kind;
+    enum Kind { At, Somewhere, Nowhere, LabelFrom, Shows, State, Checked } kind;
     QPoint p;
     QColor c;
     QString image;
 };
 using Probes = QVector<Probe>;
+using Groups = QList<Probes>;
 
 bool showsBuiltIn(const QImage& image, const QString& name, QPoint at)
 {
@@ -66,7 +67,7 @@ std::unique_ptr<QWidget> make(const QByteArray& kind, QWidget* parent, const QBy
 
 } // namespace
 
-Q_DECLARE_METATYPE(Probes)
+Q_DECLARE_METATYPE(Groups)
 
 class tst_Buttons : public QObject {
     Q_OBJECT
@@ -89,12 +90,12 @@ class tst_Buttons : public QObject {
     static Probe shows(int x, int y, const char* name) { return {Probe::Shows, {x, y}, {}, name}; }
     static Probe state(int s) { return {Probe::State, {s, 0}, {}, {}}; }
     static Probe checked(bool on) { return {Probe::Checked, {on, 0}, {}, {}}; }
-    // The probes after it hold after the next group of steps.
-    static Probe then() { return {Probe::Then, {}, {}, {}}; }
     // A 10 × 10 mark with its top-left corner at (x, y).
     static Probes mark(int x, int y, QColor c) { return {at(x, y, c), at(x + 9, y + 9, c)}; }
-    static QColor grayOf(const char* path) { return manager().getImage(path, true)->pixel(5, 5); }
-    static CThemeManager& manager() { return CThemeManager::instance(); }
+    static QColor grayOf(const char* path)
+    {
+        return CThemeManager::instance().getImage(path, true)->pixel(5, 5);
+    }
     static IVelQControlBase& ctl(QWidget* w) { return *dynamic_cast<IVelQControlBase*>(w); }
     static QAbstractButton* button(QWidget* w) { return qobject_cast<QAbstractButton*>(w); }
     static void tap(QWidget* w, QPoint release = {5, 15}) { click(w, {5, 15}, release); }
@@ -103,13 +104,7 @@ class tst_Buttons : public QObject {
         return "{" + (style.isEmpty() ? "" : R"("style": )" + style + ", ") + R"("attr": )" + attr
             + "}";
     }
-    // A row of the looks table, for the kind of control its name starts with.
-    static void row(
-        const char* name, const QByteArray& json, const QString& steps, const Probes& probes)
-    {
-        QTest::newRow(name) << json << steps << probes;
-    }
-    // Steps as play() takes them, and c to check the button.
+    // Steps as play() takes them, c to check the button, m and n to move to columns 80 and 81.
     static void drive(QWidget* w, const QString& steps)
     {
         const QPoint at = qobject_cast<QPushButton*>(w) ? QPoint(50, 20)
@@ -118,6 +113,8 @@ class tst_Buttons : public QObject {
         for (const QChar step : steps) {
             if (step == QLatin1Char('c'))
                 button(w)->setChecked(true);
+            else if (step == QLatin1Char('m') || step == QLatin1Char('n'))
+                sendMouse(w, QEvent::MouseMove, {step == QLatin1Char('m') ? 80 : 81, 20});
             else
                 play(w, step, at);
         }
@@ -145,176 +142,176 @@ private slots:
     }
 
     // Each row builds one control of the kind its name starts with, runs its steps (groups split
-    // by /; letters as drive() takes them) and probes the painting after each group.
+    // by /; letters as drive() takes them) and probes the painting after each group with the
+    // probes of that group.
     void looks_data()
     {
         QTest::addColumn<QByteArray>("json");
         QTest::addColumn<QString>("steps");
-        QTest::addColumn<Probes>("probes");
+        QTest::addColumn<Groups>("probes");
+        const auto row = [](const char* name, const QByteArray& json, const char* steps,
+                             const Groups& probes) {
+            QTest::newRow(name) << json << steps << probes;
+        };
         const QByteArray icon = R"({"iconPath": "icon.png"})";
         const QByteArray push = element(pushSkin);
         const auto withIcon = [](const QByteArray& more) {
             return element(pushSkin, R"({"iconPath": "icon.png")" + more + "}");
         };
-        row("push default", "{}", "", {face({0xf5, 0xf5, 0xf5}), at(0, 0, {0xcc, 0xcc, 0xcc})});
-        row("push states", push, "/e/p/o",
-            {state(Normal), face(green), then(), state(Hover), face(red), then(), state(Pressed),
-                face(pink), then(), state(Hover), face(red)});
-        row("push leave pressed", push, "ep/l/o",
-            {state(Pressed), then(), state(Normal), face(green), then(), state(Normal)});
-        row("push disabled", push, "ed/u",
-            {state(Disabled), face(gray), then(), state(Normal), face(green)});
+        row("push default", "{}", "", {{face({0xf5, 0xf5, 0xf5}), at(0, 0, {0xcc, 0xcc, 0xcc})}});
+        row("push states", push, "/e/p/o/l/ep/l/o/ed/u",
+            {{state(Normal), face(green)}, {state(Hover), face(red)}, {state(Pressed), face(pink)},
+                {state(Hover), face(red)}, {state(Normal)}, {state(Pressed)},
+                {state(Normal), face(green)}, {state(Normal)}, {state(Disabled), face(gray)},
+                {state(Normal), face(green)}});
         row("push icon", withIcon(""), "/e",
-            mark(45, 15, blue) << at(44, 15, green) << then() << mark(45, 15, blue)
-                               << at(44, 15, red));
+            {mark(45, 15, blue) << at(44, 15, green), mark(45, 15, blue) << at(44, 15, red)});
         row("push icon left", withIcon(R"(, "iconHor": 0, "iconX": 3, "iconY": -2)"), "",
-            mark(3, 13, blue) << at(2, 13, green));
+            {mark(3, 13, blue) << at(2, 13, green)});
         row("push icon corner", withIcon(R"(, "iconHor": 2, "iconVer": 2)"), "",
-            mark(90, 30, blue) << at(89, 30, green));
+            {mark(90, 30, blue) << at(89, 30, green)});
         row("push hot icon", withIcon(R"(, "hotIconPath": "hot.png")"), "e",
-            mark(45, 15, yellow) << at(44, 15, red));
+            {mark(45, 15, yellow) << at(44, 15, red)});
         row("push no icon paths", element(pushSkin, R"({"hasIcon": true})"), "e",
-            mark(45, 15, red));
-        row("push no hasIcon", withIcon(R"(, "hasIcon": false)"), "", mark(45, 15, green));
+            {mark(45, 15, red)});
+        row("push no hasIcon", withIcon(R"(, "hasIcon": false)"), "", {mark(45, 15, green)});
         row("push gray icon", withIcon(R"(, "hotIconPath": "hot.png")"), "ed",
-            {face(grayOf("icon.png")), nowhere(blue), nowhere(yellow)});
-        row("push one member", element(R"([["pinkBox", 0, 0]])"), "/e",
-            {face(pink), then(), face(pink)});
+            {{face(grayOf("icon.png")), nowhere(blue), nowhere(yellow)}});
         row("push later member", element(R"([["pinkBox", 0, 0], ["redBox", 0, 1]])"), "/e",
-            {face(pink), then(), face(red)});
-        row("push later copy", element(R"([["redBox", 0, 1], ["pinkBox", 0, 0]])"), "e",
-            {face(pink)});
+            {{face(pink)}, {face(red)}});
+        row("push later copy", element(R"([["redBox", 0, 1], ["pinkBox", 0, 0]])"), "/e",
+            {{face(pink)}, {face(pink)}});
         row("push bad members",
             element(R"([["pinkBox", 0, 0], ["nothing", 0, 1], "redBox", ["redBox", 0], [1, 0, 1],
                 ["redBox", 0, "1"], {"a": 1}, ["redBox", 0, 99]])"),
-            "e", {face(pink)});
+            "e", {{face(pink)}});
+        // Over the extension only it shows the hover look.
+        row("push extension", element(pushSkin, R"({"isExtBtn": true, "extWidth": 20,
+            "extIconPath": "ext.png", "extHotIconPath": "hot.png"})"),
+            "em/n/l",
+            {{face(red), at(90, 20, yellow)}, {face(green), at(79, 5, green), at(81, 5, red)},
+                {at(90, 20, cyan)}});
         row("push empty", element(R"([["pinkBox", 0, 0], ["empty", 0, 1]])"), "/e",
-            {face(pink), then(), face(none)});
+            {{face(pink)}, {face(none)}});
 
         const QByteArray marks = R"({"iconPath": "icon.png", "hotIconPath": "hot.png",
             "siconPath": "sicon.png", "sHotIconPath": "shot.png", "disableIconPath": "dis.png",
             "disableSIconPath": "sdis.png"})";
         row("check built-in", element(R"([["redText", 0, 8]])", R"({"text": "MMMM"})"), "/epr",
-            {shows(0, 7, "IDB_UNCHECK"), labelFrom(16, red), then(), checked(true),
-                shows(0, 7, "IDB_CHECKED")});
-        row("check marks by state", attrs(marks), "/e/p/l",
-            left(blue) << then() << left(yellow) << then() << left(blue) << then() << left(blue));
-        row("check checked marks", attrs(marks), "c/e/d",
-            left(green) << then() << left(pink) << then() << left(purple));
-        row("check disabled", attrs(marks), "d", left(orange));
-        row("check no disabled mark", attrs(icon), "d", left(none));
-        row("check default disabled", element({}), "cd", left(none));
-        row("check hover", attrs(icon), "e", left(blue));
+            {{shows(0, 7, "IDB_UNCHECK"), labelFrom(16, red)},
+                {checked(true), shows(0, 7, "IDB_CHECKED")}});
+        row("check marks by state", attrs(marks), "/e/p/l/d/uc/e/d",
+            {left(blue), left(yellow), left(blue), left(blue), left(orange), left(green),
+                left(pink), left(purple)});
+        row("check hover, no disabled mark", attrs(icon), "e/d", {left(blue), left(none)});
+        row("check default disabled", element({}), "cd", {left(none)});
         row("check built-in hover",
-            attrs(R"({"iconPath": "icon.png", "hotIconPath": "IDB_UNCHECK"})"), "e", left(blue));
-        row("check checked hover", attrs(R"({"siconPath": "sicon.png"})"), "ce", left(green));
+            attrs(R"({"iconPath": "icon.png", "hotIconPath": "IDB_UNCHECK"})"), "e", {left(blue)});
+        row("check checked hover", attrs(R"({"siconPath": "sicon.png"})"), "ce", {left(green)});
         row("check hidden mark", attrs(R"({"iconPath": "icon.png", "showIcon": false})"), "",
-            left(none));
+            {left(none)});
         const auto placed = [](const QByteArray& attr) {
             return element(R"([["redText", 0, 8]])",
                 R"({"text": "MMMM", "iconPath": "icon.png")" + attr + "}");
         };
-        row("check mark left", placed(""), "", left(blue) << labelFrom(10, red));
+        row("check mark left", placed(""), "", {left(blue) << labelFrom(10, red)});
         row("check mark offsets", placed(R"(, "iconX": 3, "iconY": -2)"), "",
-            mark(3, 8, blue) << labelFrom(13, red));
+            {mark(3, 8, blue) << labelFrom(13, red)});
         row("check centred mark", placed(R"(, "iconHor": 1)"), "",
-            mark(45, 10, blue) << labelFrom(0, red));
+            {mark(45, 10, blue) << labelFrom(0, red)});
         row("check bottom mark", placed(R"(, "iconVer": 2)"), "",
-            mark(0, 20, blue) << labelFrom(10, red));
-        row("check hidden, no indent", placed(R"(, "showIcon": false)"), "", {labelFrom(0, red)});
+            {mark(0, 20, blue) << labelFrom(10, red)});
+        row("check hidden, no indent", placed(R"(, "showIcon": false)"), "", {{labelFrom(0, red)}});
         row("check indent",
             element(R"([["redText", 0, 8], ["redText", 0, 9]])",
                 R"({"text": "MMMM", "iconPath": "icon.png", "siconPath": "wide.png"})"),
-            "c", {at(19, 15, cyan), labelFrom(10, red)});
+            "c", {{at(19, 15, cyan), labelFrom(10, red)}});
         row("check missing mark", placed(R"(, "iconPath": "missing.png")"), "",
-            {labelFrom(0, red)});
+            {{labelFrom(0, red)}});
         const QByteArray labels
             = element(R"([["redText", 0, 8], ["greenText", 0, 9], ["grayText", 0, 10]])",
                 R"({"text": "MMMM", "showIcon": false})");
-        row("check label styles", labels, "e/c/d",
-            {somewhere(red), nowhere(green), nowhere(gray), then(), somewhere(green), nowhere(red),
-                nowhere(gray), then(), somewhere(gray), nowhere(red), nowhere(green)});
-        row("check disabled label", labels, "d", {somewhere(gray), nowhere(red), nowhere(green)});
+        row("check label styles", labels, "e/d/uc/d",
+            {{somewhere(red), nowhere(green), nowhere(gray)},
+                {somewhere(gray), nowhere(red), nowhere(green)},
+                {somewhere(green), nowhere(red), nowhere(gray)},
+                {somewhere(gray), nowhere(red), nowhere(green)}});
         const QByteArray groups = element(R"([["pinkBox", 0, 0], ["cyanBox", 0, 1],
             ["blueBox", 0, 4], ["pinkBox", 0, 7]])",
             R"({"showIcon": false})");
-        row("check no background", element("[]", R"({"showIcon": false})"), "", {bg(none)});
-        row("check unchecked bgs", groups, "/e/d", {bg(pink), then(), bg(cyan), then(), bg(pink)});
-        row("check checked bgs", groups, "c/ep/d", {bg(blue), then(), bg(blue), then(), bg(pink)});
+        row("check no background", element("[]", R"({"showIcon": false})"), "", {{bg(none)}});
+        row("check bgs", groups, "/e/d/luc/ep/d",
+            {{bg(pink)}, {bg(cyan)}, {bg(pink)}, {bg(blue)}, {bg(blue)}, {bg(pink)}});
         row("check unknown slots",
             element(R"([["pinkBox", 0, 11], ["pinkBox", 0, -1]])", R"({"showIcon": false})"), "",
-            {bg(none)});
+            {{bg(none)}});
 
         const QByteArray radioMarks = R"("iconPath": "icon.png", "hotIconPath": "hot.png",
             "siconPath": "sicon.png", "sHotIconPath": "shot.png")";
         row("radio label only", element(R"([["redAside", 0, 8]])", R"({"text": "MMMM"})"), "/c",
-            {at(0, 0, none), at(5, 15, none), somewhere(red), then(), at(0, 0, white),
-                at(5, 15, white), somewhere(red)});
-        row("radio click", element({}), "ep/r",
-            {state(Pressed), then(), state(Hover), checked(true)});
+            {{at(0, 0, none), at(5, 15, none), somewhere(red)},
+                {at(0, 0, white), at(5, 15, white), somewhere(red)}});
+        row("radio click", element({}), "ep/r", {{state(Pressed)}, {state(Hover), checked(true)}});
         row("radio pushlike marks", attrs("{" + radioMarks + R"(, "pushlike": true})"), "/e/c",
-            left(blue) << then() << left(yellow) << then() << left(pink));
-        row("radio checked mark", attrs("{" + radioMarks + "}"), "c", left(green));
+            {left(blue), left(yellow), left(pink)});
+        row("radio checked mark", attrs("{" + radioMarks + "}"), "c", {left(green)});
         row("radio no hover marks", attrs(R"({"iconPath": "icon.png", "siconPath": "sicon.png"})"),
-            "ce", left(green));
-        row("radio default marks", element({}), "c", left(white));
+            "ce", {left(green)});
+        row("radio default marks", element({}), "c", {left(white)});
         row("radio hidden mark", attrs("{" + radioMarks + R"(, "showIcon": false})"), "",
-            left(none));
+            {left(none)});
         row("radio disabled",
             element(R"([["redText", 0, 8], ["greenText", 0, 9]])", R"({"text": "MMMM",
                 "siconPath": "sicon.png", "sHotIconPath": "shot.png", "iconHor": 2})"),
-            "cd", {at(95, 15, grayOf("sicon.png")), somewhere(green), nowhere(red)});
+            "cd", {{at(95, 15, grayOf("sicon.png")), somewhere(green), nowhere(red)}});
         const QByteArray text = R"({"text": "MMMM"})";
         row("radio labels 8, 9", element(R"([["redText", 0, 8], ["greenText", 0, 9]])", text),
-            "/c/d", {somewhere(red), then(), somewhere(green), then(), somewhere(green)});
+            "/c/d", {{somewhere(red)}, {somewhere(green)}, {somewhere(green)}});
         row("radio labels 9, 8", element(R"([["greenText", 0, 9], ["redText", 0, 8]])", text),
-            "/c/d", {somewhere(red), then(), somewhere(red), then(), somewhere(green)});
+            "/c/d", {{somewhere(red)}, {somewhere(red)}, {somewhere(green)}});
         row("radio no slot 10", element(R"([["redText", 0, 8], ["greenText", 0, 10]])", text),
-            "c/d", {somewhere(red), then(), somewhere(black)});
+            "c/d", {{somewhere(red)}, {somewhere(black)}});
         row("radio no indent",
             element(R"([["redText", 0, 8]])", R"({"text": "MMMM", "iconPath": "icon.png"})"), "",
-            {labelFrom(0, red)});
+            {{labelFrom(0, red)}});
         const QByteArray radioGroups = element(R"([["pinkBox", 0, 0], ["cyanBox", 0, 1],
             ["blueBox", 0, 4], ["empty", 0, 5]])");
-        row("radio unchecked bgs", radioGroups, "/e", {bg(pink), then(), bg(cyan)});
-        row("radio checked bgs", radioGroups, "c/e", {bg(blue), then(), bg(none)});
+        row("radio bgs", radioGroups, "/e/lc/e", {{bg(pink)}, {bg(cyan)}, {bg(blue)}, {bg(none)}});
 
-        row("switch states", element(switchSkin), "/e/p",
-            {thumb(cyan), then(), thumb(blue), then(), thumb(cyan)});
-        row("switch disabled", element(switchSkin), "d", {thumb(yellow)});
+        row("switch states", element(switchSkin), "/d/ue/p",
+            {{thumb(cyan)}, {thumb(yellow)}, {thumb(blue)}, {thumb(cyan)}});
     }
 
     void looks()
     {
         QFETCH(QByteArray, json);
         QFETCH(QString, steps);
-        QFETCH(Probes, probes);
+        QFETCH(Groups, probes);
         const QByteArray kind = QByteArray(QTest::currentDataTag()).split(' ').first();
         const std::unique_ptr<QWidget> w = make(kind, &host, json);
         const QStringList groups = steps.split(QLatin1Char('/'));
-        auto probe = probes.cbegin();
-        for (const QString& group : groups) {
-            drive(w.get(), group);
+        QCOMPARE(groups.size(), probes.size());
+        for (int group = 0; group < groups.size(); ++group) {
+            drive(w.get(), groups.at(group));
             const QImage image = paintedAlone(w.get());
-            for (; probe != probes.cend() && probe->kind != Probe::Then; ++probe) {
-                const QPoint p = probe->p;
-                switch (probe->kind) {
+            for (const Probe& probe : probes.at(group)) {
+                const QPoint p = probe.p;
+                switch (probe.kind) {
                 case Probe::At:
-                    QCOMPARE_PIXEL(image, p.x(), p.y(), probe->c);
+                    QCOMPARE_PIXEL(image, p.x(), p.y(), probe.c);
                     break;
                 case Probe::Somewhere:
-                    QVERIFY2(holds(image, probe->c), describe(probe->c.rgba()).constData());
-                    break;
                 case Probe::Nowhere:
-                    QVERIFY2(!holds(image, probe->c), describe(probe->c.rgba()).constData());
+                    QVERIFY2(holds(image, probe.c) == (probe.kind == Probe::Somewhere),
+                        describe(probe.c.rgba()).constData());
                     break;
                 case Probe::LabelFrom: {
-                    const int first = columnsOf(image, probe->c, 80).first;
+                    const int first = columnsOf(image, probe.c, 80).first;
                     QVERIFY2(first >= p.x() && first <= p.x() + 3, QByteArray::number(first));
                     break;
                 }
                 case Probe::Shows:
-                    QVERIFY2(showsBuiltIn(image, probe->image, p), qPrintable(probe->image));
+                    QVERIFY2(showsBuiltIn(image, probe.image, p), qPrintable(probe.image));
                     break;
                 case Probe::State:
                     QCOMPARE(ctl(w.get()).impl()->state, p.x());
@@ -322,19 +319,14 @@ private slots:
                 case Probe::Checked:
                     QCOMPARE(button(w.get())->isChecked(), bool(p.x()));
                     break;
-                case Probe::Then:
-                    break;
                 }
             }
-            if (probe != probes.cend())
-                ++probe;
         }
-        QVERIFY(probe == probes.cend());
     }
 
     // GBK text is decoded; a description without "attr" keeps the text, one without "text"
-    // clears it.
-    void textRules()
+    // clears it; values of the wrong type read as absent.
+    void descriptionValues()
     {
         for (const char* kind : {"push", "check", "radio"}) {
             const std::unique_ptr<QWidget> w
@@ -343,6 +335,18 @@ private slots:
             QCOMPARE(button(w.get())->text(), QString::fromUtf8("\xE4\xBD\xA0"));
             reload(ctl(w.get()), R"({"attr": {}})");
             QCOMPARE(button(w.get())->text(), QString());
+        }
+        for (const auto& [kind, bad, good] : QList<std::tuple<QByteArray, QByteArray, QByteArray>> {
+                 {"push", R"({"attr": {"iconPath": 5, "hasIcon": "yes", "isExtBtn": true,
+                     "extWidth": "20", "extIconPath": "ext.png", "iconHor": [], "iconX": 1e300,
+                     "text": {}}})",
+                     R"({"attr": {"isExtBtn": true, "extIconPath": "ext.png"}})"},
+                 {"check", R"({"style": [["redText", "x", "8"], "grayText", [1, 2, 8]], "attr": {
+                     "iconPath": [], "iconHor": "1", "showIcon": [], "text": 7, "iconX": {}}})",
+                     R"({"attr": {"text": "7"}})"}}) {
+            const std::unique_ptr<QWidget> a = make(kind, &host, bad), b = make(kind, &host, good);
+            QCOMPARE(button(a.get())->text(), button(b.get())->text());
+            QCOMPARE(paintedAlone(a.get()), paintedAlone(b.get()));
         }
     }
 
@@ -374,41 +378,7 @@ private slots:
         box.setThemeName(QStringLiteral("plain"));
         QCOMPARE(box.text(), QString());
         QCOMPARE_PIXELS(paintedAlone(&box), {{0, 10, blue}, {9, 19, blue}});
-        manager().setUseThemePackage(false);
-    }
-
-    // Values of the wrong type read as absent.
-    void wrongTypesAreIgnored()
-    {
-        const auto same = [this](const QByteArray& kind, const QByteArray& bad,
-                              const QByteArray& good) {
-            const std::unique_ptr<QWidget> a = make(kind, &host, bad), b = make(kind, &host, good);
-            QCOMPARE(button(a.get())->text(), button(b.get())->text());
-            QCOMPARE(paintedAlone(a.get()), paintedAlone(b.get()));
-        };
-        same("push",
-            R"({"attr": {"iconPath": 5, "hasIcon": "yes", "isExtBtn": true, "extWidth": "20",
-            "extIconPath": "ext.png", "iconHor": [], "iconX": 1e300, "text": {}}})",
-            R"({"attr": {"isExtBtn": true, "extIconPath": "ext.png"}})");
-        same("check", R"({"style": [["redText", "x", "8"], "grayText", [1, 2, 8]], "attr": {
-            "iconPath": [], "iconHor": "1", "showIcon": [], "text": 7, "iconX": {}}})",
-            R"({"attr": {"text": "7"}})");
-    }
-
-    void extensionArea()
-    {
-        auto button = built<VelQPushButton>(&host, element(pushSkin, R"({"isExtBtn": true,
-            "extWidth": 20, "extIconPath": "ext.png", "extHotIconPath": "hot.png"})"));
-        button->setGeometry(0, 0, 100, 40);
-        sendEnter(button.get());
-        sendMouse(button.get(), QEvent::MouseMove, QPoint(80, 20));
-        QCOMPARE_PIXELS(paintedAlone(button.get()), {{50, 20, red}, {90, 20, yellow}});
-        // Over the extension only it shows the hover look.
-        sendMouse(button.get(), QEvent::MouseMove, QPoint(81, 20));
-        QCOMPARE_PIXELS(
-            paintedAlone(button.get()), {{50, 20, green}, {79, 5, green}, {81, 5, red}});
-        sendLeave(button.get());
-        QCOMPARE_PIXEL(paintedAlone(button.get()), 90, 20, cyan);
+        CThemeManager::instance().setUseThemePackage(false);
     }
 
     // The first unchecked icon also serves hover; style slot 4 serves every state.
@@ -449,7 +419,8 @@ private slots:
     }
 
     // Clicks on three radio buttons, the first checked: which ends checked, after how many
-    // toggles. A release outside still checks.
+    // toggles. A release outside still checks. Buttons of different parents exclude each other
+    // only in an exclusive group.
     void radioClicks()
     {
         for (const auto& [clicks, checked, toggles] : QList<std::tuple<QString, int, int>> {
@@ -475,20 +446,15 @@ private slots:
                 QCOMPARE(button(buttons[i].get())->isChecked(), i == checked);
             QCOMPARE(count, toggles);
         }
-    }
-
-    void radioParentsAndGroups()
-    {
         QWidget first(&host), second(&host);
         VelQRadioButton a(&first), b(&second);
-        a.setGeometry(0, 0, 100, 30);
-        b.setGeometry(0, 0, 100, 30);
-        first.show();
-        second.show();
+        for (VelQRadioButton* r : {&a, &b}) {
+            r->setGeometry(0, 0, 100, 30);
+            r->parentWidget()->show();
+        }
         a.setChecked(true);
         tap(&b);
         QVERIFY(a.isChecked() && b.isChecked());
-        // An exclusive group spans parents.
         QButtonGroup group;
         group.addButton(&a);
         group.addButton(&b);
@@ -504,6 +470,7 @@ private slots:
         QVERIFY(!b.isChecked());
     }
 
+    // The thumb slides at the speed the description gives, within its margin.
     void switchSlides()
     {
         const std::unique_ptr<QWidget> s = make(
@@ -514,23 +481,22 @@ private slots:
         QPair<int, int> label = columnsOf(image, red, 80);
         QVERIFY2(label.first >= 2 && label.second < 27, QByteArray::number(label.second));
         QVERIFY(!holds(image, green, 80));
-        QVariantAnimation* animation = d->animation;
         // The switch takes the press instead of passing it to its parent.
         QMouseEvent press(QEvent::MouseButtonPress, QPointF(50, 14),
             QPointF(s->mapToGlobal(QPoint(50, 14))), Qt::LeftButton, Qt::LeftButton,
             Qt::NoModifier);
         QCoreApplication::sendEvent(s.get(), &press);
         QVERIFY(press.isAccepted());
-        QCOMPARE(animation->duration(), 300);
+        QCOMPARE(d->animation->duration(), 300);
         QCOMPARE(d->state, int(Pressed));
-        animation->setCurrentTime(150);
+        d->animation->setCurrentTime(150);
         image = paintedAlone(s.get());
         QCOMPARE_PIXELS(image, {{35, 14, pink}, {39, 14, cyan}, {59, 14, cyan}, {64, 14, pink}});
         // The old label stays during the slide, and a second press changes nothing.
         QVERIFY(holds(image, red, 80));
         play(s.get(), QStringLiteral("rp"), QPoint(50, 14));
-        QCOMPARE(animation->currentTime(), 150);
-        animation->setCurrentTime(300);
+        QCOMPARE(d->animation->currentTime(), 150);
+        d->animation->setCurrentTime(300);
         play(s.get(), QStringLiteral("r"), QPoint(50, 14));
         image = paintedAlone(s.get());
         QCOMPARE_PIXELS(image, {{2, 2, cyan}, {26, 26, cyan}, {28, 14, pink}});
@@ -539,15 +505,10 @@ private slots:
         QVERIFY(!holds(image, red, 80));
         // And back by the space key.
         QTest::keyClick(s.get(), Qt::Key_Space);
-        animation->setCurrentTime(300);
+        d->animation->setCurrentTime(300);
         QCOMPARE_PIXELS(paintedAlone(s.get()), {{73, 14, cyan}, {72, 14, pink}});
-    }
-
-    void switchNumbers()
-    {
-        const std::unique_ptr<QWidget> s = make("switch", &host,
-            element(switchSkin, R"({"margin": 4, "speed": 120, "thumbW": 20, "thumbH": 21})"));
-        auto* d = static_cast<VelQSwitchImpl*>(ctl(s.get()).impl());
+        reload(
+            ctl(s.get()), R"({"attr": {"margin": 4, "speed": 120, "thumbW": 20, "thumbH": 21}})");
         QCOMPARE_PIXELS(
             paintedAlone(s.get()), {{76, 4, cyan}, {95, 24, cyan}, {96, 24, pink}, {95, 25, pink}});
         play(s.get(), QStringLiteral("pr"), QPoint(50, 14));
@@ -559,7 +520,6 @@ private slots:
         play(s.get(), QStringLiteral("p"), QPoint(50, 14));
         QCOMPARE(d->animation->duration(), 0);
         QTRY_VERIFY(!d->animating && !d->off);
-
         // The resting thumb follows the width and the description (whose thumb is 25 wide again),
         // which wins over a slide.
         s->setFixedWidth(150);

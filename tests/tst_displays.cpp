@@ -109,6 +109,7 @@ private slots:
     }
 
     // Alignment indices 0, 1, 2 put the text in the first, second or last third; others none.
+    // Stamped into any rectangle, as item views do, it keeps its alignment there.
     void labelAlignment()
     {
         for (const auto& [hor, ver, alignment] :
@@ -125,11 +126,17 @@ private slots:
                 continue;
             label.setGeometry(0, 0, 200, 60);
             label.setText(QStringLiteral("MMM"));
-            const QImage image = render(&label);
-            const QPair<int, int> cols = columnsOf(image, red);
-            const QPair<int, int> rows = rowsOf(image, red);
-            QCOMPARE((cols.first + cols.second) / 2 / 67, hor);
-            QCOMPARE((rows.first + rows.second) / 2 / 20, ver);
+            QList<std::pair<QImage, QPoint>> images {{render(&label), {}}};
+            const auto stamp = [&](QPainter* p) {
+                d->draw(p, {70, 20, 200, 60});
+            };
+            if (hor == 2)
+                images.append({paintedBy({270, 80}, Qt::white, stamp), {70, 20}});
+            for (const auto& [image, origin] : images) {
+                const QPair<int, int> cols = columnsOf(image, red), rows = rowsOf(image, red);
+                QCOMPARE(((cols.first + cols.second) / 2 - origin.x()) / 67, hor);
+                QCOMPARE(((rows.first + rows.second) / 2 - origin.y()) / 20, ver);
+            }
         }
     }
 
@@ -182,19 +189,6 @@ private slots:
         QCOMPARE(render(&label), qtLabelShowing(label, shown));
     }
 
-    void labelDrawsIntoRectangle()
-    {
-        VelQLabel label(&host);
-        reload(label, R"({"style": [["plain", 0, 0]], "attr": {"text": "MMMM"}})");
-        const QImage image = paintedBy({200, 100}, Qt::white, [&](QPainter* p) {
-            label.impl()->draw(p, {100, 50, 100, 50});
-        });
-        const QPair<int, int> cols = columnsOf(image, red);
-        const QPair<int, int> rows = rowsOf(image, red);
-        QVERIFY(cols.first >= 100 && cols.first < 110);
-        QVERIFY(rows.first > 55 && rows.second < 95);
-    }
-
     void fromDescription()
     {
         QWidget window;
@@ -217,6 +211,12 @@ private slots:
         QCOMPARE(picture->geometry(), QRect(10, 10, 180, 80));
         QCOMPARE_PIXELS(
             paintedAlone(picture, true), {{70, 20, red}, {109, 59, magenta}, {110, 59, clear}});
+        // The setters place it as the attributes do.
+        picture->setPath(QStringLiteral("big.png"));
+        QCOMPARE_PIXELS(
+            paintedAlone(picture, true), {{30, 0, red}, {29, 0, clear}, {149, 79, magenta}});
+        picture->setFill(true);
+        QCOMPARE_PIXEL(paintedAlone(picture, true), 0, 0, red);
     }
 
     void richLabelSelection()
@@ -267,11 +267,11 @@ private slots:
         QVERIFY(label->hasMouseTracking());
     }
 
-    // The earlier position starts the selection, whichever is given first.
-    void richLabelSelectionOrder()
+    void richLabelHighlight()
     {
-        VelQLabelEx label;
-        auto* d = implOf<VelQLabelExImpl>(label);
+        auto label = rich({60, 100}, QStringLiteral("aaaa bbbb cccc dddd eeee ffff"));
+        auto* d = implOf<VelQLabelExImpl>(*label);
+        // The earlier position starts the selection, whichever is given first.
         for (const auto& [a, b] : QList<QPair<TextPosition, TextPosition>> {{{0, 2, 5}, {0, 1, 9}},
                  {{0, 1, 9}, {0, 2, 5}}, {{0, 0, 7}, {0, 0, 3}}, {{0, 0, 1}, {0, 0, 3}}}) {
             d->setSelection(a, b);
@@ -279,12 +279,6 @@ private slots:
             QCOMPARE(d->selectionStart, swapped ? b : a);
             QCOMPARE(d->selectionEnd, swapped ? a : b);
         }
-    }
-
-    void richLabelHighlight()
-    {
-        auto label = rich({60, 100}, QStringLiteral("aaaa bbbb cccc dddd eeee ffff"));
-        auto* d = implOf<VelQLabelExImpl>(*label);
         // Lines exist once the document is laid out at the label's width.
         render(label.get());
         QVERIFY(d->document->firstBlock().layout()->lineCount() >= 3);
@@ -341,6 +335,10 @@ private slots:
         QCOMPARE(p->size(), QSize(100, 60));
         const QImage image = paintedAlone(p.get(), true);
         QCOMPARE_PIXELS(image, pixels);
+        // Unreadable values and a description without "attr" keep the image.
+        reload(*p, R"({"attr": {"path": [1], "fill": "no"}})");
+        reload(*p, R"({"w": 10, "h": 10})");
+        QCOMPARE(paintedAlone(p.get(), true), image);
         // A stretched image covers every pixel; a disabled picture shows its image unchanged.
         if (attr.contains("small.png\"}")) {
             QCOMPARE(
@@ -351,39 +349,9 @@ private slots:
         }
     }
 
-    // Unreadable values and a description without "attr" keep the image; the setters place it
-    // as the attributes do.
-    void pictureAttributes()
-    {
-        auto p = built<VelQImage>(&host, R"({"attr": {"path": "small.png", "fill": false}})");
-        reload(*p, R"({"attr": {"path": [1], "fill": "no"}})");
-        reload(*p, R"({"w": 100, "h": 60})");
-        auto q = built<VelQImage>(&host, "{}");
-        q->setPath(QStringLiteral("small.png"));
-        q->setFill(false);
-        for (VelQImage* w : {p.get(), q.get()}) {
-            w->resize(100, 60);
-            QCOMPARE_PIXELS(paintedAlone(w, true), {{30, 10, red}, {29, 10, clear}});
-        }
-    }
-
-    void canvasFactory()
-    {
-        const ::Json::Value json = parsed(R"({"x": 5, "y": 6, "w": 70, "h": 40})");
-        std::unique_ptr<QWidget> w(CreateControl("canvas", &json, &host));
-        auto* canvas = qobject_cast<VelQCanvas*>(w.get());
-        QVERIFY(canvas);
-        canvas->applyLayout();
-        QCOMPARE(canvas->geometry(), QRect(5, 6, 70, 40));
-        // No theme element applies, even with the theme package in use.
-        CThemeManager::instance().setUseThemePackage(true);
-        VelQCanvas themed(&host);
-        QVERIFY(themed.impl()->attributes.empty());
-        CThemeManager::instance().setUseThemePackage(false);
-    }
-
-    // Plain, with a style list, disabled or hovered: grey everywhere.
-    void canvasGreyEverywhere()
+    // Grey everywhere: plain, with a style list, disabled or hovered. No theme element applies,
+    // even with the theme package in use.
+    void canvas()
     {
         for (const auto& [description, steps] : QList<QPair<QByteArray, QString>> {{"{}", ""},
                  {R"({"style": [["red", 0, 0]], "attr": {}})", ""}, {"{}", "d"}, {"{}", "e"}}) {
@@ -392,6 +360,10 @@ private slots:
             play(canvas.get(), steps, QPoint());
             QCOMPARE(countNear(paintedAlone(canvas.get(), true), Qt::gray, 0), 64 * 48);
         }
+        CThemeManager::instance().setUseThemePackage(true);
+        VelQCanvas themed(&host);
+        QVERIFY(themed.impl()->attributes.empty());
+        CThemeManager::instance().setUseThemePackage(false);
     }
 };
 

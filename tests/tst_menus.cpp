@@ -6,6 +6,7 @@
 #include <controls/VelQMenu_p.h>
 #include <controls/VelQTabWidget_p.h>
 
+#include <QProxyStyle>
 #include <QtTest>
 
 using namespace VelQtLib;
@@ -17,7 +18,17 @@ const QColor blue(0, 0, 255), green(0, 200, 0), red(200, 0, 0), magenta(255, 0, 
     grey(90, 90, 90), cyan(0, 255, 255), yellow(255, 255, 0), white(255, 255, 255),
     orange(255, 128, 0), arrowGrey(0xcc, 0xcc, 0xcc);
 
-using Looks = QList<QColor>;
+// A platform style that leaves the menu bar without mouse tracking.
+struct UntrackedBars : QProxyStyle {
+    using QProxyStyle::QProxyStyle;
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+        QStyleHintReturn* data) const override
+    {
+        return hint == SH_MenuBar_MouseTracking
+            ? 0
+            : QProxyStyle::styleHint(hint, option, widget, data);
+    }
+};
 
 const QByteArray fullStyle = R"([["back", 0, 0], ["normal", 0, 1], ["hover", 0, 2],
     ["current", 0, 3], ["text", 0, 5]])";
@@ -26,14 +37,10 @@ const QByteArray fullStyle = R"([["back", 0, 0], ["normal", 0, 1], ["hover", 0, 
 std::unique_ptr<VelQTabWidget> strip(
     QWidget* parent, bool vertical = false, const QByteArray& extraAttr = R"("showText": 0)")
 {
-    auto tabs = std::make_unique<VelQTabWidget>(parent);
-    const QByteArray attr = R"({"itemSize": 80, "itemSpace": 4, "isHor": )"
-        + QByteArray(vertical ? "false" : "true") + ", " + extraAttr + "}";
-    const ::Json::Value json
-        = parsed(QByteArray(vertical ? R"({"w": 40, "h": 300)" : R"({"w": 300, "h": 40)")
-            + R"(, "style": )" + fullStyle + R"(, "attr": )" + attr + "}");
-    tabs->loadAttributes(&json);
-    tabs->applyLayout();
+    auto tabs = placed<VelQTabWidget>(parent,
+        QByteArray(vertical ? R"({"w": 40, "h": 300)" : R"({"w": 300, "h": 40)") + R"(, "style": )"
+            + fullStyle + R"(, "attr": {"itemSize": 80, "itemSpace": 4, "isHor": )"
+            + (vertical ? "false" : "true") + ", " + extraAttr + "}}");
     for (int i = 0; i < 3; ++i)
         tabs->addItem(
             QStringLiteral("Tab %1").arg(i), QStringLiteral("icon.png"), QStringLiteral("sel.png"));
@@ -54,9 +61,16 @@ ImageStyle fill(QColor colour)
     return style;
 }
 
-VelQMenuImpl* implOf(QMenu* menu)
+// The entries of a menu as "a b(c d)", each sub-menu skinned and owned by the menu above it.
+QString tree(QMenu* menu)
 {
-    return static_cast<VelQMenuImpl*>(static_cast<VelQMenu*>(menu)->impl());
+    QStringList entries;
+    for (QAction* action : menu->actions()) {
+        QMenu* sub = action->menu();
+        const bool skinned = qobject_cast<VelQMenu*>(sub) && sub->parent() == menu;
+        entries << action->text() + (skinned ? "(" + tree(sub) + ")" : sub ? "(?)" : "");
+    }
+    return entries.join(' ');
 }
 
 } // namespace
@@ -76,6 +90,8 @@ private slots:
     {
         installStrictMessageHandler();
         Init();
+        // Bars light up under the mouse whatever the platform's style.
+        QApplication::setStyle(new UntrackedBars(QApplication::style()));
         const QByteArray bold = R"("bold": true)";
         QVERIFY(loadAppPackage(QStringLiteral("menus.data"),
             {boxStyle("back", blue), boxStyle("normal", green), boxStyle("hover", red),
@@ -96,14 +112,19 @@ private slots:
     }
 
     // Items at their places, painted over exactly their rectangles with the gaps showing the
-    // background; a press picks the item under it, and the current item shows its look and
-    // its selected icon.
+    // background. The hovered item follows the mouse; a gap keeps the last one lit, the current
+    // look wins over the hovered one, and leaving the strip clears it. A press picks the item
+    // under it, and the current item shows its look and its selected icon.
     void items()
     {
         QFETCH(bool, vertical);
         auto tabs = strip(&host, vertical);
-        const QPoint along = vertical ? QPoint(0, 1) : QPoint(1, 0);
-        const QPoint across = vertical ? QPoint(39, 0) : QPoint(0, 39);
+        QVERIFY(tabs->testAttribute(Qt::WA_MouseTracking));
+        auto* d = implOf<VelQTabWidgetImpl>(*tabs);
+        const auto at = [vertical](int along, int across = 20) {
+            return vertical ? QPoint(across, along) : QPoint(along, across);
+        };
+        const QPoint along = at(1, 0), across = at(0, 39);
         const QImage image = render(tabs.get());
         for (int i = 0; i < 3; ++i) {
             const QPoint first = along * (84 * i);
@@ -116,12 +137,37 @@ private slots:
         }
         QCOMPARE_PIXEL(image, (along * 299).x(), (along * 299).y(), blue);
 
+        // Faces: magenta current, red hovered, green normal.
+        const struct {
+            QPoint at; // null: enter, then leave
+            int hover;
+            QColor faces[3];
+        } steps[] = {{middle(1, vertical), 1, {magenta, red, green}},
+            {at(166), 1, {magenta, red, green}}, {middle(2, vertical), 2, {magenta, green, red}},
+            {middle(0, vertical), 0, {magenta, green, green}},
+            {QPoint(), -1, {magenta, green, green}}};
+        const QPoint corner = at(-35, -15);
+        for (const auto& step : steps) {
+            if (step.at.isNull()) {
+                sendEnter(tabs.get());
+                QCOMPARE(d->hoverIndex, 0);
+                sendLeave(tabs.get());
+            } else {
+                sendMouse(tabs.get(), QEvent::MouseMove, step.at);
+            }
+            QCOMPARE(d->hoverIndex, step.hover);
+            const QImage hovered = render(tabs.get());
+            for (int i = 0; i < 3; ++i) {
+                const QPoint p = middle(i, vertical) + corner;
+                QCOMPARE_PIXEL(hovered, p.x(), p.y(), step.faces[i]);
+            }
+        }
+
         QSignalSpy changed(tabs.get(), &VelQTabWidget::currentChanged);
         QList<int> current;
         // Along the strip: the first and last pixel of item 0, a gap, past the items, item 1.
         for (const int position : {0, 79, 82, 260, 84}) {
-            const QPoint at = vertical ? QPoint(20, position) : QPoint(position, 20);
-            QTest::mouseClick(tabs.get(), Qt::LeftButton, Qt::NoModifier, at);
+            QTest::mouseClick(tabs.get(), Qt::LeftButton, Qt::NoModifier, at(position));
             current << tabs->currentIndex() << int(changed.count());
         }
         QCOMPARE(current, (QList<int> {0, 1, 0, 2, 0, 2, 0, 2, 1, 3}));
@@ -132,71 +178,35 @@ private slots:
             tabs->setCurrentIndex(index);
         QCOMPARE(changed, (QList<QVariantList> {{0}, {0}, {1}, {2}, {1}}));
         const QImage clicked = render(tabs.get());
-        const QPoint offset = vertical ? QPoint(-15, -35) : QPoint(-35, -15);
         for (int i = 0; i < 3; ++i) {
             const QPoint icon = middle(i, vertical) + QPoint(-5, -5);
-            const QPoint corner = middle(i, vertical) + offset;
-            const QColor face = i == 1 ? magenta : green;
-            QCOMPARE_PIXEL(clicked, corner.x(), corner.y(), face);
+            const QPoint face = middle(i, vertical) + corner;
+            const QColor look = i == 1 ? magenta : green, mark = i == 1 ? yellow : cyan;
             // Centred 10 × 10 icon: the selected icon on the current tab only.
-            QCOMPARE_PIXEL(clicked, icon.x(), icon.y(), i == 1 ? yellow : cyan);
-            QCOMPARE_PIXEL(clicked, icon.x() + 9, icon.y() + 9, i == 1 ? yellow : cyan);
-            QCOMPARE_PIXEL(clicked, icon.x() - 1, icon.y(), face);
+            QCOMPARE_PIXELS(clicked,
+                {{face.x(), face.y(), look}, {icon.x(), icon.y(), mark},
+                    {icon.x() + 9, icon.y() + 9, mark}, {icon.x() - 1, icon.y(), look}});
         }
-    }
-
-    // The hovered item follows the mouse; a gap keeps the last one lit, the current look wins
-    // over the hovered one, and leaving the strip clears it.
-    void hoverFollowsTheMouse()
-    {
-        auto tabs = strip(&host);
-        QVERIFY(tabs->testAttribute(Qt::WA_MouseTracking));
-        auto* d = static_cast<VelQTabWidgetImpl*>(tabs->impl());
-        // Faces: magenta current, red hovered, green normal.
-        const struct {
-            QPoint at; // null: enter, then leave
-            int hover;
-            QColor faces[3];
-        } steps[] = {{middle(1), 1, {magenta, red, green}},
-            {QPoint(166, 20), 1, {magenta, red, green}}, {middle(2), 2, {magenta, green, red}},
-            {middle(0), 0, {magenta, green, green}}, {QPoint(), -1, {magenta, green, green}}};
-        for (const auto& step : steps) {
-            if (step.at.isNull()) {
-                sendEnter(tabs.get());
-                QCOMPARE(d->hoverIndex, 0);
-                sendLeave(tabs.get());
-            } else {
-                sendMouse(tabs.get(), QEvent::MouseMove, step.at);
-            }
-            QCOMPARE(d->hoverIndex, step.hover);
-            const QImage image = render(tabs.get());
-            for (int i = 0; i < 3; ++i)
-                QCOMPARE_PIXEL(image, middle(i).x() - 35, 5, step.faces[i]);
-        }
-        // With the third item past the right edge, a drag beyond the edge or below the strip
-        // hovers nothing new and a press there picks nothing.
-        tabs->setFixedSize(200, 40);
-        QSignalSpy changed(tabs.get(), &VelQTabWidget::currentChanged);
-        sendMouse(tabs.get(), QEvent::MouseMove, QPoint(190, 20));
+        // With the third item past the far edge, a drag beyond the edge or off the strip hovers
+        // nothing new and a press there picks nothing.
+        tabs->setFixedSize(QSize(at(200, 40).x(), at(200, 40).y()));
+        sendMouse(tabs.get(), QEvent::MouseMove, at(190));
         QCOMPARE(d->hoverIndex, 2);
-        for (const QPoint& at : {QPoint(210, 20), QPoint(20, 45)})
-            sendMouse(tabs.get(), QEvent::MouseMove, at, Qt::NoButton, Qt::LeftButton);
+        for (const QPoint& p : {at(210), at(20, 45)})
+            sendMouse(tabs.get(), QEvent::MouseMove, p, Qt::NoButton, Qt::LeftButton);
         QCOMPARE(d->hoverIndex, 2);
-        sendMouse(
-            tabs.get(), QEvent::MouseButtonPress, QPoint(210, 20), Qt::LeftButton, Qt::LeftButton);
-        QCOMPARE(changed.count(), 0);
+        sendMouse(tabs.get(), QEvent::MouseButtonPress, at(210), Qt::LeftButton, Qt::LeftButton);
+        QCOMPARE(changed.count(), 5);
     }
 
     // Slot 1 styles every state, so a later one wins over slot 2; slot 4 styles the unused state;
     // unknown names, negative and high slots are skipped; slot 5 gives every state its text.
     void styleSlots()
     {
-        VelQTabWidget tabs(&host);
-        const ::Json::Value json = parsed(R"({"style": [["hover", 0, 2], ["normal", 0, 1],
+        auto tabs = built<VelQTabWidget>(&host, R"({"style": [["hover", 0, 2], ["normal", 0, 1],
             ["current", 0, 4], ["nothing", 0, 2], ["hover", 0, -1], ["hover", 0, 9], "hover",
             ["hover", 0], ["text", 0, 5]]})");
-        tabs.loadAttributes(&json);
-        auto* d = static_cast<VelQTabWidgetImpl*>(tabs.impl());
+        auto* d = implOf<VelQTabWidgetImpl>(*tabs);
         for (int s = 0; s < 4; ++s) {
             QVERIFY(d->itemStyles[s].noImage);
             QCOMPARE(d->itemStyles[s].color, s == 3 ? magenta : green);
@@ -233,9 +243,7 @@ private slots:
         QSignalSpy changed(&tabs, &VelQTabWidget::currentChanged);
         QTest::mouseClick(&tabs, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
         QCOMPARE(changed.count(), 0);
-        const ::Json::Value json
-            = parsed(R"({"attr": {"itemSize": 2147483647, "itemSpace": 2147483647}})");
-        tabs.loadAttributes(&json);
+        reload(tabs, R"({"attr": {"itemSize": 2147483647, "itemSpace": 2147483647}})");
         for (int i = 0; i < 4; ++i)
             tabs.addItem(QString::number(i));
         QVERIFY(tabs.tabRect(3).left() > 0);
@@ -256,7 +264,7 @@ private slots:
         QVERIFY(tabs);
         if (IsDesignMode()) {
             QCOMPARE(tabs->count(), 3);
-            auto* d = static_cast<VelQTabWidgetImpl*>(tabs->impl());
+            auto* d = implOf<VelQTabWidgetImpl>(*tabs);
             QCOMPARE(d->items.at(0).text, QStringLiteral("item1"));
             QCOMPARE(d->items.at(2).text, QStringLiteral("item3"));
             QVERIFY(d->items.at(1).iconPath.isEmpty());
@@ -283,19 +291,17 @@ private slots:
         // Slots 1 and 9 fill the bar's and the pop-ups' states, the next ones one state each; 0
         // and 9 hold the backgrounds, 5 and 13 the texts; other slots, and boxes as texts, are
         // ignored.
-        auto* d = static_cast<VelQMenuBarImpl*>(bar.impl());
-        Looks all {d->background.color, d->popupBackground.color};
+        auto* d = implOf<VelQMenuBarImpl>(bar);
+        QList<QColor> all {d->background.color, d->popupBackground.color};
         for (const ImageStyle* styles : {d->itemStyles, d->popupItemStyles})
             std::for_each(styles, styles + 4, [&](const ImageStyle& s) { all << s.color; });
         for (const TextStyle* styles : {d->itemTextStyles, d->popupTextStyles})
             std::for_each(styles, styles + 4, [&](const TextStyle& s) { all << s.color; });
         QCOMPARE(all,
-            (Looks {blue, magenta, green, red, magenta, grey, magenta, red, magenta, grey, white,
-                yellow, white, white, yellow, yellow, yellow, yellow}));
-        QMenu file(QStringLiteral("File"));
-        QMenu edit(QStringLiteral("Edit"));
-        bar.addMenu(&file);
-        bar.addMenu(&edit);
+            (QList<QColor> {blue, magenta, green, red, magenta, grey, magenta, red, magenta, grey,
+                white, yellow, white, white, yellow, yellow, yellow, yellow}));
+        bar.addMenu(QStringLiteral("File"));
+        bar.addMenu(QStringLiteral("Edit"));
         const QRect first = bar.actionGeometry(bar.actions().at(0));
         const QRect second = bar.actionGeometry(bar.actions().at(1));
         QVERIFY(!first.isEmpty() && !second.isEmpty());
@@ -337,13 +343,12 @@ private slots:
         menu->setBackgroundStyle(fill(blue));
         menu->setItemStyle(0, fill(green));
         menu->setItemStyle(1, fill(red));
-        TextStyle normal;
-        normal.family = QStringLiteral("DejaVu Sans");
-        normal.color = white;
-        TextStyle hot = normal;
-        hot.color = yellow;
-        menu->setItemTextStyle(0, normal);
-        menu->setItemTextStyle(1, hot);
+        for (const int state : {0, 1}) {
+            TextStyle text;
+            text.family = QStringLiteral("DejaVu Sans");
+            text.color = state ? yellow : white;
+            menu->setItemTextStyle(state, text);
+        }
         menu->addAction(QStringLiteral("MMMM"));
         menu->addSeparator();
         menu->addAction(QStringLiteral("MMMM"));
@@ -351,6 +356,7 @@ private slots:
         // Leaves a band of the menu's own background around the entries.
         menu->setContentsMargins(4, 4, 4, 4);
         QMenu* m = menu.get();
+        auto* d = implOf<VelQMenuImpl>(*menu);
         // A titled menu is opaque.
         QCOMPARE(m->title(), QStringLiteral("File"));
         QVERIFY(!m->testAttribute(Qt::WA_TranslucentBackground));
@@ -385,28 +391,28 @@ private slots:
         QCOMPARE_PIXEL(image, first.right() - 3, middle, green);
 
         sendMouse(m, QEvent::MouseMove, centreOf(m, 2));
-        QCOMPARE(implOf(m)->hoverIndex, 2);
+        QCOMPARE(d->hoverIndex, 2);
         QVERIFY(near(entryFace(2), red) && near(entryFace(0), green));
         QVERIFY(holds(render(m), yellow, 8, third));
 
         sendMouse(m, QEvent::MouseMove, centreOf(m, 1));
-        QCOMPARE(implOf(m)->hoverIndex, 1);
+        QCOMPARE(d->hoverIndex, 1);
         QVERIFY(near(entryFace(1), green) && near(entryFace(2), green));
 
         sendMouse(m, QEvent::MouseMove, centreOf(m, 0));
         sendLeave(m);
         sendMouse(m, QEvent::MouseMove, QPoint(-50, -50));
-        QCOMPARE(implOf(m)->hoverIndex, 0);
+        QCOMPARE(d->hoverIndex, 0);
         QVERIFY(near(entryFace(0), red));
         menu->hide();
-        QCOMPARE(implOf(m)->hoverIndex, -1);
+        QCOMPARE(d->hoverIndex, -1);
         menu->popup(QPoint(10, 10));
         QTRY_VERIFY(menu->isVisible());
         QVERIFY(near(entryFace(0), green));
         menu->hide();
     }
 
-    void nestedItemsCarryTheSkin()
+    void itemsFromTheDescription()
     {
         VelQMenu menu(&host);
         const ::Json::Value element = parsed(R"({"background": "back", "item0": "entry0",
@@ -417,28 +423,19 @@ private slots:
                 {"text": "Deeper", "items": [{"text": "two"}, {"text": "three"}]}]},
               {"text": "Quit"}]})");
         menu.loadAttributes(&element);
-        QCOMPARE(menu.actions().size(), 3);
-        QCOMPARE(menu.actions().at(2)->text(), QStringLiteral("Quit"));
-        QCOMPARE(menu.actions().at(0)->text(), QStringLiteral("Open"));
+        QCOMPARE(tree(&menu), QStringLiteral("Open Recent(one Deeper(two three)) Quit"));
         QMenu* second = menu.actions().at(1)->menu();
-        QVERIFY(qobject_cast<VelQMenu*>(second));
-        QCOMPARE(second->title(), QStringLiteral("Recent"));
-        QCOMPARE(second->parent(), &menu);
         QMenu* third = second->actions().at(1)->menu();
-        QVERIFY(qobject_cast<VelQMenu*>(third));
-        QCOMPARE(third->actions().size(), 2);
-        QCOMPARE(third->actions().at(1)->text(), QStringLiteral("three"));
         for (QMenu* sub : {static_cast<QMenu*>(&menu), second, third}) {
-            VelQMenuImpl* d = implOf(sub);
-            QCOMPARE(d->background.color, blue);
-            QCOMPARE(d->itemStyles[0].color, green);
-            QCOMPARE(d->itemStyles[1].color, red);
-            QCOMPARE(d->itemStyles[3].color, green);
-            // white styles every state, text2 then the pressed one.
+            VelQMenuImpl* d = implOf<VelQMenuImpl>(*static_cast<VelQMenu*>(sub));
+            // item0 and text0 style every state, the later keys one state each.
+            QList<QColor> looks {d->background.color};
             for (int state = 0; state < 4; ++state)
-                QCOMPARE(d->itemTextStyles[state].color, state == 2 ? yellow : white);
-            QVERIFY(sub->windowFlags() & Qt::FramelessWindowHint);
-            QVERIFY(sub->testAttribute(Qt::WA_TranslucentBackground));
+                looks << d->itemStyles[state].color << d->itemTextStyles[state].color;
+            QCOMPARE(looks,
+                (QList<QColor> {blue, green, white, red, white, green, yellow, green, white}));
+            QVERIFY(sub->windowFlags() & Qt::FramelessWindowHint
+                && sub->testAttribute(Qt::WA_TranslucentBackground));
         }
         third->setContentsMargins(4, 4, 4, 4);
         third->popup(QPoint(10, 10));
@@ -448,28 +445,24 @@ private slots:
         const QRect entry = third->actionGeometry(third->actions().at(0));
         QCOMPARE_PIXEL(image, entry.right() - 1, entry.center().y(), green);
         third->hide();
-    }
-
-    void badItemsAreHarmless()
-    {
-        VelQMenu menu;
-        // Unknown style names and keys under attr leave the defaults.
-        const ::Json::Value element = parsed(R"({"background": 5, "item0": [], "item1": "none",
+        // Bad items are harmless; unknown style names and keys under attr leave the defaults.
+        const ::Json::Value bad = parsed(R"({"background": 5, "item0": [], "item1": "none",
             "attr": {"item1": "entry1"}, "items": [
             5, "text", null, {"text": 7}, {"items": 3}, {"text": "sub", "items": {"a": 1}}]})");
-        QVERIFY(menu.loadAttributes(&element));
-        QCOMPARE(menu.actions().size(), 6);
-        QVERIFY(menu.actions().at(4)->menu() && menu.actions().at(5)->menu()->actions().isEmpty());
+        VelQMenu plain;
+        QVERIFY(plain.loadAttributes(&bad));
+        const QString entries = QStringLiteral("   7 () sub()");
+        QCOMPARE(tree(&plain), entries);
         const ::Json::Value notArray = parsed(R"({"items": "x"})");
-        QVERIFY(menu.loadAttributes(&notArray));
-        QCOMPARE(menu.actions().size(), 6);
+        QVERIFY(plain.loadAttributes(&notArray));
+        QCOMPARE(tree(&plain), entries);
         const ::Json::Value* none = nullptr;
-        QVERIFY(menu.impl()->parseAttributes(none));
+        QVERIFY(plain.impl()->parseAttributes(none));
         // States out of range are ignored.
-        menu.setItemStyle(4, fill(grey));
-        menu.setItemStyle(-1, fill(grey));
-        menu.setItemTextStyle(4, TextStyle());
-        for (const ImageStyle& s : implOf(&menu)->itemStyles)
+        plain.setItemStyle(4, fill(grey));
+        plain.setItemStyle(-1, fill(grey));
+        plain.setItemTextStyle(4, TextStyle());
+        for (const ImageStyle& s : implOf<VelQMenuImpl>(plain)->itemStyles)
             QCOMPARE(s.color, white);
     }
 };
