@@ -74,6 +74,18 @@ private slots:
                 }
             }
         }
+        // Near the limit, where the painter keeps a text whole without shortening it. It shortens
+        // to two pixels less than its box.
+        TextStyle style;
+        style.family = QStringLiteral("DejaVu Sans");
+        style.size = 13;
+        const QFontMetrics metrics(fontOf(style));
+        for (const char* text : {"Short", "item 0512345", "WWWWWWWWWW", "iiiiiiiiiiiiiiii",
+                 "Tab\there", "Ünïcödé ä", "中文文本", "ﬁve ligatures ﬂ"})
+            for (const int slack : {-1, 0, 1, 40, 200})
+                QTest::addRow("%s %d", text, slack)
+                    << QString::fromUtf8(text) << 13 << false << 0 << 1
+                    << QRect(0, 0, metrics.horizontalAdvance(text) + slack + 2, 24) << 1.0;
     }
 
     void sameGlyphsAsDrawText()
