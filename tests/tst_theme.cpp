@@ -585,6 +585,8 @@ private slots:
             R"(1:21: style[0] "b": "type" 3 is neither 1 (image style) nor 2 (text style); the)");
         row("six-digit colour", "app/style.json", R"({"style": [{"type": 1, "clr": "f6f5f4"}]})",
             R"(1:31: style[0]: "clr" "f6f5f4" has 6 digits; image colours are AARRGGBB, so)");
+        row("no hex digits", "app/style.json", "{\"style\": [{\"type\": 1, \"clr\": \"#fff\"}]}",
+            "style[0]: \"clr\" \"#fff\" has no hexadecimal digits; it reads as 0, so this");
         row("margins wider than the image", "theme/style.json",
             R"({"style": [{"type": 1, "img": "images/face.png", "margin": [2, 30, 2, 30]}]})",
             R"(style.json:1:60: style[0]: margins 30 + 30 exceed the image width 40)");
@@ -615,6 +617,10 @@ private slots:
             R"({"elements": [{"type": "qtlabel", "style": [["label", 0, 0]]}]})",
             R"(main.json:1:46: elements[0]: "style"[0]: no text style "label" in the application)"
             R"( package; the theme package has it, but only elements drawn through "theme" use)");
+        row("scroll-bar record in no package", "app/main.json",
+            R"({"elements": [{"type": "qtlist", "child": [{"type": "qtscrollbar",
+                "style": [["bar", 0, 0]]}]}]})",
+            R"(elements[0].child[0]: "style"[0]: no image style "bar" in the application package)");
         row("unknown attr key", "app/main.json",
             R"({"elements": [{"type": "qtbutton", "attr": {"txt": "OK"}}]})",
             R"(1:52: elements[0]: "attr": unknown key "txt" for "qtbutton" (did you mean "text"?))");
