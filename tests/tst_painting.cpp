@@ -1,8 +1,10 @@
-// The shared painters, pixel for pixel, and what they keep between paints: a theme reload, a new
-// size, another state, a theme element or a new text all show at the next paint.
+// The shared painters, pixel for pixel, and what they keep between paints: texts drawn from kept
+// layouts and marks from premultiplied copies land exactly where QPainter puts them; a theme
+// reload, a new size, another state, a theme element or a new text all show at the next paint.
 #include "support/TestSupport.h"
 
 #include <VelQtLib.h>
+#include <controls/VelQCheckBox_p.h>
 #include <controls/VelQPushButton_p.h>
 
 #include <QPainter>
@@ -88,9 +90,9 @@ QImage cornerArt(int scale)
 }
 
 // A transparent w × h image (at a device pixel ratio) with what draw paints on it.
-QImage painted(int w, int h, const Draw& draw, int ratio = 1)
+QImage painted(int w, int h, const Draw& draw, qreal ratio = 1)
 {
-    QImage image(w * ratio, h * ratio, QImage::Format_ARGB32_Premultiplied);
+    QImage image(QSize(w, h) * ratio, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(ratio);
     image.fill(Qt::transparent);
     QPainter p(&image);
@@ -145,6 +147,10 @@ private slots:
     {
         installStrictMessageHandler();
         Init();
+        QImage ramp(14, 10, QImage::Format_ARGB32);
+        for (int y = 0; y < ramp.height(); ++y)
+            for (int x = 0; x < ramp.width(); ++x)
+                ramp.setPixel(x, y, qRgba(40 + 15 * x, 200 - 20 * y, 90, 18 * x + 7 * y));
         const QByteArray style = "{\"style\": [" + framedRecord("face", "images/face.png") + ","
             + framedRecord("disabled", "images/disabled.png") + ","
             + framedRecord("themed", "images/themed.png") + ","
@@ -159,7 +165,7 @@ private slots:
                 {"images/wide50.png", png(solid(50, 8, Qt::red))},
                 {"images/tall.png", png(solid(20, 40, QColor(10, 20, 30)))},
                 {"images/hd.png", png(cornerArt(1))}, {"images/hd@2x.png", png(cornerArt(2))},
-                {"images/lo.png", png(cornerArt(1))}});
+                {"images/lo.png", png(cornerArt(1))}, {"images/ramp.png", png(ramp)}});
         QVERIFY(LoadAppPackage(appPath));
         host.resize(400, 200);
     }
@@ -432,6 +438,125 @@ private slots:
         QCOMPARE_PIXEL(render(button.get()), 20, 10, themedCyan);
         QCOMPARE_PIXEL(
             render(placed<VelQPushButton>(&host, framedButton).get()), 20, 10, centreGreen);
+    }
+
+    // Texts drawn from a kept layout land on exactly the pixels of QPainter::drawText while text,
+    // font, colour, box, alignment and scale change from one paint to the next: rows share texts,
+    // so later rows draw what earlier ones kept.
+    void sameGlyphsAsDrawText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<TextStyle>("style");
+        QTest::addColumn<QRect>("box");
+        QTest::addColumn<qreal>("ratio");
+        const QStringList texts = {QStringLiteral("Check me"), QStringLiteral("Option one"),
+            QStringLiteral(" Padded  "), QString::fromUtf8("Ünïcödé façade — ça, naïve"),
+            QString::fromUtf8("中文文本 and 日本語"), QString::fromUtf8("שלום and سلام mixed"),
+            QStringLiteral("A label far too long to fit the narrow box it is given"),
+            QString::fromUtf8("ﬁne ligatures ﬂow")};
+        const QList<QRect> boxes = {
+            QRect(3, 2, 141, 25), QRect(0, 0, 60, 24), QRect(5, 4, 300, 9), QRect(-7, 1, 90, 31)};
+        const QList<QPair<int, int>> aligns = {{0, 1}, {1, 1}, {2, 1}, {0, 0}, {1, 2}, {2, 0}};
+        int n = 0;
+        for (const QString& text : texts)
+            for (const QRect& box : boxes)
+                for (const auto& [h, v] : aligns) {
+                    TextStyle style = dejaVu(QColor::fromHsv(int(qHash(text) % 360), 200, 120), v);
+                    style.size = n % 4 == 0 ? 16 : 13;
+                    style.bold = n % 5 == 0;
+                    style.hAlign = h;
+                    const qreal ratio = n % 3 == 0 ? 2.0 : n % 7 == 0 ? 1.5 : 1.0;
+                    QTest::addRow("%d %s", n++, qPrintable(text)) << text << style << box << ratio;
+                }
+        // Near the limit, where texts are kept whole without being shortened; the painter shortens
+        // to two pixels less than its box.
+        TextStyle style = dejaVu(Qt::black);
+        style.size = 13;
+        const QFontMetrics metrics(fontOf(style));
+        for (const char* text : {"Short", "item 0512345", "WWWWWWWWWW", "iiiiiiiiiiiiiiii",
+                 "Tab\there", "Ünïcödé ä", "中文文本", "ﬁve ligatures ﬂ"})
+            for (const int slack : {-1, 0, 1, 40, 200})
+                QTest::addRow("%s %d", text, slack)
+                    << QString::fromUtf8(text) << style
+                    << QRect(0, 0, metrics.horizontalAdvance(text) + slack + 2, 24) << 1.0;
+    }
+
+    void sameGlyphsAsDrawText()
+    {
+        QFETCH(QString, text);
+        QFETCH(TextStyle, style);
+        QFETCH(QRect, box);
+        QFETCH(qreal, ratio);
+        const auto paint = [&](const Draw& draw) {
+            return painted(box.right() + 12, box.bottom() + 12, draw, ratio);
+        };
+        const QImage expected = paint([&](QPainter* p) {
+            const QFont font = fontOf(style);
+            p->setRenderHint(QPainter::TextAntialiasing, true);
+            p->setPen(style.color);
+            p->setFont(font);
+            p->drawText(QRectF(box),
+                QFontMetrics(font).elidedText(text, Qt::ElideRight, box.width() - 2),
+                QTextOption(alignmentOf(style)));
+        });
+        // Twice: laid out at the first paint, drawn from what was kept at the second.
+        for (int pass = 0; pass < 2; ++pass)
+            QCOMPARE(paint([&](QPainter* p) { Impl::drawStyledText(p, text, style, box, true); }),
+                expected);
+    }
+
+    // Marks are blended from a premultiplied copy of their image; over any background, at any
+    // scale, the pixels must be those of the image itself.
+    void marksBlendAsTheirImage_data()
+    {
+        QTest::addColumn<QColor>("background");
+        QTest::addColumn<qreal>("ratio");
+        for (const QColor& background :
+            {QColor(Qt::transparent), QColor(Qt::white), QColor(60, 120, 180, 128)})
+            for (const qreal ratio : {1.0, 2.0})
+                QTest::addRow("%s x%g", qPrintable(background.name(QColor::HexArgb)), ratio)
+                    << background << ratio;
+    }
+
+    void marksBlendAsTheirImage()
+    {
+        QFETCH(QColor, background);
+        QFETCH(qreal, ratio);
+        const QImage* image = CThemeManager::instance().getImage("images/ramp.png", false, ratio);
+        QVERIFY(image && image->format() == QImage::Format_ARGB32);
+        const auto paint = [&](const Draw& draw) {
+            return painted(
+                52, 42,
+                [&](QPainter* p) {
+                    p->fillRect(0, 0, 40, 30, background);
+                    draw(p);
+                },
+                ratio);
+        };
+        const QImage expected = paint([&](QPainter* p) {
+            p->setRenderHint(QPainter::SmoothPixmapTransform, ratio > 1);
+            p->drawImage(QPoint(13 + 3, 10 + 2), *image);
+        });
+        for (int pass = 0; pass < 2; ++pass)
+            QCOMPARE(paint([](QPainter* p) {
+                Impl::drawAlignedImage(p, "images/ramp.png", {3, 2, 1, 1}, {0, 0, 40, 30}, false);
+            }),
+                expected);
+    }
+
+    // A widget's own font adds to the text style's: the same text in a letter-spaced font must
+    // not be drawn from the layout of the plain one.
+    void followsWidgetFont()
+    {
+        const QByteArray element = R"({"w": 160, "h": 24, "style": [["text", 0, 8], ["text", 0, 9]],
+            "attr": {"text": "Spaced out"}})";
+        auto plain = placed<VelQCheckBox>(&host, element);
+        auto spaced = placed<VelQCheckBox>(&host, element);
+        QFont font = spaced->font();
+        font.setLetterSpacing(QFont::AbsoluteSpacing, 3);
+        spaced->setFont(font);
+        QVERIFY(columnsOf(paintedAlone(spaced.get()), Qt::black).second
+            > columnsOf(paintedAlone(plain.get()), Qt::black).second + 20);
     }
 };
 
