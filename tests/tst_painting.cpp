@@ -23,7 +23,9 @@ struct Paint {
     Draw draw;
     Pixels pixels;
     QRect ink;
-    int tolerance, ratio;
+    int tolerance;
+    QRect reaches;
+    int ratio;
 };
 Q_DECLARE_METATYPE(Paint)
 Q_DECLARE_METATYPE(TextStyle)
@@ -172,14 +174,14 @@ private slots:
 
     // What a painter puts on a transparent image of a logical size at a device pixel ratio,
     // twice the same (the second from its caches): device pixels near their colours (within
-    // tolerance); the ink's bounds equal to ink, or inside it for a negative tolerance; nothing
-    // painted when neither pixels nor ink are given.
+    // tolerance); the ink's bounds equal to ink, or inside it for a negative tolerance, and
+    // reaching into reaches when given; nothing painted when neither pixels nor ink are given.
     void painters_data()
     {
         QTest::addColumn<Paint>("paint");
         const auto row = [](const char* name, QSize size, const Draw& draw, const Pixels& pixels,
-                             QRect ink = {}, int tolerance = 3, int ratio = 1) {
-            QTest::newRow(name) << Paint {size, draw, pixels, ink, tolerance, ratio};
+                             QRect ink = {}, int tolerance = 3, QRect reaches = {}, int ratio = 1) {
+            QTest::newRow(name) << Paint {size, draw, pixels, ink, tolerance, reaches, ratio};
         };
         // A 20 × 20 face with 5-pixel slices: the art of the device pixel ratio is drawn pixel for
         // pixel; without it the 1× image is scaled smoothly, its first two pixels blended. An
@@ -199,16 +201,16 @@ private slots:
         row("2x art at 2", {20, 20}, art("images/hd.png"),
             {{{0, 0}, Qt::blue}, {{1, 0}, Qt::green}, {{0, 1}, Qt::yellow}, {{1, 1}, Qt::cyan},
                 {{39, 39}, Qt::white}},
-            {}, 3, 2);
+            {}, 3, {}, 2);
         row("1x image at 2", {20, 20}, art("images/lo.png"),
-            {{{0, 0}, Qt::red}, {{39, 39}, Qt::white}}, {}, 3, 2);
+            {{{0, 0}, Qt::red}, {{39, 39}, Qt::white}}, {}, 3, {}, 2);
         row("1x image at 2, blended", {20, 20}, art("images/lo.png"), {{{1, 0}, QColor(160, 0, 0)}},
-            {}, 90, 2);
+            {}, 90, {}, 2);
         row("aligned 1x art at 1", {24, 24}, alignedArt("images/hd.png", 24), {{{6, 6}, Qt::red}});
         row("aligned 2x art at 2", {12, 12}, alignedArt("images/hd.png", 12), {{{0, 0}, Qt::blue}},
-            {}, 3, 2);
+            {}, 3, {}, 2);
         row("aligned 1x image at 2", {12, 12}, alignedArt("images/lo.png", 12), {{{0, 0}, Qt::red}},
-            {}, 3, 2);
+            {}, 3, {}, 2);
         const auto nine = [](const QString& path, QSize size, bool tiled = false) {
             return [=](QPainter* p) {
                 Impl::drawNineSlice(p, slice(path, 10, tiled), 0, 0, size.width(), size.height());
@@ -303,69 +305,49 @@ private slots:
         row("image", {40, 40}, styled(image, {40, 40}), {{{0, 0}, cornerTL}});
         s.valid = false;
         row("invalid paints nothing", {10, 10}, styled(s, {10, 10}), {});
+
+        const auto text = [](const TextStyle& style, const char* text, QRect box) {
+            return [=](QPainter* p) {
+                Impl::drawStyledText(p, text, style, box);
+            };
+        };
+        const char* words = "several words that never fit on a single line";
+        TextStyle t = dejaVu(Qt::black, 0);
+        row("elided", {120, 120}, text(t, words, {0, 0, 80, 60}), {}, {0, 0, 80, 20}, -1,
+            {0, 0, 80, 20});
+        // Turned clockwise, the first line hugs the box's right edge.
+        t.isHor = false;
+        row("vertical", {120, 120}, text(t, "Vertical", {30, 10, 20, 100}), {}, {30, 10, 20, 100},
+            -1, {41, 50, 9, 60});
+        t = dejaVu(Qt::black, 0);
+        t.elideMode = Qt::ElideNone;
+        row("wrapped when none", {120, 120}, text(t, words, {0, 0, 80, 60}), {}, {0, 0, 80, 60}, -1,
+            {0, 26, 80, 34});
+        // The box becomes (0, 3, 100, 23): the text sits on row 25, below the 20-pixel box.
+        t = dejaVu(Qt::black, 2);
+        t.offsetY = 3;
+        row("bottom with offset", {120, 120}, text(t, "Hg", {0, 0, 100, 20}), {}, {0, 0, 100, 27},
+            -1, {0, 21, 100, 6});
+        t = dejaVu(Qt::blue);
+        t.offsetX = 30;
+        t.size = 20;
+        row("colour and offset", {120, 120}, text(t, "IIII", {0, 0, 100, 30}),
+            {{{32, 15}, Qt::blue}}, {30, 0, 70, 30}, -60, {30, 0, 70, 30});
     }
 
     void painters()
     {
         QFETCH(Paint, paint);
-        const auto& [size, draw, pixels, ink, tolerance, ratio] = paint;
+        const auto& [size, draw, pixels, ink, tolerance, reaches, ratio] = paint;
         const QImage image = painted(size.width(), size.height(), draw, ratio);
         QCOMPARE(painted(size.width(), size.height(), draw, ratio), image);
         for (const auto& [at, colour] : pixels)
             QVERIFY2(near(image.pixel(at), colour, qAbs(tolerance)), describe(image.pixel(at)));
         if (tolerance < 0)
-            QVERIFY(ink.contains(inked(image)));
+            QVERIFY(ink.contains(inked(image))
+                && (reaches.isNull() || reaches.intersects(inked(image))));
         else if (!ink.isNull() || pixels.isEmpty())
             QCOMPARE(inked(image), ink);
-    }
-
-    // The text's ink lies within one rectangle and reaches into another.
-    void text_data()
-    {
-        QTest::addColumn<TextStyle>("style");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QRect>("box");
-        QTest::addColumn<QRect>("within");
-        QTest::addColumn<QRect>("reaches");
-        const auto row = [](const char* name, const TextStyle& style, const char* text, QRect box,
-                             QRect within, QRect reaches) {
-            QTest::newRow(name) << style << QString(text) << box << within << reaches;
-        };
-        const char* words = "several words that never fit on a single line";
-        TextStyle s = dejaVu(Qt::black, 0);
-        row("elided", s, words, {0, 0, 80, 60}, {0, 0, 80, 20}, {0, 0, 80, 20});
-        // Turned clockwise, the first line hugs the box's right edge.
-        s.isHor = false;
-        row("vertical", s, "Vertical", {30, 10, 20, 100}, {30, 10, 20, 100}, {41, 50, 9, 60});
-        s = dejaVu(Qt::black, 0);
-        s.elideMode = Qt::ElideNone;
-        row("wrapped when none", s, words, {0, 0, 80, 60}, {0, 0, 80, 60}, {0, 26, 80, 34});
-        // The box becomes (0, 3, 100, 23): the text sits on row 25, below the 20-pixel box.
-        s = dejaVu(Qt::black, 2);
-        s.offsetY = 3;
-        row("bottom with offset", s, "Hg", {0, 0, 100, 20}, {0, 0, 100, 27}, {0, 21, 100, 6});
-        s = dejaVu(Qt::blue);
-        s.offsetX = 30;
-        s.size = 20;
-        row("colour and offset", s, "IIII", {0, 0, 100, 30}, {30, 0, 70, 30}, {30, 0, 70, 30});
-    }
-
-    void text()
-    {
-        QFETCH(TextStyle, style);
-        QFETCH(QString, text);
-        QFETCH(QRect, box);
-        QFETCH(QRect, within);
-        QFETCH(QRect, reaches);
-        const QImage image
-            = painted(120, 120, [&](QPainter* p) { Impl::drawStyledText(p, text, style, box); });
-        const QRect ink = inked(image);
-        QString shown;
-        QDebug(&shown) << ink;
-        QVERIFY2(within.contains(ink) && reaches.intersects(ink), qPrintable(shown));
-        if (style.color != QColor(Qt::black)) // the colour row
-            QVERIFY(
-                holds(image, style.color, 10, QRect(ink.left(), ink.center().y(), ink.width(), 1)));
     }
 
     // A button whose caches were filled by its first look paints its second look exactly as
