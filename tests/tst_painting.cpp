@@ -69,10 +69,10 @@ QByteArray framedRecord(const char* name, const char* image)
         + R"(", "margin": [4, 4, 4, 4]})";
 }
 
-QString themeArchive(const QString& name, QColor centre)
+bool loadTheme(const QString& name, QColor centre)
 {
-    return writeArchive(scratchPath(name),
-        {{"style.json", "{\"style\": [" + framedRecord("cyan", "images/cyan.png") + "]}"},
+    return loadThemePackage(name,
+        {{"style.json", styleJson({framedRecord("cyan", "images/cyan.png")})},
             {"theme.json", R"({"elements": [{"child": [
                 {"name": "cyanButton", "style": [["cyan", 0, 0]]}]}]})"},
             {"images/themed.png", framed(edgeMagenta, centre)},
@@ -114,22 +114,14 @@ QRect inked(const QImage& image)
     return r;
 }
 
-NineSlice slice(const QString& path, int margin = 10, bool tiled = false)
+NineSlice slice(const QString& path, int m = 10, bool tiled = false)
 {
-    NineSlice s;
-    s.image = path;
-    s.sliceLeft = s.sliceRight = s.sliceTop = s.sliceBottom = margin;
-    s.repeatCenter = tiled;
-    return s;
+    return {path, m, m, m, m, false, false, false, false, tiled};
 }
 
 TextStyle dejaVu(QColor colour, int vAlign = 1)
 {
-    TextStyle style;
-    style.family = QStringLiteral("DejaVu Sans");
-    style.color = colour;
-    style.vAlign = vAlign;
-    return style;
+    return {false, false, 12, false, QStringLiteral("DejaVu Sans"), colour, 0, 0, true, 0, vAlign};
 }
 
 const char* const longText = "A label far too long for its button";
@@ -142,7 +134,6 @@ class tst_Painting : public QObject {
     Q_OBJECT
 
     QWidget host;
-    QString appPath;
 
 private slots:
     void initTestCase()
@@ -153,13 +144,11 @@ private slots:
         for (int y = 0; y < ramp.height(); ++y)
             for (int x = 0; x < ramp.width(); ++x)
                 ramp.setPixel(x, y, qRgba(40 + 15 * x, 200 - 20 * y, 90, 18 * x + 7 * y));
-        const QByteArray style = "{\"style\": [" + framedRecord("face", "images/face.png") + ","
-            + framedRecord("disabled", "images/disabled.png") + ","
-            + framedRecord("themed", "images/themed.png") + ","
-            + R"({"type": 2, "name": "text", "family": "DejaVu Sans", "size": 13,
-                  "clr": "000000"}]})";
-        appPath = writeArchive(scratchPath(QStringLiteral("painting.data")),
-            {{"style.json", style}, {"images/face.png", framed(edgeMagenta, centreGreen)},
+        QVERIFY(loadAppPackage(QStringLiteral("painting.data"),
+            {framedRecord("face", "images/face.png"),
+                framedRecord("disabled", "images/disabled.png"),
+                framedRecord("themed", "images/themed.png"), textStyle("text", Qt::black, 13)},
+            {{"images/face.png", framed(edgeMagenta, centreGreen)},
                 {"images/disabled.png", framed(edgeMagenta, disabledGray)},
                 {"images/nine.png", png(nineSliceSource())},
                 {"images/narrow.png", png(nineSliceSource(20))},
@@ -167,8 +156,7 @@ private slots:
                 {"images/wide50.png", png(solid(50, 8, Qt::red))},
                 {"images/tall.png", png(solid(20, 40, QColor(10, 20, 30)))},
                 {"images/hd.png", png(cornerArt(1))}, {"images/hd@2x.png", png(cornerArt(2))},
-                {"images/lo.png", png(cornerArt(1))}, {"images/ramp.png", png(ramp)}});
-        QVERIFY(LoadAppPackage(appPath));
+                {"images/lo.png", png(cornerArt(1))}, {"images/ramp.png", png(ramp)}}));
         host.resize(400, 200);
     }
 
@@ -381,7 +369,7 @@ private slots:
         const QImage first = look(changed.get(), longText, firstWidth);
         const QImage second = look(changed.get(), secondText, secondWidth);
         // Loading a package empties the caches, so the expected look is painted from nothing.
-        QVERIFY(LoadAppPackage(appPath));
+        QVERIFY(LoadAppPackage(scratchPath(QStringLiteral("painting.data"))));
         auto fresh = placed<VelQPushButton>(&host, element);
         QVERIFY(second != first.copy(QRect(QPoint(), second.size())));
         QCOMPARE(second, look(fresh.get(), secondText, secondWidth));
@@ -392,7 +380,7 @@ private slots:
     // theme package.
     void nineSliceFollowsChanges()
     {
-        QVERIFY(LoadThemePackage(themeArchive(QStringLiteral("first.data"), centreGreen).toUtf8()));
+        QVERIFY(loadTheme(QStringLiteral("first.data"), centreGreen));
         auto button = placed<VelQPushButton>(&host, framedButton);
         QCOMPARE_PIXEL(render(button.get()), 39, 10, edgeMagenta);
         for (const QSize size : {QSize(80, 20), QSize(40, 36), QSize(24, 12), QSize(40, 20)}) {
@@ -412,8 +400,7 @@ private slots:
         auto themed = placed<VelQPushButton>(&host, R"({"w": 40, "h": 20,
             "style": [["themed", 0, 0]], "attr": {"showText": false}})");
         QCOMPARE_PIXEL(render(themed.get()), 20, 10, centreGreen);
-        QVERIFY(
-            LoadThemePackage(themeArchive(QStringLiteral("second.data"), reloadedBlue).toUtf8()));
+        QVERIFY(loadTheme(QStringLiteral("second.data"), reloadedBlue));
         themed->update();
         QCOMPARE_PIXEL(render(themed.get()), 20, 10, reloadedBlue);
         button->controlBase()->setThemeName(QStringLiteral("cyanButton"));

@@ -131,16 +131,15 @@ private slots:
         QCOMPARE(text.size, 99);
 
         Init();
-        QBuffer bmp;
-        bmp.open(QIODevice::WriteOnly);
-        solid(3, 2, Qt::green).save(&bmp, "BMP");
+        QVERIFY(solid(3, 2, Qt::green).save(scratchPath("bitmap.bmp")));
         QVERIFY(LoadAppPackage(archiveOf(
             {{"style.json", R"({"style": [{"type": 1, "name": "appbox", "clr": "ff010203"}]})"},
                 {"images/Red.png", png(solid(4, 4, Qt::red))},
                 {"layouts/main.json", R"({"elements": []})"},
                 {"images/huge.png", pngClaiming(65535, 65535)},
                 {"images/truncated.png", png(solid(50, 50, Qt::red)).left(60)},
-                {"images/bitmap.png", bmp.data()}, {"images/text.png", "this is no image"}})));
+                {"images/bitmap.png", readFile(scratchPath("bitmap.bmp"))},
+                {"images/text.png", "this is no image"}})));
     }
 
     // What a record sets, as the fields of its image and text styles that differ from those of
@@ -273,14 +272,12 @@ private slots:
             row(name, {style, {name, "payload"}}, true, 1, {QString(name).toLower() + "=payload"});
         row("300-byte name", {style, {QByteArray(300, 'N'), "payload"}}, true, 1,
             {QString(300, 'n') + "=payload"});
-        {
-            // Nine members of 60 MiB: each fits the member limit, together they pass 512 MiB.
-            const QByteArray zeros(60 << 20, '\0');
-            QList<Member> members {style};
-            for (int i = 0; i < 9; ++i)
-                members.append({"blob" + QByteArray::number(i), zeros});
-            row("package size capped", members, true, 8, {"blob7"}, {"blob8"});
-        }
+        // Nine members of 60 MiB: each fits the member limit, together they pass 512 MiB.
+        const QByteArray zeros(60 << 20, '\0');
+        QList<Member> blobs {style};
+        for (int i = 0; i < 9; ++i)
+            blobs.append({"blob" + QByteArray::number(i), zeros});
+        row("package size capped", blobs, true, 8, {"blob7"}, {"blob8"});
 
         const QByteArray whole = readFile(archiveOf({style, {"a.txt", QByteArray(4000, 'a')}}));
         const auto refused = [](const char* name, const QByteArray& bytes) {
@@ -326,17 +323,17 @@ private slots:
         QCOMPARE(p->load(), loads);
         QCOMPARE(int(p->entries.size()), entries);
         const auto has = [&](const QString& what) {
+            const QString rest = what.mid(1);
             if (what.startsWith('#'))
-                return p->styleFileCount == what.mid(1).toInt()
-                    && int(p->styleFiles.size()) == p->styleFileCount;
+                return p->styleFileCount == rest.toInt()
+                    && int(p->styleFiles.size()) == rest.toInt();
             if (what.startsWith('@'))
-                return p->imageStyles.contains(what.mid(1)) || p->textStyles.contains(what.mid(1));
-            const PackageEntry* entry = p->findByName(what.section('=', 0, 0).toUtf8().constData());
-            return entry
+                return p->imageStyles.contains(rest) || p->textStyles.contains(rest);
+            const PackageEntry* e = p->findByName(what.section('=', 0, 0).toUtf8().constData());
+            const char* bytes = e ? reinterpret_cast<const char*>(e->bytes.get()) : nullptr;
+            return e
                 && (!what.contains('=')
-                    || QByteArray(
-                           reinterpret_cast<const char*>(entry->bytes.get()), int(entry->size))
-                        == what.section('=', 1).toUtf8());
+                    || what.section('=', 1).toUtf8() == QByteArray(bytes, int(e->size)));
         };
         for (const QString& what : found)
             QVERIFY2(has(what), qPrintable(what));
@@ -404,13 +401,16 @@ private slots:
         QVERIFY(clear.x() < 0 || qAlpha(image->pixel(clear)) == 0);
     }
 
-    void entriesAndElementsOfBothPackages()
+    // Entries come from either package, theme elements from the theme (the first of a name wins)
+    // and style records from the package the flag names. A new theme replaces the old, images and
+    // all; a load that fails keeps the current one.
+    void entriesElementsAndReload()
     {
         CThemeManager& m = CThemeManager::instance();
         QVERIFY(m.loadThemePackage(themeArchive(
             R"({"elements": [{"child": [{"name": "qtbutton", "n": 1}, {"name": "qtbutton", "n": 2},
                                          {"name": "other"}, {"n": 3}]}]})",
-            {{"only/Theme.json", "{}"}})));
+            {{"only/Theme.json", "{}"}, {"images/t.png", png(solid(5, 5, Qt::blue))}})));
         const uchar* data = nullptr;
         uint size = 0;
         bool fromTheme = true;
@@ -423,7 +423,6 @@ private slots:
         QVERIFY(element && (*element)["n"].asInt() == 1);
         QVERIFY(m.findThemeElement("other") && m.findThemeElement(""));
         QVERIFY(!m.findThemeElement("QtButton"));
-        // Style lookups go to one package or the other, as the flag says.
         const auto colour = [&](const char* name) {
             ImageStyle s;
             return m.getImageStyle(name, s) ? s.color.rgba() : 0u;
@@ -434,6 +433,19 @@ private slots:
         QCOMPARE(colour("themed"), 0xff445566u);
         QCOMPARE(colour("appbox"), 0u);
         m.setUseThemePackage(false);
+        QVERIFY(m.getImage("images/t.png", false));
+        QVERIFY(m.themePackage()->imageCache.contains("images/t.png"));
+        QVERIFY(!m.appPackage()->imageCache.contains("images/t.png"));
+        const QByteArray second = R"({"elements": [{"child": [{"name": "second"}]}]})";
+        QVERIFY(m.loadThemePackage(themeArchive(second)));
+        QVERIFY(m.themePackage()->imageCache.isEmpty() && !m.getImage("images/t.png", false));
+        QVERIFY(!m.findThemeElement("other") && m.findThemeElement("second"));
+        const CThemePackage* current = m.themePackage();
+        for (const QString& path : {scratchPath(QStringLiteral("missing.data")),
+                 archiveOf({{"theme.json", QByteArray(second).replace("second", "third")}})}) {
+            QVERIFY(!m.loadThemePackage(path) && m.themePackage() == current);
+            QVERIFY(m.findThemeElement("second") && !m.findThemeElement("third"));
+        }
     }
 
     // Whatever "theme.json" holds, the package loads with its style records.
@@ -460,30 +472,6 @@ private slots:
         m.setUseThemePackage(true);
         QVERIFY(m.getImageStyle("themed", s));
         m.setUseThemePackage(false);
-    }
-
-    void reloadReplacesTheThemePackage()
-    {
-        CThemeManager& m = CThemeManager::instance();
-        const auto elements = [](const char* name) {
-            return QByteArray(R"({"elements": [{"child": [{"name": "NAME"}]}]})")
-                .replace("NAME", name);
-        };
-        QVERIFY(m.loadThemePackage(
-            themeArchive(elements("first"), {{"images/t.png", png(solid(5, 5, Qt::blue))}})));
-        QVERIFY(m.getImage("images/t.png", false));
-        QVERIFY(m.themePackage()->imageCache.contains("images/t.png"));
-        QVERIFY(!m.appPackage()->imageCache.contains("images/t.png"));
-        QVERIFY(m.loadThemePackage(themeArchive(elements("second"))));
-        QVERIFY(m.themePackage()->imageCache.isEmpty() && !m.getImage("images/t.png", false));
-        QVERIFY(!m.findThemeElement("first") && m.findThemeElement("second"));
-        // A load that fails keeps the current theme.
-        const CThemePackage* current = m.themePackage();
-        for (const QString& path : {scratchPath(QStringLiteral("missing.data")),
-                 archiveOf({{"theme.json", elements("third")}})}) {
-            QVERIFY(!m.loadThemePackage(path) && m.themePackage() == current);
-            QVERIFY(m.findThemeElement("second") && !m.findThemeElement("third"));
-        }
     }
 
     void docsHoldTheReference()
