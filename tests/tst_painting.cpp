@@ -338,27 +338,10 @@ private slots:
             QCOMPARE(inked(image), ink);
     }
 
-    // A button whose caches were filled by its first look paints its second look exactly as
-    // a button that never had the first.
-    void textFollowsChanges_data()
-    {
-        QTest::addColumn<int>("firstWidth");
-        QTest::addColumn<QString>("secondText");
-        QTest::addColumn<int>("secondWidth");
-        const auto row = [](const char* name, int w1, const char* text, int w2) {
-            QTest::newRow(name) << w1 << QString(text ? text : longText) << w2;
-        };
-        row("new text", 90, "Short", 90);
-        row("other long text", 90, "Another label too long to fit", 90);
-        row("wider", 90, nullptr, 160);
-        row("narrower", 160, nullptr, 60);
-    }
-
+    // A button whose caches were filled by its last look paints its next one exactly as a button
+    // that never had the last: a new width, a new long text, a short one.
     void textFollowsChanges()
     {
-        QFETCH(int, firstWidth);
-        QFETCH(QString, secondText);
-        QFETCH(int, secondWidth);
         const QByteArray element = R"({"w": 60, "h": 24, "style": [["text", 0, 4]]})";
         const auto look = [&](VelQPushButton* button, const QString& text, int width) {
             button->setText(text);
@@ -366,13 +349,17 @@ private slots:
             return render(button);
         };
         auto changed = placed<VelQPushButton>(&host, element);
-        const QImage first = look(changed.get(), longText, firstWidth);
-        const QImage second = look(changed.get(), secondText, secondWidth);
-        // Loading a package empties the caches, so the expected look is painted from nothing.
-        QVERIFY(LoadAppPackage(scratchPath(QStringLiteral("painting.data"))));
-        auto fresh = placed<VelQPushButton>(&host, element);
-        QVERIFY(second != first.copy(QRect(QPoint(), second.size())));
-        QCOMPARE(second, look(fresh.get(), secondText, secondWidth));
+        QImage last = look(changed.get(), longText, 90);
+        const std::pair<const char*, int> looks[] = {
+            {longText, 160}, {longText, 60}, {"Another label too long to fit", 60}, {"Short", 60}};
+        for (const auto& [text, width] : looks) {
+            const QImage now = look(changed.get(), text, width);
+            QVERIFY2(now != last.copy(QRect(QPoint(), now.size())), text);
+            // Loading a package empties the caches, so the expected look is painted from nothing.
+            QVERIFY(LoadAppPackage(scratchPath(QStringLiteral("painting.data"))));
+            QCOMPARE(look(placed<VelQPushButton>(&host, element).get(), text, width), now);
+            last = now;
+        }
     }
 
     // Buttons through new sizes, a state change, a theme reload and a theme element given in code,
