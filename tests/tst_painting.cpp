@@ -91,10 +91,10 @@ QImage cornerArt(int scale)
     return image;
 }
 
-// A transparent w × h image (at a device pixel ratio) with what draw paints on it.
-QImage painted(int w, int h, const Draw& draw, qreal ratio = 1)
+// A transparent image of a logical size, at a device pixel ratio, with what draw paints on it.
+QImage painted(QSize size, qreal ratio, const Draw& draw)
 {
-    QImage image(QSize(w, h) * ratio, QImage::Format_ARGB32_Premultiplied);
+    QImage image(size * ratio, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(ratio);
     image.fill(Qt::transparent);
     QPainter p(&image);
@@ -327,8 +327,8 @@ private slots:
     {
         QFETCH(Paint, paint);
         const auto& [size, draw, pixels, ink, tolerance, reaches, ratio] = paint;
-        const QImage image = painted(size.width(), size.height(), draw, ratio);
-        QCOMPARE(painted(size.width(), size.height(), draw, ratio), image);
+        const QImage image = painted(size, ratio, draw);
+        QCOMPARE(painted(size, ratio, draw), image);
         for (const auto& [at, colour] : pixels)
             QVERIFY2(near(image.pixel(at), colour, qAbs(tolerance)), describe(image.pixel(at)));
         if (tolerance < 0)
@@ -375,10 +375,9 @@ private slots:
             const QImage after = render(button.get());
             const int w = size.width(), h = size.height();
             QCOMPARE(after.size(), size);
-            for (const QPoint at : {QPoint(w - 1, h / 2), QPoint(w / 2, h - 1)})
-                QCOMPARE_PIXEL(after, at.x(), at.y(), edgeMagenta);
-            for (const QPoint at : {QPoint(w - 5, h / 2), QPoint(w / 2, h - 5), QPoint(4, 4)})
-                QCOMPARE_PIXEL(after, at.x(), at.y(), centreGreen);
+            QCOMPARE_PIXELS(after,
+                {{w - 1, h / 2, edgeMagenta}, {w / 2, h - 1, edgeMagenta},
+                    {w - 5, h / 2, centreGreen}, {w / 2, h - 5, centreGreen}, {4, 4, centreGreen}});
         }
         for (const bool enabled : {false, true}) {
             button->setEnabled(enabled);
@@ -426,14 +425,12 @@ private slots:
                 }
         // Near the limit, where texts are kept whole without being shortened; the painter shortens
         // to two pixels less than its box.
-        TextStyle style = dejaVu(Qt::black);
-        style.size = 13;
-        const QFontMetrics metrics(fontOf(style));
+        const QFontMetrics metrics(fontOf(dejaVu(Qt::black)));
         for (const char* text : {"Short", "item 0512345", "WWWWWWWWWW", "iiiiiiiiiiiiiiii",
                  "Tab\there", "Ünïcödé ä", "中文文本", "ﬁve ligatures ﬂ"})
             for (const int slack : {-1, 0, 1, 40, 200})
                 QTest::addRow("%s %d", text, slack)
-                    << QString::fromUtf8(text) << style
+                    << QString::fromUtf8(text) << dejaVu(Qt::black)
                     << QRect(0, 0, metrics.horizontalAdvance(text) + slack + 2, 24) << 1.0;
     }
 
@@ -443,10 +440,8 @@ private slots:
         QFETCH(TextStyle, style);
         QFETCH(QRect, box);
         QFETCH(qreal, ratio);
-        const auto paint = [&](const Draw& draw) {
-            return painted(box.right() + 12, box.bottom() + 12, draw, ratio);
-        };
-        const QImage expected = paint([&](QPainter* p) {
+        const QSize size(box.right() + 12, box.bottom() + 12);
+        const QImage expected = painted(size, ratio, [&](QPainter* p) {
             const QFont font = fontOf(style);
             p->setRenderHint(QPainter::TextAntialiasing, true);
             p->setPen(style.color);
@@ -457,7 +452,8 @@ private slots:
         });
         // Twice: laid out at the first paint, drawn from what was kept at the second.
         for (int pass = 0; pass < 2; ++pass)
-            QCOMPARE(paint([&](QPainter* p) { Impl::drawStyledText(p, text, style, box, true); }),
+            QCOMPARE(painted(size, ratio,
+                         [&](QPainter* p) { Impl::drawStyledText(p, text, style, box, true); }),
                 expected);
     }
 
@@ -480,23 +476,18 @@ private slots:
         QFETCH(qreal, ratio);
         const QImage* image = CThemeManager::instance().getImage("images/ramp.png", false, ratio);
         QVERIFY(image && image->format() == QImage::Format_ARGB32);
-        const auto paint = [&](const Draw& draw) {
-            return painted(
-                52, 42,
-                [&](QPainter* p) {
-                    p->fillRect(0, 0, 40, 30, background);
-                    draw(p);
-                },
-                ratio);
-        };
-        const QImage expected = paint([&](QPainter* p) {
+        const QRect box(0, 0, 40, 30);
+        const QImage expected = painted({52, 42}, ratio, [&](QPainter* p) {
+            p->fillRect(box, background);
             p->setRenderHint(QPainter::SmoothPixmapTransform, ratio > 1);
             p->drawImage(QPoint(13 + 3, 10 + 2), *image);
         });
         for (int pass = 0; pass < 2; ++pass)
-            QCOMPARE(paint([](QPainter* p) {
-                Impl::drawAlignedImage(p, "images/ramp.png", {3, 2, 1, 1}, {0, 0, 40, 30}, false);
-            }),
+            QCOMPARE(painted({52, 42}, ratio,
+                         [&](QPainter* p) {
+                             p->fillRect(box, background);
+                             Impl::drawAlignedImage(p, "images/ramp.png", {3, 2, 1, 1}, box, false);
+                         }),
                 expected);
     }
 
