@@ -81,12 +81,12 @@ void fill(::Json::Value& object, const KeyTable& table)
     }
 }
 
-// Loads an application and a theme package built from base members with one ("app/..." or
-// "theme/...") replaced, then builds "main"; returns what the library reported.
-QStringList loadReports(const QByteArray& replaced, const QByteArray& text)
+// Loads an application and a theme package built from base members with some ("app/..." or
+// "theme/...") replaced, then builds "main" into window; returns what the library reported.
+QStringList loadReports(const QMap<QByteArray, QByteArray>& replaced, QWidget* window = nullptr)
 {
     const auto member = [&](const QByteArray& name, const QByteArray& fallback) {
-        return Member(name.mid(name.indexOf('/') + 1), replaced == name ? text : fallback);
+        return Member(name.mid(name.indexOf('/') + 1), replaced.value(name, fallback));
     };
     writeArchive(scratchPath("app.data"),
         {member("app/style.json", R"({"style": [{"type": 1, "name": "bg"}]})"),
@@ -101,8 +101,8 @@ QStringList loadReports(const QByteArray& replaced, const QByteArray& text)
     CThemeManager::instance().unloadPackages();
     CThemeManager::instance().loadAppPackage(scratchPath("app.data"));
     CThemeManager::instance().loadThemePackage(scratchPath("theme.data"));
-    QWidget window;
-    LoadWindow(&window, "main");
+    QWidget own;
+    LoadWindow(window ? window : &own, "main");
     return takeDiagnostics();
 }
 
@@ -619,7 +619,7 @@ private slots:
         QFETCH(QByteArray, member);
         QFETCH(QByteArray, text);
         QFETCH(QString, expected);
-        const QString reports = loadReports(member, text).join('\n') + '\n';
+        const QString reports = loadReports({{member, text}}).join('\n') + '\n';
         QVERIFY2(reports.contains(expected), qPrintable(reports));
     }
 
@@ -628,7 +628,7 @@ private slots:
     {
         QLoggingCategory::setFilterRules(QStringLiteral("velqt.style.warning=false"));
         const QString seen
-            = loadReports("app/main.json", R"({"elements": [{"type": "no"}]})").join('\n');
+            = loadReports({{"app/main.json", R"({"elements": [{"type": "no"}]})"}}).join('\n');
         QLoggingCategory::setFilterRules(QString());
         QVERIFY2(!seen.contains("style.json") && seen.contains("unknown control type \"no\""),
             qPrintable(seen));
@@ -640,31 +640,27 @@ private slots:
         const QByteArray text = "Gr\xC3\xB6\xC3\x9F"
                                 "e \xE2\x9C\x93";
         for (const bool declared : {false, true}) {
-            const QString expected
-                = declared ? QString::fromUtf8(text) : CThemeManager::fromGbk(text);
             const auto document = [&](QByteArray json) {
                 if (declared)
                     json.insert(1, QByteArray(R"("encoding": "utf-8", )"));
                 return json.replace("TEXT", text);
             };
-            writeArchive(scratchPath("utf8.data"),
-                {{"style.json",
-                     document(R"({"style": [{"type": 2, "name": "t", "family": "TEXT"}]})")},
-                    {"theme.json", document(R"({"elements": [{"child": [{"name": "caption",
-                        "attr": {"text": "TEXT"}}]}]})")},
-                    {"main.json", document(R"({"elements": [{"type": "qtlabel", "name": "own",
-                        "tooltip": "TEXT", "attr": {"text": "TEXT"}}, {"type": "qtlabel",
-                        "name": "themed", "theme": "caption", "attr": {}}]})")}});
-            CThemeManager& manager = CThemeManager::instance();
-            manager.unloadPackages();
-            QVERIFY(manager.loadAppPackage(scratchPath("utf8.data")));
-            QVERIFY(manager.loadThemePackage(scratchPath("utf8.data")));
             QWidget window;
-            LoadWindow(&window, "main");
+            loadReports(
+                {{"app/style.json",
+                     document(R"({"style": [{"type": 2, "name": "t", "family": "TEXT"}]})")},
+                    {"theme/theme.json", document(R"({"elements": [{"child": [{"name": "caption",
+                        "attr": {"text": "TEXT"}}]}]})")},
+                    {"app/main.json", document(R"({"elements": [{"type": "qtlabel", "name": "own",
+                        "tooltip": "TEXT", "attr": {"text": "TEXT"}}, {"type": "qtlabel",
+                        "name": "themed", "theme": "caption", "attr": {}}]})")}},
+                &window);
             auto* own = window.findChild<VelQLabel*>("own");
             auto* themed = window.findChild<VelQLabel*>("themed");
-            TextStyle style;
-            QVERIFY(own && themed && manager.getTextStyle("t", style));
+            const TextStyle style = CThemeManager::instance().appPackage()->textStyles.value("t");
+            QVERIFY(own && themed);
+            const QString expected
+                = declared ? QString::fromUtf8(text) : CThemeManager::fromGbk(text);
             QCOMPARE(QStringList({own->text(), own->toolTip(), themed->text(), style.family}),
                 QStringList({expected, expected, expected, expected}));
             QVERIFY(declared || own->text() != QString::fromUtf8(text));
