@@ -48,8 +48,7 @@ QImage nineSliceSource(int width = 30)
     for (int row = 0; row < 3; ++row)
         for (int column = 0; column < 3; ++column)
             p.fillRect(
-                QRect(QPoint(edges[column], row * 10), QPoint(edges[column + 1] - 1, row * 10 + 9)),
-                grid[row][column]);
+                edges[column], row * 10, edges[column + 1] - edges[column], 10, grid[row][column]);
     p.fillRect(QRect(QPoint(10 + (width - 20) / 2, 10), QPoint(width - 11, 19)), centreB);
     return image;
 }
