@@ -24,7 +24,8 @@ struct Paint {
     QRect ink;
     int tolerance;
     QRect reaches;
-    int ratio;
+    qreal ratio;
+    Draw same;
 };
 Q_DECLARE_METATYPE(Paint)
 Q_DECLARE_METATYPE(TextStyle)
@@ -122,6 +123,23 @@ TextStyle dejaVu(QColor colour, int vAlign = 1)
     return {false, false, 12, false, QStringLiteral("DejaVu Sans"), colour, 0, 0, true, 0, vAlign};
 }
 
+// Text shortened and drawn by the painter, the same as QPainter::drawText draws it.
+Paint likeDrawText(const QString& text, const TextStyle& style, QRect box, qreal ratio = 1)
+{
+    const Draw drawText = [=](QPainter* p) {
+        const QFont font = fontOf(style);
+        p->setRenderHint(QPainter::TextAntialiasing, true);
+        p->setPen(style.color);
+        p->setFont(font);
+        p->drawText(QRectF(box),
+            QFontMetrics(font).elidedText(text, Qt::ElideRight, box.width() - 2),
+            QTextOption(alignmentOf(style)));
+    };
+    return {{box.right() + 12, box.bottom() + 12},
+        [=](QPainter* p) { Impl::drawStyledText(p, text, style, box, true); }, {}, {}, 3, {}, ratio,
+        drawText};
+}
+
 const char* const longText = "A label far too long for its button";
 const QByteArray framedButton = R"({"w": 40, "h": 20, "style": [["face", 0, 0],
     ["disabled", 0, 3]], "attr": {"showText": false}})";
@@ -155,20 +173,26 @@ private slots:
                 {"images/tall.png", png(solid(20, 40, QColor(10, 20, 30)))},
                 {"images/hd.png", png(cornerArt(1))}, {"images/hd@2x.png", png(cornerArt(2))},
                 {"images/lo.png", png(cornerArt(1))}, {"images/ramp.png", png(ramp)}}));
+        // Only images of this format are blended from a premultiplied copy.
+        for (const qreal ratio : {1.0, 2.0})
+            QCOMPARE(CThemeManager::instance().getImage("images/ramp.png", false, ratio)->format(),
+                QImage::Format_ARGB32);
         host.resize(400, 200);
     }
 
     // What a painter puts on a transparent image of a logical size at a device pixel ratio,
-    // twice the same (the second from its caches): device pixels near their colours (within
-    // tolerance); the ink's bounds equal to ink, or inside it for a negative tolerance, and
-    // reaching into reaches when given; nothing painted when neither pixels nor ink are given.
+    // twice the same (the second from its caches): exactly what "same" paints when given; device
+    // pixels near their colours (within tolerance); the ink's bounds equal to ink, or inside it
+    // for a negative tolerance, and reaching into reaches when given; nothing painted when no
+    // pixels, ink or "same" are given.
     void painters_data()
     {
         QTest::addColumn<Paint>("paint");
-        const auto row = [](const char* name, QSize size, const Draw& draw, const Pixels& pixels,
-                             QRect ink = {}, int tolerance = 3, QRect reaches = {}, int ratio = 1) {
-            QTest::newRow(name) << Paint {size, draw, pixels, ink, tolerance, reaches, ratio};
-        };
+        const auto row
+            = [](const char* name, QSize size, const Draw& draw, const Pixels& pixels,
+                  QRect ink = {}, int tolerance = 3, QRect reaches = {}, qreal ratio = 1) {
+                  QTest::newRow(name) << Paint {size, draw, pixels, ink, tolerance, reaches, ratio};
+              };
         // A 20 × 20 face with 5-pixel slices: the art of the device pixel ratio is drawn pixel for
         // pixel; without it the 1× image is scaled smoothly, its first two pixels blended. An
         // aligned image takes the same art, at its logical size.
@@ -319,20 +343,77 @@ private slots:
         t.size = 20;
         row("colour and offset", {120, 120}, text(t, "IIII", {0, 0, 100, 30}),
             {{{32, 15}, Qt::blue}}, {30, 0, 70, 30}, -60, {30, 0, 70, 30});
+
+        // Texts drawn from a kept layout land on exactly the pixels of QPainter::drawText while
+        // text, font, colour, box, alignment and scale change from one paint to the next: rows
+        // share texts, so later rows draw what earlier ones kept.
+        const QStringList texts = {QStringLiteral("Check me"), QStringLiteral("Option one"),
+            QStringLiteral(" Padded  "), QString::fromUtf8("Ünïcödé façade — ça, naïve"),
+            QString::fromUtf8("中文文本 and 日本語"), QString::fromUtf8("שלום and سلام mixed"),
+            QStringLiteral("A label far too long to fit the narrow box it is given"),
+            QString::fromUtf8("ﬁne ligatures ﬂow")};
+        const QList<QRect> boxes = {
+            QRect(3, 2, 141, 25), QRect(0, 0, 60, 24), QRect(5, 4, 300, 9), QRect(-7, 1, 90, 31)};
+        const QList<QPair<int, int>> aligns = {{0, 1}, {1, 1}, {2, 1}, {0, 0}, {1, 2}, {2, 0}};
+        int n = 0;
+        for (const QString& text : texts)
+            for (const QRect& box : boxes)
+                for (const auto& [h, v] : aligns) {
+                    TextStyle style = dejaVu(QColor::fromHsv(int(qHash(text) % 360), 200, 120), v);
+                    style.size = n % 4 == 0 ? 16 : 13;
+                    style.bold = n % 5 == 0;
+                    style.hAlign = h;
+                    const qreal ratio = n % 3 == 0 ? 2.0 : n % 7 == 0 ? 1.5 : 1.0;
+                    QTest::addRow("%d %s", n++, qPrintable(text))
+                        << likeDrawText(text, style, box, ratio);
+                }
+        // Near the limit, where texts are kept whole without being shortened; the painter shortens
+        // to two pixels less than its box.
+        const QFontMetrics metrics(fontOf(dejaVu(Qt::black)));
+        for (const char* text : {"Short", "item 0512345", "WWWWWWWWWW", "iiiiiiiiiiiiiiii",
+                 "Tab\there", "Ünïcödé ä", "中文文本", "ﬁve ligatures ﬂ"})
+            for (const int slack : {-1, 0, 1, 40, 200})
+                QTest::addRow("%s %d", text, slack) << likeDrawText(QString::fromUtf8(text),
+                    dejaVu(Qt::black), {0, 0, metrics.horizontalAdvance(text) + slack + 2, 24});
+
+        // Marks are blended from a premultiplied copy of their image; over any background, at any
+        // scale, the pixels must be those of the image itself.
+        const QRect box(0, 0, 40, 30);
+        for (const QColor& background :
+            {QColor(Qt::transparent), QColor(Qt::white), QColor(60, 120, 180, 128)})
+            for (const qreal ratio : {1.0, 2.0})
+                QTest::addRow(
+                    "mark over %s x%g", qPrintable(background.name(QColor::HexArgb)), ratio)
+                    << Paint {{52, 42},
+                           [=](QPainter* p) {
+                               p->fillRect(box, background);
+                               Impl::drawAlignedImage(
+                                   p, "images/ramp.png", {3, 2, 1, 1}, box, false);
+                           },
+                           {}, {}, 3, {}, ratio,
+                           [=](QPainter* p) {
+                               p->fillRect(box, background);
+                               p->setRenderHint(QPainter::SmoothPixmapTransform, ratio > 1);
+                               p->drawImage(QPoint(13 + 3, 10 + 2),
+                                   *CThemeManager::instance().getImage(
+                                       "images/ramp.png", false, ratio));
+                           }};
     }
 
     void painters()
     {
         QFETCH(Paint, paint);
-        const auto& [size, draw, pixels, ink, tolerance, reaches, ratio] = paint;
+        const auto& [size, draw, pixels, ink, tolerance, reaches, ratio, same] = paint;
         const QImage image = painted(size, ratio, draw);
         QCOMPARE(painted(size, ratio, draw), image);
+        if (same)
+            QCOMPARE(image, painted(size, ratio, same));
         for (const auto& [at, colour] : pixels)
             QVERIFY2(near(image.pixel(at), colour, qAbs(tolerance)), describe(image.pixel(at)));
         if (tolerance < 0)
             QVERIFY(ink.contains(inked(image))
                 && (reaches.isNull() || reaches.intersects(inked(image))));
-        else if (!ink.isNull() || pixels.isEmpty())
+        else if (!ink.isNull() || (pixels.isEmpty() && !same))
             QCOMPARE(inked(image), ink);
     }
 
@@ -395,102 +476,6 @@ private slots:
         QCOMPARE_PIXEL(render(button.get()), 20, 10, themedCyan);
         QCOMPARE_PIXEL(
             render(placed<VelQPushButton>(&host, framedButton).get()), 20, 10, centreGreen);
-    }
-
-    // Texts drawn from a kept layout land on exactly the pixels of QPainter::drawText while text,
-    // font, colour, box, alignment and scale change from one paint to the next: rows share texts,
-    // so later rows draw what earlier ones kept.
-    void sameGlyphsAsDrawText_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<TextStyle>("style");
-        QTest::addColumn<QRect>("box");
-        QTest::addColumn<qreal>("ratio");
-        const QStringList texts = {QStringLiteral("Check me"), QStringLiteral("Option one"),
-            QStringLiteral(" Padded  "), QString::fromUtf8("Ünïcödé façade — ça, naïve"),
-            QString::fromUtf8("中文文本 and 日本語"), QString::fromUtf8("שלום and سلام mixed"),
-            QStringLiteral("A label far too long to fit the narrow box it is given"),
-            QString::fromUtf8("ﬁne ligatures ﬂow")};
-        const QList<QRect> boxes = {
-            QRect(3, 2, 141, 25), QRect(0, 0, 60, 24), QRect(5, 4, 300, 9), QRect(-7, 1, 90, 31)};
-        const QList<QPair<int, int>> aligns = {{0, 1}, {1, 1}, {2, 1}, {0, 0}, {1, 2}, {2, 0}};
-        int n = 0;
-        for (const QString& text : texts)
-            for (const QRect& box : boxes)
-                for (const auto& [h, v] : aligns) {
-                    TextStyle style = dejaVu(QColor::fromHsv(int(qHash(text) % 360), 200, 120), v);
-                    style.size = n % 4 == 0 ? 16 : 13;
-                    style.bold = n % 5 == 0;
-                    style.hAlign = h;
-                    const qreal ratio = n % 3 == 0 ? 2.0 : n % 7 == 0 ? 1.5 : 1.0;
-                    QTest::addRow("%d %s", n++, qPrintable(text)) << text << style << box << ratio;
-                }
-        // Near the limit, where texts are kept whole without being shortened; the painter shortens
-        // to two pixels less than its box.
-        const QFontMetrics metrics(fontOf(dejaVu(Qt::black)));
-        for (const char* text : {"Short", "item 0512345", "WWWWWWWWWW", "iiiiiiiiiiiiiiii",
-                 "Tab\there", "Ünïcödé ä", "中文文本", "ﬁve ligatures ﬂ"})
-            for (const int slack : {-1, 0, 1, 40, 200})
-                QTest::addRow("%s %d", text, slack)
-                    << QString::fromUtf8(text) << dejaVu(Qt::black)
-                    << QRect(0, 0, metrics.horizontalAdvance(text) + slack + 2, 24) << 1.0;
-    }
-
-    void sameGlyphsAsDrawText()
-    {
-        QFETCH(QString, text);
-        QFETCH(TextStyle, style);
-        QFETCH(QRect, box);
-        QFETCH(qreal, ratio);
-        const QSize size(box.right() + 12, box.bottom() + 12);
-        const QImage expected = painted(size, ratio, [&](QPainter* p) {
-            const QFont font = fontOf(style);
-            p->setRenderHint(QPainter::TextAntialiasing, true);
-            p->setPen(style.color);
-            p->setFont(font);
-            p->drawText(QRectF(box),
-                QFontMetrics(font).elidedText(text, Qt::ElideRight, box.width() - 2),
-                QTextOption(alignmentOf(style)));
-        });
-        // Twice: laid out at the first paint, drawn from what was kept at the second.
-        for (int pass = 0; pass < 2; ++pass)
-            QCOMPARE(painted(size, ratio,
-                         [&](QPainter* p) { Impl::drawStyledText(p, text, style, box, true); }),
-                expected);
-    }
-
-    // Marks are blended from a premultiplied copy of their image; over any background, at any
-    // scale, the pixels must be those of the image itself.
-    void marksBlendAsTheirImage_data()
-    {
-        QTest::addColumn<QColor>("background");
-        QTest::addColumn<qreal>("ratio");
-        for (const QColor& background :
-            {QColor(Qt::transparent), QColor(Qt::white), QColor(60, 120, 180, 128)})
-            for (const qreal ratio : {1.0, 2.0})
-                QTest::addRow("%s x%g", qPrintable(background.name(QColor::HexArgb)), ratio)
-                    << background << ratio;
-    }
-
-    void marksBlendAsTheirImage()
-    {
-        QFETCH(QColor, background);
-        QFETCH(qreal, ratio);
-        const QImage* image = CThemeManager::instance().getImage("images/ramp.png", false, ratio);
-        QVERIFY(image && image->format() == QImage::Format_ARGB32);
-        const QRect box(0, 0, 40, 30);
-        const QImage expected = painted({52, 42}, ratio, [&](QPainter* p) {
-            p->fillRect(box, background);
-            p->setRenderHint(QPainter::SmoothPixmapTransform, ratio > 1);
-            p->drawImage(QPoint(13 + 3, 10 + 2), *image);
-        });
-        for (int pass = 0; pass < 2; ++pass)
-            QCOMPARE(painted({52, 42}, ratio,
-                         [&](QPainter* p) {
-                             p->fillRect(box, background);
-                             Impl::drawAlignedImage(p, "images/ramp.png", {3, 2, 1, 1}, box, false);
-                         }),
-                expected);
     }
 };
 
