@@ -419,8 +419,10 @@ private slots:
 
     // A button whose caches were filled by its last look paints its next one exactly as a button
     // that never had the last: a new width, a new long text, a short one, a letter-spaced font (a
-    // widget's own font adds to the text style's).
-    void textFollowsChanges()
+    // widget's own font adds to the text style's). Then faces through new sizes, a state change, a
+    // theme reload and a theme element given in code, after which controls still read the
+    // application package's records. Last: it replaces the theme package.
+    void buttonsFollowChanges()
     {
         const QByteArray element = R"({"w": 60, "h": 24, "style": [["text", 0, 4]]})";
         const auto look = [&](VelQPushButton* button, const char* text, int width, int spacing) {
@@ -443,13 +445,6 @@ private slots:
             QCOMPARE(look(placed<VelQPushButton>(&host, element).get(), text, width, spacing), now);
             last = now;
         }
-    }
-
-    // Buttons through new sizes, a state change, a theme reload and a theme element given in code,
-    // after which controls still read the application package's records. Last: it replaces the
-    // theme package.
-    void nineSliceFollowsChanges()
-    {
         QVERIFY(loadTheme(QStringLiteral("first.data"), centreGreen));
         auto button = placed<VelQPushButton>(&host, framedButton);
         QCOMPARE_PIXEL(render(button.get()), 39, 10, edgeMagenta);
