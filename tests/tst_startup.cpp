@@ -58,7 +58,6 @@ private slots:
             QVERIFY2(isDesignToolPath(path) == design, path);
         const QString dir = scratchPath(QStringLiteral("LayoutForgeQt"));
         QDir().mkpath(dir);
-        QFile::remove(dir + "/app");
         QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), dir + "/app"));
         QCOMPARE(printed({QStringLiteral("--print-mode")}, dir + "/app"),
             QByteArray("1 VelQtLib::CScrollBarStyle QFusionStyle"));

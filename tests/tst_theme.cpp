@@ -131,14 +131,13 @@ private slots:
 
         Init();
         QVERIFY(solid(3, 2, Qt::green).save(scratchPath("bitmap.bmp")));
-        QVERIFY(LoadAppPackage(archiveOf(
-            {{"style.json", R"({"style": [{"type": 1, "name": "appbox", "clr": "ff010203"}]})"},
-                {"images/Red.png", png(solid(4, 4, Qt::red))},
+        QVERIFY(loadAppPackage(QStringLiteral("init.data"), {boxStyle("appbox", 0xff010203)},
+            {{"images/Red.png", png(solid(4, 4, Qt::red))},
                 {"layouts/main.json", R"({"elements": []})"},
                 {"images/huge.png", pngClaiming(65535, 65535)},
                 {"images/truncated.png", png(solid(50, 50, Qt::red)).left(60)},
                 {"images/bitmap.png", readFile(scratchPath("bitmap.bmp"))},
-                {"images/text.png", "this is no image"}})));
+                {"images/text.png", "this is no image"}}));
     }
 
     // What a record sets, as the fields of its image and text styles that differ from those of
