@@ -9,8 +9,6 @@
 #include <QPainter>
 #include <QtTest>
 
-#include <functional>
-
 using namespace VelQtLib;
 using namespace TestSupport;
 using Impl = VelQControlBaseImpl;
@@ -28,7 +26,6 @@ struct Paint {
     Draw same;
 };
 Q_DECLARE_METATYPE(Paint)
-Q_DECLARE_METATYPE(TextStyle)
 
 namespace {
 
@@ -196,14 +193,13 @@ private slots:
         // A 20 × 20 face with 5-pixel slices: the art of the device pixel ratio is drawn pixel for
         // pixel; without it the 1× image is scaled smoothly, its first two pixels blended. An
         // aligned image takes the same art, at its logical size.
-        const auto art = [](const char* path) {
+        const auto art = [](const char* path, int alignedSide = 0) {
             return [=](QPainter* p) {
-                Impl::drawNineSlice(p, slice(path, 5), 0, 0, 20, 20);
-            };
-        };
-        const auto alignedArt = [](const char* path, int side) {
-            return [=](QPainter* p) {
-                Impl::drawAlignedImage(p, path, ImageOffset {0, 0, 1, 1}, 0, 0, side, side, false);
+                if (!alignedSide)
+                    Impl::drawNineSlice(p, slice(path, 5), 0, 0, 20, 20);
+                else
+                    Impl::drawAlignedImage(
+                        p, path, {0, 0, 1, 1}, 0, 0, alignedSide, alignedSide, false);
             };
         };
         row("1x art at 1", {20, 20}, art("images/hd.png"),
@@ -216,11 +212,11 @@ private slots:
             {{{0, 0}, Qt::red}, {{39, 39}, Qt::white}}, {}, 3, {}, 2);
         row("1x image at 2, blended", {20, 20}, art("images/lo.png"), {{{1, 0}, QColor(160, 0, 0)}},
             {}, 90, {}, 2);
-        row("aligned 1x art at 1", {24, 24}, alignedArt("images/hd.png", 24), {{{6, 6}, Qt::red}});
-        row("aligned 2x art at 2", {12, 12}, alignedArt("images/hd.png", 12), {{{0, 0}, Qt::blue}},
-            {}, 3, {}, 2);
-        row("aligned 1x image at 2", {12, 12}, alignedArt("images/lo.png", 12), {{{0, 0}, Qt::red}},
-            {}, 3, {}, 2);
+        row("aligned 1x art at 1", {24, 24}, art("images/hd.png", 24), {{{6, 6}, Qt::red}});
+        row("aligned 2x art at 2", {12, 12}, art("images/hd.png", 12), {{{0, 0}, Qt::blue}}, {}, 3,
+            {}, 2);
+        row("aligned 1x image at 2", {12, 12}, art("images/lo.png", 12), {{{0, 0}, Qt::red}}, {}, 3,
+            {}, 2);
         const auto nine = [](const QString& path, QSize size, bool tiled = false) {
             return [=](QPainter* p) {
                 Impl::drawNineSlice(p, slice(path, 10, tiled), 0, 0, size.width(), size.height());
@@ -381,9 +377,10 @@ private slots:
         const QRect box(0, 0, 40, 30);
         for (const QColor& background :
             {QColor(Qt::transparent), QColor(Qt::white), QColor(60, 120, 180, 128)})
-            for (const qreal ratio : {1.0, 2.0})
-                QTest::addRow(
-                    "mark over %s x%g", qPrintable(background.name(QColor::HexArgb)), ratio)
+            for (const qreal ratio : {1.0, 2.0}) {
+                const QImage* image
+                    = CThemeManager::instance().getImage("images/ramp.png", false, ratio);
+                QTest::addRow("%s x%g", qPrintable(background.name(QColor::HexArgb)), ratio)
                     << Paint {{52, 42},
                            [=](QPainter* p) {
                                p->fillRect(box, background);
@@ -394,10 +391,9 @@ private slots:
                            [=](QPainter* p) {
                                p->fillRect(box, background);
                                p->setRenderHint(QPainter::SmoothPixmapTransform, ratio > 1);
-                               p->drawImage(QPoint(13 + 3, 10 + 2),
-                                   *CThemeManager::instance().getImage(
-                                       "images/ramp.png", false, ratio));
+                               p->drawImage(QPoint(13 + 3, 10 + 2), *image);
                            }};
+            }
     }
 
     void painters()
