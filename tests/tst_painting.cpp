@@ -1,6 +1,5 @@
-// The shared painters, pixel for pixel, and what they keep between paints: texts drawn from kept
-// layouts and marks from premultiplied copies land exactly where QPainter puts them; a theme
-// reload, a new size, another state, a theme element or a new text all show at the next paint.
+// The shared painters pixel for pixel: kept layouts and marks land where QPainter puts them, and
+// a reload, size, state, theme, text or font shows at the next paint.
 #include "support/TestSupport.h"
 
 #include <VelQtLib.h>
@@ -413,11 +412,9 @@ private slots:
             QCOMPARE(inked(image), ink);
     }
 
-    // A button whose caches were filled by its last look paints its next one exactly as a button
-    // that never had the last: a new width, a new long text, a short one, a letter-spaced font (a
-    // widget's own font adds to the text style's). Then faces through new sizes, a state change, a
-    // theme reload and a theme element given in code, after which controls still read the
-    // application package's records. Last: it replaces the theme package.
+    // A button whose caches its last look filled paints the next exactly as one that never had it:
+    // widths, texts, a letter-spaced widget font; then faces through sizes, a state, a theme reload
+    // and a theme element given in code. Last: it replaces the theme package.
     void buttonsFollowChanges()
     {
         const QByteArray element = R"({"w": 60, "h": 24, "style": [["text", 0, 4]]})";
