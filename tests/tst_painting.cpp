@@ -208,9 +208,7 @@ private slots:
                 {{39, 39}, Qt::white}},
             {}, 3, {}, 2);
         row("1x image at 2", {20, 20}, art("images/lo.png"),
-            {{{0, 0}, Qt::red}, {{39, 39}, Qt::white}}, {}, 3, {}, 2);
-        row("1x image at 2, blended", {20, 20}, art("images/lo.png"), {{{1, 0}, QColor(160, 0, 0)}},
-            {}, 90, {}, 2);
+            {{{0, 0}, Qt::red}, {{1, 0}, QColor(192, 0, 0)}, {{39, 39}, Qt::white}}, {}, 12, {}, 2);
         row("aligned 1x art at 1", {24, 24}, art("images/hd.png", 24), {{{6, 6}, Qt::red}});
         row("aligned 2x art at 2", {12, 12}, art("images/hd.png", 12), {{{0, 0}, Qt::blue}}, {}, 3,
             {}, 2);
@@ -305,8 +303,7 @@ private slots:
             {{{2, 5}, Qt::black}, {{98, 5}, Qt::white}, {{50, 5}, QColor(128, 128, 128)}}, {}, 12);
         ImageStyle image = s;
         image.noImage = false;
-        image.image = nineImage;
-        image.sliceLeft = image.sliceRight = image.sliceTop = image.sliceBottom = 10;
+        static_cast<NineSlice&>(image) = slice(nineImage);
         row("image", {40, 40}, styled(image, {40, 40}), {{{0, 0}, cornerTL}});
         s.valid = false;
         row("invalid paints nothing", {10, 10}, styled(s, {10, 10}), {});

@@ -383,12 +383,11 @@ private slots:
         QVERIFY(
             m.getImage(path, false) == image && gray != image && m.getImage(path, true) == gray);
         QCOMPARE(m.appPackage()->imageCache.value(path + "_gray"), gray);
-        QPoint most = inked.topLeft();
+        QPoint at = inked.topLeft();
         for (int y = inked.top(); y <= inked.bottom(); ++y)
             for (int x = inked.left(); x <= inked.right(); ++x)
-                most
-                    = qAlpha(image->pixel(x, y)) > qAlpha(image->pixel(most)) ? QPoint(x, y) : most;
-        const QRgb p = image->pixel(most), g = gray->pixel(most);
+                at = qAlpha(image->pixel(x, y)) > qAlpha(image->pixel(at)) ? QPoint(x, y) : at;
+        const QRgb p = image->pixel(at), g = gray->pixel(at);
         QVERIFY2(qAlpha(p) > 100 && near(qRgb(qRed(p), qGreen(p), qBlue(p)), ink), describe(p));
         QVERIFY2(qAbs(qRed(g) - qGreen(g)) < 40 && qAbs(qGreen(g) - qBlue(g)) < 40, describe(g));
         QVERIFY(clear.x() < 0 || qAlpha(image->pixel(clear)) == 0);
@@ -425,8 +424,8 @@ private slots:
         QCOMPARE(colour("themed"), 0xff445566u);
         QCOMPARE(colour("appbox"), 0u);
         m.setUseThemePackage(false);
-        QVERIFY(m.getImage("images/t.png", false));
-        QVERIFY(m.themePackage()->imageCache.contains("images/t.png"));
+        QVERIFY(m.getImage("images/t.png", false)
+            && m.themePackage()->imageCache.contains("images/t.png"));
         QVERIFY(!m.appPackage()->imageCache.contains("images/t.png"));
         const QByteArray second = R"({"elements": [{"child": [{"name": "second"}]}]})";
         QVERIFY(m.loadThemePackage(themeArchive(second)));
@@ -623,8 +622,7 @@ private slots:
     // Display texts are GBK unless the document's root declares UTF-8.
     void utf8TextsOnRequest()
     {
-        const QByteArray text = "Gr\xC3\xB6\xC3\x9F"
-                                "e \xE2\x9C\x93";
+        const QByteArray text = "Gr\xC3\xB6\xC3\x9F \xE2\x9C\x93";
         for (const bool declared : {false, true}) {
             const auto document = [&](QByteArray json) {
                 if (declared)
