@@ -173,14 +173,12 @@ private slots:
         for (const qreal ratio : {1.0, 2.0})
             QCOMPARE(CThemeManager::instance().getImage("images/ramp.png", false, ratio)->format(),
                 QImage::Format_ARGB32);
-        host.resize(400, 200);
     }
 
-    // What a painter puts on a transparent image of a logical size at a device pixel ratio,
-    // twice the same (the second from its caches): exactly what "same" paints when given; device
-    // pixels near their colours (within tolerance); the ink's bounds equal to ink, or inside it
-    // for a negative tolerance, and reaching into reaches when given; nothing painted when no
-    // pixels, ink or "same" are given.
+    // What a painter puts on a transparent image of a logical size at a device pixel ratio, twice
+    // alike (the second from caches): what "same" paints when given; pixels near their colours
+    // (within tolerance); the ink's bounds equal to ink, or inside it for a negative tolerance and
+    // reaching into reaches if given; nothing painted when no pixels, ink or "same" are given.
     void painters_data()
     {
         QTest::addColumn<Paint>("paint");

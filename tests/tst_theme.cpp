@@ -50,8 +50,7 @@ QString themeArchive(const QByteArray& themeJson, const QList<Member>& extra = {
 }
 
 // Records the keys asked of one object and the slot tables read.
-class Probe : public VelQtLib::Json::KeyProbe {
-public:
+struct Probe : VelQtLib::Json::KeyProbe {
     void asked(const ::Json::Value& object, const char* key) override { keys[&object].insert(key); }
     void slot(int index, bool text) override { slotsRead.insert({index, text}); }
     std::set<std::string> of(const ::Json::Value& object) { return keys[&object]; }
@@ -88,19 +87,18 @@ QStringList loadReports(const QMap<QByteArray, QByteArray>& replaced, QWidget* w
     const auto member = [&](const QByteArray& name, const QByteArray& fallback) {
         return Member(name.mid(name.indexOf('/') + 1), replaced.value(name, fallback));
     };
-    writeArchive(scratchPath("app.data"),
+    CThemeManager& m = CThemeManager::instance();
+    takeDiagnostics();
+    m.unloadPackages();
+    m.loadAppPackage(writeArchive(scratchPath("app.data"),
         {member("app/style.json", R"({"style": [{"type": 1, "name": "bg"}]})"),
-            member("app/main.json", R"({"elements": []})")});
-    writeArchive(scratchPath("theme.data"),
+            member("app/main.json", R"({"elements": []})")}));
+    m.loadThemePackage(writeArchive(scratchPath("theme.data"),
         {member("theme/style.json", R"({"style": [{"type": 1, "name": "face",
              "img": "images/face.png"}, {"type": 2, "name": "label"}]})"),
             member("theme/theme.json",
                 R"({"elements": [{"child": [{"name": "qtbutton", "style": [["face", 0, 0]]}]}]})"),
-            {"images/face.png", solidPng(Qt::red, 40, 20)}});
-    takeDiagnostics();
-    CThemeManager::instance().unloadPackages();
-    CThemeManager::instance().loadAppPackage(scratchPath("app.data"));
-    CThemeManager::instance().loadThemePackage(scratchPath("theme.data"));
+            {"images/face.png", solidPng(Qt::red, 40, 20)}}));
     QWidget own;
     LoadWindow(window ? window : &own, "main");
     return takeDiagnostics();
@@ -226,9 +224,8 @@ private slots:
         QVERIFY(package.textStyles.contains("t1") && package.imageStyles.contains("i1"));
     }
 
-    // What a package keeps of an archive (no file when null): found lists entries (with their
-    // bytes after '='), styles (after '@') and the count of style files read (after '#'); gone
-    // what must not be there.
+    // What a package keeps of an archive (no file when null): found lists entries (bytes after
+    // '='), styles ('@') and the count of style files read ('#'); gone what must not be there.
     void archives_data()
     {
         QTest::addColumn<QByteArray>("archive");
