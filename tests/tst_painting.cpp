@@ -58,16 +58,17 @@ QByteArray framed(QColor edge, QColor centre)
     return png(image);
 }
 
-QByteArray framedRecord(const char* name, const char* image)
+// A record framing images/name.png with 4-pixel slices.
+QByteArray framedRecord(const QByteArray& name)
 {
-    return QByteArray(R"({"type": 1, "name": ")") + name + R"(", "img": ")" + image
-        + R"(", "margin": [4, 4, 4, 4]})";
+    return R"({"type": 1, "name": ")" + name + R"(", "img": "images/)" + name
+        + R"(.png", "margin": [4, 4, 4, 4]})";
 }
 
 bool loadTheme(const QString& name, QColor centre)
 {
     return loadThemePackage(name,
-        {{"style.json", styleJson({framedRecord("cyan", "images/cyan.png")})},
+        {{"style.json", styleJson({framedRecord("cyan")})},
             {"theme.json", R"({"elements": [{"child": [
                 {"name": "cyanButton", "style": [["cyan", 0, 0]]}]}]})"},
             {"images/themed.png", framed(edgeMagenta, centre)},
@@ -157,9 +158,8 @@ private slots:
             for (int x = 0; x < ramp.width(); ++x)
                 ramp.setPixel(x, y, qRgba(40 + 15 * x, 200 - 20 * y, 90, 18 * x + 7 * y));
         QVERIFY(loadAppPackage(QStringLiteral("painting.data"),
-            {framedRecord("face", "images/face.png"),
-                framedRecord("disabled", "images/disabled.png"),
-                framedRecord("themed", "images/themed.png"), textStyle("text", Qt::black, 13)},
+            {framedRecord("face"), framedRecord("disabled"), framedRecord("themed"),
+                textStyle("text", Qt::black, 13)},
             {{"images/face.png", framed(edgeMagenta, centreGreen)},
                 {"images/disabled.png", framed(edgeMagenta, disabledGray)},
                 {"images/nine.png", png(nineSliceSource())},
@@ -276,23 +276,22 @@ private slots:
                 Impl::drawImageStyle(p, s, QRect(QPoint(), size));
             };
         };
-        const QColor red(Qt::red), blue(Qt::blue);
         ImageStyle s;
-        s.color = red;
-        s.borderColor = blue;
+        s.color = Qt::red;
+        s.borderColor = Qt::blue;
         s.borderSize = 1;
         s.border = true;
         row("box with border", {40, 20}, styled(s, {40, 20}),
-            {{{0, 0}, blue}, {{39, 19}, blue}, {{0, 10}, blue}, {{20, 10}, red}});
+            {{{0, 0}, Qt::blue}, {{39, 19}, Qt::blue}, {{0, 10}, Qt::blue}, {{20, 10}, Qt::red}});
         s.leftBorder = s.rightBorder = false;
         row("only bottom and top", {40, 20}, styled(s, {40, 20}),
-            {{{0, 0}, blue}, {{39, 19}, blue}, {{0, 10}, red}, {{20, 10}, red}});
+            {{{0, 0}, Qt::blue}, {{39, 19}, Qt::blue}, {{0, 10}, Qt::red}, {{20, 10}, Qt::red}});
         s.border = false;
         row("box without border", {40, 20}, styled(s, {40, 20}),
-            {{{0, 0}, red}, {{39, 19}, red}, {{0, 10}, red}, {{20, 10}, red}});
+            {{{0, 0}, Qt::red}, {{39, 19}, Qt::red}, {{0, 10}, Qt::red}, {{20, 10}, Qt::red}});
         s.round = 8;
         row("rounded", {40, 40}, styled(s, {40, 40}),
-            {{{0, 0}, transparent}, {{20, 20}, red}, {{20, 0}, red}});
+            {{{0, 0}, transparent}, {{20, 20}, Qt::red}, {{20, 0}, Qt::red}});
         ImageStyle gradient;
         gradient.color = Qt::black;
         gradient.gradientColor = Qt::white;

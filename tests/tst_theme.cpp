@@ -40,13 +40,12 @@ QByteArray pngClaiming(quint32 width, quint32 height)
     return bytes;
 }
 
-QString themeArchive(const QByteArray& themeJson, const QList<Member>& extra = {})
+QString themeArchive(const QByteArray& themeJson, QList<Member> members = {})
 {
-    QList<Member> members {
-        {"style.json", R"({"style": [{"type": 1, "name": "themed", "clr": "ff445566"}]})"}};
+    members.append({"style.json", styleJson({boxStyle("themed", 0xff445566)})});
     if (!themeJson.isNull())
         members.append({"theme.json", themeJson});
-    return archiveOf(members + extra);
+    return archiveOf(members);
 }
 
 // Records the keys asked of one object and the slot tables read.
@@ -70,14 +69,12 @@ std::set<std::string> keysOf(const KeyTable& table, std::set<std::string> except
 // An object holding every key of the table, each a value of its kind.
 void fill(::Json::Value& object, const KeyTable& table)
 {
-    for (const KeySpec& k : table) {
-        const bool number
-            = k.kind == KeyKind::Int || k.kind == KeyKind::UInt || k.kind == KeyKind::ColourNumber;
+    const std::set<KeyKind> numbers {KeyKind::Int, KeyKind::UInt, KeyKind::ColourNumber};
+    for (const KeySpec& k : table)
         object[k.key] = k.kind == KeyKind::Bool ? ::Json::Value(true)
             : k.kind == KeyKind::Array          ? parsed("[]")
-            : number                            ? ::Json::Value(1)
+            : numbers.count(k.kind)             ? ::Json::Value(1)
                                                 : ::Json::Value("x");
-    }
 }
 
 // Loads an application and a theme package built from base members with some ("app/..." or
