@@ -50,10 +50,10 @@ QImage nineSliceSource(int width = 30)
     return image;
 }
 
-// A 12 x 12 nine-slice source: a 4-pixel edge around a centre of another colour.
-QByteArray framed(QColor edge, QColor centre)
+// A 12 x 12 nine-slice source: a 4-pixel magenta edge around a centre of another colour.
+QByteArray framed(QColor centre)
 {
-    QImage image = solid(12, 12, edge);
+    QImage image = solid(12, 12, edgeMagenta);
     QPainter(&image).fillRect(4, 4, 4, 4, centre);
     return png(image);
 }
@@ -71,8 +71,7 @@ bool loadTheme(const QString& name, QColor centre)
         {{"style.json", styleJson({framedRecord("cyan")})},
             {"theme.json", R"({"elements": [{"child": [
                 {"name": "cyanButton", "style": [["cyan", 0, 0]]}]}]})"},
-            {"images/themed.png", framed(edgeMagenta, centre)},
-            {"images/cyan.png", framed(edgeMagenta, themedCyan)}});
+            {"images/themed.png", framed(centre)}, {"images/cyan.png", framed(themedCyan)}});
 }
 
 // A 12 × 12 face at scale 1 or 2 whose top-left pixels tell the art apart: red then black at
@@ -160,8 +159,8 @@ private slots:
         QVERIFY(loadAppPackage(QStringLiteral("painting.data"),
             {framedRecord("face"), framedRecord("disabled"), framedRecord("themed"),
                 textStyle("text", Qt::black, 13)},
-            {{"images/face.png", framed(edgeMagenta, centreGreen)},
-                {"images/disabled.png", framed(edgeMagenta, disabledGray)},
+            {{"images/face.png", framed(centreGreen)},
+                {"images/disabled.png", framed(disabledGray)},
                 {"images/nine.png", png(nineSliceSource())},
                 {"images/narrow.png", png(nineSliceSource(20))},
                 {"images/nine28.png", png(nineSliceSource(28))},
@@ -170,9 +169,8 @@ private slots:
                 {"images/hd.png", png(cornerArt(1))}, {"images/hd@2x.png", png(cornerArt(2))},
                 {"images/lo.png", png(cornerArt(1))}, {"images/ramp.png", png(ramp)}}));
         // Only images of this format are blended from a premultiplied copy.
-        for (const qreal ratio : {1.0, 2.0})
-            QCOMPARE(CThemeManager::instance().getImage("images/ramp.png", false, ratio)->format(),
-                QImage::Format_ARGB32);
+        QCOMPARE(CThemeManager::instance().getImage("images/ramp.png", false)->format(),
+            QImage::Format_ARGB32);
     }
 
     // What a painter puts on a transparent image of a logical size at a device pixel ratio, twice

@@ -406,8 +406,8 @@ private slots:
         QVERIFY(!m.findEntry("missing.json", data, size, fromTheme) && !fromTheme);
         const ::Json::Value* element = m.findThemeElement("qtbutton");
         QVERIFY(element && (*element)["n"].asInt() == 1);
-        QVERIFY(m.findThemeElement("other") && m.findThemeElement(""));
-        QVERIFY(!m.findThemeElement("QtButton"));
+        QVERIFY(m.findThemeElement("other") && m.findThemeElement("")
+            && !m.findThemeElement("QtButton"));
         const auto colour = [&](const char* name) {
             ImageStyle s;
             return m.getImageStyle(name, s) ? s.color.rgba() : 0u;
