@@ -1,5 +1,5 @@
-// The shared painters, pixel for pixel, and what they keep between paints: a theme reload, a new
-// size, another state, a theme element or a new text all show at the next paint.
+// The shared painters pixel for pixel: kept layouts and marks land where QPainter puts them, and
+// a reload, size, state, theme, text or font shows at the next paint.
 #include "support/TestSupport.h"
 
 #include <VelQtLib.h>
@@ -7,8 +7,6 @@
 
 #include <QPainter>
 #include <QtTest>
-
-#include <functional>
 
 using namespace VelQtLib;
 using namespace TestSupport;
@@ -18,13 +16,15 @@ using Pixels = QList<QPair<QPoint, QColor>>;
 using Draw = std::function<void(QPainter*)>;
 struct Paint {
     QSize size;
-    Draw draw, same;
+    Draw draw;
     Pixels pixels;
     QRect ink;
-    int tolerance, ratio;
+    int tolerance;
+    QRect reaches;
+    qreal ratio;
+    Draw same;
 };
 Q_DECLARE_METATYPE(Paint)
-Q_DECLARE_METATYPE(TextStyle)
 
 namespace {
 
@@ -45,34 +45,33 @@ QImage nineSliceSource(int width = 30)
     for (int row = 0; row < 3; ++row)
         for (int column = 0; column < 3; ++column)
             p.fillRect(
-                QRect(QPoint(edges[column], row * 10), QPoint(edges[column + 1] - 1, row * 10 + 9)),
-                grid[row][column]);
+                edges[column], row * 10, edges[column + 1] - edges[column], 10, grid[row][column]);
     p.fillRect(QRect(QPoint(10 + (width - 20) / 2, 10), QPoint(width - 11, 19)), centreB);
     return image;
 }
 
-// A 12 x 12 nine-slice source: a 4-pixel edge around a centre of another colour.
-QByteArray framed(QColor edge, QColor centre)
+// A 12 x 12 nine-slice source: a 4-pixel magenta edge around a centre of another colour.
+QByteArray framed(QColor centre)
 {
-    QImage image = solid(12, 12, edge);
+    QImage image = solid(12, 12, edgeMagenta);
     QPainter(&image).fillRect(4, 4, 4, 4, centre);
     return png(image);
 }
 
-QByteArray framedRecord(const char* name, const char* image)
+// A record framing images/name.png with 4-pixel slices.
+QByteArray framedRecord(const QByteArray& name)
 {
-    return QByteArray(R"({"type": 1, "name": ")") + name + R"(", "img": ")" + image
-        + R"(", "margin": [4, 4, 4, 4]})";
+    return R"({"type": 1, "name": ")" + name + R"(", "img": "images/)" + name
+        + R"(.png", "margin": [4, 4, 4, 4]})";
 }
 
-QString themeArchive(const QString& name, QColor centre)
+bool loadTheme(const QString& name, QColor centre)
 {
-    return writeArchive(scratchPath(name),
-        {{"style.json", "{\"style\": [" + framedRecord("cyan", "images/cyan.png") + "]}"},
+    return loadThemePackage(name,
+        {{"style.json", styleJson({framedRecord("cyan")})},
             {"theme.json", R"({"elements": [{"child": [
                 {"name": "cyanButton", "style": [["cyan", 0, 0]]}]}]})"},
-            {"images/themed.png", framed(edgeMagenta, centre)},
-            {"images/cyan.png", framed(edgeMagenta, themedCyan)}});
+            {"images/themed.png", framed(centre)}, {"images/cyan.png", framed(themedCyan)}});
 }
 
 // A 12 × 12 face at scale 1 or 2 whose top-left pixels tell the art apart: red then black at
@@ -87,10 +86,10 @@ QImage cornerArt(int scale)
     return image;
 }
 
-// A transparent w × h image (at a device pixel ratio) with what draw paints on it.
-QImage painted(int w, int h, const Draw& draw, int ratio = 1)
+// A transparent image of a logical size, at a device pixel ratio, with what draw paints on it.
+QImage painted(QSize size, qreal ratio, const Draw& draw)
 {
-    QImage image(w * ratio, h * ratio, QImage::Format_ARGB32_Premultiplied);
+    QImage image(size * ratio, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(ratio);
     image.fill(Qt::transparent);
     QPainter p(&image);
@@ -110,22 +109,31 @@ QRect inked(const QImage& image)
     return r;
 }
 
-NineSlice slice(const QString& path, int margin = 10, bool tiled = false)
+NineSlice slice(const QString& path, int m = 10, bool tiled = false)
 {
-    NineSlice s;
-    s.image = path;
-    s.sliceLeft = s.sliceRight = s.sliceTop = s.sliceBottom = margin;
-    s.repeatCenter = tiled;
-    return s;
+    return {path, m, m, m, m, false, false, false, false, tiled};
 }
 
 TextStyle dejaVu(QColor colour, int vAlign = 1)
 {
-    TextStyle style;
-    style.family = QStringLiteral("DejaVu Sans");
-    style.color = colour;
-    style.vAlign = vAlign;
-    return style;
+    return {false, false, 12, false, QStringLiteral("DejaVu Sans"), colour, 0, 0, true, 0, vAlign};
+}
+
+// Text shortened and drawn by the painter, the same as QPainter::drawText draws it.
+Paint likeDrawText(const QString& text, const TextStyle& style, QRect box, qreal ratio = 1)
+{
+    const Draw drawText = [=](QPainter* p) {
+        const QFont font = fontOf(style);
+        p->setRenderHint(QPainter::TextAntialiasing, true);
+        p->setPen(style.color);
+        p->setFont(font);
+        p->drawText(QRectF(box),
+            QFontMetrics(font).elidedText(text, Qt::ElideRight, box.width() - 2),
+            QTextOption(alignmentOf(style)));
+    };
+    return {{box.right() + 12, box.bottom() + 12},
+        [=](QPainter* p) { Impl::drawStyledText(p, text, style, box, true); }, {}, {}, 3, {}, ratio,
+        drawText};
 }
 
 const char* const longText = "A label far too long for its button";
@@ -138,80 +146,55 @@ class tst_Painting : public QObject {
     Q_OBJECT
 
     QWidget host;
-    QString appPath;
 
 private slots:
     void initTestCase()
     {
         installStrictMessageHandler();
         Init();
-        const QByteArray style = "{\"style\": [" + framedRecord("face", "images/face.png") + ","
-            + framedRecord("disabled", "images/disabled.png") + ","
-            + framedRecord("themed", "images/themed.png") + ","
-            + R"({"type": 2, "name": "text", "family": "DejaVu Sans", "size": 13,
-                  "clr": "000000"}]})";
-        appPath = writeArchive(scratchPath(QStringLiteral("painting.data")),
-            {{"style.json", style}, {"images/face.png", framed(edgeMagenta, centreGreen)},
-                {"images/disabled.png", framed(edgeMagenta, disabledGray)},
+        QImage ramp(14, 10, QImage::Format_ARGB32);
+        for (int y = 0; y < ramp.height(); ++y)
+            for (int x = 0; x < ramp.width(); ++x)
+                ramp.setPixel(x, y, qRgba(40 + 15 * x, 200 - 20 * y, 90, 18 * x + 7 * y));
+        QVERIFY(loadAppPackage(QStringLiteral("painting.data"),
+            {framedRecord("face"), framedRecord("disabled"), framedRecord("themed"),
+                textStyle("text", Qt::black, 13)},
+            {{"images/face.png", framed(centreGreen)},
+                {"images/disabled.png", framed(disabledGray)},
                 {"images/nine.png", png(nineSliceSource())},
                 {"images/narrow.png", png(nineSliceSource(20))},
                 {"images/nine28.png", png(nineSliceSource(28))},
                 {"images/wide50.png", png(solid(50, 8, Qt::red))},
                 {"images/tall.png", png(solid(20, 40, QColor(10, 20, 30)))},
                 {"images/hd.png", png(cornerArt(1))}, {"images/hd@2x.png", png(cornerArt(2))},
-                {"images/lo.png", png(cornerArt(1))}});
-        QVERIFY(LoadAppPackage(appPath));
-        host.resize(400, 200);
+                {"images/lo.png", png(cornerArt(1))}, {"images/ramp.png", png(ramp)}}));
+        // Only images of this format are blended from a premultiplied copy.
+        QCOMPARE(CThemeManager::instance().getImage("images/ramp.png", false)->format(),
+            QImage::Format_ARGB32);
     }
 
-    // What a painter puts on a transparent image of a logical size at a device pixel ratio,
-    // twice the same (the second from its caches): exactly what "same" paints when given; device
-    // pixels near their colours (within tolerance); the ink's bounds equal to ink, or inside it
-    // for a negative tolerance; nothing painted when neither pixels nor ink are given.
+    // What a painter puts on a transparent image of a logical size at a device pixel ratio, twice
+    // alike (the second from caches): what "same" paints when given; pixels near their colours
+    // (within tolerance); the ink's bounds equal to ink, or inside it for a negative tolerance and
+    // reaching into reaches if given; nothing painted when no pixels, ink or "same" are given.
     void painters_data()
     {
         QTest::addColumn<Paint>("paint");
-        const auto row = [](const char* name, QSize size, const Draw& draw, const Pixels& pixels,
-                             QRect ink = {}, int tolerance = 3, int ratio = 1, Draw same = {}) {
-            QTest::newRow(name) << Paint {size, draw, same, pixels, ink, tolerance, ratio};
-        };
-        // Texts that fit are kept whole without being laid out; the result must be exactly what
-        // shortening them with QFontMetrics gives, near the limit and beyond plain Latin-1 too.
-        // The painter shortens to two pixels less than its box.
-        TextStyle style = dejaVu(Qt::black);
-        style.size = 13;
-        const QFont font = fontOf(style);
-        const QFontMetrics metrics(font);
-        for (const char* text : {"Short", "item 0512345", "WWWWWWWWWW", "iiiiiiiiiiiiiiii",
-                 "Tab\there", "Ünïcödé ä", "中文文本", "ﬁve ligatures ﬂ"})
-            for (const int slack : {-1, 0, 1, 40, 200}) {
-                const QRect box(0, 0, metrics.horizontalAdvance(text) + slack + 2, 24);
-                row(
-                    qPrintable(QStringLiteral("shortened like Qt: %1 %2").arg(text).arg(slack)),
-                    box.size(),
-                    [=](QPainter* p) { Impl::drawStyledText(p, text, style, box, true); }, {}, {},
-                    3, 1,
-                    [=](QPainter* p) {
-                        p->setBrush(style.color);
-                        p->setRenderHint(QPainter::TextAntialiasing, true);
-                        p->setPen(style.color);
-                        p->setFont(font);
-                        p->drawText(QRectF(box),
-                            QFontMetrics(font).elidedText(text, Qt::ElideRight, box.width() - 2),
-                            QTextOption(alignmentOf(style)));
-                    });
-            }
+        const auto row
+            = [](const char* name, QSize size, const Draw& draw, const Pixels& pixels,
+                  QRect ink = {}, int tolerance = 3, QRect reaches = {}, qreal ratio = 1) {
+                  QTest::newRow(name) << Paint {size, draw, pixels, ink, tolerance, reaches, ratio};
+              };
         // A 20 × 20 face with 5-pixel slices: the art of the device pixel ratio is drawn pixel for
         // pixel; without it the 1× image is scaled smoothly, its first two pixels blended. An
         // aligned image takes the same art, at its logical size.
-        const auto art = [](const char* path) {
+        const auto art = [](const char* path, int alignedSide = 0) {
             return [=](QPainter* p) {
-                Impl::drawNineSlice(p, slice(path, 5), 0, 0, 20, 20);
-            };
-        };
-        const auto alignedArt = [](const char* path, int side) {
-            return [=](QPainter* p) {
-                Impl::drawAlignedImage(p, path, ImageOffset {0, 0, 1, 1}, 0, 0, side, side, false);
+                if (!alignedSide)
+                    Impl::drawNineSlice(p, slice(path, 5), 0, 0, 20, 20);
+                else
+                    Impl::drawAlignedImage(
+                        p, path, {0, 0, 1, 1}, 0, 0, alignedSide, alignedSide, false);
             };
         };
         row("1x art at 1", {20, 20}, art("images/hd.png"),
@@ -219,16 +202,14 @@ private slots:
         row("2x art at 2", {20, 20}, art("images/hd.png"),
             {{{0, 0}, Qt::blue}, {{1, 0}, Qt::green}, {{0, 1}, Qt::yellow}, {{1, 1}, Qt::cyan},
                 {{39, 39}, Qt::white}},
-            {}, 3, 2);
+            {}, 3, {}, 2);
         row("1x image at 2", {20, 20}, art("images/lo.png"),
-            {{{0, 0}, Qt::red}, {{39, 39}, Qt::white}}, {}, 3, 2);
-        row("1x image at 2, blended", {20, 20}, art("images/lo.png"), {{{1, 0}, QColor(160, 0, 0)}},
-            {}, 90, 2);
-        row("aligned 1x art at 1", {24, 24}, alignedArt("images/hd.png", 24), {{{6, 6}, Qt::red}});
-        row("aligned 2x art at 2", {12, 12}, alignedArt("images/hd.png", 12), {{{0, 0}, Qt::blue}},
-            {}, 3, 2);
-        row("aligned 1x image at 2", {12, 12}, alignedArt("images/lo.png", 12), {{{0, 0}, Qt::red}},
-            {}, 3, 2);
+            {{{0, 0}, Qt::red}, {{1, 0}, QColor(192, 0, 0)}, {{39, 39}, Qt::white}}, {}, 12, {}, 2);
+        row("aligned 1x art at 1", {24, 24}, art("images/hd.png", 24), {{{6, 6}, Qt::red}});
+        row("aligned 2x art at 2", {12, 12}, art("images/hd.png", 12), {{{0, 0}, Qt::blue}}, {}, 3,
+            {}, 2);
+        row("aligned 1x image at 2", {12, 12}, art("images/lo.png", 12), {{{0, 0}, Qt::red}}, {}, 3,
+            {}, 2);
         const auto nine = [](const QString& path, QSize size, bool tiled = false) {
             return [=](QPainter* p) {
                 Impl::drawNineSlice(p, slice(path, 10, tiled), 0, 0, size.width(), size.height());
@@ -253,6 +234,8 @@ private slots:
         // The right band starts at the left band's last column, x = 9.
         row("too narrow", {12, 40}, nine(nineImage, {12, 40}),
             {{{5, 20}, bandL}, {{8, 20}, bandL}, {{9, 20}, bandR}, {{11, 20}, bandR}});
+        row("bands just meet", {20, 40}, nine(nineImage, {20, 40}),
+            {{{9, 20}, bandL}, {{10, 20}, bandR}, {{19, 20}, bandR}});
         row("image only as wide as its bands", {60, 40}, nine("images/narrow.png", {60, 40}),
             {{{30, 5}, transparent}, {{30, 20}, transparent}, {{0, 0}, cornerTL}, {{55, 20}, bandR},
                 {{5, 20}, bandL}});
@@ -291,23 +274,22 @@ private slots:
                 Impl::drawImageStyle(p, s, QRect(QPoint(), size));
             };
         };
-        const QColor red(Qt::red), blue(Qt::blue);
         ImageStyle s;
-        s.color = red;
-        s.borderColor = blue;
+        s.color = Qt::red;
+        s.borderColor = Qt::blue;
         s.borderSize = 1;
         s.border = true;
         row("box with border", {40, 20}, styled(s, {40, 20}),
-            {{{0, 0}, blue}, {{39, 19}, blue}, {{0, 10}, blue}, {{20, 10}, red}});
+            {{{0, 0}, Qt::blue}, {{39, 19}, Qt::blue}, {{0, 10}, Qt::blue}, {{20, 10}, Qt::red}});
         s.leftBorder = s.rightBorder = false;
         row("only bottom and top", {40, 20}, styled(s, {40, 20}),
-            {{{0, 0}, blue}, {{39, 19}, blue}, {{0, 10}, red}, {{20, 10}, red}});
+            {{{0, 0}, Qt::blue}, {{39, 19}, Qt::blue}, {{0, 10}, Qt::red}, {{20, 10}, Qt::red}});
         s.border = false;
         row("box without border", {40, 20}, styled(s, {40, 20}),
-            {{{0, 0}, red}, {{39, 19}, red}, {{0, 10}, red}, {{20, 10}, red}});
+            {{{0, 0}, Qt::red}, {{39, 19}, Qt::red}, {{0, 10}, Qt::red}, {{20, 10}, Qt::red}});
         s.round = 8;
         row("rounded", {40, 40}, styled(s, {40, 40}),
-            {{{0, 0}, transparent}, {{20, 20}, red}, {{20, 0}, red}});
+            {{{0, 0}, transparent}, {{20, 20}, Qt::red}, {{20, 0}, Qt::red}});
         ImageStyle gradient;
         gradient.color = Qt::black;
         gradient.gradientColor = Qt::white;
@@ -316,121 +298,139 @@ private slots:
             {{{2, 5}, Qt::black}, {{98, 5}, Qt::white}, {{50, 5}, QColor(128, 128, 128)}}, {}, 12);
         ImageStyle image = s;
         image.noImage = false;
-        image.image = nineImage;
-        image.sliceLeft = image.sliceRight = image.sliceTop = image.sliceBottom = 10;
+        static_cast<NineSlice&>(image) = slice(nineImage);
         row("image", {40, 40}, styled(image, {40, 40}), {{{0, 0}, cornerTL}});
         s.valid = false;
         row("invalid paints nothing", {10, 10}, styled(s, {10, 10}), {});
+
+        const auto text = [](const TextStyle& style, const char* text, QRect box) {
+            return [=](QPainter* p) {
+                Impl::drawStyledText(p, text, style, box);
+            };
+        };
+        const char* words = "several words that never fit on a single line";
+        TextStyle t = dejaVu(Qt::black, 0);
+        row("elided", {120, 120}, text(t, words, {0, 0, 80, 60}), {}, {0, 0, 80, 20}, -1,
+            {0, 0, 80, 20});
+        // Turned clockwise, the first line hugs the box's right edge.
+        t.isHor = false;
+        row("vertical", {120, 120}, text(t, "Vertical", {30, 10, 20, 100}), {}, {30, 10, 20, 100},
+            -1, {41, 50, 9, 60});
+        t = dejaVu(Qt::black, 0);
+        t.elideMode = Qt::ElideNone;
+        row("wrapped when none", {120, 120}, text(t, words, {0, 0, 80, 60}), {}, {0, 0, 80, 60}, -1,
+            {0, 26, 80, 34});
+        // The box becomes (0, 3, 100, 23): the text sits on row 25, below the 20-pixel box.
+        t = dejaVu(Qt::black, 2);
+        t.offsetY = 3;
+        row("bottom with offset", {120, 120}, text(t, "Hg", {0, 0, 100, 20}), {}, {0, 0, 100, 27},
+            -1, {0, 21, 100, 6});
+        t = dejaVu(Qt::blue);
+        t.offsetX = 30;
+        t.size = 20;
+        row("colour and offset", {120, 120}, text(t, "IIII", {0, 0, 100, 30}),
+            {{{32, 15}, Qt::blue}}, {30, 0, 70, 30}, -60, {30, 0, 70, 30});
+
+        // Texts drawn from a kept layout land on exactly the pixels of QPainter::drawText while
+        // text, font, colour, box, alignment and scale change from one paint to the next: rows
+        // share texts, so later rows draw what earlier ones kept.
+        const QStringList texts = {QStringLiteral("Check me"), QStringLiteral("Option one"),
+            QStringLiteral(" Padded  "), QString::fromUtf8("Ünïcödé façade — ça, naïve"),
+            QString::fromUtf8("中文文本 and 日本語"), QString::fromUtf8("שלום and سلام mixed"),
+            QStringLiteral("A label far too long to fit the narrow box it is given"),
+            QString::fromUtf8("ﬁne ligatures ﬂow")};
+        const QList<QRect> boxes = {
+            QRect(3, 2, 141, 25), QRect(0, 0, 60, 24), QRect(5, 4, 300, 9), QRect(-7, 1, 90, 31)};
+        const QList<QPair<int, int>> aligns = {{0, 1}, {1, 1}, {2, 1}, {0, 0}, {1, 2}, {2, 0}};
+        int n = 0;
+        for (const QString& text : texts)
+            for (const QRect& box : boxes)
+                for (const auto& [h, v] : aligns) {
+                    TextStyle style = dejaVu(QColor::fromHsv(int(qHash(text) % 360), 200, 120), v);
+                    style.size = n % 4 == 0 ? 16 : 13;
+                    style.bold = n % 5 == 0;
+                    style.hAlign = h;
+                    const qreal ratio = n % 3 == 0 ? 2.0 : n % 7 == 0 ? 1.5 : 1.0;
+                    QTest::addRow("%d %s", n++, qPrintable(text))
+                        << likeDrawText(text, style, box, ratio);
+                }
+        // Near the limit, where texts are kept whole without being shortened; the painter shortens
+        // to two pixels less than its box.
+        const QFontMetrics metrics(fontOf(dejaVu(Qt::black)));
+        for (const char* text : {"Short", "item 0512345", "WWWWWWWWWW", "iiiiiiiiiiiiiiii",
+                 "Tab\there", "Ünïcödé ä", "中文文本", "ﬁve ligatures ﬂ"})
+            for (const int slack : {-1, 0, 1, 40, 200})
+                QTest::addRow("%s %d", text, slack) << likeDrawText(QString::fromUtf8(text),
+                    dejaVu(Qt::black), {0, 0, metrics.horizontalAdvance(text) + slack + 2, 24});
+
+        // Marks are blended from a premultiplied copy of their image; over any background, at any
+        // scale, the pixels must be those of the image itself.
+        const QRect box(0, 0, 40, 30);
+        for (const QColor& background :
+            {QColor(Qt::transparent), QColor(Qt::white), QColor(60, 120, 180, 128)})
+            for (const qreal ratio : {1.0, 2.0}) {
+                const QImage* image
+                    = CThemeManager::instance().getImage("images/ramp.png", false, ratio);
+                QTest::addRow("%s x%g", qPrintable(background.name(QColor::HexArgb)), ratio)
+                    << Paint {{52, 42},
+                           [=](QPainter* p) {
+                               p->fillRect(box, background);
+                               Impl::drawAlignedImage(
+                                   p, "images/ramp.png", {3, 2, 1, 1}, box, false);
+                           },
+                           {}, {}, 3, {}, ratio,
+                           [=](QPainter* p) {
+                               p->fillRect(box, background);
+                               p->setRenderHint(QPainter::SmoothPixmapTransform, ratio > 1);
+                               p->drawImage(QPoint(13 + 3, 10 + 2), *image);
+                           }};
+            }
     }
 
     void painters()
     {
         QFETCH(Paint, paint);
-        const auto& [size, draw, same, pixels, ink, tolerance, ratio] = paint;
-        const QImage image = painted(size.width(), size.height(), draw, ratio);
-        QCOMPARE(painted(size.width(), size.height(), draw, ratio), image);
+        const auto& [size, draw, pixels, ink, tolerance, reaches, ratio, same] = paint;
+        const QImage image = painted(size, ratio, draw);
+        QCOMPARE(painted(size, ratio, draw), image);
         if (same)
-            QCOMPARE(image, painted(size.width(), size.height(), same, ratio));
+            QCOMPARE(image, painted(size, ratio, same));
         for (const auto& [at, colour] : pixels)
             QVERIFY2(near(image.pixel(at), colour, qAbs(tolerance)), describe(image.pixel(at)));
         if (tolerance < 0)
-            QVERIFY(ink.contains(inked(image)));
+            QVERIFY(ink.contains(inked(image))
+                && (reaches.isNull() || reaches.intersects(inked(image))));
         else if (!ink.isNull() || (pixels.isEmpty() && !same))
             QCOMPARE(inked(image), ink);
     }
 
-    // The text's ink lies within one rectangle and reaches into another.
-    void text_data()
+    // A button whose caches its last look filled paints the next exactly as one that never had it:
+    // widths, texts, a letter-spaced widget font; then faces through sizes, a state, a theme reload
+    // and a theme element given in code. Last: it replaces the theme package.
+    void buttonsFollowChanges()
     {
-        QTest::addColumn<TextStyle>("style");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QRect>("box");
-        QTest::addColumn<QRect>("within");
-        QTest::addColumn<QRect>("reaches");
-        const auto row = [](const char* name, const TextStyle& style, const char* text, QRect box,
-                             QRect within, QRect reaches) {
-            QTest::newRow(name) << style << QString(text) << box << within << reaches;
-        };
-        const char* words = "several words that never fit on a single line";
-        TextStyle s = dejaVu(Qt::black, 0);
-        row("elided", s, words, {0, 0, 80, 60}, {0, 0, 80, 20}, {0, 0, 80, 20});
-        // Turned clockwise, the first line hugs the box's right edge.
-        s.isHor = false;
-        row("vertical", s, "Vertical", {30, 10, 20, 100}, {30, 10, 20, 100}, {41, 50, 9, 60});
-        s = dejaVu(Qt::black, 0);
-        s.elideMode = Qt::ElideNone;
-        row("wrapped when none", s, words, {0, 0, 80, 60}, {0, 0, 80, 60}, {0, 26, 80, 34});
-        // The box becomes (0, 3, 100, 23): the text sits on row 25, below the 20-pixel box.
-        s = dejaVu(Qt::black, 2);
-        s.offsetY = 3;
-        row("bottom with offset", s, "Hg", {0, 0, 100, 20}, {0, 0, 100, 27}, {0, 21, 100, 6});
-        s = dejaVu(Qt::blue);
-        s.offsetX = 30;
-        s.size = 20;
-        row("colour and offset", s, "IIII", {0, 0, 100, 30}, {30, 0, 70, 30}, {30, 0, 70, 30});
-    }
-
-    void text()
-    {
-        QFETCH(TextStyle, style);
-        QFETCH(QString, text);
-        QFETCH(QRect, box);
-        QFETCH(QRect, within);
-        QFETCH(QRect, reaches);
-        const QImage image
-            = painted(120, 120, [&](QPainter* p) { Impl::drawStyledText(p, text, style, box); });
-        const QRect ink = inked(image);
-        QString shown;
-        QDebug(&shown) << ink;
-        QVERIFY2(within.contains(ink) && reaches.intersects(ink), qPrintable(shown));
-        if (style.color != QColor(Qt::black)) // the colour row
-            QVERIFY(
-                holds(image, style.color, 10, QRect(ink.left(), ink.center().y(), ink.width(), 1)));
-    }
-
-    // A button whose caches were filled by its first look paints its second look exactly as
-    // a button that never had the first.
-    void textFollowsChanges_data()
-    {
-        QTest::addColumn<int>("firstWidth");
-        QTest::addColumn<QString>("secondText");
-        QTest::addColumn<int>("secondWidth");
-        const auto row = [](const char* name, int w1, const char* text, int w2) {
-            QTest::newRow(name) << w1 << QString(text ? text : longText) << w2;
-        };
-        row("new text", 90, "Short", 90);
-        row("other long text", 90, "Another label too long to fit", 90);
-        row("wider", 90, nullptr, 160);
-        row("narrower", 160, nullptr, 60);
-    }
-
-    void textFollowsChanges()
-    {
-        QFETCH(int, firstWidth);
-        QFETCH(QString, secondText);
-        QFETCH(int, secondWidth);
         const QByteArray element = R"({"w": 60, "h": 24, "style": [["text", 0, 4]]})";
-        const auto look = [&](VelQPushButton* button, const QString& text, int width) {
+        const auto look = [&](VelQPushButton* button, const char* text, int width, int spacing) {
+            QFont font;
+            font.setLetterSpacing(QFont::AbsoluteSpacing, spacing);
+            button->setFont(font);
             button->setText(text);
             button->setFixedWidth(width);
             return render(button);
         };
         auto changed = placed<VelQPushButton>(&host, element);
-        const QImage first = look(changed.get(), longText, firstWidth);
-        const QImage second = look(changed.get(), secondText, secondWidth);
-        // Loading a package empties the caches, so the expected look is painted from nothing.
-        QVERIFY(LoadAppPackage(appPath));
-        auto fresh = placed<VelQPushButton>(&host, element);
-        QVERIFY(second != first.copy(QRect(QPoint(), second.size())));
-        QCOMPARE(second, look(fresh.get(), secondText, secondWidth));
-    }
-
-    // Buttons through new sizes, a state change, a theme reload and a theme element given in code,
-    // after which controls still read the application package's records. Last: it replaces the
-    // theme package.
-    void nineSliceFollowsChanges()
-    {
-        QVERIFY(LoadThemePackage(themeArchive(QStringLiteral("first.data"), centreGreen).toUtf8()));
+        QImage last = look(changed.get(), longText, 90, 0);
+        const std::tuple<const char*, int, int> looks[] = {{longText, 160, 0}, {longText, 60, 0},
+            {"Another label too long to fit", 60, 0}, {"Short", 60, 0}, {"Short", 60, 3}};
+        for (const auto& [text, width, spacing] : looks) {
+            const QImage now = look(changed.get(), text, width, spacing);
+            QVERIFY2(now != last.copy(QRect(QPoint(), now.size())), text);
+            // Loading a package empties the caches, so the expected look is painted from nothing.
+            QVERIFY(LoadAppPackage(scratchPath(QStringLiteral("painting.data"))));
+            QCOMPARE(look(placed<VelQPushButton>(&host, element).get(), text, width, spacing), now);
+            last = now;
+        }
+        QVERIFY(loadTheme(QStringLiteral("first.data"), centreGreen));
         auto button = placed<VelQPushButton>(&host, framedButton);
         QCOMPARE_PIXEL(render(button.get()), 39, 10, edgeMagenta);
         for (const QSize size : {QSize(80, 20), QSize(40, 36), QSize(24, 12), QSize(40, 20)}) {
@@ -438,10 +438,9 @@ private slots:
             const QImage after = render(button.get());
             const int w = size.width(), h = size.height();
             QCOMPARE(after.size(), size);
-            for (const QPoint at : {QPoint(w - 1, h / 2), QPoint(w / 2, h - 1)})
-                QCOMPARE_PIXEL(after, at.x(), at.y(), edgeMagenta);
-            for (const QPoint at : {QPoint(w - 5, h / 2), QPoint(w / 2, h - 5), QPoint(4, 4)})
-                QCOMPARE_PIXEL(after, at.x(), at.y(), centreGreen);
+            QCOMPARE_PIXELS(after,
+                {{w - 1, h / 2, edgeMagenta}, {w / 2, h - 1, edgeMagenta},
+                    {w - 5, h / 2, centreGreen}, {w / 2, h - 5, centreGreen}, {4, 4, centreGreen}});
         }
         for (const bool enabled : {false, true}) {
             button->setEnabled(enabled);
@@ -450,8 +449,7 @@ private slots:
         auto themed = placed<VelQPushButton>(&host, R"({"w": 40, "h": 20,
             "style": [["themed", 0, 0]], "attr": {"showText": false}})");
         QCOMPARE_PIXEL(render(themed.get()), 20, 10, centreGreen);
-        QVERIFY(
-            LoadThemePackage(themeArchive(QStringLiteral("second.data"), reloadedBlue).toUtf8()));
+        QVERIFY(loadTheme(QStringLiteral("second.data"), reloadedBlue));
         themed->update();
         QCOMPARE_PIXEL(render(themed.get()), 20, 10, reloadedBlue);
         button->controlBase()->setThemeName(QStringLiteral("cyanButton"));
