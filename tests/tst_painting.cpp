@@ -167,7 +167,8 @@ private slots:
                 {"images/wide50.png", png(solid(50, 8, Qt::red))},
                 {"images/tall.png", png(solid(20, 40, QColor(10, 20, 30)))},
                 {"images/hd.png", png(cornerArt(1))}, {"images/hd@2x.png", png(cornerArt(2))},
-                {"images/lo.png", png(cornerArt(1))}, {"images/ramp.png", png(ramp)}}));
+                {"images/hd@1x.png", png(cornerArt(2))}, {"images/lo.png", png(cornerArt(1))},
+                {"images/ramp.png", png(ramp)}}));
         // Only images of this format are blended from a premultiplied copy.
         QCOMPARE(CThemeManager::instance().getImage("images/ramp.png", false)->format(),
             QImage::Format_ARGB32);
@@ -186,8 +187,9 @@ private slots:
                   QTest::newRow(name) << Paint {size, draw, pixels, ink, tolerance, reaches, ratio};
               };
         // A 20 × 20 face with 5-pixel slices: the art of the device pixel ratio is drawn pixel for
-        // pixel; without it the 1× image is scaled smoothly, its first two pixels blended. An
-        // aligned image takes the same art, at its logical size.
+        // pixel; without it the 1× image is scaled smoothly, its first two pixels blended. At 1×
+        // the plain name wins over an "@1x" one. An aligned image takes the same art, at its
+        // logical size.
         const auto art = [](const char* path, int alignedSide = 0) {
             return [=](QPainter* p) {
                 if (!alignedSide)
