@@ -194,6 +194,12 @@ private slots:
                 textStyle("text2", text2, 16, bold), textStyle("headerText", headerText, 16, bold)},
             {{"on.png", solidPng(onColour, 16, 20)}, {"off.png", solidPng(offColour, 16, 20)},
                 {"picture.png", solidPng(pictureColour, 12, 12)}}));
+        // A theme whose check boxes show their mark right of their label.
+        QVERIFY(loadThemePackage(QStringLiteral("theme.data"),
+            {{"style.json", styleJson({textStyle("label", iconColour, 16, bold)})},
+                {"theme.json", R"({"elements": [{"child": [{"name": "markRight",
+                    "style": [["label", 0, 8], ["label", 0, 9]],
+                    "attr": {"text": "MMM", "iconHor": 2}}]}]})"}}));
         host.resize(500, 400);
     }
 
@@ -732,16 +738,29 @@ private slots:
 
     // The table.
 
-    // The row under the mouse is forgotten when the mouse leaves.
-    void tableHoverLeaves()
+    // The hover look spans the row: moving the pointer paints both rows again, also when a
+    // program selects single cells and Qt repaints only the cells; leaving forgets the row.
+    void tableHoverRepaintsRows()
     {
         QAbstractItemView* table = view("table");
+        table->setSelectionBehavior(QAbstractItemView::SelectItems);
         QVERIFY(shown(&host));
-        moveOnViewport(table, QPoint(300, 15));
-        const QPoint first = backgroundSpot(cellRect(table, 0));
-        QCOMPARE_PIXEL(render(table), first.x(), first.y(), row1);
+        const QPoint first = table->mapTo(&host, backgroundSpot(cellRect(table, 0))),
+                     second = table->mapTo(&host, backgroundSpot(cellRect(table, 1)));
+        // What the window shows, as painted after the events rather than painted afresh.
+        const auto onScreen = [&](const QColor& top, const QColor& next) {
+            const QImage image = host.screen()->grabWindow(host.winId()).toImage();
+            return pixelMismatch(
+                image, {{first.x(), first.y(), top}, {second.x(), second.y(), next}});
+        };
+        QTest::mouseMove(
+            table->viewport(), table->visualRect(table->model()->index(0, 2)).center());
+        QTRY_COMPARE(onScreen(row1, row0), QByteArray());
+        QTest::mouseMove(
+            table->viewport(), table->visualRect(table->model()->index(1, 2)).center());
+        QTRY_COMPARE(onScreen(row0, row1), QByteArray());
         sendLeave(table);
-        QCOMPARE_PIXEL(render(table), first.x(), first.y(), row0);
+        QTRY_COMPARE(onScreen(row0, row0), QByteArray());
     }
 
     // Check boxes of 16 x 20 in the first column and the header move the text 10 + 16 in; a
@@ -809,6 +828,10 @@ private slots:
         clickAt(header->viewport(), QPoint(10, 22));
         const QRect last = cellRect(table, 4);
         QCOMPARE_PIXEL(render(table), last.left() + 8, last.center().y(), onColour);
+        // The check column shows the mark alone, whatever look a program gives its check boxes.
+        for (auto* box : table->findChildren<VelQCheckBox*>())
+            box->setThemeName(QStringLiteral("markRight"));
+        QVERIFY(!holds(render(table), iconColour, 8, cellRect(table, 0)));
         const ::Json::Value negative = parsed(R"({"attr": {"itemHeight": -4}})");
         table->loadAttributes(&negative);
         QCOMPARE(header->height(), 0);
