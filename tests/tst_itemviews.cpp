@@ -59,8 +59,7 @@ void fill(QAbstractItemView* view, int rows)
     view->setModel(model);
     if (table) {
         table->verticalHeader()->setDefaultSectionSize(30);
-        for (int column = 0; column < model->columnCount(); ++column)
-            table->setColumnWidth(column, 120);
+        table->horizontalHeader()->setDefaultSectionSize(120);
     }
 }
 
@@ -114,16 +113,15 @@ public:
 // Calls Qt's setter on view after construction and measures what Qt's views do with it.
 QVariantList afterSetter(QAbstractItemView* view, const QByteArray& setter)
 {
-    const QModelIndex first = view->model()->index(0, 0);
     if (setter == "extendedSelection") {
         view->setSelectionMode(QAbstractItemView::ExtendedSelection);
         view->selectAll();
         return {view->selectionModel()->selectedIndexes().size()};
     }
     if (setter == "header") {
-        QHeaderView* header = qobject_cast<QTreeView*>(view)
-            ? static_cast<QTreeView*>(view)->header()
-            : static_cast<QTableView*>(view)->verticalHeader();
+        auto* tree = qobject_cast<QTreeView*>(view);
+        QHeaderView* header
+            = tree ? tree->header() : static_cast<QTableView*>(view)->verticalHeader();
         header->show();
         QCoreApplication::processEvents();
         const QImage image = render(header);
@@ -146,7 +144,7 @@ QVariantList afterSetter(QAbstractItemView* view, const QByteArray& setter)
     view->doItemsLayout();
     view->viewport()->update();
     (void)QTest::qWaitFor([&] { return tall->painted > 0; });
-    QVariantList rows {tall->painted > 0, view->itemDelegate(first) == tall};
+    QVariantList rows {tall->painted > 0, view->itemDelegate(view->model()->index(0, 0)) == tall};
     // A table's rows are as high as its vertical header makes them.
     for (int row = 0; row < 3 && !qobject_cast<QTableView*>(view); ++row)
         rows << view->visualRect(view->model()->index(row, 0)).height();
@@ -348,6 +346,34 @@ private slots:
         QCOMPARE_PIXEL(render(v), 50, 50, back);
     }
 
+    void hoverFollowsThePointer_data() { kindRows(); }
+
+    // The hover look follows real pointer moves and spans the row: both rows are painted again,
+    // also when a program selects single cells and Qt repaints only the cells. Leaving the view
+    // forgets the row.
+    void hoverFollowsThePointer()
+    {
+        QFETCH(QByteArray, kind);
+        QAbstractItemView* v = view(kind);
+        v->setSelectionBehavior(QAbstractItemView::SelectItems);
+        QVERIFY(shown(&host));
+        const int column = v->model()->columnCount() - 1;
+        const QPoint first = v->mapTo(&host, backgroundSpot(cellRect(v, 0))),
+                     second = v->mapTo(&host, backgroundSpot(cellRect(v, 1)));
+        // What the window shows, as painted after the events rather than painted afresh.
+        const auto onScreen = [&](const QColor& top, const QColor& next) {
+            const QImage image = host.screen()->grabWindow(host.winId()).toImage();
+            return pixelMismatch(
+                image, {{first.x(), first.y(), top}, {second.x(), second.y(), next}});
+        };
+        for (int row = 0; row < 2; ++row) {
+            QTest::mouseMove(v->viewport(), v->visualRect(v->model()->index(row, column)).center());
+            QTRY_COMPARE(onScreen(row ? row0 : row1, row ? row1 : row0), QByteArray());
+        }
+        sendLeave(kind == "table" ? static_cast<QWidget*>(v) : v->viewport());
+        QTRY_COMPARE(onScreen(row0, row0), QByteArray());
+    }
+
     void rowsAndIcons_data()
     {
         QTest::addColumn<QByteArray>("kind");
@@ -488,8 +514,6 @@ private slots:
         QCOMPARE_PIXEL(image, image.width() - 2, image.height() - 2, back);
     }
 
-    // The list.
-
     void textFromTheFirstRole()
     {
         auto* list = static_cast<QListWidget*>(view("list", 0));
@@ -518,8 +542,6 @@ private slots:
         // A child for a bar that is not skinned is passed over.
         QCOMPARE(own->sizeHint().width(), 11);
     }
-
-    // The list view.
 
     void pressCarriesControlAndRow_data()
     {
@@ -628,8 +650,6 @@ private slots:
         QCOMPARE(v->visualRect(v->model()->index(1, 0)).height(), 55);
     }
 
-    // The tree.
-
     void expansionStaysQts()
     {
         auto* tree = static_cast<QTreeView*>(view("tree", 3, rowStyles, "{}"));
@@ -658,36 +678,6 @@ private slots:
         QVERIFY(tree->isExpanded(parent));
         QTest::keyClick(tree, Qt::Key_Down);
         QCOMPARE(tree->currentIndex(), model->index(0, 0, parent));
-    }
-
-    // The table.
-
-    void hoverFollowsThePointer_data() { kindRows(); }
-
-    // The hover look follows real pointer moves and spans the row: both rows are painted again,
-    // also when a program selects single cells and Qt repaints only the cells. Leaving the view
-    // forgets the row.
-    void hoverFollowsThePointer()
-    {
-        QFETCH(QByteArray, kind);
-        QAbstractItemView* v = view(kind);
-        v->setSelectionBehavior(QAbstractItemView::SelectItems);
-        QVERIFY(shown(&host));
-        const int column = v->model()->columnCount() - 1;
-        const QPoint first = v->mapTo(&host, backgroundSpot(cellRect(v, 0))),
-                     second = v->mapTo(&host, backgroundSpot(cellRect(v, 1)));
-        // What the window shows, as painted after the events rather than painted afresh.
-        const auto onScreen = [&](const QColor& top, const QColor& next) {
-            const QImage image = host.screen()->grabWindow(host.winId()).toImage();
-            return pixelMismatch(
-                image, {{first.x(), first.y(), top}, {second.x(), second.y(), next}});
-        };
-        for (int row = 0; row < 2; ++row) {
-            QTest::mouseMove(v->viewport(), v->visualRect(v->model()->index(row, column)).center());
-            QTRY_COMPARE(onScreen(row ? row0 : row1, row ? row1 : row0), QByteArray());
-        }
-        sendLeave(kind == "table" ? static_cast<QWidget*>(v) : v->viewport());
-        QTRY_COMPARE(onScreen(row0, row0), QByteArray());
     }
 
     // Check boxes of 16 x 20 in the first column and the header move the text 10 + 16 in, a
@@ -731,14 +721,12 @@ private slots:
         QVERIFY(textAt(image, headerText, QRect(0, 0, 120, 44), 26));
         QVERIFY(holds(image, headerText, 8, QRect(120, 0, 30, 44)));
 
-        const QPoint box = table->visualRect(m->index(0, 0)).topLeft() + QPoint(10, 15);
-        click(table->viewport(), box);
-        QCOMPARE(m->index(0, 0).data(Qt::CheckStateRole), QVariant(true));
-        click(table->viewport(), box);
-        QCOMPARE(m->index(0, 0).data(Qt::CheckStateRole), QVariant(false));
         // Outside the check area a click only selects.
-        click(table->viewport(), box + QPoint(50, 0));
-        QCOMPARE(m->index(0, 0).data(Qt::CheckStateRole), QVariant(false));
+        const QPoint box = table->visualRect(m->index(0, 0)).topLeft() + QPoint(10, 15);
+        for (const auto& [offset, checked] : {std::pair(0, true), {0, false}, {50, false}}) {
+            click(table->viewport(), box + QPoint(offset, 0));
+            QCOMPARE(m->index(0, 0).data(Qt::CheckStateRole), QVariant(checked));
+        }
         QCOMPARE(table->currentIndex().row(), 0);
 
         QSignalSpy spy(table, &VelQTableView::headerCheckedChanged);
@@ -776,10 +764,9 @@ private slots:
         // The widget hides the column's check box and pictures.
         table->setCheckStyle(true);
         table->setCheckImage(false, QStringLiteral("off.png"));
-        for (int row = 0; row < 40; ++row) {
+        for (int row = 0; row < 40; ++row)
             table->model()->setData(
                 table->model()->index(row, 0), QStringLiteral("picture.png"), Qt::UserRole + 100);
-        }
         // A container stamping a button at 4, 4 into the column, as the gallery's table has.
         auto* stamped = new VelQContainer(&host);
         ImageStyle none;
