@@ -256,7 +256,8 @@ private slots:
 
     // The row's look spans all its cells; the other rows keep theirs, and below the rows the
     // viewport shows its background. A list view's rows copy its template, where the control
-    // under the mouse shows its hover look.
+    // under the mouse shows its hover look. The hover look follows the pointer through the
+    // window: both rows are painted again, also where Qt repaints only the cells it selects.
     void rowLooks()
     {
         QFETCH(QByteArray, kind);
@@ -271,12 +272,24 @@ private slots:
         const int columns = v->model()->columnCount();
         if (selected)
             v->setCurrentIndex(v->model()->index(1, 0));
+        // What the window shows at rows 0 and 1, as painted after the events.
+        const auto onScreen = [&](const QColor& top, const QColor& next) {
+            const QPoint first = v->mapTo(&host, backgroundSpot(cellRect(v, 0))),
+                         second = v->mapTo(&host, backgroundSpot(cellRect(v, 1)));
+            return pixelMismatch(host.screen()->grabWindow(host.winId()).toImage(),
+                {{first.x(), first.y(), top}, {second.x(), second.y(), next}});
+        };
         if (hovered) {
+            if (!selected)
+                v->setSelectionBehavior(QAbstractItemView::SelectItems);
             const QRect r = v->visualRect(v->model()->index(1, columns - 1));
             const QPoint at
                 = kind == "listview" ? r.topLeft() + QPoint(230, 20) : backgroundSpot(r);
-            hoverAt(v, at);
+            QTest::mouseMove(v->viewport(), at - QPoint(0, r.height()));
+            QTRY_COMPARE(onScreen(row1, selected ? row2 : normal), QByteArray());
+            QTest::mouseMove(v->viewport(), at);
             moveOnViewport(v, at);
+            QTRY_COMPARE(onScreen(normal, background), QByteArray());
         }
         const QImage image = render(v);
         for (int row = 0; row < 3; ++row) {
@@ -299,6 +312,11 @@ private slots:
         }
         const QRect viewport = v->viewport()->geometry();
         QCOMPARE_PIXEL(image, viewport.right() - 2, viewport.bottom() - 2, back);
+        if (!hovered)
+            return;
+        // Leaving the view forgets the row under the mouse.
+        sendLeave(kind == "table" ? static_cast<QWidget*>(v) : v->viewport());
+        QTRY_COMPARE(onScreen(normal, selected ? row2 : normal), QByteArray());
     }
 
     void keysAndSelectionStayQts_data() { kindRows({"list", "tree", "table"}); }
@@ -370,34 +388,6 @@ private slots:
         if (auto* table = qobject_cast<QTableView*>(v))
             table->horizontalHeader()->hide();
         QCOMPARE_PIXEL(render(v), 50, 50, back);
-    }
-
-    void hoverFollowsThePointer_data() { kindRows(); }
-
-    // The hover look follows real pointer moves and spans the row: both rows are painted again,
-    // also when a program selects single cells and Qt repaints only the cells. Leaving the view
-    // forgets the row.
-    void hoverFollowsThePointer()
-    {
-        QFETCH(QByteArray, kind);
-        QAbstractItemView* v = view(kind);
-        v->setSelectionBehavior(QAbstractItemView::SelectItems);
-        QVERIFY(shown(&host));
-        const int column = v->model()->columnCount() - 1;
-        const QPoint first = v->mapTo(&host, backgroundSpot(cellRect(v, 0))),
-                     second = v->mapTo(&host, backgroundSpot(cellRect(v, 1)));
-        // What the window shows, as painted after the events rather than painted afresh.
-        const auto onScreen = [&](const QColor& top, const QColor& next) {
-            const QImage image = host.screen()->grabWindow(host.winId()).toImage();
-            return pixelMismatch(
-                image, {{first.x(), first.y(), top}, {second.x(), second.y(), next}});
-        };
-        for (int row = 0; row < 2; ++row) {
-            QTest::mouseMove(v->viewport(), v->visualRect(v->model()->index(row, column)).center());
-            QTRY_COMPARE(onScreen(row ? row0 : row1, row ? row1 : row0), QByteArray());
-        }
-        sendLeave(kind == "table" ? static_cast<QWidget*>(v) : v->viewport());
-        QTRY_COMPARE(onScreen(row0, row0), QByteArray());
     }
 
     void rowsAndIcons_data()
