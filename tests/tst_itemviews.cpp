@@ -218,8 +218,7 @@ private slots:
     {
         QTest::addColumn<QByteArray>("kind");
         QTest::addColumn<QByteArray>("style");
-        QTest::addColumn<bool>("selected");
-        QTest::addColumn<bool>("hovered");
+        QTest::addColumn<QString>("state");
         QTest::addColumn<QColor>("normal");
         QTest::addColumn<QColor>("background");
         QTest::addColumn<QColor>("text");
@@ -228,29 +227,28 @@ private slots:
             // Only the list lets the row under the mouse win over the selection.
             const bool hoverWins = kind == "list";
             const char* k = kind.constData();
-            QTest::addRow("%s selected", k)
-                << kind << all << true << false << row0 << row2 << text2;
+            QTest::addRow("%s selected", k) << kind << all << "selected" << row0 << row2 << text2;
             QTest::addRow("%s under the mouse", k)
-                << kind << all << false << true << row0 << row1 << text1;
+                << kind << all << "hovered" << row0 << row1 << text1;
             QTest::addRow("%s selected under the mouse", k)
-                << kind << all << true << true << row0 << (hoverWins ? row1 : row2)
+                << kind << all << "selected hovered" << row0 << (hoverWins ? row1 : row2)
                 << (hoverWins ? text1 : text2);
             // A selected row without records shows what a table paints under its rows.
             if (kind == "table")
                 QTest::addRow("%s: no records", k) << kind << QByteArray(R"([["back", 0, 0]])")
-                                                   << true << false << back << QColor() << QColor();
+                                                   << "selected" << back << QColor() << QColor();
             QTest::addRow("%s: slot 2 fills every state", k)
-                << kind << QByteArray(R"([["back", 0, 0], ["spare", 0, 2]])") << true << false
-                << spare << spare << QColor();
+                << kind << QByteArray(R"([["back", 0, 0], ["spare", 0, 2]])") << "selected" << spare
+                << spare << QColor();
             QTest::addRow("%s: slot 4 only selected", k)
                 << kind << QByteArray(R"([["back", 0, 0], ["row0", 0, 2], ["spare", 0, 4]])")
-                << true << false << row0 << spare << QColor();
+                << "selected" << row0 << spare << QColor();
             // 5 is the unused fourth state, 6 a text, 10 and 14 the header's.
             QTest::addRow("%s: ignored slots", k)
                 << kind << QByteArray(R"([["back", 0, 0], ["row0", 0, 2], ["spare", 0, 1],
                     ["spare", 0, -1], ["spare", 0, 5], ["spare", 0, 6], ["spare", 0, 10],
                     ["spare", 0, 14], ["spare", 0, 18]])")
-                << true << false << row0 << row0 << QColor();
+                << "selected" << row0 << row0 << QColor();
         }
     }
 
@@ -262,11 +260,12 @@ private slots:
     {
         QFETCH(QByteArray, kind);
         QFETCH(QByteArray, style);
-        QFETCH(bool, selected);
-        QFETCH(bool, hovered);
+        QFETCH(QString, state);
         QFETCH(QColor, normal);
         QFETCH(QColor, background);
         QFETCH(QColor, text);
+        const bool selected = state.contains(QLatin1String("selected")),
+                   hovered = state.contains(QLatin1String("hovered"));
         QAbstractItemView* v = view(kind, 5, style);
         QVERIFY(shown(&host));
         const int columns = v->model()->columnCount();
@@ -630,7 +629,6 @@ private slots:
         auto* v = static_cast<VelQListView*>(view("listview", 3));
         static int filled = 0;
         static QWidget* filledTemplate = nullptr;
-        filled = 0;
         v->setFillCallback([](QWidget* templ, const QModelIndex&) {
             ++filled;
             filledTemplate = templ;
@@ -693,22 +691,21 @@ private slots:
         QCOMPARE(table->currentIndex().row(), 0);
 
         QSignalSpy spy(table, &VelQTableView::headerCheckedChanged);
+        QSignalSpy pressed(header, &QHeaderView::sectionPressed);
         click(header->viewport(), QPoint(10, 22));
-        QCOMPARE(spy.count(), 1);
-        QCOMPARE(spy.at(0).at(0).toBool(), true);
+        QCOMPARE(spy.takeFirst(), QVariantList {true});
         QTRY_VERIFY(near(render(header).pixel(5, 22), onColour));
         QCOMPARE(m->index(2, 0).data(Qt::CheckStateRole), QVariant());
-        QSignalSpy pressed(header, &QHeaderView::sectionPressed);
+        // Beside the box a press only reaches Qt's header, as every press does.
         click(header->viewport(), QPoint(60, 22));
-        QCOMPARE(spy.count(), 1);
-        // Qt's header hears the press too.
-        QCOMPARE(pressed.count(), 1);
+        QCOMPARE(spy.count(), 0);
+        QCOMPARE(pressed.count(), 2);
         QObject::connect(table, &VelQTableView::headerCheckedChanged, [m](bool checked) {
             for (int row = 0; row < m->rowCount(); ++row)
                 m->setData(m->index(row, 0), checked, Qt::CheckStateRole);
         });
         click(header->viewport(), QPoint(10, 22));
-        QCOMPARE(spy.at(1).at(0).toBool(), false);
+        QCOMPARE(spy.takeFirst(), QVariantList {false});
         QCOMPARE(m->index(2, 0).data(Qt::CheckStateRole), QVariant(false));
         click(header->viewport(), QPoint(10, 22));
         const QRect last = cellRect(table, 4);
