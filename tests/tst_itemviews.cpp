@@ -563,11 +563,24 @@ private slots:
         QFETCH(QString, control);
         QFETCH(int, scroll);
         QFETCH(QByteArray, change);
-        QAbstractItemView* v = view("listview", 30);
+        auto* v = static_cast<VelQListView*>(view("listview", 30));
+        // The program fills the template for each row it paints, and sizes the rows itself.
+        static int filled = 0;
+        static QWidget* filledTemplate = nullptr;
+        filled = 0;
+        v->setFillCallback([](QWidget* templ, const QModelIndex&) {
+            ++filled;
+            filledTemplate = templ;
+        });
+        v->setSizeHintCallback(
+            [](QListView*, const QStyleOptionViewItem&) { return QSize(100, 41); });
         v->resize(300, 200);
         QVERIFY(shown(&host));
-        auto* d = static_cast<VelQListViewImpl*>(dynamic_cast<IVelQControlBase*>(v)->impl());
+        auto* d = static_cast<VelQListViewImpl*>(v->impl());
         QTRY_VERIFY(d->controlRects.contains(4));
+        QVERIFY(filled >= 5);
+        QCOMPARE(filledTemplate, v->findChild<QWidget*>(QStringLiteral("template")));
+        QCOMPARE(v->visualRect(v->model()->index(1, 0)).height(), 41);
         v->verticalScrollBar()->setValue(scroll);
         const QPoint at = v->visualRect(v->model()->index(row, 0)).topLeft() + offset;
         if (change == "resize") {
@@ -624,23 +637,6 @@ private slots:
         QCOMPARE_PIXEL(render(v.get()), second.center().x(), second.center().y(), back);
     }
 
-    void callbacks()
-    {
-        auto* v = static_cast<VelQListView*>(view("listview", 3));
-        static int filled = 0;
-        static QWidget* filledTemplate = nullptr;
-        v->setFillCallback([](QWidget* templ, const QModelIndex&) {
-            ++filled;
-            filledTemplate = templ;
-        });
-        v->setSizeHintCallback(
-            [](QListView*, const QStyleOptionViewItem&) { return QSize(100, 55); });
-        render(v);
-        QVERIFY(filled >= 3);
-        QCOMPARE(filledTemplate, v->findChild<QWidget*>(QStringLiteral("template")));
-        QCOMPARE(v->visualRect(v->model()->index(1, 0)).height(), 55);
-    }
-
     // Check boxes of 16 x 20 in the first column and the header move the text 10 + 16 in, a
     // picture of 12 centred in 22 pixels 10 + 12; a click on a row's box toggles it, the
     // header's only tells the program. The item height is the header's, not the rows'.
@@ -681,7 +677,6 @@ private slots:
         QCOMPARE_PIXELS(image, {{5, 22, offColour}, {100, 2, header0}});
         QVERIFY(textAt(image, headerText, QRect(0, 0, 120, 44), 26));
         QVERIFY(holds(image, headerText, 8, QRect(120, 0, 30, 44)));
-
         // Outside the check area a click only selects.
         const QPoint box = table->visualRect(m->index(0, 0)).topLeft() + QPoint(10, 15);
         for (const auto& [offset, checked] : {std::pair(0, true), {0, false}, {50, false}}) {
@@ -689,7 +684,6 @@ private slots:
             QCOMPARE(m->index(0, 0).data(Qt::CheckStateRole), QVariant(checked));
         }
         QCOMPARE(table->currentIndex().row(), 0);
-
         QSignalSpy spy(table, &VelQTableView::headerCheckedChanged);
         QSignalSpy pressed(header, &QHeaderView::sectionPressed);
         click(header->viewport(), QPoint(10, 22));
@@ -714,11 +708,10 @@ private slots:
         for (auto* box : table->findChildren<VelQCheckBox*>())
             box->setThemeName(QStringLiteral("markRight"));
         QVERIFY(!holds(render(table), iconColour, 8, cellRect(table, 0)));
-        // A column widget stamps its controls into the column's cells instead of the check box
-        // and pictures.
+        // A column widget (here a container stamping a button at 4, 4, as the gallery's table
+        // has) is drawn into the column's cells instead of the check box and pictures.
         for (int row = 0; row < 40; ++row)
             m->setData(m->index(row, 0), QStringLiteral("picture.png"), Qt::UserRole + 100);
-        // A container stamping a button at 4, 4 into the column, as the gallery's table has.
         auto* stamped = new VelQContainer(&host);
         ImageStyle none;
         none.valid = false;
@@ -741,7 +734,6 @@ private slots:
         stampedIn(2);
         table->verticalScrollBar()->setValue(95);
         stampedIn(4);
-
         // The control under the mouse pointer shows its hover look.
         moveOnViewport(
             table, table->visualRect(table->model()->index(5, 0)).topLeft() + QPoint(20, 15));
@@ -750,7 +742,6 @@ private slots:
         QCOMPARE_PIXELS(image,
             {{cell.left() + 30, cell.top() + 10, stampHot},
                 {cell.left() + 30, cell.top() + 40, stampFace}});
-
         table->setColumnWidget(0, nullptr);
         image = render(table);
         QVERIFY(!holds(image, stampFace, 8, cell));
