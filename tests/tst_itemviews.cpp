@@ -541,19 +541,17 @@ private slots:
         QTest::addColumn<QPoint>("offset");
         QTest::addColumn<QString>("control");
         QTest::addColumn<int>("scroll");
-        QTest::addColumn<QByteArray>("change");
-        QTest::newRow("left button") << 2 << QPoint(15, 20) << "left" << 0 << QByteArray();
-        QTest::newRow("right button") << 0 << QPoint(230, 10) << "right" << 0 << QByteArray();
-        QTest::newRow("later control wins the overlap")
-            << 1 << QPoint(50, 20) << "over" << 0 << QByteArray();
-        QTest::newRow("root area") << 1 << QPoint(150, 20) << QString() << 0 << QByteArray();
-        QTest::newRow("beside a button") << 1 << QPoint(230, 37) << QString() << 0 << QByteArray();
+        QTest::addColumn<QString>("change");
+        QTest::newRow("left button") << 2 << QPoint(15, 20) << "left" << 0 << "";
+        QTest::newRow("right button") << 0 << QPoint(230, 10) << "right" << 0 << "";
+        QTest::newRow("later control wins the overlap") << 1 << QPoint(50, 20) << "over" << 0 << "";
+        QTest::newRow("root area") << 1 << QPoint(150, 20) << QString() << 0 << "";
+        QTest::newRow("beside a button") << 1 << QPoint(230, 37) << QString() << 0 << "";
         // Rows moved by the scroll answer at their new place, painted again or not.
-        QTest::newRow("after scrolling") << 4 << QPoint(230, 10) << "right" << 100 << QByteArray();
+        QTest::newRow("after scrolling") << 4 << QPoint(230, 10) << "right" << 100 << "";
         // Rectangles of a resized view are forgotten until the rows are painted again.
-        QTest::newRow("resized") << 1 << QPoint(15, 20) << QString() << 0 << QByteArray("resize");
-        QTest::newRow("template deleted")
-            << 1 << QPoint(230, 10) << QString() << 0 << QByteArray("delete");
+        QTest::newRow("resized") << 1 << QPoint(15, 20) << QString() << 0 << "resize";
+        QTest::newRow("template deleted") << 1 << QPoint(230, 10) << QString() << 0 << "delete";
     }
 
     void pressCarriesControlAndRow()
@@ -562,7 +560,7 @@ private slots:
         QFETCH(QPoint, offset);
         QFETCH(QString, control);
         QFETCH(int, scroll);
-        QFETCH(QByteArray, change);
+        QFETCH(QString, change);
         auto* v = static_cast<VelQListView*>(view("listview", 30));
         // The program fills the template for each row it paints, and sizes the rows itself.
         static int filled = 0;
@@ -583,10 +581,10 @@ private slots:
         QCOMPARE(v->visualRect(v->model()->index(1, 0)).height(), 41);
         v->verticalScrollBar()->setValue(scroll);
         const QPoint at = v->visualRect(v->model()->index(row, 0)).topLeft() + offset;
-        if (change == "resize") {
+        if (change == QLatin1String("resize")) {
             v->setFixedSize(280, 150);
             QVERIFY(d->controlRects.isEmpty());
-        } else if (change == "delete") {
+        } else if (change == QLatin1String("delete")) {
             delete v->findChild<VelQContainer*>(QStringLiteral("template"));
             QTest::mouseMove(v->viewport(), at);
         }
