@@ -6,6 +6,7 @@
 
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QScreen>
 #include <QStandardItemModel>
 #include <QStyledItemDelegate>
 #include <QtTest>
@@ -38,15 +39,13 @@ const QByteArray rowTemplate = R"(, "child": [{"type": "qtscrollbar", "w": 10},
 
 const QList<QByteArray> kinds = {"list", "listview", "tree", "table"};
 
-// Editable rows of "MMM": a list's items, or a model of columns (three in a table, one elsewhere)
-// under "HHH"; a table's columns are 120 wide, its rows 30 high.
+// Rows of "MMM": a list's items, or editable ones of a model of columns (three in a table, one
+// elsewhere) under "HHH"; a table's columns are 120 wide, its rows 30 high.
 void fill(QAbstractItemView* view, int rows)
 {
     if (auto* list = qobject_cast<QListWidget*>(view)) {
-        for (int i = 0; i < rows; ++i) {
-            auto* item = new QListWidgetItem(QStringLiteral("MMM"), list);
-            item->setFlags(item->flags() | Qt::ItemIsEditable);
-        }
+        for (int i = 0; i < rows; ++i)
+            list->addItem(QStringLiteral("MMM"));
         return;
     }
     auto* table = qobject_cast<QTableView*>(view);
