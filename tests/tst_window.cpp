@@ -34,21 +34,11 @@ std::unique_ptr<VelQWindow> window(bool resizable)
     return w;
 }
 
-void press(VelQWindow* w, QPoint local, Qt::MouseButton button = Qt::LeftButton)
+// A mouse event at a point of the screen, as the window receives it.
+void mouse(VelQWindow* w, QEvent::Type type, QPoint global, Qt::MouseButton button,
+    Qt::MouseButtons buttons = Qt::NoButton)
 {
-    sendMouse(w, QEvent::MouseButtonPress, local, button, button, w->geometry().topLeft() + local);
-}
-
-void moveTo(VelQWindow* w, QPoint global, Qt::MouseButtons buttons = Qt::LeftButton)
-{
-    sendMouse(
-        w, QEvent::MouseMove, global - w->geometry().topLeft(), Qt::NoButton, buttons, global);
-}
-
-void release(VelQWindow* w, QPoint global)
-{
-    sendMouse(w, QEvent::MouseButtonRelease, global - w->geometry().topLeft(), Qt::LeftButton,
-        Qt::NoButton, global);
+    sendMouse(w, type, global - w->geometry().topLeft(), button, buttons, global);
 }
 
 // A control that records when its samples are filled.
@@ -81,6 +71,11 @@ private slots:
         installStrictMessageHandler();
         Init();
         RegisterControl("probe", Probe::create, false);
+        RegisterControl("probe2", Probe::create, true);
+        QVERIFY(ListedControls().count("probe2") && !ListedControls().count("probe"));
+        RegisterControl("probe2", nullptr, false);
+        QVERIFY(!CreateControl("probe2", nullptr, nullptr)
+            && !CreateControl(nullptr, nullptr, nullptr));
         QVERIFY(loadAppPackage(QStringLiteral("app.data"), {boxStyle("own", Qt::blue)},
             {{"main.json", R"({"w": 321, "elements": [{"type": "button", "name": "fromApp"}]})"},
                 {"broken.json", R"({"elements": [ {"type": "button"} )"}}));
@@ -99,32 +94,27 @@ private slots:
         QTest::addColumn<bool>("draggable");
         QTest::addColumn<Points>("moves"); // from the press
         QTest::addColumn<QRect>("geometry");
-        const int left = Qt::LeftButton;
+        const auto add = [](const char* name, QPoint at, const Points& moves, QRect geometry,
+                             bool draggable = false, int button = Qt::LeftButton) {
+            row(name) << at << button << draggable << moves << geometry;
+        };
         const Points twice {{30, 20}, {50, 25}};
         const QRect still(100, 100, 600, 500);
-        row("in caption") << QPoint(300, 39) << left << true << twice << QRect(150, 125, 600, 500);
-        row("below caption") << QPoint(300, 40) << left << true << twice << still;
-        row("right button") << QPoint(300, 10) << int(Qt::RightButton) << true << twice << still;
-        row("not draggable") << QPoint(300, 10) << left << false << twice << still;
-        row("right grows") << QPoint(598, 200) << left << false << Points {{40, 0}}
-                           << QRect(100, 100, 640, 500);
-        row("bottom shrinks") << QPoint(300, 498) << left << false << Points {{0, -60}}
-                              << QRect(100, 100, 600, 440);
-        row("left grows and moves")
-            << QPoint(1, 200) << left << false << Points {{-30, 0}} << QRect(70, 100, 630, 500);
-        row("top-left") << QPoint(1, 1) << left << false << Points {{10, 20}}
-                        << QRect(110, 120, 590, 480);
-        row("left stops at minimum")
-            << QPoint(1, 200) << left << false << Points {{201, 0}} << QRect(100, 100, 400, 500);
-        row("right stops at minimum")
-            << QPoint(598, 200) << left << false << Points {{-300, 0}} << QRect(100, 100, 400, 500);
-        row("top stops at minimum")
-            << QPoint(300, 1) << left << false << Points {{0, 150}} << QRect(100, 100, 600, 400);
+        add("in caption", {300, 39}, twice, {150, 125, 600, 500}, true);
+        add("below caption", {300, 40}, twice, still, true);
+        add("right button", {300, 10}, twice, still, true, Qt::RightButton);
+        add("not draggable", {300, 10}, twice, still);
+        add("right grows", {598, 200}, {{40, 0}}, {100, 100, 640, 500});
+        add("bottom shrinks", {300, 498}, {{0, -60}}, {100, 100, 600, 440});
+        add("left grows and moves", {1, 200}, {{-30, 0}}, {70, 100, 630, 500});
+        add("top-left", {1, 1}, {{10, 20}}, {110, 120, 590, 480});
+        add("left stops at minimum", {1, 200}, {{201, 0}}, {100, 100, 400, 500});
+        add("right stops at minimum", {598, 200}, {{-300, 0}}, {100, 100, 400, 500});
+        add("top stops at minimum", {300, 1}, {{0, 150}}, {100, 100, 600, 400});
         // 199 pixels in is still 401 wide, 2 more would be 399; moving back out regrows from
         // where the pointer stopped.
-        row("minimum holds then resumes")
-            << QPoint(1, 200) << left << false << Points {{199, 0}, {201, 0}, {189, 0}}
-            << QRect(289, 100, 410, 500);
+        add("minimum holds then resumes", {1, 200}, {{199, 0}, {201, 0}, {189, 0}},
+            {289, 100, 410, 500});
     }
 
     // The caption drags a draggable window, the edges resize a resizable one.
@@ -136,10 +126,12 @@ private slots:
         QFETCH(Points, moves);
         auto w = window(true);
         w->setDraggable(draggable);
-        press(w.get(), at, Qt::MouseButton(button));
+        const QPoint start = QPoint(100, 100) + at;
+        mouse(w.get(), QEvent::MouseButtonPress, start, Qt::MouseButton(button),
+            Qt::MouseButtons(button));
         for (const QPoint& move : moves)
-            moveTo(w.get(), QPoint(100, 100) + at + move, Qt::MouseButtons(button));
-        release(w.get(), QPoint(100, 100) + at + moves.last());
+            mouse(w.get(), QEvent::MouseMove, start + move, Qt::NoButton, Qt::MouseButtons(button));
+        mouse(w.get(), QEvent::MouseButtonRelease, start + moves.last(), Qt::LeftButton);
         QTEST(w->geometry(), "geometry");
         QVERIFY(!w->impl()->dragging);
         QCOMPARE(w->impl()->resizeEdge, -1);
@@ -181,11 +173,11 @@ private slots:
         }
         QCOMPARE(w->testAttribute(Qt::WA_MouseTracking), state != 1);
         const QPoint origin = w->geometry().topLeft();
-        moveTo(w.get(), origin + at, Qt::NoButton);
+        mouse(w.get(), QEvent::MouseMove, origin + at, Qt::NoButton);
         QCOMPARE(int(w->cursor().shape()), shape);
-        moveTo(w.get(), origin + QPoint(300, 300), Qt::NoButton);
+        mouse(w.get(), QEvent::MouseMove, origin + QPoint(300, 300), Qt::NoButton);
         QCOMPARE(w->cursor().shape(), Qt::ArrowCursor);
-        press(w.get(), at);
+        mouse(w.get(), QEvent::MouseButtonPress, origin + at, Qt::LeftButton, Qt::LeftButton);
         QCOMPARE(w->impl()->resizeEdge, edge);
     }
 
@@ -347,30 +339,34 @@ private slots:
         QCOMPARE(ListedControls().count(type.toStdString()) == 1, listed);
     }
 
-    // The loader goes on after an element it cannot build, skipping its subtree, and returns
-    // the last element built.
-    void skippedElementsTakeTheirSubtree()
+    // The loader skips what it cannot build with its subtree and goes on, returning the last
+    // element built; values of the wrong kind read as absent.
+    void badValuesAreIgnored()
     {
-        for (const QByteArray type : {R"("qtscrollbar")", "5", "{}", R"("qtnothing")"}) {
-            QWidget parent;
-            const ::Json::Value root = parsed(R"({"elements": [{"type": )" + type
-                + R"(, "child": [{"type": "button", "name": "inner"}]}, {"type": "button", "name": "next"}]})");
-            QWidget* last = LoadElements(&root, &parent);
-            QVERIFY2(!parent.findChild<QWidget*>(QStringLiteral("inner")), type.constData());
-            QCOMPARE(last, parent.findChild<QWidget*>(QStringLiteral("next")));
-        }
+        QByteArray unbuilt;
+        for (const QByteArray type : {R"("qtscrollbar")", "5", "{}", R"("qtnothing")"})
+            unbuilt += R"({"type": )" + type + R"(, "child": [{"type": "button", "name": "in"}]},)";
+        const ::Json::Value root = parsed(R"({"elements": [)" + unbuilt + R"(
+            {"type": "button", "name": "a", "x": "ten", "w": 1e300, "enable": "no",
+             "style": "face", "attr": {"text": ["x"], "extWidth": {}, "isExtBtn": "true"}},
+            {"type": "button", "name": "b", "style": [["own", "zero", 0]], "layout": [1, 2],
+             "attr": [], "child": 7},
+            {"type": "button", "name": "c", "layout": {"type": "anchor", "x": []}}]})");
         QWidget parent;
+        QWidget* last = LoadElements(&root, &parent);
+        QCOMPARE(last, parent.findChild<QWidget*>(QStringLiteral("c")));
+        QCOMPARE(parent.findChildren<VelQPushButton*>().size(), 3);
+        QVERIFY(parent.findChild<QWidget*>(QStringLiteral("a"))->isEnabled());
         const ::Json::Value lastFails
             = parsed(R"({"elements": [{"type": "button"}, {"type": 1}]})");
-        QVERIFY(!LoadElements(&lastFails, &parent));
-        QCOMPARE(parent.findChildren<VelQPushButton*>().size(), 1);
-        QVERIFY(!LoadElements(&lastFails, nullptr));
+        QVERIFY(!LoadElements(&lastFails, &parent) && !LoadElements(&lastFails, nullptr));
+        QCOMPARE(parent.findChildren<VelQPushButton*>().size(), 4);
         const ::Json::Value none = parsed(R"({"element": []})");
         QVERIFY(!LoadElements(&none, &parent));
     }
 
-    // Samples are filled once, after the children are built.
-    void samplesAfterChildren()
+    // Samples are filled once, after the children are built; nesting stops at the cap.
+    void nestingIsCapped()
     {
         const QList<QPair<QByteArray, int>> cases {{"", 0}, {R"(, "child": [])", 0},
             {R"(, "child": [{"type": "button"}, {"type": "probe"}])", 2},
@@ -383,59 +379,32 @@ private slots:
             QCOMPARE(probe->samples, 1);
             QCOMPARE(probe->childrenAtSamples, count);
         }
-    }
-
-    void nestingIsCapped()
-    {
         QByteArray json = R"({"type": "probe"})";
         for (int i = 1; i < 300; ++i)
             json = R"({"type": "probe", "child": [)" + json + "]}";
         const ::Json::Value element = parsed(json);
         QWidget parent;
-        QWidget* top = CreateFromJson(&element, &parent);
-        QVERIFY(top);
-        int depth = 1;
-        while ((top = top->findChild<QWidget*>(QString(), Qt::FindDirectChildrenOnly)))
+        int depth = 0;
+        for (QWidget* w = CreateFromJson(&element, &parent); w;
+             w = w->findChild<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
             ++depth;
         QCOMPARE(depth, maxDescriptionDepth);
     }
 
-    void badValuesAreIgnored()
-    {
-        QWidget parent;
-        const ::Json::Value root = parsed(R"({"elements": [
-            {"type": "button", "name": "a", "x": "ten", "w": 1e300, "enable": "no",
-             "style": "face", "attr": {"text": ["x"], "extWidth": {}, "isExtBtn": "true"}},
-            {"type": "button", "name": "b", "style": [["own", "zero", 0]], "layout": [1, 2],
-             "attr": [], "child": 7},
-            {"type": "button", "name": "c", "layout": {"type": "anchor", "x": []}}]})");
-        LoadElements(&root, &parent);
-        QCOMPARE(parent.findChildren<VelQPushButton*>().size(), 3);
-        QVERIFY(parent.findChild<QWidget*>(QStringLiteral("a"))->isEnabled());
-    }
-
-    // From either package, with or without suffix, in any case and separator; broken, absent
-    // and empty descriptions build nothing, and a text ends at a nul.
-    void descriptionSources()
+    // Descriptions come from either package, with or without suffix, in any case and
+    // separator; broken, absent and empty ones build nothing. Their root keys shape a window,
+    // never a plain widget.
+    void descriptions()
     {
         const QString empty = scratchPath(QStringLiteral("empty.json"));
-        const QString nul = scratchPath(QStringLiteral("nul.json"));
         writeFile(empty, QByteArray());
-        writeFile(
-            nul, QByteArray(R"({"elements": [{"type": "button", "name": "n"}]})") + '\0' + "x");
         const QList<QPair<QString, QString>> sources {{"main", "fromApp"}, {"main.json", "fromApp"},
-            {"Layouts\\Second", "fromTheme"}, {"broken", {}}, {"absent", {}}, {empty, {}},
-            {nul, "n"}};
+            {"Layouts\\Second", "fromTheme"}, {"broken", {}}, {"absent", {}}, {empty, {}}};
         for (const auto& [source, built] : sources) {
             QWidget target;
             QWidget* last = LoadWindow(&target, source);
             QVERIFY2((last ? last->objectName() : QString()) == built, qPrintable(source));
         }
-    }
-
-    // The root keys shape a window, never a plain widget.
-    void windowRootKeys()
-    {
         VelQWindow window;
         const QSize before = window.size();
         QVERIFY(LoadWindow(&window, QStringLiteral("main")));
@@ -476,15 +445,6 @@ private slots:
         QCOMPARE_PIXEL(redirected, 20, 10, QColor(0, 255, 0));
         QCOMPARE_PIXEL(
             render(parent.findChild<QWidget*>(QStringLiteral("own"))), 20, 10, QColor(0, 0, 255));
-    }
-
-    void registration()
-    {
-        RegisterControl("probe2", Probe::create, true);
-        QVERIFY(ListedControls().count("probe2") && !ListedControls().count("probe"));
-        RegisterControl("probe2", nullptr, false);
-        QVERIFY(!CreateControl("probe2", nullptr, nullptr));
-        QVERIFY(!CreateControl(nullptr, nullptr, nullptr));
     }
 
     // The palette that lets the parent's skin through paints what the transparent style sheet
@@ -547,40 +507,32 @@ private slots:
 
     // Controls are shown once the tree is laid out: afterwards a program sees what it saw when
     // each was shown as it was read.
-    void shownOnceBuilt_data()
-    {
-        QTest::addColumn<bool>("windowShown");
-        QTest::newRow("hidden window") << false;
-        QTest::newRow("shown window") << true;
-    }
-
     void shownOnceBuilt()
     {
-        QFETCH(bool, windowShown);
-        QWidget window;
-        window.resize(300, 200);
-        if (windowShown)
-            QVERIFY(shown(&window));
-        const ::Json::Value root = parsed(R"({"elements": [{"type": "qtcontainer", "name": "box",
-            "x": 5, "y": 6, "w": 200, "h": 150, "child": [
-            {"type": "qtlabel", "name": "seen", "x": 1, "y": 2, "w": 50, "h": 20,
-                "attr": {"text": "A caption longer than its label"}},
-            {"type": "qtbutton", "name": "hidden", "visibility": false, "x": 1, "y": 30, "w": 60,
-                "h": 25}]}]})");
-        LoadElements(&root, &window);
-        QWidget* box = window.findChild<QWidget*>(QStringLiteral("box"));
-        QWidget* seen = window.findChild<QWidget*>(QStringLiteral("seen"));
-        QWidget* hidden = window.findChild<QWidget*>(QStringLiteral("hidden"));
-        QVERIFY(box && seen && hidden);
-        QCOMPARE(box->geometry(), QRect(5, 6, 200, 150));
-        QCOMPARE(seen->geometry(), QRect(1, 2, 50, 20));
-        QCOMPARE(hidden->geometry(), QRect(1, 30, 60, 25));
-        for (QWidget* w : {box, seen}) {
-            QVERIFY(w->testAttribute(Qt::WA_WState_ExplicitShowHide));
-            QVERIFY(!w->isHidden());
-            QCOMPARE(w->isVisible(), windowShown);
+        for (const bool windowShown : {false, true}) {
+            QWidget window;
+            window.resize(300, 200);
+            if (windowShown)
+                QVERIFY(shown(&window));
+            const ::Json::Value root
+                = parsed(R"({"elements": [{"type": "qtcontainer", "name": "box",
+                "x": 5, "y": 6, "w": 200, "h": 150, "child": [
+                {"type": "qtlabel", "name": "seen", "x": 1, "y": 2, "w": 50, "h": 20,
+                    "attr": {"text": "A caption longer than its label"}},
+                {"type": "qtbutton", "name": "hidden", "visibility": false, "x": 1, "y": 30,
+                    "w": 60, "h": 25}]}]})");
+            LoadElements(&root, &window);
+            QWidget* box = window.findChild<QWidget*>(QStringLiteral("box"));
+            QWidget* seen = window.findChild<QWidget*>(QStringLiteral("seen"));
+            QWidget* hidden = window.findChild<QWidget*>(QStringLiteral("hidden"));
+            QVERIFY(box && seen && hidden);
+            QCOMPARE((QList<QRect> {box->geometry(), seen->geometry(), hidden->geometry()}),
+                (QList<QRect> {{5, 6, 200, 150}, {1, 2, 50, 20}, {1, 30, 60, 25}}));
+            for (QWidget* w : {box, seen})
+                QVERIFY(w->testAttribute(Qt::WA_WState_ExplicitShowHide) && !w->isHidden()
+                    && w->isVisible() == windowShown);
+            QVERIFY(hidden->isHidden());
         }
-        QVERIFY(hidden->isHidden());
     }
 
     // A description built again comes from what its package parsed until a package loads, and
