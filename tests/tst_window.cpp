@@ -453,21 +453,15 @@ private slots:
     void clearBackgroundMatchesTheSheet_data()
     {
         QTest::addColumn<QByteArray>("element");
-        QTest::addColumn<bool>("onViewport");
-        const QByteArray text = R"("attr": {"text": "Grüße 漢字 Édition", "value": 42})";
-        QTest::newRow("line edit") << R"({"type": "qtdedit", )" + text + "}" << false;
-        QTest::newRow("spin box") << R"({"type": "qtspinbox", )" + text + "}" << false;
-        QTest::newRow("lcd number") << R"({"type": "qtlcdnumber", )" + text + "}" << false;
-        QTest::newRow("scroll view") << QByteArray(R"({"type": "qtscrollview"})") << true;
-        QTest::newRow("list") << QByteArray(R"({"type": "qtlist"})") << true;
-        QTest::newRow("table") << QByteArray(R"({"type": "qtdatagrid"})") << true;
-        QTest::newRow("text edit") << R"({"type": "qttext", )" + text + "}" << true;
+        const QByteArray attr = R"("attr": {"text": "Grüße 漢字 Édition", "value": 42})";
+        for (const char* type : {"qtdedit", "qtspinbox", "qtlcdnumber", "qtscrollview", "qtlist",
+                 "qtdatagrid", "qttext"})
+            row(type) << "{\"type\": \"" + QByteArray(type) + "\", " + attr + "}";
     }
 
     void clearBackgroundMatchesTheSheet()
     {
         QFETCH(QByteArray, element);
-        QFETCH(bool, onViewport);
         // A background of their own would paint the red base over the controls' white skins.
         QWidget host;
         QPalette palette = host.palette();
@@ -484,10 +478,10 @@ private slots:
         QVERIFY(cleared && sheeted);
         cleared->setGeometry(10, 10, 150, 40);
         sheeted->setGeometry(10, 60, 150, 40);
-        QWidget* target
-            = onViewport ? static_cast<QAbstractScrollArea*>(sheeted)->viewport() : sheeted;
+        auto* area = qobject_cast<QAbstractScrollArea*>(sheeted);
+        QWidget* target = area ? area->viewport() : sheeted;
         target->setPalette(QPalette());
-        target->setAutoFillBackground(onViewport);
+        target->setAutoFillBackground(area);
         target->setStyleSheet(QStringLiteral("background-color: rgba(0, 0, 0, 0);"));
         for (const bool enabled : {true, false}) {
             cleared->setEnabled(enabled);
