@@ -23,16 +23,7 @@ QTestData& row(const char* name)
     return QTest::newRow(name);
 }
 
-// A shown window of 600 × 500 at (100, 100) of the screen.
-std::unique_ptr<VelQWindow> window(bool resizable)
-{
-    auto w = std::make_unique<VelQWindow>();
-    w->setWindowFlags(w->windowFlags() | Qt::FramelessWindowHint);
-    w->setResizable(resizable);
-    w->setGeometry(100, 100, 600, 500);
-    w->show();
-    return w;
-}
+enum Setup { Resizable = 0, Draggable = 1, Fixed = 2, Maximised = 4, RightButton = 8 };
 
 // A mouse event at a point of the screen, as the window receives it.
 void mouse(VelQWindow* w, QEvent::Type type, QPoint global, Qt::MouseButton button,
@@ -87,98 +78,80 @@ private slots:
                     R"({"elements": [{"type": "qtbutton", "name": "fromTheme"}]})"}}));
     }
 
-    void drag_data()
+    void pointer_data()
     {
         QTest::addColumn<QPoint>("at");
-        QTest::addColumn<int>("button");
-        QTest::addColumn<bool>("draggable");
+        QTest::addColumn<int>("shape"); // of the cursor over at
+        QTest::addColumn<int>("edge"); // that a press at at resizes by
         QTest::addColumn<Points>("moves"); // from the press
-        QTest::addColumn<QRect>("geometry");
-        const auto add = [](const char* name, QPoint at, const Points& moves, QRect geometry,
-                             bool draggable = false, int button = Qt::LeftButton) {
-            row(name) << at << button << draggable << moves << geometry;
+        QTest::addColumn<QRect>("geometry"); // after the release; null when unchanged
+        QTest::addColumn<int>("setup");
+        const auto add = [](const char* name, QPoint at, int shape, int edge,
+                             const Points& moves = {}, QRect geometry = {}, int setup = Resizable) {
+            row(name) << at << shape << edge << moves << geometry << setup;
         };
-        const Points twice {{30, 20}, {50, 25}};
-        const QRect still(100, 100, 600, 500);
-        add("in caption", {300, 39}, twice, {150, 125, 600, 500}, true);
-        add("below caption", {300, 40}, twice, still, true);
-        add("right button", {300, 10}, twice, still, true, Qt::RightButton);
-        add("not draggable", {300, 10}, twice, still);
-        add("right grows", {598, 200}, {{40, 0}}, {100, 100, 640, 500});
-        add("bottom shrinks", {300, 498}, {{0, -60}}, {100, 100, 600, 440});
-        add("left grows and moves", {1, 200}, {{-30, 0}}, {70, 100, 630, 500});
-        add("top-left", {1, 1}, {{10, 20}}, {110, 120, 590, 480});
-        add("left stops at minimum", {1, 200}, {{201, 0}}, {100, 100, 400, 500});
-        add("right stops at minimum", {598, 200}, {{-300, 0}}, {100, 100, 400, 500});
-        add("top stops at minimum", {300, 1}, {{0, 150}}, {100, 100, 600, 400});
-        // 199 pixels in is still 401 wide, 2 more would be 399; moving back out regrows from
-        // where the pointer stopped.
-        add("minimum holds then resumes", {1, 200}, {{199, 0}, {201, 0}, {189, 0}},
-            {289, 100, 410, 500});
-    }
-
-    // The caption drags a draggable window, the edges resize a resizable one.
-    void drag()
-    {
-        QFETCH(QPoint, at);
-        QFETCH(int, button);
-        QFETCH(bool, draggable);
-        QFETCH(Points, moves);
-        auto w = window(true);
-        w->setDraggable(draggable);
-        const QPoint start = QPoint(100, 100) + at;
-        mouse(w.get(), QEvent::MouseButtonPress, start, Qt::MouseButton(button),
-            Qt::MouseButtons(button));
-        for (const QPoint& move : moves)
-            mouse(w.get(), QEvent::MouseMove, start + move, Qt::NoButton, Qt::MouseButtons(button));
-        mouse(w.get(), QEvent::MouseButtonRelease, start + moves.last(), Qt::LeftButton);
-        QTEST(w->geometry(), "geometry");
-        QVERIFY(!w->impl()->dragging);
-        QCOMPARE(w->impl()->resizeEdge, -1);
-    }
-
-    void edges_data()
-    {
-        QTest::addColumn<QPoint>("at");
-        QTest::addColumn<int>("edge");
-        QTest::addColumn<int>("shape");
-        QTest::addColumn<int>("state"); // 0 resizable, 1 not resizable, 2 maximised
         const int fdiag = Qt::SizeFDiagCursor, bdiag = Qt::SizeBDiagCursor;
         const int hor = Qt::SizeHorCursor, ver = Qt::SizeVerCursor, arrow = Qt::ArrowCursor;
-        row("top-left") << QPoint(2, 2) << 6 << fdiag << 0;
-        row("left") << QPoint(2, 100) << 0 << hor << 0;
-        row("bottom-right") << QPoint(597, 497) << 4 << fdiag << 0;
-        row("top-right") << QPoint(597, 2) << 5 << bdiag << 0;
-        row("bottom-left") << QPoint(2, 497) << 7 << bdiag << 0;
-        row("right") << QPoint(597, 200) << 1 << hor << 0;
-        row("top") << QPoint(300, 3) << 2 << ver << 0;
-        row("bottom") << QPoint(300, 498) << 3 << ver << 0;
-        row("inside") << QPoint(300, 300) << -1 << arrow << 0;
-        row("margin boundary") << QPoint(4, 300) << -1 << arrow << 0;
-        row("not resizable") << QPoint(597, 200) << -1 << arrow << 1;
-        row("maximised") << QPoint(1, 200) << -1 << arrow << 2;
+        const Points twice {{30, 20}, {50, 25}};
+        add("in caption", {300, 39}, arrow, -1, twice, {150, 125, 600, 500}, Draggable);
+        add("below caption", {300, 40}, arrow, -1, twice, {}, Draggable);
+        add("right button", {300, 10}, arrow, -1, twice, {}, Draggable | RightButton);
+        add("not draggable", {300, 10}, arrow, -1, twice);
+        add("right grows", {598, 200}, hor, 1, {{40, 0}}, {100, 100, 640, 500});
+        add("bottom shrinks", {300, 498}, ver, 3, {{0, -60}}, {100, 100, 600, 440});
+        add("left grows and moves", {1, 200}, hor, 0, {{-30, 0}}, {70, 100, 630, 500});
+        add("top-left", {1, 1}, fdiag, 6, {{10, 20}}, {110, 120, 590, 480});
+        add("bottom-right", {597, 497}, fdiag, 4, {{-10, -20}}, {100, 100, 590, 480});
+        add("top-right", {597, 2}, bdiag, 5);
+        add("bottom-left", {2, 497}, bdiag, 7);
+        add("left stops at minimum", {1, 200}, hor, 0, {{201, 0}}, {100, 100, 400, 500});
+        add("right stops at minimum", {598, 200}, hor, 1, {{-300, 0}}, {100, 100, 400, 500});
+        add("top stops at minimum", {300, 1}, ver, 2, {{0, 150}}, {100, 100, 600, 400});
+        // 199 pixels in is still 401 wide, 2 more would be 399; moving back out regrows from
+        // where the pointer stopped.
+        add("minimum holds then resumes", {1, 200}, hor, 0, {{199, 0}, {201, 0}, {189, 0}},
+            {289, 100, 410, 500});
+        add("inside", {300, 300}, arrow, -1);
+        add("margin boundary", {4, 300}, arrow, -1);
+        add("not resizable", {597, 200}, arrow, -1, {{40, 0}}, {}, Fixed);
+        add("maximised", {1, 200}, arrow, -1, {{40, 0}}, {}, Maximised);
     }
 
-    // The pointer over an edge shows its cursor, and a press there starts resizing by it.
-    void edges()
+    // The pointer over an edge of a resizable window shows its cursor, and a press there resizes
+    // by it; the caption drags a draggable window.
+    void pointer()
     {
         QFETCH(QPoint, at);
         QFETCH(int, edge);
-        QFETCH(int, shape);
-        QFETCH(int, state);
-        auto w = window(state != 1);
-        if (state == 2) {
-            w->showMaximized();
-            QTRY_VERIFY(w->isMaximized());
+        QFETCH(Points, moves);
+        QFETCH(QRect, geometry);
+        QFETCH(int, setup);
+        VelQWindow w;
+        w.setWindowFlags(w.windowFlags() | Qt::FramelessWindowHint);
+        w.setResizable(!(setup & Fixed));
+        w.setDraggable(setup & Draggable);
+        w.setGeometry(100, 100, 600, 500);
+        w.show();
+        if (setup & Maximised) {
+            w.showMaximized();
+            QTRY_VERIFY(w.isMaximized());
         }
-        QCOMPARE(w->testAttribute(Qt::WA_MouseTracking), state != 1);
-        const QPoint origin = w->geometry().topLeft();
-        mouse(w.get(), QEvent::MouseMove, origin + at, Qt::NoButton);
-        QCOMPARE(int(w->cursor().shape()), shape);
-        mouse(w.get(), QEvent::MouseMove, origin + QPoint(300, 300), Qt::NoButton);
-        QCOMPARE(w->cursor().shape(), Qt::ArrowCursor);
-        mouse(w.get(), QEvent::MouseButtonPress, origin + at, Qt::LeftButton, Qt::LeftButton);
-        QCOMPARE(w->impl()->resizeEdge, edge);
+        QCOMPARE(w.testAttribute(Qt::WA_MouseTracking), !(setup & Fixed));
+        const QRect before = w.geometry();
+        const QPoint start = before.topLeft() + at;
+        mouse(&w, QEvent::MouseMove, start, Qt::NoButton);
+        QTEST(int(w.cursor().shape()), "shape");
+        mouse(&w, QEvent::MouseMove, before.topLeft() + QPoint(300, 300), Qt::NoButton);
+        QCOMPARE(w.cursor().shape(), Qt::ArrowCursor);
+        const auto button = setup & RightButton ? Qt::RightButton : Qt::LeftButton;
+        mouse(&w, QEvent::MouseButtonPress, start, button, button);
+        QCOMPARE(w.impl()->resizeEdge, edge);
+        for (const QPoint& move : moves)
+            mouse(&w, QEvent::MouseMove, start + move, Qt::NoButton, button);
+        mouse(&w, QEvent::MouseButtonRelease, start + moves.value(moves.size() - 1), button);
+        QCOMPARE(w.geometry(), geometry.isNull() ? before : geometry);
+        QVERIFY(!w.impl()->dragging);
+        QCOMPARE(w.impl()->resizeEdge, -1);
     }
 
     // A new window: not resizable, its own event loop, centred on request, children laid out
