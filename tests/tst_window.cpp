@@ -35,11 +35,7 @@ void mouse(VelQWindow* w, QEvent::Type type, QPoint global, Qt::MouseButton butt
 // A control that records when its samples are filled.
 class Probe : public VelQControl<QWidget> {
 public:
-    explicit Probe(QWidget* parent = nullptr)
-        : VelQControl<QWidget>(parent)
-    {
-        setImpl(new VelQControlBaseImpl(this, typeName()));
-    }
+    Probe() { setImpl(new VelQControlBaseImpl(this, typeName())); }
     static QWidget* create() { return new Probe; }
     QString typeName() const override { return QStringLiteral("probe"); }
     void fillSamples() override
@@ -154,8 +150,8 @@ private slots:
         QCOMPARE(w.impl()->resizeEdge, -1);
     }
 
-    // A new window: not resizable, its own event loop, centred on request, children laid out
-    // on every resize, its background painted only when asked, the loop ended by closing.
+    // A new window: fixed, centred on request, children laid out on resize, background painted
+    // only when asked, its own event loop ended by closing.
     void plainWindow()
     {
         auto w = std::make_unique<VelQWindow>();
@@ -364,9 +360,8 @@ private slots:
         QCOMPARE(depth, maxDescriptionDepth);
     }
 
-    // Descriptions come from either package, with or without suffix, in any case and
-    // separator; broken, absent and empty ones build nothing. Their root keys shape a window,
-    // never a plain widget.
+    // From either package, with or without suffix, in any case and separator; broken, absent and
+    // empty descriptions build nothing. Root keys shape a window, never a plain widget.
     void descriptions()
     {
         const QString empty = scratchPath(QStringLiteral("empty.json"));
@@ -414,15 +409,12 @@ private slots:
             {"type": "button", "name": "own", "theme": "greenButton", "style": [["own", 0, 0]], "w": 40, "h": 20}]})");
         LoadElements(&root, &parent);
         QVERIFY(!CThemeManager::instance().useThemePackage());
-        const QImage redirected = render(parent.findChild<QWidget*>(QStringLiteral("redirected")));
-        QCOMPARE_PIXEL(redirected, 20, 10, QColor(0, 255, 0));
-        QCOMPARE_PIXEL(
-            render(parent.findChild<QWidget*>(QStringLiteral("own"))), 20, 10, QColor(0, 0, 255));
+        QCOMPARE_PIXELS(render(parent.findChild<QWidget*>("redirected")), {{20, 10, Qt::green}});
+        QCOMPARE_PIXELS(render(parent.findChild<QWidget*>("own")), {{20, 10, Qt::blue}});
     }
 
     // The palette that lets the parent's skin through paints what the transparent style sheet
-    // did: each control is built twice over a coloured parent, one of them given the sheet in
-    // place of the palette, and both are compared in every state.
+    // did: two of each control over a coloured parent, one given the sheet, alike in every state.
     void clearBackgroundMatchesTheSheet_data()
     {
         QTest::addColumn<QByteArray>("element");
