@@ -53,6 +53,7 @@ class tst_Install : public QObject {
 private slots:
     void initTestCase()
     {
+        qputenv("QT_QPA_PLATFORM", "offscreen"); // for the examples
         const QString installed = m_work.filePath("installed");
         QVERIFY_RUN(run(CMAKE_COMMAND, {"--install", BUILD_DIR, "--prefix", installed}));
         // Moved after installing: nothing may point back at the first prefix or the build tree.
@@ -84,10 +85,8 @@ private slots:
                 "-DCMAKE_FIND_PACKAGE_NO_PACKAGE_REGISTRY=ON",
                 "-DCMAKE_CXX_COMPILER=" CXX_COMPILER}));
         QVERIFY_RUN(run(CMAKE_COMMAND, {"--build", build, "--parallel", "2"}));
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("QT_QPA_PLATFORM", "offscreen");
         const QString shot = m_work.filePath(name + ".png");
-        QVERIFY_RUN(run(build + "/" + name, {"--screenshot", shot}, build, env));
+        QVERIFY_RUN(run(build + "/" + name, {"--screenshot", shot}, build));
         // Not blank: the themed controls put several distinct colours on the window, among them
         // the accent that both example themes use for their main button.
         const QImage image(shot);
@@ -101,17 +100,14 @@ private slots:
 
     void oneLineProgramWithPkgConfig()
     {
-        const QString source = m_work.filePath("one-line.cpp");
         const QString program = m_work.filePath("one-line");
-        QFile file(source);
         // Its one header is light: headersStandAlone compiles VelQtLib.h with the same flags.
-        QVERIFY(file.open(QIODevice::WriteOnly)
-            && file.write("#include <framework/Library.h>\nint main() { return "
-                          "VelQtLib::isDesignToolPath(\"/usr/bin/app\") ? 1 : 0; }\n")
-                > 0);
-        file.close();
         QVERIFY_RUN(run(CXX_COMPILER,
-            QStringList {"-std=c++17", source, "-o", program} + pkgConfig("--libs") + m_cflags));
+            QStringList {"-std=c++17", "-x", "c++", "-", "-x", "none", "-o", program}
+                + pkgConfig("--libs") + m_cflags,
+            {}, QProcessEnvironment::systemEnvironment(),
+            "#include <framework/Library.h>\n"
+            "int main() { return VelQtLib::isDesignToolPath(\"/usr/bin/app\") ? 1 : 0; }\n"));
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("LD_LIBRARY_PATH", pkgConfig("--variable=libdir").first());
         QVERIFY_RUN(run(program, {}, {}, env));
