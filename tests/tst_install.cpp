@@ -32,7 +32,12 @@ Run run(const QString& program, const QStringList& args, const QString& workDir 
     return {ended ? process.exitCode() : -1, process.readAll()};
 }
 
-#define QVERIFY_RUN(r) QVERIFY2((r).exitCode == 0, (r).output.right(4000).constData())
+// Runs once: QVERIFY2 would evaluate its argument again for the message.
+#define QVERIFY_RUN(r)                                                                             \
+    do {                                                                                           \
+        const Run done_ = (r);                                                                     \
+        QVERIFY2(done_.exitCode == 0, done_.output.right(4000).constData());                       \
+    } while (false)
 
 } // namespace
 
