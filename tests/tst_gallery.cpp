@@ -17,8 +17,6 @@
 #include <QSet>
 #include <QtTest>
 
-#include <functional>
-
 using namespace VelQtLib;
 using namespace TestSupport;
 
@@ -288,7 +286,7 @@ private slots:
         QApplication::setActiveWindow(w);
         QVERIFY(QTest::qWaitForWindowActive(w));
         // Presses Tab at least once, until the focus satisfies wanted.
-        const auto tabTo = [&](const std::function<bool(QWidget*)>& wanted) {
+        const auto tabTo = [&](auto wanted) {
             for (int i = 0; i < 80; ++i) {
                 QWidget* focus = QApplication::focusWidget();
                 QTest::keyClick(focus ? focus : w, Qt::Key_Tab);
