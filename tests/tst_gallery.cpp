@@ -17,8 +17,6 @@
 #include <QSet>
 #include <QtTest>
 
-#include <functional>
-
 using namespace VelQtLib;
 using namespace TestSupport;
 
@@ -46,10 +44,9 @@ QWidget* boundPage(QObject* button)
 // The child of type T of page at pos, or null.
 template<class T> T* childAt(QWidget* page, QPoint pos)
 {
-    for (T* child : page->findChildren<T*>()) {
+    for (T* child : page->findChildren<T*>())
         if (child->pos() == pos)
             return child;
-    }
     return nullptr;
 }
 
@@ -60,23 +57,9 @@ class tst_Gallery : public QObject {
 
     std::unique_ptr<Vitrina> m_window;
 
-    // The gallery started from its build folder, once; the packages are loaded on first use.
-    Vitrina* gallery()
-    {
-        if (!m_window) {
-            QDir::setCurrent(QStringLiteral(VITRINA_DIR));
-            loadGalleryPackages();
-            m_window = std::make_unique<Vitrina>();
-            m_window->show();
-            if (!QTest::qWaitForWindowExposed(m_window.get()))
-                qWarning("the gallery was not exposed");
-        }
-        return m_window.get();
-    }
-
     QRadioButton* navigation(const QString& name)
     {
-        return gallery()->findChild<QRadioButton*>(name);
+        return m_window->findChild<QRadioButton*>(name);
     }
 
     // Shows the page of a navigation button as a user does: a click anywhere on the item's tile,
@@ -92,12 +75,12 @@ class tst_Gallery : public QObject {
     }
 
 private slots:
-    void initTestCase() { installStrictMessageHandler(); }
-    void cleanupTestCase() { m_window.reset(); }
-
     // Started from a folder without packages, the program shows its window and exits cleanly.
-    void programExitsCleanlyWithoutPackages()
+    // From its build folder, once, its packages and description load without a problem to
+    // name, one page per navigation item.
+    void initTestCase()
     {
+        installStrictMessageHandler();
         QTemporaryDir empty;
         QProcess shot;
         shot.setWorkingDirectory(empty.path());
@@ -105,20 +88,18 @@ private slots:
         QVERIFY(shot.waitForFinished(60000));
         QVERIFY(shot.exitStatus() == QProcess::NormalExit && shot.exitCode() == 0);
         QVERIFY(QImage(empty.filePath(QStringLiteral("window.png"))).width() > 0);
-    }
-
-    // From main: its packages and description load without a problem to name, one page per
-    // navigation item.
-    void windowFromMain()
-    {
-        takeDiagnostics();
-        Vitrina* w = gallery();
+        QDir::setCurrent(QStringLiteral(VITRINA_DIR));
+        loadGalleryPackages();
+        m_window = std::make_unique<Vitrina>();
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
         QCOMPARE(takeDiagnostics(), QStringList());
-        auto* container = w->findChild<VelQContainer*>(QStringLiteral("container"));
+        auto* container = m_window->findChild<VelQContainer*>(QStringLiteral("container"));
         QVERIFY(container);
         QCOMPARE(container->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly).size(),
             int(std::size(pageNames)));
     }
+    void cleanupTestCase() { m_window.reset(); }
 
     void page_data()
     {
@@ -132,7 +113,7 @@ private slots:
     void page()
     {
         QFETCH(QString, name);
-        Vitrina* w = gallery();
+        Vitrina* w = m_window.get();
         QWidget* page = showPage(name);
         QVERIFY2(page, "no page bound to the navigation button");
         const QImage shot = w->grab().toImage();
@@ -163,7 +144,7 @@ private slots:
     // inside itself; the close button turns accent under the mouse, its glyph white.
     void pageLooks()
     {
-        Vitrina* w = gallery();
+        Vitrina* w = m_window.get();
         auto* box = childAt<VelQCheckBox>(showPage("check"), {150, 120});
         QVERIFY(box && !box->isChecked());
         const QPoint inMark = box->mapTo(w, QPoint(9, box->height() / 2 + 5));
@@ -203,63 +184,51 @@ private slots:
         QVERIFY(!near(render(close).pixel(4, centre.y()), accent));
     }
 
-    void itemViews_data()
-    {
-        QTest::addColumn<QString>("page");
-        QTest::addColumn<int>("y");
-        QTest::newRow("table") << "tableview" << 120;
-        QTest::newRow("tree with icons") << "tree" << 340;
-        QTest::newRow("list with icons") << "list" << 300;
-    }
-
-    // The table's widgets stamped into two columns of every row; skinned scroll bars, and a
-    // selected row in the theme's selection colour (across a tree's branch column too).
+    // Skinned scroll bars; the table's widgets stamped into two columns of every row, the
+    // progress chunk in "Age" and the button in "Operate"; a selected row in the theme's
+    // selection colour, across a tree's branch column too.
     void itemViews()
     {
-        QFETCH(QString, page);
-        QFETCH(int, y);
-        auto* view = childAt<QAbstractItemView>(showPage(page), {150, y});
-        QVERIFY(view);
-        QVERIFY(qobject_cast<VelQScrollBar*>(view->horizontalScrollBar())
-            && qobject_cast<VelQScrollBar*>(view->verticalScrollBar()));
-        const QColor selection(0xfd, 0xe7, 0xe2);
-        if (auto* table = qobject_cast<VelQTableView*>(view)) {
-            // The progress chunk in "Age" and the button in "Operate".
-            const QImage shot = render(table);
-            for (int row : {0, 3}) {
-                const int y = table->horizontalHeader()->height() + table->rowViewportPosition(row)
-                    + table->rowHeight(row) / 2;
-                QCOMPARE_PIXEL(shot, table->columnViewportPosition(3) + 4, y, accent);
-                const int operateX = table->columnViewportPosition(4);
-                QVERIFY(colourCount(shot, QRect(operateX + 4, y - 6, 50, 12)) > 4);
-            }
-        } else if (auto* tree = qobject_cast<VelQTreeView*>(view)) {
-            const QModelIndex second = tree->model()->index(1, 0);
-            tree->setCurrentIndex(second);
-            const QRect row = tree->visualRect(second);
-            const QImage shot = render(tree->viewport());
-            QCOMPARE_PIXEL(shot, 2, row.top() + 2, selection);
-            QCOMPARE_PIXEL(shot, row.right() - 4, row.center().y(), selection);
-        } else {
-            auto* list = qobject_cast<VelQList*>(view);
-            const QRect row = list->visualItemRect(list->item(1));
-            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row.center());
-            QCOMPARE(list->currentRow(), 1);
-            QTest::mouseMove(list->viewport(), list->visualItemRect(list->item(3)).center());
-            sendLeave(list->viewport());
-            const QImage shot = render(list);
-            QCOMPARE_PIXEL(shot, row.right() - 40, row.center().y(), selection);
+        auto* table = childAt<VelQTableView>(showPage("tableview"), {150, 120});
+        QVERIFY(table);
+        const QImage shot = render(table);
+        for (int row : {0, 3}) {
+            const int y = table->horizontalHeader()->height() + table->rowViewportPosition(row)
+                + table->rowHeight(row) / 2;
+            QCOMPARE_PIXEL(shot, table->columnViewportPosition(3) + 4, y, accent);
+            const int operateX = table->columnViewportPosition(4);
+            QVERIFY(colourCount(shot, QRect(operateX + 4, y - 6, 50, 12)) > 4);
         }
-        view->clearSelection();
+        const QColor selection(0xfd, 0xe7, 0xe2);
+        auto* tree = childAt<VelQTreeView>(showPage("tree"), {150, 340});
+        QVERIFY(tree);
+        const QModelIndex second = tree->model()->index(1, 0);
+        tree->setCurrentIndex(second);
+        const QRect treeRow = tree->visualRect(second);
+        QCOMPARE_PIXELS(render(tree->viewport()),
+            {{2, treeRow.top() + 2, selection},
+                {treeRow.right() - 4, treeRow.center().y(), selection}});
+        auto* list = childAt<VelQList>(showPage("list"), {150, 300});
+        QVERIFY(list);
+        const QRect row = list->visualItemRect(list->item(1));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row.center());
+        QCOMPARE(list->currentRow(), 1);
+        QTest::mouseMove(list->viewport(), list->visualItemRect(list->item(3)).center());
+        sendLeave(list->viewport());
+        QCOMPARE_PIXELS(render(list), {{row.right() - 40, row.center().y(), selection}});
+        for (QAbstractItemView* view : QList<QAbstractItemView*> {table, tree, list}) {
+            QVERIFY(qobject_cast<VelQScrollBar*>(view->horizontalScrollBar())
+                && qobject_cast<VelQScrollBar*>(view->verticalScrollBar()));
+            view->clearSelection();
+        }
     }
 
     // The theme switched from the caption band while the window is open, to dark and back: the
     // next frame shows the new theme on every control, and what the program set stays.
     void liveThemeSwitch()
     {
-        Vitrina* w = gallery();
-        QWidget* page = showPage("edit");
-        auto* edit = page->findChild<QLineEdit*>();
+        Vitrina* w = m_window.get();
+        auto* edit = showPage("edit")->findChild<QLineEdit*>();
         QVERIFY(edit);
         edit->setText(QStringLiteral("typed"));
         // What the program set and the user typed, and where everything is.
@@ -275,10 +244,9 @@ private slots:
         const QList<QVariantList> before = content();
         const QImage light = render(w);
         QHash<QWidget*, QImage> lightControls;
-        for (QWidget* control : w->findChildren<QWidget*>()) {
+        for (QWidget* control : w->findChildren<QWidget*>())
             if (controlOf(control) && control->isVisible())
                 lightControls.insert(control, paintedAlone(control));
-        }
         auto* themeButton = w->findChild<QPushButton*>(QStringLiteral("theme"));
         QVERIFY(themeButton);
         QSignalSpy changed(ThemeEvents(), &VelQThemeEvents::themeChanged);
@@ -289,10 +257,8 @@ private slots:
         QCOMPARE(takeDiagnostics(), QStringList());
 
         const QImage dark = render(w);
-        QCOMPARE_PIXEL(dark, 600, 600, QColor(0x24, 0x24, 0x2b));
-        QCOMPARE_PIXEL(dark, 600, 60, QColor(0x1c, 0x1c, 0x21));
-        QCOMPARE_PIXEL(dark, 100, 600, QColor(0x20, 0x20, 0x26));
-        QCOMPARE_PIXEL(dark, 5, 20, QColor(0x1c, 0x1c, 0x21));
+        const QColor page(0x24, 0x24, 0x2b), band(0x1c, 0x1c, 0x21), side(0x20, 0x20, 0x26);
+        QCOMPARE_PIXELS(dark, {{600, 600, page}, {600, 60, band}, {100, 600, side}, {5, 20, band}});
         // Every skinned control in sight that painted itself paints itself anew, and something.
         for (auto it = lightControls.cbegin(); it != lightControls.cend(); ++it) {
             const QImage& was = it.value();
@@ -315,12 +281,12 @@ private slots:
     // the item, Space toggles a box that shows the theme's ring.
     void keyboardWalk()
     {
-        Vitrina* w = gallery();
+        Vitrina* w = m_window.get();
         QTest::mouseClick(navigation("button"), Qt::LeftButton);
         QApplication::setActiveWindow(w);
         QVERIFY(QTest::qWaitForWindowActive(w));
         // Presses Tab at least once, until the focus satisfies wanted.
-        const auto tabTo = [&](const std::function<bool(QWidget*)>& wanted) {
+        const auto tabTo = [&](auto wanted) {
             for (int i = 0; i < 80; ++i) {
                 QWidget* focus = QApplication::focusWidget();
                 QTest::keyClick(focus ? focus : w, Qt::Key_Tab);
@@ -347,9 +313,8 @@ private slots:
         QCOMPARE(box->isChecked(), !checked);
         QVERIFY(ringOn(box));
         // The theme's ring: accent, 2 pixels wide, 1 pixel outside the control.
-        const QImage shot = render(w);
         const QPoint left = box->mapTo(w, QPoint(-2, box->height() / 2));
-        QCOMPARE_PIXEL(shot, left.x(), left.y(), accent);
+        QCOMPARE_PIXELS(render(w), {{left.x(), left.y(), accent}});
     }
 };
 

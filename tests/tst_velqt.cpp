@@ -10,11 +10,6 @@ using namespace TestSupport;
 
 namespace {
 
-struct Run {
-    int status = -1;
-    QString err;
-};
-
 // velqt started in folder, headless.
 void start(QProcess& p, const QStringList& args, const QString& folder)
 {
@@ -26,13 +21,16 @@ void start(QProcess& p, const QStringList& args, const QString& folder)
     p.start(QStringLiteral(VELQT_PATH), args);
 }
 
-Run velqt(const QStringList& args, const QString& folder)
+// The exit status of velqt in folder (-1 when it did not end); its standard error in err.
+int velqt(const QStringList& args, const QString& folder, QString* err = nullptr)
 {
     QProcess p;
     start(p, args, folder);
     if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit)
-        return {};
-    return {p.exitCode(), QString::fromLocal8Bit(p.readAllStandardError())};
+        return -1;
+    if (err)
+        *err = QString::fromLocal8Bit(p.readAllStandardError());
+    return p.exitCode();
 }
 
 // A theme folder: a red button face, style records with a comment.
@@ -72,12 +70,12 @@ private slots:
     {
         for (const QString& folder :
             {QStringLiteral("theme"), QStringLiteral("./theme/"), path("theme")}) {
-            QCOMPARE(velqt({"pack", folder, "-o", "out.data"}, m_dir.path()).status, 0);
+            QCOMPARE(velqt({"pack", folder, "-o", "out.data"}, m_dir.path()), 0);
             auto& manager = VelQtLib::CThemeManager::instance();
             QVERIFY(manager.loadThemePackage(path("out.data")));
             QVERIFY(
                 manager.findThemeElement("qtbutton") && manager.getImage("images/face.png", false));
-            QCOMPARE(velqt({"unpack", "out.data", "copy"}, m_dir.path()).status, 0);
+            QCOMPARE(velqt({"unpack", "out.data", "copy"}, m_dir.path()), 0);
             for (const QString name : {"/style.json", "/theme.json", "/images/face.png"})
                 QCOMPARE(readFile(path("copy") + name), readFile(path("theme") + name));
             QDir(path("copy")).removeRecursively();
@@ -109,11 +107,11 @@ private slots:
         QFETCH(QStringList, args);
         QFETCH(int, status);
         QFETCH(QString, message);
-        const Run r = velqt(args, m_dir.path());
-        QCOMPARE(r.status, status);
-        QVERIFY2(r.err.contains(message), qPrintable(r.err));
+        QString err;
+        QCOMPARE(velqt(args, m_dir.path(), &err), status);
+        QVERIFY2(err.contains(message), qPrintable(err));
         if (args.first() == "lint" && status == 0) // a clean theme, nothing to report
-            QCOMPARE(r.err, QString());
+            QCOMPARE(err, QString());
         if (status && args.contains("-o"))
             QVERIFY(!QFile::exists(path(args.last())));
         if (args.contains("--screenshot"))
@@ -138,8 +136,8 @@ private slots:
             writeFile(folder + member, readFile(file));
             if (file.contains("/description/"))
                 writeFile(folder + "/theme.json", readFile(file));
-            const Run r = velqt({"lint", folder}, m_dir.path());
-            QVERIFY2(r.status == 0 || r.status == 1, qPrintable(file));
+            const int status = velqt({"lint", folder}, m_dir.path());
+            QVERIFY2(status == 0 || status == 1, qPrintable(file));
             ++runs;
         }
         QVERIFY(runs > 0);
