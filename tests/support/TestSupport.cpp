@@ -356,7 +356,6 @@ void sendLeave(QWidget* w)
 namespace {
 
 QtMessageHandler previousHandler = nullptr;
-QStringList expectedWarnings;
 QStringList diagnostics;
 
 void strictHandler(QtMsgType type, const QMessageLogContext& context, const QString& message)
@@ -373,12 +372,6 @@ void strictHandler(QtMsgType type, const QMessageLogContext& context, const QStr
     // The offscreen platform reports what it cannot do, such as size hints of fixed windows.
     if (message.startsWith(QLatin1String("This plugin does not support")))
         return;
-    for (int i = 0; i < expectedWarnings.size(); ++i) {
-        if (message.contains(expectedWarnings.at(i))) {
-            expectedWarnings.removeAt(i);
-            return;
-        }
-    }
     previousHandler(type, context, message);
     QTest::qFail(qPrintable(QStringLiteral("unexpected Qt message: ") + message), context.file,
         context.line);
@@ -389,11 +382,6 @@ void strictHandler(QtMsgType type, const QMessageLogContext& context, const QStr
 void installStrictMessageHandler()
 {
     previousHandler = qInstallMessageHandler(strictHandler);
-}
-
-void expectWarning(const QString& part)
-{
-    expectedWarnings.append(part);
 }
 
 QStringList takeDiagnostics()
