@@ -135,7 +135,10 @@ private slots:
     // The pages' looks: a checked box shows the accent mark (18 pixels wide at its left,
     // vertically centred), a disabled button its grey face, the combo box with icons draws them
     // in the 20-pixel column at its left, the plain one not, and the bar lays every menu title
-    // inside itself; the close button turns accent under the mouse, its glyph white.
+    // inside itself; the close button turns accent under the mouse, its glyph white. Item views:
+    // skinned scroll bars; the table's widgets stamped into two columns of every row, the
+    // progress chunk in "Age" and the button in "Operate"; a selected row in the theme's
+    // selection colour, across a tree's branch column too.
     void pageLooks()
     {
         auto* box = childAt<VelQCheckBox>(showPage("check"), {150, 120});
@@ -170,13 +173,7 @@ private slots:
             render(close), {{4, centre.y(), accent}, {centre.x(), centre.y(), Qt::white}});
         sendLeave(close);
         QVERIFY(!near(render(close).pixel(4, centre.y()), accent));
-    }
 
-    // Skinned scroll bars; the table's widgets stamped into two columns of every row, the
-    // progress chunk in "Age" and the button in "Operate"; a selected row in the theme's
-    // selection colour, across a tree's branch column too.
-    void itemViews()
-    {
         auto* table = childAt<VelQTableView>(showPage("tableview"), {150, 120});
         QVERIFY(table);
         const QImage shot = render(table);
@@ -230,10 +227,10 @@ private slots:
         };
         const QList<QVariantList> before = content();
         const QImage light = render(m_window);
-        QHash<QWidget*, QImage> lightControls;
+        std::vector<std::pair<QWidget*, QImage>> lightControls;
         for (QWidget* control : m_window->findChildren<QWidget*>())
             if (controlOf(control) && control->isVisible())
-                lightControls.insert(control, paintedAlone(control));
+                lightControls.emplace_back(control, paintedAlone(control));
         auto* themeButton = m_window->findChild<QPushButton*>(QStringLiteral("theme"));
         QVERIFY(themeButton);
         QSignalSpy changed(ThemeEvents(), &VelQThemeEvents::themeChanged);
@@ -247,13 +244,12 @@ private slots:
         const QColor page(0x24, 0x24, 0x2b), band(0x1c, 0x1c, 0x21), side(0x20, 0x20, 0x26);
         QCOMPARE_PIXELS(dark, {{600, 600, page}, {600, 60, band}, {100, 600, side}, {5, 20, band}});
         // Every skinned control in sight that painted itself paints itself anew, and something.
-        for (auto it = lightControls.cbegin(); it != lightControls.cend(); ++it) {
-            const QImage& was = it.value();
+        for (const auto& [control, was] : lightControls) {
             if (countNear(was, Qt::transparent, 0) == was.width() * was.height())
                 continue;
-            const QImage now = paintedAlone(it.key());
-            QVERIFY2(now != was && colourCount(now, now.rect()) > 1,
-                it.key()->metaObject()->className());
+            const QImage now = paintedAlone(control);
+            QVERIFY2(
+                now != was && colourCount(now, now.rect()) > 1, control->metaObject()->className());
         }
         QCOMPARE(content(), before);
 
