@@ -20,35 +20,31 @@
 using namespace VelQtLib;
 using namespace TestSupport;
 
-namespace {
-
 const QColor accent(0xe8, 0x3a, 0x1d);
 
 // The navigation items, one per page, in their order.
 const char* const pageNames[] = {"button", "check", "radio", "combo", "edit", "progress", "slider",
     "menubar", "tableview", "tree", "list"};
 
-int colourCount(const QImage& image, const QRect& r)
+static int colourCount(const QImage& image, const QRect& r)
 {
     const QImage part = image.copy(r & image.rect()).convertToFormat(QImage::Format_ARGB32);
     const auto* pixels = reinterpret_cast<const QRgb*>(part.constBits());
     return QSet<QRgb>(pixels, pixels + part.width() * part.height()).size();
 }
 
-QWidget* boundPage(QObject* button)
+static QWidget* boundPage(QObject* button)
 {
     return button ? static_cast<QWidget*>(button->property("bind_ctrl").value<void*>()) : nullptr;
 }
 
-template<class T> T* childAt(QWidget* page, QPoint pos)
+template<class T> static T* childAt(QWidget* page, QPoint pos)
 {
     for (T* child : page->findChildren<T*>())
         if (child->pos() == pos)
             return child;
     return nullptr;
 }
-
-} // namespace
 
 class tst_Gallery : public QObject {
     Q_OBJECT
@@ -65,9 +61,7 @@ class tst_Gallery : public QObject {
     QWidget* showPage(const QString& name)
     {
         QRadioButton* button = navigation(name);
-        if (!button)
-            return nullptr;
-        for (int i = 0; i < 2; ++i)
+        for (int i = 0; button && i < 2; ++i)
             QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(button->width() - 6, 4));
         return boundPage(button);
     }
@@ -264,13 +258,11 @@ private slots:
     void keyboardWalk()
     {
         QTest::mouseClick(navigation("button"), Qt::LeftButton);
-        QApplication::setActiveWindow(m_window);
-        QVERIFY(QTest::qWaitForWindowActive(m_window));
+        giveFocus(m_window, navigation("button"));
         // Presses Tab at least once, until the focus satisfies wanted.
         const auto tabTo = [&](auto wanted) {
             for (int i = 0; i < 80; ++i) {
-                QWidget* focus = QApplication::focusWidget();
-                QTest::keyClick(focus ? focus : m_window, Qt::Key_Tab);
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
                 if (wanted(QApplication::focusWidget()))
                     return true;
             }

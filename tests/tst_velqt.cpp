@@ -8,10 +8,8 @@
 
 using namespace TestSupport;
 
-namespace {
-
 // The exit status of velqt (-1 when it did not end); its standard error in err.
-int velqt(const QStringList& args, QString* err = nullptr)
+static int velqt(const QStringList& args, QString* err = nullptr)
 {
     QProcess p;
     p.start(QStringLiteral(VELQT_PATH), args);
@@ -23,7 +21,7 @@ int velqt(const QStringList& args, QString* err = nullptr)
 }
 
 // A theme folder: a red button face, style records with a comment.
-void writeTheme(const QString& folder)
+static void writeTheme(const QString& folder)
 {
     QDir().mkpath(folder + QStringLiteral("/images"));
     writeFile(folder + QStringLiteral("/style.json"),
@@ -33,8 +31,6 @@ void writeTheme(const QString& folder)
         R"({"elements": [{"child": [{"name": "qtbutton", "style": [["face", 0, 0]]}]}]})");
     writeFile(folder + QStringLiteral("/images/face.png"), solidPng(Qt::red, 40, 20));
 }
-
-} // namespace
 
 class TestVelqt : public QObject {
     Q_OBJECT
