@@ -278,7 +278,6 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), navigation("check"));
         QVERIFY(navigation("check")->isChecked() && boundPage(navigation("check"))->isVisible()
             && ringOn(navigation("check")));
-
         QVERIFY(tabTo([](QWidget* f) { return qobject_cast<VelQCheckBox*>(f); }));
         auto* box = static_cast<QAbstractButton*>(QApplication::focusWidget());
         const bool checked = box->isChecked();

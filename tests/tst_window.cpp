@@ -15,15 +15,13 @@
 using namespace VelQtLib;
 using namespace TestSupport;
 
-namespace {
-
 using Points = QList<QPoint>;
 using QTest::newRow;
 
 enum Setup { Resizable = 0, Draggable = 1, Fixed = 2, Maximised = 4, RightButton = 8 };
 
 // A mouse event at a point of the screen, as the window receives it.
-void mouse(VelQWindow* w, QEvent::Type type, QPoint global, Qt::MouseButton button,
+static void mouse(VelQWindow* w, QEvent::Type type, QPoint global, Qt::MouseButton button,
     Qt::MouseButtons buttons = Qt::NoButton)
 {
     sendMouse(w, type, global - w->geometry().topLeft(), button, buttons, global);
@@ -43,8 +41,6 @@ public:
     int samples = 0;
     int childrenAtSamples = -1;
 };
-
-} // namespace
 
 class tst_Window : public QObject {
     Q_OBJECT
@@ -100,8 +96,7 @@ private slots:
         add("left stops at minimum", {1, 200}, hor, 0, {{201, 0}}, {100, 100, 400, 500});
         add("right stops at minimum", {598, 200}, hor, 1, {{-300, 0}}, {100, 100, 400, 500});
         add("top stops at minimum", {300, 1}, ver, 2, {{0, 150}}, {100, 100, 600, 400});
-        // 199 pixels in is still 401 wide, 2 more would be 399; moving back out regrows from
-        // where the pointer stopped.
+        // Held at 401 wide, then regrown from where the pointer stopped.
         add("minimum holds then resumes", {1, 200}, hor, 0, {{199, 0}, {201, 0}, {189, 0}},
             {289, 100, 410, 500});
         add("inside", {300, 300}, arrow, -1);
@@ -158,21 +153,18 @@ private slots:
         w->centerOnScreen();
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
         QCOMPARE(w->pos(), QPoint((screen.width() - 301) / 2, (screen.height() - 200) / 2));
-
         VelQPushButton child(w.get());
         const int fill[4] = {10, 10, 10, 10};
         child.setFillLayout(fill);
         w->resize(500, 300);
         QCOMPARE(child.geometry(), QRect(10, 10, 480, 280));
         child.hide();
-
         ImageStyle frame;
         frame.color = QColor(10, 200, 30);
         w->setFrame(frame);
         QVERIFY(!near(render(w.get()).pixel(250, 150), frame.color));
         w->setPaintBackground(true);
         QCOMPARE_PIXEL(render(w.get()), 250, 150, frame.color);
-
         QTimer::singleShot(0, w.get(), [&] { w->close(); });
         QTimer::singleShot(5000, w->eventLoop(), [&] { w->eventLoop()->exit(7); });
         QCOMPARE(w->eventLoop()->exec(), 0);
@@ -193,9 +185,9 @@ private slots:
     }
 
     // Controls that paint everything themselves name themselves by what they show, else by
-    // their tool tip; the switch is a check box that assistive tools can toggle. Those that take
-    // focus show the ring after Tab, not after a click: without a theme in the palette's
-    // highlight, 2 pixels wide, 1 pixel outside.
+    // their tool tip; the switch is a check box that its toggle action alone toggles, while
+    // enabled. Those that take focus show the ring after Tab, not after a click nor while hidden:
+    // without a theme in the palette's highlight, 2 pixels wide, 1 pixel outside.
     void controls()
     {
         QFETCH(QString, type);
@@ -224,7 +216,6 @@ private slots:
         }
         if (role == QAccessible::CheckBox) {
             implOf<VelQSwitchImpl>(*static_cast<VelQSwitch*>(control))->speed = 0;
-            // Only toggle toggles, and only while enabled.
             const QString press = QAccessibleActionInterface::pressAction();
             const QString toggle = QAccessibleActionInterface::toggleAction();
             for (const auto& [action, enabled, checked] : {std::tuple(press, true, true),
@@ -373,7 +364,6 @@ private slots:
         QWidget plain;
         plain.resize(100, 100);
         QVERIFY(LoadWindow(&plain, QStringLiteral("main")) && plain.width() == 100);
-
         const QString path = scratchPath(QStringLiteral("flags.json"));
         writeFile(path, R"({"w": 500, "h": 450, "trans": true, "drag": false, "resize": true,
             "minW": 300, "minH": 200, "onlyDragCaption": true, "elements": []})");
@@ -553,7 +543,6 @@ private slots:
             });
         };
         QVERIFY(showAll(Qt::red, Qt::green));
-
         QSignalSpy changed(ThemeEvents(), &VelQThemeEvents::themeChanged);
         QVERIFY(theme(QStringLiteral("green.data"), Qt::green));
         QCOMPARE(changed.count(), 1);
@@ -562,7 +551,6 @@ private slots:
         QCOMPARE(changed.count(), 1);
         QVERIFY(showAll(Qt::green, Qt::red));
         QVERIFY(theme(QStringLiteral("red2.data"), Qt::red) && showAll(Qt::red, Qt::green));
-
         QCOMPARE((QVariantList {button->text(), label->text(), slider->value(),
                      slider->orientation(), slider->geometry()}),
             (QVariantList {"Program's", "Caption", 70, Qt::Vertical, QRect(100, 0, 30, 120)}));
