@@ -12,17 +12,13 @@
 using namespace VelQtLib;
 using namespace TestSupport;
 
-namespace {
-
 // What this program prints when run again with args (as program, when given).
-QByteArray printed(const QStringList& args, QString program = QString())
+static QByteArray printed(const QStringList& args, QString program = QString())
 {
     QProcess process;
     process.start(program.isEmpty() ? QCoreApplication::applicationFilePath() : program, args);
     return process.waitForFinished(30000) ? process.readAllStandardOutput().trimmed() : "timeout";
 }
-
-} // namespace
 
 class tst_Startup : public QObject {
     Q_OBJECT

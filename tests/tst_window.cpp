@@ -3,6 +3,7 @@
 #include "support/TestSupport.h"
 
 #include <VelQtLib.h>
+#include <controls/VelQSwitch_p.h>
 #include <framework/VelQWindow_p.h>
 #include <theme/Diagnostics.h>
 
@@ -14,19 +15,13 @@
 using namespace VelQtLib;
 using namespace TestSupport;
 
-namespace {
-
 using Points = QList<QPoint>;
-
-QTestData& row(const char* name)
-{
-    return QTest::newRow(name);
-}
+using QTest::newRow;
 
 enum Setup { Resizable = 0, Draggable = 1, Fixed = 2, Maximised = 4, RightButton = 8 };
 
 // A mouse event at a point of the screen, as the window receives it.
-void mouse(VelQWindow* w, QEvent::Type type, QPoint global, Qt::MouseButton button,
+static void mouse(VelQWindow* w, QEvent::Type type, QPoint global, Qt::MouseButton button,
     Qt::MouseButtons buttons = Qt::NoButton)
 {
     sendMouse(w, type, global - w->geometry().topLeft(), button, buttons, global);
@@ -46,8 +41,6 @@ public:
     int samples = 0;
     int childrenAtSamples = -1;
 };
-
-} // namespace
 
 class tst_Window : public QObject {
     Q_OBJECT
@@ -84,7 +77,7 @@ private slots:
         QTest::addColumn<int>("setup");
         const auto add = [](const char* name, QPoint at, int shape, int edge,
                              const Points& moves = {}, QRect geometry = {}, int setup = Resizable) {
-            row(name) << at << shape << edge << moves << geometry << setup;
+            newRow(name) << at << shape << edge << moves << geometry << setup;
         };
         const int fdiag = Qt::SizeFDiagCursor, bdiag = Qt::SizeBDiagCursor;
         const int hor = Qt::SizeHorCursor, ver = Qt::SizeVerCursor, arrow = Qt::ArrowCursor;
@@ -103,8 +96,7 @@ private slots:
         add("left stops at minimum", {1, 200}, hor, 0, {{201, 0}}, {100, 100, 400, 500});
         add("right stops at minimum", {598, 200}, hor, 1, {{-300, 0}}, {100, 100, 400, 500});
         add("top stops at minimum", {300, 1}, ver, 2, {{0, 150}}, {100, 100, 600, 400});
-        // 199 pixels in is still 401 wide, 2 more would be 399; moving back out regrows from
-        // where the pointer stopped.
+        // Held at 401 wide, then regrown from where the pointer stopped.
         add("minimum holds then resumes", {1, 200}, hor, 0, {{199, 0}, {201, 0}, {189, 0}},
             {289, 100, 410, 500});
         add("inside", {300, 300}, arrow, -1);
@@ -161,23 +153,18 @@ private slots:
         w->centerOnScreen();
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
         QCOMPARE(w->pos(), QPoint((screen.width() - 301) / 2, (screen.height() - 200) / 2));
-
         VelQPushButton child(w.get());
         const int fill[4] = {10, 10, 10, 10};
         child.setFillLayout(fill);
-        w->resize(300, 200);
-        QCOMPARE(child.geometry(), QRect(10, 10, 280, 180));
         w->resize(500, 300);
         QCOMPARE(child.geometry(), QRect(10, 10, 480, 280));
         child.hide();
-
         ImageStyle frame;
         frame.color = QColor(10, 200, 30);
         w->setFrame(frame);
         QVERIFY(!near(render(w.get()).pixel(250, 150), frame.color));
         w->setPaintBackground(true);
         QCOMPARE_PIXEL(render(w.get()), 250, 150, frame.color);
-
         QTimer::singleShot(0, w.get(), [&] { w->close(); });
         QTimer::singleShot(5000, w->eventLoop(), [&] { w->eventLoop()->exit(7); });
         QCOMPARE(w->eventLoop()->exec(), 0);
@@ -190,17 +177,17 @@ private slots:
         QTest::addColumn<QString>("name");
         for (const char* type :
             {"qtbutton", "qtcheckbox", "qtradiobox", "qtslider", "qtcombobox", "qtdedit", "qttext"})
-            row(type) << type << -1 << QString();
-        row("qtswitch") << "qtswitch" << int(QAccessible::CheckBox) << "On";
-        row("qtlabelex") << "qtlabelex" << int(QAccessible::StaticText) << "Plain words";
-        row("canvas") << "canvas" << int(QAccessible::Canvas) << "Tip";
-        row("qtpicture") << "qtpicture" << int(QAccessible::Graphic) << "Tip";
+            newRow(type) << type << -1 << QString();
+        newRow("qtswitch") << "qtswitch" << int(QAccessible::CheckBox) << "On";
+        newRow("qtlabelex") << "qtlabelex" << int(QAccessible::StaticText) << "Plain words";
+        newRow("canvas") << "canvas" << int(QAccessible::Canvas) << "Tip";
+        newRow("qtpicture") << "qtpicture" << int(QAccessible::Graphic) << "Tip";
     }
 
     // Controls that paint everything themselves name themselves by what they show, else by
-    // their tool tip; the switch is a check box that assistive tools can toggle. Those that take
-    // focus show the ring after Tab, not after a click: without a theme in the palette's
-    // highlight, 2 pixels wide, 1 pixel outside.
+    // their tool tip; the switch is a check box that its toggle action alone toggles, while
+    // enabled. Those that take focus show the ring after Tab, not after a click nor while hidden:
+    // without a theme in the palette's highlight, 2 pixels wide, 1 pixel outside.
     void controls()
     {
         QFETCH(QString, type);
@@ -211,7 +198,9 @@ private slots:
         QPalette palette = w.palette();
         palette.setColor(QPalette::Highlight, Qt::magenta);
         w.setPalette(palette);
+        // Only by click, so that focus stays on a control hidden while it has it.
         auto* before = new QPushButton(&w);
+        before->setFocusPolicy(Qt::ClickFocus);
         before->setGeometry(0, 0, 40, 20);
         QWidget* control = CreateControl(qPrintable(type), nullptr, &w);
         control->setGeometry(100, 80, 100, 40);
@@ -226,13 +215,19 @@ private slots:
             QCOMPARE(bool(node->state().checkable), role == QAccessible::CheckBox);
         }
         if (role == QAccessible::CheckBox) {
-            QVERIFY(node->state().checked);
-            node->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
-            QTRY_VERIFY(!node->state().checked);
+            implOf<VelQSwitchImpl>(*static_cast<VelQSwitch*>(control))->speed = 0;
+            const QString press = QAccessibleActionInterface::pressAction();
+            const QString toggle = QAccessibleActionInterface::toggleAction();
+            for (const auto& [action, enabled, checked] : {std::tuple(press, true, true),
+                     std::tuple(toggle, false, true), std::tuple(toggle, true, false)}) {
+                control->setEnabled(enabled);
+                node->actionInterface()->doAction(action);
+                QCOMPARE(bool(node->state().checked), checked);
+            }
             QCOMPARE(node->text(QAccessible::Name), QStringLiteral("Off"));
             giveFocus(&w, control);
             QTest::keyClick(control, Qt::Key_Space);
-            QTRY_VERIFY(node->state().checked);
+            QVERIFY(node->state().checked);
         }
         if (!(control->focusPolicy() & Qt::TabFocus))
             return;
@@ -245,6 +240,9 @@ private slots:
                  QRect(120, 77, 60, 2), QRect(120, 121, 60, 2)})
             QCOMPARE(countNear(tabbed, Qt::magenta, 10, band), band.width() * band.height());
         QVERIFY(!holds(tabbed, Qt::magenta, 10, QRect(96, 90, 1, 20)));
+        control->hide();
+        QVERIFY(!holds(render(&w), Qt::magenta, 10));
+        control->show();
         QTest::mouseClick(before, Qt::LeftButton);
         QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(5, 5));
         if (auto* box = qobject_cast<QComboBox*>(control))
@@ -270,16 +268,15 @@ private slots:
             VelQTextEdit canvas VelQCanvas)";
         QByteArrayList names;
         for (const QByteArray& word : table.simplified().split(' ')) {
-            if (!word.startsWith("VelQ")) {
+            if (!word.startsWith("VelQ"))
                 names << word;
-                continue;
-            }
-            for (const QByteArray& name : std::exchange(names, {}))
-                row(name.constData()) << QString(name) << QString("VelQtLib::" + word);
+            else
+                for (const QByteArray& name : std::exchange(names, {}))
+                    newRow(name.constData()) << QString(name) << QString("VelQtLib::" + word);
         }
-        row("case differs") << "QtButton" << QString();
-        row("unknown") << "nothing" << QString();
-        row("scroll bar") << "qtscrollbar" << QString();
+        newRow("case differs") << "QtButton" << QString();
+        newRow("unknown") << "nothing" << QString();
+        newRow("scroll bar") << "qtscrollbar" << QString();
     }
 
     void typeNames()
@@ -333,9 +330,7 @@ private slots:
             QWidget parent;
             const ::Json::Value element = parsed(R"({"type": "probe")" + children + "}");
             auto* probe = static_cast<Probe*>(CreateFromJson(&element, &parent));
-            QVERIFY(probe);
-            QCOMPARE(probe->samples, 1);
-            QCOMPARE(probe->childrenAtSamples, count);
+            QVERIFY(probe && probe->samples == 1 && probe->childrenAtSamples == count);
         }
         QByteArray json = R"({"type": "probe"})";
         for (int i = 1; i < 300; ++i)
@@ -368,17 +363,15 @@ private slots:
         QCOMPARE(window.size(), QSize(321, before.height()));
         QWidget plain;
         plain.resize(100, 100);
-        QVERIFY(LoadWindow(&plain, QStringLiteral("main")));
-        QCOMPARE(plain.width(), 100);
-
+        QVERIFY(LoadWindow(&plain, QStringLiteral("main")) && plain.width() == 100);
         const QString path = scratchPath(QStringLiteral("flags.json"));
         writeFile(path, R"({"w": 500, "h": 450, "trans": true, "drag": false, "resize": true,
             "minW": 300, "minH": 200, "onlyDragCaption": true, "elements": []})");
         VelQWindow frameless;
         LoadWindow(&frameless, path);
         QCOMPARE(frameless.size(), QSize(500, 450));
-        QVERIFY(frameless.windowFlags() & Qt::FramelessWindowHint);
-        QVERIFY(frameless.testAttribute(Qt::WA_TranslucentBackground)
+        QVERIFY((frameless.windowFlags() & Qt::FramelessWindowHint)
+            && frameless.testAttribute(Qt::WA_TranslucentBackground)
             && frameless.testAttribute(Qt::WA_MouseTracking));
         writeFile(path, R"({"trans": false, "resize": false, "elements": []})");
         VelQWindow framed;
@@ -410,7 +403,7 @@ private slots:
         const QByteArray attr = R"("attr": {"text": "Grüße 漢字 Édition", "value": 42})";
         for (const char* type : {"qtdedit", "qtspinbox", "qtlcdnumber", "qtscrollview", "qtlist",
                  "qtdatagrid", "qttext"})
-            row(type) << "{\"type\": \"" + QByteArray(type) + "\", " + attr + "}";
+            newRow(type) << "{\"type\": \"" + QByteArray(type) + "\", " + attr + "}";
     }
 
     void clearBackgroundMatchesTheSheet()
@@ -544,23 +537,20 @@ private slots:
         slider->setGeometry(100, 0, 30, 120);
         slider->setValue(70);
         const QList<QWidget*> controls {button, label, slider};
-        const auto showAll = [&](QColor colour) {
-            return std::all_of(controls.begin(), controls.end(),
-                [&](QWidget* control) { return holds(render(control), colour, 40); });
+        const auto showAll = [&](QColor colour, QColor notOther) {
+            return std::all_of(controls.begin(), controls.end(), [&](QWidget* c) {
+                return holds(render(c), colour, 40) && !holds(render(c), notOther, 40);
+            });
         };
-        QVERIFY(showAll(Qt::red));
-
+        QVERIFY(showAll(Qt::red, Qt::green));
         QSignalSpy changed(ThemeEvents(), &VelQThemeEvents::themeChanged);
         QVERIFY(theme(QStringLiteral("green.data"), Qt::green));
         QCOMPARE(changed.count(), 1);
-        QVERIFY(showAll(Qt::green));
-        for (QWidget* control : controls)
-            QVERIFY2(!holds(render(control), Qt::red, 40), control->metaObject()->className());
+        QVERIFY(showAll(Qt::green, Qt::red));
         QVERIFY(!LoadThemePackage(scratchPath(QStringLiteral("missing.data")).toUtf8()));
         QCOMPARE(changed.count(), 1);
-        QVERIFY(showAll(Qt::green));
-        QVERIFY(theme(QStringLiteral("red2.data"), Qt::red) && showAll(Qt::red));
-
+        QVERIFY(showAll(Qt::green, Qt::red));
+        QVERIFY(theme(QStringLiteral("red2.data"), Qt::red) && showAll(Qt::red, Qt::green));
         QCOMPARE((QVariantList {button->text(), label->text(), slider->value(),
                      slider->orientation(), slider->geometry()}),
             (QVariantList {"Program's", "Caption", 70, Qt::Vertical, QRect(100, 0, 30, 120)}));
