@@ -13,7 +13,6 @@
 #include <QtTest>
 
 #include <sys/resource.h>
-#include <sys/stat.h>
 
 #include <limits>
 
@@ -26,34 +25,6 @@ Q_DECLARE_METATYPE(Entry)
 namespace {
 
 const QByteArray minimalStyle = R"({"style": [{"type": 1, "name": "bg", "clr": "ff112233"}]})";
-
-// One deflated member listed under entries names of the same length (the non-recursive zip-bomb
-// shape), its CRC wrong so that every name inflates it in full and then fails its check.
-QByteArray overlappingArchive(int entries, const QByteArray& payload)
-{
-    QByteArray zip = readFile(writeArchive(scratchPath("one.data"), {{"bomb0000", payload}}));
-    patchCrc(zip, QByteArray(), 0x12345678);
-    const int end = zip.lastIndexOf(QByteArray("PK\x05\x06", 4));
-    const int central = zip.lastIndexOf(QByteArray("PK\x01\x02", 4), end);
-    const QByteArray entry = zip.mid(central, end - central);
-    QByteArray endRecord = zip.mid(end);
-    zip.truncate(central);
-    for (int i = 0; i < entries; ++i)
-        zip += QByteArray(entry).replace(
-            46, 8, "bomb" + QByteArray::number(i).rightJustified(4, '0'));
-    qToLittleEndian<quint16>(quint16(entries), endRecord.data() + 8);
-    qToLittleEndian<quint16>(quint16(entries), endRecord.data() + 10);
-    qToLittleEndian<quint32>(quint32(entries * entry.size()), endRecord.data() + 12);
-    return zip + endRecord;
-}
-
-// An icon whose directory states 16 x 16 (one plane, 32 bits, at offset 22) for its one image.
-QByteArray iconHolding(const QByteArray& image)
-{
-    QByteArray icon("\0\0\1\0\1\0\x10\x10\0\0\1\0\x20\0\0\0\0\0\x16\0\0\0", 22);
-    qToLittleEndian<quint32>(quint32(image.size()), icon.data() + 14);
-    return icon + image;
-}
 
 bool loadTheme(const QString& name, const QByteArray& style, const QByteArray& main)
 {
@@ -193,65 +164,6 @@ private slots:
             Impl::drawAlignedIcon(
                 &p, QIcon(QPixmap(4, 4)), QSize(value, 8), offset, QRect(0, 0, 40, 40));
         }
-    }
-
-    // The file-system fallback reads regular files, in the working folder or its "images"; a
-    // path named by a package that leads to a pipe would block the reader for ever.
-    void imageFallbackReadsOnlyRegularFiles()
-    {
-        CThemeManager& m = CThemeManager::instance();
-        const QString previous = QDir::currentPath();
-        QDir::setCurrent(scratch().path());
-        QDir().mkdir(QStringLiteral("images"));
-        solid(2, 2, Qt::blue).save(QStringLiteral("images/disk.png"));
-        solid(3, 3, Qt::blue).save(QStringLiteral("plain.png"));
-        const QImage* underImages = m.getImage(QStringLiteral("disk.png"), false);
-        const QImage* plain = m.getImage(QStringLiteral("plain.png"), false);
-        QDir::setCurrent(previous);
-        QVERIFY(underImages && plain);
-        QCOMPARE(underImages->size() + plain->size(), QSize(5, 5));
-        const QString pipe = scratchPath(QStringLiteral("pipe.png"));
-        QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
-        for (const QString& path : {pipe, QStringLiteral("/dev/zero"), scratch().path()})
-            QVERIFY2(!m.getImage(path, false) && !m.getImage(path, true), qPrintable(path));
-    }
-
-    // Only the ordinary icon decodes. 9000 x 9000 counts as 324 MB, past the 256 MiB limit the
-    // directory's size hides; one bit deep, Qt itself would decode it in 10 MB. The bitmap header
-    // (40 bytes) says 20000 wide, 40000 high (image and mask), one plane, 32 bits.
-    void iconHidingAHugeImage()
-    {
-        QBuffer small;
-        small.open(QIODevice::WriteOnly);
-        solid(16, 16, Qt::red).save(&small, "ICO");
-        QImage mono(9000, 9000, QImage::Format_Mono);
-        mono.fill(0);
-        const QByteArray bitmap("\x28\0\0\0\x20\x4e\0\0\x40\x9c\0\0\1\0\x20\0", 16);
-        const QList<Member> icons {{"images/small.ico", small.data()},
-            {"images/png.ico", iconHolding(png(mono))},
-            {"images/bitmap.ico", iconHolding(bitmap + QByteArray(24, '\0'))}};
-        QVERIFY(loadThemePackage(
-            QStringLiteral("icons.data"), QList<Member> {{"style.json", minimalStyle}} + icons));
-        for (const Member& icon : icons)
-            QVERIFY2(!CThemeManager::instance().getImage(icon.first, false)
-                    == (icon.first != "images/small.ico"),
-                icon.first.constData());
-    }
-
-    void overlappingMembersAreBounded()
-    {
-        // 4000 names for one 64 MiB member: unbounded, reading them would inflate 250 GiB.
-        const QByteArray archive
-            = overlappingArchive(4000, QByteArray(int(CThemePackage::maxEntrySize), '\0'));
-        QVERIFY(archive.size() < 2 << 20);
-        const QString path = scratchPath(QStringLiteral("bomb.data"));
-        writeFile(path, archive);
-        QElapsedTimer timer;
-        timer.start();
-        CThemePackage package;
-        package.path = path;
-        QVERIFY(!package.load() && package.entries.empty());
-        QVERIFY2(timer.elapsed() < 60000, qPrintable(QString::number(timer.elapsed())));
     }
 
     // Duplicate keys keep the last value; a description's text ends at its first zero byte,

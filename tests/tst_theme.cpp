@@ -13,6 +13,7 @@
 
 #include <set>
 
+#include <sys/stat.h>
 #include <zlib.h>
 
 using namespace VelQtLib;
@@ -38,6 +39,34 @@ QByteArray pngClaiming(quint32 width, quint32 height)
     const auto* header = reinterpret_cast<const Bytef*>(bytes.constData() + ihdr);
     qToBigEndian<quint32>(quint32(crc32(0, header, 17)), bytes.data() + ihdr + 17);
     return bytes;
+}
+
+// An icon whose directory states 16 x 16 (one plane, 32 bits, at offset 22) for its one image.
+QByteArray iconHolding(const QByteArray& image)
+{
+    QByteArray icon("\0\0\1\0\1\0\x10\x10\0\0\1\0\x20\0\0\0\0\0\x16\0\0\0", 22);
+    qToLittleEndian<quint32>(quint32(image.size()), icon.data() + 14);
+    return icon + image;
+}
+
+// One deflated member listed under entries names of the same length (the non-recursive zip-bomb
+// shape), its CRC wrong so that every name inflates it in full and then fails its check.
+QByteArray overlappingArchive(int entries, const QByteArray& payload)
+{
+    QByteArray zip = readFile(writeArchive(scratchPath("one.data"), {{"bomb0000", payload}}));
+    patchCrc(zip, QByteArray(), 0x12345678);
+    const int end = zip.lastIndexOf(QByteArray("PK\x05\x06", 4));
+    const int central = zip.lastIndexOf(QByteArray("PK\x01\x02", 4), end);
+    const QByteArray entry = zip.mid(central, end - central);
+    QByteArray endRecord = zip.mid(end);
+    zip.truncate(central);
+    for (int i = 0; i < entries; ++i)
+        zip += QByteArray(entry).replace(
+            46, 8, "bomb" + QByteArray::number(i).rightJustified(4, '0'));
+    qToLittleEndian<quint16>(quint16(entries), endRecord.data() + 8);
+    qToLittleEndian<quint16>(quint16(entries), endRecord.data() + 10);
+    qToLittleEndian<quint32>(quint32(entries * entry.size()), endRecord.data() + 12);
+    return zip + endRecord;
 }
 
 QString themeArchive(const QByteArray& themeJson, QList<Member> members = {})
@@ -125,14 +154,28 @@ private slots:
         QCOMPARE(text.size, 99);
 
         Init();
-        QVERIFY(solid(3, 2, Qt::green).save(scratchPath("bitmap.bmp")));
+        // The file-system fallback looks in the working folder and its "images".
+        QDir::setCurrent(scratch().path());
+        QVERIFY(QDir().mkdir("images") && solid(2, 2, Qt::blue).save("images/disk.png"));
+        QVERIFY(
+            solid(3, 3, Qt::blue).save("plain.png") && solid(3, 2, Qt::green).save("bitmap.bmp"));
+        QCOMPARE(mkfifo("pipe.png", 0600), 0);
+        QBuffer small;
+        small.open(QIODevice::WriteOnly);
+        solid(16, 16, Qt::red).save(&small, "ICO");
+        QImage mono(9000, 9000, QImage::Format_Mono);
+        mono.fill(0);
+        // 20000 wide, 40000 high (image and mask), one plane, 32 bits.
+        const QByteArray bitmap("\x28\0\0\0\x20\x4e\0\0\x40\x9c\0\0\1\0\x20\0", 16);
         QVERIFY(loadAppPackage(QStringLiteral("init.data"), {boxStyle("appbox", 0xff010203)},
             {{"images/Red.png", png(solid(4, 4, Qt::red))},
                 {"layouts/main.json", R"({"elements": []})"},
                 {"images/huge.png", pngClaiming(65535, 65535)},
                 {"images/truncated.png", png(solid(50, 50, Qt::red)).left(60)},
-                {"images/bitmap.png", readFile(scratchPath("bitmap.bmp"))},
-                {"images/text.png", "this is no image"}}));
+                {"images/bitmap.png", readFile("bitmap.bmp")},
+                {"images/text.png", "this is no image"}, {"images/small.ico", small.data()},
+                {"images/png.ico", iconHolding(png(mono))},
+                {"images/bitmap.ico", iconHolding(bitmap + QByteArray(24, '\0'))}}));
     }
 
     // What a record sets, as the fields of its image and text styles that differ from those of
@@ -277,6 +320,9 @@ private slots:
         refused("not a zip", "hello, this is text");
         refused("truncated", whole.left(whole.size() - 30));
         refused("no end record", whole.left(whole.lastIndexOf(QByteArray("PK\x05\x06", 4))));
+        // 4000 names for one 64 MiB member: unbounded, reading them would inflate 250 GiB.
+        refused("overlapping members",
+            overlappingArchive(4000, QByteArray(int(CThemePackage::maxEntrySize), '\0')));
 
         // A damaged member never spoils the rest of the package.
         const QByteArray sound
@@ -309,7 +355,10 @@ private slots:
             writeFile(path, archive);
         auto p = std::make_unique<CThemePackage>();
         p->path = path;
+        QElapsedTimer timer;
+        timer.start();
         QCOMPARE(p->load(), loads);
+        QVERIFY2(timer.elapsed() < 60000, qPrintable(QString::number(timer.elapsed())));
         QCOMPARE(int(p->entries.size()), entries);
         const auto has = [&](const QString& what) {
             const QString rest = what.mid(1);
@@ -340,7 +389,7 @@ private slots:
         QTest::addColumn<QColor>("ink");
         QTest::addColumn<QPoint>("clear");
         const QColor mark(204, 204, 204);
-        const auto row = [](const char* name, const char* path, QSize size, QRect inked = {},
+        const auto row = [](const char* name, const QString& path, QSize size, QRect inked = {},
                              QColor ink = {}, QPoint clear = {-1, -1}) {
             QTest::newRow(name) << path << size << inked << ink << clear;
         };
@@ -356,6 +405,16 @@ private slots:
         row("truncated png", "images/truncated.png", {});
         row("text behind a png name", "images/text.png", {});
         row("empty path", "", {});
+        row("file under images", "disk.png", {2, 2}, {0, 0, 2, 2}, Qt::blue);
+        row("file in the working folder", "plain.png", {3, 3}, {0, 0, 3, 3}, Qt::blue);
+        for (const QString& path :
+            {scratchPath("pipe.png"), QStringLiteral("/dev/zero"), scratch().path()})
+            row(qPrintable(path), path, {});
+        // Only the ordinary icon decodes. 9000 x 9000 counts as 324 MB, past the 256 MiB limit the
+        // directory's size hides; one bit deep, Qt itself would decode it in 10 MB.
+        row("icon", "images/small.ico", {16, 16}, {0, 0, 16, 16}, Qt::red);
+        row("icon hiding a huge png", "images/png.ico", {});
+        row("icon hiding a huge bitmap", "images/bitmap.ico", {});
     }
 
     void images()
