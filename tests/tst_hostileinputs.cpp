@@ -7,6 +7,7 @@
 
 #include <VelQtLib.h>
 #include <framework/DescriptionKeys.h>
+#include <theme/StyleParser.h>
 
 #include <QIcon>
 #include <QPainter>
@@ -44,43 +45,6 @@ QByteArray objectOf(const std::vector<const KeyTable*>& tables, const QByteArray
     return (object.isEmpty() ? "{" : object) + more + "}";
 }
 
-// Loads a theme whose style records, window root keys, elements of every registered type and every
-// key they read all hold one wrongly typed value; expected counts the elements that must still
-// be built.
-bool loadWrongTypeTheme(const QByteArray& value, int& expected)
-{
-    QByteArray style = R"({"style": [)";
-    for (const char* type : {"1", "2", "null"})
-        style += objectOf({&imageStyleKeys(), &textStyleKeys()}, value,
-                     QByteArray(", \"type\": ") + type, {"type"})
-            + ", ";
-    style += value + "]}";
-    std::vector<const KeyTable*> attrKeys {&scrollBarChildSpec().attr};
-    std::vector<const KeyTable*> elementKeyTables {&elementKeys()};
-    for (const ControlSpec& spec : controlSpecs()) {
-        attrKeys.push_back(&spec.attr);
-        elementKeyTables.push_back(&spec.ownKeys);
-    }
-    const QByteArray attr = objectOf(attrKeys, value);
-    // Every element also holds a scroll-bar child entry with the same values.
-    const QByteArray more = ", \"layout\": " + objectOf({&layoutKeys()}, value)
-        + ", \"attr\": " + attr + R"(, "child": [)"
-        + objectOf({&scrollBarChildKeys()}, value, ", \"type\": \"scrollbar\", \"attr\": " + attr,
-            {"type", "attr"})
-        + "]";
-    expected = 0;
-    QByteArray elements;
-    for (const std::string& type : ListedControls()) {
-        elements += (elements.isEmpty() ? "" : ", ")
-            + objectOf(elementKeyTables, value,
-                ", \"type\": \"" + QByteArray::fromStdString(type) + "\"" + more,
-                {"type", "layout", "attr", "child"});
-        expected += type != "qtscrollbar";
-    }
-    return loadTheme(QStringLiteral("types.data"), style,
-        objectOf({&descriptionKeys()}, value, R"(, "elements": [)" + elements + "]", {"elements"}));
-}
-
 // A description of count canvases under a parent, the first and last named.
 QByteArray canvases(int count, const QByteArray& first, const QByteArray& last)
 {
@@ -105,11 +69,8 @@ private slots:
     // First, while the process's peak memory is still low enough to show a huge allocation.
     void verticalTextInAHugeBoxStaysSmall()
     {
-        TextStyle style;
-        style.isHor = false;
-        style.color = Qt::magenta;
-        style.size = 40;
-        style.vAlign = 0;
+        const TextStyle style
+            = parseTextStyle(parsed(R"({"isHor": false, "clr": "ff00ff", "size": 40, "ver": 0})"));
         QImage canvas = solid(60, 60, Qt::white);
         rusage usage[2] {};
         getrusage(RUSAGE_SELF, &usage[0]);
@@ -180,8 +141,8 @@ private slots:
         manager.setUseThemePackage(true);
         ImageStyle style;
         QVERIFY(manager.getImageStyle("a", style) && style.color == Qt::red);
-        QVERIFY(manager.getImageStyle(QString::fromUtf8("x\0y", 3), style));
-        QVERIFY(!GetImageStyle("x", style));
+        QVERIFY(manager.getImageStyle(QString::fromUtf8("x\0y", 3), style)
+            && !GetImageStyle("x", style));
         manager.setUseThemePackage(false);
         VelQWindow window;
         QVERIFY(LoadWindow(&window, "main") && window.findChild<QWidget*>("second"));
@@ -225,11 +186,42 @@ private slots:
             QTest::newRow(value) << QByteArray(value);
     }
 
+    // A theme whose style records, window root keys, elements of every registered type and every
+    // key they read all hold one wrongly typed value; all but the scroll bars are still built.
     void wrongTypesForEveryKeyKind()
     {
         QFETCH(QByteArray, value);
+        QByteArray style = R"({"style": [)";
+        for (const char* type : {"1", "2", "null"})
+            style += objectOf({&imageStyleKeys(), &textStyleKeys()}, value,
+                         QByteArray(", \"type\": ") + type, {"type"})
+                + ", ";
+        style += value + "]}";
+        std::vector<const KeyTable*> attrKeys {&scrollBarChildSpec().attr};
+        std::vector<const KeyTable*> elementKeyTables {&elementKeys()};
+        for (const ControlSpec& spec : controlSpecs()) {
+            attrKeys.push_back(&spec.attr);
+            elementKeyTables.push_back(&spec.ownKeys);
+        }
+        const QByteArray attr = objectOf(attrKeys, value);
+        // Every element also holds a scroll-bar child entry with the same values.
+        const QByteArray more = ", \"layout\": " + objectOf({&layoutKeys()}, value)
+            + ", \"attr\": " + attr + R"(, "child": [)"
+            + objectOf({&scrollBarChildKeys()}, value,
+                ", \"type\": \"scrollbar\", \"attr\": " + attr, {"type", "attr"})
+            + "]";
         int expected = 0;
-        QVERIFY(loadWrongTypeTheme(value, expected));
+        QByteArray elements;
+        for (const std::string& type : ListedControls()) {
+            elements += (elements.isEmpty() ? "" : ", ")
+                + objectOf(elementKeyTables, value,
+                    ", \"type\": \"" + QByteArray::fromStdString(type) + "\"" + more,
+                    {"type", "layout", "attr", "child"});
+            expected += type != "qtscrollbar";
+        }
+        QVERIFY(loadTheme(QStringLiteral("types.data"), style,
+            objectOf(
+                {&descriptionKeys()}, value, R"(, "elements": [)" + elements + "]", {"elements"})));
         VelQWindow window;
         LoadWindow(&window, QStringLiteral("main"));
         const QObjectList& children = window.children();

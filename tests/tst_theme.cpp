@@ -292,14 +292,14 @@ private slots:
             {"readme.txt", "images/"});
         row("style text ends at zero byte",
             {{"style.json", minimalStyle + QByteArray("\0{{ not json", 12)}}, true, 0, {"@bg"});
-        const QByteArray failing[]
-            = {"{ \"style\": [ ", R"({"styles": []})", QByteArray(100000, '['),
-                R"({"style":)" + QByteArray(5000, '[') + QByteArray(5000, ']') + "}"};
-        const char* failures[]
-            = {"invalid json", "no style member", "nested 100000 deep", "style nested 5000 deep"};
-        for (int i = 0; i < 4; ++i)
-            row(failures[i], {{"style.json", failing[i]}, {"images/a.png", "x"}}, false, 1,
-                {"images/a.png=x"});
+        const auto failed = [&](const char* name, const QByteArray& json) {
+            row(name, {{"style.json", json}, {"images/a.png", "x"}}, false, 1, {"images/a.png=x"});
+        };
+        failed("invalid json", "{ \"style\": [ ");
+        failed("no style member", R"({"styles": []})");
+        failed("nested 100000 deep", QByteArray(100000, '['));
+        failed("style nested 5000 deep",
+            R"({"style":)" + QByteArray(5000, '[') + QByteArray(5000, ']') + "}");
         for (const char* name : {"../../etc/passwd", "/etc/passwd", "images\\Back.png"})
             row(name, {style, {name, "payload"}}, true, 1, {QString(name).toLower() + "=payload"});
         row("300-byte name", {style, {QByteArray(300, 'N'), "payload"}}, true, 1,
@@ -496,14 +496,11 @@ private slots:
     void badThemeJson_data()
     {
         QTest::addColumn<QByteArray>("json");
-        const char* rows[][2] = {{"absent", nullptr}, {"syntax error", "{\"elements\": ["},
-            {"elements object", R"({"elements": {"child": []}})"},
-            {"elements number", R"({"elements": [5]})"},
-            {"child number", R"({"elements": [{"child": 5}]})"},
-            {"child numbers", R"({"elements": [{"child": [1, "x"]}]})"},
-            {"empty elements", R"({"elements": []})"}, {"root array", "[1, 2]"}};
-        for (const auto& [name, json] : rows)
-            QTest::newRow(name) << QByteArray(json);
+        for (const char* json : {"{\"elements\": [", R"({"elements": {"child": []}})",
+                 R"({"elements": [5]})", R"({"elements": [{"child": 5}]})",
+                 R"({"elements": [{"child": [1, "x"]}]})", R"({"elements": []})", "[1, 2]"})
+            QTest::newRow(json) << QByteArray(json);
+        QTest::newRow("absent") << QByteArray();
         QTest::newRow("nested 100000 deep") << QByteArray(100000, '[');
     }
 
