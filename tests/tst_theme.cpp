@@ -559,9 +559,7 @@ private slots:
         fixed.removeMember("layout");
         QWidget parent;
         Probe probe;
-        std::unique_ptr<QWidget> control(CreateFromJson(&element, &parent));
-        std::unique_ptr<QWidget> second(CreateFromJson(&fixed, &parent));
-        QVERIFY(control && second);
+        QVERIFY(CreateFromJson(&element, &parent) && CreateFromJson(&fixed, &parent));
         QCOMPARE(probe.of(element["attr"]), keysOf(spec->attr));
         // "theme" is asked only by a control with "attr" that finds its theme.
         std::set<std::string> asked = probe.of(element), askedFixed = probe.of(fixed);
@@ -588,10 +586,10 @@ private slots:
         QTest::addColumn<QByteArray>("member");
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<QString>("expected");
-        const auto row = [](const char* name, const char* member, const char* text,
-                             const char* expected) {
-            QTest::newRow(name) << QByteArray(member) << QByteArray(text) << QString(expected);
-        };
+        const auto row
+            = [](const char* name, QByteArray member, QByteArray text, QString expected) {
+                  QTest::newRow(name) << member << text << expected;
+              };
         row("misspelt image", "theme/style.json",
             R"({"style": [{"type": 1, "name": "btn_n", "img": "images/buton.png"}]})",
             R"(style.json:1:48: style[0] "btn_n": image "images/buton.png" is in no package)");
