@@ -253,11 +253,17 @@ private slots:
             {"type": 1, "name": "box", "clr": "ff010101"}, {"type": 1, "name": "box", "clr": "ff020202"},
             {"type": 2, "name": "box", "clr": "030303"}, {"type": 2, "name": "box", "clr": "040404"},
             {"type": 3, "name": "other"}, {"name": "untyped"}, {"type": "1", "name": "stringtype"},
-            {"type": 1, "name": "empty"}, {"type": 1}, 7, "text", null])"));
+            {"type": 1, "name": "empty"}, {"type": 1}, 7, "text", null,
+            {"type": 1, "name": "a", "clr": "ff000000", "clr": "ffff0000"},
+            {"type": 1, "name": "x\u0000y"}])"));
         QCOMPARE(package.imageStyles.value(QStringLiteral("box")).color.rgba(), 0xff010101u);
+        // Duplicate keys keep the last value; "\u0000" stays part of a name.
+        QCOMPARE(package.imageStyles.value("a").color, QColor(Qt::red));
+        QVERIFY(package.imageStyles.contains(QString::fromUtf8("x\0y", 3))
+            && !package.imageStyles.contains("x"));
         QCOMPARE(package.textStyles.value(QStringLiteral("box")).color.rgb(), 0xff030303u);
         QVERIFY(!package.imageStyles.value("empty").valid && package.imageStyles.contains(""));
-        QCOMPARE(package.imageStyles.size(), 3);
+        QCOMPARE(package.imageStyles.size(), 5);
         // Records may also be the values of an object.
         parseStyles(
             package, parsed(R"({"a": {"type": 2, "name": "t1"}, "b": {"type": 1, "name": "i1"}})"));
