@@ -1,6 +1,5 @@
-// Hostile packages, style records and descriptions: what is sound loads, the rest is skipped
-// within time and memory. Last, the fuzzers' seeds and the inputs they once failed on, replayed
-// (in the sanitized build also checked for memory and UB faults).
+// Hostile style records, descriptions and painter arguments are skipped within time and memory;
+// then the fuzzers' seeds and past failures replayed (sanitized build: memory and UB faults too).
 #include "FuzzEntry.h"
 #include "TestPaths.h"
 #include "support/TestSupport.h"
@@ -48,10 +47,9 @@ QByteArray objectOf(const std::vector<const KeyTable*>& tables, const QByteArray
 // A description of count canvases under a parent, the first and last named.
 QByteArray canvases(int count, const QByteArray& first, const QByteArray& last)
 {
-    QByteArray list = R"([{"type": "canvas", "name": ")" + first + "\"}";
-    for (int i = 2; i < count; ++i)
-        list += R"(,{"type": "canvas"})";
-    return list + R"(,{"type": "canvas", "name": ")" + last + "\"}]";
+    return R"([{"type": "canvas", "name": ")" + first + "\"}"
+        + QByteArray(R"(,{"type": "canvas"})").repeated(count - 2)
+        + R"(,{"type": "canvas", "name": ")" + last + "\"}]";
 }
 
 } // namespace
