@@ -1,19 +1,18 @@
-// Hostile packages, style records and descriptions: what is sound loads, the rest is skipped
-// within time and memory. Last, the fuzzers' seeds and the inputs they once failed on, replayed
-// (in the sanitized build also checked for memory and UB faults).
+// Hostile style records, descriptions and painter arguments are skipped within time and memory;
+// then the fuzzers' seeds and past failures replayed (sanitized build: memory and UB faults too).
 #include "FuzzEntry.h"
 #include "TestPaths.h"
 #include "support/TestSupport.h"
 
 #include <VelQtLib.h>
 #include <framework/DescriptionKeys.h>
+#include <theme/StyleParser.h>
 
 #include <QIcon>
 #include <QPainter>
 #include <QtTest>
 
 #include <sys/resource.h>
-#include <sys/stat.h>
 
 #include <limits>
 
@@ -26,34 +25,6 @@ Q_DECLARE_METATYPE(Entry)
 namespace {
 
 const QByteArray minimalStyle = R"({"style": [{"type": 1, "name": "bg", "clr": "ff112233"}]})";
-
-// One deflated member listed under entries names of the same length (the non-recursive zip-bomb
-// shape), its CRC wrong so that every name inflates it in full and then fails its check.
-QByteArray overlappingArchive(int entries, const QByteArray& payload)
-{
-    QByteArray zip = readFile(writeArchive(scratchPath("one.data"), {{"bomb0000", payload}}));
-    patchCrc(zip, QByteArray(), 0x12345678);
-    const int end = zip.lastIndexOf(QByteArray("PK\x05\x06", 4));
-    const int central = zip.lastIndexOf(QByteArray("PK\x01\x02", 4), end);
-    const QByteArray entry = zip.mid(central, end - central);
-    QByteArray endRecord = zip.mid(end);
-    zip.truncate(central);
-    for (int i = 0; i < entries; ++i)
-        zip += QByteArray(entry).replace(
-            46, 8, "bomb" + QByteArray::number(i).rightJustified(4, '0'));
-    qToLittleEndian<quint16>(quint16(entries), endRecord.data() + 8);
-    qToLittleEndian<quint16>(quint16(entries), endRecord.data() + 10);
-    qToLittleEndian<quint32>(quint32(entries * entry.size()), endRecord.data() + 12);
-    return zip + endRecord;
-}
-
-// An icon whose directory states 16 x 16 (one plane, 32 bits, at offset 22) for its one image.
-QByteArray iconHolding(const QByteArray& image)
-{
-    QByteArray icon("\0\0\1\0\1\0\x10\x10\0\0\1\0\x20\0\0\0\0\0\x16\0\0\0", 22);
-    qToLittleEndian<quint32>(quint32(image.size()), icon.data() + 14);
-    return icon + image;
-}
 
 bool loadTheme(const QString& name, const QByteArray& style, const QByteArray& main)
 {
@@ -73,50 +44,12 @@ QByteArray objectOf(const std::vector<const KeyTable*>& tables, const QByteArray
     return (object.isEmpty() ? "{" : object) + more + "}";
 }
 
-// Loads a theme whose style records, window root keys, elements of every registered type and every
-// key they read all hold one wrongly typed value; expected counts the elements that must still
-// be built.
-bool loadWrongTypeTheme(const QByteArray& value, int& expected)
-{
-    QByteArray style = R"({"style": [)";
-    for (const char* type : {"1", "2", "null"})
-        style += objectOf({&imageStyleKeys(), &textStyleKeys()}, value,
-                     QByteArray(", \"type\": ") + type, {"type"})
-            + ", ";
-    style += value + "]}";
-    std::vector<const KeyTable*> attrKeys {&scrollBarChildSpec().attr};
-    std::vector<const KeyTable*> elementKeyTables {&elementKeys()};
-    for (const ControlSpec& spec : controlSpecs()) {
-        attrKeys.push_back(&spec.attr);
-        elementKeyTables.push_back(&spec.ownKeys);
-    }
-    const QByteArray attr = objectOf(attrKeys, value);
-    // Every element also holds a scroll-bar child entry with the same values.
-    const QByteArray more = ", \"layout\": " + objectOf({&layoutKeys()}, value)
-        + ", \"attr\": " + attr + R"(, "child": [)"
-        + objectOf({&scrollBarChildKeys()}, value, ", \"type\": \"scrollbar\", \"attr\": " + attr,
-            {"type", "attr"})
-        + "]";
-    expected = 0;
-    QByteArray elements;
-    for (const std::string& type : ListedControls()) {
-        elements += (elements.isEmpty() ? "" : ", ")
-            + objectOf(elementKeyTables, value,
-                ", \"type\": \"" + QByteArray::fromStdString(type) + "\"" + more,
-                {"type", "layout", "attr", "child"});
-        expected += type != "qtscrollbar";
-    }
-    return loadTheme(QStringLiteral("types.data"), style,
-        objectOf({&descriptionKeys()}, value, R"(, "elements": [)" + elements + "]", {"elements"}));
-}
-
 // A description of count canvases under a parent, the first and last named.
 QByteArray canvases(int count, const QByteArray& first, const QByteArray& last)
 {
-    QByteArray list = R"([{"type": "canvas", "name": ")" + first + "\"}";
-    for (int i = 2; i < count; ++i)
-        list += R"(,{"type": "canvas"})";
-    return list + R"(,{"type": "canvas", "name": ")" + last + "\"}]";
+    return R"([{"type": "canvas", "name": ")" + first + "\"}"
+        + QByteArray(R"(,{"type": "canvas"})").repeated(count - 2)
+        + R"(,{"type": "canvas", "name": ")" + last + "\"}]";
 }
 
 } // namespace
@@ -134,20 +67,14 @@ private slots:
     // First, while the process's peak memory is still low enough to show a huge allocation.
     void verticalTextInAHugeBoxStaysSmall()
     {
-        TextStyle style;
-        style.isHor = false;
-        style.color = Qt::magenta;
-        style.size = 40;
-        style.vAlign = 0;
-        QImage canvas = solid(60, 60, Qt::white);
+        const TextStyle style
+            = parseTextStyle(parsed(R"({"isHor": false, "clr": "ff00ff", "size": 40, "ver": 0})"));
         rusage usage[2] {};
         getrusage(RUSAGE_SELF, &usage[0]);
-        {
-            QPainter painter(&canvas);
-            // A 20000 x 20000 box would once have needed a 1.6 GB image per paint.
-            VelQControlBaseImpl::drawStyledText(
-                &painter, QStringLiteral("WWW"), style, QRect(-19950, 0, 20000, 20000), false);
-        }
+        // A 20000 x 20000 box would once have needed a 1.6 GB image per paint.
+        const QImage canvas = paintedBy({60, 60}, Qt::white, [&](QPainter* p) {
+            VelQControlBaseImpl::drawStyledText(p, "WWW", style, {-19950, 0, 20000, 20000}, false);
+        });
         getrusage(RUSAGE_SELF, &usage[1]);
         const long grown = usage[1].ru_maxrss - usage[0].ru_maxrss;
         QVERIFY2(grown < 100 * 1024, qPrintable(QString::number(grown)));
@@ -195,82 +122,14 @@ private slots:
         }
     }
 
-    // The file-system fallback reads regular files, in the working folder or its "images"; a
-    // path named by a package that leads to a pipe would block the reader for ever.
-    void imageFallbackReadsOnlyRegularFiles()
-    {
-        CThemeManager& m = CThemeManager::instance();
-        const QString previous = QDir::currentPath();
-        QDir::setCurrent(scratch().path());
-        QDir().mkdir(QStringLiteral("images"));
-        solid(2, 2, Qt::blue).save(QStringLiteral("images/disk.png"));
-        solid(3, 3, Qt::blue).save(QStringLiteral("plain.png"));
-        const QImage* underImages = m.getImage(QStringLiteral("disk.png"), false);
-        const QImage* plain = m.getImage(QStringLiteral("plain.png"), false);
-        QDir::setCurrent(previous);
-        QVERIFY(underImages && plain);
-        QCOMPARE(underImages->size() + plain->size(), QSize(5, 5));
-        const QString pipe = scratchPath(QStringLiteral("pipe.png"));
-        QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
-        for (const QString& path : {pipe, QStringLiteral("/dev/zero"), scratch().path()})
-            QVERIFY2(!m.getImage(path, false) && !m.getImage(path, true), qPrintable(path));
-    }
-
-    // Only the ordinary icon decodes. 9000 x 9000 counts as 324 MB, past the 256 MiB limit the
-    // directory's size hides; one bit deep, Qt itself would decode it in 10 MB. The bitmap header
-    // (40 bytes) says 20000 wide, 40000 high (image and mask), one plane, 32 bits.
-    void iconHidingAHugeImage()
-    {
-        QBuffer small;
-        small.open(QIODevice::WriteOnly);
-        solid(16, 16, Qt::red).save(&small, "ICO");
-        QImage mono(9000, 9000, QImage::Format_Mono);
-        mono.fill(0);
-        const QByteArray bitmap("\x28\0\0\0\x20\x4e\0\0\x40\x9c\0\0\1\0\x20\0", 16);
-        const QList<Member> icons {{"images/small.ico", small.data()},
-            {"images/png.ico", iconHolding(png(mono))},
-            {"images/bitmap.ico", iconHolding(bitmap + QByteArray(24, '\0'))}};
-        QVERIFY(loadThemePackage(
-            QStringLiteral("icons.data"), QList<Member> {{"style.json", minimalStyle}} + icons));
-        for (const Member& icon : icons)
-            QVERIFY2(!CThemeManager::instance().getImage(icon.first, false)
-                    == (icon.first != "images/small.ico"),
-                icon.first.constData());
-    }
-
-    void overlappingMembersAreBounded()
-    {
-        // 4000 names for one 64 MiB member: unbounded, reading them would inflate 250 GiB.
-        const QByteArray archive
-            = overlappingArchive(4000, QByteArray(int(CThemePackage::maxEntrySize), '\0'));
-        QVERIFY(archive.size() < 2 << 20);
-        const QString path = scratchPath(QStringLiteral("bomb.data"));
-        writeFile(path, archive);
-        QElapsedTimer timer;
-        timer.start();
-        CThemePackage package;
-        package.path = path;
-        QVERIFY(!package.load() && package.entries.empty());
-        QVERIFY2(timer.elapsed() < 60000, qPrintable(QString::number(timer.elapsed())));
-    }
-
     // Duplicate keys keep the last value; a description's text ends at its first zero byte,
-    // while "\u0000" inside a name stays part of it.
+    // while "\u0000" inside a name stays part of it (style records: styleRecordsFirstWins).
     void duplicateKeysAndNulBytes()
     {
-        QVERIFY(loadTheme(QStringLiteral("nul.data"),
-            R"({"style": [{"type": 1, "name": "a", "clr": "ff000000", "clr": "ffff0000"},
-                          {"type": 1, "name": "x\u0000y", "clr": "ff00ff00"}]})",
+        QVERIFY(loadTheme(QStringLiteral("nul.data"), minimalStyle,
             QByteArray(R"({"elements": [{"type": "qtlabel", "name": "first", "name": "second"},
                 {"type": "qtlabel", "name": "a\u0000b", "attr": {"text": "shown\u0000hidden"}}]})")
                 + QByteArray(1, '\0') + "{ not json"));
-        CThemeManager& manager = CThemeManager::instance();
-        manager.setUseThemePackage(true);
-        ImageStyle style;
-        QVERIFY(manager.getImageStyle("a", style) && style.color == Qt::red);
-        QVERIFY(manager.getImageStyle(QString::fromUtf8("x\0y", 3), style));
-        QVERIFY(!GetImageStyle("x", style));
-        manager.setUseThemePackage(false);
         VelQWindow window;
         QVERIFY(LoadWindow(&window, "main") && window.findChild<QWidget*>("second"));
         auto* label = window.findChild<VelQLabel*>(QString::fromUtf8("a\0b", 3));
@@ -313,11 +172,42 @@ private slots:
             QTest::newRow(value) << QByteArray(value);
     }
 
+    // A theme whose style records, window root keys, elements of every registered type and every
+    // key they read all hold one wrongly typed value; all but the scroll bars are still built.
     void wrongTypesForEveryKeyKind()
     {
         QFETCH(QByteArray, value);
+        QByteArray style = R"({"style": [)";
+        for (const char* type : {"1", "2", "null"})
+            style += objectOf({&imageStyleKeys(), &textStyleKeys()}, value,
+                         QByteArray(", \"type\": ") + type, {"type"})
+                + ", ";
+        style += value + "]}";
+        std::vector<const KeyTable*> attrKeys {&scrollBarChildSpec().attr};
+        std::vector<const KeyTable*> elementKeyTables {&elementKeys()};
+        for (const ControlSpec& spec : controlSpecs()) {
+            attrKeys.push_back(&spec.attr);
+            elementKeyTables.push_back(&spec.ownKeys);
+        }
+        const QByteArray attr = objectOf(attrKeys, value);
+        // Every element also holds a scroll-bar child entry with the same values.
+        const QByteArray more = ", \"layout\": " + objectOf({&layoutKeys()}, value)
+            + ", \"attr\": " + attr + R"(, "child": [)"
+            + objectOf({&scrollBarChildKeys()}, value,
+                ", \"type\": \"scrollbar\", \"attr\": " + attr, {"type", "attr"})
+            + "]";
         int expected = 0;
-        QVERIFY(loadWrongTypeTheme(value, expected));
+        QByteArray elements;
+        for (const std::string& type : ListedControls()) {
+            elements += (elements.isEmpty() ? "" : ", ")
+                + objectOf(elementKeyTables, value,
+                    ", \"type\": \"" + QByteArray::fromStdString(type) + "\"" + more,
+                    {"type", "layout", "attr", "child"});
+            expected += type != "qtscrollbar";
+        }
+        QVERIFY(loadTheme(QStringLiteral("types.data"), style,
+            objectOf(
+                {&descriptionKeys()}, value, R"(, "elements": [)" + elements + "]", {"elements"})));
         VelQWindow window;
         LoadWindow(&window, QStringLiteral("main"));
         const QObjectList& children = window.children();
