@@ -548,29 +548,38 @@ private slots:
     }
 
     // Hover is never shown; focus shows its style until it goes, whatever the pointer does.
-    // Samples take the normal text style; a disabled text edit keeps the Normal background.
+    // Samples take the normal text style; a disabled text edit keeps the Normal background. The
+    // hint shows while the editor is empty, inside the margins, in the text style of its slot.
     void editStates_data()
     {
         QTest::addColumn<bool>("text");
         QTest::addColumn<QColor>("disabled");
-        QTest::newRow("line edit") << false << disabledBg;
-        QTest::newRow("text edit") << true << normalBg;
+        QTest::addColumn<QColor>("hint");
+        QTest::addColumn<int>("hintSlot");
+        QTest::newRow("line edit") << false << disabledBg << red << 5;
+        QTest::newRow("text edit") << true << normalBg << yellow << 8;
     }
 
     void editStates()
     {
         QFETCH(bool, text);
         QFETCH(QColor, disabled);
-        const QByteArray attr = R"({"text": "MMMM"})";
+        QFETCH(QColor, hint);
+        QFETCH(int, hintSlot);
+        // GBK bytes of 你好 as the hint.
+        const QByteArray attr
+            = "{\"text\": \"MMMM\", \"tip\": \"\xC4\xE3\xBA\xC3\", \"leftMargin\": 40}";
         QWidget* edit = text ? static_cast<QWidget*>(skinned<VelQTextEdit>(attr)) : skinned(attr);
         auto* control = dynamic_cast<IVelQControlBase*>(edit);
+        auto* d = static_cast<VelQEditImplBase*>(control->impl());
         QCOMPARE(edit->property(text ? "plainText" : "text").toString(), QStringLiteral("MMMM"));
+        QCOMPARE(d->tipText, QString::fromUtf8("\xE4\xBD\xA0\xE5\xA5\xBD"));
         const auto looks = [edit](QColor bg, int size, QColor ink) {
             QCOMPARE_PIXEL(render(edit), 100, 2, bg);
             QCOMPARE(edit->font().pixelSize(), size);
             QCOMPARE(edit->palette().color(QPalette::Text), ink);
         };
-        static_cast<VelQEditImplBase*>(control->impl())->applyStateStyle(Focused);
+        d->applyStateStyle(Focused);
         control->fillSamples();
         looks(normalBg, 15, blue);
         QCOMPARE(edit->palette().color(QPalette::Disabled, QPalette::Text), blue);
@@ -592,40 +601,29 @@ private slots:
         QCOMPARE_PIXEL(render(edit), 100, 2, disabled);
         edit->setEnabled(true);
         QCOMPARE_PIXEL(render(edit), 100, 2, normalBg);
+        const auto hinted = [&](QRect in = QRect(0, 0, 200, 30)) {
+            return countNear(render(edit), hint, 60, in);
+        };
+        QCOMPARE(hinted(), 0);
+        giveFocus(&host, edit);
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QVERIFY(hinted({40, 0, 160, 30}) > 20);
+        QCOMPARE(hinted({0, 0, 40, 30}), 0);
+        QTest::keyClick(edit, Qt::Key_X);
+        QCOMPARE(hinted(), 0);
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        // A style list with members sets the hint's style anew.
+        reload(*control, R"({"style": []})");
+        QVERIFY(hinted() > 20);
+        reload(*control, R"({"style": [["text0", 0, )" + QByteArray::number(hintSlot) + "]]}");
+        QCOMPARE(hinted({40, 0, 160, 30}), 0);
+        QVERIFY(countNear(render(edit), blue, 60) > 20);
+        text ? static_cast<VelQTextEdit*>(edit)->setTipText({})
+             : static_cast<VelQLineEdit*>(edit)->setTipText({});
+        QCOMPARE(countNear(render(edit), blue, 60), 0);
         if (!text)
             QVERIFY(!static_cast<VelQLineEdit*>(edit)->hasFrame());
-    }
-
-    void hint()
-    {
-        // GBK bytes of 你好 as the hint.
-        VelQLineEdit* edit = skinned("{\"tip\": \"\xC4\xE3\xBA\xC3\", \"leftMargin\": 40}");
-        // The hint is drawn in the Hover text style, inside the margins, until there is text.
-        QImage image = paintedAlone(edit);
-        QVERIFY(countNear(image, red, 60, QRect(40, 0, 60, 30)) > 20);
-        QCOMPARE(countNear(image, red, 60, QRect(0, 0, 40, 30)), 0);
-        giveFocus(&host, edit);
-        QTest::keyClick(edit, Qt::Key_X);
-        QCOMPARE(countNear(paintedAlone(edit), red, 60), 0);
-        // A style list with members sets the hint's style anew, from the Hover slot.
-        edit->clear();
-        reload(*edit, R"({"style": []})");
-        QVERIFY(countNear(paintedAlone(edit), red, 60) > 20);
-        reload(*edit, R"({"style": [["text0", 0, 5]]})");
-        QCOMPARE(countNear(paintedAlone(edit), red, 60), 0);
-        // A text edit's hint has its own slot, and shows again once the text is gone.
-        VelQTextEdit* text = skinned<VelQTextEdit>("{\"tip\": \"\xC4\xE3\xBA\xC3\"}");
-        QCOMPARE(implOf<VelQTextEditImpl>(*text)->tipText,
-            QString::fromUtf8("\xE4\xBD\xA0\xE5\xA5\xBD"));
-        QVERIFY(countNear(render(text), yellow, 60) > 20);
-        giveFocus(&host, text);
-        QTest::keyClick(text, Qt::Key_M);
-        QCOMPARE(text->toPlainText(), QStringLiteral("m"));
-        QCOMPARE(countNear(render(text), yellow, 60), 0);
-        QTest::keyClick(text, Qt::Key_Backspace);
-        QVERIFY(countNear(render(text), yellow, 60) > 20);
-        text->setTipText(QString());
-        QCOMPARE(countNear(render(text), yellow, 60), 0);
     }
 };
 
