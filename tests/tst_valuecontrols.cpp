@@ -42,7 +42,6 @@ std::unique_ptr<VelQSlider> slider(QWidget* parent, QSize size, const QByteArray
     return sized<VelQSlider>(size, "{" + sliderSkin + R"(, "attr": )" + attr + "}", parent);
 }
 
-// A blue groove, a cyan chunk and yellow digits.
 std::unique_ptr<VelQProgressBar> progress(QSize size, const QByteArray& attr = "{}")
 {
     return sized<VelQProgressBar>(size,
@@ -74,7 +73,6 @@ class tst_ValueControls : public QObject {
 
     QWidget host;
 
-    // A 200 x 30 edit in the edits' skin.
     template<class W = VelQLineEdit> W* skinned(const QByteArray& attr = "{}")
     {
         return sized<W>({200, 30}, "{" + editSkin + R"(, "attr": )" + attr + "}", &host).release();
@@ -86,7 +84,6 @@ private slots:
         installStrictMessageHandler();
         Init();
         const QByteArray description = R"({"w": 400, "h": 300, "elements": [
-            {"type": "qtscrollbar", "name": "bar"},
             {"type": "progressbar", "name": "progress", "x": 0, "y": 0, "w": 100, "h": 10,
              "style": [["blue", 0, 0], ["green", 0, 2]], "attr": {"val": 50}},
             {"type": "slider", "name": "slider", "x": 0, "y": 20, "w": 100, "h": 20,
@@ -128,21 +125,11 @@ private slots:
         window.setAutoFillBackground(true);
         window.setPalette(host.palette());
         QVERIFY(LoadWindow(&window, QStringLiteral("values")));
-        QStringList classes;
-        for (const char* name : {"progress", "slider", "edit", "text", "spin", "lcd"}) {
-            const QWidget* w = window.findChild<QWidget*>(name);
-            classes << (w ? w->metaObject()->className() : "none");
-        }
-        QCOMPARE(classes.join(' ').remove("VelQtLib::"),
-            "VelQProgressBar VelQSlider VelQLineEdit VelQTextEdit VelQSpinBox VelQLCDNumber");
-        // A scroll bar is never built from a description.
-        QVERIFY(!window.findChild<QWidget*>(QStringLiteral("bar")));
         QVERIFY(shown(&window));
         auto* spin = window.findChild<VelQSpinBox*>(QStringLiteral("spin"));
         spin->setValue(88);
         const QImage image = render(&window);
-        // Progress chunk and groove, slider filled to the end under a 4 high thumb, line edit, text
-        // edit and LCD backgrounds.
+        // Progress chunk and groove, slider filled under a 4 high thumb, edits and LCD backgrounds.
         QCOMPARE_PIXELS(image,
             {{25, 5, green}, {75, 5, blue}, {50, 30, green}, {95, 30, blue}, {95, 27, green},
                 {98, 52, blue}, {50, 82, blue}, {40, 182, blue}});
@@ -169,9 +156,8 @@ private slots:
         sendMouse(spin, QEvent::MouseButtonRelease, {52, 15}, Qt::LeftButton);
     }
 
-    // Our controls get QCommonStyle's geometry (a skinned slider its skin's handle); a widget
-    // that is not ours gets the geometry of the platform style that paints it, and a handle it
-    // can press.
+    // Our controls get QCommonStyle's geometry (a skinned slider its skin's handle), others that
+    // of the platform style that paints them, and a handle they can press.
     void geometryByOwner()
     {
         QStyle* style = QApplication::style();
@@ -237,9 +223,8 @@ private slots:
             common->QCommonStyle::subElementRect(focus, &button, &ours));
     }
 
-    // Each row sets min, max, value and orientation through Qt's API; the thumb (where
-    // QCommonStyle puts a handle of that length along the axis) covers the filled part, which
-    // covers the channel (the whole bar), and nothing else is painted.
+    // Set through Qt's API: the thumb (QCommonStyle's handle of that length) covers the filled
+    // part, which covers the channel (the whole bar), and nothing else is painted.
     void fills_data()
     {
         QTest::addColumn<QByteArray>("attr");
