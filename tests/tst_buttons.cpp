@@ -418,56 +418,49 @@ private slots:
         QCOMPARE_PIXELS(image, {{49, 20, none}, {80, 20, none}});
     }
 
-    // Clicks on three radio buttons, the first checked: which ends checked, after how many
-    // toggles. A release outside still checks. Buttons of different parents exclude each other
-    // only in an exclusive group.
+    // Clicks on four radio buttons, the first checked and the last under another parent: which
+    // end checked, after how many toggles. A release outside (o) still checks. Buttons of
+    // different parents exclude each other only in an exclusive group (g); taken out of it and
+    // no longer auto-exclusive (x), the last unchecks on a click.
     void radioClicks()
     {
-        for (const auto& [clicks, checked, toggles] : QList<std::tuple<QString, int, int>> {
-                 {"1", 1, 2}, {"0", 0, 0}, {"120", 0, 6}, {"1o", 1, 2}}) {
-            QWidget parent(&host);
+        for (const auto& [steps, checked, toggles] : QList<std::tuple<QString, QString, int>> {
+                 {"1", "0100", 2}, {"0", "1000", 0}, {"120", "1000", 6}, {"1o", "0100", 2},
+                 {"3", "1001", 1}, {"g33", "0001", 2}, {"g3x3", "0000", 3}}) {
+            QWidget parent(&host), other(&host);
             parent.setGeometry(0, 0, 300, 100);
+            other.setGeometry(0, 100, 300, 100);
             std::vector<std::unique_ptr<QWidget>> buttons;
+            QButtonGroup group;
             int count = 0;
-            for (int i = 0; i < 3; ++i) {
-                buttons.push_back(make("radio", &parent, R"({"attr": {"text": "MMMM"}})"));
-                buttons.back()->move(0, 30 * i);
+            for (int i = 0; i < 4; ++i) {
+                buttons.push_back(make("radio", i < 3 ? &parent : &other, "{}"));
+                buttons.back()->move(0, 30 * (i % 3));
+                connect(button(buttons.back().get()), &QAbstractButton::toggled, [&] { ++count; });
             }
             parent.show();
+            other.show();
             button(buttons[0].get())->setChecked(true);
-            for (const auto& b : buttons)
-                connect(button(b.get()), &QAbstractButton::toggled, [&count] { ++count; });
-            const bool outside = clicks.endsWith(QLatin1Char('o'));
-            for (const QChar c : clicks) {
-                if (c.isDigit())
+            count = 0;
+            QAbstractButton* last = button(buttons[3].get());
+            for (const QChar c : steps) {
+                if (c == QLatin1Char('g')) {
+                    for (const auto& b : buttons)
+                        group.addButton(button(b.get()));
+                } else if (c == QLatin1Char('x')) {
+                    group.removeButton(last);
+                    last->setAutoExclusive(false);
+                } else if (c.isDigit()) {
+                    const bool outside = steps.endsWith(QLatin1Char('o'));
                     tap(buttons[c.digitValue()].get(), outside ? QPoint(200, 15) : QPoint(5, 15));
+                }
             }
-            for (int i = 0; i < 3; ++i)
-                QCOMPARE(button(buttons[i].get())->isChecked(), i == checked);
+            QString seen;
+            for (const auto& b : buttons)
+                seen += QLatin1Char(button(b.get())->isChecked() ? '1' : '0');
+            QCOMPARE(seen, checked);
             QCOMPARE(count, toggles);
         }
-        QWidget first(&host), second(&host);
-        VelQRadioButton a(&first), b(&second);
-        for (VelQRadioButton* r : {&a, &b}) {
-            r->setGeometry(0, 0, 100, 30);
-            r->parentWidget()->show();
-        }
-        a.setChecked(true);
-        tap(&b);
-        QVERIFY(a.isChecked() && b.isChecked());
-        QButtonGroup group;
-        group.addButton(&a);
-        group.addButton(&b);
-        b.setChecked(false);
-        a.setChecked(true);
-        tap(&b);
-        QVERIFY(!a.isChecked());
-        tap(&b);
-        QVERIFY(b.isChecked());
-        group.removeButton(&b);
-        b.setAutoExclusive(false);
-        tap(&b);
-        QVERIFY(!b.isChecked());
     }
 
     // The thumb slides at the speed the description gives, within its margin.
