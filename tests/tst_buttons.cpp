@@ -170,13 +170,12 @@ private slots:
             {mark(3, 13, blue) << at(2, 13, green)});
         row("push icon corner", withIcon(R"(, "iconHor": 2, "iconVer": 2)"), "",
             {mark(90, 30, blue) << at(89, 30, green)});
-        row("push hot icon", withIcon(R"(, "hotIconPath": "hot.png")"), "e",
-            {mark(45, 15, yellow) << at(44, 15, red)});
+        row("push hot icon", withIcon(R"(, "hotIconPath": "hot.png")"), "e/d",
+            {mark(45, 15, yellow) << at(44, 15, red),
+                {face(grayOf("icon.png")), nowhere(blue), nowhere(yellow)}});
         row("push no icon paths", element(pushSkin, R"({"hasIcon": true})"), "e",
             {mark(45, 15, red)});
         row("push no hasIcon", withIcon(R"(, "hasIcon": false)"), "", {mark(45, 15, green)});
-        row("push gray icon", withIcon(R"(, "hotIconPath": "hot.png")"), "ed",
-            {{face(grayOf("icon.png")), nowhere(blue), nowhere(yellow)}});
         row("push later member", element(R"([["pinkBox", 0, 0], ["redBox", 0, 1]])"), "/e",
             {{face(pink)}, {face(red)}});
         row("push later copy", element(R"([["redBox", 0, 1], ["pinkBox", 0, 0]])"), "/e",
@@ -197,14 +196,13 @@ private slots:
         const QByteArray marks = R"({"iconPath": "icon.png", "hotIconPath": "hot.png",
             "siconPath": "sicon.png", "sHotIconPath": "shot.png", "disableIconPath": "dis.png",
             "disableSIconPath": "sdis.png"})";
-        row("check built-in", element(R"([["redText", 0, 8]])", R"({"text": "MMMM"})"), "/epr",
+        row("check built-in", element(R"([["redText", 0, 8]])", R"({"text": "MMMM"})"), "/epr/d",
             {{shows(0, 7, "IDB_UNCHECK"), labelFrom(16, red)},
-                {checked(true), shows(0, 7, "IDB_CHECKED")}});
+                {checked(true), shows(0, 7, "IDB_CHECKED")}, left(none)});
         row("check marks by state", attrs(marks), "/e/p/l/d/uc/e/d",
             {left(blue), left(yellow), left(blue), left(blue), left(orange), left(green),
                 left(pink), left(purple)});
         row("check hover, no disabled mark", attrs(icon), "e/d", {left(blue), left(none)});
-        row("check default disabled", element({}), "cd", {left(none)});
         row("check built-in hover",
             attrs(R"({"iconPath": "icon.png", "hotIconPath": "IDB_UNCHECK"})"), "e", {left(blue)});
         row("check checked hover", attrs(R"({"siconPath": "sicon.png"})"), "ce", {left(green)});
@@ -251,13 +249,13 @@ private slots:
         row("radio label only", element(R"([["redAside", 0, 8]])", R"({"text": "MMMM"})"), "/c",
             {{at(0, 0, none), at(5, 15, none), somewhere(red)},
                 {at(0, 0, white), at(5, 15, white), somewhere(red)}});
-        row("radio click", element({}), "ep/r", {{state(Pressed)}, {state(Hover), checked(true)}});
+        row("radio click", element({}), "ep/r/l",
+            {{state(Pressed)}, {state(Hover), checked(true)}, left(white)});
         row("radio pushlike marks", attrs("{" + radioMarks + R"(, "pushlike": true})"), "/e/c",
             {left(blue), left(yellow), left(pink)});
         row("radio checked mark", attrs("{" + radioMarks + "}"), "c", {left(green)});
         row("radio no hover marks", attrs(R"({"iconPath": "icon.png", "siconPath": "sicon.png"})"),
             "ce", {left(green)});
-        row("radio default marks", element({}), "c", {left(white)});
         row("radio hidden mark", attrs("{" + radioMarks + R"(, "showIcon": false})"), "",
             {left(none)});
         row("radio disabled",
