@@ -417,18 +417,15 @@ private slots:
         const ::Json::Value element = parsed(R"({"type": ")" + type + R"(", "w": 150, "h": 150})");
         std::unique_ptr<QWidget> control(CreateFromJson(&element, &host));
         auto* view = qobject_cast<QAbstractItemView*>(control.get());
-        auto* combo = qobject_cast<QComboBox*>(control.get());
         model.fetchMore(QModelIndex()); // a box without rows does not open
-        if (combo)
+        if (auto* combo = qobject_cast<QComboBox*>(control.get())) {
             combo->setModel(&model);
-        else
-            view->setModel(&model);
-        QVERIFY(shown(&host));
-        if (combo) {
+            QVERIFY(shown(&host));
             combo->showPopup();
             view = combo->view();
-        }
-        if (type == "qttree") {
+        } else {
+            view->setModel(&model);
+            QVERIFY(shown(&host));
             view->setVerticalScrollBar(new VelQScrollBar(Qt::Vertical));
             view->setHorizontalScrollBar(new QScrollBar(Qt::Horizontal));
         }

@@ -202,21 +202,20 @@ private slots:
             platform->pixelMetric(QStyle::PM_SliderLength, &option, nullptr));
         QSpinBox spin(&host);
         VelQSpinBox skinnedSpin(&host);
+        QPushButton plain(&host);
+        VelQPushButton ours(&host);
         QStyleOptionSpinBox box;
         box.initFrom(&spin);
         box.rect = QRect(0, 0, 80, 24);
-        const auto cc = QStyle::CC_SpinBox;
-        const auto up = QStyle::SC_SpinBoxUp;
+        QStyleOptionButton button;
+        button.initFrom(&plain);
+        button.rect = QRect(0, 0, 80, 30);
+        const auto [cc, up] = std::pair(QStyle::CC_SpinBox, QStyle::SC_SpinBoxUp);
+        const auto focus = QStyle::SE_PushButtonFocusRect;
         QCOMPARE(style->subControlRect(cc, &box, up, &spin),
             platform->subControlRect(cc, &box, up, &spin));
         QCOMPARE(style->subControlRect(cc, &box, up, &skinnedSpin),
             common->QCommonStyle::subControlRect(cc, &box, up, &skinnedSpin));
-        QPushButton plain(&host);
-        VelQPushButton ours(&host);
-        QStyleOptionButton button;
-        button.initFrom(&plain);
-        button.rect = QRect(0, 0, 80, 30);
-        const auto focus = QStyle::SE_PushButtonFocusRect;
         QCOMPARE(style->subElementRect(focus, &button, &plain),
             platform->subElementRect(focus, &button, &plain));
         QCOMPARE(style->subElementRect(focus, &button, &ours),
