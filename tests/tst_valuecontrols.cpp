@@ -497,27 +497,6 @@ private slots:
             QCOMPARE(stolen.count(), int(old));
     }
 
-    // Every "attr" sets the margins anew, in a line edit an absent right or bottom one mirroring
-    // the left or top; a description without "attr" keeps them.
-    void margins()
-    {
-        for (const auto& [attr, line, text] : QList<std::tuple<QByteArray, QMargins, QMargins>> {
-                 {R"({"leftMargin": 6})", {6, 0, 6, 0}, {6, 0, 0, 0}},
-                 {R"({"topMargin": 3})", {0, 3, 0, 3}, {0, 3, 0, 0}},
-                 {R"({"leftMargin": 1, "topMargin": 2, "rightMargin": 3, "bottomMargin": 4})",
-                     {1, 2, 3, 4}, {1, 2, 3, 4}},
-                 {R"({"rightMargin": 5})", {0, 0, 5, 0}, {0, 0, 5, 0}}, {"{}", {}, {}}}) {
-            VelQLineEdit* lineEdit = skinned(R"({"leftMargin": 9, "topMargin": 9})");
-            auto* textEdit = skinned<VelQTextEdit>(R"({"leftMargin": 9, "topMargin": 9})");
-            for (const QByteArray& element : {R"({"attr": )" + attr + "}", QByteArray("{}")}) {
-                reload(*lineEdit, element);
-                reload(*textEdit, element);
-            }
-            QCOMPARE(lineEdit->contentsMargins(), line);
-            QCOMPARE(textEdit->contentsMargins(), text);
-        }
-    }
-
     // Hover is never shown; focus shows its style until it goes, whatever the pointer does.
     // Samples take the normal text style; a disabled text edit keeps the Normal background. The
     // hint shows while the editor is empty, inside the margins, in the text style of its slot.
@@ -543,6 +522,19 @@ private slots:
         QWidget* edit = text ? static_cast<QWidget*>(skinned<VelQTextEdit>(attr)) : skinned(attr);
         auto* control = dynamic_cast<IVelQControlBase*>(edit);
         auto* d = static_cast<VelQEditImplBase*>(control->impl());
+        // Every "attr" sets the margins anew, in a line edit an absent right or bottom one
+        // mirroring the left or top; a description without "attr" keeps them.
+        for (const auto& [given, line, other] : QList<std::tuple<QByteArray, QMargins, QMargins>> {
+                 {R"({"topMargin": 3})", {0, 3, 0, 3}, {0, 3, 0, 0}},
+                 {R"({"leftMargin": 6})", {6, 0, 6, 0}, {6, 0, 0, 0}},
+                 {R"({"leftMargin": 1, "topMargin": 2, "rightMargin": 3, "bottomMargin": 4})",
+                     {1, 2, 3, 4}, {1, 2, 3, 4}},
+                 {R"({"rightMargin": 5})", {0, 0, 5, 0}, {0, 0, 5, 0}}, {"{}", {}, {}},
+                 {attr, {40, 0, 40, 0}, {40, 0, 0, 0}}}) {
+            reload(*control, R"({"attr": )" + given + "}");
+            reload(*control, "{}");
+            QCOMPARE(edit->contentsMargins(), text ? other : line);
+        }
         QCOMPARE(edit->property(text ? "plainText" : "text").toString(), QStringLiteral("MMMM"));
         QCOMPARE(d->tipText, QString::fromUtf8("\xE4\xBD\xA0\xE5\xA5\xBD"));
         const auto looks = [edit](QColor bg, int size, QColor ink) {
