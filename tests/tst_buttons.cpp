@@ -357,25 +357,21 @@ private slots:
                  "style": [["themeFace", 0, 0]], "attr": {"text": "themed", "iconPath": "hot.png"}},
                  {"name": "named", "style": [["themeFace", 0, 0]], "attr": {"text": "themed"}},
                  {"name": "plain", "attr": {"iconPath": "icon.png"}}]}]})"}}));
-        VelQPushButton push(&host);
-        push.resize(100, 40);
-        push.setText(QStringLiteral("mine"));
-        push.setThemeName(QStringLiteral("bigButton"));
-        QCOMPARE(push.text(), QStringLiteral("mine"));
-        QCOMPARE_PIXEL(render(&push), 2, 2, cyan);
-        QSignalSpy clicked(&push, &QPushButton::clicked);
-        click(&push, QPoint(50, 20));
+        const auto push = make("push", &host, R"({"attr": {"text": "mine"}})");
+        const auto box = make("check", &host, R"({"attr": {"text": "mine"}})");
+        ctl(push.get()).controlBase()->setThemeName(QStringLiteral("bigButton"));
+        ctl(box.get()).controlBase()->setThemeName(QStringLiteral("named"));
+        QCOMPARE(button(push.get())->text(), QStringLiteral("mine"));
+        QCOMPARE(button(box.get())->text(), QStringLiteral("themed"));
+        QCOMPARE_PIXEL(render(push.get()), 2, 2, cyan);
+        QSignalSpy clicked(button(push.get()), &QAbstractButton::clicked);
+        click(push.get(), QPoint(50, 20));
         QCOMPARE(clicked.count(), 1);
-        VelQCheckBox box(&host);
-        box.setGeometry(0, 0, 100, 30);
-        box.setText(QStringLiteral("mine"));
-        box.setThemeName(QStringLiteral("named"));
-        QCOMPARE(box.text(), QStringLiteral("themed"));
-        drive(&box, QStringLiteral("e"));
-        QCOMPARE_PIXEL(paintedAlone(&box), 50, 2, cyan);
-        box.setThemeName(QStringLiteral("plain"));
-        QCOMPARE(box.text(), QString());
-        QCOMPARE_PIXELS(paintedAlone(&box), {{0, 10, blue}, {9, 19, blue}});
+        drive(box.get(), QStringLiteral("e"));
+        QCOMPARE_PIXEL(paintedAlone(box.get()), 50, 2, cyan);
+        ctl(box.get()).controlBase()->setThemeName(QStringLiteral("plain"));
+        QCOMPARE(button(box.get())->text(), QString());
+        QCOMPARE_PIXELS(paintedAlone(box.get()), {{0, 10, blue}, {9, 19, blue}});
         CThemeManager::instance().setUseThemePackage(false);
     }
 
