@@ -49,7 +49,6 @@ const QByteArray pushSkin = R"([["greenBox", 0, 0], ["redBox", 0, 1], ["pinkBox"
 const QByteArray switchSkin = R"([["pinkBox", 0, 0], ["blueBox", 0, 1], ["cyanBox", 0, 2],
     ["blueBox", 0, 3], ["yellowBox", 0, 5], ["redSmall", 0, 6], ["greenSmall", 0, 7]])";
 
-// A control of kind push, check, radio or switch in its test size.
 std::unique_ptr<QWidget> make(const QByteArray& kind, QWidget* parent, const QByteArray& json)
 {
     std::unique_ptr<QWidget> w;
@@ -285,8 +284,7 @@ private slots:
         QFETCH(QByteArray, json);
         QFETCH(QString, steps);
         QFETCH(Groups, probes);
-        const QByteArray kind = QByteArray(QTest::currentDataTag()).split(' ').first();
-        const std::unique_ptr<QWidget> w = make(kind, &host, json);
+        const auto w = make(QByteArray(QTest::currentDataTag()).split(' ').first(), &host, json);
         const QStringList groups = steps.split(QLatin1Char('/'));
         QCOMPARE(groups.size(), probes.size());
         for (int group = 0; group < groups.size(); ++group) {
@@ -327,8 +325,7 @@ private slots:
     void descriptionValues()
     {
         for (const char* kind : {"push", "check", "radio"}) {
-            const std::unique_ptr<QWidget> w
-                = make(kind, &host, "{\"attr\": {\"text\": \"\xC4\xE3\"}}");
+            const auto w = make(kind, &host, "{\"attr\": {\"text\": \"\xC4\xE3\"}}");
             reload(ctl(w.get()), "{}");
             QCOMPARE(button(w.get())->text(), QString::fromUtf8("\xE4\xBD\xA0"));
             reload(ctl(w.get()), R"({"attr": {}})");
@@ -391,13 +388,11 @@ private slots:
         box.setCheckedStyle(2, cyanStyle);
         box.setCheckedStyle(5, pinkStyle);
         box.setCheckedStyle(-1, pinkStyle);
-        QCOMPARE_PIXELS(paintedAlone(&box), {{5, 15, orange}, {50, 2, pink}});
-        drive(&box, QStringLiteral("e"));
-        QCOMPARE_PIXELS(paintedAlone(&box), {{5, 15, blue}, {50, 2, pink}});
-        drive(&box, QStringLiteral("c"));
-        QCOMPARE_PIXELS(paintedAlone(&box), {{5, 15, green}, {50, 2, none}});
-        drive(&box, QStringLiteral("p"));
-        QCOMPARE_PIXEL(paintedAlone(&box), 50, 2, cyan);
+        for (const auto& [step, mark, bg] : QList<std::tuple<QString, QColor, QColor>> {
+                 {"", orange, pink}, {"e", blue, pink}, {"c", green, none}, {"p", green, cyan}}) {
+            drive(&box, step);
+            QCOMPARE_PIXELS(paintedAlone(&box), {{5, 15, mark}, {50, 2, bg}});
+        }
         // How a table view stamps its check box into a cell: the mark alone.
         VelQCheckBox cell(&host);
         cell.setShowText(false);

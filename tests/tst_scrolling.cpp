@@ -210,7 +210,6 @@ private slots:
         QTest::addColumn<QByteArray>("style");
         QTest::addColumn<bool>("child");
         QTest::addColumn<QString>("expected"); // background, then sub, add, thumb states 0..3
-        // Rows that the bars painted by the other tests do not show.
         const auto row = [](const char* name, const char* style, bool child, const char* seen) {
             QTest::newRow(name) << QByteArray(style) << child << QString::fromLatin1(seen);
         };
@@ -260,10 +259,9 @@ private slots:
         QCOMPARE(actual, expected);
     }
 
-    // How each scrollable control turns its scroll-bar children into its bars: their
-    // thickness and the length of their arrows, as "vertical width, horizontal height,
-    // vertical arrow, horizontal arrow". Untouched bars are 14 thick with 14-pixel arrows;
-    // the "size" of a child only reaches the list view's horizontal arrows.
+    // The thickness and arrow length scroll-bar children give a control's bars, as "vertical
+    // width, horizontal height, vertical arrow, horizontal arrow". Untouched bars are 14 thick
+    // with 14-pixel arrows; a child's "size" only reaches the list view's horizontal arrows.
     void controlRules_data()
     {
         QTest::addColumn<QByteArray>("type");
