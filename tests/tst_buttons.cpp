@@ -33,12 +33,10 @@ bool showsBuiltIn(const QImage& image, const QString& name, QPoint at)
 {
     const QImage mark
         = CThemeManager::instance().getImage(name, false)->convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < mark.height(); ++y) {
-        for (int x = 0; x < mark.width(); ++x) {
+    for (int y = 0; y < mark.height(); ++y)
+        for (int x = 0; x < mark.width(); ++x)
             if (!near(image.pixel(at + QPoint(x, y)), QColor::fromRgba(mark.pixel(x, y)), 4))
                 return false;
-        }
-    }
     return true;
 }
 
