@@ -151,12 +151,11 @@ private slots:
             QTest::newRow(name) << json << steps << probes;
         };
         const QByteArray icon = R"({"iconPath": "icon.png"})";
-        const QByteArray push = element(pushSkin);
         const auto withIcon = [](const QByteArray& more) {
             return element(pushSkin, R"({"iconPath": "icon.png")" + more + "}");
         };
         row("push default", "{}", "", {{face({0xf5, 0xf5, 0xf5}), at(0, 0, {0xcc, 0xcc, 0xcc})}});
-        row("push states", push, "/e/p/o/l/ep/l/o/ed/u",
+        row("push states", element(pushSkin), "/e/p/o/l/ep/l/o/ed/u",
             {{state(Normal), face(green)}, {state(Hover), face(red)}, {state(Pressed), face(pink)},
                 {state(Hover), face(red)}, {state(Normal)}, {state(Pressed)},
                 {state(Normal), face(green)}, {state(Normal)}, {state(Disabled), face(gray)},
@@ -462,9 +461,8 @@ private slots:
         QVERIFY2(label.first >= 2 && label.second < 27, QByteArray::number(label.second));
         QVERIFY(!holds(image, green, 80));
         // The switch takes the press instead of passing it to its parent.
-        QMouseEvent press(QEvent::MouseButtonPress, QPointF(50, 14),
-            QPointF(s->mapToGlobal(QPoint(50, 14))), Qt::LeftButton, Qt::LeftButton,
-            Qt::NoModifier);
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(50, 14), s->mapToGlobal(QPoint(50, 14)),
+            Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(s.get(), &press);
         QVERIFY(press.isAccepted());
         QCOMPARE(d->animation->duration(), 300);

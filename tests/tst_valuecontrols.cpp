@@ -287,7 +287,6 @@ private slots:
             : progress(size);
         const auto set = [&](auto* control) {
             control->setOrientation(orientation);
-            control->resize(size);
             control->setRange(f[0].toInt(), f[1].toInt());
             control->setValue(f[2].toInt());
         };
