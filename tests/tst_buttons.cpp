@@ -33,12 +33,10 @@ bool showsBuiltIn(const QImage& image, const QString& name, QPoint at)
 {
     const QImage mark
         = CThemeManager::instance().getImage(name, false)->convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < mark.height(); ++y) {
-        for (int x = 0; x < mark.width(); ++x) {
+    for (int y = 0; y < mark.height(); ++y)
+        for (int x = 0; x < mark.width(); ++x)
             if (!near(image.pixel(at + QPoint(x, y)), QColor::fromRgba(mark.pixel(x, y)), 4))
                 return false;
-        }
-    }
     return true;
 }
 
@@ -49,7 +47,6 @@ const QByteArray pushSkin = R"([["greenBox", 0, 0], ["redBox", 0, 1], ["pinkBox"
 const QByteArray switchSkin = R"([["pinkBox", 0, 0], ["blueBox", 0, 1], ["cyanBox", 0, 2],
     ["blueBox", 0, 3], ["yellowBox", 0, 5], ["redSmall", 0, 6], ["greenSmall", 0, 7]])";
 
-// A control of kind push, check, radio or switch in its test size.
 std::unique_ptr<QWidget> make(const QByteArray& kind, QWidget* parent, const QByteArray& json)
 {
     std::unique_ptr<QWidget> w;
@@ -154,12 +151,11 @@ private slots:
             QTest::newRow(name) << json << steps << probes;
         };
         const QByteArray icon = R"({"iconPath": "icon.png"})";
-        const QByteArray push = element(pushSkin);
         const auto withIcon = [](const QByteArray& more) {
             return element(pushSkin, R"({"iconPath": "icon.png")" + more + "}");
         };
         row("push default", "{}", "", {{face({0xf5, 0xf5, 0xf5}), at(0, 0, {0xcc, 0xcc, 0xcc})}});
-        row("push states", push, "/e/p/o/l/ep/l/o/ed/u",
+        row("push states", element(pushSkin), "/e/p/o/l/ep/l/o/ed/u",
             {{state(Normal), face(green)}, {state(Hover), face(red)}, {state(Pressed), face(pink)},
                 {state(Hover), face(red)}, {state(Normal)}, {state(Pressed)},
                 {state(Normal), face(green)}, {state(Normal)}, {state(Disabled), face(gray)},
@@ -170,13 +166,12 @@ private slots:
             {mark(3, 13, blue) << at(2, 13, green)});
         row("push icon corner", withIcon(R"(, "iconHor": 2, "iconVer": 2)"), "",
             {mark(90, 30, blue) << at(89, 30, green)});
-        row("push hot icon", withIcon(R"(, "hotIconPath": "hot.png")"), "e",
-            {mark(45, 15, yellow) << at(44, 15, red)});
+        row("push hot icon", withIcon(R"(, "hotIconPath": "hot.png")"), "e/d",
+            {mark(45, 15, yellow) << at(44, 15, red),
+                {face(grayOf("icon.png")), nowhere(blue), nowhere(yellow)}});
         row("push no icon paths", element(pushSkin, R"({"hasIcon": true})"), "e",
             {mark(45, 15, red)});
         row("push no hasIcon", withIcon(R"(, "hasIcon": false)"), "", {mark(45, 15, green)});
-        row("push gray icon", withIcon(R"(, "hotIconPath": "hot.png")"), "ed",
-            {{face(grayOf("icon.png")), nowhere(blue), nowhere(yellow)}});
         row("push later member", element(R"([["pinkBox", 0, 0], ["redBox", 0, 1]])"), "/e",
             {{face(pink)}, {face(red)}});
         row("push later copy", element(R"([["redBox", 0, 1], ["pinkBox", 0, 0]])"), "/e",
@@ -197,14 +192,13 @@ private slots:
         const QByteArray marks = R"({"iconPath": "icon.png", "hotIconPath": "hot.png",
             "siconPath": "sicon.png", "sHotIconPath": "shot.png", "disableIconPath": "dis.png",
             "disableSIconPath": "sdis.png"})";
-        row("check built-in", element(R"([["redText", 0, 8]])", R"({"text": "MMMM"})"), "/epr",
+        row("check built-in", element(R"([["redText", 0, 8]])", R"({"text": "MMMM"})"), "/epr/d",
             {{shows(0, 7, "IDB_UNCHECK"), labelFrom(16, red)},
-                {checked(true), shows(0, 7, "IDB_CHECKED")}});
+                {checked(true), shows(0, 7, "IDB_CHECKED")}, left(none)});
         row("check marks by state", attrs(marks), "/e/p/l/d/uc/e/d",
             {left(blue), left(yellow), left(blue), left(blue), left(orange), left(green),
                 left(pink), left(purple)});
         row("check hover, no disabled mark", attrs(icon), "e/d", {left(blue), left(none)});
-        row("check default disabled", element({}), "cd", {left(none)});
         row("check built-in hover",
             attrs(R"({"iconPath": "icon.png", "hotIconPath": "IDB_UNCHECK"})"), "e", {left(blue)});
         row("check checked hover", attrs(R"({"siconPath": "sicon.png"})"), "ce", {left(green)});
@@ -251,13 +245,13 @@ private slots:
         row("radio label only", element(R"([["redAside", 0, 8]])", R"({"text": "MMMM"})"), "/c",
             {{at(0, 0, none), at(5, 15, none), somewhere(red)},
                 {at(0, 0, white), at(5, 15, white), somewhere(red)}});
-        row("radio click", element({}), "ep/r", {{state(Pressed)}, {state(Hover), checked(true)}});
+        row("radio click", element({}), "ep/r/l",
+            {{state(Pressed)}, {state(Hover), checked(true)}, left(white)});
         row("radio pushlike marks", attrs("{" + radioMarks + R"(, "pushlike": true})"), "/e/c",
             {left(blue), left(yellow), left(pink)});
         row("radio checked mark", attrs("{" + radioMarks + "}"), "c", {left(green)});
         row("radio no hover marks", attrs(R"({"iconPath": "icon.png", "siconPath": "sicon.png"})"),
             "ce", {left(green)});
-        row("radio default marks", element({}), "c", {left(white)});
         row("radio hidden mark", attrs("{" + radioMarks + R"(, "showIcon": false})"), "",
             {left(none)});
         row("radio disabled",
@@ -287,8 +281,7 @@ private slots:
         QFETCH(QByteArray, json);
         QFETCH(QString, steps);
         QFETCH(Groups, probes);
-        const QByteArray kind = QByteArray(QTest::currentDataTag()).split(' ').first();
-        const std::unique_ptr<QWidget> w = make(kind, &host, json);
+        const auto w = make(QByteArray(QTest::currentDataTag()).split(' ').first(), &host, json);
         const QStringList groups = steps.split(QLatin1Char('/'));
         QCOMPARE(groups.size(), probes.size());
         for (int group = 0; group < groups.size(); ++group) {
@@ -329,8 +322,7 @@ private slots:
     void descriptionValues()
     {
         for (const char* kind : {"push", "check", "radio"}) {
-            const std::unique_ptr<QWidget> w
-                = make(kind, &host, "{\"attr\": {\"text\": \"\xC4\xE3\"}}");
+            const auto w = make(kind, &host, "{\"attr\": {\"text\": \"\xC4\xE3\"}}");
             reload(ctl(w.get()), "{}");
             QCOMPARE(button(w.get())->text(), QString::fromUtf8("\xE4\xBD\xA0"));
             reload(ctl(w.get()), R"({"attr": {}})");
@@ -359,25 +351,21 @@ private slots:
                  "style": [["themeFace", 0, 0]], "attr": {"text": "themed", "iconPath": "hot.png"}},
                  {"name": "named", "style": [["themeFace", 0, 0]], "attr": {"text": "themed"}},
                  {"name": "plain", "attr": {"iconPath": "icon.png"}}]}]})"}}));
-        VelQPushButton push(&host);
-        push.resize(100, 40);
-        push.setText(QStringLiteral("mine"));
-        push.setThemeName(QStringLiteral("bigButton"));
-        QCOMPARE(push.text(), QStringLiteral("mine"));
-        QCOMPARE_PIXEL(render(&push), 2, 2, cyan);
-        QSignalSpy clicked(&push, &QPushButton::clicked);
-        click(&push, QPoint(50, 20));
+        const auto push = make("push", &host, R"({"attr": {"text": "mine"}})");
+        const auto box = make("check", &host, R"({"attr": {"text": "mine"}})");
+        ctl(push.get()).controlBase()->setThemeName(QStringLiteral("bigButton"));
+        ctl(box.get()).controlBase()->setThemeName(QStringLiteral("named"));
+        QCOMPARE(button(push.get())->text(), QStringLiteral("mine"));
+        QCOMPARE(button(box.get())->text(), QStringLiteral("themed"));
+        QCOMPARE_PIXEL(render(push.get()), 2, 2, cyan);
+        QSignalSpy clicked(button(push.get()), &QAbstractButton::clicked);
+        click(push.get(), QPoint(50, 20));
         QCOMPARE(clicked.count(), 1);
-        VelQCheckBox box(&host);
-        box.setGeometry(0, 0, 100, 30);
-        box.setText(QStringLiteral("mine"));
-        box.setThemeName(QStringLiteral("named"));
-        QCOMPARE(box.text(), QStringLiteral("themed"));
-        drive(&box, QStringLiteral("e"));
-        QCOMPARE_PIXEL(paintedAlone(&box), 50, 2, cyan);
-        box.setThemeName(QStringLiteral("plain"));
-        QCOMPARE(box.text(), QString());
-        QCOMPARE_PIXELS(paintedAlone(&box), {{0, 10, blue}, {9, 19, blue}});
+        drive(box.get(), QStringLiteral("e"));
+        QCOMPARE_PIXEL(paintedAlone(box.get()), 50, 2, cyan);
+        ctl(box.get()).controlBase()->setThemeName(QStringLiteral("plain"));
+        QCOMPARE(button(box.get())->text(), QString());
+        QCOMPARE_PIXELS(paintedAlone(box.get()), {{0, 10, blue}, {9, 19, blue}});
         CThemeManager::instance().setUseThemePackage(false);
     }
 
@@ -397,13 +385,11 @@ private slots:
         box.setCheckedStyle(2, cyanStyle);
         box.setCheckedStyle(5, pinkStyle);
         box.setCheckedStyle(-1, pinkStyle);
-        QCOMPARE_PIXELS(paintedAlone(&box), {{5, 15, orange}, {50, 2, pink}});
-        drive(&box, QStringLiteral("e"));
-        QCOMPARE_PIXELS(paintedAlone(&box), {{5, 15, blue}, {50, 2, pink}});
-        drive(&box, QStringLiteral("c"));
-        QCOMPARE_PIXELS(paintedAlone(&box), {{5, 15, green}, {50, 2, none}});
-        drive(&box, QStringLiteral("p"));
-        QCOMPARE_PIXEL(paintedAlone(&box), 50, 2, cyan);
+        for (const auto& [step, mark, bg] : QList<std::tuple<QString, QColor, QColor>> {
+                 {"", orange, pink}, {"e", blue, pink}, {"c", green, none}, {"p", green, cyan}}) {
+            drive(&box, step);
+            QCOMPARE_PIXELS(paintedAlone(&box), {{5, 15, mark}, {50, 2, bg}});
+        }
         // How a table view stamps its check box into a cell: the mark alone.
         VelQCheckBox cell(&host);
         cell.setShowText(false);
@@ -418,56 +404,49 @@ private slots:
         QCOMPARE_PIXELS(image, {{49, 20, none}, {80, 20, none}});
     }
 
-    // Clicks on three radio buttons, the first checked: which ends checked, after how many
-    // toggles. A release outside still checks. Buttons of different parents exclude each other
-    // only in an exclusive group.
+    // Clicks on four radio buttons, the first checked and the last under another parent: which
+    // end checked, after how many toggles. A release outside (o) still checks. Buttons of
+    // different parents exclude each other only in an exclusive group (g); taken out of it and
+    // no longer auto-exclusive (x), the last unchecks on a click.
     void radioClicks()
     {
-        for (const auto& [clicks, checked, toggles] : QList<std::tuple<QString, int, int>> {
-                 {"1", 1, 2}, {"0", 0, 0}, {"120", 0, 6}, {"1o", 1, 2}}) {
-            QWidget parent(&host);
+        for (const auto& [steps, checked, toggles] : QList<std::tuple<QString, QString, int>> {
+                 {"1", "0100", 2}, {"0", "1000", 0}, {"120", "1000", 6}, {"1o", "0100", 2},
+                 {"3", "1001", 1}, {"g33", "0001", 2}, {"g3x3", "0000", 3}}) {
+            QWidget parent(&host), other(&host);
             parent.setGeometry(0, 0, 300, 100);
+            other.setGeometry(0, 100, 300, 100);
             std::vector<std::unique_ptr<QWidget>> buttons;
+            QButtonGroup group;
             int count = 0;
-            for (int i = 0; i < 3; ++i) {
-                buttons.push_back(make("radio", &parent, R"({"attr": {"text": "MMMM"}})"));
-                buttons.back()->move(0, 30 * i);
+            for (int i = 0; i < 4; ++i) {
+                buttons.push_back(make("radio", i < 3 ? &parent : &other, "{}"));
+                buttons.back()->move(0, 30 * (i % 3));
+                connect(button(buttons.back().get()), &QAbstractButton::toggled, [&] { ++count; });
             }
             parent.show();
+            other.show();
             button(buttons[0].get())->setChecked(true);
-            for (const auto& b : buttons)
-                connect(button(b.get()), &QAbstractButton::toggled, [&count] { ++count; });
-            const bool outside = clicks.endsWith(QLatin1Char('o'));
-            for (const QChar c : clicks) {
-                if (c.isDigit())
+            count = 0;
+            QAbstractButton* last = button(buttons[3].get());
+            for (const QChar c : steps) {
+                if (c == QLatin1Char('g')) {
+                    for (const auto& b : buttons)
+                        group.addButton(button(b.get()));
+                } else if (c == QLatin1Char('x')) {
+                    group.removeButton(last);
+                    last->setAutoExclusive(false);
+                } else if (c.isDigit()) {
+                    const bool outside = steps.endsWith(QLatin1Char('o'));
                     tap(buttons[c.digitValue()].get(), outside ? QPoint(200, 15) : QPoint(5, 15));
+                }
             }
-            for (int i = 0; i < 3; ++i)
-                QCOMPARE(button(buttons[i].get())->isChecked(), i == checked);
+            QString seen;
+            for (const auto& b : buttons)
+                seen += QLatin1Char(button(b.get())->isChecked() ? '1' : '0');
+            QCOMPARE(seen, checked);
             QCOMPARE(count, toggles);
         }
-        QWidget first(&host), second(&host);
-        VelQRadioButton a(&first), b(&second);
-        for (VelQRadioButton* r : {&a, &b}) {
-            r->setGeometry(0, 0, 100, 30);
-            r->parentWidget()->show();
-        }
-        a.setChecked(true);
-        tap(&b);
-        QVERIFY(a.isChecked() && b.isChecked());
-        QButtonGroup group;
-        group.addButton(&a);
-        group.addButton(&b);
-        b.setChecked(false);
-        a.setChecked(true);
-        tap(&b);
-        QVERIFY(!a.isChecked());
-        tap(&b);
-        QVERIFY(b.isChecked());
-        group.removeButton(&b);
-        b.setAutoExclusive(false);
-        tap(&b);
-        QVERIFY(!b.isChecked());
     }
 
     // The thumb slides at the speed the description gives, within its margin.
@@ -482,9 +461,8 @@ private slots:
         QVERIFY2(label.first >= 2 && label.second < 27, QByteArray::number(label.second));
         QVERIFY(!holds(image, green, 80));
         // The switch takes the press instead of passing it to its parent.
-        QMouseEvent press(QEvent::MouseButtonPress, QPointF(50, 14),
-            QPointF(s->mapToGlobal(QPoint(50, 14))), Qt::LeftButton, Qt::LeftButton,
-            Qt::NoModifier);
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(50, 14), s->mapToGlobal(QPoint(50, 14)),
+            Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(s.get(), &press);
         QVERIFY(press.isAccepted());
         QCOMPARE(d->animation->duration(), 300);
