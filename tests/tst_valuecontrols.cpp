@@ -584,8 +584,10 @@ private slots:
         reload(*control, R"({"style": [["text0", 0, )" + QByteArray::number(hintSlot) + "]]}");
         QCOMPARE(hinted({40, 0, 160, 30}), 0);
         QVERIFY(countNear(render(edit), blue, 60) > 20);
-        text ? static_cast<VelQTextEdit*>(edit)->setTipText({})
-             : static_cast<VelQLineEdit*>(edit)->setTipText({});
+        if (text)
+            static_cast<VelQTextEdit*>(edit)->setTipText({});
+        else
+            static_cast<VelQLineEdit*>(edit)->setTipText({});
         QCOMPARE(countNear(render(edit), blue, 60), 0);
         QVERIFY(text || !static_cast<VelQLineEdit*>(edit)->hasFrame());
     }
