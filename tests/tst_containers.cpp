@@ -36,6 +36,8 @@ QList<QWidget*> addChildren(QWidget* parent, const QString& spec)
             control->setAnchorLayout(params);
         if (kind == 'f')
             control->setFixedLayout(params + 4);
+        if (kind == 'w')
+            child->setWindowFlag(Qt::Window);
         if (control)
             control->applyLayout();
         child->show();
@@ -185,6 +187,8 @@ private slots:
             {{5, 4}, {60, 4}, {105, 4}});
         add("plain widget keeps its place in a row", "0", 10, {300, 100}, "a50x20 q40x20 a30x20",
             {{10, 4}, {3, 4}, {70, 4}});
+        add("windows and other objects keep out", "0", 10, {300, 100}, "a50x20 w40x20 a30x20",
+            {{10, 4}, {3, 4}, {70, 4}});
         add("plain widget still breaks the row", "2", 10, {150, 200}, "a60x25 q70x40 a60x25",
             {{10, 10}, {3, 4}, {10, 60}});
         add("wrap uses the height of the child that does not fit", "2", 0, {100, 200},
@@ -206,6 +210,7 @@ private slots:
         VelQContainer container(&host);
         QVERIFY(container.hasMouseTracking());
         const QList<QWidget*> widgets = addChildren(&container, children);
+        new QObject(&container);
         const QString json(R"({"w": %1, "h": %2, "attr": {"childLayout": %3, "space": %4}})");
         reload(container, json.arg(size.width()).arg(size.height()).arg(mode).arg(space).toUtf8());
         container.hide();
@@ -214,7 +219,7 @@ private slots:
         const auto places = [&] {
             Points places;
             for (QWidget* w : widgets)
-                places << w->pos();
+                places << w->geometry().topLeft();
             return places;
         };
         QCOMPARE(places().count(QPoint(3, 4)), widgets.size());
