@@ -212,6 +212,14 @@ private slots:
             {}, 2);
         row("aligned 1x image at 2", {12, 12}, art("images/lo.png", 12), {{{0, 0}, Qt::red}}, {}, 3,
             {}, 2);
+        row(
+            "aligned gray 2x art at 2", {12, 12},
+            [](QPainter* p) {
+                Impl::drawAlignedImage(p, "images/hd.png", {0, 0, 1, 1}, 0, 0, 12, 12, true);
+            },
+            {{{0, 0}, QColor(119, 119, 119)}, {{1, 0}, QColor(173, 173, 173)},
+                {{23, 23}, Qt::white}},
+            {}, 3, {}, 2);
         const auto nine = [](const QString& path, QSize size, bool tiled = false) {
             return [=](QPainter* p) {
                 Impl::drawNineSlice(p, slice(path, 10, tiled), 0, 0, size.width(), size.height());
