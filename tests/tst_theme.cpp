@@ -166,6 +166,10 @@ private slots:
             {{"images/Red.png", png(solid(4, 4, Qt::red))},
                 {"layouts/main.json", R"({"elements": []})"},
                 {"images/claims-65535.png", pngClaiming(65535, 65535)},
+                {"images/screen-20000.gif",
+                    readFile(VELQT_FUZZ_DIR "/regressions/image/"
+                                            "gif-screen-10799x22560.gif")
+                        .replace(6, 4, "\x20\x4e\x20\x4e")},
                 {"images/truncated.png", png(solid(50, 50, Qt::red)).left(60)},
                 {"images/bitmap.png", readFile("bitmap.bmp")},
                 {"images/text.png", "this is no image"},
@@ -406,9 +410,10 @@ private slots:
         row("file in the working folder", "plain.png", {3, 3}, {0, 0, 3, 3}, Qt::blue);
         // Icons state 16 x 16 in their directories. 9000 x 9000 counts as 324 MB, past the 256 MiB
         // limit; one bit deep, Qt itself would decode it in 10 MB.
-        for (const char* path : {"images/none.png", "images/claims-65535.png",
-                 "images/truncated.png", "images/text.png", "images/png-9000.ico",
-                 "images/bitmap-20000.ico", "pipe.png", "/dev/zero", "images"})
+        for (const char* path :
+            {"images/none.png", "images/claims-65535.png", "images/screen-20000.gif",
+                "images/truncated.png", "images/text.png", "images/png-9000.ico",
+                "images/bitmap-20000.ico", "pipe.png", "/dev/zero", "images"})
             row(path, path, {});
         row("ordinary icon", "images/small.ico", {16, 16}, {0, 0, 16, 16}, Qt::red);
     }

@@ -58,6 +58,15 @@ bool iconHidesLargeImage(const QByteArray& bytes)
     return false;
 }
 
+// A GIF's decoder allocates the logical screen its header states, which the reader does not
+// report when the file holds no image of that size.
+bool gifScreenTooLarge(const QByteArray& bytes)
+{
+    const auto* d = reinterpret_cast<const uchar*>(bytes.constData());
+    return bytes.size() >= 10
+        && tooLarge(qFromLittleEndian<quint16>(d + 6), qFromLittleEndian<quint16>(d + 8));
+}
+
 QImage decodeBytes(const QByteArray& bytes)
 {
     QBuffer buffer;
@@ -70,6 +79,8 @@ QImage decodeBytes(const QByteArray& bytes)
     if (size.isValid() && tooLarge(size.width(), size.height()))
         return QImage();
     if ((format == "ico" || format == "cur") && iconHidesLargeImage(bytes))
+        return QImage();
+    if (format == "gif" && gifScreenTooLarge(bytes))
         return QImage();
     return reader.read();
 }
