@@ -86,18 +86,6 @@ QImage cornerArt(int scale)
     return image;
 }
 
-// A transparent image of a logical size, at a device pixel ratio, with what draw paints on it.
-QImage painted(QSize size, qreal ratio, const Draw& draw)
-{
-    QImage image(size * ratio, QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(ratio);
-    image.fill(Qt::transparent);
-    QPainter p(&image);
-    draw(&p);
-    p.end();
-    return image.convertToFormat(QImage::Format_ARGB32);
-}
-
 // The smallest rectangle holding every pixel that is not fully transparent.
 QRect inked(const QImage& image)
 {
@@ -401,10 +389,10 @@ private slots:
     {
         QFETCH(Paint, paint);
         const auto& [size, draw, pixels, ink, tolerance, reaches, ratio, same] = paint;
-        const QImage image = painted(size, ratio, draw);
-        QCOMPARE(painted(size, ratio, draw), image);
+        const QImage image = paintedBy(size, Qt::transparent, draw, ratio);
+        QCOMPARE(paintedBy(size, Qt::transparent, draw, ratio), image);
         if (same)
-            QCOMPARE(image, painted(size, ratio, same));
+            QCOMPARE(image, paintedBy(size, Qt::transparent, same, ratio));
         for (const auto& [at, colour] : pixels)
             QVERIFY2(near(image.pixel(at), colour, qAbs(tolerance)), describe(image.pixel(at)));
         if (tolerance < 0)

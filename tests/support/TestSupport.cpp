@@ -414,9 +414,10 @@ QByteArray runInDesignMode(const QString& function)
     return process.readAllStandardOutput();
 }
 
-QImage paintedBy(QSize size, QColor fill, const std::function<void(QPainter*)>& paint)
+QImage paintedBy(QSize size, QColor fill, const std::function<void(QPainter*)>& paint, qreal ratio)
 {
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    QImage image(size * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
     image.fill(fill);
     {
         QPainter painter(&image);

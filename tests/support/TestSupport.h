@@ -152,8 +152,10 @@ QByteArray pixelMismatch(const QImage& image, const QList<Pixel>& pixels);
 // so that the library is in design mode; returns what the run printed.
 QByteArray runInDesignMode(const QString& function);
 
-// What paint draws on an image of size filled with fill, as ARGB32.
-QImage paintedBy(QSize size, QColor fill, const std::function<void(QPainter*)>& paint);
+// What paint draws on an image of logical size at a device pixel ratio, filled with fill, as
+// ARGB32.
+QImage paintedBy(
+    QSize size, QColor fill, const std::function<void(QPainter*)>& paint, qreal ratio = 1);
 
 } // namespace TestSupport
 
